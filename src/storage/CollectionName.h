@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace CollectionName {
+
+// A name becomes a file and a folder name inside the collection folder, so it
+// may not contain a path separator, a character that Windows forbids in file
+// names, a control character, nor be "." or "..".
+bool isValid(const QString &name);
+
+} // namespace CollectionName

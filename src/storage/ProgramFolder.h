@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The folder that holds Tessaron2.ini, Verzameling/ and Data/. Every path of the
+// program is built from it, never from the working folder. Path components are
+// matched without regard to letter case, so "Data" and "data" are one folder
+// on a case-sensitive file system too.
+class ProgramFolder {
+public:
+    ProgramFolder() = default;
+    explicit ProgramFolder(const QString &root);
+
+    // --home DIR, else $TESSARON2_HOME, else the folder of the executable.
+    // Removes "--home DIR" from arguments when present.
+    static ProgramFolder fromCommandLine(QStringList &arguments, const QString &executableFolder);
+
+    const QString &root() const { return m_root; }
+
+    // root + the given components, each matched case-insensitively against what
+    // exists; a component that does not exist is used as given.
+    QString path(const QStringList &components) const;
+
+    QString settingsFile() const;                     // Tessaron2.ini
+    QString slideshowPage() const;                    // Slideshow.htm
+    QString collectionFolder() const;                 // Verzameling
+    QString dataFolder() const;                       // Data
+    QString dataFile(const QString &fileName) const;  // Data/<file>
+    QString collectionFile(const QString &name) const;   // Verzameling/<name>.col
+    QString oldDataFile(const QString &name) const;      // Verzameling/<name>.cat
+    QString pictureFolder(const QString &name) const;    // Verzameling/<name>
+    QString yearFolder(const QString &name, const QString &year) const;
+    // Verzameling/<name>/<year>/<catalogueNumber>.jpg, texts used untrimmed.
+    QString picturePath(const QString &name, const QString &year, const QString &catalogueNumber) const;
+
+private:
+    QString m_root;
+};

@@ -1,0 +1,78 @@
+#include "storage/TextFile.h"
+
+#include "storage/Windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace TextFile {
+
+QStringList splitLines(QByteArrayView bytes)
+{
+    const QString text = Windows1252::decode(bytes);
+    QStringList lines;
+    const qsizetype size = text.size();
+    const QChar *data = text.constData();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+StorageResult readLines(const QString &path, QStringList &lines)
+{
+    lines.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return StorageResult::failure(file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return StorageResult::failure(file.errorString());
+    lines = splitLines(bytes);
+    return StorageResult::success();
+}
+
+QByteArray joinLines(const QStringList &lines)
+{
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    QByteArray bytes;
+    bytes.reserve(size);
+    for (const QString &line : lines) {
+        bytes += Windows1252::encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+StorageResult writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return StorageResult::failure(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return StorageResult::failure(reason);
+    }
+    if (!file.commit())
+        return StorageResult::failure(file.errorString());
+    return StorageResult::success();
+}
+
+StorageResult writeLines(const QString &path, const QStringList &lines)
+{
+    return writeBytes(path, joinLines(lines));
+}
+
+} // namespace TextFile

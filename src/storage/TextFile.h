@@ -1,0 +1,20 @@
+#pragma once
+
+#include "storage/StorageResult.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Line-based Windows-1252 text files. A line ends at CR LF, a lone CR or a lone
+// LF; a last line without an ending still counts. Writing puts CR LF after every
+// line and replaces the file atomically: a failed write leaves the old file.
+namespace TextFile {
+
+QStringList splitLines(QByteArrayView bytes);
+StorageResult readLines(const QString &path, QStringList &lines);
+QByteArray joinLines(const QStringList &lines);
+StorageResult writeBytes(const QString &path, const QByteArray &bytes);
+StorageResult writeLines(const QString &path, const QStringList &lines);
+
+} // namespace TextFile

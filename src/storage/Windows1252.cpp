@@ -1,0 +1,70 @@
+#include "storage/Windows1252.h"
+
+#include <array>
+
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F. The five bytes that the code page leaves
+// undefined map to the control characters of the same number, as Windows does,
+// so that every byte survives a load and a save unchanged.
+constexpr std::array<char16_t, 32> HighControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// The byte for a character, or -1 when the code page has none.
+int byteFor(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (size_t i = 0; i < HighControlRange.size(); ++i) {
+        if (HighControlRange[i] == c)
+            return static_cast<int>(0x80 + i);
+    }
+    return -1;
+}
+
+} // namespace
+
+namespace Windows1252 {
+
+QString decode(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? HighControlRange[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+QByteArray encode(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QChar c : text) {
+        const int b = byteFor(c.unicode());
+        *out++ = b < 0 ? '?' : static_cast<char>(b);
+    }
+    return bytes;
+}
+
+bool canEncode(QChar character)
+{
+    return byteFor(character.unicode()) >= 0;
+}
+
+QString filtered(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (canEncode(c))
+            result += c;
+    }
+    return result;
+}
+
+} // namespace Windows1252

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Every data file of the program is Windows-1252 text.
+namespace Windows1252 {
+
+QString decode(QByteArrayView bytes);
+// Characters that the code page cannot hold are written as '?'.
+QByteArray encode(QStringView text);
+bool canEncode(QChar character);
+// The text without the characters that the code page cannot hold; input fields
+// whose text ends up in files use it to refuse such characters.
+QString filtered(QStringView text);
+
+} // namespace Windows1252
