@@ -14,7 +14,8 @@ class SealFrameRenderer {
 public:
     static constexpr int TwipsPerPixel = 5;
     static constexpr QSize FrameTwips{6900, 9630};
-    static constexpr QSize PictureSize{FrameTwips.width() / TwipsPerPixel, FrameTwips.height() / TwipsPerPixel};
+    static constexpr QSize PictureSize{FrameTwips.width() / TwipsPerPixel,
+                                       FrameTwips.height() / TwipsPerPixel};
 
     // The ten photo openings in pixels of the picture, row by row.
     static std::array<QRect, 10> openings();

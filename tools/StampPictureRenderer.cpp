@@ -98,7 +98,8 @@ void drawPortrait(QPainter &p, const QRectF &r)
     const QPointF c = r.center() + QPointF(0, -u);
     p.drawEllipse(c, 2.4 * u, 2.9 * u);
     QPolygonF nose;
-    nose << c + QPointF(-2.2 * u, -0.6 * u) << c + QPointF(-3.0 * u, 0.5 * u) << c + QPointF(-2.1 * u, 0.7 * u);
+    nose << c + QPointF(-2.2 * u, -0.6 * u) << c + QPointF(-3.0 * u, 0.5 * u)
+         << c + QPointF(-2.1 * u, 0.7 * u);
     p.drawPolygon(nose);
     p.drawRect(QRectF(c + QPointF(-0.9 * u, 2.0 * u), QSizeF(2.2 * u, 2.4 * u)));
     QPainterPath shoulders;
@@ -116,7 +117,8 @@ void drawBird(QPainter &p, const QRectF &r)
     p.drawEllipse(c, 2.8 * u, 1.1 * u);
     p.drawEllipse(c + QPointF(-3.0 * u, -0.6 * u), 0.9 * u, 0.9 * u);
     QPolygonF beak;
-    beak << c + QPointF(-3.8 * u, -0.8 * u) << c + QPointF(-4.6 * u, -0.4 * u) << c + QPointF(-3.8 * u, -0.2 * u);
+    beak << c + QPointF(-3.8 * u, -0.8 * u) << c + QPointF(-4.6 * u, -0.4 * u)
+         << c + QPointF(-3.8 * u, -0.2 * u);
     p.drawPolygon(beak);
     QPainterPath wing;
     wing.moveTo(c + QPointF(-1.0 * u, -0.6 * u));
@@ -216,9 +218,9 @@ void drawShield(QPainter &p, const QRectF &r, const QColor &field)
     p.drawPath(shield);
     // Crown above the shield.
     QPolygonF crown;
-    crown << c + QPointF(-2.2 * u, -3.6 * u) << c + QPointF(-2.4 * u, -5.2 * u) << c + QPointF(-1.2 * u, -4.3 * u)
-          << c + QPointF(0, -5.6 * u) << c + QPointF(1.2 * u, -4.3 * u) << c + QPointF(2.4 * u, -5.2 * u)
-          << c + QPointF(2.2 * u, -3.6 * u);
+    crown << c + QPointF(-2.2 * u, -3.6 * u) << c + QPointF(-2.4 * u, -5.2 * u)
+          << c + QPointF(-1.2 * u, -4.3 * u) << c + QPointF(0, -5.6 * u) << c + QPointF(1.2 * u, -4.3 * u)
+          << c + QPointF(2.4 * u, -5.2 * u) << c + QPointF(2.2 * u, -3.6 * u);
     p.drawPolygon(crown);
     p.save();
     p.setBrush(field);

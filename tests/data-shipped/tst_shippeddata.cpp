@@ -183,6 +183,8 @@ void ShippedDataTest::demoCollectionsFollowTheCollectionFormat()
 
         const CollectionFile::Contents contents = CollectionFile::parse(bytes);
         QCOMPARE(qsizetype(contents.records.size()), recordCount);
+        // Opening the demo and saving it unchanged writes the very same bytes.
+        QCOMPARE(CollectionFile::serialize(fileName.chopped(4), contents.records), bytes);
         for (const StampRecord &record : contents.records) {
             QVERIFY(!record[StampRecord::CatalogueNumber].trimmed().isEmpty());
             QCOMPARE(record[StampRecord::Year], record[StampRecord::Year].trimmed());
@@ -207,8 +209,8 @@ void ShippedDataTest::demoCollectionsUseTheWordLists()
             const QStringList words = wordList(list);
             for (const StampRecord &record : contents.records) {
                 QVERIFY2(words.contains(record[field]),
-                         qPrintable(fileName + QStringLiteral(": ") + record[field] + QStringLiteral(" not in ") +
-                                    list));
+                         qPrintable(fileName + QStringLiteral(": ") + record[field] +
+                                    QStringLiteral(" not in ") + list));
             }
         }
     }
@@ -268,7 +270,8 @@ void ShippedDataTest::oldFormatFileImports()
         for (qsizetype first = 3; first < lines.size(); first += 15) {
             for (int flag = 9; flag <= 11; ++flag) {
                 const QByteArray value = lines.at(first + flag);
-                QVERIFY2(value == "True" || value == "False", qPrintable(fileName + QLatin1Char(' ') + value));
+                QVERIFY2(value == "True" || value == "False",
+                         qPrintable(fileName + QLatin1Char(' ') + value));
             }
         }
         const std::vector<StampRecord> imported = OldDataFile::parse(bytes);
