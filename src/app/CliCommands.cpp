@@ -14,8 +14,9 @@
 
 namespace {
 
-const QString Usage = QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
-                                     "[--force] | show NAAM | totals NAAM");
+const QString Usage =
+    QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
+                   "[--force] | show NAAM | totals NAAM");
 
 StorageResult invalidName(const QString &name)
 {
@@ -38,8 +39,7 @@ StorageResult singleName(const QString &command, const QStringList &arguments, Q
 CliCommands::CliCommands(const ProgramFolder &folder, QTextStream &out)
     : m_folder(folder)
     , m_out(out)
-{
-}
+{}
 
 StorageResult CliCommands::run(const QStringList &arguments)
 {
@@ -87,7 +87,8 @@ StorageResult CliCommands::import(const QStringList &arguments)
                 return StorageResult::failure(QStringLiteral("--as verwacht een naam"));
             newName = arguments.at(++i);
         } else if (argument.startsWith(QLatin1String("--")) || !oldName.isNull()) {
-            return StorageResult::failure(QStringLiteral("Onbekend argument voor import: '%1'").arg(argument));
+            return StorageResult::failure(
+                QStringLiteral("Onbekend argument voor import: '%1'").arg(argument));
         } else {
             oldName = argument;
         }

@@ -11,8 +11,8 @@ namespace {
 QStringList namesWithExtension(const ProgramFolder &folder, const QString &extension)
 {
     // Without QDir::CaseSensitive the pattern also matches "X.COL", as on Windows.
-    QStringList files = QDir(folder.collectionFolder())
-                            .entryList({QStringLiteral("*") + extension}, QDir::Files, QDir::Name);
+    QStringList files =
+        QDir(folder.collectionFolder()).entryList({QStringLiteral("*") + extension}, QDir::Files, QDir::Name);
     // Listed in name order already, so names that differ only in case keep a fixed order.
     std::stable_sort(files.begin(), files.end(), [](const QString &left, const QString &right) {
         return left.compare(right, Qt::CaseInsensitive) < 0;

@@ -108,7 +108,8 @@ void TestPriceTotals::totalsOnDutchLocale()
     // Both totals are kept in double precision, so these cents survive.
     list.append(pricedRecord(QStringLiteral("1000000.10"), QStringLiteral("1000000,10")));
     QCOMPARE(PriceTotals::of(list).messageLines(QLocale()),
-             QStringList({QStringLiteral("Cat.Prijs : € 1000000,10"), QStringLiteral("Mijn Prijs : € 1000000,10")}));
+             QStringList(
+                 {QStringLiteral("Cat.Prijs : € 1000000,10"), QStringLiteral("Mijn Prijs : € 1000000,10")}));
 
     list.clear();
     list.append(pricedRecord(QStringLiteral("12,50"), QStringLiteral("-")));
@@ -145,7 +146,8 @@ void TestPriceTotals::totalsStayFiniteForAbsurdPrices()
         QVERIFY2(amount.size() > 300, qPrintable(line));
         QVERIFY2(!amount.contains(QLatin1String("inf"), Qt::CaseInsensitive), qPrintable(line));
     }
-    QCOMPARE(PriceTotals::formatAmount(std::numeric_limits<double>::quiet_NaN(), QLocale()), QStringLiteral("0,00"));
+    QCOMPARE(PriceTotals::formatAmount(std::numeric_limits<double>::quiet_NaN(), QLocale()),
+             QStringLiteral("0,00"));
     QCOMPARE(PriceTotals::formatAmount(-std::numeric_limits<double>::infinity(), QLocale()),
              PriceTotals::formatAmount(-std::numeric_limits<double>::max(), QLocale()));
 }
