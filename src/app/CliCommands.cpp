@@ -9,6 +9,7 @@
 #include "storage/RecordList.h"
 #include "storage/SaveWithPictureFolder.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QTextStream>
 
@@ -66,6 +67,10 @@ StorageResult CliCommands::list(const QStringList &arguments)
             return StorageResult::failure(QStringLiteral("Onbekend argument voor list: '%1'").arg(argument));
         old = true;
     }
+    // An empty list would hide a mistyped --home.
+    if (!FolderExists(m_folder.collectionFolder()))
+        return StorageResult::failure(QStringLiteral("Verzamelmap '%1' bestaat niet")
+                                          .arg(QDir::toNativeSeparators(m_folder.collectionFolder())));
     const QStringList names =
         old ? CollectionListing::oldDataNames(m_folder) : CollectionListing::collectionNames(m_folder);
     for (const QString &name : names)

@@ -312,6 +312,11 @@ void TestCli::failuresGiveOneLineAndNonZeroStatus()
     verifyFailure(run(folder, {QStringLiteral("import"), QStringLiteral("Oud"), QStringLiteral("--as"),
                                QStringLiteral("Bezet")}));
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/Bezet.col")));
+
+    // A program folder without a collection folder is no program folder.
+    TestFolder elsewhere;
+    QVERIFY(QDir(elsewhere.path(QString())).rmdir(QStringLiteral("Verzameling")));
+    verifyFailure(run(elsewhere, {QStringLiteral("list")}));
 }
 
 void TestCli::invalidNamesAreRefused()
