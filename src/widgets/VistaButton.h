@@ -74,7 +74,8 @@ signals:
     // receiver may narrow the effect to the one it will take, or set it to 0.
     // The drag state is 0 enter, 1 leave, 2 over.
     void OLEDragDrop(const QMimeData *data, int &effect, int button, int shift, double x, double y);
-    void OLEDragOver(const QMimeData *data, int &effect, int button, int shift, double x, double y, int state);
+    void OLEDragOver(const QMimeData *data, int &effect, int button, int shift, double x, double y,
+                     int state);
     void KeyDown(int keyCode, int shift);
     void KeyPress(int character);
     void KeyUp(int keyCode, int shift);

@@ -134,7 +134,7 @@ void VistaButtonRenderer::drawCorners(const ButtonColourSet &colours)
         int y;
         int colour;
     };
-    static constexpr CornerPixel topLeft[] = {{1, 0, 2}, {2, 0, 3}, {0, 1, 4}, {1, 1, 5}, {2, 1, 6},
+    static constexpr CornerPixel topLeft[] = {{1, 0, 2}, {2, 0, 3}, {0, 1, 4}, {1, 1, 5},  {2, 1, 6},
                                               {0, 2, 7}, {1, 2, 8}, {2, 2, 9}, {0, 3, 10}, {1, 3, 11}};
     // Rows counted up from the bottom edge.
     static constexpr CornerPixel bottomLeft[] = {{1, 0, 12}, {2, 0, 13}, {0, 1, 14}, {1, 1, 15},
@@ -158,8 +158,8 @@ void VistaButtonRenderer::drawCaption()
     const double h = m_height;
 
     const QFontMetrics metrics(m_face.font, &m_image);
-    const QRect measured =
-        metrics.boundingRect(QRect(0, 0, m_width, m_height), Qt::AlignHCenter | Qt::TextWordWrap, m_face.caption);
+    const QRect measured = metrics.boundingRect(QRect(0, 0, m_width, m_height),
+                                                Qt::AlignHCenter | Qt::TextWordWrap, m_face.caption);
     const double textHeight = measured.height();
     const double leftCut = drawButtonPicture(measured.width());
 
@@ -172,8 +172,8 @@ void VistaButtonRenderer::drawCaption()
     QPainter painter(&m_image);
     painter.setFont(m_face.font);
     painter.setPen(m_face.enabled ? m_face.foreColor : QColor(disabledCaptionColour));
-    painter.drawText(QRect(left, top, right - left, bottom - top), int(alignment | Qt::AlignTop) | Qt::TextWordWrap,
-                     m_face.caption);
+    painter.drawText(QRect(left, top, right - left, bottom - top),
+                     int(alignment | Qt::AlignTop) | Qt::TextWordWrap, m_face.caption);
 }
 
 double VistaButtonRenderer::frameWidth() const
@@ -220,9 +220,9 @@ double VistaButtonRenderer::drawButtonPicture(double captionWidth)
     if (width <= 0 || height <= 0)
         return leftCut;
 
-    QImage part = m_face.picture
-                      .copy(roundHalfEven(frameIndex * frame + leftCut), roundHalfEven(topCut), width, height)
-                      .convertToFormat(QImage::Format_ARGB32);
+    QImage part =
+        m_face.picture.copy(roundHalfEven(frameIndex * frame + leftCut), roundHalfEven(topCut), width, height)
+            .convertToFormat(QImage::Format_ARGB32);
     if (m_face.useMaskColor) {
         const QRgb mask = m_face.maskColor.rgb() & RGB_MASK;
         for (int row = 0; row < part.height(); ++row) {

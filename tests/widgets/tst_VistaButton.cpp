@@ -61,6 +61,7 @@ private slots:
     void focusShowsFocusedLook();
     void disabledButtonRaisesOnlyMouseOut();
     void drawsOnlyWhenSomethingChanged();
+    void pictureWithoutSizeIsNoPicture();
     void enabledThroughQWidget();
     void dropEffectIsTheReceiversAnswer();
 
@@ -199,8 +200,9 @@ void tst_VistaButton::storeRoundTripAndMissingEnabled()
 
     ButtonPropertyStore store;
     source.writeProperties(store);
-    const QStringList order = {"Caption",      "ForeColor",   "Font",    "Picture",      "Pictures",     "UseMaskColor",
-                               "MaskColor",    "Enabled",     "NoBackground", "BackColor", "PictureOffset"};
+    const QStringList order = {"Caption",      "ForeColor",    "Font",         "Picture",
+                               "Pictures",     "UseMaskColor", "MaskColor",    "Enabled",
+                               "NoBackground", "BackColor",    "PictureOffset"};
     QCOMPARE(store.names(), order);
 
     // Names in another case are the same names.
@@ -378,6 +380,17 @@ void tst_VistaButton::drawsOnlyWhenSomethingChanged()
     QCOMPARE(m_ok->backBuffer().size(), QSize(80, 24));
     QCOMPARE(m_ok->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(40, 1),
              m_ok->backBuffer().pixel(40, 1));
+}
+
+void tst_VistaButton::pictureWithoutSizeIsNoPicture()
+{
+    const QImage captionOnly = m_ok->backBuffer();
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    m_ok->setPicture(picture);
+    QVERIFY(m_ok->backBuffer() != captionOnly);
+    m_ok->setPicture(QImage(0, 16, QImage::Format_RGB32));
+    QCOMPARE(m_ok->backBuffer(), captionOnly);
 }
 
 void tst_VistaButton::enabledThroughQWidget()
