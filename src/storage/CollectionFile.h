@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class ProgramFolder;
@@ -21,7 +22,7 @@ inline constexpr QLatin1String SeparatorLine{"----------------------------"};
 
 struct Contents {
     bool headerComplete = false; // false: fewer than three lines could be read
-    QString name;                // line 2, when it could be read
+    std::optional<QString> name; // line 2, when it could be read
     std::vector<StampRecord> records;
 };
 

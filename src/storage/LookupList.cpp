@@ -1,0 +1,34 @@
+#include "storage/LookupList.h"
+
+#include "storage/TextFile.h"
+
+namespace LookupList {
+
+QStringList readVerbatim(const QString &path)
+{
+    QStringList lines;
+    TextFile::readLines(path, lines);
+    return lines;
+}
+
+QStringList readTrimmed(const QString &path)
+{
+    QStringList lines = readVerbatim(path);
+    for (QString &line : lines)
+        line = line.trimmed();
+    return lines;
+}
+
+QStringList readNonBlank(const QString &path)
+{
+    QStringList lines = readVerbatim(path);
+    lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
+    return lines;
+}
+
+StorageResult write(const QString &path, const QStringList &entries)
+{
+    return TextFile::writeLines(path, entries);
+}
+
+} // namespace LookupList

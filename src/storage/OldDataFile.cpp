@@ -1,0 +1,76 @@
+#include "storage/OldDataFile.h"
+
+#include "storage/ProgramFolder.h"
+#include "storage/RecordList.h"
+#include "storage/TextFile.h"
+#include "storage/Trim.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr int HeaderLines = 3;
+constexpr int RecordLines = 14;
+constexpr int LinesPerRecord = RecordLines + 1;
+
+// Where each line of an old record goes in the current record; the three
+// condition flags (lines 10 to 12) are folded into one field separately.
+constexpr int TargetField[RecordLines] = {
+    StampRecord::CatalogueNumber, StampRecord::Year,  StampRecord::Category, StampRecord::Subject,
+    StampRecord::Kind,            StampRecord::Type,  StampRecord::FaceValue, StampRecord::Depiction,
+    StampRecord::Info,            -1,                 -1,                     -1,
+    StampRecord::CataloguePrice,  StampRecord::OwnPrice,
+};
+
+} // namespace
+
+namespace OldDataFile {
+
+QString conditionFromFlags(const QString &mint, const QString &cancelled, const QString &firstDay)
+{
+    const QLatin1String set("True");
+    // A later flag wins over an earlier one.
+    if (firstDay == set)
+        return QStringLiteral("1e dag envelop");
+    if (cancelled == set)
+        return QStringLiteral("Gestempeld");
+    if (mint == set)
+        return QStringLiteral("Postfris");
+    return QStringLiteral("-");
+}
+
+std::vector<StampRecord> parse(QByteArrayView bytes)
+{
+    const QStringList lines = TextFile::splitLines(bytes);
+    std::vector<StampRecord> records;
+    const qsizetype lineCount = lines.size();
+    if (lineCount < HeaderLines)
+        return records;
+    // A record cut off by the end of the file is not taken; one that lacks only
+    // its separator line at the very end is.
+    for (qsizetype first = HeaderLines; first + RecordLines <= lineCount; first += LinesPerRecord) {
+        if (isBlank(lines.at(first)))
+            continue;
+        StampRecord record;
+        for (int line = 0; line < RecordLines; ++line) {
+            if (TargetField[line] >= 0)
+                record[TargetField[line]] = lines.at(first + line);
+        }
+        record[StampRecord::Condition] =
+            conditionFromFlags(lines.at(first + 9), lines.at(first + 10), lines.at(first + 11));
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+} // namespace OldDataFile
+
+StorageResult ImportOldData(const ProgramFolder &folder, const QString &name, RecordList &list)
+{
+    list.clear();
+    QFile file(folder.oldDataFile(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return StorageResult::failure(file.errorString());
+    list.assign(OldDataFile::parse(file.readAll()));
+    return StorageResult::success();
+}

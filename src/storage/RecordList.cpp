@@ -1,0 +1,151 @@
+#include "storage/RecordList.h"
+
+#include "sorting/RecordOrder.h"
+
+#include <QPixmap>
+
+namespace {
+
+const char *const HeaderTexts[StampRecord::FieldCount] = {
+    "Jaartal", "Cat.nr.", "Categorie", "Onderwerp", "Soort",     "Type",
+    "Opdruk",  "Afbeedling", "Info",    "Conditie",  "Cat.Prijs", "Mijn Prijs",
+};
+
+bool isPriceColumn(int column)
+{
+    return column == StampRecord::CataloguePrice || column == StampRecord::OwnPrice;
+}
+
+} // namespace
+
+RecordList::RecordList(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+QString RecordList::headerText(int column)
+{
+    return QString::fromLatin1(HeaderTexts[column]);
+}
+
+int RecordList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int RecordList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : StampRecord::FieldCount;
+}
+
+QVariant RecordList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return cell(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (isPriceColumn(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
+    default:
+        return {};
+    }
+}
+
+QVariant RecordList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= StampRecord::FieldCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return headerText(section);
+    case Qt::DecorationRole:
+        if (m_headerImages[static_cast<size_t>(section)].isNull())
+            return {};
+        return QPixmap::fromImage(m_headerImages[static_cast<size_t>(section)]);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (isPriceColumn(section) ? Qt::AlignRight : Qt::AlignLeft));
+    default:
+        return {};
+    }
+}
+
+void RecordList::setCell(int row, int column, const QString &text)
+{
+    m_records[static_cast<size_t>(row)][column] = text;
+    const QModelIndex changed = index(row, column);
+    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+}
+
+void RecordList::setRecord(int row, const StampRecord &record)
+{
+    m_records[static_cast<size_t>(row)] = record;
+    emit dataChanged(index(row, 0), index(row, StampRecord::FieldCount - 1), {Qt::DisplayRole, Qt::EditRole});
+}
+
+void RecordList::append(const StampRecord &record)
+{
+    const int row = count();
+    beginInsertRows({}, row, row);
+    m_records.push_back(record);
+    endInsertRows();
+}
+
+void RecordList::removeRecord(int row)
+{
+    beginRemoveRows({}, row, row);
+    m_records.erase(m_records.begin() + row);
+    endRemoveRows();
+}
+
+void RecordList::clear()
+{
+    assign({});
+}
+
+void RecordList::assign(std::vector<StampRecord> records)
+{
+    beginResetModel();
+    m_records = std::move(records);
+    endResetModel();
+}
+
+void RecordList::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= StampRecord::FieldCount)
+        return;
+    const std::vector<int> sortedRows = RecordOrder::sorted(m_records, column, order);
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+
+    std::vector<StampRecord> reordered;
+    reordered.reserve(m_records.size());
+    std::vector<int> newRowOf(m_records.size());
+    for (size_t position = 0; position < sortedRows.size(); ++position) {
+        reordered.push_back(std::move(m_records[static_cast<size_t>(sortedRows[position])]));
+        newRowOf[static_cast<size_t>(sortedRows[position])] = static_cast<int>(position);
+    }
+    m_records = std::move(reordered);
+
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after.append(this->index(newRowOf[static_cast<size_t>(index.row())], index.column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void RecordList::setHeaderImage(int column, const QString &key, const QImage &image)
+{
+    m_headerImageKeys[static_cast<size_t>(column)] = key;
+    m_headerImages[static_cast<size_t>(column)] = image;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+QString RecordList::headerImageKey(int column) const
+{
+    return m_headerImageKeys[static_cast<size_t>(column)];
+}
