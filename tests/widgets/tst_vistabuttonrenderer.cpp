@@ -308,4 +308,4 @@ void tst_VistaButtonRenderer::pictureIsCutAtTheMargin()
 }
 
 QTEST_MAIN(tst_VistaButtonRenderer)
-#include "tst_VistaButtonRenderer.moc"
+#include "tst_vistabuttonrenderer.moc"

@@ -444,4 +444,4 @@ void tst_VistaButton::dropEffectIsTheReceiversAnswer()
 }
 
 QTEST_MAIN(tst_VistaButton)
-#include "tst_VistaButton.moc"
+#include "tst_vistabutton.moc"
