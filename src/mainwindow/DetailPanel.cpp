@@ -2,13 +2,16 @@
 
 #include "mainwindow/LoadLookupList.h"
 #include "mainwindow/MainLook.h"
+#include "mainwindow/Windows1252Validator.h"
 #include "storage/ProgramFolder.h"
+#include "storage/Windows1252.h"
 #include "widgets/Twips.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 namespace {
 
@@ -59,6 +62,7 @@ DetailPanel::DetailPanel(QWidget *parent)
     Text5->setObjectName(QStringLiteral("Text5"));
     Text5->setGeometry(Twips::rect(150, 3780, 4500, 510));
     Text5->setTabChangesFocus(true);
+    connect(Text5, &QPlainTextEdit::textChanged, this, &DetailPanel::dropUnwritableRemarks);
     addCaption(8, QStringLiteral("Informatie"), 165, 3555);
 
     Combo5 = addCombo("Combo5", 150, 4395, 2100);
@@ -92,6 +96,7 @@ QComboBox *DetailPanel::addCombo(const char *name, int left, int top, int width)
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setGeometry(Twips::rect(left, top, width, ComboHeight));
+    box->setValidator(new Windows1252Validator(box));
     return box;
 }
 
@@ -100,6 +105,7 @@ QLineEdit *DetailPanel::addLineEdit(const char *name, int left, int top, int wid
     auto *edit = new QLineEdit(this);
     edit->setObjectName(QLatin1String(name));
     edit->setGeometry(Twips::rect(left, top, width, TextBoxHeight));
+    edit->setValidator(new Windows1252Validator(edit));
     return edit;
 }
 
@@ -110,4 +116,27 @@ void DetailPanel::addCaption(int index, const QString &text, int left, int top)
     label->move(Twips::toPixels(left), Twips::toPixels(top));
     label->adjustSize();
     Label1[static_cast<size_t>(index)] = label;
+}
+
+void DetailPanel::dropUnwritableRemarks()
+{
+    if (m_droppingCharacters)
+        return;
+    const QString text = Text5->toPlainText();
+    if (Windows1252::filtered(text).size() == text.size())
+        return;
+    // Removed in place, last first, so that the cursor stays where the user
+    // typed, joined to the edit that brought them so one undo takes back both.
+    m_droppingCharacters = true;
+    QTextCursor cursor(Text5->document());
+    cursor.joinPreviousEditBlock();
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        if (Windows1252::canEncode(text[i]))
+            continue;
+        cursor.setPosition(static_cast<int>(i));
+        cursor.setPosition(static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    m_droppingCharacters = false;
 }

@@ -40,7 +40,12 @@ public:
     std::array<QLabel *, 11> Label1{}; // captions; objectName "Label1_<index>"
 
 private:
+    // The remarks box has no validator: characters that Windows-1252 cannot hold
+    // are taken out after each change.
+    void dropUnwritableRemarks();
     QComboBox *addCombo(const char *name, int left, int top, int width);
     QLineEdit *addLineEdit(const char *name, int left, int top, int width);
     void addCaption(int index, const QString &text, int left, int top);
+
+    bool m_droppingCharacters = false;
 };

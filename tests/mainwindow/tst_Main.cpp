@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeView>
 
@@ -55,6 +57,13 @@ QColor fieldPixel(QWidget *field)
     return pixelOf(field, QPoint(field->width() - 6, field->height() / 2));
 }
 
+// Delivers the text as one typed key, as an input method does.
+void typeText(QWidget *widget, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &press);
+}
+
 // Answers every message box with the given answer and keeps the requests.
 // Gives the window the outer size, frame included, and lets it lay itself out.
 void setOuterSize(QWidget *window, QSize outer)
@@ -89,6 +98,7 @@ private slots:
     void settingsThatCannotBeWrittenAreReported();
     void narrowWindowKeepsListWidth();
     void lookupListsFillTheirBoxes();
+    void detailFieldsDropUnwritableCharacters();
 };
 
 void MainTest::firstStartShowsDefaultsAndWritesSettings()
@@ -357,6 +367,36 @@ void MainTest::lookupListsFillTheirBoxes()
     auto *combo5 = window->findChild<QComboBox *>(QStringLiteral("Combo5"));
     QCOMPARE(combo5->count(), 1);
     QCOMPARE(combo5->currentIndex(), 0);
+}
+
+void MainTest::detailFieldsDropUnwritableCharacters()
+{
+    TestFolder folder;
+    auto window = startWindow(folder);
+    const QString check = QString(QChar(0x2713));
+    const QString smiley = QString::fromUtf8("\xF0\x9F\x98\x80");
+
+    auto *text1 = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    typeText(text1, QStringLiteral("12"));
+    typeText(text1, check);
+    typeText(text1, QStringLiteral("\u20ac") + smiley + QStringLiteral("\u00e9"));
+    QCOMPARE(text1->text(), QStringLiteral("12\u20ac\u00e9"));
+    text1->setCursorPosition(1);
+    text1->insert(QStringLiteral("a") + check + QStringLiteral("b"));
+    QCOMPARE(text1->text(), QStringLiteral("1ab2\u20ac\u00e9"));
+    QCOMPARE(text1->cursorPosition(), 3);
+
+    QLineEdit *comboText = window->findChild<QComboBox *>(QStringLiteral("Combo3"))->lineEdit();
+    typeText(comboText, QStringLiteral("Blok") + smiley);
+    QCOMPARE(comboText->text(), QStringLiteral("Blok"));
+
+    auto *text5 = window->findChild<QPlainTextEdit *>(QStringLiteral("Text5"));
+    typeText(text5, QStringLiteral("eerste"));
+    text5->insertPlainText(check + QStringLiteral("\nregel ") + smiley + QStringLiteral("\u20ac"));
+    QCOMPARE(text5->toPlainText(), QStringLiteral("eerste\nregel \u20ac"));
+    QCOMPARE(text5->textCursor().position(), text5->toPlainText().size());
+    text5->undo();
+    QCOMPARE(text5->toPlainText(), QStringLiteral("eerste"));
 }
 
 QTEST_MAIN(MainTest)
