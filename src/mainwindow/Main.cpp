@@ -122,6 +122,9 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
                                 SortDirectionImage::key(SortDirectionImage::Direction::Down),
                                 SortDirectionImage::render(SortDirectionImage::Direction::Down));
     readSettings();
+    // From here on a changed width is the user's doing.
+    connect(ListView1->header(), &QHeaderView::sectionResized, this,
+            [this](int column) { m_resizedColumns.set(static_cast<size_t>(column)); });
 }
 
 void Main::SetPanelColour(int red, int green, int blue)
@@ -261,13 +264,14 @@ void Main::applyColumnWidths()
 
 void Main::storeColumnWidths()
 {
+    // Only columns the user resized take their width from the screen. The others
+    // keep their width to the twip: no drift by rounding from one run to the
+    // next, and widths read before a damaged line of the settings file, not shown
+    // in this run, still take effect at the next start.
     for (int column = 0; column < SettingsFile::ColumnCount; ++column) {
-        int &width = m_settings.columnWidths[static_cast<size_t>(column)];
-        const int pixels = ListView1->header()->sectionSize(column);
-        // A column the user left alone keeps its width to the twip, so that
-        // widths do not drift by rounding from one run to the next.
-        if (pixels != Twips::toPixels(width))
-            width = Twips::fromPixels(pixels);
+        if (m_resizedColumns.test(static_cast<size_t>(column)))
+            m_settings.columnWidths[static_cast<size_t>(column)] =
+                Twips::fromPixels(ListView1->header()->sectionSize(column));
     }
 }
 

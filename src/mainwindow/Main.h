@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <bitset>
 
 class DetailPanel;
 class QFrame;
@@ -88,4 +89,5 @@ private:
     bool m_unsavedChanges = false;
     bool m_openDialogMode = false;
     bool m_shownBefore = false;
+    std::bitset<SettingsFile::ColumnCount> m_resizedColumns;
 };
