@@ -236,23 +236,19 @@ void Main::buildStatusFrame(QWidget *area)
 void Main::readSettings()
 {
     const QString path = m_folder.settingsFile();
-    if (m_settings.read(path) == SettingsFile::ValueCount) {
-        SetFieldColour(m_settings.fieldColour.red(), m_settings.fieldColour.green(),
-                       m_settings.fieldColour.blue());
-        SetPanelColour(m_settings.panelColour.red(), m_settings.panelColour.green(),
-                       m_settings.panelColour.blue());
-        applyColumnWidths();
-        return;
-    }
-    // Missing, short or unreadable: write it anew from what is known now, the
-    // values read so far and the defaults for the rest. Widths read so far take
-    // effect at the next start. Should this write fail, the program says so when
-    // it writes the file again at closing.
-    m_settings.write(path);
+    const bool complete = m_settings.read(path) == SettingsFile::ValueCount;
+    // A missing, short or damaged file is written anew from what is known now:
+    // the values read so far and the defaults for the rest. Widths read so far
+    // take effect at the next start. Should this write fail, the program says so
+    // when it writes the file again at closing.
+    if (!complete)
+        m_settings.write(path);
     SetFieldColour(m_settings.fieldColour.red(), m_settings.fieldColour.green(),
                    m_settings.fieldColour.blue());
     SetPanelColour(m_settings.panelColour.red(), m_settings.panelColour.green(),
                    m_settings.panelColour.blue());
+    if (complete)
+        applyColumnWidths();
 }
 
 void Main::applyColumnWidths()
