@@ -1,5 +1,7 @@
 #include "storage/RecordList.h"
 
+#include "sorting/RecordOrder.h"
+
 #include <QPixmap>
 
 namespace {
@@ -109,6 +111,31 @@ void RecordList::assign(std::vector<StampRecord> records)
     beginResetModel();
     m_records = std::move(records);
     endResetModel();
+}
+
+void RecordList::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= StampRecord::FieldCount)
+        return;
+    const std::vector<int> sortedRows = RecordOrder::sorted(m_records, column, order);
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+
+    std::vector<StampRecord> reordered;
+    reordered.reserve(m_records.size());
+    std::vector<int> newRowOf(m_records.size());
+    for (size_t position = 0; position < sortedRows.size(); ++position) {
+        reordered.push_back(std::move(m_records[static_cast<size_t>(sortedRows[position])]));
+        newRowOf[static_cast<size_t>(sortedRows[position])] = static_cast<int>(position);
+    }
+    m_records = std::move(reordered);
+
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after.append(this->index(newRowOf[static_cast<size_t>(index.row())], index.column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void RecordList::setHeaderImage(int column, const QString &key, const QImage &image)

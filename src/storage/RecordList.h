@@ -35,6 +35,8 @@ public:
     void clear();
     // Replaces every row at once; used by loading and importing.
     void assign(std::vector<StampRecord> records);
+    // Reorders the rows by one column; a selection stays on its record.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     // The direction image a column header shows ("up", "down" or empty).
     void setHeaderImage(int column, const QString &key, const QImage &image);

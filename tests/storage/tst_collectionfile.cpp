@@ -1,0 +1,203 @@
+#include "common/TestFolder.h"
+#include "storage/CollectionFile.h"
+#include "storage/RecordList.h"
+
+#include <QTest>
+
+namespace {
+
+StampRecord makeRecord(const QStringList &fields)
+{
+    StampRecord record;
+    for (int i = 0; i < StampRecord::FieldCount && i < fields.size(); ++i)
+        record[i] = fields.at(i);
+    return record;
+}
+
+const QString Separator = QStringLiteral("----------------------------");
+
+} // namespace
+
+class CollectionFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saveWritesTheExactBytes();
+    void saveAndLoadRoundTripKeepsRowsAndSpaces();
+    void saveTrimsOnlyTheYearAndFlattensLineBreaks();
+    void saveReplacesALongerFileWithoutTrailingBytes();
+    void saveIntoAMissingCollectionFolderFailsAndWritesNothing();
+    void loadTakesTheNameFromLineTwo();
+    void loadSkipsOnlyAllBlankRecords();
+    void loadOfACutOffFileGivesEmptyTrailingFields();
+    void loadOfAShortOrMissingFileLeavesTheListEmpty();
+    void loadAcceptsLoneCrAndLoneLfLineEnds();
+};
+
+void CollectionFileTest::saveWritesTheExactBytes()
+{
+    TestFolder home;
+    RecordList list;
+    list.append(makeRecord({"1990", "123a", "Frankeerzegels", "Koningin", "Gewoon", "Los", "75 cent",
+                            QString::fromUtf8("Portr\u00e9t"), "-", "Postfris", "2,50", "1.75"}));
+    QVERIFY(SaveCollection(home.folder(), "Nederland", list));
+
+    const QByteArray expected = QByteArray("Tessaron2 Zegelarchief\xae 2.00\r\n"
+                                           "Nederland\r\n"
+                                           "----------------------------\r\n"
+                                           "1990\r\n123a\r\nFrankeerzegels\r\nKoningin\r\nGewoon\r\nLos\r\n"
+                                           "75 cent\r\nPortr\xe9t\r\n-\r\nPostfris\r\n2,50\r\n1.75\r\n"
+                                           "----------------------------\r\n");
+    const QByteArray written = home.read("Verzameling/Nederland.col");
+    QCOMPARE(written, expected);
+    QCOMPARE(written.indexOf("\r\n"), 28);
+    QCOMPARE(static_cast<unsigned char>(written.at(22)), 0xAE);
+}
+
+void CollectionFileTest::saveAndLoadRoundTripKeepsRowsAndSpaces()
+{
+    TestFolder home;
+    RecordList list;
+    list.append(makeRecord({"1852", "1", "Frankeerzegels", " Willem III ", "a", "b", "5 cent", "-", "-", "c",
+                            "12,50", "-"}));
+    list.append(makeRecord({"", "2 ", "", "-", "", "", "-", "-", "-", "", "-", "-"}));
+    list.append(makeRecord({"1999", "123a", "x", "y", "z", "w", "v", "u", "t", "s", "1.234,50", "1 234"}));
+    QVERIFY(SaveCollection(home.folder(), "Proef", list));
+    QCOMPARE(home.read("Verzameling/Proef.col").count("\r\n"), 42);
+
+    RecordList loaded;
+    QString name = "vooraf";
+    QVERIFY(LoadCollection(home.folder(), "Proef", loaded, name));
+    QCOMPARE(name, QString("Proef"));
+    QCOMPARE(loaded.records(), list.records());
+}
+
+void CollectionFileTest::saveTrimsOnlyTheYearAndFlattensLineBreaks()
+{
+    TestFolder home;
+    RecordList list;
+    list.append(makeRecord({"  1990  ", " 7 ", "", " Onderwerp ", "", "", "", "", "regel een\r\nregel twee\nen\rdrie",
+                            "", "", ""}));
+    QVERIFY(SaveCollection(home.folder(), "Spaties", list));
+    const QStringList lines = QString::fromLatin1(home.read("Verzameling/Spaties.col")).split("\r\n");
+    QCOMPARE(lines.size(), 3 + 13 + 1); // the last CR LF leaves one empty piece
+    QCOMPARE(lines.at(3), QString("1990"));
+    QCOMPARE(lines.at(4), QString(" 7 "));
+    QCOMPARE(lines.at(6), QString(" Onderwerp "));
+    QCOMPARE(lines.at(11), QString("regel een regel twee en drie"));
+    QCOMPARE(lines.at(15), Separator);
+}
+
+void CollectionFileTest::saveReplacesALongerFileWithoutTrailingBytes()
+{
+    TestFolder home;
+    RecordList list;
+    for (int i = 0; i < 20; ++i)
+        list.append(makeRecord({"1900", QString::number(i), "lange tekst die ruimte inneemt"}));
+    QVERIFY(SaveCollection(home.folder(), "Kort", list));
+    list.clear();
+    list.append(makeRecord({"2000", "1"}));
+    QVERIFY(SaveCollection(home.folder(), "Kort", list));
+    const QByteArray bytes = home.read("Verzameling/Kort.col");
+    QCOMPARE(bytes.count("\r\n"), 16);
+    QVERIFY(bytes.endsWith(Separator.toLatin1() + "\r\n"));
+    QVERIFY(!bytes.contains("lange tekst"));
+}
+
+void CollectionFileTest::saveIntoAMissingCollectionFolderFailsAndWritesNothing()
+{
+    TestFolder home;
+    QVERIFY(QDir(home.path("Verzameling")).removeRecursively());
+    RecordList list;
+    list.append(makeRecord({"2000", "1"}));
+    const StorageResult result = SaveCollection(home.folder(), "Weg", list);
+    QVERIFY(!result.ok);
+    QVERIFY(!result.reason.isEmpty());
+    QVERIFY(!home.exists("Verzameling"));
+}
+
+void CollectionFileTest::loadTakesTheNameFromLineTwo()
+{
+    TestFolder home;
+    home.write("Verzameling/Hernoemd.col", crlf({"Tessaron2 Zegelarchief\u00ae 2.00", "Oorspronkelijk", Separator}));
+    RecordList list;
+    list.append(makeRecord({"1", "2"}));
+    QString name = "Hernoemd";
+    QVERIFY(LoadCollection(home.folder(), "Hernoemd", list, name));
+    QCOMPARE(name, QString("Oorspronkelijk"));
+    QCOMPARE(list.count(), 0);
+}
+
+void CollectionFileTest::loadSkipsOnlyAllBlankRecords()
+{
+    TestFolder home;
+    QStringList lines{"maker", "Blanco", "sep"};
+    lines << "" << "5" << "" << "-" << "" << "" << "-" << "-" << "-" << "" << "-" << "-" << "sep";
+    lines << "   " << "" << "" << "" << "" << "" << "" << "" << "" << "" << "" << "" << "sep";
+    lines << "" << "";
+    home.write("Verzameling/Blanco.col", crlf(lines));
+    RecordList list;
+    QString name;
+    QVERIFY(LoadCollection(home.folder(), "Blanco", list, name));
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(list.cell(0, StampRecord::Year), QString(""));
+    QCOMPARE(list.cell(0, StampRecord::CatalogueNumber), QString("5"));
+}
+
+void CollectionFileTest::loadOfACutOffFileGivesEmptyTrailingFields()
+{
+    TestFolder home;
+    QStringList lines{"maker", "Afgebroken", "sep"};
+    lines << "1900" << "1" << "a" << "b" << "c" << "d" << "e" << "f" << "g" << "h" << "i" << "j" << "sep";
+    lines << "1901" << "2" << "cat";
+    QByteArray bytes = crlf(lines);
+    bytes.chop(2); // and the last line has no line end
+    home.write("Verzameling/Afgebroken.col", bytes);
+    RecordList list;
+    QString name;
+    QVERIFY(LoadCollection(home.folder(), "Afgebroken", list, name));
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.cell(1, StampRecord::Category), QString("cat"));
+    QCOMPARE(list.cell(1, StampRecord::Subject), QString());
+    QCOMPARE(list.cell(1, StampRecord::OwnPrice), QString());
+}
+
+void CollectionFileTest::loadOfAShortOrMissingFileLeavesTheListEmpty()
+{
+    TestFolder home;
+    RecordList list;
+    list.append(makeRecord({"1", "2"}));
+    QString name = "Ontbreekt";
+    QVERIFY(!LoadCollection(home.folder(), "Ontbreekt", list, name));
+    QCOMPARE(list.count(), 0);
+    QCOMPARE(name, QString("Ontbreekt"));
+
+    home.write("Verzameling/Kort.col", crlf({"maker", "Tweede regel"}));
+    list.append(makeRecord({"1", "2"}));
+    name = "Kort";
+    QVERIFY(!LoadCollection(home.folder(), "Kort", list, name));
+    QCOMPARE(list.count(), 0);
+    QCOMPARE(name, QString("Tweede regel"));
+
+    home.write("Verzameling/Een.col", crlf({"maker"}));
+    name = "Een";
+    QVERIFY(!LoadCollection(home.folder(), "Een", list, name));
+    QCOMPARE(name, QString("Een"));
+}
+
+void CollectionFileTest::loadAcceptsLoneCrAndLoneLfLineEnds()
+{
+    TestFolder home;
+    QVERIFY(QDir(home.path("Verzameling")).removeRecursively());
+    home.write("verzameling/Linux.COL",
+               "maker\nLinux\rsep\n1990\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\nsep\n");
+    RecordList list;
+    QString name;
+    QVERIFY(LoadCollection(home.folder(), "Linux", list, name));
+    QCOMPARE(name, QString("Linux"));
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(list.cell(0, StampRecord::OwnPrice), QString("11"));
+}
+
+QTEST_GUILESS_MAIN(CollectionFileTest)
+#include "tst_collectionfile.moc"

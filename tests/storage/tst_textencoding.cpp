@@ -1,0 +1,89 @@
+#include "storage/TextFile.h"
+#include "storage/Windows1252.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TextEncodingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void highBytesDecodeToTheirCharacters();
+    void everyByteSurvivesDecodeAndEncode();
+    void unencodableCharactersBecomeQuestionMarksOrAreFiltered();
+    void linesEndAtCrLfLoneCrAndLoneLf();
+    void writtenLinesEndInCrLfAndReplaceLongerFiles();
+    void writingIntoAMissingFolderFailsWithAReason();
+};
+
+void TextEncodingTest::highBytesDecodeToTheirCharacters()
+{
+    QCOMPARE(Windows1252::decode("\x80"), QString(QChar(0x20AC)));
+    QCOMPARE(Windows1252::decode("\xae"), QString(QChar(0x00AE)));
+    QCOMPARE(Windows1252::decode("\x85"), QString(QChar(0x2026)));
+    QCOMPARE(Windows1252::decode("\x8a"), QString(QChar(0x0160)));
+    QCOMPARE(Windows1252::decode("\x99"), QString(QChar(0x2122)));
+    QCOMPARE(Windows1252::decode("\x9f"), QString(QChar(0x0178)));
+    QCOMPARE(Windows1252::decode("\xe9"), QString(QChar(0x00E9)));
+    QCOMPARE(Windows1252::encode(QString(QChar(0x20AC)) + QChar(0x00EB)), QByteArray("\x80\xeb"));
+}
+
+void TextEncodingTest::everyByteSurvivesDecodeAndEncode()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const QString text = Windows1252::decode(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(Windows1252::encode(text), all);
+    for (const QChar c : text)
+        QVERIFY(Windows1252::canEncode(c));
+}
+
+void TextEncodingTest::unencodableCharactersBecomeQuestionMarksOrAreFiltered()
+{
+    const QString mixed = QStringLiteral("a\u0100b\u20ACc") + QString::fromUtf8("\xF0\x9F\x98\x80") + u'd';
+    QCOMPARE(Windows1252::encode(mixed), QByteArray("a?b\x80" "c??d"));
+    QCOMPARE(Windows1252::filtered(mixed), QStringLiteral("ab\u20ACcd"));
+    QVERIFY(!Windows1252::canEncode(QChar(0x0100)));
+}
+
+void TextEncodingTest::linesEndAtCrLfLoneCrAndLoneLf()
+{
+    QCOMPARE(TextFile::splitLines("a\r\nb\rc\nd"), QStringList({"a", "b", "c", "d"}));
+    QCOMPARE(TextFile::splitLines("a\r\n\r\nb\r\n"), QStringList({"a", "", "b"}));
+    QCOMPARE(TextFile::splitLines("\n\r"), QStringList({"", ""}));
+    QCOMPARE(TextFile::splitLines("\r\n"), QStringList({""}));
+    QVERIFY(TextFile::splitLines("").isEmpty());
+    QCOMPARE(TextFile::splitLines("  padded  \r\n"), QStringList({"  padded  "}));
+}
+
+void TextEncodingTest::writtenLinesEndInCrLfAndReplaceLongerFiles()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("list.txt");
+    QVERIFY(TextFile::writeLines(path, {"een", "twee", "drie", "vier"}));
+    QVERIFY(TextFile::writeLines(path, {QString::fromUtf8("Belgi\u00eb"), ""}));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Belgi\xeb\r\n\r\n"));
+
+    QStringList lines;
+    QVERIFY(TextFile::readLines(path, lines));
+    QCOMPARE(lines, QStringList({QString::fromUtf8("Belgi\u00eb"), ""}));
+}
+
+void TextEncodingTest::writingIntoAMissingFolderFailsWithAReason()
+{
+    QTemporaryDir dir;
+    const StorageResult result = TextFile::writeLines(dir.filePath("missing/list.txt"), {"x"});
+    QVERIFY(!result.ok);
+    QVERIFY(!result.reason.isEmpty());
+
+    QStringList lines{"left over"};
+    QVERIFY(!TextFile::readLines(dir.filePath("absent.txt"), lines));
+    QVERIFY(lines.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TextEncodingTest)
+#include "tst_textencoding.moc"
