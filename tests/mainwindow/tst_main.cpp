@@ -401,4 +401,4 @@ void MainTest::detailFieldsDropUnwritableCharacters()
 }
 
 QTEST_MAIN(MainTest)
-#include "tst_Main.moc"
+#include "tst_main.moc"

@@ -106,4 +106,4 @@ void ResourceImagesTest::programIconIsAPerforatedStampInSixteenColours()
 }
 
 QTEST_MAIN(ResourceImagesTest)
-#include "tst_ResourceImages.moc"
+#include "tst_resourceimages.moc"

@@ -232,4 +232,4 @@ void SettingsFileTest::failedWriteSaysWhy()
 }
 
 QTEST_GUILESS_MAIN(SettingsFileTest)
-#include "tst_SettingsFile.moc"
+#include "tst_settingsfile.moc"
