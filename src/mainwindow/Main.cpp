@@ -45,13 +45,13 @@ QLabel *newLabel(QWidget *parent, const char *name, const QString &text, int lef
     return label;
 }
 
-QLabel *newBar(QWidget *parent, const char *name, const QColor &colour)
+QLabel *newFilledLabel(QWidget *parent, const char *name, const QColor &colour)
 {
-    auto *bar = new QLabel(parent);
-    bar->setObjectName(QLatin1String(name));
-    bar->setAutoFillBackground(true);
-    MainLook::setBackground(bar, QPalette::Window, colour);
-    return bar;
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAutoFillBackground(true);
+    MainLook::setBackground(label, QPalette::Window, colour);
+    return label;
 }
 
 int widthOf(const QWidget *widget)
@@ -160,7 +160,7 @@ void Main::buildPictureFrame(QWidget *area)
     Frame3 = newFrame(area, "Frame3");
     Frame3->setGeometry(Twips::rect(90, 6825, 4830, 1665));
 
-    Image1 = newBar(Frame3, "Image1", Qt::black);
+    Image1 = newFilledLabel(Frame3, "Image1", Qt::black);
     Image1->setGeometry(Twips::rect(120, 225, 2250, 1305));
     Label5 = newLabel(Frame3, "Label5", QStringLiteral("Afbeelding"), 3420, 300);
 }
@@ -208,14 +208,14 @@ void Main::buildViewerFrame(QWidget *area)
     SlidePic->setObjectName(QStringLiteral("SlidePic"));
     SlidePic->setGeometry(Twips::rect(0, 0, 1230, 690));
 
-    Label3 = newBar(Frame5, "Label3", ViewerBarColour);
+    Label3 = newFilledLabel(Frame5, "Label3", ViewerBarColour);
     Label3->setGeometry(Twips::rect(120, 0, 0, 330));
     HScroll = new QScrollBar(Qt::Horizontal, Frame5);
     HScroll->setObjectName(QStringLiteral("HScroll"));
     HScroll->setGeometry(Twips::rect(150, 0, 0, 270));
     HScroll->setRange(0, 0);
 
-    Label4 = newBar(Frame5, "Label4", ViewerBarColour);
+    Label4 = newFilledLabel(Frame5, "Label4", ViewerBarColour);
     Label4->setGeometry(Twips::rect(0, 225, 330, 0));
     VScroll = new QScrollBar(Qt::Vertical, Frame5);
     VScroll->setObjectName(QStringLiteral("VScroll"));
