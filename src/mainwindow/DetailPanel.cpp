@@ -2,7 +2,7 @@
 
 #include "mainwindow/LoadLookupList.h"
 #include "mainwindow/MainLook.h"
-#include "mainwindow/Windows1252Validator.h"
+#include "widgets/Windows1252Validator.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Windows1252.h"
 #include "widgets/Twips.h"

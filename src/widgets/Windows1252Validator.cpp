@@ -1,4 +1,4 @@
-#include "mainwindow/Windows1252Validator.h"
+#include "widgets/Windows1252Validator.h"
 
 #include "storage/Windows1252.h"
 
