@@ -1,5 +1,6 @@
 #include "widgets/VistaButton.h"
 
+#include "widgets/BusyGuard.h"
 #include "widgets/ButtonFace.h"
 #include "widgets/ButtonPropertyStore.h"
 #include "widgets/VistaButtonRenderer.h"
@@ -243,7 +244,7 @@ void VistaButton::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF point = event->position();
     release(buttonMask(event->button()), shiftMask(event->modifiers()), point);
-    if (event->button() == Qt::LeftButton && isInside(point) && m_enabled)
+    if (event->button() == Qt::LeftButton && isInside(point) && m_enabled && !BusyGuard::isBusy(this))
         emit Click();
 }
 
@@ -270,7 +271,8 @@ void VistaButton::keyReleaseEvent(QKeyEvent *event)
         if (!m_enabled)
             return;
         const QPointer<VistaButton> self(this);
-        emit Click();
+        if (!BusyGuard::isBusy(this))
+            emit Click();
         if (!self)
             return;
     }
