@@ -2,6 +2,7 @@
 
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/MainLook.h"
+#include "mainwindow/MainMenu.h"
 #include "resources/ProgramIcon.h"
 #include "resources/SortDirectionImage.h"
 #include "widgets/MessageBox.h"
@@ -105,6 +106,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     area->setFont(MainLook::normalFont());
     MainLook::setTextColour(area, MainLook::CaptionColour);
     setCentralWidget(area);
+    new MainMenu(*this);
 
     buildTitleStrip(area);
     Frame1 = new DetailPanel(area);

@@ -1,0 +1,14 @@
+#include "dialogs/ConfirmReplaceCollection.h"
+
+#include "mainwindow/Main.h"
+#include "widgets/MessageBox.h"
+
+bool ConfirmReplaceCollection(const Main &main, QWidget *asker)
+{
+    if (!main.unsavedChanges())
+        return true;
+    const QString question = QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
+                                            "wilt u de huidige verzameling toch sluiten?");
+    return MessageBox::show(asker, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) ==
+           MessageBox::Answer::Yes;
+}

@@ -1,0 +1,110 @@
+#include "dialogs/NieuwForm.h"
+
+#include "dialogs/ConfirmReplaceCollection.h"
+#include "dialogs/DialogLayout.h"
+#include "mainwindow/DetailPanel.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MainLook.h"
+#include "storage/CollectionName.h"
+#include "storage/FileHelpers.h"
+#include "storage/LookupList.h"
+#include "widgets/MessageBox.h"
+#include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
+#include "widgets/Windows1252Validator.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+constexpr int OuterWidth = 4950;
+constexpr int OuterHeight = 2100;
+constexpr QColor Background{170, 240, 240};
+constexpr QColor ComboBackground{230, 230, 230};
+
+} // namespace
+
+NieuwForm::NieuwForm(Main &main)
+    : QDialog(&main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("NieuwForm"));
+    setWindowTitle(QStringLiteral("Nieuwe Verzameling"));
+    setFont(MainLook::normalFont());
+    MainLook::setBackground(this, QPalette::Window, Background);
+
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->lineEdit()->setValidator(new Windows1252Validator(Combo1));
+    MainLook::setBackground(Combo1, QPalette::Base, ComboBackground);
+    Combo1->move(Twips::toPixels(150), Twips::toPixels(150));
+    Combo1->resize(Twips::toPixels(3000), Combo1->sizeHint().height());
+
+    Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("Landen / Motief"), 3210, 195);
+
+    const ProgramFolder &folder = main.programFolder();
+    Combo1->addItems(LookupList::readTrimmed(folder.dataFile(QStringLiteral("Landen.txt"))));
+    Combo1->addItems(LookupList::readTrimmed(folder.dataFile(QStringLiteral("Motief.txt"))));
+    Combo1->setCurrentIndex(0);
+
+    Label2 = DialogLayout::addLabel(
+        this, "Label2",
+        QStringLiteral("Maak een keuze uit het rolmenu voor het aanmaken van één van de ") +
+            QString::number(Combo1->count()) +
+            QStringLiteral(" landen of motief verzamelingen, of typ zelf een gekozen naam in."),
+        180, 615, 2700, 960);
+
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 3030, 1200, 840, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 3900, 1200, 840, 330);
+
+    connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
+    connect(OkKnop, &VistaButton::Click, this, &NieuwForm::OkKnop_Click);
+}
+
+void NieuwForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    DialogLayout::placeCentred(this, OuterWidth, OuterHeight);
+}
+
+void NieuwForm::OkKnop_Click()
+{
+    // Taken as typed: a name of spaces only is a name.
+    const QString name = Combo1->currentText();
+    if (name.isEmpty())
+        return;
+    const QString errorCaption = QStringLiteral("Error");
+    // The name becomes a file and a folder name at the first save.
+    if (!CollectionName::isValid(name)) {
+        MessageBox::show(this, QStringLiteral("Ongeldige naam voor een verzameling!"), errorCaption);
+        return;
+    }
+    if (FileExists(m_main.programFolder().collectionFile(name))) {
+        MessageBox::show(this, QStringLiteral("Verzameling '") + name + QStringLiteral("' bestaat reeds!"),
+                         errorCaption);
+        return;
+    }
+    if (!ConfirmReplaceCollection(m_main, this))
+        return;
+
+    m_main.setCollectionName(name);
+    m_main.Label2->setText(QStringLiteral("Verzamelgebied : ") + name);
+    m_main.recordList().clear();
+    m_main.Label6->setText(QStringLiteral("Aantal Records : 0"));
+    // The prices and the word-list boxes keep what they hold.
+    DetailPanel *panel = m_main.Frame1;
+    panel->Text1->clear();
+    panel->Text2->clear();
+    panel->Text3->clear();
+    panel->Text4->clear();
+    panel->Text5->clear();
+    // Changes of the collection that was open were given up above; the new
+    // collection has none yet.
+    m_main.setUnsavedChanges(false);
+    accept();
+}

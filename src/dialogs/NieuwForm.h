@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class Main;
+class QComboBox;
+class QLabel;
+class VistaButton;
+
+// Starts a new, empty collection under a name from the country and theme lists
+// or one the user types. Nothing is written: the file and the picture folder
+// come with the first save.
+class NieuwForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit NieuwForm(Main &main);
+
+    QComboBox *Combo1 = nullptr; // the name
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr; // instruction with the number of names offered
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *OkKnop = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void OkKnop_Click();
+
+    Main &m_main;
+};

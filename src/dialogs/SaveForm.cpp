@@ -1,0 +1,176 @@
+#include "dialogs/SaveForm.h"
+
+#include "dialogs/DialogLayout.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MainLook.h"
+#include "storage/CollectionName.h"
+#include "storage/FileHelpers.h"
+#include "storage/SaveWithPictureFolder.h"
+#include "storage/Trim.h"
+#include "storage/WaitSeconds.h"
+#include "widgets/BusyGuard.h"
+#include "widgets/MessageBox.h"
+#include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
+#include "widgets/Windows1252Validator.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+
+constexpr int OuterWidth = 4800;
+constexpr int OuterHeight = 1500;
+constexpr QColor Background{170, 240, 240};
+constexpr QColor BarBackground{255, 255, 255};
+constexpr QColor BarColour{0, 240, 0};
+// The bar in pixels, and the filled height drawn by the animation.
+constexpr int BarWidth = 300;
+constexpr int BarHeight = 20;
+constexpr int FilledBottom = 18;
+
+} // namespace
+
+SaveForm::SaveForm(Main &main)
+    : QDialog(&main)
+    , m_main(main)
+    , m_barImage(BarWidth, BarHeight, QImage::Format_RGB32)
+{
+    setObjectName(QStringLiteral("SaveForm"));
+    setWindowTitle(QStringLiteral("Verzameling Opslaan"));
+    setFont(MainLook::normalFont());
+    MainLook::setBackground(this, QPalette::Window, Background);
+
+    Text1 = new QLineEdit(main.collectionName(), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setValidator(new Windows1252Validator(Text1));
+    Text1->setGeometry(Twips::rect(120, 150, 4470, 300));
+    MainLook::setBackground(Text1, QPalette::Base, main.fieldColour());
+
+    Bar = new QLabel(this);
+    Bar->setObjectName(QStringLiteral("Bar"));
+    Bar->setGeometry(Twips::toPixels(120), Twips::toPixels(150), BarWidth, BarHeight);
+    Bar->hide();
+    m_barImage.fill(BarBackground);
+    Bar->setPixmap(QPixmap::fromImage(m_barImage));
+
+    Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("0%"), 150, 510);
+
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 2880, 600, 840, 330);
+    SaveKnop = DialogLayout::addButton(this, "SaveKnop", QStringLiteral("Save"), 3750, 600, 840, 330);
+
+    connect(CancelKnop, &VistaButton::Click, this, &SaveForm::reject);
+    connect(SaveKnop, &VistaButton::Click, this, &SaveForm::SaveKnop_Click);
+}
+
+void SaveForm::reject()
+{
+    if (!BusyGuard::isBusy(this))
+        QDialog::reject();
+}
+
+void SaveForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    DialogLayout::placeCentred(this, OuterWidth, OuterHeight);
+}
+
+void SaveForm::refuseName(const QString &message)
+{
+    MessageBox::show(this, message, QStringLiteral("Error"), MessageBox::Buttons::Ok,
+                     MessageBox::Icon::Critical);
+    Text1->setFocus();
+}
+
+bool SaveForm::confirmOverwrite(const QString &name)
+{
+    const ProgramFolder &folder = m_main.programFolder();
+    const QString file = folder.collectionFile(name);
+    // Saving the open collection under its own name needs no question.
+    if (!FileExists(file) || file == folder.collectionFile(m_main.collectionName()))
+        return true;
+    const QString question = QStringLiteral("Verzameling '") + name +
+                             QStringLiteral("' bestaat reeds!\r\nWilt u deze overschrijven?");
+    return MessageBox::show(this, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) ==
+           MessageBox::Answer::Yes;
+}
+
+void SaveForm::SaveKnop_Click()
+{
+    const QString name = Text1->text();
+    if (isBlank(name)) {
+        refuseName(QStringLiteral("Naam verzameling ontbreekt!"));
+        return;
+    }
+    if (!CollectionName::isValid(name)) {
+        refuseName(QStringLiteral("Ongeldige naam voor een verzameling!"));
+        return;
+    }
+    if (!confirmOverwrite(name)) {
+        Text1->setFocus();
+        return;
+    }
+
+    {
+        // Events keep flowing during the waits below; this window's buttons and
+        // close box wait until the save is over.
+        const BusyGuard busy(this);
+        const QString previousName = m_main.collectionName();
+        m_main.setCollectionName(name);
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        Text1->hide();
+        Bar->show();
+        runProgressAnimation();
+        const StorageResult saved = SaveWithPictureFolder(m_main.programFolder(), name, m_main.recordList());
+        QGuiApplication::restoreOverrideCursor();
+
+        if (!saved) {
+            // Nothing was saved under the new name, so the open collection keeps
+            // its old one and its unsaved state; the user may try another name.
+            m_main.setCollectionName(previousName);
+            showProgress(-1);
+            showPercentage(0);
+            Bar->hide();
+            Text1->show();
+            MessageBox::show(this,
+                             QStringLiteral("Verzameling kon niet worden opgeslagen!\r\n") + saved.reason,
+                             QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+            Text1->setFocus();
+            return;
+        }
+        showPercentage(100);
+        m_main.setUnsavedChanges(false);
+        WaitSeconds(1);
+    }
+    accept();
+}
+
+void SaveForm::runProgressAnimation()
+{
+    // About three seconds, before anything is written; not tied to the work.
+    for (int filledWidth = 0; filledWidth <= BarWidth; filledWidth += 2) {
+        showProgress(filledWidth);
+        showPercentage(qRound(filledWidth / 3.0));
+        WaitSeconds(0.02f);
+    }
+}
+
+void SaveForm::showProgress(int filledWidth)
+{
+    // From pixel (0, 0) to pixel (filledWidth, FilledBottom), both included;
+    // below zero the bar is empty again.
+    m_barImage.fill(BarBackground);
+    if (filledWidth >= 0) {
+        QPainter painter(&m_barImage);
+        painter.fillRect(QRect(QPoint(0, 0), QPoint(filledWidth, FilledBottom)), BarColour);
+    }
+    Bar->setPixmap(QPixmap::fromImage(m_barImage));
+}
+
+void SaveForm::showPercentage(int percent)
+{
+    Label1->setText(QString::number(percent) + QLatin1Char('%'));
+    Label1->adjustSize();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class Main;
+class QLabel;
+class QLineEdit;
+class VistaButton;
+
+// Saves the open collection under a name the user confirms or changes, with
+// its picture folder, behind a short green progress bar.
+class SaveForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SaveForm(Main &main);
+
+    QLineEdit *Text1 = nullptr; // the collection name
+    QLabel *Bar = nullptr;      // progress bar, in the place of Text1 while saving
+    QLabel *Label1 = nullptr;   // percentage
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *SaveKnop = nullptr;
+
+public slots:
+    // Ignored while a save is under way.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void SaveKnop_Click();
+    // Shows a refusal and gives the name box the focus again.
+    void refuseName(const QString &message);
+    bool confirmOverwrite(const QString &name);
+    void runProgressAnimation();
+    void showProgress(int filledWidth);
+    void showPercentage(int percent);
+
+    Main &m_main;
+    QImage m_barImage;
+};

@@ -1,0 +1,130 @@
+#include "mainwindow/MainMenu.h"
+
+#include "album/ExportSlideshow.h"
+#include "dialogs/NieuwForm.h"
+#include "dialogs/OpenFile.h"
+#include "dialogs/SaveForm.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MakerPages.h"
+#include "storage/FileHelpers.h"
+#include "storage/ShellOpen.h"
+#include "widgets/BusyGuard.h"
+#include "widgets/MessageBox.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+MainMenu::MainMenu(Main &main)
+    : QObject(&main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("MainMenu"));
+
+    QMenu *file = addMenu("File", QStringLiteral("File"));
+    addItem(file, "FileNew", QStringLiteral("Nieuw"), &MainMenu::FileNew_Click);
+    addItem(file, "FileOpen", QStringLiteral("Openen"), &MainMenu::FileOpen_Click);
+    addItem(file, "FileSave", QStringLiteral("Opslaan"), &MainMenu::FileSave_Click);
+    addSeparator(file, "fileStreep1");
+    addItem(file, "FilePrint", QStringLiteral("Afdrukken"), nullptr);
+    addSeparator(file, "FileStreep2");
+    addItem(file, "FileImport", QStringLiteral("Importeren Oude Data"), &MainMenu::FileImport_Click);
+    addSeparator(file, "FileStreep3");
+    addItem(file, "FileExit", QStringLiteral("Exit"), &MainMenu::FileExit_Click);
+
+    QMenu *tools = addMenu("Tools", QStringLiteral("Tools"));
+    addItem(tools, "TooleWebpage", QStringLiteral("Webpage Ontwerpen"), &MainMenu::TooleWebpage_Click);
+    addItem(tools, "ToolsDataEdit", QStringLiteral("Data Bewerken"), nullptr);
+
+    QMenu *help = addMenu("Help", QStringLiteral("Help"));
+    addItem(help, "HelpHelp", QStringLiteral("Help"), &MainMenu::HelpHelp_Click);
+    addSeparator(help, "HelpStreep1");
+    addItem(help, "HelpMeerSoftware", QStringLiteral("Meer Software"), &MainMenu::HelpMeerSoftware_Click);
+    addItem(help, "HelpDownloads", QStringLiteral("Downloads"), &MainMenu::HelpDownloads_Click);
+}
+
+QMenu *MainMenu::addMenu(const char *name, const QString &caption)
+{
+    QMenu *menu = m_main.menuBar()->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction *MainMenu::addItem(QMenu *menu, const char *name, const QString &caption, void (MainMenu::*command)())
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    if (command) {
+        connect(item, &QAction::triggered, this, [this, command] {
+            if (!BusyGuard::isBusy(&m_main))
+                (this->*command)();
+        });
+    }
+    return item;
+}
+
+QAction *MainMenu::addSeparator(QMenu *menu, const char *name)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(QLatin1String(name));
+    return separator;
+}
+
+void MainMenu::FileNew_Click()
+{
+    NieuwForm(m_main).exec();
+}
+
+void MainMenu::FileOpen_Click()
+{
+    showOpenDialog(true);
+}
+
+void MainMenu::FileImport_Click()
+{
+    showOpenDialog(false);
+}
+
+void MainMenu::showOpenDialog(bool openMode)
+{
+    m_main.setOpenDialogMode(openMode);
+    OpenFile(m_main).exec();
+}
+
+void MainMenu::FileSave_Click()
+{
+    if (m_main.recordList().count() == 0) {
+        MessageBox::show(&m_main, QStringLiteral("Geen gegevens in de lijst!"));
+        return;
+    }
+    SaveForm(m_main).exec();
+}
+
+void MainMenu::FileExit_Click()
+{
+    m_main.close();
+}
+
+void MainMenu::TooleWebpage_Click()
+{
+    // The export keeps events flowing while it waits; the menu and the close
+    // box wait for it.
+    const BusyGuard busy(&m_main);
+    ExportSlideshow(m_main.programFolder(), m_main.collectionName(), m_main.recordList().count(), &m_main);
+}
+
+void MainMenu::HelpHelp_Click()
+{
+    const QString helpFile = m_main.programFolder().dataFile(QStringLiteral("help.pdf"));
+    if (FileExists(helpFile))
+        ShellOpen(&m_main, helpFile);
+}
+
+void MainMenu::HelpMeerSoftware_Click()
+{
+    ShellOpen(&m_main, MakerPages::MoreSoftware);
+}
+
+void MainMenu::HelpDownloads_Click()
+{
+    ShellOpen(&m_main, MakerPages::Downloads);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class Main;
+class QAction;
+class QMenu;
+
+// The main window's menu bar: File, Tools and Help. Each command opens a dialog,
+// runs one operation or hands a document to the desktop. No item has a shortcut
+// or an access key.
+class MainMenu : public QObject {
+    Q_OBJECT
+
+public:
+    explicit MainMenu(Main &main);
+
+private:
+    QMenu *addMenu(const char *name, const QString &caption);
+    // An item whose command is ignored while the main window is busy.
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption, void (MainMenu::*command)());
+    QAction *addSeparator(QMenu *menu, const char *name);
+
+    void FileNew_Click();
+    void FileOpen_Click();
+    void FileSave_Click();
+    void FileImport_Click();
+    void FileExit_Click();
+    void TooleWebpage_Click();
+    void HelpHelp_Click();
+    void HelpMeerSoftware_Click();
+    void HelpDownloads_Click();
+    void showOpenDialog(bool openMode);
+
+    Main &m_main;
+};

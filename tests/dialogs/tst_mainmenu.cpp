@@ -1,0 +1,287 @@
+#include "DialogTestSupport.h"
+#include "common/TestFolder.h"
+#include "dialogs/OpenFile.h"
+#include "dialogs/SaveForm.h"
+#include "mainwindow/Main.h"
+#include "storage/CollectionFile.h"
+#include "widgets/BusyGuard.h"
+#include "widgets/VistaButton.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTreeView>
+#include <QUrl>
+
+// Takes the place of the desktop's programs: notes what it was asked to open
+// and whether the main window was busy then.
+class DesktopStandIn : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+    QWidget *window = nullptr;
+    QAction *saveItem = nullptr; // tried while the window is busy
+    bool busyWhileOpening = false;
+    bool closedWhileBusy = true;
+
+public slots:
+    void open(const QUrl &url)
+    {
+        opened.append(url);
+        if (!window)
+            return;
+        busyWhileOpening = BusyGuard::isBusy(window);
+        closedWhileBusy = window->close();
+        saveItem->trigger();
+    }
+};
+
+class MainMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void menusHoldTheirItemsInOrder();
+    void saveWithoutRowsOpensNoDialog();
+    void openAndImportShowTheDialogInTheirMode();
+    void helpAndWebPagesAreHandedToTheDesktop();
+    void webPageExportKeepsTheWindowBusy();
+    void exitClosesTheWindowAfterItsQuestion();
+    void typicalRun();
+
+private:
+    DesktopStandIn m_desktop;
+};
+
+void MainMenuTest::initTestCase()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_desktop, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_desktop, "open");
+}
+
+void MainMenuTest::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void MainMenuTest::menusHoldTheirItemsInOrder()
+{
+    TestFolder folder;
+    auto main = startMain(folder);
+    const QList<QAction *> menus = main->menuBar()->actions();
+    QCOMPARE(menus.size(), 3);
+
+    const QList<QPair<QString, QStringList>> expected{
+        {QStringLiteral("File"),
+         {"FileNew:Nieuw", "FileOpen:Openen", "FileSave:Opslaan", "fileStreep1:", "FilePrint:Afdrukken",
+          "FileStreep2:", "FileImport:Importeren Oude Data", "FileStreep3:", "FileExit:Exit"}},
+        {QStringLiteral("Tools"), {"TooleWebpage:Webpage Ontwerpen", "ToolsDataEdit:Data Bewerken"}},
+        {QStringLiteral("Help"),
+         {"HelpHelp:Help", "HelpStreep1:", "HelpMeerSoftware:Meer Software", "HelpDownloads:Downloads"}},
+    };
+    for (int index = 0; index < menus.size(); ++index) {
+        QMenu *menu = menus[index]->menu();
+        QVERIFY(menu);
+        QCOMPARE(menu->objectName(), expected[index].first);
+        QCOMPARE(menu->title(), expected[index].first);
+        QStringList items;
+        for (QAction *item : menu->actions()) {
+            QCOMPARE(item->isSeparator(), item->text().isEmpty());
+            QVERIFY(item->shortcut().isEmpty());
+            QVERIFY(!item->text().contains(QLatin1Char('&')));
+            items.append(item->objectName() + QLatin1Char(':') + item->text());
+        }
+        QCOMPARE(items, expected[index].second);
+    }
+}
+
+void MainMenuTest::saveWithoutRowsOpensNoDialog()
+{
+    TestFolder folder;
+    auto main = startMain(folder);
+    BoxAnswers boxes;
+    QVERIFY(!withModalDialog(menuItem(*main, "FileSave"), [](QWidget *) {}));
+    QCOMPARE(boxes.requests.size(), 1);
+    QCOMPARE(boxes.requests[0].text, QStringLiteral("Geen gegevens in de lijst!"));
+    QCOMPARE(boxes.requests[0].caption, QStringLiteral("Tessaron2"));
+    QCOMPARE(boxes.requests[0].buttons, MessageBox::Buttons::Ok);
+    QCOMPARE(boxes.requests[0].icon, MessageBox::Icon::None);
+
+    // With a row, the save dialog opens showing the collection's name.
+    main->recordList().append(sampleRecord(1));
+    main->setCollectionName(QStringLiteral("Eén"));
+    QString shownName;
+    QVERIFY(withModalDialog(menuItem(*main, "FileSave"), [&](QWidget *dialog) {
+        auto *save = qobject_cast<SaveForm *>(dialog);
+        QVERIFY(save);
+        shownName = save->Text1->text();
+    }));
+    QCOMPARE(shownName, QStringLiteral("Eén"));
+    QCOMPARE(boxes.requests.size(), 1);
+}
+
+void MainMenuTest::openAndImportShowTheDialogInTheirMode()
+{
+    TestFolder folder;
+    auto main = startMain(folder);
+    for (const auto &[item, mode, caption] :
+         {std::tuple{"FileOpen", true, QStringLiteral("Open Verzameling")},
+          std::tuple{"FileImport", false, QStringLiteral("Oude Data Importeren")},
+          std::tuple{"FileOpen", true, QStringLiteral("Open Verzameling")}}) {
+        bool modeSeen = !mode;
+        QString captionSeen;
+        QVERIFY(withModalDialog(menuItem(*main, item), [&](QWidget *dialog) {
+            QVERIFY(qobject_cast<OpenFile *>(dialog));
+            modeSeen = main->openDialogMode();
+            captionSeen = dialog->windowTitle();
+        }));
+        QCOMPARE(modeSeen, mode);
+        QCOMPARE(captionSeen, caption);
+    }
+}
+
+void MainMenuTest::helpAndWebPagesAreHandedToTheDesktop()
+{
+    TestFolder folder;
+    auto main = startMain(folder);
+    m_desktop.opened.clear();
+    m_desktop.window = nullptr;
+
+    // No help document: nothing opens, nothing is said.
+    BoxAnswers boxes;
+    menuItem(*main, "HelpHelp")->trigger();
+    QVERIFY(m_desktop.opened.isEmpty());
+    QCOMPARE(boxes.requests.size(), 0);
+
+    folder.write(QStringLiteral("Data/Help.PDF"), "%PDF-1.4");
+    menuItem(*main, "HelpHelp")->trigger();
+    QCOMPARE(m_desktop.opened.size(), 1);
+    QCOMPARE(m_desktop.opened[0], QUrl::fromLocalFile(folder.path(QStringLiteral("Data/Help.PDF"))));
+
+    menuItem(*main, "HelpMeerSoftware")->trigger();
+    menuItem(*main, "HelpDownloads")->trigger();
+    QCOMPARE(m_desktop.opened.size(), 3);
+    for (const QUrl &page : {m_desktop.opened[1], m_desktop.opened[2]}) {
+        QCOMPARE(page.scheme(), QStringLiteral("https"));
+        QCOMPARE(page.host(), QStringLiteral("example.org"));
+    }
+    QVERIFY(m_desktop.opened[1] != m_desktop.opened[2]);
+    QCOMPARE(boxes.requests.size(), 0);
+}
+
+void MainMenuTest::webPageExportKeepsTheWindowBusy()
+{
+    TestFolder folder;
+    auto main = startMain(folder);
+    main->setCollectionName(QStringLiteral("Album"));
+    m_desktop.opened.clear();
+    m_desktop.window = main.get();
+    m_desktop.saveItem = menuItem(*main, "FileSave");
+    // With no rows, a save command that ran would say so.
+    BoxAnswers boxes;
+
+    menuItem(*main, "TooleWebpage")->trigger();
+    m_desktop.window = nullptr;
+
+    QCOMPARE(m_desktop.opened.size(), 1);
+    QCOMPARE(m_desktop.opened[0], QUrl::fromLocalFile(folder.folder().slideshowPage()));
+    QVERIFY(folder.exists(QStringLiteral("Slideshow.htm")));
+    QVERIFY(m_desktop.busyWhileOpening);
+    QVERIFY(!m_desktop.closedWhileBusy);
+    QVERIFY(main->isVisible());
+    QVERIFY(!BusyGuard::isBusy(main.get()));
+    QCOMPARE(boxes.requests.size(), 0);
+    // Free again: the command runs.
+    menuItem(*main, "FileSave")->trigger();
+    QCOMPARE(boxes.requests.size(), 1);
+}
+
+void MainMenuTest::exitClosesTheWindowAfterItsQuestion()
+{
+    TestFolder folder;
+    auto main = startMain(folder);
+    main->setUnsavedChanges(true);
+    {
+        BoxAnswers no({MessageBox::Answer::No});
+        menuItem(*main, "FileExit")->trigger();
+        QCOMPARE(no.requests.size(), 1);
+    }
+    QVERIFY(main->isVisible());
+
+    main->setUnsavedChanges(false);
+    BoxAnswers boxes;
+    menuItem(*main, "FileExit")->trigger();
+    QCOMPARE(boxes.requests.size(), 0);
+    QVERIFY(!main->isVisible());
+}
+
+// Open a collection through the menu, pick a row, change it, save through the
+// menu and leave the program.
+void MainMenuTest::typicalRun()
+{
+    TestFolder folder;
+    const std::vector<StampRecord> records = sampleRecords(3);
+    writeCollection(folder, QStringLiteral("Nederland"), QStringLiteral("Nederland"), records);
+    writeCollection(folder, QStringLiteral("Belgie"), QStringLiteral("Belgie"), sampleRecords(1));
+    auto main = startMain(folder);
+    // Written again by the exit.
+    QVERIFY(QFile::remove(folder.path(QStringLiteral("Tessaron2.ini"))));
+    BoxAnswers boxes;
+
+    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 0"));
+    QVERIFY(withModalDialog(menuItem(*main, "FileOpen"), [](QWidget *dialog) {
+        auto *open = qobject_cast<OpenFile *>(dialog);
+        QVERIFY(open);
+        QListWidgetItem *item =
+            open->List1->findItems(QStringLiteral("Nederland"), Qt::MatchExactly).value(0);
+        QVERIFY(item);
+        QTest::mouseClick(open->List1->viewport(), Qt::LeftButton, {},
+                          open->List1->visualItemRect(item).center());
+        click(open->OkKnop);
+    }));
+    QCOMPARE(main->collectionName(), QStringLiteral("Nederland"));
+    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Nederland"));
+    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 3"));
+    QCOMPARE(main->recordList().records(), records);
+    QVERIFY(!main->unsavedChanges());
+
+    // Pick the second row and change it, as the record editor does.
+    QTreeView *list = main->ListView1;
+    const QModelIndex second = main->recordList().index(1, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(second).center());
+    QCOMPARE(list->currentIndex().row(), 1);
+    main->recordList().setCell(1, StampRecord::Subject, QStringLiteral("Gewijzigd"));
+    main->setUnsavedChanges(true);
+    std::vector<StampRecord> changed = records;
+    changed[1][StampRecord::Subject] = QStringLiteral("Gewijzigd");
+
+    QVERIFY(withModalDialog(menuItem(*main, "FileSave"), [](QWidget *dialog) {
+        auto *save = qobject_cast<SaveForm *>(dialog);
+        QVERIFY(save);
+        QCOMPARE(save->Text1->text(), QStringLiteral("Nederland"));
+        click(save->SaveKnop);
+        QVERIFY(!save->isVisible());
+    }));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")),
+             CollectionFile::serialize(QStringLiteral("Nederland"), changed));
+    QVERIFY(folder.exists(QStringLiteral("Verzameling/Nederland")));
+    QVERIFY(!main->unsavedChanges());
+
+    menuItem(*main, "FileExit")->trigger();
+    QVERIFY(!main->isVisible());
+    QVERIFY(folder.exists(QStringLiteral("Tessaron2.ini")));
+    // Saving under its own name asked nothing; neither did the exit.
+    QCOMPARE(boxes.requests.size(), 0);
+}
+
+QTEST_MAIN(MainMenuTest)
+#include "tst_mainmenu.moc"

@@ -1,0 +1,192 @@
+#include "DialogTestSupport.h"
+#include "common/TestFolder.h"
+#include "dialogs/NieuwForm.h"
+#include "mainwindow/DetailPanel.h"
+#include "mainwindow/Main.h"
+#include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+class NieuwFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void choiceListComesFromBothWordLists();
+    void refusedNamesChangeNothing();
+    void okStartsAnEmptyCollectionWithoutWriting();
+    void unsavedChangesAreAskedAboutFirst();
+};
+
+namespace {
+
+// A main window showing collection "Oud" with two records and a filled panel.
+void showOldCollection(Main &main)
+{
+    main.setCollectionName(QStringLiteral("Oud"));
+    main.Label2->setText(QStringLiteral("Verzamelgebied : Oud"));
+    for (const StampRecord &record : sampleRecords(2))
+        main.recordList().append(record);
+    main.Label6->setText(QStringLiteral("Aantal Records : 2"));
+    DetailPanel *panel = main.Frame1;
+    for (QLineEdit *field :
+         {panel->Text1, panel->Text2, panel->Text3, panel->Text4, panel->Text6, panel->Text7})
+        field->setText(field->objectName() + QStringLiteral(" inhoud"));
+    panel->Text5->setPlainText(QStringLiteral("opmerking"));
+}
+
+} // namespace
+
+void NieuwFormTest::choiceListComesFromBothWordLists()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("Data/Landen.txt"), crlf({"Nederland", "  België  ", "Duitsland"}));
+    folder.write(QStringLiteral("Data/Motief.txt"), crlf({"Vogels", "Bloemen"}));
+    auto main = startMain(folder);
+
+    NieuwForm dialog(*main);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Nieuwe Verzameling"));
+    QCOMPARE(dialog.frameGeometry().size(), QSize(Twips::toPixels(4950), Twips::toPixels(2100)));
+    QCOMPARE(dialog.grab().toImage().pixelColor(dialog.width() - 3, dialog.height() - 3),
+             QColor(170, 240, 240));
+
+    QStringList entries;
+    for (int index = 0; index < dialog.Combo1->count(); ++index)
+        entries.append(dialog.Combo1->itemText(index));
+    QCOMPARE(entries, QStringList({"Nederland", "België", "Duitsland", "Vogels", "Bloemen"}));
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Nederland"));
+    QCOMPARE(dialog.Label2->text(),
+             QStringLiteral("Maak een keuze uit het rolmenu voor het aanmaken van één van de 5 landen of "
+                            "motief verzamelingen, of typ zelf een gekozen naam in."));
+    QCOMPARE(dialog.Label1->text(), QStringLiteral("Landen / Motief"));
+    QCOMPARE(dialog.OkKnop->caption(), QStringLiteral("Ok"));
+    QCOMPARE(dialog.OkKnop->geometry(), Twips::rect(3900, 1200, 840, 330));
+    QCOMPARE(dialog.CancelKnop->caption(), QStringLiteral("Cancel"));
+
+    // Without the word lists the list is empty and the text says 0.
+    TestFolder bare;
+    auto bareMain = startMain(bare);
+    NieuwForm empty(*bareMain);
+    QCOMPARE(empty.Combo1->count(), 0);
+    QVERIFY(empty.Label2->text().contains(QStringLiteral(" van de 0 landen")));
+}
+
+void NieuwFormTest::refusedNamesChangeNothing()
+{
+    TestFolder folder;
+    writeCollection(folder, QStringLiteral("Bestaand"), QStringLiteral("Bestaand"), sampleRecords(1));
+    auto main = startMain(folder);
+    showOldCollection(*main);
+    const QStringList treeBefore = treeOf(folder);
+
+    NieuwForm dialog(*main);
+    dialog.show();
+    BoxAnswers boxes;
+
+    dialog.Combo1->setEditText(QString());
+    click(dialog.OkKnop);
+    QCOMPARE(boxes.requests.size(), 0);
+
+    dialog.Combo1->setEditText(QStringLiteral("Bestaand"));
+    click(dialog.OkKnop);
+    QCOMPARE(boxes.requests.size(), 1);
+    QCOMPARE(boxes.requests[0].text, QStringLiteral("Verzameling 'Bestaand' bestaat reeds!"));
+    QCOMPARE(boxes.requests[0].caption, QStringLiteral("Error"));
+    QCOMPARE(boxes.requests[0].buttons, MessageBox::Buttons::Ok);
+    QCOMPARE(boxes.requests[0].icon, MessageBox::Icon::None);
+
+    for (const QString &name : {QStringLiteral("../Buiten"), QStringLiteral(".."), QStringLiteral("a\\b"),
+                                QStringLiteral("Land: Oost"), QStringLiteral("Wat?")}) {
+        boxes.requests.clear();
+        dialog.Combo1->setEditText(name);
+        click(dialog.OkKnop);
+        QCOMPARE(boxes.requests.size(), 1);
+        QCOMPARE(boxes.requests[0].text, QStringLiteral("Ongeldige naam voor een verzameling!"));
+        QCOMPARE(boxes.requests[0].caption, QStringLiteral("Error"));
+    }
+
+    QVERIFY(dialog.isVisible());
+    click(dialog.CancelKnop);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
+    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Oud"));
+    QCOMPARE(main->recordList().count(), 2);
+    QCOMPARE(main->Frame1->Text1->text(), QStringLiteral("Text1 inhoud"));
+    QCOMPARE(treeOf(folder), treeBefore);
+}
+
+void NieuwFormTest::okStartsAnEmptyCollectionWithoutWriting()
+{
+    TestFolder folder;
+    auto main = startMain(folder);
+    showOldCollection(*main);
+    const QStringList treeBefore = treeOf(folder);
+    BoxAnswers boxes;
+
+    NieuwForm dialog(*main);
+    dialog.show();
+    // Spaces only still make a name.
+    dialog.Combo1->setEditText(QStringLiteral("   "));
+    click(dialog.OkKnop);
+
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(boxes.requests.size(), 0);
+    QCOMPARE(main->collectionName(), QStringLiteral("   "));
+    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied :    "));
+    QCOMPARE(main->recordList().count(), 0);
+    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 0"));
+    DetailPanel *panel = main->Frame1;
+    for (QLineEdit *field : {panel->Text1, panel->Text2, panel->Text3, panel->Text4})
+        QCOMPARE(field->text(), QString());
+    QCOMPARE(panel->Text5->toPlainText(), QString());
+    QCOMPARE(panel->Text6->text(), QStringLiteral("Text6 inhoud"));
+    QCOMPARE(panel->Text7->text(), QStringLiteral("Text7 inhoud"));
+    QVERIFY(!main->unsavedChanges());
+    QCOMPARE(treeOf(folder), treeBefore);
+}
+
+void NieuwFormTest::unsavedChangesAreAskedAboutFirst()
+{
+    TestFolder folder;
+    auto main = startMain(folder);
+    showOldCollection(*main);
+    main->setUnsavedChanges(true);
+
+    NieuwForm dialog(*main);
+    dialog.show();
+    dialog.Combo1->setEditText(QStringLiteral("Vogels"));
+    {
+        BoxAnswers no({MessageBox::Answer::No});
+        click(dialog.OkKnop);
+        QCOMPARE(no.requests.size(), 1);
+        QCOMPARE(no.requests[0].text, QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
+                                                     "wilt u de huidige verzameling toch sluiten?"));
+        QCOMPARE(no.requests[0].caption, QStringLiteral("Tessaron2"));
+        QCOMPARE(no.requests[0].buttons, MessageBox::Buttons::YesNo);
+        QCOMPARE(no.requests[0].icon, MessageBox::Icon::None);
+    }
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
+    QCOMPARE(main->recordList().count(), 2);
+    QVERIFY(main->unsavedChanges());
+
+    BoxAnswers yes({MessageBox::Answer::Yes});
+    click(dialog.OkKnop);
+    QCOMPARE(yes.requests.size(), 1);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(main->collectionName(), QStringLiteral("Vogels"));
+    QCOMPARE(main->recordList().count(), 0);
+    // The changes were given up; the new, empty collection has none.
+    QVERIFY(!main->unsavedChanges());
+}
+
+QTEST_MAIN(NieuwFormTest)
+#include "tst_nieuwform.moc"

@@ -1,0 +1,295 @@
+#include "DialogTestSupport.h"
+#include "common/TestFolder.h"
+#include "dialogs/OpenFile.h"
+#include "mainwindow/Main.h"
+#include "storage/OldDataFile.h"
+#include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+class OpenFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsTheFilesOfItsMode();
+    void okOpensTheSelectedCollection();
+    void okImportsTheSelectedOldFile();
+    void unsavedChangesAreAskedAboutFirst();
+    void deleteRemovesTheCollectionWithItsPictures();
+    void deleteStaysInsideTheCollectionFolder();
+    void importModeDeletesNothing();
+};
+
+namespace {
+
+QStringList listed(const OpenFile &dialog)
+{
+    QStringList names;
+    for (int row = 0; row < dialog.List1->count(); ++row)
+        names.append(dialog.List1->item(row)->text());
+    return names;
+}
+
+void select(OpenFile &dialog, const QString &name)
+{
+    const QList<QListWidgetItem *> found = dialog.List1->findItems(name, Qt::MatchExactly);
+    QVERIFY(!found.isEmpty());
+    dialog.List1->setCurrentItem(found.first());
+}
+
+} // namespace
+
+void OpenFileTest::listsTheFilesOfItsMode()
+{
+    TestFolder folder;
+    writeCollection(folder, QStringLiteral("B"), QStringLiteral("B"), sampleRecords(1));
+    writeCollection(folder, QStringLiteral("a"), QStringLiteral("a"), sampleRecords(1));
+    writeOldData(folder, QStringLiteral("X"), 1);
+    auto main = startMain(folder);
+
+    main->setOpenDialogMode(true);
+    OpenFile open(*main);
+    open.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&open));
+    QCOMPARE(listed(open), QStringList({"a", "B"}));
+    QCOMPARE(open.windowTitle(), QStringLiteral("Open Verzameling"));
+    QVERIFY(open.DelKnop->enabled());
+    QCOMPARE(open.DelKnop->caption(), QStringLiteral("Delete"));
+    QCOMPARE(open.frameGeometry().size(), QSize(Twips::toPixels(4485), Twips::toPixels(3795)));
+    QCOMPARE(open.List1->geometry(), Twips::rect(180, 180, 2400, 3000));
+    QCOMPARE(open.Label2->text(),
+             QStringLiteral("Maak d.m.v. de linker lijst een keuze uit de verzameling die u wilt openen."));
+    QCOMPARE(open.grab().toImage().pixelColor(open.width() - 3, open.height() - 3), main->panelColour());
+
+    main->setOpenDialogMode(false);
+    OpenFile import(*main);
+    QCOMPARE(listed(import), QStringList({"X"}));
+    QCOMPARE(import.windowTitle(), QStringLiteral("Oude Data Importeren"));
+    QCOMPARE(import.Label2->text(), open.Label2->text());
+}
+
+void OpenFileTest::okOpensTheSelectedCollection()
+{
+    TestFolder folder;
+    const std::vector<StampRecord> records = sampleRecords(12);
+    // Renamed outside the program: line 2 names the collection.
+    writeCollection(folder, QStringLiteral("Nederland"), QStringLiteral("Holland"), records);
+    writeCollection(folder, QStringLiteral("Andere"), QStringLiteral("Andere"), sampleRecords(1));
+    auto main = startMain(folder);
+    main->setUnsavedChanges(false);
+    main->setOpenDialogMode(true);
+    BoxAnswers boxes;
+
+    OpenFile dialog(*main);
+    dialog.show();
+    // Nothing selected: nothing happens.
+    click(dialog.OkKnop);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(main->recordList().count(), 0);
+
+    select(dialog, QStringLiteral("Nederland"));
+    main->setUnsavedChanges(false);
+    click(dialog.OkKnop);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(main->recordList().records(), records);
+    QCOMPARE(main->collectionName(), QStringLiteral("Holland"));
+    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Holland"));
+    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 12"));
+    QVERIFY(!main->unsavedChanges());
+    QCOMPARE(boxes.requests.size(), 0);
+
+    // A double click opens too.
+    OpenFile again(*main);
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QListWidgetItem *other = again.List1->findItems(QStringLiteral("Andere"), Qt::MatchExactly).first();
+    const QPoint onOther = again.List1->visualItemRect(other).center();
+    QTest::mouseClick(again.List1->viewport(), Qt::LeftButton, {}, onOther);
+    QTest::mouseDClick(again.List1->viewport(), Qt::LeftButton, {}, onOther);
+    QVERIFY(!again.isVisible());
+    QCOMPARE(main->collectionName(), QStringLiteral("Andere"));
+    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 1"));
+}
+
+void OpenFileTest::okImportsTheSelectedOldFile()
+{
+    TestFolder folder;
+    const QByteArray old = writeOldData(folder, QStringLiteral("Oud"), 3);
+    auto main = startMain(folder);
+    main->setOpenDialogMode(false);
+
+    OpenFile dialog(*main);
+    dialog.show();
+    select(dialog, QStringLiteral("Oud"));
+    click(dialog.OkKnop);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(main->recordList().records(), OldDataFile::parse(old));
+    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
+    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Oud"));
+    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 3"));
+    QVERIFY(!main->unsavedChanges());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.cat")), old);
+}
+
+void OpenFileTest::unsavedChangesAreAskedAboutFirst()
+{
+    TestFolder folder;
+    writeCollection(folder, QStringLiteral("Nieuw"), QStringLiteral("Nieuw"), sampleRecords(4));
+    writeOldData(folder, QStringLiteral("Oud"), 2);
+    auto main = startMain(folder);
+    const std::vector<StampRecord> open = sampleRecords(2);
+    for (const StampRecord &record : open)
+        main->recordList().append(record);
+    main->setCollectionName(QStringLiteral("Huidig"));
+
+    for (const bool openMode : {true, false}) {
+        main->setUnsavedChanges(true);
+        main->setOpenDialogMode(openMode);
+        OpenFile dialog(*main);
+        dialog.show();
+        select(dialog, openMode ? QStringLiteral("Nieuw") : QStringLiteral("Oud"));
+        {
+            BoxAnswers no({MessageBox::Answer::No});
+            click(dialog.OkKnop);
+            QCOMPARE(no.requests.size(), 1);
+            QCOMPARE(no.requests[0].text, QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
+                                                         "wilt u de huidige verzameling toch sluiten?"));
+            QCOMPARE(no.requests[0].caption, QStringLiteral("Tessaron2"));
+            QCOMPARE(no.requests[0].buttons, MessageBox::Buttons::YesNo);
+            QCOMPARE(no.requests[0].icon, MessageBox::Icon::None);
+        }
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(main->recordList().records(), open);
+        QCOMPARE(main->collectionName(), QStringLiteral("Huidig"));
+        QVERIFY(main->unsavedChanges());
+    }
+
+    main->setOpenDialogMode(true);
+    OpenFile dialog(*main);
+    dialog.show();
+    select(dialog, QStringLiteral("Nieuw"));
+    BoxAnswers yes({MessageBox::Answer::Yes});
+    click(dialog.OkKnop);
+    QCOMPARE(yes.requests.size(), 1);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(main->collectionName(), QStringLiteral("Nieuw"));
+    QCOMPARE(main->recordList().count(), 4);
+    QVERIFY(!main->unsavedChanges());
+}
+
+void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
+{
+    TestFolder folder;
+    writeCollection(folder, QStringLiteral("Z"), QStringLiteral("Z"), sampleRecords(2));
+    writeCollection(folder, QStringLiteral("Y"), QStringLiteral("Y"), sampleRecords(1));
+    folder.write(QStringLiteral("Verzameling/Z/1990/12.jpg"), "jpeg");
+    folder.write(QStringLiteral("Verzameling/Z/2001/diep/3.jpg"), "jpeg");
+    folder.write(QStringLiteral("Verzameling/Y/1990/12.jpg"), "jpeg");
+    auto main = startMain(folder);
+    main->setOpenDialogMode(true);
+    main->setCollectionName(QStringLiteral("Z"));
+    for (const StampRecord &record : sampleRecords(2))
+        main->recordList().append(record);
+    const QStringList treeBefore = treeOf(folder);
+
+    OpenFile dialog(*main);
+    dialog.show();
+    {
+        // Nothing selected: nothing asked, nothing removed.
+        BoxAnswers boxes({MessageBox::Answer::Yes});
+        click(dialog.DelKnop);
+        QCOMPARE(boxes.requests.size(), 0);
+    }
+    select(dialog, QStringLiteral("Z"));
+    {
+        BoxAnswers no({MessageBox::Answer::No});
+        click(dialog.DelKnop);
+        QCOMPARE(no.requests.size(), 1);
+        QCOMPARE(no.requests[0].text, QStringLiteral("Wilt u de verzameling 'Z' verwijderen\r\n"
+                                                     "inclusief eventuele sub-mappen en afbeeldingen?"));
+        QCOMPARE(no.requests[0].caption, QStringLiteral("Delete"));
+        QCOMPARE(no.requests[0].buttons, MessageBox::Buttons::YesNo);
+        QCOMPARE(no.requests[0].icon, MessageBox::Icon::None);
+    }
+    QCOMPARE(treeOf(folder), treeBefore);
+    QCOMPARE(listed(dialog), QStringList({"Y", "Z"}));
+
+    BoxAnswers yes({MessageBox::Answer::Yes});
+    click(dialog.DelKnop);
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Z.col")));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Z")));
+    QVERIFY(folder.exists(QStringLiteral("Verzameling/Y/1990/12.jpg")));
+    QVERIFY(folder.exists(QStringLiteral("Verzameling/Y.col")));
+    QCOMPARE(listed(dialog), QStringList({"Y"}));
+    QVERIFY(dialog.List1->selectedItems().isEmpty());
+    QVERIFY(dialog.isVisible());
+    // The open collection stays in the main window.
+    QCOMPARE(main->recordList().count(), 2);
+    QCOMPARE(main->collectionName(), QStringLiteral("Z"));
+
+    // A collection without a picture folder still leaves the list.
+    select(dialog, QStringLiteral("Y"));
+    QVERIFY(QDir(folder.path(QStringLiteral("Verzameling/Y"))).removeRecursively());
+    click(dialog.DelKnop);
+    QVERIFY(listed(dialog).isEmpty());
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Y.col")));
+}
+
+void OpenFileTest::deleteStaysInsideTheCollectionFolder()
+{
+    TestFolder folder;
+    // The picture folder and the file of collection L are links to what lies
+    // outside the collection folder.
+    folder.write(QStringLiteral("Elders/1990/1.jpg"), "jpeg");
+    folder.write(QStringLiteral("Elders.col"), "niet van deze verzameling");
+    QVERIFY(QFile::link(folder.path(QStringLiteral("Elders")), folder.path(QStringLiteral("Verzameling/L"))));
+    QVERIFY(QFile::link(folder.path(QStringLiteral("Elders.col")),
+                        folder.path(QStringLiteral("Verzameling/L.col"))));
+    auto main = startMain(folder);
+    main->setOpenDialogMode(true);
+
+    OpenFile dialog(*main);
+    dialog.show();
+    BoxAnswers yes({MessageBox::Answer::Yes});
+    select(dialog, QStringLiteral("L"));
+    click(dialog.DelKnop);
+    QCOMPARE(yes.requests.size(), 1);
+    QVERIFY(listed(dialog).isEmpty());
+    QVERIFY(!QFileInfo(folder.path(QStringLiteral("Verzameling/L"))).isSymLink());
+    QVERIFY(!QFileInfo(folder.path(QStringLiteral("Verzameling/L.col"))).isSymLink());
+    QVERIFY(folder.exists(QStringLiteral("Elders/1990/1.jpg")));
+    QCOMPARE(folder.read(QStringLiteral("Elders.col")), QByteArray("niet van deze verzameling"));
+}
+
+void OpenFileTest::importModeDeletesNothing()
+{
+    TestFolder folder;
+    writeOldData(folder, QStringLiteral("X"), 1);
+    // A collection and a picture folder of the same name as the old file.
+    writeCollection(folder, QStringLiteral("X"), QStringLiteral("X"), sampleRecords(1));
+    folder.write(QStringLiteral("Verzameling/X/1990/1.jpg"), "jpeg");
+    auto main = startMain(folder);
+    main->setOpenDialogMode(false);
+    const QStringList treeBefore = treeOf(folder);
+
+    OpenFile dialog(*main);
+    dialog.show();
+    QVERIFY(!dialog.DelKnop->enabled());
+    select(dialog, QStringLiteral("X"));
+    BoxAnswers yes({MessageBox::Answer::Yes});
+    click(dialog.DelKnop);
+    QTest::keyClick(dialog.DelKnop, Qt::Key_Space);
+    QCOMPARE(yes.requests.size(), 0);
+    QCOMPARE(treeOf(folder), treeBefore);
+    QCOMPARE(listed(dialog), QStringList({"X"}));
+}
+
+QTEST_MAIN(OpenFileTest)
+#include "tst_openfile.moc"

@@ -1,0 +1,264 @@
+#include "DialogTestSupport.h"
+#include "common/TestFolder.h"
+#include "dialogs/SaveForm.h"
+#include "mainwindow/Main.h"
+#include "storage/CollectionFile.h"
+#include "widgets/BusyGuard.h"
+#include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+class SaveFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithTheCollectionName();
+    void refusedNamesWriteNothing();
+    void savesUnderANewNameAndIgnoresClicksMeanwhile();
+    void otherCollectionIsOverwrittenOnlyWhenConfirmed();
+    void failedSaveIsReportedAndNothingIsCleared();
+};
+
+namespace {
+
+// Main with collection "Oud" loaded: its file, its records, unsaved changes.
+std::unique_ptr<Main> mainWithOldCollection(const TestFolder &folder, const std::vector<StampRecord> &records)
+{
+    writeCollection(folder, QStringLiteral("Oud"), QStringLiteral("Oud"), records);
+    auto main = startMain(folder);
+    for (const StampRecord &record : records)
+        main->recordList().append(record);
+    main->setCollectionName(QStringLiteral("Oud"));
+    main->Label2->setText(QStringLiteral("Verzamelgebied : Oud"));
+    main->setUnsavedChanges(true);
+    return main;
+}
+
+int percentOf(const QLabel *label)
+{
+    QString text = label->text();
+    text.chop(1);
+    return text.toInt();
+}
+
+} // namespace
+
+void SaveFormTest::opensWithTheCollectionName()
+{
+    TestFolder folder;
+    auto main = mainWithOldCollection(folder, sampleRecords(1));
+    SaveForm dialog(*main);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Verzameling Opslaan"));
+    QCOMPARE(dialog.frameGeometry().size(), QSize(Twips::toPixels(4800), Twips::toPixels(1500)));
+    QCOMPARE(dialog.Text1->text(), QStringLiteral("Oud"));
+    QCOMPARE(dialog.Text1->geometry(), Twips::rect(120, 150, 4470, 300));
+    QCOMPARE(dialog.Label1->text(), QStringLiteral("0%"));
+    QVERIFY(!dialog.Bar->isVisible());
+    QCOMPARE(dialog.Bar->geometry(), QRect(8, 10, 300, 20));
+    QCOMPARE(dialog.SaveKnop->caption(), QStringLiteral("Save"));
+    QCOMPARE(dialog.CancelKnop->caption(), QStringLiteral("Cancel"));
+    const QImage look = dialog.grab().toImage();
+    QCOMPARE(look.pixelColor(dialog.width() - 3, dialog.height() - 3), QColor(170, 240, 240));
+    QCOMPARE(look.pixelColor(dialog.Text1->geometry().topRight() + QPoint(-6, 10)), main->fieldColour());
+
+    click(dialog.CancelKnop);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(main->unsavedChanges());
+}
+
+void SaveFormTest::refusedNamesWriteNothing()
+{
+    TestFolder folder;
+    auto main = mainWithOldCollection(folder, sampleRecords(2));
+    const QStringList treeBefore = treeOf(folder);
+    SaveForm dialog(*main);
+    dialog.show();
+    BoxAnswers boxes;
+
+    const QList<QPair<QString, QString>> cases{
+        {QStringLiteral("   "), QStringLiteral("Naam verzameling ontbreekt!")},
+        {QString(), QStringLiteral("Naam verzameling ontbreekt!")},
+        {QStringLiteral("../Buiten"), QStringLiteral("Ongeldige naam voor een verzameling!")},
+        {QStringLiteral(".."), QStringLiteral("Ongeldige naam voor een verzameling!")},
+        {QStringLiteral("a\\b"), QStringLiteral("Ongeldige naam voor een verzameling!")},
+        {QStringLiteral("Wat?"), QStringLiteral("Ongeldige naam voor een verzameling!")},
+        {QStringLiteral("<Land>"), QStringLiteral("Ongeldige naam voor een verzameling!")},
+    };
+    for (const auto &[name, message] : cases) {
+        boxes.requests.clear();
+        dialog.Text1->setText(name);
+        dialog.SaveKnop->setFocus();
+        QCOMPARE(dialog.focusWidget(), dialog.SaveKnop);
+        click(dialog.SaveKnop);
+        QCOMPARE(boxes.requests.size(), 1);
+        QCOMPARE(boxes.requests[0].text, message);
+        QCOMPARE(boxes.requests[0].caption, QStringLiteral("Error"));
+        QCOMPARE(boxes.requests[0].buttons, MessageBox::Buttons::Ok);
+        QCOMPARE(boxes.requests[0].icon, MessageBox::Icon::Critical);
+        QCOMPARE(dialog.focusWidget(), dialog.Text1);
+        QVERIFY(dialog.isVisible());
+    }
+    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
+    QVERIFY(main->unsavedChanges());
+    QCOMPARE(treeOf(folder), treeBefore);
+}
+
+void SaveFormTest::savesUnderANewNameAndIgnoresClicksMeanwhile()
+{
+    TestFolder folder;
+    const std::vector<StampRecord> records = sampleRecords(3);
+    auto main = mainWithOldCollection(folder, records);
+    const QByteArray oldFile = folder.read(QStringLiteral("Verzameling/Oud.col"));
+    BoxAnswers boxes;
+
+    SaveForm dialog(*main);
+    dialog.show();
+    dialog.Text1->setText(QStringLiteral("Test"));
+
+    // Looks at the dialog while the animation runs, and clicks and closes it.
+    struct Seen {
+        QList<int> percentages;
+        bool checked = false;
+        bool textHidden = false;
+        bool barShown = false;
+        bool busyPointer = false;
+        bool savedBySecondClick = true;
+        bool closedByCancel = true;
+        bool closed = true;
+    } seen;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, &dialog, [&] {
+        if (dialog.Bar->isVisible())
+            seen.percentages.append(percentOf(dialog.Label1));
+    });
+    sampler.start(5);
+    QTimer::singleShot(400, &dialog, [&] {
+        seen.checked = true;
+        seen.textHidden = !dialog.Text1->isVisible();
+        seen.barShown = dialog.Bar->isVisible();
+        seen.busyPointer =
+            QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        click(dialog.SaveKnop);
+        // A second save would have run to its end inside the click.
+        seen.savedBySecondClick = !main->unsavedChanges();
+        click(dialog.CancelKnop);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        seen.closedByCancel = !dialog.isVisible();
+        seen.closed = dialog.close();
+    });
+    click(dialog.SaveKnop);
+    sampler.stop();
+
+    QVERIFY(seen.checked);
+    QVERIFY(seen.textHidden);
+    QVERIFY(seen.barShown);
+    QVERIFY(seen.busyPointer);
+    QVERIFY(!seen.savedBySecondClick);
+    QVERIFY(!seen.closedByCancel);
+    QVERIFY(!seen.closed);
+    QVERIFY(!seen.percentages.isEmpty());
+    QVERIFY(std::is_sorted(seen.percentages.begin(), seen.percentages.end()));
+    QCOMPARE(seen.percentages.last(), 100);
+
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!BusyGuard::isBusy(&dialog));
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(dialog.Label1->text(), QStringLiteral("100%"));
+    const QImage bar = dialog.Bar->pixmap().toImage();
+    QCOMPARE(bar.pixelColor(299, 18), QColor(0, 240, 0));
+    QCOMPARE(bar.pixelColor(0, 0), QColor(0, 240, 0));
+    QVERIFY(bar.pixelColor(150, 19) != QColor(0, 240, 0));
+    QCOMPARE(boxes.requests.size(), 0);
+
+    QVERIFY(QDir(folder.path(QStringLiteral("Verzameling/Test"))).exists());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Test.col")),
+             CollectionFile::serialize(QStringLiteral("Test"), records));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.col")), oldFile);
+    QCOMPARE(main->collectionName(), QStringLiteral("Test"));
+    QVERIFY(!main->unsavedChanges());
+    // The caption of the main window is left as it was.
+    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Oud"));
+}
+
+void SaveFormTest::otherCollectionIsOverwrittenOnlyWhenConfirmed()
+{
+    TestFolder folder;
+    const std::vector<StampRecord> records = sampleRecords(2);
+    auto main = mainWithOldCollection(folder, records);
+    writeCollection(folder, QStringLiteral("Ander"), QStringLiteral("Ander"), sampleRecords(5));
+    const QByteArray otherFile = folder.read(QStringLiteral("Verzameling/Ander.col"));
+
+    SaveForm dialog(*main);
+    dialog.show();
+    dialog.Text1->setText(QStringLiteral("Ander"));
+    {
+        BoxAnswers no({MessageBox::Answer::No});
+        click(dialog.SaveKnop);
+        QCOMPARE(no.requests.size(), 1);
+        QCOMPARE(no.requests[0].text,
+                 QStringLiteral("Verzameling 'Ander' bestaat reeds!\r\nWilt u deze overschrijven?"));
+        QCOMPARE(no.requests[0].caption, QStringLiteral("Tessaron2"));
+        QCOMPARE(no.requests[0].buttons, MessageBox::Buttons::YesNo);
+    }
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.Text1->isVisible());
+    QCOMPARE(dialog.Label1->text(), QStringLiteral("0%"));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Ander.col")), otherFile);
+    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
+    QVERIFY(main->unsavedChanges());
+
+    BoxAnswers yes({MessageBox::Answer::Yes});
+    click(dialog.SaveKnop);
+    QCOMPARE(yes.requests.size(), 1);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Ander.col")),
+             CollectionFile::serialize(QStringLiteral("Ander"), records));
+    QCOMPARE(main->collectionName(), QStringLiteral("Ander"));
+    QVERIFY(!main->unsavedChanges());
+}
+
+void SaveFormTest::failedSaveIsReportedAndNothingIsCleared()
+{
+    TestFolder folder;
+    auto main = mainWithOldCollection(folder, sampleRecords(2));
+    // A folder where the collection file should go: the file cannot be written.
+    QVERIFY(QDir().mkpath(folder.path(QStringLiteral("Verzameling/Kapot.col"))));
+    BoxAnswers boxes;
+
+    SaveForm dialog(*main);
+    dialog.show();
+    dialog.Text1->setText(QStringLiteral("Kapot"));
+    click(dialog.SaveKnop);
+
+    QCOMPARE(boxes.requests.size(), 1);
+    const QString firstLine = QStringLiteral("Verzameling kon niet worden opgeslagen!\r\n");
+    QVERIFY(boxes.requests[0].text.startsWith(firstLine));
+    QVERIFY(boxes.requests[0].text.size() > firstLine.size()); // the reason follows
+    QCOMPARE(boxes.requests[0].caption, QStringLiteral("Error"));
+    QCOMPARE(boxes.requests[0].buttons, MessageBox::Buttons::Ok);
+    QCOMPARE(boxes.requests[0].icon, MessageBox::Icon::Critical);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.Text1->isVisible());
+    QVERIFY(!dialog.Bar->isVisible());
+    QCOMPARE(dialog.Text1->text(), QStringLiteral("Kapot"));
+    QVERIFY(main->unsavedChanges());
+    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
+    QVERIFY(!QApplication::overrideCursor());
+
+    // No longer busy: Cancel closes it.
+    click(dialog.CancelKnop);
+    QVERIFY(!dialog.isVisible());
+}
+
+QTEST_MAIN(SaveFormTest)
+#include "tst_saveform.moc"
