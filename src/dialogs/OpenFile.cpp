@@ -111,8 +111,9 @@ void OpenFile::DelKnop_Click()
     // Failures are not reported: what can be removed is removed.
     const ProgramFolder &folder = m_main.programFolder();
     QFile::remove(folder.collectionFile(name));
-    // A listed name such as "." or ".." names no picture folder of its own, and
-    // deleting by it would reach the collection folder itself or beyond.
+    // Only a valid collection name can name a picture folder: "." or ".." (from
+    // files "..col" and "...col", should the listing ever show them) would reach
+    // the collection folder itself or the program folder.
     if (CollectionName::isValid(name))
         DeleteFolderTree(folder.pictureFolder(name));
     delete List1->selectedItems().first();
