@@ -192,24 +192,31 @@ void tst_EditData::windowAndControls()
     QCOMPARE(editor.dialog->windowTitle(), QStringLiteral("Data Bewerken"));
     QVERIFY(editor.dialog->isModal());
     QCOMPARE(editor.dialog->frameGeometry().size(), Twips::rect(0, 0, 3300, 5250).size());
+    const struct {
+        const char *name;
+        QRect place;
+    } controls[] = {
+        {"List1", Twips::rect(150, 540, 2880, 2370)},     {"Text1", Twips::rect(150, 3315, 2190, 315)},
+        {"Bar", Twips::rect(150, 3315, 2190, 315)},       {"AddKnop", Twips::rect(2460, 3315, 570, 300)},
+        {"DeleteKnop", Twips::rect(150, 3750, 840, 330)}, {"CancelKnop", Twips::rect(1470, 4320, 780, 330)},
+        {"OkKnop", Twips::rect(2280, 4320, 780, 330)},
+    };
+    for (const auto &control : controls) {
+        const QWidget *widget = editor.dialog->findChild<QWidget *>(QLatin1String(control.name));
+        QVERIFY2(widget, control.name);
+        QCOMPARE(widget->geometry(), control.place);
+    }
+    // Labels and the drop-down list take the height of their font.
     QCOMPARE(editor.Combo1->geometry().topLeft(), Twips::rect(150, 150, 0, 0).topLeft());
     QCOMPARE(editor.Combo1->width(), Twips::toPixels(2895));
-    QCOMPARE(editor.List1->geometry(), Twips::rect(150, 540, 2880, 2370));
     QCOMPARE(editor.Label2->pos(), Twips::rect(165, 2940, 0, 0).topLeft());
-    QCOMPARE(editor.Text1->geometry(), Twips::rect(150, 3315, 2190, 315));
-    QCOMPARE(editor.Bar->geometry(), editor.Text1->geometry());
-    QCOMPARE(editor.AddKnop->geometry(), Twips::rect(2460, 3315, 570, 300));
-    QCOMPARE(editor.DeleteKnop->geometry(), Twips::rect(150, 3750, 840, 330));
-    QCOMPARE(editor.CancelKnop->geometry(), Twips::rect(1470, 4320, 780, 330));
-    QCOMPARE(editor.OkKnop->geometry(), Twips::rect(2280, 4320, 780, 330));
-    QCOMPARE(editor.AddKnop->caption(), QStringLiteral("Add"));
-    QCOMPARE(editor.DeleteKnop->caption(), QStringLiteral("Delete"));
-    QCOMPARE(editor.CancelKnop->caption(), QStringLiteral("Cancel"));
-    QCOMPARE(editor.OkKnop->caption(), QStringLiteral("Ok"));
     const auto *label5 = editor.dialog->findChild<QLabel *>(QStringLiteral("Label5"));
     QVERIFY(label5);
-    QCOMPARE(label5->text(), QStringLiteral("Verwijder Item"));
     QCOMPARE(label5->pos(), Twips::rect(1080, 3810, 0, 0).topLeft());
+    QCOMPARE(label5->text(), QStringLiteral("Verwijder Item"));
+    const QStringList captions{editor.AddKnop->caption(), editor.DeleteKnop->caption(),
+                               editor.CancelKnop->caption(), editor.OkKnop->caption()};
+    QCOMPARE(captions, QStringList({"Add", "Delete", "Cancel", "Ok"}));
     for (const QWidget *widget : std::initializer_list<const QWidget *>{
              editor.Combo1, editor.List1, editor.Label2, editor.Text1, label5, editor.OkKnop}) {
         QCOMPARE(widget->font().family(), QStringLiteral("Arial"));
