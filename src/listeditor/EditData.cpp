@@ -144,8 +144,7 @@ void EditData::Form_Load()
     // The name filter matches "X.TXT" too, as on Windows.
     QStringList files =
         QDir(m_folder.dataFolder()).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
-    std::stable_sort(files.begin(), files.end(),
-                     [this](const QString &left, const QString &right) { return m_order(left, right); });
+    sortInOrder(files);
     Combo1->addItems(files);
     if (!files.isEmpty()) {
         Combo1->setCurrentIndex(0);
@@ -156,13 +155,9 @@ void EditData::Form_Load()
 
 void EditData::Combo1_Click()
 {
-    if (m_busy)
-        return;
     List1->clear();
     QStringList loaded = LookupList::readNonBlank(m_folder.dataFile(Combo1->currentText()));
-    // Stable, so that words equal but for case keep the order of the file.
-    std::stable_sort(loaded.begin(), loaded.end(),
-                     [this](const QString &left, const QString &right) { return m_order(left, right); });
+    sortInOrder(loaded);
     List1->addItems(loaded);
     showCount(CountAfterLoad);
     DeleteKnop->setEnabled(false);
@@ -237,9 +232,7 @@ void EditData::OkKnop_Click()
 
 void EditData::CancelKnop_Click()
 {
-    if (m_busy)
-        return;
-    QDialog::reject();
+    reject();
 }
 
 void EditData::reject()
@@ -269,6 +262,13 @@ void EditData::showCount(const QString &suffix)
 {
     Label2->setText(QString::number(List1->count()) + suffix);
     Label2->adjustSize();
+}
+
+void EditData::sortInOrder(QStringList &texts) const
+{
+    // Stable, so that words equal but for case keep the order of the file.
+    std::stable_sort(texts.begin(), texts.end(),
+                     [this](const QString &left, const QString &right) { return m_order(left, right); });
 }
 
 QStringList EditData::words() const

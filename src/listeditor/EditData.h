@@ -39,6 +39,7 @@ private:
     void CancelKnop_Click();
 
     void showCount(const QString &suffix);
+    void sortInOrder(QStringList &texts) const;
     QStringList words() const;
     void sweep();
     // While OK saves, the window ignores its buttons, its close box and the list choice.

@@ -485,6 +485,10 @@ void tst_EditData::choosingAnotherListDropsChanges()
     emit editor.Combo1->activated(editor.Combo1->currentIndex());
     QCOMPARE(editor.words(), QStringList({"Blok", "Zegel"}));
 
+    // Opened modally, as the menu command does; Cancel ends it and writes nothing.
+    editor.add(QStringLiteral("Vel"));
+    QTimer::singleShot(0, editor.dialog.get(), [&editor] { editor.click(editor.CancelKnop); });
+    QCOMPARE(editor.dialog->exec(), int(QDialog::Rejected));
     QCOMPARE(folder.read(QStringLiteral("Data/Soort.txt")), kinds);
     QCOMPARE(folder.read(QStringLiteral("Data/Type.txt")), types);
 }
