@@ -11,7 +11,7 @@ constexpr QRgb White = qRgb(255, 255, 255);
 // far from the tip).
 constexpr int ArmLength = 9;
 constexpr int ShaftHalfWidth = 1;
-constexpr int HeadLength = 4;
+constexpr int HeadLength = 3;
 
 // Whether the pixel at (along, across) from the centre lies on the arm that
 // points along the positive "along" direction.

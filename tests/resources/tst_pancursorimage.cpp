@@ -32,6 +32,36 @@ int reach(const QImage &image, QPoint from, QPoint step)
     return length;
 }
 
+// Groups of red pixels that touch, side or corner, leaving out the square
+// given.
+int redGroupsOutside(const QImage &image, const QRect &leftOut)
+{
+    QImage seen(image.size(), QImage::Format_Mono);
+    seen.fill(0);
+    int groups = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!isRed(image, x, y) || leftOut.contains(x, y) || seen.pixelIndex(x, y))
+                continue;
+            ++groups;
+            QList<QPoint> open{QPoint(x, y)};
+            seen.setPixel(x, y, 1);
+            while (!open.isEmpty()) {
+                const QPoint at = open.takeLast();
+                for (int ny = at.y() - 1; ny <= at.y() + 1; ++ny) {
+                    for (int nx = at.x() - 1; nx <= at.x() + 1; ++nx) {
+                        if (isRed(image, nx, ny) && !leftOut.contains(nx, ny) && !seen.pixelIndex(nx, ny)) {
+                            seen.setPixel(nx, ny, 1);
+                            open.append(QPoint(nx, ny));
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return groups;
+}
+
 } // namespace
 
 class PanCursorImageTest : public QObject {
@@ -82,10 +112,14 @@ void PanCursorImageTest::redFourHeadedArrowWithWhiteOutline()
         }
     }
 
-    // Heads: near each tip the arrow is wider than along its shaft.
+    // Heads: near each tip the arrow is wider than along its shaft, and the four
+    // arms meet only where the shafts cross.
     const int shaft = reach(image, centre + QPoint(arm / 2, 0), QPoint(0, 1));
     const int head = reach(image, centre + QPoint(arm - 2, 0), QPoint(0, 1));
     QVERIFY2(head > shaft, qPrintable(QStringLiteral("%1 %2").arg(head).arg(shaft)));
+    // Where the shafts cross, their corners touch; one pixel round that is left out.
+    const QRect crossing(centre - QPoint(shaft + 1, shaft + 1), centre + QPoint(shaft + 1, shaft + 1));
+    QCOMPARE(redGroupsOutside(image, crossing), 4);
 
     // The white outline closes the red shape all round and touches nothing else.
     for (int y = 0; y < image.height(); ++y) {
