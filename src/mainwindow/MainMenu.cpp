@@ -4,6 +4,7 @@
 #include "dialogs/NieuwForm.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
+#include "listeditor/EditData.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MakerPages.h"
 #include "storage/FileHelpers.h"
@@ -33,7 +34,7 @@ MainMenu::MainMenu(Main &main)
 
     QMenu *tools = addMenu("Tools", QStringLiteral("Tools"));
     addItem(tools, "TooleWebpage", QStringLiteral("Webpage Ontwerpen"), &MainMenu::TooleWebpage_Click);
-    addItem(tools, "ToolsDataEdit", QStringLiteral("Data Bewerken"), nullptr);
+    addItem(tools, "ToolsDataEdit", QStringLiteral("Data Bewerken"), &MainMenu::ToolsDataEdit_Click);
 
     QMenu *help = addMenu("Help", QStringLiteral("Help"));
     addItem(help, "HelpHelp", QStringLiteral("Help"), &MainMenu::HelpHelp_Click);
@@ -110,6 +111,11 @@ void MainMenu::TooleWebpage_Click()
     // box wait for it.
     const BusyGuard busy(&m_main);
     ExportSlideshow(m_main.programFolder(), m_main.collectionName(), m_main.recordList().count(), &m_main);
+}
+
+void MainMenu::ToolsDataEdit_Click()
+{
+    EditData(m_main.programFolder(), &m_main).exec();
 }
 
 void MainMenu::HelpHelp_Click()

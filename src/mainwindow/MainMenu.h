@@ -27,6 +27,7 @@ private:
     void FileImport_Click();
     void FileExit_Click();
     void TooleWebpage_Click();
+    void ToolsDataEdit_Click();
     void HelpHelp_Click();
     void HelpMeerSoftware_Click();
     void HelpDownloads_Click();

@@ -2,6 +2,7 @@
 #include "common/TestFolder.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
+#include "listeditor/EditData.h"
 #include "mainwindow/Main.h"
 #include "storage/CollectionFile.h"
 #include "widgets/BusyGuard.h"
@@ -51,7 +52,7 @@ private slots:
     void cleanupTestCase();
     void menusHoldTheirItemsInOrder();
     void saveWithoutRowsOpensNoDialog();
-    void openAndImportShowTheDialogInTheirMode();
+    void dialogsOpenInTheirMode();
     void helpAndWebPagesAreHandedToTheDesktop();
     void webPageExportKeepsTheWindowBusy();
     void exitClosesTheWindowAfterItsQuestion();
@@ -129,7 +130,7 @@ void MainMenuTest::saveWithoutRowsOpensNoDialog()
     QCOMPARE(boxes.requests.size(), 1);
 }
 
-void MainMenuTest::openAndImportShowTheDialogInTheirMode()
+void MainMenuTest::dialogsOpenInTheirMode()
 {
     TestFolder folder;
     auto main = startMain(folder);
@@ -147,6 +148,9 @@ void MainMenuTest::openAndImportShowTheDialogInTheirMode()
         QCOMPARE(modeSeen, mode);
         QCOMPARE(captionSeen, caption);
     }
+
+    QVERIFY(withModalDialog(menuItem(*main, "ToolsDataEdit"),
+                            [](QWidget *dialog) { QVERIFY(qobject_cast<EditData *>(dialog)); }));
 }
 
 void MainMenuTest::helpAndWebPagesAreHandedToTheDesktop()
