@@ -102,13 +102,13 @@ bool withModalDialog(QAction *action, const std::function<void(QWidget *)> &call
     QObject context;
     bool handled = false;
     QTimer::singleShot(0, &context, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         handled = true;
         callback(dialog);
         if (dialog->isVisible())
-            static_cast<QDialog *>(dialog)->reject();
+            dialog->reject();
     });
     action->trigger();
     return handled;

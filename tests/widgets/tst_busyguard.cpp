@@ -92,8 +92,6 @@ void BusyGuardTest::guardOutlivingItsWindow()
     auto guard = std::make_unique<BusyGuard>(window.get());
     window.reset();
     guard.reset(); // must not touch the window that is gone
-    QWidget fresh;
-    QVERIFY(!BusyGuard::isBusy(&fresh));
 }
 
 QTEST_MAIN(BusyGuardTest)
