@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 
 class NieuwFormTest : public QObject {
@@ -53,6 +54,7 @@ void NieuwFormTest::choiceListComesFromBothWordLists()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Nieuwe Verzameling"));
     QCOMPARE(dialog.frameGeometry().size(), QSize(Twips::toPixels(4950), Twips::toPixels(2100)));
+    QCOMPARE(dialog.frameGeometry().center(), dialog.screen()->availableGeometry().center());
     QCOMPARE(dialog.grab().toImage().pixelColor(dialog.width() - 3, dialog.height() - 3),
              QColor(170, 240, 240));
 

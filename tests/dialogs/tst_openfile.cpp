@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QTest>
 
 class OpenFileTest : public QObject {
@@ -62,6 +63,7 @@ void OpenFileTest::listsTheFilesOfItsMode()
     QVERIFY(open.DelKnop->enabled());
     QCOMPARE(open.DelKnop->caption(), QStringLiteral("Delete"));
     QCOMPARE(open.frameGeometry().size(), QSize(Twips::toPixels(4485), Twips::toPixels(3795)));
+    QCOMPARE(open.frameGeometry().center(), open.screen()->availableGeometry().center());
     QCOMPARE(open.List1->geometry(), Twips::rect(180, 180, 2400, 3000));
     QCOMPARE(open.Label2->text(),
              QStringLiteral("Maak d.m.v. de linker lijst een keuze uit de verzameling die u wilt openen."));
