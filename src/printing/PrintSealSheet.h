@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class PrinterCanvas;
+class ProgramFolder;
+
+// Job 4: the frame picture of the data folder, a black border, and the user's
+// photo ten times in two columns of five. No text.
+void PrintSealSheet(PrinterCanvas &canvas, const ProgramFolder &folder, const QImage &sealPhoto,
+                    const QString &copiesText);
+
+namespace SealSheet {
+// "sluitzegels.fra" of the data folder, read by its content whatever its extension;
+// null when missing or unreadable.
+QImage loadFrame(const ProgramFolder &folder);
+} // namespace SealSheet
