@@ -12,7 +12,7 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run clean
+.PHONY: all deps build test run bench clean
 
 all: build
 
@@ -45,6 +45,10 @@ run: build
 	  echo "No display: set DISPLAY (or run under xvfb-run) to start Tessaron2."; exit 1; \
 	fi
 	$(BUILD)/src/app/tessaron2 --home "$(HOME_DIR)"
+
+# Speed and memory figures; not part of the tests.
+bench: build
+	$(BUILD)/bench/t2bench
 
 clean:
 	rm -rf $(BUILD)

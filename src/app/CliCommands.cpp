@@ -1,0 +1,175 @@
+#include "app/CliCommands.h"
+
+#include "mainwindow/PriceTotals.h"
+#include "storage/CollectionFile.h"
+#include "storage/CollectionListing.h"
+#include "storage/CollectionName.h"
+#include "storage/FileHelpers.h"
+#include "storage/OldDataFile.h"
+#include "storage/RecordList.h"
+#include "storage/SaveWithPictureFolder.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTextStream>
+
+namespace {
+
+const QString Usage =
+    QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
+                   "[--force] | show NAAM | totals NAAM");
+
+StorageResult invalidName(const QString &name)
+{
+    return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling: '%1'").arg(name));
+}
+
+// The single collection name that show and totals take.
+StorageResult singleName(const QString &command, const QStringList &arguments, QString &name)
+{
+    if (arguments.size() != 1 || arguments.first().startsWith(QLatin1String("--")))
+        return StorageResult::failure(QStringLiteral("%1 verwacht precies één naam; %2").arg(command, Usage));
+    name = arguments.first();
+    if (!CollectionName::isValid(name))
+        return invalidName(name);
+    return StorageResult::success();
+}
+
+} // namespace
+
+CliCommands::CliCommands(const ProgramFolder &folder, QTextStream &out)
+    : m_folder(folder)
+    , m_out(out)
+{}
+
+StorageResult CliCommands::run(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return StorageResult::failure(QStringLiteral("Geen commando gegeven; ") + Usage);
+    const QString command = arguments.first();
+    const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("list"))
+        return list(rest);
+    if (command == QLatin1String("import"))
+        return import(rest);
+    if (command == QLatin1String("show"))
+        return show(rest);
+    if (command == QLatin1String("totals"))
+        return totals(rest);
+    return StorageResult::failure(QStringLiteral("Onbekend commando '%1'; %2").arg(command, Usage));
+}
+
+StorageResult CliCommands::list(const QStringList &arguments)
+{
+    bool old = false;
+    for (const QString &argument : arguments) {
+        if (argument != QLatin1String("--old"))
+            return StorageResult::failure(QStringLiteral("Onbekend argument voor list: '%1'").arg(argument));
+        old = true;
+    }
+    // An empty list would hide a mistyped --home.
+    if (!FolderExists(m_folder.collectionFolder()))
+        return StorageResult::failure(QStringLiteral("Verzamelmap '%1' bestaat niet")
+                                          .arg(QDir::toNativeSeparators(m_folder.collectionFolder())));
+    const QStringList names =
+        old ? CollectionListing::oldDataNames(m_folder) : CollectionListing::collectionNames(m_folder);
+    for (const QString &name : names)
+        m_out << name << '\n';
+    return StorageResult::success();
+}
+
+StorageResult CliCommands::import(const QStringList &arguments)
+{
+    QString oldName;
+    QString newName;
+    bool force = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--force")) {
+            force = true;
+        } else if (argument == QLatin1String("--as")) {
+            if (i + 1 == arguments.size())
+                return StorageResult::failure(QStringLiteral("--as verwacht een naam"));
+            newName = arguments.at(++i);
+        } else if (argument.startsWith(QLatin1String("--")) || !oldName.isNull()) {
+            return StorageResult::failure(
+                QStringLiteral("Onbekend argument voor import: '%1'").arg(argument));
+        } else {
+            oldName = argument;
+        }
+    }
+    if (oldName.isNull())
+        return StorageResult::failure(QStringLiteral("import verwacht de naam van oude data; ") + Usage);
+    if (newName.isNull())
+        newName = oldName;
+    if (!CollectionName::isValid(oldName))
+        return invalidName(oldName);
+    if (!CollectionName::isValid(newName))
+        return invalidName(newName);
+
+    if (!FileExists(m_folder.oldDataFile(oldName)))
+        return StorageResult::failure(QStringLiteral("Oude data '%1' bestaat niet").arg(oldName));
+    if (FileExists(m_folder.collectionFile(newName)) && !force)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar").arg(newName));
+
+    RecordList records;
+    const StorageResult imported = ImportOldData(m_folder, oldName, records);
+    if (!imported)
+        return StorageResult::failure(
+            QStringLiteral("Oude data '%1' kon niet worden gelezen: %2").arg(oldName, imported.reason));
+    // The program saves only a list that holds records.
+    if (records.count() == 0)
+        return StorageResult::failure(QStringLiteral("Oude data '%1' bevat geen records").arg(oldName));
+    const StorageResult saved = SaveWithPictureFolder(m_folder, newName, records);
+    if (!saved)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(newName, saved.reason));
+    return StorageResult::success();
+}
+
+StorageResult CliCommands::show(const QStringList &arguments)
+{
+    QString name;
+    RecordList records;
+    StorageResult result = singleName(QStringLiteral("show"), arguments, name);
+    if (result)
+        result = load(name, records);
+    if (!result)
+        return result;
+    for (const StampRecord &record : records.records()) {
+        for (int field = 0; field < StampRecord::FieldCount; ++field) {
+            if (field > 0)
+                m_out << '\t';
+            m_out << record[field];
+        }
+        m_out << '\n';
+    }
+    return StorageResult::success();
+}
+
+StorageResult CliCommands::totals(const QStringList &arguments)
+{
+    QString name;
+    RecordList records;
+    StorageResult result = singleName(QStringLiteral("totals"), arguments, name);
+    if (result)
+        result = load(name, records);
+    if (!result)
+        return result;
+    for (const QString &line : PriceTotals::of(records).messageLines(QLocale()))
+        m_out << line << '\n';
+    return StorageResult::success();
+}
+
+StorageResult CliCommands::load(const QString &name, RecordList &records)
+{
+    if (!FileExists(m_folder.collectionFile(name)))
+        return StorageResult::failure(QStringLiteral("Verzameling '%1' bestaat niet").arg(name));
+    QString loadedName = name;
+    const StorageResult result = LoadCollection(m_folder, name, records, loadedName);
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' kon niet worden gelezen: %2").arg(name, result.reason));
+    return result;
+}

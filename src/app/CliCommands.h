@@ -1,0 +1,32 @@
+#pragma once
+
+#include "storage/ProgramFolder.h"
+#include "storage/StorageResult.h"
+
+#include <QStringList>
+
+class QTextStream;
+class RecordList;
+
+// The commands of tessaron2-cli. Each works on one program folder, writes its
+// output lines to the stream and returns what went wrong, if anything, as one
+// line of text.
+class CliCommands {
+public:
+    CliCommands(const ProgramFolder &folder, QTextStream &out);
+
+    // The command and its arguments, without the program name and --home.
+    StorageResult run(const QStringList &arguments);
+
+private:
+    StorageResult list(const QStringList &arguments);
+    StorageResult import(const QStringList &arguments);
+    StorageResult show(const QStringList &arguments);
+    StorageResult totals(const QStringList &arguments);
+
+    // Loads an existing collection; a missing one is an error here.
+    StorageResult load(const QString &name, RecordList &records);
+
+    ProgramFolder m_folder;
+    QTextStream &m_out;
+};

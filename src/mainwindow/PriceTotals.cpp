@@ -1,0 +1,145 @@
+#include "mainwindow/PriceTotals.h"
+
+#include "storage/RecordList.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool isSkipped(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isExponentLetter(char16_t c)
+{
+    return c == u'E' || c == u'e' || c == u'D' || c == u'd';
+}
+
+// A total never becomes infinite: absurd prices stop at the largest double.
+void addTo(double &total, double value)
+{
+    total += value;
+    if (std::isinf(total))
+        total = std::copysign(std::numeric_limits<double>::max(), total);
+}
+
+// Up to this size the cents of an amount survive 15 significant digits.
+constexpr double LargestRoundedAmount = 1e13;
+
+} // namespace
+
+PriceTotals PriceTotals::of(const RecordList &list)
+{
+    PriceTotals totals;
+    for (const StampRecord &record : list.records()) {
+        addTo(totals.catalogue, priceValue(record[StampRecord::CataloguePrice]));
+        addTo(totals.own, priceValue(record[StampRecord::OwnPrice]));
+    }
+    return totals;
+}
+
+double PriceTotals::priceValue(QStringView text)
+{
+    QString pointed = text.toString();
+    pointed.replace(u',', u'.');
+    return leadingNumber(pointed);
+}
+
+double PriceTotals::leadingNumber(QStringView text)
+{
+    enum class Part { Sign, Mantissa, ExponentSign, ExponentDigits };
+    Part part = Part::Sign;
+    bool negative = false;
+    bool hasPoint = false;
+    bool hasMantissaDigit = false;
+    // The leading 0 lets a number start with its point (".5").
+    std::string number = "0";
+    std::string::size_type complete = 0; // length of the longest whole number read; 0: none
+
+    for (const QChar character : text) {
+        const char16_t c = character.unicode();
+        if (isSkipped(c))
+            continue;
+        if (part == Part::Sign) {
+            part = Part::Mantissa;
+            if (c == u'+' || c == u'-') {
+                negative = c == u'-';
+                continue;
+            }
+        }
+        if (part == Part::Mantissa) {
+            if (isDigit(c)) {
+                number += static_cast<char>(c);
+                hasMantissaDigit = true;
+                complete = number.size();
+                continue;
+            }
+            if (c == u'.' && !hasPoint) {
+                number += '.';
+                hasPoint = true;
+                continue;
+            }
+            if (!hasMantissaDigit || !isExponentLetter(c))
+                break;
+            number += 'e';
+            part = Part::ExponentSign;
+            continue;
+        }
+        if (part == Part::ExponentSign) {
+            part = Part::ExponentDigits;
+            if (c == u'+' || c == u'-') {
+                number += static_cast<char>(c);
+                continue;
+            }
+        }
+        if (!isDigit(c))
+            break;
+        number += static_cast<char>(c);
+        complete = number.size();
+    }
+    if (complete == 0)
+        return 0.0;
+
+    double value = 0.0;
+    const char *begin = number.data();
+    const auto [end, error] = std::from_chars(begin, begin + complete, value);
+    if (error != std::errc() || end != begin + complete)
+        return 0.0;
+    return negative ? -value : value;
+}
+
+QString PriceTotals::formatAmount(double amount, const QLocale &locale)
+{
+    // Amounts are sums of prices typed as decimals. Reading the cents in 15
+    // significant digits first rounds 1.005 up, as typed, rather than down as
+    // its binary value 1.00499… would.
+    if (std::isnan(amount))
+        amount = 0.0;
+    else if (std::isinf(amount))
+        amount = std::copysign(std::numeric_limits<double>::max(), amount);
+    double rounded = amount;
+    if (std::abs(amount) < LargestRoundedAmount) {
+        const double cents = QString::number(amount * 100, 'g', 15).toDouble();
+        rounded = std::round(cents) / 100;
+    }
+    if (rounded == 0.0)
+        rounded = 0.0; // no "-0.00"
+    QString text = QString::number(rounded, 'f', 2);
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
+QStringList PriceTotals::messageLines(const QLocale &locale) const
+{
+    return {QStringLiteral("Cat.Prijs : € ") + formatAmount(catalogue, locale),
+            QStringLiteral("Mijn Prijs : € ") + formatAmount(own, locale)};
+}

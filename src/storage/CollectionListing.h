@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+class ProgramFolder;
+
+// The names the open dialog offers: the files of the collection folder with the
+// mode's extension, ordered by file name without regard to letter case, each
+// listed without its extension.
+namespace CollectionListing {
+
+QStringList collectionNames(const ProgramFolder &folder); // *.col
+QStringList oldDataNames(const ProgramFolder &folder);    // *.cat
+
+} // namespace CollectionListing

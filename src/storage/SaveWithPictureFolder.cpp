@@ -1,0 +1,20 @@
+#include "storage/SaveWithPictureFolder.h"
+
+#include "storage/CollectionFile.h"
+#include "storage/CollectionName.h"
+#include "storage/FileHelpers.h"
+#include "storage/ProgramFolder.h"
+
+#include <QDir>
+
+StorageResult SaveWithPictureFolder(const ProgramFolder &folder, const QString &name, const RecordList &list)
+{
+    if (!CollectionName::isValid(name))
+        return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
+    // One level only: the collection folder itself comes with the installation.
+    const QString pictureFolder = folder.pictureFolder(name);
+    if (!FolderExists(pictureFolder) && !QDir().mkdir(pictureFolder))
+        return StorageResult::failure(QStringLiteral("Map voor afbeeldingen kon niet worden aangemaakt: ") +
+                                      pictureFolder);
+    return SaveCollection(folder, name, list);
+}

@@ -1,0 +1,357 @@
+#include "common/TestFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+const QByteArray Separator = "----------------------------\r\n";
+
+// One line of an old-format record file per entry; the three header lines first.
+QByteArray oldDataFile(const QList<QStringList> &records)
+{
+    QStringList lines = {QStringLiteral("Oude kop"), QStringLiteral("2"), QStringLiteral("3")};
+    for (const QStringList &record : records)
+        lines += record;
+    return crlf(lines);
+}
+
+// A collection file with records of twelve fields each.
+QByteArray collectionFile(const QString &name, const QList<QStringList> &records)
+{
+    QStringList lines = {QStringLiteral("Kop"), name, QStringLiteral("-")};
+    for (const QStringList &record : records)
+        lines += record + QStringList{QStringLiteral("-")};
+    return crlf(lines);
+}
+
+QStringList record(const QString &year, const QString &number, const QString &subject,
+                   const QString &catalogue, const QString &own)
+{
+    return {year,
+            number,
+            QStringLiteral("Frankeerzegels"),
+            subject,
+            QStringLiteral("Portretzegel"),
+            QStringLiteral("Los"),
+            QStringLiteral("10 c"),
+            QStringLiteral("Koningin"),
+            QStringLiteral("-"),
+            QStringLiteral("Postfris"),
+            catalogue,
+            own};
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsNamesInOpenDialogOrder();
+    void showPrintsRecordsAsUtf8();
+    void totalsUseDecimalSignOfLocale();
+    void importWritesCollectionAsSaving();
+    void importUnderNewNameAndReplacing();
+    void failuresGiveOneLineAndNonZeroStatus();
+    void invalidNamesAreRefused();
+
+private:
+    Run run(const TestFolder &folder, const QStringList &arguments,
+            const QString &localeName = QString()) const;
+    static void verifyFailure(const Run &result);
+};
+
+Run TestCli::run(const TestFolder &folder, const QStringList &arguments, const QString &localeName) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("TESSARON2_HOME"));
+    environment.insert(QStringLiteral("LC_ALL"),
+                       localeName.isEmpty() ? QStringLiteral("C.UTF-8") : localeName);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(T2_CLI_PATH),
+                  QStringList{QStringLiteral("--home"), folder.path(QString())} + arguments);
+    Run result;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+void TestCli::verifyFailure(const Run &result)
+{
+    QVERIFY2(result.exitCode > 0, result.err.constData());
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(result.err.size() > 1);
+    QVERIFY(result.err.endsWith('\n'));
+    QCOMPARE(result.err.count('\n'), 1);
+}
+
+void TestCli::listsNamesInOpenDialogOrder()
+{
+    TestFolder folder;
+    const QByteArray empty = collectionFile(QStringLiteral("x"), {});
+    folder.write(QStringLiteral("Verzameling/B.col"), empty);
+    folder.write(QStringLiteral("Verzameling/a.col"), empty);
+    folder.write(QStringLiteral("Verzameling/c.COL"), empty);
+    folder.write(QStringLiteral("Verzameling/X.cat"), oldDataFile({}));
+    folder.write(QStringLiteral("Verzameling/notities.txt"), "x");
+    QVERIFY(QDir(folder.path(QStringLiteral("Verzameling"))).mkdir(QStringLiteral("Map.col")));
+
+    Run result = run(folder, {QStringLiteral("list")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("a\nB\nc\n"));
+    QVERIFY(result.err.isEmpty());
+
+    result = run(folder, {QStringLiteral("list"), QStringLiteral("--old")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("X\n"));
+
+    verifyFailure(run(folder, {QStringLiteral("list"), QStringLiteral("--nieuw")}));
+
+    // Without --home the program folder comes from the environment.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TESSARON2_HOME"), folder.path(QString()));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(T2_CLI_PATH), {QStringLiteral("list"), QStringLiteral("--old")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("X\n"));
+}
+
+void TestCli::showPrintsRecordsAsUtf8()
+{
+    TestFolder folder;
+    const QStringList first = record(QStringLiteral("1990"), QStringLiteral("12a"), QStringLiteral("Café  "),
+                                     QStringLiteral("2,50"), QStringLiteral("-"));
+    const QStringList second = record(QString(), QStringLiteral("13"), QStringLiteral("Prijs in €"),
+                                      QStringLiteral("3.75"), QStringLiteral("1"));
+    const QByteArray bytes = collectionFile(QStringLiteral("Nederland"), {first, second});
+    QVERIFY(bytes.contains("Caf\xe9  \r\n"));
+    QVERIFY(bytes.contains("Prijs in \x80\r\n"));
+    folder.write(QStringLiteral("Verzameling/Nederland.col"), bytes);
+
+    const Run result = run(folder, {QStringLiteral("show"), QStringLiteral("Nederland")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.err.isEmpty());
+    const QByteArray expected = (first.join(u'\t') + u'\n' + second.join(u'\t') + u'\n').toUtf8();
+    QCOMPARE(result.out, expected);
+    QVERIFY(result.out.contains("Caf\xc3\xa9  \t"));
+    QVERIFY(result.out.contains("Prijs in \xe2\x82\xac\t"));
+}
+
+void TestCli::totalsUseDecimalSignOfLocale()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("Verzameling/Prijzen.col"),
+                 collectionFile(QStringLiteral("Prijzen"),
+                                {record(QStringLiteral("1990"), QStringLiteral("1"), QStringLiteral("-"),
+                                        QStringLiteral("1000000.10"), QStringLiteral("12,50")),
+                                 record(QStringLiteral("1991"), QStringLiteral("2"), QStringLiteral("-"),
+                                        QStringLiteral("€ 5"), QStringLiteral("-13 €"))}));
+
+    Run result = run(folder, {QStringLiteral("totals"), QStringLiteral("Prijzen")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.err.isEmpty());
+    QCOMPARE(result.out,
+             QByteArray("Cat.Prijs : \xe2\x82\xac 1000000.10\nMijn Prijs : \xe2\x82\xac -0.50\n"));
+
+    // The locale is read from the environment, also when it is not installed.
+    result =
+        run(folder, {QStringLiteral("totals"), QStringLiteral("Prijzen")}, QStringLiteral("nl_NL.UTF-8"));
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out,
+             QByteArray("Cat.Prijs : \xe2\x82\xac 1000000,10\nMijn Prijs : \xe2\x82\xac -0,50\n"));
+}
+
+void TestCli::importWritesCollectionAsSaving()
+{
+    TestFolder folder;
+    const QByteArray oldBytes = oldDataFile({
+        {QStringLiteral("101"), QStringLiteral("1990"), QStringLiteral("Frankeerzegels"),
+         QStringLiteral("Café"), QStringLiteral("Portretzegel"), QStringLiteral("Los"),
+         QStringLiteral("10 c"), QStringLiteral("Koningin"), QStringLiteral(" met spaties "),
+         QStringLiteral("True"), QStringLiteral("False"), QStringLiteral("False"), QStringLiteral("1,50"),
+         QStringLiteral("-"), QStringLiteral("*****")},
+        {QStringLiteral("  "), QStringLiteral("1990"), QStringLiteral("weg"), QStringLiteral("weg"),
+         QStringLiteral("weg"), QStringLiteral("weg"), QStringLiteral("weg"), QStringLiteral("weg"),
+         QStringLiteral("weg"), QStringLiteral("True"), QStringLiteral("True"), QStringLiteral("True"),
+         QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("*****")},
+        {QStringLiteral("102"), QStringLiteral(" 1991 "), QStringLiteral("Luchtpost"),
+         QStringLiteral("Vliegtuig"), QStringLiteral("Luchtpostzegel"), QStringLiteral("Blok"),
+         QStringLiteral("1 gld"), QStringLiteral("Vogel"), QStringLiteral("-"), QStringLiteral("True"),
+         QStringLiteral("True"), QStringLiteral("True"), QStringLiteral("2.25"), QStringLiteral("3"),
+         QStringLiteral("*****")},
+        // The last record lacks its separator line; it still counts.
+        {QStringLiteral("103"), QStringLiteral("1992"), QString(), QStringLiteral("Brug"), QString(),
+         QString(), QStringLiteral("50 c"), QStringLiteral("Rivier"), QStringLiteral("-"),
+         QStringLiteral("true"), QStringLiteral("False"), QStringLiteral(""), QStringLiteral("€ 5"),
+         QStringLiteral("5 €")},
+    });
+    folder.write(QStringLiteral("Verzameling/X.cat"), oldBytes);
+
+    const Run result = run(folder, {QStringLiteral("import"), QStringLiteral("X")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(result.err.isEmpty());
+
+    const QByteArray expected =
+        "Tessaron2 Zegelarchief\xae 2.00\r\n"
+        "X\r\n" +
+        Separator +
+        "1990\r\n101\r\nFrankeerzegels\r\nCaf\xe9\r\nPortretzegel\r\nLos\r\n10 c\r\n"
+        "Koningin\r\n met spaties \r\nPostfris\r\n1,50\r\n-\r\n" +
+        Separator +
+        "1991\r\n102\r\nLuchtpost\r\nVliegtuig\r\nLuchtpostzegel\r\nBlok\r\n1 gld\r\n"
+        "Vogel\r\n-\r\n1e dag envelop\r\n2.25\r\n3\r\n" +
+        Separator + "1992\r\n103\r\n\r\nBrug\r\n\r\n\r\n50 c\r\nRivier\r\n-\r\n-\r\n\x80 5\r\n5 \x80\r\n" +
+        Separator;
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/X.col")), expected);
+    QVERIFY(QFileInfo(folder.path(QStringLiteral("Verzameling/X"))).isDir());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/X.cat")), oldBytes);
+
+    // The imported collection is listed and loads like any other.
+    QCOMPARE(run(folder, {QStringLiteral("list")}).out, QByteArray("X\n"));
+    const Run shown = run(folder, {QStringLiteral("show"), QStringLiteral("X")});
+    QCOMPARE(shown.exitCode, 0);
+    QCOMPARE(shown.out.count('\n'), 3);
+    QVERIFY(shown.out.startsWith("1990\t101\tFrankeerzegels\tCaf\xc3\xa9\t"));
+}
+
+void TestCli::importUnderNewNameAndReplacing()
+{
+    TestFolder folder;
+    const QStringList oldRecord = {QStringLiteral("7"),     QStringLiteral("2001"), QStringLiteral("a"),
+                                   QStringLiteral("b"),     QStringLiteral("c"),    QStringLiteral("d"),
+                                   QStringLiteral("e"),     QStringLiteral("f"),    QStringLiteral("g"),
+                                   QStringLiteral("False"), QStringLiteral("True"), QStringLiteral("False"),
+                                   QStringLiteral("1"),     QStringLiteral("2"),    QStringLiteral("-")};
+    folder.write(QStringLiteral("Verzameling/Oud.cat"), oldDataFile({oldRecord}));
+    const QByteArray body =
+        "2001\r\n7\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nGestempeld\r\n1\r\n2\r\n" + Separator;
+    const QByteArray header = "Tessaron2 Zegelarchief\xae 2.00\r\n";
+
+    Run result = run(folder, {QStringLiteral("import"), QStringLiteral("Oud"), QStringLiteral("--as"),
+                              QStringLiteral("Nieuw")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nieuw.col")), header + "Nieuw\r\n" + Separator + body);
+    QVERIFY(QFileInfo(folder.path(QStringLiteral("Verzameling/Nieuw"))).isDir());
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Oud.col")));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Oud")));
+
+    // An existing collection is replaced only with --force; its pictures stay.
+    const QByteArray existing = collectionFile(QStringLiteral("Nieuw"), {});
+    folder.write(QStringLiteral("Verzameling/Nieuw.col"), existing);
+    folder.write(QStringLiteral("Verzameling/Nieuw/2001/7.jpg"), "foto");
+    result = run(folder, {QStringLiteral("import"), QStringLiteral("Oud"), QStringLiteral("--as"),
+                          QStringLiteral("Nieuw")});
+    verifyFailure(result);
+    QVERIFY(result.err.contains("Nieuw"));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nieuw.col")), existing);
+
+    result = run(folder, {QStringLiteral("import"), QStringLiteral("--force"), QStringLiteral("Oud"),
+                          QStringLiteral("--as"), QStringLiteral("Nieuw")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nieuw.col")), header + "Nieuw\r\n" + Separator + body);
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nieuw/2001/7.jpg")), QByteArray("foto"));
+}
+
+void TestCli::failuresGiveOneLineAndNonZeroStatus()
+{
+    TestFolder folder;
+    verifyFailure(run(folder, {QStringLiteral("show"), QStringLiteral("Nergens")}));
+    verifyFailure(run(folder, {QStringLiteral("totals"), QStringLiteral("Nergens")}));
+    verifyFailure(run(folder, {QStringLiteral("import"), QStringLiteral("Nergens")}));
+    verifyFailure(run(folder, {QStringLiteral("kopieer"), QStringLiteral("Nergens")}));
+    verifyFailure(run(folder, {}));
+    verifyFailure(run(folder, {QStringLiteral("show")}));
+    verifyFailure(run(folder, {QStringLiteral("show"), QStringLiteral("a"), QStringLiteral("b")}));
+    verifyFailure(run(folder, {QStringLiteral("import"), QStringLiteral("a"), QStringLiteral("--as")}));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Nergens.col")));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Nergens")));
+
+    // A collection file too short to hold its header cannot be shown.
+    folder.write(QStringLiteral("Verzameling/Kort.col"), "Kop\r\n");
+    verifyFailure(run(folder, {QStringLiteral("show"), QStringLiteral("Kort")}));
+
+    // An old file without records gives nothing to save, as in the program.
+    folder.write(QStringLiteral("Verzameling/Leeg.cat"), oldDataFile({}));
+    verifyFailure(run(folder, {QStringLiteral("import"), QStringLiteral("Leeg")}));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Leeg.col")));
+
+    // A picture folder that cannot be made (a file has its name) writes nothing.
+    const QStringList oldRecord = {QStringLiteral("1"),
+                                   QStringLiteral("2001"),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString()};
+    folder.write(QStringLiteral("Verzameling/Oud.cat"), oldDataFile({oldRecord}));
+    folder.write(QStringLiteral("Verzameling/Bezet"), "geen map");
+    verifyFailure(run(folder, {QStringLiteral("import"), QStringLiteral("Oud"), QStringLiteral("--as"),
+                               QStringLiteral("Bezet")}));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Bezet.col")));
+
+    // A program folder without a collection folder is no program folder.
+    TestFolder elsewhere;
+    QVERIFY(QDir(elsewhere.path(QString())).rmdir(QStringLiteral("Verzameling")));
+    verifyFailure(run(elsewhere, {QStringLiteral("list")}));
+}
+
+void TestCli::invalidNamesAreRefused()
+{
+    TestFolder folder;
+    const QStringList oldRecord = {QStringLiteral("1"),
+                                   QStringLiteral("2001"),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString()};
+    folder.write(QStringLiteral("Verzameling/Oud.cat"), oldDataFile({oldRecord}));
+    folder.write(QStringLiteral("Buiten.col"), collectionFile(QStringLiteral("Buiten"), {}));
+
+    for (const QString &name : {QStringLiteral("../Buiten"), QStringLiteral("a:b"), QStringLiteral(".."),
+                                QStringLiteral("x?"), QStringLiteral("tab\there")}) {
+        verifyFailure(
+            run(folder, {QStringLiteral("import"), QStringLiteral("Oud"), QStringLiteral("--as"), name}));
+        verifyFailure(run(folder, {QStringLiteral("show"), name}));
+    }
+    verifyFailure(run(folder, {QStringLiteral("import"), QStringLiteral("../Verzameling/Oud")}));
+    QCOMPARE(
+        QDir(folder.path(QStringLiteral("Verzameling"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList{QStringLiteral("Oud.cat")});
+    QCOMPARE(folder.read(QStringLiteral("Buiten.col")), collectionFile(QStringLiteral("Buiten"), {}));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
