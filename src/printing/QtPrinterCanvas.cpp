@@ -112,7 +112,7 @@ void QtPrinterCanvas::drawPicture(const QImage &picture, double x, double y, dou
 
 void QtPrinterCanvas::finishPage()
 {
-    for (int repeat = 0; repeat < pageRepeats(); ++repeat) {
+    for (int copy = 0; copy < m_copies; ++copy) {
         if (!m_failure.isEmpty())
             break;
         if (!m_started) {

@@ -14,9 +14,9 @@ class QPdfWriter;
 // in SystemPrinterCanvas. Twips are converted at the device's resolution; the
 // origin is the device's printable area (the page corner for a PDF writer).
 //
-// The drawings of a page are kept until the page is finished, then painted as
-// often as pages are repeated, so a device that makes no copies of its own (a
-// PDF file) still holds every page as many times as copies were asked for.
+// The drawings of a page are kept until the page is finished, then painted once
+// for every copy. The copies are made here rather than by the device because
+// PDF files and many print queues (a PDF queue among them) make none of their own.
 class QtPrinterCanvas : public PrinterCanvas {
 public:
     // Sets the writer to A4 portrait without margins at 1200 dots per inch.
@@ -45,9 +45,6 @@ protected:
     void drawTextLine(double x, double y, const QString &line) override;
     double lineHeight() const override;
 
-    int copies() const { return m_copies; }
-    // How many times each page is painted; the number of copies unless the device copies itself.
-    virtual int pageRepeats() const { return m_copies; }
     // Runs once the painter has finished the document; returns a failure text or nothing.
     virtual QString afterDocument() { return {}; }
     void setFailure(const QString &failure);
