@@ -1,6 +1,7 @@
 #include "app/CliCommands.h"
 
 #include "mainwindow/PriceTotals.h"
+#include "printing/PrintCommand.h"
 #include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
 #include "storage/CollectionName.h"
@@ -17,7 +18,8 @@ namespace {
 
 const QString Usage =
     QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
-                   "[--force] | show NAAM | totals NAAM");
+                   "[--force] | show NAAM | totals NAAM | print NAAM --job N --pdf BESTAND [--copies C] "
+                   "[--record POS] [--photo BESTAND]");
 
 StorageResult invalidName(const QString &name)
 {
@@ -56,6 +58,8 @@ StorageResult CliCommands::run(const QStringList &arguments)
         return show(rest);
     if (command == QLatin1String("totals"))
         return totals(rest);
+    if (command == QLatin1String("print"))
+        return print(rest);
     return StorageResult::failure(QStringLiteral("Onbekend commando '%1'; %2").arg(command, Usage));
 }
 
@@ -160,6 +164,18 @@ StorageResult CliCommands::totals(const QStringList &arguments)
     for (const QString &line : PriceTotals::of(records).messageLines(QLocale()))
         m_out << line << '\n';
     return StorageResult::success();
+}
+
+StorageResult CliCommands::print(const QStringList &arguments)
+{
+    QString name;
+    RecordList records;
+    StorageResult result = singleName(QStringLiteral("print"), arguments.mid(0, 1), name);
+    if (result)
+        result = load(name, records);
+    if (!result)
+        return result;
+    return PrintCommand(m_folder, name, records.records()).run(arguments.mid(1));
 }
 
 StorageResult CliCommands::load(const QString &name, RecordList &records)

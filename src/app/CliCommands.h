@@ -23,6 +23,7 @@ private:
     StorageResult import(const QStringList &arguments);
     StorageResult show(const QStringList &arguments);
     StorageResult totals(const QStringList &arguments);
+    StorageResult print(const QStringList &arguments);
 
     // Loads an existing collection; a missing one is an error here.
     StorageResult load(const QString &name, RecordList &records);

@@ -1,5 +1,10 @@
 #include "printing/PrintJob.h"
 
+#include "printing/PrintCollectionList.h"
+#include "printing/PrintPriceList.h"
+#include "printing/PrintRecordSheet.h"
+#include "printing/PrintSealSheet.h"
+#include "printing/PrintYearLabels.h"
 #include "printing/PrinterCanvas.h"
 
 #include <QDateTime>
@@ -32,6 +37,28 @@ int copiesFromText(const QString &text)
     if (!isNumber || copies < 1)
         return 1;
     return qMin(copies, MaxCopies);
+}
+
+bool print(int job, PrinterCanvas &canvas, const PrintSource &source, const ProgramFolder &folder,
+           const QImage &sealPhoto, const QString &copiesText)
+{
+    switch (job) {
+    case CollectionList:
+        PrintCollectionList(canvas, source, copiesText);
+        break;
+    case PriceList:
+        PrintPriceList(canvas, source, copiesText);
+        break;
+    case RecordSheet:
+        return PrintRecordSheet(canvas, source, copiesText);
+    case SealSheet:
+        PrintSealSheet(canvas, folder, sealPhoto, copiesText);
+        break;
+    case YearLabels:
+        PrintYearLabels(canvas, copiesText);
+        break;
+    }
+    return true;
 }
 
 } // namespace PrintJob

@@ -3,6 +3,9 @@
 #include <QString>
 
 class PrinterCanvas;
+class ProgramFolder;
+class QImage;
+struct PrintSource;
 
 // What every print job shares: the number of copies, the common start of a job,
 // the page header of the list and record jobs and the width measurement used to
@@ -21,6 +24,11 @@ QString description(int job);
 // bury the printer.
 constexpr int MaxCopies = 999;
 int copiesFromText(const QString &text);
+
+// Runs the job to its end on the canvas. Returns false when the record sheet
+// refuses to print because no record is chosen (see RecordSheetRefusal()).
+bool print(int job, PrinterCanvas &canvas, const PrintSource &source, const ProgramFolder &folder,
+           const QImage &sealPhoto, const QString &copiesText);
 
 } // namespace PrintJob
 
