@@ -1,5 +1,6 @@
 #include "app/CliCommands.h"
 
+#include "album/SlideshowPage.h"
 #include "mainwindow/PriceTotals.h"
 #include "printing/PrintCommand.h"
 #include "storage/CollectionFile.h"
@@ -12,14 +13,15 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QProcess>
 #include <QTextStream>
 
 namespace {
 
 const QString Usage =
     QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
-                   "[--force] | show NAAM | totals NAAM | print NAAM --job N --pdf BESTAND [--copies C] "
-                   "[--record POS] [--photo BESTAND]");
+                   "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
+                   "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND]");
 
 StorageResult invalidName(const QString &name)
 {
@@ -58,6 +60,8 @@ StorageResult CliCommands::run(const QStringList &arguments)
         return show(rest);
     if (command == QLatin1String("totals"))
         return totals(rest);
+    if (command == QLatin1String("album"))
+        return album(rest);
     if (command == QLatin1String("print"))
         return print(rest);
     return StorageResult::failure(QStringLiteral("Onbekend commando '%1'; %2").arg(command, Usage));
@@ -170,15 +174,51 @@ StorageResult CliCommands::print(const QStringList &arguments)
 {
     QString name;
     RecordList records;
+    QString collectionName;
     StorageResult result = singleName(QStringLiteral("print"), arguments.mid(0, 1), name);
     if (result)
-        result = load(name, records);
+        result = load(name, records, &collectionName);
     if (!result)
         return result;
-    return PrintCommand(m_folder, name, records.records()).run(arguments.mid(1));
+    return PrintCommand(m_folder, collectionName, records.records()).run(arguments.mid(1));
 }
 
-StorageResult CliCommands::load(const QString &name, RecordList &records)
+StorageResult CliCommands::album(const QStringList &arguments)
+{
+    QString name;
+    bool open = false;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--open"))
+            open = true;
+        else if (argument.startsWith(QLatin1String("--")) || !name.isNull())
+            return StorageResult::failure(QStringLiteral("Onbekend argument voor album: '%1'").arg(argument));
+        else
+            name = argument;
+    }
+    if (name.isNull())
+        return StorageResult::failure(QStringLiteral("album verwacht de naam van een verzameling; ") + Usage);
+    if (!CollectionName::isValid(name))
+        return invalidName(name);
+
+    // As in the program: the pictures are those of the name the loaded file
+    // gives itself.
+    RecordList records;
+    QString collectionName;
+    StorageResult result = load(name, records, &collectionName);
+    if (!result)
+        return result;
+    result = SlideshowPage::exportPage(m_folder, collectionName, records.count() > 0);
+    if (!result)
+        return StorageResult::failure(QStringLiteral("Album kon niet worden geschreven: ") + result.reason);
+    const QString page = m_folder.slideshowPage();
+    // Without a window system the desktop's opener is started directly.
+    if (open && !QProcess::startDetached(QStringLiteral("xdg-open"), {page}))
+        return StorageResult::failure(QStringLiteral("Album kon niet worden geopend: xdg-open ontbreekt"));
+    m_out << page << '\n';
+    return StorageResult::success();
+}
+
+StorageResult CliCommands::load(const QString &name, RecordList &records, QString *collectionName)
 {
     if (!FileExists(m_folder.collectionFile(name)))
         return StorageResult::failure(QStringLiteral("Verzameling '%1' bestaat niet").arg(name));
@@ -187,5 +227,7 @@ StorageResult CliCommands::load(const QString &name, RecordList &records)
     if (!result)
         return StorageResult::failure(
             QStringLiteral("Verzameling '%1' kon niet worden gelezen: %2").arg(name, result.reason));
+    if (collectionName)
+        *collectionName = loadedName;
     return result;
 }

@@ -23,10 +23,12 @@ private:
     StorageResult import(const QStringList &arguments);
     StorageResult show(const QStringList &arguments);
     StorageResult totals(const QStringList &arguments);
+    StorageResult album(const QStringList &arguments);
     StorageResult print(const QStringList &arguments);
 
-    // Loads an existing collection; a missing one is an error here.
-    StorageResult load(const QString &name, RecordList &records);
+    // Loads an existing collection; a missing one is an error here. The name
+    // the file gives itself goes to collectionName when asked for.
+    StorageResult load(const QString &name, RecordList &records, QString *collectionName = nullptr);
 
     ProgramFolder m_folder;
     QTextStream &m_out;

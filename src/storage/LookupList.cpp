@@ -1,6 +1,7 @@
 #include "storage/LookupList.h"
 
 #include "storage/TextFile.h"
+#include "storage/Trim.h"
 
 namespace LookupList {
 
@@ -15,14 +16,14 @@ QStringList readTrimmed(const QString &path)
 {
     QStringList lines = readVerbatim(path);
     for (QString &line : lines)
-        line = line.trimmed();
+        line = trimSpaces(line);
     return lines;
 }
 
 QStringList readNonBlank(const QString &path)
 {
     QStringList lines = readVerbatim(path);
-    lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
+    lines.removeIf([](const QString &line) { return isBlank(line); });
     return lines;
 }
 

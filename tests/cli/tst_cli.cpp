@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -63,6 +64,8 @@ private slots:
     void importUnderNewNameAndReplacing();
     void failuresGiveOneLineAndNonZeroStatus();
     void invalidNamesAreRefused();
+    void albumWritesThePageOfTheLoadedCollection();
+    void albumOpenHandsThePageToTheDesktopOpener();
 
 private:
     Run run(const TestFolder &folder, const QStringList &arguments,
@@ -351,6 +354,83 @@ void TestCli::invalidNamesAreRefused()
         QDir(folder.path(QStringLiteral("Verzameling"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
         QStringList{QStringLiteral("Oud.cat")});
     QCOMPARE(folder.read(QStringLiteral("Buiten.col")), collectionFile(QStringLiteral("Buiten"), {}));
+}
+
+void TestCli::albumWritesThePageOfTheLoadedCollection()
+{
+    TestFolder folder;
+    // The file nl.col calls its collection Nederland; the album shows the
+    // pictures of that name, as the program does after opening it.
+    folder.write(QStringLiteral("Verzameling/nl.col"),
+                 collectionFile(QStringLiteral("Nederland"),
+                                {record(QStringLiteral("1990"), QStringLiteral("12"), QStringLiteral("-"),
+                                        QStringLiteral("1"), QStringLiteral("2"))}));
+    folder.write(QStringLiteral("Verzameling/Nederland/1990/7.jpg"), "seven");
+    folder.write(QStringLiteral("Verzameling/Nederland/1990/12.jpg"), "twelve");
+    QVERIFY(QDir().mkpath(folder.path(QStringLiteral("Verzameling/Nederland/1991"))));
+    folder.write(QStringLiteral("Verzameling/Leeg.col"), collectionFile(QStringLiteral("Leeg"), {}));
+    folder.write(QStringLiteral("Slideshow.htm"), "old page");
+
+    Run result = run(folder, {QStringLiteral("album"), QStringLiteral("nl")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.err.isEmpty());
+    QCOMPARE(QFileInfo(QString::fromUtf8(result.out.trimmed())).canonicalFilePath(),
+             QFileInfo(folder.path(QStringLiteral("Slideshow.htm"))).canonicalFilePath());
+    const QByteArray page = folder.read(QStringLiteral("Slideshow.htm"));
+    QVERIFY(page.startsWith("<html>\r\n<head>\r\n<title>Slide Show</title>\r\n"));
+    QVERIFY(page.endsWith(
+        "<P></SPAN>\r\n"
+        "<hr color=\"#BBBBFF\"><SPAN class=jaar>1990</SPAN><P>\r\n"
+        "<SPAN class=tekst>12</SPAN><br><img src=\"Verzameling\\Nederland\\1990\\12.jpg\"><P> \r\n"
+        "<SPAN class=tekst>7</SPAN><br><img src=\"Verzameling\\Nederland\\1990\\7.jpg\"><P> \r\n"
+        "<hr color=\"#BBBBFF\"><SPAN class=jaar>1991</SPAN><P>\r\n"
+        "</body>\r\n</html>\r\n"));
+
+    // A collection without records gives the page that asks for one.
+    result = run(folder, {QStringLiteral("album"), QStringLiteral("Leeg")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(folder.read(QStringLiteral("Slideshow.htm"))
+                .endsWith("<P></SPAN>\r\n"
+                          "<P><br><P><br><P><center>Eerst een verzameling met zegels laden!</center><br>\r\n"
+                          "</body>\r\n</html>\r\n"));
+
+    // A missing collection is an error and leaves the page alone.
+    const QByteArray before = folder.read(QStringLiteral("Slideshow.htm"));
+    verifyFailure(run(folder, {QStringLiteral("album"), QStringLiteral("Nergens")}));
+    verifyFailure(run(folder, {QStringLiteral("album")}));
+    verifyFailure(run(folder, {QStringLiteral("album"), QStringLiteral("nl"), QStringLiteral("Leeg")}));
+    verifyFailure(run(folder, {QStringLiteral("album"), QStringLiteral("nl"), QStringLiteral("--toon")}));
+    verifyFailure(run(folder, {QStringLiteral("album"), QStringLiteral("../nl")}));
+    QCOMPARE(folder.read(QStringLiteral("Slideshow.htm")), before);
+}
+
+void TestCli::albumOpenHandsThePageToTheDesktopOpener()
+{
+    // An opener in place of the desktop's notes what it was given.
+    QTemporaryDir bin;
+    const QString opened = bin.filePath(QStringLiteral("opened.txt"));
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nprintf '%s' \"$1\" > \"" + QFile::encodeName(opened) + ".part\"\nmv \"" +
+                 QFile::encodeName(opened) + ".part\" \"" + QFile::encodeName(opened) + "\"\n");
+    opener.close();
+    QVERIFY(opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+
+    TestFolder folder;
+    folder.write(QStringLiteral("Verzameling/Nederland.col"),
+                 collectionFile(QStringLiteral("Nederland"), {}));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+    const Run result =
+        run(folder, {QStringLiteral("album"), QStringLiteral("Nederland"), QStringLiteral("--open")});
+    qputenv("PATH", path);
+
+    QCOMPARE(result.exitCode, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(opened), 30000);
+    QFile openedFile(opened);
+    QVERIFY(openedFile.open(QIODevice::ReadOnly));
+    QCOMPARE(QFileInfo(QFile::decodeName(openedFile.readAll())).canonicalFilePath(),
+             QFileInfo(folder.path(QStringLiteral("Slideshow.htm"))).canonicalFilePath());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

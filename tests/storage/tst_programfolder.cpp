@@ -51,11 +51,12 @@ void ProgramFolderTest::homeComesFromTheCommandLineThenTheEnvironmentThenTheProg
 void ProgramFolderTest::eachWordListReaderKeepsItsOwnLineRule()
 {
     TestFolder home;
-    home.write("Data/Lijst.txt", "A\r\n\r\n  B  \r\n   \r\nC");
+    home.write("Data/Lijst.txt", "A\r\n\r\n  B  \r\n   \r\nC\r\n\tD\t");
     const QString path = home.folder().dataFile("Lijst.txt");
-    QCOMPARE(LookupList::readVerbatim(path), QStringList({"A", "", "  B  ", "   ", "C"}));
-    QCOMPARE(LookupList::readTrimmed(path), QStringList({"A", "", "B", "", "C"}));
-    QCOMPARE(LookupList::readNonBlank(path), QStringList({"A", "  B  ", "C"}));
+    QCOMPARE(LookupList::readVerbatim(path), QStringList({"A", "", "  B  ", "   ", "C", "\tD\t"}));
+    // Only blanks are trimmed; a tab is part of the entry.
+    QCOMPARE(LookupList::readTrimmed(path), QStringList({"A", "", "B", "", "C", "\tD\t"}));
+    QCOMPARE(LookupList::readNonBlank(path), QStringList({"A", "  B  ", "C", "\tD\t"}));
     QVERIFY(LookupList::readVerbatim(home.folder().dataFile("Ontbreekt.txt")).isEmpty());
 
     QVERIFY(LookupList::write(path, {"Zegel", QString::fromUtf8("Belgi\u00eb")}));

@@ -1,0 +1,16 @@
+#include "album/ExportSlideshow.h"
+
+#include "album/SlideshowPage.h"
+#include "storage/ProgramFolder.h"
+#include "storage/ShellOpen.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+void ExportSlideshow(const ProgramFolder &folder, const QString &collectionName, int rowCount, QWidget *owner)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    SlideshowPage::exportPage(folder, collectionName, rowCount > 0);
+    QGuiApplication::restoreOverrideCursor();
+    ShellOpen(owner, folder.slideshowPage());
+}

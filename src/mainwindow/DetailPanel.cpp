@@ -1,0 +1,142 @@
+#include "mainwindow/DetailPanel.h"
+
+#include "mainwindow/LoadLookupList.h"
+#include "mainwindow/MainLook.h"
+#include "widgets/Windows1252Validator.h"
+#include "storage/ProgramFolder.h"
+#include "storage/Windows1252.h"
+#include "widgets/Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+namespace {
+
+constexpr int TextBoxHeight = 285;
+constexpr int ComboHeight = 315;
+constexpr int FirstYear = 1850;
+constexpr int LastYear = 2050;
+constexpr int YearShownAtStart = 1870;
+
+} // namespace
+
+DetailPanel::DetailPanel(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setAutoFillBackground(true);
+
+    Label9 = new QLabel(QStringLiteral("Record"), this);
+    Label9->setObjectName(QStringLiteral("Label9"));
+    Label9->setFont(MainLook::titleFont());
+    MainLook::setTextColour(Label9, QColor(170, 170, 170));
+    Label9->move(Twips::toPixels(3660), Twips::toPixels(210));
+    Label9->adjustSize();
+
+    Combo1 = addCombo("Combo1", 150, 240, 900);
+    for (int year = FirstYear; year <= LastYear; ++year)
+        Combo1->addItem(QString::number(year));
+    Combo1->setCurrentIndex(YearShownAtStart - FirstYear);
+    addCaption(0, QStringLiteral("Jaar van uitgifte"), 1110, 295);
+
+    Text1 = addLineEdit("Text1", 150, 660, 1200);
+    addCaption(1, QStringLiteral("Cat.nummer"), 1440, 705);
+    Combo2 = addCombo("Combo2", 150, 1080, 2700);
+    addCaption(2, QStringLiteral("Categorie"), 2910, 1125);
+    Text2 = addLineEdit("Text2", 150, 1500, 3300);
+    addCaption(3, QStringLiteral("Onderwerp"), 3510, 1545);
+    Combo3 = addCombo("Combo3", 150, 1920, 2400);
+    addCaption(4, QStringLiteral("Soort zegel"), 2610, 1965);
+    Combo4 = addCombo("Combo4", 150, 2340, 2400);
+    addCaption(5, QStringLiteral("Type zegel"), 2610, 2385);
+    Text3 = addLineEdit("Text3", 150, 2760, 3000);
+    addCaption(6, QStringLiteral("Waarde opdruk"), 3210, 2805);
+    Text4 = addLineEdit("Text4", 150, 3180, 3660);
+    addCaption(7, QStringLiteral("Afbeelding"), 3870, 3235);
+
+    Text5 = new QPlainTextEdit(this);
+    Text5->setObjectName(QStringLiteral("Text5"));
+    Text5->setGeometry(Twips::rect(150, 3780, 4500, 510));
+    Text5->setTabChangesFocus(true);
+    connect(Text5, &QPlainTextEdit::textChanged, this, &DetailPanel::dropUnwritableRemarks);
+    addCaption(8, QStringLiteral("Informatie"), 165, 3555);
+
+    Combo5 = addCombo("Combo5", 150, 4395, 2100);
+    addCaption(9, QStringLiteral("Conditie"), 2310, 4440);
+    Text6 = addLineEdit("Text6", 150, 4830, 1050);
+    Text7 = addLineEdit("Text7", 2400, 4830, 1050);
+    // One caption names both price boxes; the blanks carry "Mijn Prijs" over to the second.
+    addCaption(10, QStringLiteral("Cat.Prijs") + QString(37, QLatin1Char(' ')) + QStringLiteral("Mijn Prijs"),
+               1290, 4860);
+}
+
+void DetailPanel::loadLookupLists(const ProgramFolder &folder)
+{
+    LoadLookupList(folder.dataFile(QStringLiteral("Categorie.txt")), Combo2);
+    LoadLookupList(folder.dataFile(QStringLiteral("Soort.txt")), Combo3);
+    LoadLookupList(folder.dataFile(QStringLiteral("Type.txt")), Combo4);
+    LoadLookupList(folder.dataFile(QStringLiteral("Conditie.txt")), Combo5);
+}
+
+void DetailPanel::setFieldColour(const QColor &colour)
+{
+    for (QWidget *field : std::initializer_list<QWidget *>{Combo1, Combo2, Combo3, Combo4, Combo5, Text1,
+                                                           Text2, Text3, Text4, Text5, Text6, Text7})
+        MainLook::setBackground(field, QPalette::Base, colour);
+}
+
+QComboBox *DetailPanel::addCombo(const char *name, int left, int top, int width)
+{
+    auto *box = new QComboBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setGeometry(Twips::rect(left, top, width, ComboHeight));
+    box->setValidator(new Windows1252Validator(box));
+    return box;
+}
+
+QLineEdit *DetailPanel::addLineEdit(const char *name, int left, int top, int width)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(Twips::rect(left, top, width, TextBoxHeight));
+    edit->setValidator(new Windows1252Validator(edit));
+    return edit;
+}
+
+void DetailPanel::addCaption(int index, const QString &text, int left, int top)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(index));
+    label->move(Twips::toPixels(left), Twips::toPixels(top));
+    label->adjustSize();
+    Label1[static_cast<size_t>(index)] = label;
+}
+
+void DetailPanel::dropUnwritableRemarks()
+{
+    if (m_droppingCharacters)
+        return;
+    const QString text = Text5->toPlainText();
+    if (Windows1252::filtered(text).size() == text.size())
+        return;
+    // Removed in place, last first, so that the cursor stays where the user
+    // typed, joined to the edit that brought them so one undo takes back both.
+    m_droppingCharacters = true;
+    QTextCursor cursor(Text5->document());
+    cursor.joinPreviousEditBlock();
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        if (Windows1252::canEncode(text[i]))
+            continue;
+        cursor.setPosition(static_cast<int>(i));
+        cursor.setPosition(static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    m_droppingCharacters = false;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFrame>
+
+#include <array>
+
+class ProgramFolder;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+// The record detail panel (Frame1): one input control per field of a record,
+// each with its caption, placed in twips as the window has always shown them.
+class DetailPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit DetailPanel(QWidget *parent = nullptr);
+
+    // Fills Combo2 to Combo5 from the word lists of the data folder.
+    void loadLookupLists(const ProgramFolder &folder);
+    // Paints the background of the twelve input controls.
+    void setFieldColour(const QColor &colour);
+
+    // The controls, named as on screen; other parts of the window reach them here.
+    QLabel *Label9 = nullptr;
+    QComboBox *Combo1 = nullptr;       // year
+    QComboBox *Combo2 = nullptr;       // category
+    QComboBox *Combo3 = nullptr;       // kind
+    QComboBox *Combo4 = nullptr;       // type
+    QComboBox *Combo5 = nullptr;       // condition
+    QLineEdit *Text1 = nullptr;        // catalogue number
+    QLineEdit *Text2 = nullptr;        // subject
+    QLineEdit *Text3 = nullptr;        // face value
+    QLineEdit *Text4 = nullptr;        // depiction
+    QPlainTextEdit *Text5 = nullptr;   // remarks, several lines
+    QLineEdit *Text6 = nullptr;        // catalogue price
+    QLineEdit *Text7 = nullptr;        // own price
+    std::array<QLabel *, 11> Label1{}; // captions; objectName "Label1_<index>"
+
+private:
+    // The remarks box has no validator: characters that Windows-1252 cannot hold
+    // are taken out after each change.
+    void dropUnwritableRemarks();
+    QComboBox *addCombo(const char *name, int left, int top, int width);
+    QLineEdit *addLineEdit(const char *name, int left, int top, int width);
+    void addCaption(int index, const QString &text, int left, int top);
+
+    bool m_droppingCharacters = false;
+};

@@ -1,0 +1,347 @@
+#include "mainwindow/Main.h"
+
+#include "mainwindow/DetailPanel.h"
+#include "mainwindow/MainLook.h"
+#include "resources/ProgramIcon.h"
+#include "resources/SortDirectionImage.h"
+#include "widgets/MessageBox.h"
+#include "widgets/Twips.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTreeView>
+
+namespace {
+
+// The window's outer size at start-up, frame and caption included.
+constexpr int StartWidth = 15000;
+constexpr int StartHeight = 9450;
+constexpr QColor ListColour{190, 220, 220};
+constexpr QColor ViewerBarColour{64, 64, 64};
+
+QFrame *newFrame(QWidget *parent, const char *name)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+// A label as wide as its text, or at least minimumWidth twips for a label whose
+// text grows later.
+QLabel *newLabel(QWidget *parent, const char *name, const QString &text, int left, int top,
+                 int minimumWidth = 0)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->move(Twips::toPixels(left), Twips::toPixels(top));
+    label->adjustSize();
+    if (label->width() < Twips::toPixels(minimumWidth))
+        label->resize(Twips::toPixels(minimumWidth), label->height());
+    return label;
+}
+
+QLabel *newFilledLabel(QWidget *parent, const char *name, const QColor &colour)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAutoFillBackground(true);
+    MainLook::setBackground(label, QPalette::Window, colour);
+    return label;
+}
+
+int widthOf(const QWidget *widget)
+{
+    return Twips::fromPixels(widget->width());
+}
+
+int heightOf(const QWidget *widget)
+{
+    return Twips::fromPixels(widget->height());
+}
+
+// The resize rules change one property at a time. A size below zero cannot be
+// given to a control, so that assignment is skipped and the control keeps its
+// last size; a position may be negative.
+void setWidth(QWidget *widget, int twips)
+{
+    if (twips >= 0)
+        widget->resize(Twips::toPixels(twips), widget->height());
+}
+
+void setHeight(QWidget *widget, int twips)
+{
+    if (twips >= 0)
+        widget->resize(widget->width(), Twips::toPixels(twips));
+}
+
+void setLeft(QWidget *widget, int twips)
+{
+    widget->move(Twips::toPixels(twips), widget->y());
+}
+
+void setTop(QWidget *widget, int twips)
+{
+    widget->move(widget->x(), Twips::toPixels(twips));
+}
+
+} // namespace
+
+Main::Main(const ProgramFolder &folder, QWidget *parent)
+    : QMainWindow(parent)
+    , m_folder(folder)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Tessaron (2)"));
+    setWindowIcon(ProgramIcon::icon());
+    resize(Twips::toPixels(StartWidth), Twips::toPixels(StartHeight));
+
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("MainArea"));
+    area->setFont(MainLook::normalFont());
+    MainLook::setTextColour(area, MainLook::CaptionColour);
+    setCentralWidget(area);
+
+    buildTitleStrip(area);
+    Frame1 = new DetailPanel(area);
+    Frame1->setGeometry(Twips::rect(90, 600, 4830, 6210));
+    Frame1->loadLookupLists(m_folder);
+    buildPictureFrame(area);
+    buildListFrame(area);
+    buildViewerFrame(area);
+    buildStatusFrame(area);
+    applyResizeRules();
+
+    // Defaults first, so that a settings file that cannot be read leaves them.
+    applyColumnWidths();
+    m_recordList.setHeaderImage(StampRecord::CatalogueNumber,
+                                SortDirectionImage::key(SortDirectionImage::Direction::Down),
+                                SortDirectionImage::render(SortDirectionImage::Direction::Down));
+    readSettings();
+    // From here on a changed width is the user's doing.
+    connect(ListView1->header(), &QHeaderView::sectionResized, this,
+            [this](int column) { m_resizedColumns.set(static_cast<size_t>(column)); });
+}
+
+void Main::SetPanelColour(int red, int green, int blue)
+{
+    const QColor colour(red, green, blue);
+    MainLook::setBackground(this, QPalette::Window, colour);
+    for (QWidget *frame : std::initializer_list<QWidget *>{Frame1, Frame2, Frame3, Frame4, Frame5})
+        MainLook::setBackground(frame, QPalette::Window, colour);
+}
+
+void Main::SetFieldColour(int red, int green, int blue)
+{
+    Frame1->setFieldColour(QColor(red, green, blue));
+}
+
+void Main::buildTitleStrip(QWidget *area)
+{
+    MenuPic = new QFrame(area);
+    MenuPic->setObjectName(QStringLiteral("MenuPic"));
+    MenuPic->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    MenuPic->setAutoFillBackground(true);
+    MainLook::setBackground(MenuPic, QPalette::Window, MainLook::TitleStripColour);
+    MenuPic->setFont(MainLook::titleFont());
+    MainLook::setTextColour(MenuPic, MainLook::TitleStripTextColour);
+    MenuPic->setGeometry(Twips::rect(90, 90, 0, 510));
+
+    Label2 = newLabel(MenuPic, "Label2", QStringLiteral("Verzamelgebied : "), 90, 60, 9000);
+    KlokLabel = newLabel(MenuPic, "KlokLabel", QStringLiteral("00:00:00"), 0, 60);
+}
+
+void Main::buildPictureFrame(QWidget *area)
+{
+    Frame3 = newFrame(area, "Frame3");
+    Frame3->setGeometry(Twips::rect(90, 6825, 4830, 1665));
+
+    Image1 = newFilledLabel(Frame3, "Image1", Qt::black);
+    Image1->setGeometry(Twips::rect(120, 225, 2250, 1305));
+    Label5 = newLabel(Frame3, "Label5", QStringLiteral("Afbeelding"), 3420, 300);
+}
+
+void Main::buildListFrame(QWidget *area)
+{
+    Frame2 = newFrame(area, "Frame2");
+    Frame2->move(Twips::toPixels(5010), Twips::toPixels(600));
+
+    ListView1 = new QTreeView(Frame2);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->move(Twips::toPixels(120), Twips::toPixels(240));
+    ListView1->setFont(MainLook::normalFont());
+    MainLook::setBackground(ListView1, QPalette::Base, ListColour);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setModel(&m_recordList);
+
+    QHeaderView *header = ListView1->header();
+    header->setSectionsMovable(false);
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(true);
+    // A width of 0 read from the settings file hides a column, as it always has.
+    header->setMinimumSectionSize(0);
+}
+
+void Main::buildViewerFrame(QWidget *area)
+{
+    Frame5 = newFrame(area, "Frame5");
+    Frame5->move(Twips::toPixels(5010), Twips::toPixels(600));
+    Frame5->hide();
+
+    PicCont = new QFrame(Frame5);
+    PicCont->setObjectName(QStringLiteral("PicCont"));
+    PicCont->setAutoFillBackground(true);
+    MainLook::setBackground(PicCont, QPalette::Window, Qt::black);
+    PicCont->move(Twips::toPixels(135), Twips::toPixels(225));
+
+    SlidePic = new QLabel(PicCont);
+    SlidePic->setObjectName(QStringLiteral("SlidePic"));
+    SlidePic->setGeometry(Twips::rect(0, 0, 1230, 690));
+
+    Label3 = newFilledLabel(Frame5, "Label3", ViewerBarColour);
+    Label3->setGeometry(Twips::rect(120, 0, 0, 330));
+    HScroll = new QScrollBar(Qt::Horizontal, Frame5);
+    HScroll->setObjectName(QStringLiteral("HScroll"));
+    HScroll->setGeometry(Twips::rect(150, 0, 0, 270));
+    HScroll->setRange(0, 0);
+
+    Label4 = newFilledLabel(Frame5, "Label4", ViewerBarColour);
+    Label4->setGeometry(Twips::rect(0, 225, 330, 0));
+    VScroll = new QScrollBar(Qt::Vertical, Frame5);
+    VScroll->setObjectName(QStringLiteral("VScroll"));
+    VScroll->setGeometry(Twips::rect(0, 255, 270, 0));
+    VScroll->setRange(0, 0);
+}
+
+void Main::buildStatusFrame(QWidget *area)
+{
+    Frame4 = newFrame(area, "Frame4");
+    Frame4->setGeometry(Twips::rect(5010, 0, 0, 825));
+
+    Label6 = newLabel(Frame4, "Label6", QStringLiteral("Aantal Records : 0"), 180, 210, 3600);
+    Label10 = newLabel(Frame4, "Label10", QStringLiteral("Gesorteerd op :"), 180, 510, 3600);
+    Label8 = newLabel(Frame4, "Label8", QStringLiteral("Totaalprijs Berekenen"), 0, 300);
+}
+
+void Main::readSettings()
+{
+    const QString path = m_folder.settingsFile();
+    const bool complete = m_settings.read(path) == SettingsFile::ValueCount;
+    // A missing, short or damaged file is written anew from what is known now:
+    // the values read so far and the defaults for the rest. Widths read so far
+    // take effect at the next start. Should this write fail, the program says so
+    // when it writes the file again at closing.
+    if (!complete)
+        m_settings.write(path);
+    SetFieldColour(m_settings.fieldColour.red(), m_settings.fieldColour.green(),
+                   m_settings.fieldColour.blue());
+    SetPanelColour(m_settings.panelColour.red(), m_settings.panelColour.green(),
+                   m_settings.panelColour.blue());
+    if (complete)
+        applyColumnWidths();
+}
+
+void Main::applyColumnWidths()
+{
+    for (int column = 0; column < SettingsFile::ColumnCount; ++column)
+        ListView1->header()->resizeSection(
+            column, Twips::toPixels(m_settings.columnWidths[static_cast<size_t>(column)]));
+}
+
+void Main::storeColumnWidths()
+{
+    // Only columns the user resized take their width from the screen. The others
+    // keep their width to the twip: no drift by rounding from one run to the
+    // next, and widths read before a damaged line of the settings file, not shown
+    // in this run, still take effect at the next start.
+    for (int column = 0; column < SettingsFile::ColumnCount; ++column) {
+        if (m_resizedColumns.test(static_cast<size_t>(column)))
+            m_settings.columnWidths[static_cast<size_t>(column)] =
+                Twips::fromPixels(ListView1->header()->sectionSize(column));
+    }
+}
+
+void Main::applyResizeRules()
+{
+    const QSize outer = frameGeometry().size();
+    const int W = Twips::fromPixels(outer.width());
+    const int H = Twips::fromPixels(outer.height());
+
+    setWidth(MenuPic, W - 420);
+    setLeft(KlokLabel, W - 1800);
+    setWidth(Frame2, W - 5340);
+    setHeight(Frame2, H - 2400);
+    setWidth(ListView1, W - 5580);
+    setHeight(ListView1, H - 2760);
+    setTop(Frame4, H - 1785);
+    setWidth(Frame4, W - 5340);
+    setLeft(Label8, widthOf(Frame4) - 2640);
+    setWidth(Frame5, W - 5340);
+    setHeight(Frame5, H - 2400);
+    setWidth(PicCont, W - 6000);
+    setHeight(PicCont, H - 3150);
+    setLeft(Label4, widthOf(Frame5) - 450);
+    setHeight(Label4, heightOf(Frame5) - 345);
+    setLeft(VScroll, Twips::fromPixels(Label4->x()) + 30);
+    setHeight(VScroll, heightOf(Label4) - 60);
+    setTop(Label3, heightOf(Frame5) - 450);
+    setWidth(Label3, widthOf(Frame5) - 645);
+    setTop(HScroll, Twips::fromPixels(Label3->y()) + 30);
+    setWidth(HScroll, widthOf(Label3) - 60);
+}
+
+void Main::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    // The start size counts the frame and caption, which are known only now.
+    const QSize outer(Twips::toPixels(StartWidth), Twips::toPixels(StartHeight));
+    resize(outer - (frameGeometry().size() - size()));
+    if (const QScreen *screen = this->screen()) {
+        QRect placed(QPoint(), outer);
+        placed.moveCenter(screen->availableGeometry().center());
+        move(placed.topLeft());
+    }
+    applyResizeRules();
+}
+
+void Main::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    applyResizeRules();
+}
+
+void Main::closeEvent(QCloseEvent *event)
+{
+    if (m_unsavedChanges) {
+        const QString question = QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
+                                                "wilt u het programma toch afsluiten?");
+        if (MessageBox::show(this, question, QStringLiteral(" Sluiten"), MessageBox::Buttons::YesNo) !=
+            MessageBox::Answer::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    storeColumnWidths();
+    const StorageResult written = m_settings.write(m_folder.settingsFile());
+    if (!written) {
+        // The program still closes: the collection is not at stake, only colours
+        // and widths, but the user should know why they will be gone next time.
+        MessageBox::show(this,
+                         QStringLiteral("Instellingen konden niet worden opgeslagen!\r\n") + written.reason,
+                         MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+    }
+    event->accept();
+}

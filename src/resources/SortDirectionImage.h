@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The two 16 × 16 marks a list header shows for the direction its column was
+// last sorted in: "down" after an ascending sort, "up" after a descending one.
+class SortDirectionImage {
+public:
+    enum class Direction { Up, Down };
+    static constexpr int Size = 16;
+
+    // The key a header keeps for the image: "up" or "down".
+    static QString key(Direction direction);
+    // A grey triangle pointing up or down on a transparent background.
+    static QImage render(Direction direction);
+};

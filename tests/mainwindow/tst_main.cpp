@@ -1,0 +1,404 @@
+#include "common/TestFolder.h"
+#include "mainwindow/DetailPanel.h"
+#include "mainwindow/Main.h"
+#include "widgets/MessageBox.h"
+#include "widgets/Twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+namespace {
+
+const QString IniName = QStringLiteral("Tessaron2.ini");
+const QColor DefaultPanel(220, 220, 190);
+const QColor DefaultField(200, 220, 220);
+const int DefaultWidths[12] = {900, 1500, 1500, 2100, 1200, 1200, 1800, 2100, 3000, 1200, 1200, 1200};
+
+QStringList defaultIniLines()
+{
+    QStringList lines{
+        QStringLiteral("\"Tessaron2 Zegelarchief\u00ae 2.00\""),
+        QStringLiteral("\"----------------------------\""),
+        QStringLiteral("220,220,190"),
+        QStringLiteral("200,220,220"),
+        QStringLiteral("\"----------------------------\""),
+    };
+    for (const int width : DefaultWidths)
+        lines.append(QString::number(width));
+    return lines;
+}
+
+std::unique_ptr<Main> startWindow(const TestFolder &folder)
+{
+    auto window = std::make_unique<Main>(folder.folder());
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("window not exposed");
+    return window;
+}
+
+QColor pixelOf(QWidget *widget, QPoint point)
+{
+    return widget->grab().toImage().pixelColor(point);
+}
+
+// A point inside the field, right of any text, clear of the frame.
+QColor fieldPixel(QWidget *field)
+{
+    return pixelOf(field, QPoint(field->width() - 6, field->height() / 2));
+}
+
+// Delivers the text as one typed key, as an input method does.
+void typeText(QWidget *widget, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+// Answers every message box with the given answer and keeps the requests.
+// Gives the window the outer size, frame included, and lets it lay itself out.
+void setOuterSize(QWidget *window, QSize outer)
+{
+    window->resize(outer - (window->frameGeometry().size() - window->size()));
+    QCoreApplication::processEvents();
+}
+
+struct BoxRecorder {
+    explicit BoxRecorder(MessageBox::Answer answer)
+    {
+        MessageBox::setTestHook([this, answer](const MessageBox::Request &request) {
+            requests.append(request);
+            return answer;
+        });
+    }
+    ~BoxRecorder() { MessageBox::setTestHook({}); }
+    QList<MessageBox::Request> requests;
+};
+
+} // namespace
+
+class MainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartShowsDefaultsAndWritesSettings();
+    void whitePanelLineKeepsFieldColour();
+    void widenedColumnsComeBackNextStart();
+    void unreadableSettingsAreRewritten();
+    void closingWithUnsavedChangesAsks();
+    void settingsThatCannotBeWrittenAreReported();
+    void narrowWindowKeepsListWidth();
+    void lookupListsFillTheirBoxes();
+    void detailFieldsDropUnwritableCharacters();
+};
+
+void MainTest::firstStartShowsDefaultsAndWritesSettings()
+{
+    TestFolder folder;
+    BoxRecorder boxes(MessageBox::Answer::Ok);
+    auto window = startWindow(folder);
+
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tessaron (2)"));
+    QCOMPARE(window->frameGeometry().size(), QSize(1000, 630));
+    QVERIFY(!window->windowIcon().isNull());
+    QCOMPARE(window->collectionName(), QString());
+    QVERIFY(!window->unsavedChanges());
+    QCOMPARE(window->recordList().count(), 0);
+
+    // Colours painted on the window, a frame, the title strip, the list and the fields.
+    auto *frame3 = window->findChild<QWidget *>(QStringLiteral("Frame3"));
+    QVERIFY(frame3);
+    QCOMPARE(pixelOf(frame3, QPoint(frame3->width() - 10, frame3->height() - 10)), DefaultPanel);
+    QCOMPARE(pixelOf(window.get(), QPoint(2, 300)), DefaultPanel);
+    QCOMPARE(pixelOf(window->MenuPic, QPoint(window->MenuPic->width() / 2, window->MenuPic->height() - 5)),
+             QColor(200, 190, 190));
+    QCOMPARE(pixelOf(window->ListView1->viewport(), QPoint(50, 50)), QColor(190, 220, 220));
+    auto *text1 = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    QVERIFY(text1);
+    QCOMPARE(fieldPixel(text1), DefaultField);
+    QCOMPARE(fieldPixel(window->findChild<QComboBox *>(QStringLiteral("Combo2"))->lineEdit()), DefaultField);
+
+    // Column widths and the start-up captions.
+    for (int column = 0; column < 12; ++column)
+        QCOMPARE(window->ListView1->header()->sectionSize(column), DefaultWidths[column] / 15);
+    QCOMPARE(window->columnWidths()[8], 3000);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label10"))->text(),
+             QStringLiteral("Gesorteerd op :"));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
+             QStringLiteral("Aantal Records : 0"));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Verzamelgebied : "));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label1_10"))->text(),
+             QStringLiteral("Cat.Prijs                                     Mijn Prijs"));
+    auto *combo1 = window->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QCOMPARE(combo1->count(), 201);
+    QCOMPARE(combo1->itemText(200), QStringLiteral("2050"));
+    QCOMPARE(combo1->currentText(), QStringLiteral("1870"));
+    QVERIFY(!window->findChild<QWidget *>(QStringLiteral("Frame5"))->isVisible());
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("Frame2"))->isVisible());
+
+    // Only the header of column 2 shows a direction image, "down".
+    const QAbstractItemModel *model = window->ListView1->model();
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Cat.nr."));
+    QCOMPARE(window->recordList().headerImageKey(1), QStringLiteral("down"));
+    QVERIFY(!model->headerData(1, Qt::Horizontal, Qt::DecorationRole).isNull());
+    for (const int column : {0, 2, 11}) {
+        QCOMPARE(window->recordList().headerImageKey(column), QString());
+        QVERIFY(model->headerData(column, Qt::Horizontal, Qt::DecorationRole).isNull());
+    }
+
+    // The missing settings file was written at start-up; closing asks nothing
+    // and leaves the same seventeen lines.
+    QCOMPARE(folder.read(IniName), crlf(defaultIniLines()));
+    folder.write(IniName, "stale");
+    QVERIFY(window->close());
+    QVERIFY(boxes.requests.isEmpty());
+    QCOMPARE(folder.read(IniName), crlf(defaultIniLines()));
+}
+
+void MainTest::whitePanelLineKeepsFieldColour()
+{
+    TestFolder folder;
+    QStringList lines = defaultIniLines();
+    lines[2] = QStringLiteral("255,255,255");
+    folder.write(IniName, crlf(lines));
+    auto window = startWindow(folder);
+
+    QCOMPARE(window->panelColour(), QColor(255, 255, 255));
+    QCOMPARE(pixelOf(window.get(), QPoint(2, 300)), QColor(255, 255, 255));
+    for (const char *name : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5"}) {
+        auto *frame = window->findChild<QWidget *>(QLatin1String(name));
+        QVERIFY2(frame, name);
+        QCOMPARE(frame->palette().color(QPalette::Window), QColor(255, 255, 255));
+    }
+    auto *frame1 = window->findChild<QWidget *>(QStringLiteral("Frame1"));
+    QCOMPARE(pixelOf(frame1, QPoint(frame1->width() - 10, frame1->height() - 10)), QColor(255, 255, 255));
+    QCOMPARE(window->fieldColour(), DefaultField);
+    QCOMPARE(fieldPixel(window->findChild<QLineEdit *>(QStringLiteral("Text7"))), DefaultField);
+    QCOMPARE(fieldPixel(window->findChild<QComboBox *>(QStringLiteral("Combo5"))->lineEdit()), DefaultField);
+
+    // The colours go back unchanged at closing.
+    QVERIFY(window->close());
+    QCOMPARE(folder.read(IniName), crlf(lines));
+}
+
+void MainTest::widenedColumnsComeBackNextStart()
+{
+    TestFolder folder;
+    QStringList lines = defaultIniLines();
+    lines[5 + 6] = QStringLiteral("1234"); // not a whole number of pixels
+    folder.write(IniName, crlf(lines));
+    {
+        auto window = startWindow(folder);
+        QCOMPARE(window->ListView1->header()->sectionSize(6), 82);
+        window->ListView1->header()->resizeSection(0, 123);
+        window->ListView1->header()->resizeSection(3, 77);
+        QVERIFY(window->close());
+    }
+    QStringList expected = lines;
+    expected[5 + 0] = QStringLiteral("1845");
+    expected[5 + 3] = QStringLiteral("1155");
+    // The column left alone keeps its width to the twip.
+    QCOMPARE(folder.read(IniName), crlf(expected));
+
+    auto again = startWindow(folder);
+    QCOMPARE(again->ListView1->header()->sectionSize(0), 123);
+    QCOMPARE(again->ListView1->header()->sectionSize(3), 77);
+    QCOMPARE(again->ListView1->header()->sectionSize(1), 100);
+    QCOMPARE(again->columnWidths()[0], 1845);
+}
+
+void MainTest::unreadableSettingsAreRewritten()
+{
+    TestFolder folder;
+    QStringList lines = defaultIniLines();
+    lines[2] = QStringLiteral("10,20,30");
+    lines[5] = QStringLiteral("3000");
+    lines[7] = QStringLiteral("breed");
+    folder.write(IniName, crlf(lines));
+    {
+        auto window = startWindow(folder);
+        // Colours read before the failure are painted; widths wait for the next start.
+        QCOMPARE(pixelOf(window.get(), QPoint(2, 300)), QColor(10, 20, 30));
+        QCOMPARE(window->ListView1->header()->sectionSize(0), 60);
+        QStringList rewritten = defaultIniLines();
+        rewritten[2] = QStringLiteral("10,20,30");
+        rewritten[5] = QStringLiteral("3000");
+        QCOMPARE(folder.read(IniName), crlf(rewritten));
+        // Closing keeps the width that was read, since the user did not touch it.
+        QVERIFY(window->close());
+        QCOMPARE(folder.read(IniName), crlf(rewritten));
+    }
+    auto again = startWindow(folder);
+    QCOMPARE(again->ListView1->header()->sectionSize(0), 200);
+}
+
+void MainTest::closingWithUnsavedChangesAsks()
+{
+    TestFolder folder;
+    QStringList lines = defaultIniLines();
+    lines[3] = QStringLiteral("1,2,3");
+    const QByteArray before = crlf(lines) + "extra\r\n";
+    folder.write(IniName, before);
+    auto window = startWindow(folder);
+    window->ListView1->header()->resizeSection(2, 200);
+    window->setUnsavedChanges(true);
+
+    {
+        BoxRecorder boxes(MessageBox::Answer::No);
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QCOMPARE(boxes.requests.size(), 1);
+        const MessageBox::Request &asked = boxes.requests.first();
+        QCOMPARE(asked.text, QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
+                                            "wilt u het programma toch afsluiten?"));
+        QCOMPARE(asked.caption, QStringLiteral(" Sluiten"));
+        QVERIFY(asked.buttons == MessageBox::Buttons::YesNo);
+        QVERIFY(asked.icon == MessageBox::Icon::None);
+        QCOMPARE(folder.read(IniName), before);
+        QVERIFY(window->unsavedChanges());
+    }
+    {
+        BoxRecorder boxes(MessageBox::Answer::Yes);
+        QVERIFY(window->close());
+        QCOMPARE(boxes.requests.size(), 1);
+    }
+    lines[5 + 2] = QStringLiteral("3000");
+    QCOMPARE(folder.read(IniName), crlf(lines));
+    // Leaving without saving writes no collection.
+    QCOMPARE(
+        QDir(folder.path(QStringLiteral("Verzameling"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+        QStringList());
+}
+
+void MainTest::settingsThatCannotBeWrittenAreReported()
+{
+    TestFolder folder;
+    // A folder where the file should be: it can be neither read nor replaced.
+    QVERIFY(QDir(folder.path(QString())).mkdir(IniName));
+    BoxRecorder boxes(MessageBox::Answer::Ok);
+    auto window = startWindow(folder);
+    QVERIFY(boxes.requests.isEmpty());
+    QCOMPARE(window->panelColour(), DefaultPanel);
+
+    QVERIFY(window->close());
+    QCOMPARE(boxes.requests.size(), 1);
+    QVERIFY(boxes.requests.first().text.startsWith(
+        QStringLiteral("Instellingen konden niet worden opgeslagen!\r\n")));
+    QVERIFY(boxes.requests.first().text.size() > 45);
+    QVERIFY(boxes.requests.first().buttons == MessageBox::Buttons::Ok);
+}
+
+void MainTest::narrowWindowKeepsListWidth()
+{
+    TestFolder folder;
+    auto window = startWindow(folder);
+    auto *frame2 = window->findChild<QWidget *>(QStringLiteral("Frame2"));
+    auto *frame4 = window->findChild<QWidget *>(QStringLiteral("Frame4"));
+    auto *frame5 = window->findChild<QWidget *>(QStringLiteral("Frame5"));
+    auto *label8 = window->findChild<QWidget *>(QStringLiteral("Label8"));
+
+    // At the start size: W = 15000, H = 9450.
+    QCOMPARE(window->MenuPic->width(), (15000 - 420) / 15);
+    QCOMPARE(frame2->size(), QSize((15000 - 5340) / 15, (9450 - 2400) / 15));
+    QCOMPARE(window->ListView1->size(), QSize((15000 - 5580) / 15, (9450 - 2760) / 15));
+    QCOMPARE(frame4->y(), (9450 - 1785) / 15);
+    QCOMPARE(label8->x(), frame4->width() - 2640 / 15);
+    QCOMPARE(window->KlokLabel->x(), (15000 - 1800) / 15);
+
+    // W = 8100, H = 6000: everything follows.
+    setOuterSize(window.get(), QSize(540, 400));
+    QCOMPARE(window->frameGeometry().size(), QSize(540, 400));
+    QCOMPARE(window->ListView1->width(), (8100 - 5580) / 15);
+    QCOMPARE(frame5->height(), (6000 - 2400) / 15);
+    const int listHeight = window->ListView1->height();
+    QCOMPARE(listHeight, (6000 - 2760) / 15);
+
+    // W = 5400: the list cannot get a negative width and keeps its last one,
+    // while the frames, still at least zero wide, follow.
+    setOuterSize(window.get(), QSize(360, 400));
+    QCOMPARE(window->ListView1->width(), (8100 - 5580) / 15);
+    QCOMPARE(frame2->width(), (5400 - 5340) / 15);
+    QCOMPARE(frame4->width(), (5400 - 5340) / 15);
+    QCOMPARE(window->MenuPic->width(), (5400 - 420) / 15);
+    QCOMPARE(label8->x(), frame4->width() - 2640 / 15); // a place may be negative
+
+    // W = 4500, H = 2250: heights below zero are skipped too; tops still move.
+    setOuterSize(window.get(), QSize(300, 150));
+    QCOMPARE(frame2->width(), (5400 - 5340) / 15);
+    QCOMPARE(frame2->height(), (6000 - 2400) / 15);
+    QCOMPARE(window->ListView1->height(), listHeight);
+    QCOMPARE(frame4->y(), (2250 - 1785) / 15);
+    QCOMPARE(window->MenuPic->width(), (4500 - 420) / 15);
+}
+
+void MainTest::lookupListsFillTheirBoxes()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("Data/Categorie.txt"), "A\r\n\r\nB\r\n");
+    folder.write(QStringLiteral("Data/Type.txt"), "  Gestempeld\r\nPostfris");
+    folder.write(QStringLiteral("Data/Conditie.txt"), "Goed\r\n");
+    auto window = startWindow(folder);
+
+    auto *combo2 = window->findChild<QComboBox *>(QStringLiteral("Combo2"));
+    QCOMPARE(combo2->count(), 3);
+    QCOMPARE(combo2->itemText(1), QString());
+    QCOMPARE(combo2->currentText(), QStringLiteral("A"));
+    QVERIFY(combo2->isEditable());
+
+    auto *combo3 = window->findChild<QComboBox *>(QStringLiteral("Combo3"));
+    QCOMPARE(combo3->count(), 0);
+    QCOMPARE(combo3->currentIndex(), -1);
+    QCOMPARE(combo3->currentText(), QString());
+
+    auto *combo4 = window->findChild<QComboBox *>(QStringLiteral("Combo4"));
+    QCOMPARE(combo4->count(), 2);
+    QCOMPARE(combo4->currentText(), QStringLiteral("  Gestempeld"));
+    QCOMPARE(combo4->itemText(1), QStringLiteral("Postfris"));
+
+    auto *combo5 = window->findChild<QComboBox *>(QStringLiteral("Combo5"));
+    QCOMPARE(combo5->count(), 1);
+    QCOMPARE(combo5->currentIndex(), 0);
+}
+
+void MainTest::detailFieldsDropUnwritableCharacters()
+{
+    TestFolder folder;
+    auto window = startWindow(folder);
+    const QString check = QString(QChar(0x2713));
+    const QString smiley = QString::fromUtf8("\xF0\x9F\x98\x80");
+
+    auto *text1 = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    typeText(text1, QStringLiteral("12"));
+    typeText(text1, check);
+    typeText(text1, QStringLiteral("\u20ac") + smiley + QStringLiteral("\u00e9"));
+    QCOMPARE(text1->text(), QStringLiteral("12\u20ac\u00e9"));
+    text1->setCursorPosition(1);
+    text1->insert(QStringLiteral("a") + check + QStringLiteral("b"));
+    QCOMPARE(text1->text(), QStringLiteral("1ab2\u20ac\u00e9"));
+    QCOMPARE(text1->cursorPosition(), 3);
+
+    QLineEdit *comboText = window->findChild<QComboBox *>(QStringLiteral("Combo3"))->lineEdit();
+    typeText(comboText, QStringLiteral("Blok") + smiley);
+    QCOMPARE(comboText->text(), QStringLiteral("Blok"));
+
+    auto *text5 = window->findChild<QPlainTextEdit *>(QStringLiteral("Text5"));
+    typeText(text5, QStringLiteral("eerste"));
+    text5->insertPlainText(check + QStringLiteral("\nregel ") + smiley + QStringLiteral("\u20ac"));
+    QCOMPARE(text5->toPlainText(), QStringLiteral("eerste\nregel \u20ac"));
+    QCOMPARE(text5->textCursor().position(), text5->toPlainText().size());
+    text5->undo();
+    QCOMPARE(text5->toPlainText(), QStringLiteral("eerste"));
+}
+
+QTEST_MAIN(MainTest)
+#include "tst_main.moc"
