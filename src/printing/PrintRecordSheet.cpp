@@ -25,11 +25,16 @@ QString RecordSheetRefusal()
     return QStringLiteral("Item selecteren a.u.b.");
 }
 
+bool RecordSheetHasRecord(const PrintSource &source)
+{
+    return source.selectedRow >= 0 && !source.panel[StampRecord::CatalogueNumber].trimmed().isEmpty();
+}
+
 bool PrintRecordSheet(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText)
 {
-    const StampRecord &panel = source.panel;
-    if (source.selectedRow < 0 || panel[StampRecord::CatalogueNumber].trimmed().isEmpty())
+    if (!RecordSheetHasRecord(source))
         return false;
+    const StampRecord &panel = source.panel;
 
     PrepareJob(canvas, copiesText);
     PrintPageHeader(canvas, source.collectionCaption);

@@ -12,3 +12,5 @@ struct PrintSource;
 // RecordSheetRefusal().
 bool PrintRecordSheet(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText);
 QString RecordSheetRefusal();
+// Whether a record is chosen: a selected row and a catalogue number that is not blank in the panel.
+bool RecordSheetHasRecord(const PrintSource &source);
