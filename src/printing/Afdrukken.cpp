@@ -157,7 +157,8 @@ Afdrukken::~Afdrukken() = default;
 QString Afdrukken::sealPhotoFilter()
 {
     // Letter case of the extensions does not matter, as on the desktop the files come from.
-    return QStringLiteral("Jpg, Gif, Bmp (*.jpg *.gif *.bmp *.jpeg *.JPG *.GIF *.BMP *.JPEG *.Jpg *.Gif *.Bmp)");
+    return QStringLiteral(
+        "Jpg, Gif, Bmp (*.jpg *.gif *.bmp *.jpeg *.JPG *.GIF *.BMP *.JPEG *.Jpg *.Gif *.Bmp)");
 }
 
 void Afdrukken::buildControls()
@@ -328,7 +329,8 @@ void Afdrukken::printSelectedJob()
     const QString printer = CurrentPrinter::name();
     const QString refusal = SystemPrinterCanvas::queueRefusal(printer);
     if (!refusal.isEmpty()) {
-        MessageBox::show(this, refusal, QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, refusal, QStringLiteral("Error"), MessageBox::Buttons::Ok,
+                         MessageBox::Icon::Critical);
         return;
     }
     QString pdfFile;

@@ -30,8 +30,7 @@ PrintCommand::PrintCommand(const ProgramFolder &folder, const QString &collectio
     : m_folder(folder)
     , m_collectionName(collectionName)
     , m_rows(rows)
-{
-}
+{}
 
 PrintSource PrintCommand::source(int position) const
 {
@@ -86,7 +85,8 @@ StorageResult PrintCommand::run(const QStringList &options)
     if (pdfFile.isEmpty())
         return optionError(QStringLiteral("--pdf BESTAND is nodig"));
     if (position != 0 && (position < 1 || position > int(m_rows.size())))
-        return optionError(QStringLiteral("record %1 bestaat niet (1 tot en met %2)").arg(position).arg(m_rows.size()));
+        return optionError(
+            QStringLiteral("record %1 bestaat niet (1 tot en met %2)").arg(position).arg(m_rows.size()));
     QImage photo;
     if (!photoFile.isEmpty()) {
         photo = readPicture(photoFile);

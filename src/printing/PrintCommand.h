@@ -14,7 +14,8 @@ class ProgramFolder;
 //   --job N (1 to 5)  --pdf FILE  [--copies C]  [--record POS]  [--photo FILE]
 class PrintCommand {
 public:
-    PrintCommand(const ProgramFolder &folder, const QString &collectionName, const std::vector<StampRecord> &rows);
+    PrintCommand(const ProgramFolder &folder, const QString &collectionName,
+                 const std::vector<StampRecord> &rows);
 
     StorageResult run(const QStringList &options);
 

@@ -21,7 +21,8 @@ QString description(int job)
     case PriceList:
         return QStringLiteral("Complete lijst afdrukken met prijs en totaal prijs.");
     case RecordSheet:
-        return QStringLiteral("Huidige record afdrukken met eventuele afbeelding van de zegels en velletjes.");
+        return QStringLiteral(
+            "Huidige record afdrukken met eventuele afbeelding van de zegels en velletjes.");
     case SealSheet:
         return QStringLiteral("Sluitzegelvel afdrukken met eigen foto. Klik op de button voor uw foto.");
     case YearLabels:
@@ -87,8 +88,9 @@ void PrintPageHeader(PrinterCanvas &canvas, const QString &title)
     const QDateTime now = QDateTime::currentDateTime();
     canvas.setFontSize(10);
     canvas.setTextColour(QColor(90, 0, 0));
-    PrintTextAt(canvas, 9150, 420, now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" / ") +
-                     now.toString(QStringLiteral("dd-MM-yyyy")));
+    PrintTextAt(canvas, 9150, 420,
+                now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" / ") +
+                    now.toString(QStringLiteral("dd-MM-yyyy")));
 }
 
 double MeasureTextWidth(const QString &text)

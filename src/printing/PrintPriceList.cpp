@@ -57,7 +57,8 @@ void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QStr
         const QLocale locale;
         const QString catalogue = PriceTotals::formatAmount(catalogueTotal, locale);
         const QString own = PriceTotals::formatAmount(ownTotal, locale);
-        PrintTextAt(canvas, PriceColumn::CatalogueEdge - MeasureTextWidth(catalogue), y + 300, euro + catalogue);
+        PrintTextAt(canvas, PriceColumn::CatalogueEdge - MeasureTextWidth(catalogue), y + 300,
+                    euro + catalogue);
         PrintTextAt(canvas, PriceColumn::OwnEdge - MeasureTextWidth(own), y + 300, euro + own);
     }
     canvas.endDocument();

@@ -27,8 +27,7 @@ QtPrinterCanvas::QtPrinterCanvas(QPdfWriter &writer)
 QtPrinterCanvas::QtPrinterCanvas(QPagedPaintDevice &device, const QString &deviceName)
     : m_device(device)
     , m_deviceName(deviceName)
-{
-}
+{}
 
 QtPrinterCanvas::~QtPrinterCanvas()
 {
@@ -47,9 +46,7 @@ QString QtPrinterCanvas::currentPrinterName() const
     return m_deviceName;
 }
 
-void QtPrinterCanvas::selectPrinter(int)
-{
-}
+void QtPrinterCanvas::selectPrinter(int) {}
 
 void QtPrinterCanvas::setUnitTwips()
 {
@@ -118,7 +115,8 @@ void QtPrinterCanvas::finishPage()
         if (!m_started) {
             m_started = true;
             if (!m_painter.begin(&m_device)) {
-                setFailure(QStringLiteral("De printer \"%1\" kon het document niet aannemen.").arg(m_deviceName));
+                setFailure(
+                    QStringLiteral("De printer \"%1\" kon het document niet aannemen.").arg(m_deviceName));
                 break;
             }
         } else {
@@ -142,7 +140,8 @@ void QtPrinterCanvas::endDocument()
     finishPage();
     m_ended = true;
     if (m_painter.isActive() && !m_painter.end())
-        setFailure(QStringLiteral("Het document kon niet naar de printer \"%1\" worden gestuurd.").arg(m_deviceName));
+        setFailure(QStringLiteral("Het document kon niet naar de printer \"%1\" worden gestuurd.")
+                       .arg(m_deviceName));
     if (m_failure.isEmpty())
         setFailure(afterDocument());
 }

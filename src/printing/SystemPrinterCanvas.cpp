@@ -28,14 +28,12 @@ std::unique_ptr<QPrinter> printerFor(const QString &printerName, const QString &
 
 SystemPrinterCanvas::SystemPrinterCanvas(const QString &pdfFile)
     : SystemPrinterCanvas(printerFor(CurrentPrinter::name(), pdfFile))
-{
-}
+{}
 
 SystemPrinterCanvas::SystemPrinterCanvas(std::unique_ptr<QPrinter> printer)
     : QtPrinterCanvas(*printer, CurrentPrinter::name())
     , m_printer(std::move(printer))
-{
-}
+{}
 
 SystemPrinterCanvas::~SystemPrinterCanvas() = default;
 

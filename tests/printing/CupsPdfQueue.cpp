@@ -36,8 +36,8 @@ bool schedulerRunning()
 
 QString findProgram(const QString &name)
 {
-    return QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"),
-                                                 QStringLiteral("/sbin")});
+    return QStandardPaths::findExecutable(
+        name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin")});
 }
 
 // The folder cups-pdf writes to for jobs of this user.
@@ -46,13 +46,15 @@ QString outputFolder()
     QString folder = QStringLiteral("${HOME}/PDF");
     QFile config(QStringLiteral("/etc/cups/cups-pdf.conf"));
     if (config.open(QIODevice::ReadOnly)) {
-        const auto match = QRegularExpression(QStringLiteral("^Out\\s+(\\S+)"), QRegularExpression::MultilineOption)
-                               .match(QString::fromLocal8Bit(config.readAll()));
+        const auto match =
+            QRegularExpression(QStringLiteral("^Out\\s+(\\S+)"), QRegularExpression::MultilineOption)
+                .match(QString::fromLocal8Bit(config.readAll()));
         if (match.hasMatch())
             folder = match.captured(1);
     }
     const QString home = getuid() == 0 ? QStringLiteral("/root") : QDir::homePath();
-    return folder.replace(QLatin1String("${HOME}"), home).replace(QLatin1String("${USER}"), qEnvironmentVariable("USER"));
+    return folder.replace(QLatin1String("${HOME}"), home)
+        .replace(QLatin1String("${USER}"), qEnvironmentVariable("USER"));
 }
 
 } // namespace
@@ -87,7 +89,8 @@ QString CupsPdfQueue::setUp()
 
 bool CupsPdfQueue::setAccepting(bool accepting) const
 {
-    const QString program = findProgram(accepting ? QStringLiteral("cupsaccept") : QStringLiteral("cupsreject"));
+    const QString program =
+        findProgram(accepting ? QStringLiteral("cupsaccept") : QStringLiteral("cupsreject"));
     const bool done = run(program, {name()}).exitCode == 0;
     if (accepting)
         run(findProgram(QStringLiteral("cupsenable")), {name()});

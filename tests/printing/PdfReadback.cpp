@@ -12,8 +12,8 @@ QByteArray runTool(const QString &program, const QStringList &arguments, QString
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        error = program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(process.readAllStandardError()) +
-                process.errorString();
+        error = program + QStringLiteral(" failed: ") +
+                QString::fromLocal8Bit(process.readAllStandardError()) + process.errorString();
         return {};
     }
     return process.readAllStandardOutput();
@@ -26,8 +26,9 @@ PdfReadback::PdfReadback(const QString &pdfPath)
     const QString info = QString::fromUtf8(runTool(QStringLiteral("pdfinfo"), {pdfPath}, m_error));
     if (!m_error.isEmpty())
         return;
-    const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
-                           .match(info);
+    const auto pages =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+            .match(info);
     const auto size = QRegularExpression(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
                                          QRegularExpression::MultilineOption)
                           .match(info);
@@ -38,7 +39,8 @@ PdfReadback::PdfReadback(const QString &pdfPath)
     m_pageCount = pages.captured(1).toInt();
     m_pageSize = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
 
-    const QByteArray html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, "-"}, m_error);
+    const QByteArray html =
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, "-"}, m_error);
     if (!m_error.isEmpty())
         return;
     QXmlStreamReader xml(html);
@@ -51,7 +53,8 @@ PdfReadback::PdfReadback(const QString &pdfPath)
         } else if (xml.name() == QLatin1String("word")) {
             const auto attributes = xml.attributes();
             const QPointF topLeft(attributes.value("xMin").toDouble(), attributes.value("yMin").toDouble());
-            const QPointF bottomRight(attributes.value("xMax").toDouble(), attributes.value("yMax").toDouble());
+            const QPointF bottomRight(attributes.value("xMax").toDouble(),
+                                      attributes.value("yMax").toDouble());
             m_words.push_back({page, QRectF(topLeft, bottomRight), xml.readElementText()});
         }
     }

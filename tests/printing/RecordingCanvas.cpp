@@ -6,8 +6,7 @@
 
 RecordingCanvas::RecordingCanvas(QStringList printers)
     : m_printers(std::move(printers))
-{
-}
+{}
 
 QString RecordingCanvas::currentPrinterName() const
 {
@@ -32,7 +31,8 @@ void RecordingCanvas::drawPicture(const QImage &picture, double x, double y, dou
 
 void RecordingCanvas::drawTextLine(double x, double y, const QString &line)
 {
-    m_texts.push_back({m_page, x, y, line, font().family(), font().pointSizeF(), font().bold(), textColour()});
+    m_texts.push_back(
+        {m_page, x, y, line, font().family(), font().pointSizeF(), font().bold(), textColour()});
 }
 
 double RecordingCanvas::lineHeight() const
@@ -59,6 +59,7 @@ std::vector<RecordingCanvas::Text> RecordingCanvas::textsAt(int page, double y) 
 
 const RecordingCanvas::Text *RecordingCanvas::find(const QString &text) const
 {
-    const auto it = std::find_if(m_texts.begin(), m_texts.end(), [&](const Text &t) { return t.text == text; });
+    const auto it =
+        std::find_if(m_texts.begin(), m_texts.end(), [&](const Text &t) { return t.text == text; });
     return it == m_texts.end() ? nullptr : &*it;
 }

@@ -99,7 +99,8 @@ void TestAfdrukken::opensWithJobOneAndThePrinters()
     QCOMPARE(dialog.VScroll1->value(), 1);
     QCOMPARE(dialog.VScroll1->minimum(), 1);
     QCOMPARE(dialog.VScroll1->maximum(), 5);
-    QCOMPARE(dialog.Label4->text(), QStringLiteral("Complete lijst afdrukken met de reeds ingevoerde gegevens."));
+    QCOMPARE(dialog.Label4->text(),
+             QStringLiteral("Complete lijst afdrukken met de reeds ingevoerde gegevens."));
     QVERIFY(dialog.FotoKnop->isHidden());
     QCOMPARE(dialog.Picture1->geometry(), QRect(16, 16, 113, 165));
     QCOMPARE(dialog.PrintKnop->geometry(), QRect(306, 228, 56, 22));
@@ -162,7 +163,8 @@ void TestAfdrukken::printerChoice()
         dialog.Combo2->setCurrentIndex(0);
         emit dialog.Combo2->activated(0);
         QCOMPARE(CurrentPrinter::name(), CurrentPrinter::choices().first());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Afdrukken (%1)").arg(CurrentPrinter::choices().first()));
+        QCOMPARE(dialog.windowTitle(),
+                 QStringLiteral("Afdrukken (%1)").arg(CurrentPrinter::choices().first()));
     }
 }
 

@@ -67,9 +67,9 @@ void TestCupsQueue::printsThroughTheQueue()
     // The queue turns the text into drawings, so the pages are looked at as pictures:
     // at 72 dots per inch one pixel is one point, 20 twips, from the printable area.
     const QString prefix = arrived + QStringLiteral(".page");
-    QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-q"), QStringLiteral("-r"),
-                                                           QStringLiteral("72"), QStringLiteral("-png"), arrived,
-                                                           prefix}),
+    QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                               {QStringLiteral("-q"), QStringLiteral("-r"), QStringLiteral("72"),
+                                QStringLiteral("-png"), arrived, prefix}),
              0);
     QList<QImage> pages;
     for (int page = 1; page <= 4; ++page)
@@ -89,7 +89,8 @@ void TestCupsQueue::printsThroughTheQueue()
     auto inkAt = [&](const QImage &page, double x, double y) {
         for (int row = 0; row < 10; ++row)
             for (int column = 0; column < 30; ++column)
-                if (QColor(page.pixel(qRound(margin.x() + x / 20) + column, qRound(margin.y() + y / 20) + row))
+                if (QColor(
+                        page.pixel(qRound(margin.x() + x / 20) + column, qRound(margin.y() + y / 20) + row))
                         .lightness() < 160)
                     return true;
         return false;
@@ -115,7 +116,8 @@ void TestCupsQueue::refusingQueue()
     QVERIFY2(!canvas.failure().isEmpty(), "a refused job was reported as printed");
     QVERIFY(m_queue.setAccepting(true));
     QVERIFY(SystemPrinterCanvas::queueRefusal(CupsPdfQueue::name()).isEmpty());
-    QVERIFY(SystemPrinterCanvas::queueRefusal(QStringLiteral("NoSuchPrinter")).contains(QLatin1String("niet gevonden")));
+    QVERIFY(SystemPrinterCanvas::queueRefusal(QStringLiteral("NoSuchPrinter"))
+                .contains(QLatin1String("niet gevonden")));
 }
 
 QTEST_MAIN(TestCupsQueue)

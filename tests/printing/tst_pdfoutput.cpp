@@ -89,9 +89,9 @@ void TestPdfOutput::textPositions()
     QCOMPARE(pdf.pageCount(), 1);
 
     const QList<std::tuple<QString, double, double>> expected = {
-        {"Verzameling", 1200, 300}, {"Jaar", 1200, 900},         {"Cat.nummer", 2100, 900},
-        {"Catalogusprijs", 3900, 900}, {"Mijn", 5700, 900},      {"Conditie", 7500, 900},
-        {"1999", 1200, 1380},       {"123a", 2100, 1380},        {"2001", 1200, 1635},
+        {"Verzameling", 1200, 300},    {"Jaar", 1200, 900},  {"Cat.nummer", 2100, 900},
+        {"Catalogusprijs", 3900, 900}, {"Mijn", 5700, 900},  {"Conditie", 7500, 900},
+        {"1999", 1200, 1380},          {"123a", 2100, 1380}, {"2001", 1200, 1635},
         {"Postfris", 7500, 1380},
     };
     for (const auto &[text, x, y] : expected) {
@@ -110,8 +110,9 @@ void TestPdfOutput::textPositions()
         const double x = edge - MeasureTextWidth(price);
         const QString first = price.size() == 1 ? price : QStringLiteral("€");
         const auto words = pdf.find(0, first);
-        const auto at = std::find_if(words.begin(), words.end(),
-                                     [&](const PdfReadback::Word &w) { return near(w.box.top(), y) && near(w.box.left(), x); });
+        const auto at = std::find_if(words.begin(), words.end(), [&](const PdfReadback::Word &w) {
+            return near(w.box.top(), y) && near(w.box.left(), x);
+        });
         QVERIFY2(at != words.end(), qPrintable(price));
     }
     // The digits of both catalogue prices end together, within a point.
@@ -187,9 +188,10 @@ void TestPdfOutput::picturesOnThePage()
         PrintSealSheet(canvas, folder.folder(), solidImage(8, 16, QColor(0, 0, 255)), QStringLiteral("1"));
     }
     // Rendered at 72 dots per inch one pixel is one point: 20 twips.
-    QVERIFY(QProcess::execute(QStringLiteral("pdftoppm"),
-                              {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
-                               QStringLiteral("-singlefile"), path, m_dir.filePath(QStringLiteral("zegels"))}) == 0);
+    QVERIFY(
+        QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"),
+                                                       QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                                                       path, m_dir.filePath(QStringLiteral("zegels"))}) == 0);
     const QImage page(m_dir.filePath(QStringLiteral("zegels.png")));
     QVERIFY(!page.isNull());
     auto at = [&](double x, double y) { return QColor(page.pixel(qRound(x / 20), qRound(y / 20))); };

@@ -70,10 +70,8 @@ void TestPrintCommand::printsEveryJob()
     QVERIFY(photo.save(photoFile));
 
     const QList<std::tuple<QString, QStringList, int>> cases = {
-        {"1", {"--copies", "2"}, 4},
-        {"2", {}, 2},
-        {"3", {"--record", "5"}, 1},
-        {"4", {"--photo", photoFile, "--copies", "3"}, 3},
+        {"1", {"--copies", "2"}, 4},   {"2", {}, 2},
+        {"3", {"--record", "5"}, 1},   {"4", {"--photo", photoFile, "--copies", "3"}, 3},
         {"5", {"--copies", "nul"}, 1},
     };
     for (const auto &[job, extra, pages] : cases) {
@@ -98,14 +96,14 @@ void TestPrintCommand::refusesWhatItCannotPrint()
     PrintCommand command(folder.folder(), QStringLiteral("Nederland"), rows);
     const QString pdf = folder.path(QStringLiteral("uit.pdf"));
     const QList<QStringList> refused = {
-        {"--job", "3", "--pdf", pdf},                      // no record chosen
-        {"--job", "3", "--pdf", pdf, "--record", "2"},     // a blank catalogue number
-        {"--job", "3", "--pdf", pdf, "--record", "3"},     // no such row
-        {"--job", "6", "--pdf", pdf},                      // no such job
+        {"--job", "3", "--pdf", pdf},                  // no record chosen
+        {"--job", "3", "--pdf", pdf, "--record", "2"}, // a blank catalogue number
+        {"--job", "3", "--pdf", pdf, "--record", "3"}, // no such row
+        {"--job", "6", "--pdf", pdf},                  // no such job
         {"--job", "een", "--pdf", pdf},
-        {"--job", "1"},                                    // no file
-        {"--job", "1", "--pdf", pdf, "--kleur", "rood"},   // unknown option
-        {"--job", "1", "--pdf"},                           // option without value
+        {"--job", "1"},                                  // no file
+        {"--job", "1", "--pdf", pdf, "--kleur", "rood"}, // unknown option
+        {"--job", "1", "--pdf"},                         // option without value
         {"--job", "4", "--pdf", pdf, "--photo", folder.path(QStringLiteral("geen.jpg"))},
         {"--job", "1", "--pdf", folder.path(QStringLiteral("geen/map/uit.pdf"))},
     };
@@ -115,7 +113,8 @@ void TestPrintCommand::refusesWhatItCannotPrint()
         QVERIFY(!result.reason.isEmpty());
         QVERIFY2(!folder.exists(QStringLiteral("uit.pdf")), qPrintable(arguments.join(u' ')));
     }
-    QVERIFY(command.run({"--job", "3", "--pdf", pdf}).reason.contains(QLatin1String("Item selecteren a.u.b.")));
+    QVERIFY(
+        command.run({"--job", "3", "--pdf", pdf}).reason.contains(QLatin1String("Item selecteren a.u.b.")));
 }
 
 QTEST_MAIN(TestPrintCommand)

@@ -10,6 +10,7 @@
 #include "printing/PrintYearLabels.h"
 
 #include <QBuffer>
+#include <QFontInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -54,6 +55,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
 
     void copiesRule();
+    void textMeasurement();
     void pageHeader();
     void collectionListPages_data();
     void collectionListPages();
@@ -73,9 +75,8 @@ private slots:
 void TestPrintJobs::copiesRule()
 {
     const QList<QPair<QString, int>> cases = {
-        {"1", 1},    {"3", 3}, {" 4 ", 4}, {"25", 25}, {"0", 1},      {"-2", 1},
-        {"abc", 1},  {"", 1},  {"2,5", 1}, {"2.5", 1}, {"2x", 1},
-        {"100000", PrintJob::MaxCopies},
+        {"1", 1},   {"3", 3}, {" 4 ", 4}, {"25", 25}, {"0", 1},  {"-2", 1},
+        {"abc", 1}, {"", 1},  {"2,5", 1}, {"2.5", 1}, {"2x", 1}, {"100000", PrintJob::MaxCopies},
     };
     for (const auto &[text, copies] : cases)
         QVERIFY2(PrintJob::copiesFromText(text) == copies, qPrintable(text));
@@ -86,6 +87,20 @@ void TestPrintJobs::copiesRule()
     QVERIFY(canvas.portrait());
     QCOMPARE(canvas.copies(), 7);
     QCOMPARE(canvas.documentsEnded(), 1);
+}
+
+void TestPrintJobs::textMeasurement()
+{
+    // Widths assume Arial's metrics, which Liberation Sans has.
+    QCOMPARE(QFontInfo(QFont(QStringLiteral("Arial"))).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(MeasureTextWidth(QString()), 0.0);
+    // A digit is 0.556 of the em: 13 pixels for 9.75 pt at 96 dots per inch, 15 twips a pixel.
+    const double digit = MeasureTextWidth(QStringLiteral("0"));
+    QVERIFY2(qAbs(digit - 0.556 * 13 * 15) < 1.5, qPrintable(QString::number(digit)));
+    // Digits share one width, so amounts of equal length line up.
+    QVERIFY(qAbs(MeasureTextWidth(QStringLiteral("1234,50")) - MeasureTextWidth(QStringLiteral("9876,01"))) <
+            0.01);
+    QVERIFY(MeasureTextWidth(QStringLiteral("€ ")) > MeasureTextWidth(QStringLiteral(" ")));
 }
 
 void TestPrintJobs::pageHeader()
@@ -188,8 +203,9 @@ void TestPrintJobs::collectionListColumns()
     const auto line = canvas.textsAt(0, 1380);
     QCOMPARE(line.size(), size_t(6));
     const QList<double> xs = {1200, 2100, 3750, 6150, 7970, 9630};
-    const QList<int> fields = {StampRecord::Year,      StampRecord::CatalogueNumber, StampRecord::Category,
-                               StampRecord::Kind,      StampRecord::Type,            StampRecord::Condition};
+    const QList<int> fields = {StampRecord::Year,     StampRecord::CatalogueNumber,
+                               StampRecord::Category, StampRecord::Kind,
+                               StampRecord::Type,     StampRecord::Condition};
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(line[size_t(i)].x, xs[i]);
         // Printed whole: a long category is not cut at the next column.
@@ -243,9 +259,14 @@ void TestPrintJobs::priceListTotalsBlock()
 void TestPrintJobs::priceListPlacement()
 {
     PrintSource source;
-    const QStringList prices = {QStringLiteral("-"),    QStringLiteral("5"),   QStringLiteral("5,00"),
-                                QStringLiteral("12,50"), QStringLiteral("7.25"), QStringLiteral("abc"),
-                                QString(),              QStringLiteral("1234,99")};
+    const QStringList prices = {QStringLiteral("-"),
+                                QStringLiteral("5"),
+                                QStringLiteral("5,00"),
+                                QStringLiteral("12,50"),
+                                QStringLiteral("7.25"),
+                                QStringLiteral("abc"),
+                                QString(),
+                                QStringLiteral("1234,99")};
     for (int i = 0; i < prices.size(); ++i)
         source.rows.push_back(record(i, prices[i], prices[i]));
     RecordingCanvas canvas;
@@ -308,8 +329,8 @@ PrintSource recordSheetSource()
     source.selectedRow = 2;
     source.collectionCaption = QStringLiteral("Verzamelgebied : Nederland");
     source.recordCountLine = QStringLiteral("Aantal Gegevens : 5");
-    const QStringList values = {"1999", "123a", "Frankeer", "Koningin", "Gebruikt", "Normaal",
-                                "25 ct", "Portret", "Mooi", "Pracht", "12,50", "10,-"};
+    const QStringList values = {"1999",  "123a",    "Frankeer", "Koningin", "Gebruikt", "Normaal",
+                                "25 ct", "Portret", "Mooi",     "Pracht",   "12,50",    "10,-"};
     for (int field = 0; field < StampRecord::FieldCount; ++field)
         source.panel[field] = values[field];
     return source;
@@ -356,11 +377,8 @@ void TestPrintJobs::recordSheetRows()
         }
     }
     const QList<std::pair<double, QString>> greyLines = {
-        {4200, "Opmerking"},
-        {4500, QString(60, u'-')},
-        {4740, "Mooi"},
-        {7500, "Aantal Gegevens : 5"},
-        {8700, "123a.jpg"},
+        {4200, "Opmerking"},           {4500, QString(60, u'-')}, {4740, "Mooi"},
+        {7500, "Aantal Gegevens : 5"}, {8700, "123a.jpg"},
     };
     for (const auto &[y, text] : greyLines) {
         const auto line = canvas.textsAt(0, y);
@@ -410,7 +428,8 @@ void TestPrintJobs::recordSheetRemarkAndPicture()
     QCOMPARE(first->y, 4740.0);
     // The second line starts at the left edge of the printable area, one 12 pt line lower.
     QCOMPARE(second->x, 0.0);
-    QVERIFY2(second->y - first->y > 240 && second->y - first->y < 320, qPrintable(QString::number(second->y)));
+    QVERIFY2(second->y - first->y > 240 && second->y - first->y < 320,
+             qPrintable(QString::number(second->y)));
     QCOMPARE(second->colour, QColor(60, 60, 60));
 
     QCOMPARE(canvas.pictures().size(), size_t(1));
@@ -453,9 +472,9 @@ void TestPrintJobs::sealSheetPositions()
         cells << canvas.pictures()[i].rect;
     }
     const QList<QRectF> expected = {
-        {3780, 4200, 1890, 1290},  {6090, 4200, 1890, 1290},  {3780, 5910, 1890, 1290},
-        {6090, 5910, 1890, 1290},  {3780, 7620, 1890, 1290},  {6090, 7620, 1890, 1290},
-        {3780, 9330, 1890, 1290},  {6090, 9330, 1890, 1290},  {3780, 11040, 1890, 1290},
+        {3780, 4200, 1890, 1290},  {6090, 4200, 1890, 1290}, {3780, 5910, 1890, 1290},
+        {6090, 5910, 1890, 1290},  {3780, 7620, 1890, 1290}, {6090, 7620, 1890, 1290},
+        {3780, 9330, 1890, 1290},  {6090, 9330, 1890, 1290}, {3780, 11040, 1890, 1290},
         {6090, 11040, 1890, 1290},
     };
     QCOMPARE(cells, expected);
