@@ -13,7 +13,6 @@ public:
     // The system's printers in the system's order, then the PDF file.
     static QStringList choices();
     static QString name();
-    static bool isPdfFile() { return name() == pdfFile(); }
     // Makes this entry of choices() the current printer; a position outside them changes nothing.
     static void select(int position);
 

@@ -11,6 +11,16 @@
 namespace {
 
 const QString euro = QStringLiteral("\u20AC ");
+constexpr double catalogueEdge = 4800;
+constexpr double ownEdge = 6300;
+
+// Prints a price so that, as measured, its digits end at the edge plus the width
+// of "€ ", with "€ " in front; a one-character text is printed alone, ending at the edge.
+void printPriceAt(PrinterCanvas &canvas, double edge, double y, const QString &price)
+{
+    const double x = edge - MeasureTextWidth(price);
+    PrintTextAt(canvas, x, y, price.size() == 1 ? price : euro + price);
+}
 
 } // namespace
 
@@ -23,12 +33,6 @@ void PrintPriceHeadings(PrinterCanvas &canvas)
     PrintTextAt(canvas, 5700, 900, QStringLiteral("Mijn prijs"));
     PrintTextAt(canvas, 7500, 900, QStringLiteral("Conditie"));
     ListPage::printRule(canvas);
-}
-
-void PrintPriceAt(PrinterCanvas &canvas, double edge, double y, const QString &price)
-{
-    const double x = edge - MeasureTextWidth(price);
-    PrintTextAt(canvas, x, y, price.size() == 1 ? price : euro + price);
 }
 
 void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText)
@@ -45,9 +49,9 @@ void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QStr
     for (const StampRecord &row : source.rows) {
         PrintTextAt(canvas, 1200, y, row[StampRecord::Year]);
         PrintTextAt(canvas, 2100, y, row[StampRecord::CatalogueNumber]);
-        PrintPriceAt(canvas, PriceColumn::CatalogueEdge, y, row[StampRecord::CataloguePrice]);
+        printPriceAt(canvas, catalogueEdge, y, row[StampRecord::CataloguePrice]);
         catalogueTotal += PriceTotals::priceValue(row[StampRecord::CataloguePrice]);
-        PrintPriceAt(canvas, PriceColumn::OwnEdge, y, row[StampRecord::OwnPrice]);
+        printPriceAt(canvas, ownEdge, y, row[StampRecord::OwnPrice]);
         ownTotal += PriceTotals::priceValue(row[StampRecord::OwnPrice]);
         PrintTextAt(canvas, 7500, y, row[StampRecord::Condition]);
         y = ListPage::nextLine(canvas, y, PrintPriceHeadings);
@@ -57,9 +61,8 @@ void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QStr
         const QLocale locale;
         const QString catalogue = PriceTotals::formatAmount(catalogueTotal, locale);
         const QString own = PriceTotals::formatAmount(ownTotal, locale);
-        PrintTextAt(canvas, PriceColumn::CatalogueEdge - MeasureTextWidth(catalogue), y + 300,
-                    euro + catalogue);
-        PrintTextAt(canvas, PriceColumn::OwnEdge - MeasureTextWidth(own), y + 300, euro + own);
+        PrintTextAt(canvas, catalogueEdge - MeasureTextWidth(catalogue), y + 300, euro + catalogue);
+        PrintTextAt(canvas, ownEdge - MeasureTextWidth(own), y + 300, euro + own);
     }
     canvas.endDocument();
 }

@@ -9,12 +9,3 @@ struct PrintSource;
 // every row, then both price columns totalled.
 void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText);
 void PrintPriceHeadings(PrinterCanvas &canvas);
-
-namespace PriceColumn {
-constexpr double CatalogueEdge = 4800;
-constexpr double OwnEdge = 6300;
-} // namespace PriceColumn
-
-// Prints a price so that, as measured, its digits end at the edge plus the width
-// of "€ ", with "€ " in front; a one-character text is printed alone, ending at the edge.
-void PrintPriceAt(PrinterCanvas &canvas, double edge, double y, const QString &price);

@@ -6,8 +6,10 @@
 
 #include <QImageReader>
 
-namespace SealSheet {
+namespace {
 
+// "sluitzegels.fra" of the data folder, read by its content whatever its extension;
+// null when missing or unreadable.
 QImage loadFrame(const ProgramFolder &folder)
 {
     QImageReader reader(folder.dataFile(QStringLiteral("sluitzegels.fra")));
@@ -15,14 +17,14 @@ QImage loadFrame(const ProgramFolder &folder)
     return reader.read();
 }
 
-} // namespace SealSheet
+} // namespace
 
 void PrintSealSheet(PrinterCanvas &canvas, const ProgramFolder &folder, const QImage &sealPhoto,
                     const QString &copiesText)
 {
     PrepareJob(canvas, copiesText);
     // A missing frame or photo leaves out only its own drawings.
-    const QImage frame = SealSheet::loadFrame(folder);
+    const QImage frame = loadFrame(folder);
     if (!frame.isNull())
         canvas.drawPicture(frame, 2250, 3300, 6900, 9630);
     canvas.drawBox(2250, 3285, 9150, 12930, QColor(0, 0, 0));

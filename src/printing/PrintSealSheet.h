@@ -10,9 +10,3 @@ class ProgramFolder;
 // photo ten times in two columns of five. No text.
 void PrintSealSheet(PrinterCanvas &canvas, const ProgramFolder &folder, const QImage &sealPhoto,
                     const QString &copiesText);
-
-namespace SealSheet {
-// "sluitzegels.fra" of the data folder, read by its content whatever its extension;
-// null when missing or unreadable.
-QImage loadFrame(const ProgramFolder &folder);
-} // namespace SealSheet

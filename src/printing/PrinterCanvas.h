@@ -35,8 +35,6 @@ public:
     void setFontBold(bool bold);
     void setTextColour(const QColor &colour);
     void setPosition(double x, double y);
-    double positionX() const { return m_x; }
-    double positionY() const { return m_y; }
 
     // Draws the text with the top-left corner of its first character at the
     // position. A line break inside the text starts a new line at x = 0.

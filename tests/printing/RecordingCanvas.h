@@ -61,7 +61,6 @@ public:
     std::vector<Text> textsAt(int page, double y) const;
     // The first text with exactly this content; nullptr when none.
     const Text *find(const QString &text) const;
-    double currentLineHeight() const { return lineHeight(); }
 
 protected:
     void drawTextLine(double x, double y, const QString &line) override;
