@@ -289,14 +289,18 @@ bool Afdrukken::loadSealPhoto(const QString &file)
     return !photo.isNull();
 }
 
+QColor Afdrukken::sweepColour(int position)
+{
+    // Halves go to the even neighbour: 15 gives 2, 45 gives 4.
+    return QColor(int(std::nearbyint(position / 10.0)), 0, 0);
+}
+
 void Afdrukken::sweep()
 {
     Line1->show();
     for (int i = 0; i <= 2475; i += 15) {
-        // Halves go to the even neighbour: 15 gives 2, 45 gives 4.
-        const int red = int(std::nearbyint(i / 10.0));
         QPalette palette = Line1->palette();
-        palette.setColor(QPalette::Window, QColor(red, 0, 0));
+        palette.setColor(QPalette::Window, sweepColour(i));
         Line1->setPalette(palette);
         Line1->setGeometry(0, Twips::toPixels(i), Twips::toPixels(1695), 1);
         WaitSeconds(0.01f);

@@ -29,6 +29,8 @@ public:
 
     // The file-type entry of the photo question: shown as "Jpg, Gif, Bmp".
     static QString sealPhotoFilter();
+    // The colour of the sweep line at this height (twips) of the preview.
+    static QColor sweepColour(int position);
 
     // The questions for a file name, replaceable so that tests answer them; an
     // empty answer is a cancel.

@@ -55,6 +55,7 @@ private slots:
     void printsToAPdfFileAndCloses();
     void clicksDuringTheSweepAreIgnored();
     void recordSheetWithoutARecord();
+    void sweepColours();
     void cancelPrintsNothing();
 
 private:
@@ -248,6 +249,13 @@ void TestAfdrukken::recordSheetWithoutARecord()
     QVERIFY(!asked);
     QVERIFY(!m_folder->exists(QStringLiteral("blad.pdf")));
     QVERIFY(!dialog.isVisible());
+}
+
+void TestAfdrukken::sweepColours()
+{
+    const QList<QPair<int, int>> reds = {{0, 0}, {15, 2}, {25, 2}, {45, 4}, {60, 6}, {75, 8}, {2475, 248}};
+    for (const auto &[position, red] : reds)
+        QCOMPARE(Afdrukken::sweepColour(position), QColor(red, 0, 0));
 }
 
 void TestAfdrukken::cancelPrintsNothing()
