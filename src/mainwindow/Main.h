@@ -4,16 +4,20 @@
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <array>
 #include <bitset>
 
+class Clock;
 class DetailPanel;
+class PictureViewer;
 class QFrame;
 class QLabel;
 class QScrollBar;
 class QTreeView;
+class VistaButton;
 
 // The main window: the open collection in its list and detail panel, and the
 // state the whole program shares. Dialogs are given the window and use the
@@ -44,6 +48,12 @@ public:
     void SetPanelColour(int red, int green, int blue);
     void SetFieldColour(int red, int green, int blue);
 
+    // The picture viewer: shows a picture at its own size, at the top left, or
+    // none. The record sheet print takes the picture it holds (null for none).
+    void showViewerPicture(const QImage &picture);
+    void clearViewerPicture();
+    QImage viewerPicture() const;
+
     // The controls, named as on screen; other parts of the program reach them here.
     QFrame *MenuPic = nullptr;
     QLabel *Label2 = nullptr;    // "Verzamelgebied : " and the collection name
@@ -53,12 +63,13 @@ public:
     QTreeView *ListView1 = nullptr;
     QFrame *Frame3 = nullptr;
     QLabel *Image1 = nullptr; // thumbnail
+    VistaButton *ShowKnop = nullptr;
     QLabel *Label5 = nullptr;
     QFrame *Frame4 = nullptr;
     QLabel *Label6 = nullptr; // record count
     QLabel *Label8 = nullptr;
     QLabel *Label10 = nullptr; // sort status
-    QFrame *Frame5 = nullptr;
+    PictureViewer *Frame5 = nullptr;
     QFrame *PicCont = nullptr;
     QLabel *SlidePic = nullptr;
     QLabel *Label3 = nullptr;
@@ -81,6 +92,7 @@ private:
     void applyColumnWidths();
     void storeColumnWidths();
     void applyResizeRules();
+    void ShowKnop_Click();
 
     ProgramFolder m_folder;
     RecordList m_recordList;
@@ -90,4 +102,5 @@ private:
     bool m_openDialogMode = false;
     bool m_shownBefore = false;
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;
+    Clock *m_clock = nullptr;
 };

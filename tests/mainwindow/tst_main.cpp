@@ -1,3 +1,4 @@
+#include "WindowHelpers.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
@@ -37,15 +38,6 @@ QStringList defaultIniLines()
     return lines;
 }
 
-std::unique_ptr<Main> startWindow(const TestFolder &folder)
-{
-    auto window = std::make_unique<Main>(folder.folder());
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("window not exposed");
-    return window;
-}
-
 QColor pixelOf(QWidget *widget, QPoint point)
 {
     return widget->grab().toImage().pixelColor(point);
@@ -65,13 +57,6 @@ void typeText(QWidget *widget, const QString &text)
 }
 
 // Answers every message box with the given answer and keeps the requests.
-// Gives the window the outer size, frame included, and lets it lay itself out.
-void setOuterSize(QWidget *window, QSize outer)
-{
-    window->resize(outer - (window->frameGeometry().size() - window->size()));
-    QCoreApplication::processEvents();
-}
-
 struct BoxRecorder {
     explicit BoxRecorder(MessageBox::Answer answer)
     {
