@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,8 +100,11 @@ VistaButton *button(QWidget *parent, const char *name, const QString &caption, i
 
 QString askForPdfFile(QWidget *parent)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("PDF-bestand"), QString(),
-                                        QStringLiteral("PDF (*.pdf)"));
+    QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("PDF-bestand"), QString(),
+                                                QStringLiteral("PDF (*.pdf)"));
+    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    return file;
 }
 
 QString askForPhotoFile(QWidget *parent)
