@@ -7,7 +7,8 @@ JOBS     ?= $(shell nproc)
 
 # Debian packages the build, the tests and the program need.
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
-            libgl-dev fonts-liberation2 libbenchmark-dev poppler-utils chromium xdg-utils
+            libgl-dev fonts-liberation2 libbenchmark-dev poppler-utils chromium xdg-utils \
+            cups printer-driver-cups-pdf libcups2-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

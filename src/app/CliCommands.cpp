@@ -2,6 +2,7 @@
 
 #include "album/SlideshowPage.h"
 #include "mainwindow/PriceTotals.h"
+#include "printing/PrintCommand.h"
 #include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
 #include "storage/CollectionName.h"
@@ -19,7 +20,8 @@ namespace {
 
 const QString Usage =
     QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
-                   "[--force] | show NAAM | totals NAAM | album NAAM [--open]");
+                   "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
+                   "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND]");
 
 StorageResult invalidName(const QString &name)
 {
@@ -60,6 +62,8 @@ StorageResult CliCommands::run(const QStringList &arguments)
         return totals(rest);
     if (command == QLatin1String("album"))
         return album(rest);
+    if (command == QLatin1String("print"))
+        return print(rest);
     return StorageResult::failure(QStringLiteral("Onbekend commando '%1'; %2").arg(command, Usage));
 }
 
@@ -164,6 +168,19 @@ StorageResult CliCommands::totals(const QStringList &arguments)
     for (const QString &line : PriceTotals::of(records).messageLines(QLocale()))
         m_out << line << '\n';
     return StorageResult::success();
+}
+
+StorageResult CliCommands::print(const QStringList &arguments)
+{
+    QString name;
+    RecordList records;
+    QString collectionName;
+    StorageResult result = singleName(QStringLiteral("print"), arguments.mid(0, 1), name);
+    if (result)
+        result = load(name, records, &collectionName);
+    if (!result)
+        return result;
+    return PrintCommand(m_folder, collectionName, records.records()).run(arguments.mid(1));
 }
 
 StorageResult CliCommands::album(const QStringList &arguments)

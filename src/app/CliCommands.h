@@ -24,6 +24,7 @@ private:
     StorageResult show(const QStringList &arguments);
     StorageResult totals(const QStringList &arguments);
     StorageResult album(const QStringList &arguments);
+    StorageResult print(const QStringList &arguments);
 
     // Loads an existing collection; a missing one is an error here. The name
     // the file gives itself goes to collectionName when asked for.

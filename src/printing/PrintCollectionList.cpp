@@ -1,0 +1,85 @@
+#include "printing/PrintCollectionList.h"
+
+#include "printing/PrintJob.h"
+#include "printing/PrintSource.h"
+#include "printing/PrinterCanvas.h"
+
+namespace {
+
+const QColor listColour(90, 90, 90);
+
+struct ListColumn {
+    const char *heading;
+    double headingX;
+    StampRecord::Field field;
+    double valueX;
+};
+
+// The "Type" values stand 200 twips right of their heading; all others under it.
+constexpr ListColumn columns[] = {
+    {"Jaar", 1200, StampRecord::Year, 1200},
+    {"Cat.Nummer", 2100, StampRecord::CatalogueNumber, 2100},
+    {"Categorie", 3750, StampRecord::Category, 3750},
+    {"Soort", 6150, StampRecord::Kind, 6150},
+    {"Type", 7770, StampRecord::Type, 7970},
+    {"Conditie", 9630, StampRecord::Condition, 9630},
+};
+
+} // namespace
+
+namespace ListPage {
+
+QString title(const PrintSource &source)
+{
+    return QStringLiteral("Verzameling : ") + source.collectionName;
+}
+
+double nextLine(PrinterCanvas &canvas, double y, void (*headings)(PrinterCanvas &))
+{
+    y += LineStep;
+    if (y > LastLineLimit) {
+        canvas.newPage();
+        headings(canvas);
+        canvas.setFontBold(false);
+        y = LaterPageFirstLineY;
+    }
+    return y;
+}
+
+void startHeadings(PrinterCanvas &canvas)
+{
+    canvas.setFontName(QStringLiteral("Arial"));
+    canvas.setFontBold(true);
+    canvas.setFontSize(10);
+    canvas.setTextColour(listColour);
+}
+
+void printRule(PrinterCanvas &canvas)
+{
+    PrintTextAt(canvas, 300, 1140, QString(162, u'-'));
+}
+
+} // namespace ListPage
+
+void PrintListHeadings(PrinterCanvas &canvas)
+{
+    ListPage::startHeadings(canvas);
+    for (const ListColumn &column : columns)
+        PrintTextAt(canvas, column.headingX, 900, QString::fromLatin1(column.heading));
+    ListPage::printRule(canvas);
+}
+
+void PrintCollectionList(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText)
+{
+    PrepareJob(canvas, copiesText);
+    PrintPageHeader(canvas, ListPage::title(source));
+    PrintListHeadings(canvas);
+    canvas.setFontBold(false);
+    double y = ListPage::FirstLineY;
+    for (const StampRecord &row : source.rows) {
+        for (const ListColumn &column : columns)
+            PrintTextAt(canvas, column.valueX, y, row[column.field]);
+        y = ListPage::nextLine(canvas, y, PrintListHeadings);
+    }
+    canvas.endDocument();
+}

@@ -1,0 +1,104 @@
+#include "printing/PrintCommand.h"
+
+#include "printing/PrintJob.h"
+#include "printing/PrintRecordSheet.h"
+#include "printing/QtPrinterCanvas.h"
+#include "storage/FileHelpers.h"
+#include "storage/ProgramFolder.h"
+
+#include <QImageReader>
+#include <QPdfWriter>
+
+namespace {
+
+StorageResult optionError(const QString &what)
+{
+    return StorageResult::failure(QStringLiteral("print: ") + what);
+}
+
+QImage readPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+} // namespace
+
+PrintCommand::PrintCommand(const ProgramFolder &folder, const QString &collectionName,
+                           const std::vector<StampRecord> &rows)
+    : m_folder(folder)
+    , m_collectionName(collectionName)
+    , m_rows(rows)
+{}
+
+PrintSource PrintCommand::source(int position) const
+{
+    PrintSource source;
+    source.collectionName = m_collectionName;
+    source.rows = m_rows;
+    source.collectionCaption = QStringLiteral("Verzamelgebied : ") + m_collectionName;
+    const QString count = QString::number(m_rows.size());
+    source.recordCountLine = QStringLiteral("Aantal Records : ") + count;
+    if (position < 1 || position > int(m_rows.size()))
+        return source;
+    source.selectedRow = position - 1;
+    source.panel = m_rows[size_t(source.selectedRow)];
+    source.recordCountLine = QStringLiteral("Aantal Gegevens : ") + count;
+    const QString picture = m_folder.picturePath(m_collectionName, source.panel[StampRecord::Year],
+                                                 source.panel[StampRecord::CatalogueNumber]);
+    if (FileExists(picture))
+        source.picture = readPicture(picture);
+    return source;
+}
+
+StorageResult PrintCommand::run(const QStringList &options)
+{
+    int job = 0;
+    int position = 0;
+    QString pdfFile;
+    QString copies = QStringLiteral("1");
+    QString photoFile;
+    for (int i = 0; i < options.size(); ++i) {
+        const QString &option = options[i];
+        if (i + 1 >= options.size())
+            return optionError(QStringLiteral("'%1' zonder waarde").arg(option));
+        const QString value = options[++i];
+        bool isNumber = true;
+        if (option == QLatin1String("--job"))
+            job = value.toInt(&isNumber);
+        else if (option == QLatin1String("--record"))
+            position = value.toInt(&isNumber);
+        else if (option == QLatin1String("--pdf"))
+            pdfFile = value;
+        else if (option == QLatin1String("--copies"))
+            copies = value;
+        else if (option == QLatin1String("--photo"))
+            photoFile = value;
+        else
+            return optionError(QStringLiteral("onbekend argument '%1'").arg(option));
+        if (!isNumber)
+            return optionError(QStringLiteral("'%1' verwacht een getal, niet '%2'").arg(option, value));
+    }
+    if (job < PrintJob::FirstJob || job > PrintJob::LastJob)
+        return optionError(QStringLiteral("--job 1 tot en met 5 is nodig"));
+    if (pdfFile.isEmpty())
+        return optionError(QStringLiteral("--pdf BESTAND is nodig"));
+    if (position != 0 && (position < 1 || position > int(m_rows.size())))
+        return optionError(
+            QStringLiteral("record %1 bestaat niet (1 tot en met %2)").arg(position).arg(m_rows.size()));
+    QImage photo;
+    if (!photoFile.isEmpty()) {
+        photo = readPicture(photoFile);
+        if (photo.isNull())
+            return optionError(QStringLiteral("foto '%1' kon niet worden gelezen").arg(photoFile));
+    }
+
+    QPdfWriter writer(pdfFile);
+    QtPrinterCanvas canvas(writer);
+    if (!PrintJob::print(job, canvas, source(position), m_folder, photo, copies))
+        return optionError(RecordSheetRefusal() + QStringLiteral(" (--record POS)"));
+    if (!canvas.failure().isEmpty())
+        return StorageResult::failure(QStringLiteral("PDF '%1' kon niet worden geschreven").arg(pdfFile));
+    return StorageResult::success();
+}

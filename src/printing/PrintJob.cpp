@@ -1,0 +1,113 @@
+#include "printing/PrintJob.h"
+
+#include "printing/PrintCollectionList.h"
+#include "printing/PrintPriceList.h"
+#include "printing/PrintRecordSheet.h"
+#include "printing/PrintSealSheet.h"
+#include "printing/PrintYearLabels.h"
+#include "printing/PrinterCanvas.h"
+
+#include <QDateTime>
+#include <QFontMetricsF>
+#include <QImage>
+
+namespace PrintJob {
+
+QString description(int job)
+{
+    switch (job) {
+    case CollectionList:
+        return QStringLiteral("Complete lijst afdrukken met de reeds ingevoerde gegevens.");
+    case PriceList:
+        return QStringLiteral("Complete lijst afdrukken met prijs en totaal prijs.");
+    case RecordSheet:
+        return QStringLiteral(
+            "Huidige record afdrukken met eventuele afbeelding van de zegels en velletjes.");
+    case SealSheet:
+        return QStringLiteral("Sluitzegelvel afdrukken met eigen foto. Klik op de button voor uw foto.");
+    case YearLabels:
+        return QStringLiteral("Afdrukken van jaartallen van 1850 t/m 2019 voor insteekboeken");
+    }
+    return {};
+}
+
+int copiesFromText(const QString &text)
+{
+    bool isNumber = false;
+    const int copies = text.trimmed().toInt(&isNumber);
+    if (!isNumber || copies < 1)
+        return 1;
+    return qMin(copies, MaxCopies);
+}
+
+bool print(int job, PrinterCanvas &canvas, const PrintSource &source, const ProgramFolder &folder,
+           const QImage &sealPhoto, const QString &copiesText)
+{
+    switch (job) {
+    case CollectionList:
+        PrintCollectionList(canvas, source, copiesText);
+        break;
+    case PriceList:
+        PrintPriceList(canvas, source, copiesText);
+        break;
+    case RecordSheet:
+        return PrintRecordSheet(canvas, source, copiesText);
+    case SealSheet:
+        PrintSealSheet(canvas, folder, sealPhoto, copiesText);
+        break;
+    case YearLabels:
+        PrintYearLabels(canvas, copiesText);
+        break;
+    }
+    return true;
+}
+
+} // namespace PrintJob
+
+void PrepareJob(PrinterCanvas &canvas, const QString &copiesText)
+{
+    canvas.setUnitTwips();
+    canvas.setPortrait();
+    canvas.setCopies(PrintJob::copiesFromText(copiesText));
+}
+
+void PrintTextAt(PrinterCanvas &canvas, double x, double y, const QString &text)
+{
+    canvas.setPosition(x, y);
+    canvas.printText(text);
+}
+
+void PrintPageHeader(PrinterCanvas &canvas, const QString &title)
+{
+    canvas.setFontName(QStringLiteral("Arial"));
+    canvas.setFontSize(16);
+    canvas.setFontBold(true);
+    canvas.setTextColour(QColor(0, 0, 90));
+    PrintTextAt(canvas, 1200, 300, title);
+
+    const QDateTime now = QDateTime::currentDateTime();
+    canvas.setFontSize(10);
+    canvas.setTextColour(QColor(90, 0, 0));
+    PrintTextAt(canvas, 9150, 420,
+                now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" / ") +
+                    now.toString(QStringLiteral("dd-MM-yyyy")));
+}
+
+double MeasureTextWidth(const QString &text)
+{
+    // Measured on an image of 96 dots per inch rather than on the screen, which
+    // may not exist (command line, tests) and may have another resolution.
+    static const QImage basis = [] {
+        QImage image(1, 1, QImage::Format_ARGB32);
+        const int dotsPerMeter = qRound(96 / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF metrics(font, &basis);
+    constexpr double twipsPerPixel = 15;
+    return metrics.horizontalAdvance(text) * twipsPerPixel;
+}

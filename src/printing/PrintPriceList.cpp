@@ -1,0 +1,68 @@
+#include "printing/PrintPriceList.h"
+
+#include "mainwindow/PriceTotals.h"
+#include "printing/PrintCollectionList.h"
+#include "printing/PrintJob.h"
+#include "printing/PrintSource.h"
+#include "printing/PrinterCanvas.h"
+
+#include <QLocale>
+
+namespace {
+
+const QString euro = QStringLiteral("\u20AC ");
+constexpr double catalogueEdge = 4800;
+constexpr double ownEdge = 6300;
+
+// Prints a price so that, as measured, its digits end at the edge plus the width
+// of "€ ", with "€ " in front; a one-character text is printed alone, ending at the edge.
+void printPriceAt(PrinterCanvas &canvas, double edge, double y, const QString &price)
+{
+    const double x = edge - MeasureTextWidth(price);
+    PrintTextAt(canvas, x, y, price.size() == 1 ? price : euro + price);
+}
+
+} // namespace
+
+void PrintPriceHeadings(PrinterCanvas &canvas)
+{
+    ListPage::startHeadings(canvas);
+    PrintTextAt(canvas, 1200, 900, QStringLiteral("Jaar"));
+    PrintTextAt(canvas, 2100, 900, QStringLiteral("Cat.nummer"));
+    PrintTextAt(canvas, 3900, 900, QStringLiteral("Catalogusprijs"));
+    PrintTextAt(canvas, 5700, 900, QStringLiteral("Mijn prijs"));
+    PrintTextAt(canvas, 7500, 900, QStringLiteral("Conditie"));
+    ListPage::printRule(canvas);
+}
+
+void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText)
+{
+    PrepareJob(canvas, copiesText);
+    PrintPageHeader(canvas, ListPage::title(source));
+    PrintPriceHeadings(canvas);
+    canvas.setFontBold(false);
+    double y = ListPage::FirstLineY;
+    // Summed in double precision, as the totals button does, so that large
+    // collections keep their cents.
+    double catalogueTotal = 0;
+    double ownTotal = 0;
+    for (const StampRecord &row : source.rows) {
+        PrintTextAt(canvas, 1200, y, row[StampRecord::Year]);
+        PrintTextAt(canvas, 2100, y, row[StampRecord::CatalogueNumber]);
+        printPriceAt(canvas, catalogueEdge, y, row[StampRecord::CataloguePrice]);
+        catalogueTotal += PriceTotals::priceValue(row[StampRecord::CataloguePrice]);
+        printPriceAt(canvas, ownEdge, y, row[StampRecord::OwnPrice]);
+        ownTotal += PriceTotals::priceValue(row[StampRecord::OwnPrice]);
+        PrintTextAt(canvas, 7500, y, row[StampRecord::Condition]);
+        y = ListPage::nextLine(canvas, y, PrintPriceHeadings);
+    }
+    if (!source.rows.empty()) {
+        PrintTextAt(canvas, 3990, y, QString(16, u'-') + QString(8, u' ') + QString(16, u'-'));
+        const QLocale locale;
+        const QString catalogue = PriceTotals::formatAmount(catalogueTotal, locale);
+        const QString own = PriceTotals::formatAmount(ownTotal, locale);
+        PrintTextAt(canvas, catalogueEdge - MeasureTextWidth(catalogue), y + 300, euro + catalogue);
+        PrintTextAt(canvas, ownEdge - MeasureTextWidth(own), y + 300, euro + own);
+    }
+    canvas.endDocument();
+}

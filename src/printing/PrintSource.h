@@ -1,0 +1,29 @@
+#pragma once
+
+#include "storage/StampRecord.h"
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+// What the print jobs read of the main window, taken at the moment of printing,
+// so that the jobs never touch a widget and print without windows as well.
+struct PrintSource {
+    QString collectionName;
+    // The rows as the list shows them, in its current order.
+    std::vector<StampRecord> rows;
+    // Index into rows of the selected row; -1 when no row is selected.
+    int selectedRow = -1;
+    // The twelve texts the detail panel shows, possibly edited and not yet applied.
+    StampRecord panel;
+    // "Verzamelgebied : " + name, and the record-count line, as the main window shows them.
+    QString collectionCaption;
+    QString recordCountLine;
+    // The picture the viewer holds for the selected record; null when it holds none.
+    // The viewer shows it at its own size, one pixel per 15 twips.
+    QImage picture;
+
+    // 1 for the first row; 0 when no row is selected.
+    int selectedPosition() const { return selectedRow + 1; }
+};

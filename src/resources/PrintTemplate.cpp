@@ -1,0 +1,197 @@
+#include "resources/PrintTemplate.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace {
+
+// The templates are the jobs' pages drawn to scale: twips of an A4 page to pixels.
+constexpr double pageWidthTwips = 11906;
+constexpr double pageHeightTwips = 16838;
+
+class Miniature {
+public:
+    explicit Miniature(QImage &image)
+        : m_painter(&image)
+    {
+        m_painter.scale(PrintTemplate::Width / pageWidthTwips, PrintTemplate::Height / pageHeightTwips);
+    }
+
+    // A line of text as a bar as high as the text, `characters` average characters long.
+    void text(double x, double y, double characters, double points, const QColor &colour)
+    {
+        const double height = points * 20 * 0.7;
+        m_painter.fillRect(QRectF(x, y + points * 3, characters * points * 10, height), colour);
+    }
+    void box(double x1, double y1, double x2, double y2, const QColor &colour)
+    {
+        m_painter.setPen(QPen(colour, 0));
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
+    }
+    void fill(double x, double y, double width, double height, const QBrush &brush)
+    {
+        m_painter.fillRect(QRectF(x, y, width, height), brush);
+    }
+
+    void header()
+    {
+        text(1200, 300, 20, 16, QColor(0, 0, 90));
+        text(9150, 420, 18, 10, QColor(90, 0, 0));
+    }
+    void listHeadings(std::initializer_list<double> columns)
+    {
+        for (const double x : columns)
+            text(x, 900, 7, 10, QColor(90, 90, 90));
+        text(300, 1140, 162 * 0.55, 10, QColor(150, 150, 150));
+    }
+
+private:
+    QPainter m_painter;
+};
+
+void drawCollectionList(Miniature &page)
+{
+    page.header();
+    page.listHeadings({1200, 2100, 3750, 6150, 7770, 9630});
+    const QColor grey(90, 90, 90);
+    for (int line = 0; line < 54; ++line) {
+        const double y = 1380 + 255 * line;
+        page.text(1200, y, 4, 10, grey);
+        page.text(2100, y, 5 + line % 3, 10, grey);
+        page.text(3750, y, 8 + line % 5 * 2, 10, grey);
+        page.text(6150, y, 7, 10, grey);
+        page.text(7970, y, 6 + line % 2 * 3, 10, grey);
+        page.text(9630, y, 7, 10, grey);
+    }
+}
+
+void drawPriceList(Miniature &page)
+{
+    page.header();
+    page.listHeadings({1200, 2100, 3900, 5700, 7500});
+    const QColor grey(90, 90, 90);
+    constexpr int lines = 40;
+    for (int line = 0; line < lines; ++line) {
+        const double y = 1380 + 255 * line;
+        const double priceLength = 4 + line % 3;
+        page.text(1200, y, 4, 10, grey);
+        page.text(2100, y, 5 + line % 3, 10, grey);
+        page.text(4800 - priceLength * 100, y, priceLength + 2, 10, grey);
+        page.text(6300 - priceLength * 100, y, priceLength + 2, 10, grey);
+        page.text(7500, y, 7, 10, grey);
+    }
+    const double totals = 1380 + 255 * lines;
+    page.text(3990, totals, 40 * 0.55, 10, grey);
+    page.text(4800 - 700, totals + 300, 9, 10, QColor(0, 0, 0));
+    page.text(6300 - 700, totals + 300, 9, 10, QColor(0, 0, 0));
+}
+
+void drawRecordSheet(Miniature &page)
+{
+    page.header();
+    page.text(300, 690, 162 * 0.55, 10, QColor(90, 0, 0));
+    const QColor green(0, 90, 0);
+    const QColor grey(60, 60, 60);
+    for (int row = 0; row < 9; ++row) {
+        const double y = 1200 + 300 * row;
+        page.text(1200, y, 9, 12, green);
+        page.text(4050, y, 6 + row % 4 * 2, 12, green);
+    }
+    page.text(1200, 4200, 6, 12, grey);
+    page.text(1200, 4740, 30, 12, grey);
+    page.text(1200, 5040, 22, 12, grey);
+    for (int row = 0; row < 3; ++row)
+        page.text(1200, 6300 + 300 * row, 9, 12, green);
+    page.text(1200, 7500, 12, 12, grey);
+    page.text(1200, 8700, 6, 12, grey);
+    QLinearGradient sky(0, 9300, 0, 14000);
+    sky.setColorAt(0, QColor(110, 150, 200));
+    sky.setColorAt(1, QColor(200, 170, 120));
+    page.fill(1200, 9300, 6000, 4500, sky);
+}
+
+void drawSealSheet(Miniature &page)
+{
+    page.fill(2250, 3300, 6900, 9630, QColor(230, 215, 170));
+    page.box(2250, 3285, 9150, 12930, QColor(0, 0, 0));
+    for (const double x : {3780.0, 6090.0})
+        for (const double y : {4200.0, 5910.0, 7620.0, 9330.0, 11040.0}) {
+            page.fill(x, y, 1890, 1290, Qt::white);
+            page.box(x, y, x + 1890, y + 1290, QColor(150, 120, 60));
+        }
+}
+
+void drawYearLabels(Miniature &page)
+{
+    for (int label = 0; label < 170; ++label) {
+        const double x = 300 + label % 10 * 1050;
+        const double y = 300 + label / 10 * 900;
+        page.box(x, y, x + 1050, y + 900, QColor(60, 60, 60));
+        page.text(x + 75, y + 75, 2.4, 16, QColor(0, 0, 0));
+    }
+}
+
+} // namespace
+
+QImage PrintTemplate::render(int job)
+{
+    QImage image(Width, Height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        Miniature page(image);
+        switch (job) {
+        case 1:
+            drawCollectionList(page);
+            break;
+        case 2:
+            drawPriceList(page);
+            break;
+        case 3:
+            drawRecordSheet(page);
+            break;
+        case 4:
+            drawSealSheet(page);
+            break;
+        case 5:
+            drawYearLabels(page);
+            break;
+        }
+    }
+    QPainter edge(&image);
+    edge.setPen(QColor(128, 128, 128));
+    edge.drawRect(0, 0, Width - 1, Height - 1);
+    return image;
+}
+
+QImage PrintTemplate::renderPrinter()
+{
+    QImage image(PrinterSize, PrinterSize, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The sheet going in at the back.
+    painter.setPen(QPen(QColor(120, 120, 120), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(18.5, 4.5, 35, 26));
+    // The body with its gloss.
+    QLinearGradient body(0, 24, 0, 56);
+    body.setColorAt(0, QColor(235, 235, 225));
+    body.setColorAt(1, QColor(140, 140, 130));
+    painter.setBrush(body);
+    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+    painter.drawRoundedRect(QRectF(6, 24, 60, 32), 6, 6);
+    painter.setBrush(QColor(60, 60, 60));
+    painter.drawRect(QRectF(16, 40, 40, 4));
+    painter.setBrush(QColor(40, 200, 60));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QPointF(56, 31), 2.5, 2.5);
+    // The printed page coming out at the front, with lines of text.
+    painter.setPen(QPen(QColor(120, 120, 120), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(18.5, 42.5, 35, 26));
+    painter.setPen(QPen(QColor(130, 30, 30), 1.5));
+    for (int line = 0; line < 4; ++line)
+        painter.drawLine(QPointF(23, 50 + 5 * line), QPointF(line == 3 ? 38 : 49, 50 + 5 * line));
+    return image;
+}
