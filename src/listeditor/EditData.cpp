@@ -3,6 +3,7 @@
 #include "listeditor/SweepStrip.h"
 #include "storage/LookupList.h"
 #include "storage/WaitSeconds.h"
+#include "widgets/BusyGuard.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -171,8 +172,6 @@ void EditData::List1_Click()
 
 void EditData::AddKnop_Click()
 {
-    if (m_busy)
-        return;
     const QString word = Text1->text();
     if (word.isEmpty())
         return;
@@ -192,8 +191,6 @@ void EditData::AddKnop_Click()
 
 void EditData::DeleteKnop_Click()
 {
-    if (m_busy)
-        return;
     const QList<QListWidgetItem *> selected = List1->selectedItems();
     if (selected.isEmpty()) {
         MessageBox::show(this, QStringLiteral("Eerst een tekst selecteren!"));
@@ -207,26 +204,29 @@ void EditData::DeleteKnop_Click()
 
 void EditData::OkKnop_Click()
 {
-    if (m_busy)
-        return;
     // Without a list there is nothing to save.
     if (Combo1->currentIndex() < 0) {
         accept();
         return;
     }
-    setBusy(true);
-    sweep();
-    const StorageResult written = LookupList::write(m_folder.dataFile(Combo1->currentText()), words());
+    StorageResult written;
+    {
+        const BusyGuard busy(this);
+        // A list picked meanwhile would be overwritten with the words of the one shown at OK.
+        Combo1->setEnabled(false);
+        sweep();
+        written = LookupList::write(m_folder.dataFile(Combo1->currentText()), words());
+        if (written)
+            WaitSeconds(FinalWaitSeconds);
+        Combo1->setEnabled(true);
+    }
     if (!written) {
-        setBusy(false);
         Bar->hide();
         // The words are still here: the user may try again or copy them elsewhere.
         MessageBox::show(this, QStringLiteral("Lijst kon niet worden opgeslagen!\r\n") + written.reason,
                          QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
         return;
     }
-    WaitSeconds(FinalWaitSeconds);
-    setBusy(false);
     accept();
 }
 
@@ -237,9 +237,8 @@ void EditData::CancelKnop_Click()
 
 void EditData::reject()
 {
-    if (m_busy)
-        return;
-    QDialog::reject();
+    if (!BusyGuard::isBusy(this))
+        QDialog::reject();
 }
 
 void EditData::showEvent(QShowEvent *event)
@@ -291,9 +290,3 @@ void EditData::sweep()
     }
 }
 
-void EditData::setBusy(bool busy)
-{
-    m_busy = busy;
-    // A list picked meanwhile would be overwritten with the words of the one shown at OK.
-    Combo1->setEnabled(!busy);
-}

@@ -43,13 +43,11 @@ private:
     QStringList words() const;
     void sweep();
     // While OK saves, the window ignores its buttons, its close box and the list choice.
-    void setBusy(bool busy);
 
     ProgramFolder m_folder;
     // Words and file names are ordered without regard to case, as the user's
     // language orders them.
     QCollator m_order;
-    bool m_busy = false;
     bool m_shownBefore = false;
 
     QComboBox *Combo1 = nullptr;

@@ -6,6 +6,7 @@
 #include "printing/SystemPrinterCanvas.h"
 #include "resources/PrintTemplate.h"
 #include "storage/WaitSeconds.h"
+#include "widgets/BusyGuard.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -146,10 +147,7 @@ Afdrukken::Afdrukken(const PrintSource &source, const ProgramFolder &folder, QWi
     SelectJob(PrintJob::FirstJob);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Afdrukken::SelectJob);
     connect(FotoKnop, &VistaButton::Click, this, &Afdrukken::ChooseSealPhoto);
-    connect(CancelKnop, &VistaButton::Click, this, [this] {
-        if (!m_running)
-            QDialog::reject();
-    });
+    connect(CancelKnop, &VistaButton::Click, this, &Afdrukken::reject);
     connect(PrintKnop, &VistaButton::Click, this, &Afdrukken::RunPrintJob);
 
     if (const QScreen *screen = this->screen())
@@ -260,8 +258,6 @@ void Afdrukken::showPreview()
 
 void Afdrukken::ChooseSealPhoto()
 {
-    if (m_running)
-        return;
     const QString file = askPhotoFile(this);
     if (!file.isEmpty())
         loadSealPhoto(file);
@@ -314,15 +310,14 @@ void Afdrukken::sweep()
 
 void Afdrukken::RunPrintJob()
 {
-    // Clicks and the close box wait while the sweep processes events.
-    if (m_running)
-        return;
-    m_running = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    sweep();
-    printSelectedJob();
-    QApplication::restoreOverrideCursor();
-    m_running = false;
+    {
+        // Clicks and the close box wait while the sweep processes events.
+        const BusyGuard busy(this);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        sweep();
+        printSelectedJob();
+        QApplication::restoreOverrideCursor();
+    }
     accept();
 }
 
@@ -356,16 +351,8 @@ void Afdrukken::printSelectedJob()
                          MessageBox::Icon::Critical);
 }
 
-void Afdrukken::closeEvent(QCloseEvent *event)
-{
-    if (m_running)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
-}
-
 void Afdrukken::reject()
 {
-    if (!m_running)
+    if (!BusyGuard::isBusy(this))
         QDialog::reject();
 }

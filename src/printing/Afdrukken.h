@@ -42,7 +42,6 @@ public:
     bool loadSealPhoto(const QString &file);
     const QImage &sealPhoto() const { return m_sealPhoto; }
     // Whether "Print" is running: the buttons and the close box wait until it has finished.
-    bool isRunning() const { return m_running; }
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -62,7 +61,6 @@ public:
     VistaButton *PrintKnop = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
 private:
@@ -82,5 +80,4 @@ private:
     std::unique_ptr<SystemPrinterCanvas> m_printers;
     QImage m_preview;
     QImage m_sealPhoto;
-    bool m_running = false;
 };

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include "widgets/BusyGuard.h"
+
 #include <QTest>
 #include <QTimer>
 
@@ -213,10 +215,10 @@ void TestAfdrukken::clicksDuringTheSweepAreIgnored()
     bool sweepSeen = false;
     // Fires while the sweep waits with events processed.
     QTimer::singleShot(200, &dialog, [&] {
-        sweepSeen = dialog.isRunning() && dialog.Line1->isVisible();
-        emit dialog.CancelKnop->Click();
-        emit dialog.PrintKnop->Click();
-        emit dialog.FotoKnop->Click();
+        sweepSeen = BusyGuard::isBusy(&dialog) && dialog.Line1->isVisible();
+        QTest::mouseClick(dialog.CancelKnop, Qt::LeftButton);
+        QTest::mouseClick(dialog.PrintKnop, Qt::LeftButton);
+        QTest::mouseClick(dialog.FotoKnop, Qt::LeftButton);
         dialog.close();
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
