@@ -2,14 +2,20 @@
 
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/MainLook.h"
+#include "mainwindow/PriceTotals.h"
+#include "mainwindow/RecordEditing.h"
+#include "mainwindow/RecordSelection.h"
 #include "resources/ProgramIcon.h"
 #include "resources/SortDirectionImage.h"
+#include "sorting/ColumnClickHandler.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTreeView>
@@ -52,6 +58,16 @@ QLabel *newFilledLabel(QWidget *parent, const char *name, const QColor &colour)
     label->setAutoFillBackground(true);
     MainLook::setBackground(label, QPalette::Window, colour);
     return label;
+}
+
+VistaButton *newButton(QWidget *parent, const char *name, const QString &caption, const QString &toolTip,
+                       int left, int top)
+{
+    auto *button = new VistaButton(QLatin1String(name), parent);
+    button->setCaption(caption);
+    button->setToolTip(toolTip);
+    button->setGeometry(Twips::rect(left, top, 840, 330));
+    return button;
 }
 
 int widthOf(const QWidget *widget)
@@ -110,6 +126,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     Frame1 = new DetailPanel(area);
     Frame1->setGeometry(Twips::rect(90, 600, 4830, 6210));
     Frame1->loadLookupLists(m_folder);
+    buildEditButtons();
     buildPictureFrame(area);
     buildListFrame(area);
     buildViewerFrame(area);
@@ -125,6 +142,11 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     // From here on a changed width is the user's doing.
     connect(ListView1->header(), &QHeaderView::sectionResized, this,
             [this](int column) { m_resizedColumns.set(static_cast<size_t>(column)); });
+
+    new RecordSelection(*this);
+    new RecordEditing(*this);
+    new ColumnClickHandler(*this);
+    connect(CountKnop, &VistaButton::Click, this, &Main::CountKnop_Click);
 }
 
 void Main::SetPanelColour(int red, int green, int blue)
@@ -138,6 +160,38 @@ void Main::SetPanelColour(int red, int green, int blue)
 void Main::SetFieldColour(int red, int green, int blue)
 {
     Frame1->setFieldColour(QColor(red, green, blue));
+}
+
+int Main::selectedRow() const
+{
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void Main::ClearColumnIcons(int index)
+{
+    for (int column = 1; column <= SettingsFile::ColumnCount; ++column) {
+        if (column != index)
+            m_recordList.setHeaderImage(column - 1, QString(), QImage());
+    }
+}
+
+void Main::showViewerPicture(const QImage &picture)
+{
+    SlidePic->setPixmap(QPixmap::fromImage(picture));
+    SlidePic->resize(picture.size());
+}
+
+void Main::clearViewerPicture()
+{
+    SlidePic->clear();
+}
+
+void Main::CountKnop_Click()
+{
+    const QStringList lines = PriceTotals::of(m_recordList).messageLines(QLocale());
+    MessageBox::show(this, lines.join(QStringLiteral("\r\n")), QStringLiteral("Totaalprijs"),
+                     MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
 void Main::buildTitleStrip(QWidget *area)
@@ -155,6 +209,15 @@ void Main::buildTitleStrip(QWidget *area)
     KlokLabel = newLabel(MenuPic, "KlokLabel", QStringLiteral("00:00:00"), 0, 60);
 }
 
+void Main::buildEditButtons()
+{
+    AddKnop = newButton(Frame1, "AddKnop", QStringLiteral("Add"), QStringLiteral(" Record Toevoegen "), 150, 5700);
+    WijzigKnop = newButton(Frame1, "WijzigKnop", QStringLiteral("Wijzig"), QStringLiteral(" Record Wijzigen "),
+                           1020, 5700);
+    DelKnop = newButton(Frame1, "DelKnop", QStringLiteral("Delete"), QStringLiteral(" Record Verwijderen "),
+                        1890, 5700);
+}
+
 void Main::buildPictureFrame(QWidget *area)
 {
     Frame3 = newFrame(area, "Frame3");
@@ -162,6 +225,8 @@ void Main::buildPictureFrame(QWidget *area)
 
     Image1 = newFilledLabel(Frame3, "Image1", Qt::black);
     Image1->setGeometry(Twips::rect(120, 225, 2250, 1305));
+    ShowKnop = newButton(Frame3, "ShowKnop", QStringLiteral("Show"), QString(), 2490, 225);
+    ShowKnop->setEnabled(false);
     Label5 = newLabel(Frame3, "Label5", QStringLiteral("Afbeelding"), 3420, 300);
 }
 
@@ -231,6 +296,8 @@ void Main::buildStatusFrame(QWidget *area)
     Label6 = newLabel(Frame4, "Label6", QStringLiteral("Aantal Records : 0"), 180, 210, 3600);
     Label10 = newLabel(Frame4, "Label10", QStringLiteral("Gesorteerd op :"), 180, 510, 3600);
     Label8 = newLabel(Frame4, "Label8", QStringLiteral("Totaalprijs Berekenen"), 0, 300);
+    CountKnop = newButton(Frame4, "CountKnop", QStringLiteral("Count"), QStringLiteral(" Totaalprijs Berekenen "),
+                          0, 240);
 }
 
 void Main::readSettings()
@@ -286,6 +353,7 @@ void Main::applyResizeRules()
     setTop(Frame4, H - 1785);
     setWidth(Frame4, W - 5340);
     setLeft(Label8, widthOf(Frame4) - 2640);
+    setLeft(CountKnop, widthOf(Frame4) - 990);
     setWidth(Frame5, W - 5340);
     setHeight(Frame5, H - 2400);
     setWidth(PicCont, W - 6000);

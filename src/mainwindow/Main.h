@@ -4,16 +4,21 @@
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <array>
 #include <bitset>
 
+class ColumnClickHandler;
 class DetailPanel;
 class QFrame;
 class QLabel;
 class QScrollBar;
 class QTreeView;
+class RecordEditing;
+class RecordSelection;
+class VistaButton;
 
 // The main window: the open collection in its list and detail panel, and the
 // state the whole program shares. Dialogs are given the window and use the
@@ -44,20 +49,33 @@ public:
     void SetPanelColour(int red, int green, int blue);
     void SetFieldColour(int red, int green, int blue);
 
+    // The selected row of ListView1, counted from 0; -1 when none is selected.
+    int selectedRow() const;
+    // Removes the direction image from every header but the clicked one (1-based).
+    void ClearColumnIcons(int index);
+    // The viewer's picture box SlidePic: shows the picture at its own size, or none.
+    void showViewerPicture(const QImage &picture);
+    void clearViewerPicture();
+
     // The controls, named as on screen; other parts of the program reach them here.
     QFrame *MenuPic = nullptr;
     QLabel *Label2 = nullptr;    // "Verzamelgebied : " and the collection name
     QLabel *KlokLabel = nullptr; // clock
     DetailPanel *Frame1 = nullptr;
+    VistaButton *AddKnop = nullptr;
+    VistaButton *WijzigKnop = nullptr;
+    VistaButton *DelKnop = nullptr;
     QFrame *Frame2 = nullptr;
     QTreeView *ListView1 = nullptr;
     QFrame *Frame3 = nullptr;
     QLabel *Image1 = nullptr; // thumbnail
+    VistaButton *ShowKnop = nullptr;
     QLabel *Label5 = nullptr;
     QFrame *Frame4 = nullptr;
     QLabel *Label6 = nullptr; // record count
     QLabel *Label8 = nullptr;
     QLabel *Label10 = nullptr; // sort status
+    VistaButton *CountKnop = nullptr;
     QFrame *Frame5 = nullptr;
     QFrame *PicCont = nullptr;
     QLabel *SlidePic = nullptr;
@@ -65,6 +83,9 @@ public:
     QLabel *Label4 = nullptr;
     QScrollBar *HScroll = nullptr;
     QScrollBar *VScroll = nullptr;
+    // The source of the thumbnail: the selected record's picture as loaded, kept
+    // when a record without a picture is selected.
+    QImage BackPic;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -73,6 +94,7 @@ protected:
 
 private:
     void buildTitleStrip(QWidget *area);
+    void buildEditButtons();
     void buildPictureFrame(QWidget *area);
     void buildListFrame(QWidget *area);
     void buildViewerFrame(QWidget *area);
@@ -81,6 +103,7 @@ private:
     void applyColumnWidths();
     void storeColumnWidths();
     void applyResizeRules();
+    void CountKnop_Click();
 
     ProgramFolder m_folder;
     RecordList m_recordList;
