@@ -1,3 +1,4 @@
+#include "WindowFixture.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
@@ -37,15 +38,6 @@ QStringList defaultIniLines()
     return lines;
 }
 
-std::unique_ptr<Main> startWindow(const TestFolder &folder)
-{
-    auto window = std::make_unique<Main>(folder.folder());
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("window not exposed");
-    return window;
-}
-
 QColor pixelOf(QWidget *widget, QPoint point)
 {
     return widget->grab().toImage().pixelColor(point);
@@ -64,25 +56,12 @@ void typeText(QWidget *widget, const QString &text)
     QCoreApplication::sendEvent(widget, &press);
 }
 
-// Answers every message box with the given answer and keeps the requests.
 // Gives the window the outer size, frame included, and lets it lay itself out.
 void setOuterSize(QWidget *window, QSize outer)
 {
     window->resize(outer - (window->frameGeometry().size() - window->size()));
     QCoreApplication::processEvents();
 }
-
-struct BoxRecorder {
-    explicit BoxRecorder(MessageBox::Answer answer)
-    {
-        MessageBox::setTestHook([this, answer](const MessageBox::Request &request) {
-            requests.append(request);
-            return answer;
-        });
-    }
-    ~BoxRecorder() { MessageBox::setTestHook({}); }
-    QList<MessageBox::Request> requests;
-};
 
 } // namespace
 
