@@ -211,9 +211,10 @@ void Main::buildTitleStrip(QWidget *area)
 
 void Main::buildEditButtons()
 {
-    AddKnop = newButton(Frame1, "AddKnop", QStringLiteral("Add"), QStringLiteral(" Record Toevoegen "), 150, 5700);
-    WijzigKnop = newButton(Frame1, "WijzigKnop", QStringLiteral("Wijzig"), QStringLiteral(" Record Wijzigen "),
-                           1020, 5700);
+    AddKnop =
+        newButton(Frame1, "AddKnop", QStringLiteral("Add"), QStringLiteral(" Record Toevoegen "), 150, 5700);
+    WijzigKnop = newButton(Frame1, "WijzigKnop", QStringLiteral("Wijzig"),
+                           QStringLiteral(" Record Wijzigen "), 1020, 5700);
     DelKnop = newButton(Frame1, "DelKnop", QStringLiteral("Delete"), QStringLiteral(" Record Verwijderen "),
                         1890, 5700);
 }
@@ -296,8 +297,8 @@ void Main::buildStatusFrame(QWidget *area)
     Label6 = newLabel(Frame4, "Label6", QStringLiteral("Aantal Records : 0"), 180, 210, 3600);
     Label10 = newLabel(Frame4, "Label10", QStringLiteral("Gesorteerd op :"), 180, 510, 3600);
     Label8 = newLabel(Frame4, "Label8", QStringLiteral("Totaalprijs Berekenen"), 0, 300);
-    CountKnop = newButton(Frame4, "CountKnop", QStringLiteral("Count"), QStringLiteral(" Totaalprijs Berekenen "),
-                          0, 240);
+    CountKnop = newButton(Frame4, "CountKnop", QStringLiteral("Count"),
+                          QStringLiteral(" Totaalprijs Berekenen "), 0, 240);
 }
 
 void Main::readSettings()

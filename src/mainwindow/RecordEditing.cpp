@@ -54,8 +54,8 @@ void RecordEditing::DelKnop_Click()
     const int row = m_window.selectedRow();
     if (row < 0)
         return;
-    const QString question =
-        QStringLiteral("Wilt u (") + list.cell(row, StampRecord::Subject) + QStringLiteral(") verwijderen uit de lijst?");
+    const QString question = QStringLiteral("Wilt u (") + list.cell(row, StampRecord::Subject) +
+                             QStringLiteral(") verwijderen uit de lijst?");
     if (MessageBox::show(&m_window, question, QStringLiteral(" Delete"), MessageBox::Buttons::YesNo) !=
         MessageBox::Answer::Yes)
         return;
@@ -77,5 +77,6 @@ bool RecordEditing::catalogueNumberGiven()
 
 void RecordEditing::showRecordCount()
 {
-    m_window.Label6->setText(QStringLiteral("Aantal Records : ") + QString::number(m_window.recordList().count()));
+    m_window.Label6->setText(QStringLiteral("Aantal Records : ") +
+                             QString::number(m_window.recordList().count()));
 }

@@ -18,9 +18,9 @@ constexpr int InternalError = 51;
 
 void reportSortError(int number, const QString &description)
 {
-    MessageBox::show(QApplication::activeWindow(),
-                     QStringLiteral("Fout in sorteer routine!\r\n") + QString::number(number) +
-                         QLatin1Char('\t') + description);
+    MessageBox::show(QApplication::activeWindow(), QStringLiteral("Fout in sorteer routine!\r\n") +
+                                                       QString::number(number) + QLatin1Char('\t') +
+                                                       description);
 }
 
 } // namespace

@@ -42,7 +42,8 @@ void openCollection(Main &window, const QString &name)
     QVERIFY(LoadCollection(window.programFolder(), name, window.recordList(), loadedName));
     window.setCollectionName(loadedName);
     window.setUnsavedChanges(false);
-    window.Label6->setText(QStringLiteral("Aantal Records : ") + QString::number(window.recordList().count()));
+    window.Label6->setText(QStringLiteral("Aantal Records : ") +
+                           QString::number(window.recordList().count()));
     QCoreApplication::processEvents();
 }
 

@@ -47,13 +47,11 @@ struct SortFixture {
 };
 
 // A list whose own sort fails, as a list may when memory runs out.
-template <typename Error>
-class FailingList : public QAbstractTableModel {
+template <typename Error> class FailingList : public QAbstractTableModel {
 public:
     explicit FailingList(Error error)
         : m_error(error)
-    {
-    }
+    {}
     int rowCount(const QModelIndex & = {}) const override { return 0; }
     int columnCount(const QModelIndex & = {}) const override { return 12; }
     QVariant data(const QModelIndex &, int) const override { return {}; }

@@ -15,14 +15,15 @@
 
 namespace {
 
-const QStringList Fields = {"1950", "560", "Zomerzegels", "Kinderen", "Toeslagzegel", "Los",
-                            "2 ct",  "Kind", "Serie van vijf", "Postfris", "3,00", "2,50"};
+const QStringList Fields = {"1950", "560",  "Zomerzegels",    "Kinderen", "Toeslagzegel", "Los",
+                            "2 ct", "Kind", "Serie van vijf", "Postfris", "3,00",         "2,50"};
 
 struct EditingFixture {
     EditingFixture()
     {
-        writeCollection(folder, QStringLiteral("Nederland"),
-                        {makeRecord(Fields), makeRecord({"1951", "561", "", "-"}), makeRecord({"1952", "562"})});
+        writeCollection(
+            folder, QStringLiteral("Nederland"),
+            {makeRecord(Fields), makeRecord({"1951", "561", "", "-"}), makeRecord({"1952", "562"})});
         window = startWindow(folder);
         openCollection(*window, QStringLiteral("Nederland"));
     }

@@ -36,14 +36,15 @@ bool showsPlaceholder(const Main &window)
 struct SelectionFixture {
     SelectionFixture()
     {
-        writeCollection(folder, QStringLiteral("Nederland"),
-                        {
-                            makeRecord({"1999", "123a", "Zomerzegels", "Bloemen", "Toeslagzegel", "Los", "80 ct",
-                                        "Tulp", "Mooi", "Postfris", "1,50", "1"}),
-                            makeRecord({"1760", "7 ", "Proef", "-", "-", "-", "-", "-", "-", "-", "-", "-"}),
-                            makeRecord({"1999", "124", "Zomerzegels", "Molens", "", "", "", "", "", "", "", ""}),
-                            makeRecord({"2001", "9", "Kinderzegels"}),
-                        });
+        writeCollection(
+            folder, QStringLiteral("Nederland"),
+            {
+                makeRecord({"1999", "123a", "Zomerzegels", "Bloemen", "Toeslagzegel", "Los", "80 ct", "Tulp",
+                            "Mooi", "Postfris", "1,50", "1"}),
+                makeRecord({"1760", "7 ", "Proef", "-", "-", "-", "-", "-", "-", "-", "-", "-"}),
+                makeRecord({"1999", "124", "Zomerzegels", "Molens", "", "", "", "", "", "", "", ""}),
+                makeRecord({"2001", "9", "Kinderzegels"}),
+            });
         // The picture folder written in other letter case than the collection name.
         writePicture(folder, QStringLiteral("Verzameling/NEDERLAND/1999/123a.jpg"),
                      twoColourPicture(PictureSize, Blue, Yellow));

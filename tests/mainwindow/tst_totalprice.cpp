@@ -49,7 +49,8 @@ void TotalPriceTest::totalsAreShownWithTheLocalDecimalSign()
     clickButton(window->CountKnop);
 
     QCOMPARE(boxes.requests.size(), 1);
-    QCOMPARE(boxes.requests[0].text, QStringLiteral("Cat.Prijs : \u20ac 1246,50\r\nMijn Prijs : \u20ac 15,50"));
+    QCOMPARE(boxes.requests[0].text,
+             QStringLiteral("Cat.Prijs : \u20ac 1246,50\r\nMijn Prijs : \u20ac 15,50"));
     QCOMPARE(boxes.requests[0].caption, QStringLiteral("Totaalprijs"));
     QVERIFY(boxes.requests[0].buttons == MessageBox::Buttons::Ok);
     QVERIFY(boxes.requests[0].icon == MessageBox::Icon::Information);
