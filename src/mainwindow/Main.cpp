@@ -1,7 +1,9 @@
 #include "mainwindow/Main.h"
 
+#include "mainwindow/Clock.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/MainLook.h"
+#include "mainwindow/PictureViewer.h"
 #include "mainwindow/PriceTotals.h"
 #include "mainwindow/RecordEditing.h"
 #include "mainwindow/RecordSelection.h"
@@ -26,7 +28,6 @@ namespace {
 constexpr int StartWidth = 15000;
 constexpr int StartHeight = 9450;
 constexpr QColor ListColour{190, 220, 220};
-constexpr QColor ViewerBarColour{64, 64, 64};
 
 QFrame *newFrame(QWidget *parent, const char *name)
 {
@@ -48,15 +49,6 @@ QLabel *newLabel(QWidget *parent, const char *name, const QString &text, int lef
     label->adjustSize();
     if (label->width() < Twips::toPixels(minimumWidth))
         label->resize(Twips::toPixels(minimumWidth), label->height());
-    return label;
-}
-
-QLabel *newFilledLabel(QWidget *parent, const char *name, const QColor &colour)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAutoFillBackground(true);
-    MainLook::setBackground(label, QPalette::Window, colour);
     return label;
 }
 
@@ -176,17 +168,6 @@ void Main::ClearColumnIcons(int index)
     }
 }
 
-void Main::showViewerPicture(const QImage &picture)
-{
-    SlidePic->setPixmap(QPixmap::fromImage(picture));
-    SlidePic->resize(picture.size());
-}
-
-void Main::clearViewerPicture()
-{
-    SlidePic->clear();
-}
-
 void Main::CountKnop_Click()
 {
     const QStringList lines = PriceTotals::of(m_recordList).messageLines(QLocale());
@@ -207,6 +188,7 @@ void Main::buildTitleStrip(QWidget *area)
 
     Label2 = newLabel(MenuPic, "Label2", QStringLiteral("Verzamelgebied : "), 90, 60, 9000);
     KlokLabel = newLabel(MenuPic, "KlokLabel", QStringLiteral("00:00:00"), 0, 60);
+    m_clock = new Clock(KlokLabel, this);
 }
 
 void Main::buildEditButtons()
@@ -224,10 +206,13 @@ void Main::buildPictureFrame(QWidget *area)
     Frame3 = newFrame(area, "Frame3");
     Frame3->setGeometry(Twips::rect(90, 6825, 4830, 1665));
 
-    Image1 = newFilledLabel(Frame3, "Image1", Qt::black);
+    Image1 = MainLook::newFilledLabel(Frame3, "Image1", Qt::black);
     Image1->setGeometry(Twips::rect(120, 225, 2250, 1305));
-    ShowKnop = newButton(Frame3, "ShowKnop", QStringLiteral("Show"), QString(), 2490, 225);
+    ShowKnop = new VistaButton(QStringLiteral("ShowKnop"), Frame3);
+    ShowKnop->setGeometry(Twips::rect(2490, 225, 840, 330));
+    ShowKnop->setCaption(QStringLiteral("Show"));
     ShowKnop->setEnabled(false);
+    connect(ShowKnop, &VistaButton::Click, this, &Main::ShowKnop_Click);
     Label5 = newLabel(Frame3, "Label5", QStringLiteral("Afbeelding"), 3420, 300);
 }
 
@@ -260,33 +245,47 @@ void Main::buildListFrame(QWidget *area)
 
 void Main::buildViewerFrame(QWidget *area)
 {
-    Frame5 = newFrame(area, "Frame5");
+    Frame5 = new PictureViewer(area);
     Frame5->move(Twips::toPixels(5010), Twips::toPixels(600));
     Frame5->hide();
+    PicCont = Frame5->PicCont;
+    SlidePic = Frame5->SlidePic;
+    Label3 = Frame5->Label3;
+    Label4 = Frame5->Label4;
+    HScroll = Frame5->HScroll;
+    VScroll = Frame5->VScroll;
+}
 
-    PicCont = new QFrame(Frame5);
-    PicCont->setObjectName(QStringLiteral("PicCont"));
-    PicCont->setAutoFillBackground(true);
-    MainLook::setBackground(PicCont, QPalette::Window, Qt::black);
-    PicCont->move(Twips::toPixels(135), Twips::toPixels(225));
+void Main::showViewerPicture(const QImage &picture)
+{
+    Frame5->showPicture(picture);
+}
 
-    SlidePic = new QLabel(PicCont);
-    SlidePic->setObjectName(QStringLiteral("SlidePic"));
-    SlidePic->setGeometry(Twips::rect(0, 0, 1230, 690));
+void Main::clearViewerPicture()
+{
+    Frame5->clearPicture();
+}
 
-    Label3 = newFilledLabel(Frame5, "Label3", ViewerBarColour);
-    Label3->setGeometry(Twips::rect(120, 0, 0, 330));
-    HScroll = new QScrollBar(Qt::Horizontal, Frame5);
-    HScroll->setObjectName(QStringLiteral("HScroll"));
-    HScroll->setGeometry(Twips::rect(150, 0, 0, 270));
-    HScroll->setRange(0, 0);
+QImage Main::viewerPicture() const
+{
+    return Frame5->picture();
+}
 
-    Label4 = newFilledLabel(Frame5, "Label4", ViewerBarColour);
-    Label4->setGeometry(Twips::rect(0, 225, 330, 0));
-    VScroll = new QScrollBar(Qt::Vertical, Frame5);
-    VScroll->setObjectName(QStringLiteral("VScroll"));
-    VScroll->setGeometry(Twips::rect(0, 255, 270, 0));
-    VScroll->setRange(0, 0);
+void Main::ShowKnop_Click()
+{
+    const bool toViewer = !Frame2->isHidden();
+    // Hidden first, so that the two never show together.
+    if (toViewer) {
+        Frame2->hide();
+        Frame5->show();
+    } else {
+        Frame5->hide();
+        Frame2->show();
+    }
+    ShowKnop->setCaption(toViewer ? QStringLiteral("Exit") : QStringLiteral("Show"));
+    // No record can be edited while the list is out of sight.
+    for (VistaButton *button : {AddKnop, WijzigKnop, DelKnop})
+        button->setEnabled(!toViewer);
 }
 
 void Main::buildStatusFrame(QWidget *area)
@@ -347,6 +346,7 @@ void Main::applyResizeRules()
 
     setWidth(MenuPic, W - 420);
     setLeft(KlokLabel, W - 1800);
+    m_clock->keepInsideStrip();
     setWidth(Frame2, W - 5340);
     setHeight(Frame2, H - 2400);
     setWidth(ListView1, W - 5580);
@@ -367,6 +367,7 @@ void Main::applyResizeRules()
     setWidth(Label3, widthOf(Frame5) - 645);
     setTop(HScroll, Twips::fromPixels(Label3->y()) + 30);
     setWidth(HScroll, widthOf(Label3) - 60);
+    Frame5->fitPanRanges();
 }
 
 void Main::showEvent(QShowEvent *event)

@@ -10,8 +10,10 @@
 #include <array>
 #include <bitset>
 
+class Clock;
 class ColumnClickHandler;
 class DetailPanel;
+class PictureViewer;
 class QFrame;
 class QLabel;
 class QScrollBar;
@@ -53,9 +55,12 @@ public:
     int selectedRow() const;
     // Removes the direction image from every header but the clicked one (1-based).
     void ClearColumnIcons(int index);
-    // The viewer's picture box SlidePic: shows the picture at its own size, or none.
+
+    // The picture viewer: shows a picture at its own size, at the top left, or
+    // none. The record sheet print takes the picture it holds (null for none).
     void showViewerPicture(const QImage &picture);
     void clearViewerPicture();
+    QImage viewerPicture() const;
 
     // The controls, named as on screen; other parts of the program reach them here.
     QFrame *MenuPic = nullptr;
@@ -76,7 +81,7 @@ public:
     QLabel *Label8 = nullptr;
     QLabel *Label10 = nullptr; // sort status
     VistaButton *CountKnop = nullptr;
-    QFrame *Frame5 = nullptr;
+    PictureViewer *Frame5 = nullptr;
     QFrame *PicCont = nullptr;
     QLabel *SlidePic = nullptr;
     QLabel *Label3 = nullptr;
@@ -104,6 +109,7 @@ private:
     void storeColumnWidths();
     void applyResizeRules();
     void CountKnop_Click();
+    void ShowKnop_Click();
 
     ProgramFolder m_folder;
     RecordList m_recordList;
@@ -113,4 +119,5 @@ private:
     bool m_openDialogMode = false;
     bool m_shownBefore = false;
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;
+    Clock *m_clock = nullptr;
 };

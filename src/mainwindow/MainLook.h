@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -44,6 +45,16 @@ inline void setBackground(QWidget *widget, QPalette::ColorRole role, const QColo
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
+}
+
+// A label that is only an area of one colour.
+inline QLabel *newFilledLabel(QWidget *parent, const char *name, const QColor &colour)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAutoFillBackground(true);
+    setBackground(label, QPalette::Window, colour);
+    return label;
 }
 
 } // namespace MainLook

@@ -13,15 +13,6 @@
 #include <QTest>
 #include <QTreeView>
 
-std::unique_ptr<Main> startWindow(const TestFolder &folder)
-{
-    auto window = std::make_unique<Main>(folder.folder());
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("window not exposed");
-    return window;
-}
-
 StampRecord makeRecord(const QStringList &fields)
 {
     StampRecord record;

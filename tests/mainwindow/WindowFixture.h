@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WindowHelpers.h"
 #include "storage/StampRecord.h"
 #include "widgets/MessageBox.h"
 
@@ -8,18 +9,13 @@
 #include <QList>
 #include <QStringList>
 
-#include <memory>
 #include <vector>
 
-class Main;
 class TestFolder;
 class VistaButton;
 
 // The main window on a temporary program folder, and the user's hands: clicks
 // on rows, headers and buttons go through QTest as real mouse events.
-
-// A shown main window, exposed.
-std::unique_ptr<Main> startWindow(const TestFolder &folder);
 
 // A record from its twelve fields in file order; missing fields are empty.
 StampRecord makeRecord(const QStringList &fields);

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "WindowHelpers.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
@@ -56,12 +57,6 @@ void typeText(QWidget *widget, const QString &text)
     QCoreApplication::sendEvent(widget, &press);
 }
 
-// Gives the window the outer size, frame included, and lets it lay itself out.
-void setOuterSize(QWidget *window, QSize outer)
-{
-    window->resize(outer - (window->frameGeometry().size() - window->size()));
-    QCoreApplication::processEvents();
-}
 
 } // namespace
 

@@ -119,7 +119,7 @@ void RecordSelectionTest::rowWithPictureFillsPanelAndThumbnail()
     QVERIFY(nearColour(shown.pixelColor(20, 40), Blue));
     QVERIFY(nearColour(shown.pixelColor(130, 40), Yellow));
     QCOMPARE(window.BackPic.size(), PictureSize);
-    QCOMPARE(window.SlidePic->pixmap().size(), PictureSize);
+    QCOMPARE(window.viewerPicture().size(), PictureSize);
 }
 
 void RecordSelectionTest::rowWithoutPictureShowsPlaceholder()
@@ -134,7 +134,7 @@ void RecordSelectionTest::rowWithoutPictureShowsPlaceholder()
     QCOMPARE(window.Frame1->Text7->text(), QString());
     QVERIFY(!window.ShowKnop->enabled());
     QVERIFY(showsPlaceholder(window));
-    QVERIFY(window.SlidePic->pixmap().isNull());
+    QVERIFY(window.viewerPicture().isNull());
     // The thumbnail's source keeps the last picture found.
     QCOMPARE(window.BackPic.size(), PictureSize);
     QVERIFY(nearColour(window.BackPic.pixelColor(10, 10), Blue));
@@ -157,7 +157,7 @@ void RecordSelectionTest::pathUsesTextsUntrimmed()
 
     QVERIFY(window.ShowKnop->enabled());
     QVERIFY(nearColour(thumbnail(window).pixelColor(20, 40), Green));
-    QVERIFY(nearColour(window.SlidePic->pixmap().toImage().pixelColor(500, 300), Green));
+    QVERIFY(nearColour(window.viewerPicture().pixelColor(500, 300), Green));
 }
 
 void RecordSelectionTest::unreadablePictureLeavesEmptyThumbnailAndViewer()
@@ -170,7 +170,7 @@ void RecordSelectionTest::unreadablePictureLeavesEmptyThumbnailAndViewer()
 
     QCOMPARE(window.Frame1->Text1->text(), QStringLiteral("9"));
     QVERIFY(window.ShowKnop->enabled());
-    QVERIFY(window.SlidePic->pixmap().isNull());
+    QVERIFY(window.viewerPicture().isNull());
     // Not the picture of the record selected before: the cleared black box.
     const QImage shown = thumbnail(window);
     QCOMPARE(shown.pixelColor(20, 40), QColor(Qt::black));
