@@ -26,6 +26,7 @@ ColumnClickHandler::ColumnClickHandler(Main &window)
     m_window.ListView1->setSortingEnabled(false);
     QHeaderView *header = m_window.ListView1->header();
     header->setSortIndicatorShown(false);
+    // Switching the view's sorting off also makes its header unclickable.
     header->setSectionsClickable(true);
     connect(header, &QHeaderView::sectionClicked, this,
             [this](int logicalIndex) { ListView1_ColumnClick(logicalIndex + 1); });

@@ -67,7 +67,7 @@ class RecordSelectionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startShowsPlaceholderAndDisabledShow();
+    void startShowsPlaceholder();
     void rowWithPictureFillsPanelAndThumbnail();
     void rowWithoutPictureShowsPlaceholder();
     void pathUsesTextsUntrimmed();
@@ -76,7 +76,7 @@ private slots:
     void clickOnSelectedRowShowsItAgain();
 };
 
-void RecordSelectionTest::startShowsPlaceholderAndDisabledShow()
+void RecordSelectionTest::startShowsPlaceholder()
 {
     TestFolder folder;
     auto window = startWindow(folder);
@@ -84,8 +84,6 @@ void RecordSelectionTest::startShowsPlaceholderAndDisabledShow()
     QVERIFY(showsPlaceholder(*window));
     // The rest of the box is its black background.
     QCOMPARE(thumbnail(*window).pixelColor(149, 86), QColor(Qt::black));
-    QVERIFY(!window->ShowKnop->enabled());
-    QCOMPARE(window->ShowKnop->caption(), QStringLiteral("Show"));
     QCOMPARE(window->ListView1->selectionMode(), QAbstractItemView::SingleSelection);
     QVERIFY(window->ListView1->uniformRowHeights());
 }
