@@ -10,8 +10,8 @@
 
 namespace {
 
-// Error numbers as the program has always reported them: 7 for lack of memory,
-// 5 for an error the sort itself raised, 51 for anything unknown.
+// Error numbers of the report: 7 for lack of memory, 5 for an error the sort
+// itself raised, 51 for anything unknown.
 constexpr int OutOfMemory = 7;
 constexpr int SortFailed = 5;
 constexpr int InternalError = 51;
