@@ -4,6 +4,7 @@
 #include "mainwindow/MainLook.h"
 #include "widgets/Windows1252Validator.h"
 #include "storage/ProgramFolder.h"
+#include "storage/Trim.h"
 #include "storage/Windows1252.h"
 #include "widgets/Twips.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 
@@ -20,6 +22,25 @@ constexpr int ComboHeight = 315;
 constexpr int FirstYear = 1850;
 constexpr int LastYear = 2050;
 constexpr int YearShownAtStart = 1870;
+
+void showInCombo(QComboBox *box, const QString &text)
+{
+    // The entry itself when there is one, so that the drop-down list opens on it.
+    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    box->setEditText(text);
+}
+
+// The box's text exactly as it stands, a line break (however the document keeps
+// it) becoming one space.
+QString remarksLine(const QPlainTextEdit *box)
+{
+    QString text = box->document()->toRawText();
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n' || c == u'\r')
+            c = u' ';
+    }
+    return text;
+}
 
 } // namespace
 
@@ -87,6 +108,62 @@ void DetailPanel::setFieldColour(const QColor &colour)
     for (QWidget *field : std::initializer_list<QWidget *>{Combo1, Combo2, Combo3, Combo4, Combo5, Text1,
                                                            Text2, Text3, Text4, Text5, Text6, Text7})
         MainLook::setBackground(field, QPalette::Base, colour);
+}
+
+void DetailPanel::showRecord(const StampRecord &record)
+{
+    showInCombo(Combo1, record[StampRecord::Year]);
+    Text1->setText(record[StampRecord::CatalogueNumber]);
+    showInCombo(Combo2, record[StampRecord::Category]);
+    Text2->setText(record[StampRecord::Subject]);
+    showInCombo(Combo3, record[StampRecord::Kind]);
+    showInCombo(Combo4, record[StampRecord::Type]);
+    Text3->setText(record[StampRecord::FaceValue]);
+    Text4->setText(record[StampRecord::Depiction]);
+    Text5->setPlainText(record[StampRecord::Info]);
+    showInCombo(Combo5, record[StampRecord::Condition]);
+    Text6->setText(record[StampRecord::CataloguePrice]);
+    Text7->setText(record[StampRecord::OwnPrice]);
+}
+
+StampRecord DetailPanel::record() const
+{
+    StampRecord record;
+    record[StampRecord::Year] = Combo1->currentText();
+    record[StampRecord::CatalogueNumber] = Text1->text();
+    record[StampRecord::Category] = Combo2->currentText();
+    record[StampRecord::Subject] = Text2->text();
+    record[StampRecord::Kind] = Combo3->currentText();
+    record[StampRecord::Type] = Combo4->currentText();
+    record[StampRecord::FaceValue] = Text3->text();
+    record[StampRecord::Depiction] = Text4->text();
+    record[StampRecord::Info] = remarksLine(Text5);
+    record[StampRecord::Condition] = Combo5->currentText();
+    record[StampRecord::CataloguePrice] = Text6->text();
+    record[StampRecord::OwnPrice] = Text7->text();
+    return record;
+}
+
+void DetailPanel::fillEmptyTexts()
+{
+    const QString placeholder = QStringLiteral("-");
+    for (QLineEdit *box : {Text2, Text3, Text4}) {
+        if (isBlank(box->text()))
+            box->setText(placeholder);
+    }
+    if (isBlank(Text5->document()->toRawText()))
+        Text5->setPlainText(placeholder);
+    for (QLineEdit *box : {Text6, Text7}) {
+        if (isBlank(box->text()))
+            box->setText(placeholder);
+    }
+}
+
+void DetailPanel::clearTexts()
+{
+    for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text6, Text7})
+        box->clear();
+    Text5->clear();
 }
 
 QComboBox *DetailPanel::addCombo(const char *name, int left, int top, int width)

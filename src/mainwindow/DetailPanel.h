@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/StampRecord.h"
+
 #include <QFrame>
 
 #include <array>
@@ -22,6 +24,17 @@ public:
     void loadLookupLists(const ProgramFolder &folder);
     // Paints the background of the twelve input controls.
     void setFieldColour(const QColor &colour);
+
+    // Puts each field into its control; a combo box takes a text that is not
+    // one of its entries too.
+    void showRecord(const StampRecord &record);
+    // The record as the controls hold it, texts untrimmed. Line breaks in the
+    // remarks become one space each, so that every field stays one line.
+    StampRecord record() const;
+    // Gives Text2 to Text7 the placeholder "-" where they hold only blanks.
+    void fillEmptyTexts();
+    // Empties Text1 to Text7; the combo boxes keep their texts.
+    void clearTexts();
 
     // The controls, named as on screen; other parts of the window reach them here.
     QLabel *Label9 = nullptr;

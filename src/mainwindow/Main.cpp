@@ -5,8 +5,12 @@
 #include "mainwindow/MainLook.h"
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/PictureViewer.h"
+#include "mainwindow/PriceTotals.h"
+#include "mainwindow/RecordEditing.h"
+#include "mainwindow/RecordSelection.h"
 #include "resources/ProgramIcon.h"
 #include "resources/SortDirectionImage.h"
+#include "sorting/ColumnClickHandler.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -14,6 +18,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTreeView>
@@ -46,6 +51,16 @@ QLabel *newLabel(QWidget *parent, const char *name, const QString &text, int lef
     if (label->width() < Twips::toPixels(minimumWidth))
         label->resize(Twips::toPixels(minimumWidth), label->height());
     return label;
+}
+
+VistaButton *newButton(QWidget *parent, const char *name, const QString &caption, const QString &toolTip,
+                       int left, int top)
+{
+    auto *button = new VistaButton(QLatin1String(name), parent);
+    button->setCaption(caption);
+    button->setToolTip(toolTip);
+    button->setGeometry(Twips::rect(left, top, 840, 330));
+    return button;
 }
 
 int widthOf(const QWidget *widget)
@@ -105,6 +120,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     Frame1 = new DetailPanel(area);
     Frame1->setGeometry(Twips::rect(90, 600, 4830, 6210));
     Frame1->loadLookupLists(m_folder);
+    buildEditButtons();
     buildPictureFrame(area);
     buildListFrame(area);
     buildViewerFrame(area);
@@ -120,6 +136,11 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     // From here on a changed width is the user's doing.
     connect(ListView1->header(), &QHeaderView::sectionResized, this,
             [this](int column) { m_resizedColumns.set(static_cast<size_t>(column)); });
+
+    new RecordSelection(*this);
+    new RecordEditing(*this);
+    new ColumnClickHandler(*this);
+    connect(CountKnop, &VistaButton::Click, this, &Main::CountKnop_Click);
 }
 
 void Main::SetPanelColour(int red, int green, int blue)
@@ -133,6 +154,27 @@ void Main::SetPanelColour(int red, int green, int blue)
 void Main::SetFieldColour(int red, int green, int blue)
 {
     Frame1->setFieldColour(QColor(red, green, blue));
+}
+
+int Main::selectedRow() const
+{
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void Main::ClearColumnIcons(int index)
+{
+    for (int column = 1; column <= SettingsFile::ColumnCount; ++column) {
+        if (column != index)
+            m_recordList.setHeaderImage(column - 1, QString(), QImage());
+    }
+}
+
+void Main::CountKnop_Click()
+{
+    const QStringList lines = PriceTotals::of(m_recordList).messageLines(QLocale());
+    MessageBox::show(this, lines.join(QStringLiteral("\r\n")), QStringLiteral("Totaalprijs"),
+                     MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
 void Main::buildTitleStrip(QWidget *area)
@@ -149,6 +191,16 @@ void Main::buildTitleStrip(QWidget *area)
     Label2 = newLabel(MenuPic, "Label2", QStringLiteral("Verzamelgebied : "), 90, 60, 9000);
     KlokLabel = newLabel(MenuPic, "KlokLabel", QStringLiteral("00:00:00"), 0, 60);
     m_clock = new Clock(KlokLabel, this);
+}
+
+void Main::buildEditButtons()
+{
+    AddKnop =
+        newButton(Frame1, "AddKnop", QStringLiteral("Add"), QStringLiteral(" Record Toevoegen "), 150, 5700);
+    WijzigKnop = newButton(Frame1, "WijzigKnop", QStringLiteral("Wijzig"),
+                           QStringLiteral(" Record Wijzigen "), 1020, 5700);
+    DelKnop = newButton(Frame1, "DelKnop", QStringLiteral("Delete"), QStringLiteral(" Record Verwijderen "),
+                        1890, 5700);
 }
 
 void Main::buildPictureFrame(QWidget *area)
@@ -234,10 +286,8 @@ void Main::ShowKnop_Click()
     }
     ShowKnop->setCaption(toViewer ? QStringLiteral("Exit") : QStringLiteral("Show"));
     // No record can be edited while the list is out of sight.
-    for (const char *name : {"AddKnop", "WijzigKnop", "DelKnop"}) {
-        if (auto *button = findChild<VistaButton *>(QLatin1String(name)))
-            button->setEnabled(!toViewer);
-    }
+    for (VistaButton *button : {AddKnop, WijzigKnop, DelKnop})
+        button->setEnabled(!toViewer);
 }
 
 void Main::buildStatusFrame(QWidget *area)
@@ -248,6 +298,8 @@ void Main::buildStatusFrame(QWidget *area)
     Label6 = newLabel(Frame4, "Label6", QStringLiteral("Aantal Records : 0"), 180, 210, 3600);
     Label10 = newLabel(Frame4, "Label10", QStringLiteral("Gesorteerd op :"), 180, 510, 3600);
     Label8 = newLabel(Frame4, "Label8", QStringLiteral("Totaalprijs Berekenen"), 0, 300);
+    CountKnop = newButton(Frame4, "CountKnop", QStringLiteral("Count"),
+                          QStringLiteral(" Totaalprijs Berekenen "), 0, 240);
 }
 
 void Main::readSettings()
@@ -304,6 +356,7 @@ void Main::applyResizeRules()
     setTop(Frame4, H - 1785);
     setWidth(Frame4, W - 5340);
     setLeft(Label8, widthOf(Frame4) - 2640);
+    setLeft(CountKnop, widthOf(Frame4) - 990);
     setWidth(Frame5, W - 5340);
     setHeight(Frame5, H - 2400);
     setWidth(PicCont, W - 6000);

@@ -11,12 +11,15 @@
 #include <bitset>
 
 class Clock;
+class ColumnClickHandler;
 class DetailPanel;
 class PictureViewer;
 class QFrame;
 class QLabel;
 class QScrollBar;
 class QTreeView;
+class RecordEditing;
+class RecordSelection;
 class VistaButton;
 
 // The main window: the open collection in its list and detail panel, and the
@@ -48,6 +51,11 @@ public:
     void SetPanelColour(int red, int green, int blue);
     void SetFieldColour(int red, int green, int blue);
 
+    // The selected row of ListView1, counted from 0; -1 when none is selected.
+    int selectedRow() const;
+    // Removes the direction image from every header but the clicked one (1-based).
+    void ClearColumnIcons(int index);
+
     // The picture viewer: shows a picture at its own size, at the top left, or
     // none. The record sheet print takes the picture it holds (null for none).
     void showViewerPicture(const QImage &picture);
@@ -59,6 +67,9 @@ public:
     QLabel *Label2 = nullptr;    // "Verzamelgebied : " and the collection name
     QLabel *KlokLabel = nullptr; // clock
     DetailPanel *Frame1 = nullptr;
+    VistaButton *AddKnop = nullptr;
+    VistaButton *WijzigKnop = nullptr;
+    VistaButton *DelKnop = nullptr;
     QFrame *Frame2 = nullptr;
     QTreeView *ListView1 = nullptr;
     QFrame *Frame3 = nullptr;
@@ -69,6 +80,7 @@ public:
     QLabel *Label6 = nullptr; // record count
     QLabel *Label8 = nullptr;
     QLabel *Label10 = nullptr; // sort status
+    VistaButton *CountKnop = nullptr;
     PictureViewer *Frame5 = nullptr;
     QFrame *PicCont = nullptr;
     QLabel *SlidePic = nullptr;
@@ -76,6 +88,9 @@ public:
     QLabel *Label4 = nullptr;
     QScrollBar *HScroll = nullptr;
     QScrollBar *VScroll = nullptr;
+    // The source of the thumbnail: the selected record's picture as loaded, kept
+    // when a record without a picture is selected.
+    QImage BackPic;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -84,6 +99,7 @@ protected:
 
 private:
     void buildTitleStrip(QWidget *area);
+    void buildEditButtons();
     void buildPictureFrame(QWidget *area);
     void buildListFrame(QWidget *area);
     void buildViewerFrame(QWidget *area);
@@ -92,6 +108,7 @@ private:
     void applyColumnWidths();
     void storeColumnWidths();
     void applyResizeRules();
+    void CountKnop_Click();
     void ShowKnop_Click();
 
     ProgramFolder m_folder;

@@ -1,3 +1,4 @@
+#include "WindowFixture.h"
 #include "WindowHelpers.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
@@ -56,18 +57,6 @@ void typeText(QWidget *widget, const QString &text)
     QCoreApplication::sendEvent(widget, &press);
 }
 
-// Answers every message box with the given answer and keeps the requests.
-struct BoxRecorder {
-    explicit BoxRecorder(MessageBox::Answer answer)
-    {
-        MessageBox::setTestHook([this, answer](const MessageBox::Request &request) {
-            requests.append(request);
-            return answer;
-        });
-    }
-    ~BoxRecorder() { MessageBox::setTestHook({}); }
-    QList<MessageBox::Request> requests;
-};
 
 } // namespace
 

@@ -50,22 +50,6 @@ void pointerUp(const Main &window, Qt::MouseButton button, QPoint inContainer)
     QTest::mouseRelease(window.SlidePic, button, {}, inContainer - window.SlidePic->pos());
 }
 
-// The record editing buttons. Where this build's detail panel does not have
-// them yet, buttons of the same names stand in for them.
-QList<VistaButton *> editingButtons(Main &window)
-{
-    QList<VistaButton *> buttons;
-    for (const char *name : {"AddKnop", "WijzigKnop", "DelKnop"}) {
-        auto *button = window.findChild<VistaButton *>(QLatin1String(name));
-        if (!button) {
-            button = new VistaButton(QString::fromLatin1(name), window.Frame1);
-            button->show();
-        }
-        buttons.append(button);
-    }
-    return buttons;
-}
-
 // Where a mouse click hits the given part of a scroll bar.
 QPoint partOf(QScrollBar *bar, QStyle::SubControl part)
 {
@@ -138,7 +122,7 @@ void PictureViewerTest::showSwapsListForViewerAndExitSwapsBack()
 {
     TestFolder folder;
     auto window = startWindow(folder);
-    const QList<VistaButton *> editing = editingButtons(*window);
+    const QList<VistaButton *> editing{window->AddKnop, window->WijzigKnop, window->DelKnop};
     window->showViewerPicture(testPicture(200, 100));
     window->ShowKnop->setEnabled(true); // as selecting a record with a picture does
 

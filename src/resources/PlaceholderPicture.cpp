@@ -1,0 +1,25 @@
+#include "resources/PlaceholderPicture.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+
+QImage PlaceholderPicture::render()
+{
+    QImage image(Width, Height, QImage::Format_RGB32);
+    QPainter painter(&image);
+
+    QLinearGradient gradient(0, 0, 0, Height);
+    gradient.setColorAt(0.0, QColor(224, 224, 224));
+    gradient.setColorAt(1.0, QColor(128, 128, 128));
+    painter.fillRect(image.rect(), gradient);
+
+    // A pixel size, not a point size, so the words fill the picture alike on any screen.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(204, 0, 0));
+    painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Geen Afbeelding"));
+    return image;
+}

@@ -1,0 +1,46 @@
+#include "sorting/ColumnSort.h"
+
+#include "widgets/MessageBox.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+
+#include <exception>
+#include <new>
+
+namespace {
+
+// Error numbers of the report: 7 for lack of memory, 5 for an error the sort
+// itself raised, 51 for anything unknown.
+constexpr int OutOfMemory = 7;
+constexpr int SortFailed = 5;
+constexpr int InternalError = 51;
+
+void reportSortError(int number, const QString &description)
+{
+    MessageBox::show(QApplication::activeWindow(), QStringLiteral("Fout in sorteer routine!\r\n") +
+                                                       QString::number(number) + QLatin1Char('\t') +
+                                                       description);
+}
+
+} // namespace
+
+bool SortColumn(QAbstractItemModel &list, int index, Qt::SortOrder direction)
+{
+    try {
+        SetListSort(list, direction, index - 1);
+        return true;
+    } catch (const std::bad_alloc &) {
+        reportSortError(OutOfMemory, QStringLiteral("Onvoldoende geheugen"));
+    } catch (const std::exception &error) {
+        reportSortError(SortFailed, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        reportSortError(InternalError, QStringLiteral("Onbekende fout"));
+    }
+    return false;
+}
+
+void SetListSort(QAbstractItemModel &list, Qt::SortOrder direction, int keyColumn)
+{
+    list.sort(keyColumn, direction);
+}
