@@ -162,6 +162,19 @@ int Main::selectedRow() const
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
+PrintSource Main::printSource() const
+{
+    PrintSource source;
+    source.collectionName = m_collectionName;
+    source.rows = m_recordList.records();
+    source.selectedRow = selectedRow();
+    source.panel = Frame1->record();
+    source.collectionCaption = Label2->text();
+    source.recordCountLine = Label6->text();
+    source.picture = viewerPicture();
+    return source;
+}
+
 void Main::ClearColumnIcons(int index)
 {
     for (int column = 1; column <= SettingsFile::ColumnCount; ++column) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/SettingsFile.h"
+#include "printing/PrintSource.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
 
@@ -61,6 +62,8 @@ public:
     void showViewerPicture(const QImage &picture);
     void clearViewerPicture();
     QImage viewerPicture() const;
+    // What the print jobs read of the window, as it stands now.
+    PrintSource printSource() const;
 
     // The controls, named as on screen; other parts of the program reach them here.
     QFrame *MenuPic = nullptr;

@@ -7,6 +7,7 @@
 #include "listeditor/EditData.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MakerPages.h"
+#include "printing/Afdrukken.h"
 #include "storage/FileHelpers.h"
 #include "storage/ShellOpen.h"
 #include "widgets/BusyGuard.h"
@@ -26,7 +27,7 @@ MainMenu::MainMenu(Main &main)
     addItem(file, "FileOpen", QStringLiteral("Openen"), &MainMenu::FileOpen_Click);
     addItem(file, "FileSave", QStringLiteral("Opslaan"), &MainMenu::FileSave_Click);
     addSeparator(file, "fileStreep1");
-    addItem(file, "FilePrint", QStringLiteral("Afdrukken"), nullptr);
+    addItem(file, "FilePrint", QStringLiteral("Afdrukken"), &MainMenu::FilePrint_Click);
     addSeparator(file, "FileStreep2");
     addItem(file, "FileImport", QStringLiteral("Importeren Oude Data"), &MainMenu::FileImport_Click);
     addSeparator(file, "FileStreep3");
@@ -54,12 +55,10 @@ QAction *MainMenu::addItem(QMenu *menu, const char *name, const QString &caption
 {
     QAction *item = menu->addAction(caption);
     item->setObjectName(QLatin1String(name));
-    if (command) {
-        connect(item, &QAction::triggered, this, [this, command] {
-            if (!BusyGuard::isBusy(&m_main))
-                (this->*command)();
-        });
-    }
+    connect(item, &QAction::triggered, this, [this, command] {
+        if (!BusyGuard::isBusy(&m_main))
+            (this->*command)();
+    });
     return item;
 }
 
@@ -98,6 +97,11 @@ void MainMenu::FileSave_Click()
         return;
     }
     SaveForm(m_main).exec();
+}
+
+void MainMenu::FilePrint_Click()
+{
+    Afdrukken(m_main.printSource(), m_main.programFolder(), &m_main).exec();
 }
 
 void MainMenu::FileExit_Click()

@@ -25,6 +25,7 @@ private:
     void FileOpen_Click();
     void FileSave_Click();
     void FileImport_Click();
+    void FilePrint_Click();
     void FileExit_Click();
     void TooleWebpage_Click();
     void ToolsDataEdit_Click();

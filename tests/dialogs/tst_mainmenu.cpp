@@ -1,9 +1,13 @@
 #include "DialogTestSupport.h"
+#include "common/PdfReadback.h"
 #include "common/TestFolder.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
 #include "listeditor/EditData.h"
+#include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
+#include "printing/Afdrukken.h"
+#include "printing/CurrentPrinter.h"
 #include "storage/CollectionFile.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/VistaButton.h"
@@ -11,11 +15,13 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
 #include <QUrl>
@@ -258,15 +264,31 @@ void MainMenuTest::typicalRun()
     QCOMPARE(main->recordList().records(), records);
     QVERIFY(!main->unsavedChanges());
 
-    // Pick the second row and change it, as the record editor does.
+    // Pick the second row, change its subject in the panel and apply it.
     QTreeView *list = main->ListView1;
     const QModelIndex second = main->recordList().index(1, 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(second).center());
     QCOMPARE(list->currentIndex().row(), 1);
-    main->recordList().setCell(1, StampRecord::Subject, QStringLiteral("Gewijzigd"));
-    main->setUnsavedChanges(true);
+    main->Frame1->Text2->clear();
+    QTest::keyClicks(main->Frame1->Text2, QStringLiteral("Gewijzigd"));
+    main->Frame1->Text7->clear();
+    QTest::keyClicks(main->Frame1->Text7, QStringLiteral("77,70"));
+    click(main->WijzigKnop);
+    QVERIFY(main->unsavedChanges());
     std::vector<StampRecord> changed = records;
     changed[1][StampRecord::Subject] = QStringLiteral("Gewijzigd");
+    changed[1][StampRecord::OwnPrice] = QStringLiteral("77,70");
+    QCOMPARE(main->recordList().records(), changed);
+
+    // A click on the year header sorts; the second click sorts the other way.
+    const QPoint yearHeader(list->header()->sectionViewportPosition(0) + 5, list->header()->height() / 2);
+    QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {}, yearHeader);
+    QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {}, yearHeader);
+    QCOMPARE(main->Label10->text(), QStringLiteral("Gesorteerd op : Jaartal"));
+    std::stable_sort(changed.begin(), changed.end(), [](const StampRecord &a, const StampRecord &b) {
+        return a[StampRecord::Year] > b[StampRecord::Year];
+    });
+    QCOMPARE(main->recordList().records(), changed);
 
     QVERIFY(withModalDialog(menuItem(*main, "FileSave"), [](QWidget *dialog) {
         auto *save = qobject_cast<SaveForm *>(dialog);
@@ -279,6 +301,21 @@ void MainMenuTest::typicalRun()
              CollectionFile::serialize(QStringLiteral("Nederland"), changed));
     QVERIFY(folder.exists(QStringLiteral("Verzameling/Nederland")));
     QVERIFY(!main->unsavedChanges());
+
+    // The price list of the rows in their current order, to a PDF file.
+    CurrentPrinter::select(CurrentPrinter::choices().size() - 1);
+    const QString pdf = folder.path(QStringLiteral("prijslijst.pdf"));
+    QVERIFY(withModalDialog(menuItem(*main, "FilePrint"), [&pdf](QWidget *dialog) {
+        auto *print = qobject_cast<Afdrukken *>(dialog);
+        QVERIFY(print);
+        print->askPdfFile = [&pdf](QWidget *) { return pdf; };
+        print->VScroll1->setValue(2);
+        click(print->PrintKnop);
+        QVERIFY(!print->isVisible());
+    }));
+    const PdfReadback printed(pdf);
+    QVERIFY2(printed.ok(), qPrintable(printed.error()));
+    QCOMPARE(printed.find(0, QStringLiteral("77,70")).size(), size_t(1));
 
     menuItem(*main, "FileExit")->trigger();
     QVERIFY(!main->isVisible());

@@ -1,8 +1,9 @@
-#include "PdfReadback.h"
+#include "common/PdfReadback.h"
 
 #include "common/TestFolder.h"
 #include "printing/Afdrukken.h"
 #include "printing/CurrentPrinter.h"
+#include "widgets/BusyGuard.h"
 #include "widgets/MessageBox.h"
 #include "widgets/VistaButton.h"
 
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include "widgets/BusyGuard.h"
 
 #include <QTest>
 #include <QTimer>

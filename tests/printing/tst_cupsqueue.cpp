@@ -1,5 +1,5 @@
 #include "CupsPdfQueue.h"
-#include "PdfReadback.h"
+#include "common/PdfReadback.h"
 
 #include "printing/CurrentPrinter.h"
 #include "printing/PrintCollectionList.h"

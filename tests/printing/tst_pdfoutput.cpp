@@ -1,4 +1,4 @@
-#include "PdfReadback.h"
+#include "common/PdfReadback.h"
 
 #include "common/TestFolder.h"
 #include "printing/PrintCollectionList.h"
