@@ -1,16 +1,27 @@
+#include "ChildMeasurements.h"
+#include "FloorRatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char **argv)
 {
-    // Collation and pictures need an application object; no window is shown.
+    // Collation, pictures and the main window need an application; no window
+    // reaches a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    const int childStatus = ChildMeasurements::runChild(argc, argv);
+    if (childStatus >= 0)
+        return childStatus;
+
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    FloorRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printTable();
+    ChildMeasurements::reportAll();
     benchmark::Shutdown();
     return 0;
 }

@@ -2,6 +2,9 @@
 
 #include "storage/RecordList.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -49,9 +52,10 @@ PriceTotals PriceTotals::of(const RecordList &list)
 
 double PriceTotals::priceValue(QStringView text)
 {
-    QString pointed = text.toString();
-    pointed.replace(u',', u'.');
-    return leadingNumber(pointed);
+    // Prices are short; a copy on the stack spares an allocation per price.
+    QVarLengthArray<QChar, 32> pointed(text.begin(), text.end());
+    std::replace(pointed.begin(), pointed.end(), QChar(u','), QChar(u'.'));
+    return leadingNumber(QStringView(pointed.data(), pointed.size()));
 }
 
 double PriceTotals::leadingNumber(QStringView text)

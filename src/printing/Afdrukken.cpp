@@ -295,17 +295,36 @@ QColor Afdrukken::sweepColour(int position)
     return QColor(int(std::nearbyint(position / 10.0)), 0, 0);
 }
 
+void Afdrukken::placeSweepLine(int position)
+{
+    QPalette palette = Line1->palette();
+    palette.setColor(QPalette::Window, sweepColour(position));
+    Line1->setPalette(palette);
+    Line1->setGeometry(0, Twips::toPixels(position), Twips::toPixels(1695), 1);
+}
+
 void Afdrukken::sweep()
 {
     Line1->show();
-    for (int i = 0; i <= 2475; i += 15) {
-        QPalette palette = Line1->palette();
-        palette.setColor(QPalette::Window, sweepColour(i));
-        Line1->setPalette(palette);
-        Line1->setGeometry(0, Twips::toPixels(i), Twips::toPixels(1695), 1);
+    for (int i = 0; i <= SweepEnd; i += 15) {
+        placeSweepLine(i);
         WaitSeconds(0.01f);
     }
     Line1->hide();
+}
+
+void Afdrukken::showJobProgress(int rowsDone, int rowCount)
+{
+    // A long list takes a while: the sweep line stands as far down the
+    // miniature as the job has come, and the caption gives the percentage.
+    const int percent = static_cast<int>(qint64(rowsDone) * 100 / qMax(1, rowCount));
+    placeSweepLine(SweepEnd * percent / 100 / 15 * 15);
+    Line1->show();
+    updateCaption();
+    setWindowTitle(windowTitle() + QLatin1Char(' ') + QString::number(percent) + QLatin1Char('%'));
+    // Repaints only matter here; clicks and the close box are still refused
+    // by the busy guard that the print command holds.
+    QCoreApplication::processEvents();
 }
 
 void Afdrukken::RunPrintJob()
@@ -345,7 +364,10 @@ void Afdrukken::printSelectedJob()
             return;
     }
     SystemPrinterCanvas canvas(pdfFile);
-    PrintJob::print(job, canvas, m_source, m_folder, m_sealPhoto, Combo1->currentText());
+    PrintJob::print(job, canvas, m_source, m_folder, m_sealPhoto, Combo1->currentText(),
+                    [this](int rowsDone, int rowCount) { showJobProgress(rowsDone, rowCount); });
+    Line1->hide();
+    updateCaption();
     if (!canvas.failure().isEmpty())
         MessageBox::show(this, canvas.failure(), QStringLiteral("Error"), MessageBox::Buttons::Ok,
                          MessageBox::Icon::Critical);

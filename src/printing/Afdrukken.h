@@ -69,7 +69,11 @@ private:
     void SelectJob(int job);
     void ChooseSealPhoto();
     void RunPrintJob();
+    // The sweep line's positions run from the top of the miniature to here (twips).
+    static constexpr int SweepEnd = 2475;
+    void placeSweepLine(int position);
     void sweep();
+    void showJobProgress(int rowsDone, int rowCount);
     // Prints the selected job on the current printer and tells the user what went wrong, if anything.
     void printSelectedJob();
     void showPreview();

@@ -34,7 +34,8 @@ QString title(const PrintSource &source)
     return QStringLiteral("Verzameling : ") + source.collectionName;
 }
 
-double nextLine(PrinterCanvas &canvas, double y, void (*headings)(PrinterCanvas &))
+double nextRow(PrinterCanvas &canvas, double y, void (*headings)(PrinterCanvas &),
+               const PrintJob::Progress &progress, int rowsDone, int rowCount)
 {
     y += LineStep;
     if (y > LastLineLimit) {
@@ -42,6 +43,8 @@ double nextLine(PrinterCanvas &canvas, double y, void (*headings)(PrinterCanvas 
         headings(canvas);
         canvas.setFontBold(false);
         y = LaterPageFirstLineY;
+        if (progress)
+            progress(rowsDone, rowCount);
     }
     return y;
 }
@@ -69,17 +72,20 @@ void PrintListHeadings(PrinterCanvas &canvas)
     ListPage::printRule(canvas);
 }
 
-void PrintCollectionList(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText)
+void PrintCollectionList(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText,
+                         const PrintJob::Progress &progress)
 {
     PrepareJob(canvas, copiesText);
     PrintPageHeader(canvas, ListPage::title(source));
     PrintListHeadings(canvas);
     canvas.setFontBold(false);
     double y = ListPage::FirstLineY;
-    for (const StampRecord &row : source.rows) {
+    const int rowCount = static_cast<int>(source.rows.size());
+    for (int done = 0; done < rowCount;) {
+        const StampRecord &row = source.rows[static_cast<size_t>(done)];
         for (const ListColumn &column : columns)
             PrintTextAt(canvas, column.valueX, y, row[column.field]);
-        y = ListPage::nextLine(canvas, y, PrintListHeadings);
+        y = ListPage::nextRow(canvas, y, PrintListHeadings, progress, ++done, rowCount);
     }
     canvas.endDocument();
 }

@@ -41,14 +41,14 @@ int copiesFromText(const QString &text)
 }
 
 bool print(int job, PrinterCanvas &canvas, const PrintSource &source, const ProgramFolder &folder,
-           const QImage &sealPhoto, const QString &copiesText)
+           const QImage &sealPhoto, const QString &copiesText, const Progress &progress)
 {
     switch (job) {
     case CollectionList:
-        PrintCollectionList(canvas, source, copiesText);
+        PrintCollectionList(canvas, source, copiesText, progress);
         break;
     case PriceList:
-        PrintPriceList(canvas, source, copiesText);
+        PrintPriceList(canvas, source, copiesText, progress);
         break;
     case RecordSheet:
         return PrintRecordSheet(canvas, source, copiesText);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class PrinterCanvas;
 class ProgramFolder;
 class QImage;
@@ -25,10 +27,13 @@ QString description(int job);
 constexpr int MaxCopies = 999;
 int copiesFromText(const QString &text);
 
+// Told by the list jobs at every page break: rows printed so far, and all rows.
+using Progress = std::function<void(int rowsDone, int rowCount)>;
+
 // Runs the job to its end on the canvas. Returns false when the record sheet
 // refuses to print because no record is chosen (see RecordSheetRefusal()).
 bool print(int job, PrinterCanvas &canvas, const PrintSource &source, const ProgramFolder &folder,
-           const QImage &sealPhoto, const QString &copiesText);
+           const QImage &sealPhoto, const QString &copiesText, const Progress &progress = {});
 
 } // namespace PrintJob
 

@@ -35,7 +35,8 @@ void PrintPriceHeadings(PrinterCanvas &canvas)
     ListPage::printRule(canvas);
 }
 
-void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText)
+void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QString &copiesText,
+                    const PrintJob::Progress &progress)
 {
     PrepareJob(canvas, copiesText);
     PrintPageHeader(canvas, ListPage::title(source));
@@ -46,7 +47,9 @@ void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QStr
     // collections keep their cents.
     double catalogueTotal = 0;
     double ownTotal = 0;
-    for (const StampRecord &row : source.rows) {
+    const int rowCount = static_cast<int>(source.rows.size());
+    for (int done = 0; done < rowCount;) {
+        const StampRecord &row = source.rows[static_cast<size_t>(done)];
         PrintTextAt(canvas, 1200, y, row[StampRecord::Year]);
         PrintTextAt(canvas, 2100, y, row[StampRecord::CatalogueNumber]);
         printPriceAt(canvas, catalogueEdge, y, row[StampRecord::CataloguePrice]);
@@ -54,7 +57,7 @@ void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QStr
         printPriceAt(canvas, ownEdge, y, row[StampRecord::OwnPrice]);
         ownTotal += PriceTotals::priceValue(row[StampRecord::OwnPrice]);
         PrintTextAt(canvas, 7500, y, row[StampRecord::Condition]);
-        y = ListPage::nextLine(canvas, y, PrintPriceHeadings);
+        y = ListPage::nextRow(canvas, y, PrintPriceHeadings, progress, ++done, rowCount);
     }
     if (!source.rows.empty()) {
         PrintTextAt(canvas, 3990, y, QString(16, u'-') + QString(8, u' ') + QString(16, u'-'));

@@ -2,6 +2,8 @@
 
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
+#include "storage/LineReader.h"
+#include "storage/SharedTexts.h"
 #include "storage/TextFile.h"
 #include "storage/Trim.h"
 #include "storage/Windows1252.h"
@@ -9,35 +11,41 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
 constexpr int HeaderLines = 3;
-constexpr int LinesPerRecord = StampRecord::FieldCount + 1;
 
 // A field always stays on its own line: a line break inside it becomes a space.
-QString singleLine(const QString &field)
+QString singleLine(QStringView field)
 {
-    if (!field.contains(u'\r') && !field.contains(u'\n'))
-        return field;
-    QString line = field;
+    QString line = field.toString();
     line.replace(QLatin1String("\r\n"), QLatin1String(" "));
     line.replace(u'\r', u' ');
     line.replace(u'\n', u' ');
     return line;
 }
 
-void appendLine(QByteArray &bytes, QStringView line)
+// Writes the field and CR LF at out, which has room for field.size() + 2 bytes.
+char *putLine(char *out, QStringView field)
 {
-    bytes += Windows1252::encode(line);
-    bytes += "\r\n";
+    if (field.contains(u'\r') || field.contains(u'\n'))
+        out = Windows1252::encodeInto(out, singleLine(field));
+    else
+        out = Windows1252::encodeInto(out, field);
+    *out++ = '\r';
+    *out++ = '\n';
+    return out;
 }
 
 // The fixed lines are Latin-1, which is Windows-1252 for every byte they hold.
-void appendLine(QByteArray &bytes, QLatin1String line)
+char *putLine(char *out, QLatin1String line)
 {
-    bytes.append(line.data(), line.size());
-    bytes += "\r\n";
+    out = std::copy(line.begin(), line.end(), out);
+    *out++ = '\r';
+    *out++ = '\n';
+    return out;
 }
 
 } // namespace
@@ -46,24 +54,30 @@ namespace CollectionFile {
 
 Contents parse(QByteArrayView bytes)
 {
-    const QStringList lines = TextFile::splitLines(bytes);
     Contents contents;
-    if (lines.size() >= 2)
-        contents.name = lines.at(1);
-    if (lines.size() < HeaderLines)
-        return contents;
+    LineReader lines(bytes);
+    for (int header = 0; header < HeaderLines; ++header) {
+        if (lines.atEnd())
+            return contents;
+        const QByteArrayView line = lines.next();
+        if (header == 1)
+            contents.name = Windows1252::decode(line);
+    }
     contents.headerComplete = true;
 
-    const qsizetype lineCount = lines.size();
-    contents.records.reserve(static_cast<size_t>((lineCount - HeaderLines) / LinesPerRecord + 1));
-    for (qsizetype first = HeaderLines; first < lineCount; first += LinesPerRecord) {
+    // About 160 bytes a record in a typical file; a guess, only to avoid regrowing.
+    contents.records.reserve(static_cast<size_t>(bytes.size() / 160 + 1));
+    std::array<SharedTexts, StampRecord::FieldCount> fieldTexts;
+    while (!lines.atEnd()) {
         StampRecord record;
         bool allBlank = true;
-        const qsizetype available = std::min<qsizetype>(StampRecord::FieldCount, lineCount - first);
-        for (qsizetype field = 0; field < available; ++field) {
-            record[static_cast<int>(field)] = lines.at(first + field);
-            allBlank = allBlank && isBlank(record[static_cast<int>(field)]);
+        // A file that ends inside a record leaves its last fields empty.
+        for (int field = 0; field < StampRecord::FieldCount && !lines.atEnd(); ++field) {
+            record[field] = fieldTexts[static_cast<size_t>(field)].text(lines.next());
+            allBlank = allBlank && isBlank(record[field]);
         }
+        if (!lines.atEnd())
+            lines.next(); // the separator line
         // Only stray blank lines are dropped; a record with a blank year is kept.
         if (!allBlank)
             contents.records.push_back(std::move(record));
@@ -73,17 +87,26 @@ Contents parse(QByteArrayView bytes)
 
 QByteArray serialize(const QString &name, const std::vector<StampRecord> &records)
 {
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(64 + records.size() * 160));
-    appendLine(bytes, MakerLine);
-    appendLine(bytes, singleLine(name));
-    appendLine(bytes, SeparatorLine);
+    // Every character becomes one byte; a CR LF inside a field only shrinks it.
+    const qsizetype fixedLine = SeparatorLine.size() + 2;
+    qsizetype size = MakerLine.size() + 2 + name.size() + 2 + fixedLine;
     for (const StampRecord &record : records) {
-        appendLine(bytes, singleLine(trimSpaces(record[StampRecord::Year])));
-        for (int field = StampRecord::CatalogueNumber; field < StampRecord::FieldCount; ++field)
-            appendLine(bytes, singleLine(record[field]));
-        appendLine(bytes, SeparatorLine);
+        for (const QString &field : record.fields)
+            size += field.size() + 2;
+        size += fixedLine;
     }
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *out = bytes.data();
+    out = putLine(out, MakerLine);
+    out = putLine(out, name);
+    out = putLine(out, SeparatorLine);
+    for (const StampRecord &record : records) {
+        out = putLine(out, trimmedSpaces(record[StampRecord::Year]));
+        for (int field = StampRecord::CatalogueNumber; field < StampRecord::FieldCount; ++field)
+            out = putLine(out, record[field]);
+        out = putLine(out, SeparatorLine);
+    }
+    bytes.truncate(out - bytes.data());
     return bytes;
 }
 

@@ -2,10 +2,13 @@
 
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
-#include "storage/TextFile.h"
+#include "storage/LineReader.h"
+#include "storage/SharedTexts.h"
 #include "storage/Trim.h"
 
 #include <QFile>
+
+#include <array>
 
 namespace {
 
@@ -41,26 +44,37 @@ QString conditionFromFlags(const QString &mint, const QString &cancelled, const 
 
 std::vector<StampRecord> parse(QByteArrayView bytes)
 {
-    const QStringList lines = TextFile::splitLines(bytes);
     std::vector<StampRecord> records;
-    const qsizetype lineCount = lines.size();
-    if (lineCount < HeaderLines)
-        return records;
-    // A record cut off by the end of the file is not taken; one that lacks only
-    // its separator line at the very end is.
-    for (qsizetype first = HeaderLines; first + RecordLines <= lineCount; first += LinesPerRecord) {
-        if (isBlank(lines.at(first)))
+    LineReader lines(bytes);
+    for (int header = 0; header < HeaderLines; ++header) {
+        if (lines.atEnd())
+            return records;
+        lines.next();
+    }
+    std::array<SharedTexts, RecordLines> lineTexts;
+    std::array<QByteArrayView, RecordLines> recordLines;
+    while (true) {
+        // A record cut off by the end of the file is not taken; one that lacks
+        // only its separator line at the very end is.
+        for (QByteArrayView &line : recordLines) {
+            if (lines.atEnd())
+                return records;
+            line = lines.next();
+        }
+        if (!lines.atEnd())
+            lines.next(); // the separator line
+        if (isBlank(lineTexts[0].text(recordLines[0])))
             continue;
         StampRecord record;
-        for (int line = 0; line < RecordLines; ++line) {
+        for (size_t line = 0; line < RecordLines; ++line) {
             if (TargetField[line] >= 0)
-                record[TargetField[line]] = lines.at(first + line);
+                record[TargetField[line]] = lineTexts[line].text(recordLines[line]);
         }
-        record[StampRecord::Condition] =
-            conditionFromFlags(lines.at(first + 9), lines.at(first + 10), lines.at(first + 11));
+        record[StampRecord::Condition] = conditionFromFlags(lineTexts[9].text(recordLines[9]),
+                                                            lineTexts[10].text(recordLines[10]),
+                                                            lineTexts[11].text(recordLines[11]));
         records.push_back(std::move(record));
     }
-    return records;
 }
 
 } // namespace OldDataFile

@@ -1,5 +1,6 @@
 #include "storage/TextFile.h"
 
+#include "storage/LineReader.h"
 #include "storage/Windows1252.h"
 
 #include <QFile>
@@ -9,22 +10,10 @@ namespace TextFile {
 
 QStringList splitLines(QByteArrayView bytes)
 {
-    const QString text = Windows1252::decode(bytes);
     QStringList lines;
-    const qsizetype size = text.size();
-    const QChar *data = text.constData();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(text.mid(start));
+    LineReader reader(bytes);
+    while (!reader.atEnd())
+        lines.append(Windows1252::decode(reader.next()));
     return lines;
 }
 

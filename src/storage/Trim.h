@@ -5,7 +5,7 @@
 
 // Removes leading and trailing blanks (the space character only; tabs and other
 // white space are kept, as the file formats have always treated them).
-inline QString trimSpaces(QStringView text)
+inline QStringView trimmedSpaces(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -13,7 +13,12 @@ inline QString trimSpaces(QStringView text)
         ++begin;
     while (end > begin && text[end - 1] == u' ')
         --end;
-    return text.sliced(begin, end - begin).toString();
+    return text.sliced(begin, end - begin);
+}
+
+inline QString trimSpaces(QStringView text)
+{
+    return trimmedSpaces(text).toString();
 }
 
 inline bool isBlank(QStringView text)

@@ -31,23 +31,42 @@ namespace Windows1252 {
 
 QString decode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    // Most text is ASCII or Latin-1, which fromLatin1 widens quickly; only the
+    // bytes 0x80 to 0x9F need the table afterwards.
+    QString text = QString::fromLatin1(bytes);
+    bool hasHighControl = false;
+    for (const char byte : bytes)
+        hasHighControl |= (static_cast<unsigned char>(byte) & 0xE0) == 0x80;
+    if (!hasHighControl)
+        return text;
     QChar *out = text.data();
     for (const char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
-        *out++ = QChar(b >= 0x80 && b < 0xA0 ? HighControlRange[b - 0x80] : char16_t(b));
+        if (b >= 0x80 && b < 0xA0)
+            *out = QChar(HighControlRange[b - 0x80]);
+        ++out;
     }
     return text;
+}
+
+char *encodeInto(char *out, QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *out++ = static_cast<char>(u);
+        } else {
+            const int b = byteFor(u);
+            *out++ = b < 0 ? '?' : static_cast<char>(b);
+        }
+    }
+    return out;
 }
 
 QByteArray encode(QStringView text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
-    for (const QChar c : text) {
-        const int b = byteFor(c.unicode());
-        *out++ = b < 0 ? '?' : static_cast<char>(b);
-    }
+    encodeInto(bytes.data(), text);
     return bytes;
 }
 

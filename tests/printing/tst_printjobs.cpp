@@ -157,9 +157,17 @@ void TestPrintJobs::collectionListPages()
     QFETCH(double, lastY);
 
     RecordingCanvas canvas;
-    PrintCollectionList(canvas, sourceWith(rows), QStringLiteral("1"));
+    // Progress is told at every page break, with the rows printed before it.
+    QList<QPair<int, int>> progress;
+    PrintCollectionList(canvas, sourceWith(rows), QStringLiteral("1"), [&](int done, int count) {
+        progress.append({done, count});
+        QCOMPARE(canvas.pageCount(), progress.size() + 1);
+    });
     QCOMPARE(canvas.pageCount(), pages);
     QCOMPARE(canvas.documentsEnded(), 1);
+    QCOMPARE(progress.size(), pages - 1);
+    for (int page = 0; page < progress.size(); ++page)
+        QCOMPARE(progress[page], qMakePair(54 * (page + 1), rows));
 
     for (int page = 0; page < pages; ++page) {
         const auto headings = canvas.textsAt(page, 900);

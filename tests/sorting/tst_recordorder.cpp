@@ -63,6 +63,14 @@ void RecordOrderTest::equalKeysKeepTheirOrderBothWays()
     QCOMPARE(column(list, StampRecord::CatalogueNumber), QStringList({"b", "d", "a", "c", "e"}));
     list.sort(StampRecord::Year, Qt::DescendingOrder);
     QCOMPARE(column(list, StampRecord::CatalogueNumber), QStringList({"a", "c", "e", "b", "d"}));
+
+    // Different texts that differ only in case are equal keys as well.
+    list.clear();
+    fill(list, {{"1", "blok"}, {"2", "Los"}, {"3", "BLOK"}, {"4", "los"}, {"5", "Blok"}});
+    list.sort(StampRecord::CatalogueNumber, Qt::AscendingOrder);
+    QCOMPARE(column(list, StampRecord::Year), QStringList({"1", "3", "5", "2", "4"}));
+    list.sort(StampRecord::CatalogueNumber, Qt::DescendingOrder);
+    QCOMPARE(column(list, StampRecord::Year), QStringList({"2", "4", "1", "3", "5"}));
 }
 
 void RecordOrderTest::aSelectedRecordStaysSelectedAfterASort()
