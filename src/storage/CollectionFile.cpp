@@ -17,23 +17,11 @@ namespace {
 
 constexpr int HeaderLines = 3;
 
-// A field always stays on its own line: a line break inside it becomes a space.
-QString singleLine(QStringView field)
-{
-    QString line = field.toString();
-    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    line.replace(u'\r', u' ');
-    line.replace(u'\n', u' ');
-    return line;
-}
-
 // Writes the field and CR LF at out, which has room for field.size() + 2 bytes.
+// A field always stays on its own line: a line break inside it becomes a space.
 char *putLine(char *out, QStringView field)
 {
-    if (field.contains(u'\r') || field.contains(u'\n'))
-        out = Windows1252::encodeInto(out, singleLine(field));
-    else
-        out = Windows1252::encodeInto(out, field);
+    out = Windows1252::encodeInto(out, field, Windows1252::LineBreaks::AsSpaces);
     *out++ = '\r';
     *out++ = '\n';
     return out;
@@ -65,11 +53,14 @@ Contents parse(QByteArrayView bytes)
     }
     contents.headerComplete = true;
 
-    // About 160 bytes a record in a typical file; a guess, only to avoid regrowing.
-    contents.records.reserve(static_cast<size_t>(bytes.size() / 160 + 1));
+    // Room for as many records as the line feeds promise, so the list is not
+    // regrown and copied half-way (a file with only CR line ends just grows it).
+    const auto lineFeeds = std::count(bytes.begin(), bytes.end(), '\n');
+    contents.records.reserve(static_cast<size_t>(std::max<qsizetype>(0, lineFeeds - HeaderLines)) /
+                                 (StampRecord::FieldCount + 1) + 1);
     std::array<SharedTexts, StampRecord::FieldCount> fieldTexts;
     while (!lines.atEnd()) {
-        StampRecord record;
+        StampRecord &record = contents.records.emplace_back();
         bool allBlank = true;
         // A file that ends inside a record leaves its last fields empty.
         for (int field = 0; field < StampRecord::FieldCount && !lines.atEnd(); ++field) {
@@ -79,8 +70,8 @@ Contents parse(QByteArrayView bytes)
         if (!lines.atEnd())
             lines.next(); // the separator line
         // Only stray blank lines are dropped; a record with a blank year is kept.
-        if (!allBlank)
-            contents.records.push_back(std::move(record));
+        if (allBlank)
+            contents.records.pop_back();
     }
     return contents;
 }

@@ -10,8 +10,6 @@
 // kinds, types and conditions repeat across thousands of records; sharing them
 // keeps a large collection small in memory and spares an allocation per field.
 // Sharing is invisible to users: a QString copies itself when changed.
-//
-// The viewed bytes must outlive the object (they are the file being parsed).
 class SharedTexts {
 public:
     QString text(QByteArrayView bytes);
@@ -20,10 +18,13 @@ private:
     // A small table indexed by hash, each entry replaced by the latest text
     // that falls on it: bounded in size, and texts that never recur cost only
     // their lookup.
-    struct Entry {
-        QByteArrayView bytes;
-        QString text;
-    };
     static constexpr size_t EntryCount = 256;
-    std::array<Entry, EntryCount> m_entries;
+    // A field whose first texts hardly recur (catalogue numbers, prices) is
+    // decoded without lookups from then on.
+    static constexpr int TrialTexts = 1000;
+
+    std::array<QString, EntryCount> m_entries;
+    int m_lookups = 0;
+    int m_recurring = 0;
+    bool m_sharing = true;
 };

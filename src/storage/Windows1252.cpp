@@ -49,11 +49,16 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
-char *encodeInto(char *out, QStringView text)
+char *encodeInto(char *out, QStringView text, LineBreaks lineBreaks)
 {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = text[i].unicode();
+        if ((u == u'\r' || u == u'\n') && lineBreaks == LineBreaks::AsSpaces) {
+            if (u == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+                ++i;
+            *out++ = ' ';
+        } else if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             *out++ = static_cast<char>(u);
         } else {
             const int b = byteFor(u);

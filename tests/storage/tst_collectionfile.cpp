@@ -1,6 +1,7 @@
 #include "common/TestFolder.h"
 #include "storage/CollectionFile.h"
 #include "storage/RecordList.h"
+#include "storage/Windows1252.h"
 
 #include <QTest>
 
@@ -32,6 +33,7 @@ private slots:
     void loadOfACutOffFileGivesEmptyTrailingFields();
     void loadOfAShortOrMissingFileLeavesTheListEmpty();
     void loadAcceptsLoneCrAndLoneLfLineEnds();
+    void loadOfManyRecordsGivesEveryLineAsWritten();
 };
 
 void CollectionFileTest::saveWritesTheExactBytes()
@@ -77,7 +79,7 @@ void CollectionFileTest::saveTrimsOnlyTheYearAndFlattensLineBreaks()
     TestFolder home;
     RecordList list;
     list.append(makeRecord({"  1990  ", " 7 ", "", " Onderwerp ", "", "", "", "", "regel een\r\nregel twee\nen\rdrie",
-                            "", "", ""}));
+                            "a\r\r\nb\r", "", ""}));
     QVERIFY(SaveCollection(home.folder(), "Spaties", list));
     const QStringList lines = QString::fromLatin1(home.read("Verzameling/Spaties.col")).split("\r\n");
     QCOMPARE(lines.size(), 3 + 13 + 1); // the last CR LF leaves one empty piece
@@ -85,6 +87,7 @@ void CollectionFileTest::saveTrimsOnlyTheYearAndFlattensLineBreaks()
     QCOMPARE(lines.at(4), QString(" 7 "));
     QCOMPARE(lines.at(6), QString(" Onderwerp "));
     QCOMPARE(lines.at(11), QString("regel een regel twee en drie"));
+    QCOMPARE(lines.at(12), QString("a  b "));
     QCOMPARE(lines.at(15), Separator);
 }
 
@@ -197,6 +200,38 @@ void CollectionFileTest::loadAcceptsLoneCrAndLoneLfLineEnds()
     QCOMPARE(name, QString("Linux"));
     QCOMPARE(list.count(), 1);
     QCOMPARE(list.cell(0, StampRecord::OwnPrice), QString("11"));
+}
+
+void CollectionFileTest::loadOfManyRecordsGivesEveryLineAsWritten()
+{
+    // Texts that recur, texts that differ only in case or in a byte that
+    // Windows-1252 and Latin-1 read differently, and texts that never recur:
+    // the loader shares recurring texts, and every field must still come out
+    // as its own line decodes.
+    const QList<QByteArray> recurring = {"Blok", "blok", "\x80 5", "\xc2 5", "\x81", "\xc2\x81", ""};
+    QList<QByteArray> lines = {"Tessaron2 Zegelarchief\xae 2.00", "Veel", Separator.toLatin1()};
+    for (int record = 0; record < 3000; ++record) {
+        for (int field = 0; field < StampRecord::FieldCount; ++field) {
+            if (field % 2 == 0)
+                lines.append(recurring[(record + field) % recurring.size()]);
+            else
+                lines.append(QByteArray::number(record * StampRecord::FieldCount + field) + "\x9c");
+        }
+        lines.append(Separator.toLatin1());
+    }
+    TestFolder home;
+    home.write("Verzameling/Veel.col", lines.join("\r\n") + "\r\n");
+    RecordList list;
+    QString name;
+    QVERIFY(LoadCollection(home.folder(), "Veel", list, name));
+    QCOMPARE(list.count(), 3000);
+    for (int row = 0; row < list.count(); ++row) {
+        for (int field = 0; field < StampRecord::FieldCount; ++field) {
+            const QByteArray &line = lines[3 + row * (StampRecord::FieldCount + 1) + field];
+            QCOMPARE(list.cell(row, field), Windows1252::decode(line));
+            QVERIFY(!list.cell(row, field).isNull());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(CollectionFileTest)
