@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -35,6 +37,37 @@ void addTo(double &total, double value)
         total = std::copysign(std::numeric_limits<double>::max(), total);
 }
 
+// Digits, at most one decimal sign (point or comma) and nothing else, as
+// nearly every price is typed: read as a whole number of at most 15 digits
+// divided by a power of ten. Both are exact in a double and one division
+// rounds correctly, so this gives the very value the full reading would.
+std::optional<double> plainDecimal(QStringView text)
+{
+    constexpr qsizetype MaxDigits = 15;
+    constexpr double PowersOfTen[MaxDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::int64_t digits = 0;
+    qsizetype digitCount = 0;
+    qsizetype decimals = -1; // -1: no decimal sign yet
+    for (const QChar character : text) {
+        const char16_t c = character.unicode();
+        if (isDigit(c)) {
+            if (++digitCount > MaxDigits)
+                return std::nullopt;
+            digits = digits * 10 + (c - u'0');
+            if (decimals >= 0)
+                ++decimals;
+        } else if ((c == u',' || c == u'.') && decimals < 0) {
+            decimals = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digitCount == 0)
+        return std::nullopt;
+    return static_cast<double>(digits) / PowersOfTen[std::max<qsizetype>(0, decimals)];
+}
+
 // Up to this size the cents of an amount survive 15 significant digits.
 constexpr double LargestRoundedAmount = 1e13;
 
@@ -52,6 +85,8 @@ PriceTotals PriceTotals::of(const RecordList &list)
 
 double PriceTotals::priceValue(QStringView text)
 {
+    if (const std::optional<double> plain = plainDecimal(text))
+        return *plain;
     // Prices are short; a copy on the stack spares an allocation per price.
     QVarLengthArray<QChar, 32> pointed(text.begin(), text.end());
     std::replace(pointed.begin(), pointed.end(), QChar(u','), QChar(u'.'));

@@ -1,6 +1,7 @@
 #include "mainwindow/PriceTotals.h"
 #include "storage/RecordList.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
@@ -29,6 +30,7 @@ private slots:
     void readsLeadingNumberOfPrice_data();
     void readsLeadingNumberOfPrice();
     void numbersOutsideDoubleRangeCountAsZero();
+    void plainPricesReadExactlyAsTheFullReading();
     void totalsOnDutchLocale();
     void totalsStayFiniteForAbsurdPrices();
     void formatsWithTwoRoundedDecimals_data();
@@ -193,6 +195,27 @@ void TestPriceTotals::decimalSignFollowsLocale()
     list.append(pricedRecord(QStringLiteral("2,5"), QStringLiteral("3.25")));
     QCOMPARE(PriceTotals::of(list).messageLines(english),
              QStringList({QStringLiteral("Cat.Prijs : € 2.50"), QStringLiteral("Mijn Prijs : € 3.25")}));
+}
+
+void TestPriceTotals::plainPricesReadExactlyAsTheFullReading()
+{
+    // Digits with one decimal sign take a shorter way; it must give the same
+    // double, bit for bit, for every length and every place of the sign.
+    QRandomGenerator random(1852);
+    for (int i = 0; i < 20000; ++i) {
+        QString price;
+        const int digits = 1 + static_cast<int>(random.bounded(17u));
+        const int sign = static_cast<int>(random.bounded(static_cast<quint32>(digits + 2)));
+        for (int d = 0; d < digits; ++d) {
+            if (d == sign)
+                price += random.bounded(2u) ? u',' : u'.';
+            price += QChar(u'0' + static_cast<char16_t>(random.bounded(10u)));
+        }
+        QString pointed = price;
+        pointed.replace(u',', u'.');
+        const double expected = PriceTotals::leadingNumber(pointed);
+        QVERIFY2(PriceTotals::priceValue(price) == expected, qPrintable(price));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPriceTotals)
