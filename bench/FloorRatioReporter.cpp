@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <unistd.h>
+
 namespace {
 
 // "Load/100000" and "Sort/100000/column:2/descending:1" are of size 100000.
@@ -20,6 +22,11 @@ double toMilliseconds(double time, benchmark::TimeUnit unit)
 }
 
 } // namespace
+
+FloorRatioReporter::FloorRatioReporter()
+    : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular)
+{
+}
 
 void FloorRatioReporter::ReportRuns(const std::vector<Run> &reports)
 {

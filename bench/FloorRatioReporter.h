@@ -11,6 +11,8 @@
 // lines, measured in the same run).
 class FloorRatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that a saved report stays plain text.
+    FloorRatioReporter();
     void ReportRuns(const std::vector<Run> &reports) override;
     void printTable() const;
 

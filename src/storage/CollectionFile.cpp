@@ -16,6 +16,9 @@
 namespace {
 
 constexpr int HeaderLines = 3;
+// About half a megabyte of file a piece: large enough for few writes, small
+// enough that saving needs no copy of the whole file in memory.
+constexpr std::ptrdiff_t RecordsPerPiece = 4096;
 
 // Writes the field and CR LF at out, which has room for field.size() + 2 bytes.
 // A field always stays on its own line: a line break inside it becomes a space.
@@ -78,27 +81,46 @@ Contents parse(QByteArrayView bytes)
 
 QByteArray serialize(const QString &name, const std::vector<StampRecord> &records)
 {
+    QByteArray bytes;
+    serializeInPieces(name, records, [&bytes](QByteArrayView piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
+}
+
+void serializeInPieces(const QString &name, const std::vector<StampRecord> &records,
+                       const std::function<bool(QByteArrayView piece)> &sink)
+{
     // Every character becomes one byte; a CR LF inside a field only shrinks it.
     const qsizetype fixedLine = SeparatorLine.size() + 2;
-    qsizetype size = MakerLine.size() + 2 + name.size() + 2 + fixedLine;
-    for (const StampRecord &record : records) {
-        for (const QString &field : record.fields)
-            size += field.size() + 2;
-        size += fixedLine;
-    }
-    QByteArray bytes(size, Qt::Uninitialized);
-    char *out = bytes.data();
-    out = putLine(out, MakerLine);
-    out = putLine(out, name);
-    out = putLine(out, SeparatorLine);
-    for (const StampRecord &record : records) {
-        out = putLine(out, trimmedSpaces(record[StampRecord::Year]));
-        for (int field = StampRecord::CatalogueNumber; field < StampRecord::FieldCount; ++field)
-            out = putLine(out, record[field]);
-        out = putLine(out, SeparatorLine);
-    }
-    bytes.truncate(out - bytes.data());
-    return bytes;
+    QByteArray piece;
+    auto next = records.begin();
+    do {
+        const auto end = next + std::min<std::ptrdiff_t>(RecordsPerPiece, records.end() - next);
+        const bool first = next == records.begin();
+        qsizetype size = first ? MakerLine.size() + 2 + name.size() + 2 + fixedLine : 0;
+        for (auto record = next; record != end; ++record) {
+            for (const QString &field : record->fields)
+                size += field.size() + 2;
+            size += fixedLine;
+        }
+        piece.resize(size);
+        char *out = piece.data();
+        if (first) {
+            out = putLine(out, MakerLine);
+            out = putLine(out, name);
+            out = putLine(out, SeparatorLine);
+        }
+        for (; next != end; ++next) {
+            out = putLine(out, trimmedSpaces((*next)[StampRecord::Year]));
+            for (int field = StampRecord::CatalogueNumber; field < StampRecord::FieldCount; ++field)
+                out = putLine(out, (*next)[field]);
+            out = putLine(out, SeparatorLine);
+        }
+        if (!sink(QByteArrayView(piece.constData(), out - piece.constData())))
+            return;
+    } while (next != records.end());
 }
 
 } // namespace CollectionFile
@@ -124,5 +146,7 @@ StorageResult LoadCollection(const ProgramFolder &folder, const QString &name, R
 
 StorageResult SaveCollection(const ProgramFolder &folder, const QString &name, const RecordList &list)
 {
-    return TextFile::writeBytes(folder.collectionFile(name), CollectionFile::serialize(name, list.records()));
+    return TextFile::writePieces(folder.collectionFile(name), [&](const TextFile::Sink &sink) {
+        CollectionFile::serializeInPieces(name, list.records(), sink);
+    });
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,10 @@ struct Contents {
 
 Contents parse(QByteArrayView bytes);
 QByteArray serialize(const QString &name, const std::vector<StampRecord> &records);
+// The same bytes in consecutive pieces of a few thousand records, handed to
+// sink; stops as soon as sink returns false.
+void serializeInPieces(const QString &name, const std::vector<StampRecord> &records,
+                       const std::function<bool(QByteArrayView piece)> &sink);
 
 } // namespace CollectionFile
 

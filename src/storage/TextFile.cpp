@@ -46,10 +46,20 @@ QByteArray joinLines(const QStringList &lines)
 
 StorageResult writeBytes(const QString &path, const QByteArray &bytes)
 {
+    return writePieces(path, [&bytes](const Sink &sink) { sink(bytes); });
+}
+
+StorageResult writePieces(const QString &path, const std::function<void(const Sink &sink)> &produce)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return StorageResult::failure(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    bool written = true;
+    produce([&](QByteArrayView piece) {
+        written = written && file.write(piece.data(), piece.size()) == piece.size();
+        return written;
+    });
+    if (!written) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return StorageResult::failure(reason);
