@@ -64,7 +64,7 @@ QImage StatisticsChart::render(const std::vector<CollectionStatistics::Group> &g
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(12 * scale))));
     painter.setFont(font);
-    const QFontMetrics metrics(font);
+    const QFontMetrics metrics = painter.fontMetrics();
 
     // Names take at most a third of the width; values need room after the longest bar.
     int nameWidth = 0;
@@ -83,9 +83,11 @@ QImage StatisticsChart::render(const std::vector<CollectionStatistics::Group> &g
     int y = margin;
     for (const CollectionStatistics::Group &group : groups) {
         const QRect nameBox(margin, y, nameWidth, rowHeight);
+        QString name = CollectionStatistics::displayName(group);
+        if (metrics.horizontalAdvance(name) > nameWidth)
+            name = metrics.elidedText(name, Qt::ElideRight, nameWidth);
         painter.setPen(Qt::black);
-        painter.drawText(nameBox, Qt::AlignVCenter | Qt::AlignRight,
-                         metrics.elidedText(CollectionStatistics::displayName(group), Qt::ElideRight, nameWidth));
+        painter.drawText(nameBox, Qt::AlignVCenter | Qt::AlignRight, name);
         const double groupValue = value(group, measure);
         int barLength = 0;
         if (groupValue > 0 && maxValue > 0)

@@ -73,21 +73,26 @@ StatisticsDialog::StatisticsDialog(Main &main)
     Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("Per"), 180, 195);
     Combo1 = newCombo(this, "Combo1", 600, groupingNames);
     Label2 = DialogLayout::addLabel(this, "Label2", QStringLiteral("Grafiek van"), 5700, 195);
-    Combo2 = newCombo(this, "Combo2", 6660, measureNames);
+    Combo2 = newCombo(this, "Combo2", 6900, measureNames);
 
     Table1 = new QTableWidget(0, 4, this);
     Table1->setObjectName(QStringLiteral("Table1"));
     Table1->setGeometry(Twips::rect(180, 600, 5340, 5700));
     Table1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table1->setSelectionMode(QAbstractItemView::NoSelection);
+    Table1->setWordWrap(false);
     Table1->verticalHeader()->hide();
-    Table1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Table1->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The names take what the amounts leave.
+    Table1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table1->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     ChartArea = new QScrollArea(this);
     ChartArea->setObjectName(QStringLiteral("ChartArea"));
     ChartArea->setGeometry(Twips::rect(5700, 600, 5520, 5700));
     ChartArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ChartArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ChartArea->setBackgroundRole(QPalette::Base);
     Chart1 = new QLabel;
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
