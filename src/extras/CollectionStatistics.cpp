@@ -55,11 +55,12 @@ CollectionStatistics CollectionStatistics::of(const RecordList &list, Grouping g
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
-    std::stable_sort(statistics.groups.begin(), statistics.groups.end(), [&](const Group &left, const Group &right) {
-        if (left.name.isEmpty() != right.name.isEmpty())
-            return right.name.isEmpty();
-        return collator.compare(left.name, right.name) < 0;
-    });
+    std::stable_sort(statistics.groups.begin(), statistics.groups.end(),
+                     [&](const Group &left, const Group &right) {
+                         if (left.name.isEmpty() != right.name.isEmpty())
+                             return right.name.isEmpty();
+                         return collator.compare(left.name, right.name) < 0;
+                     });
     return statistics;
 }
 

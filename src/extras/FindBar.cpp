@@ -118,7 +118,8 @@ void FindBar::find(RecordSearch::Direction direction)
     if (row == start)
         ZoekStatus->setText(QStringLiteral("Alleen dit record"));
     else if (start >= 0 && (next ? row < start : row > start))
-        ZoekStatus->setText(next ? QStringLiteral("Verder vanaf het begin") : QStringLiteral("Verder vanaf het einde"));
+        ZoekStatus->setText(next ? QStringLiteral("Verder vanaf het begin")
+                                 : QStringLiteral("Verder vanaf het einde"));
     else
         ZoekStatus->clear();
     ListSelection::selectRow(m_main, row);

@@ -36,8 +36,7 @@ public:
     PictureLookup(const ProgramFolder &folder, const QString &collectionName)
         : m_folder(folder)
         , m_collectionName(collectionName)
-    {
-    }
+    {}
 
     QString path(const QString &year, const QString &catalogueNumber)
     {
@@ -91,7 +90,8 @@ struct RowsByNumber {
 
 } // namespace
 
-PictureCheck PictureCheck::run(const ProgramFolder &folder, const QString &collectionName, const RecordList &list)
+PictureCheck PictureCheck::run(const ProgramFolder &folder, const QString &collectionName,
+                               const RecordList &list)
 {
     PictureCheck check;
     const bool folderExists = hasPictureFolder(folder, collectionName);
@@ -125,7 +125,8 @@ PictureCheck PictureCheck::run(const ProgramFolder &folder, const QString &colle
         const QFileInfo file(files.next());
         if (usedFiles.contains(absolute(file)))
             continue;
-        check.unused.push_back({pictureFolder.relativeFilePath(absolute(file)), rows.likelyRow(file.fileName())});
+        check.unused.push_back(
+            {pictureFolder.relativeFilePath(absolute(file)), rows.likelyRow(file.fileName())});
     }
     std::sort(check.unused.begin(), check.unused.end(), [](const UnusedFile &left, const UnusedFile &right) {
         const int ignoringCase = left.relativePath.compare(right.relativePath, Qt::CaseInsensitive);

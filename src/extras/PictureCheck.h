@@ -33,5 +33,6 @@ struct PictureCheck {
     // A record without a catalogue number has no picture to miss. Without a
     // valid collection name or picture folder every other record misses its
     // picture and no file is unused.
-    static PictureCheck run(const ProgramFolder &folder, const QString &collectionName, const RecordList &list);
+    static PictureCheck run(const ProgramFolder &folder, const QString &collectionName,
+                            const RecordList &list);
 };

@@ -37,10 +37,11 @@ PictureCheckDialog::PictureCheckDialog(Main &main)
     List1->setGeometry(Twips::rect(180, 450, 7000, 4350));
     Label2 = DialogLayout::addLabel(
         this, "Label2",
-        QStringLiteral("Een afbeelding hoort bij een record als ze in de map van het jaartal staat en het "
-                       "catalogusnummer met .jpg als naam heeft (hoofdletters tellen niet). Andere bestanden, "
-                       "ook die geen .jpg zijn, tellen als niet gebruikt. Dubbelklik op een regel om het "
-                       "record in de lijst te kiezen."),
+        QStringLiteral(
+            "Een afbeelding hoort bij een record als ze in de map van het jaartal staat en het "
+            "catalogusnummer met .jpg als naam heeft (hoofdletters tellen niet). Andere bestanden, "
+            "ook die geen .jpg zijn, tellen als niet gebruikt. Dubbelklik op een regel om het "
+            "record in de lijst te kiezen."),
         180, 4920, 7000, 840);
     OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 6340, 5820, 840, 330);
     connect(OkKnop, &VistaButton::Click, this, &QDialog::accept);

@@ -36,13 +36,14 @@ void printHeadings(PrinterCanvas &canvas, CollectionStatistics::Grouping groupin
     canvas.setTextColour(inkColour);
     PrintTextAt(canvas, NameX, y, CollectionStatistics::groupingName(grouping));
     printRight(canvas, CountEdge, y, StatisticsChart::measureName(StatisticsChart::Measure::Count));
-    printRight(canvas, CatalogueEdge, y, StatisticsChart::measureName(StatisticsChart::Measure::CatalogueTotal));
+    printRight(canvas, CatalogueEdge, y,
+               StatisticsChart::measureName(StatisticsChart::Measure::CatalogueTotal));
     printRight(canvas, OwnEdge, y, StatisticsChart::measureName(StatisticsChart::Measure::OwnTotal));
     canvas.setFontBold(false);
 }
 
-void printGroup(PrinterCanvas &canvas, double y, const QString &name, const CollectionStatistics::Group &group,
-                const QLocale &locale)
+void printGroup(PrinterCanvas &canvas, double y, const QString &name,
+                const CollectionStatistics::Group &group, const QLocale &locale)
 {
     using Measure = StatisticsChart::Measure;
     PrintTextAt(canvas, NameX, y, name);
@@ -51,8 +52,8 @@ void printGroup(PrinterCanvas &canvas, double y, const QString &name, const Coll
     printRight(canvas, OwnEdge, y, StatisticsChart::valueText(group, Measure::OwnTotal, locale));
 }
 
-void printChart(PrinterCanvas &canvas, const CollectionStatistics &statistics, StatisticsChart::Measure measure,
-                const QLocale &locale)
+void printChart(PrinterCanvas &canvas, const CollectionStatistics &statistics,
+                StatisticsChart::Measure measure, const QLocale &locale)
 {
     const double largest = StatisticsChart::largestValue(statistics.groups, measure);
     const auto &groups = statistics.groups;

@@ -22,7 +22,8 @@ public:
     static QString measureName(Measure measure);
     static double value(const CollectionStatistics::Group &group, Measure measure);
     // The value as shown: a count as a whole number, a total as "###0.00".
-    static QString valueText(const CollectionStatistics::Group &group, Measure measure, const QLocale &locale);
+    static QString valueText(const CollectionStatistics::Group &group, Measure measure,
+                             const QLocale &locale);
     // The largest value among the groups, at least 0.
     static double largestValue(const std::vector<CollectionStatistics::Group> &groups, Measure measure);
 

@@ -121,7 +121,8 @@ StatisticsChart::Measure StatisticsDialog::measure() const
 
 void StatisticsDialog::Combo1_Click()
 {
-    m_statistics = CollectionStatistics::of(m_main.recordList(), groupings[std::max(0, Combo1->currentIndex())]);
+    m_statistics =
+        CollectionStatistics::of(m_main.recordList(), groupings[std::max(0, Combo1->currentIndex())]);
     fillTable();
     drawChart();
 }
@@ -139,11 +140,13 @@ void StatisticsDialog::fillTable()
                                        StatisticsChart::measureName(Measure::CatalogueTotal),
                                        StatisticsChart::measureName(Measure::OwnTotal)});
     Table1->setRowCount(static_cast<int>(m_statistics.groups.size()) + 1);
-    const auto fillRow = [&](int row, const QString &name, const CollectionStatistics::Group &group, bool bold) {
+    const auto fillRow = [&](int row, const QString &name, const CollectionStatistics::Group &group,
+                             bool bold) {
         Table1->setItem(row, 0, cell(name, Qt::AlignLeft, bold));
         for (int column = 1; column <= 3; ++column)
-            Table1->setItem(row, column,
-                            cell(StatisticsChart::valueText(group, measures[column - 1], locale), Qt::AlignRight, bold));
+            Table1->setItem(
+                row, column,
+                cell(StatisticsChart::valueText(group, measures[column - 1], locale), Qt::AlignRight, bold));
     };
     int row = 0;
     for (const CollectionStatistics::Group &group : m_statistics.groups)
@@ -156,8 +159,9 @@ void StatisticsDialog::drawChart()
     // The viewport is laid out only when shown; its width is known before.
     const int width =
         ChartArea->width() - ChartArea->verticalScrollBar()->sizeHint().width() - 2 * ChartArea->frameWidth();
-    m_chart = StatisticsChart::render(m_statistics.groups, measure(), width, 1.0,
-                                      StatisticsChart::largestValue(m_statistics.groups, measure()), QLocale());
+    m_chart =
+        StatisticsChart::render(m_statistics.groups, measure(), width, 1.0,
+                                StatisticsChart::largestValue(m_statistics.groups, measure()), QLocale());
     Chart1->setPixmap(QPixmap::fromImage(m_chart));
     Chart1->resize(m_chart.size());
 }
@@ -167,7 +171,8 @@ void StatisticsDialog::PrintKnop_Click()
     const QString printer = CurrentPrinter::name();
     const QString refusal = SystemPrinterCanvas::queueRefusal(printer);
     if (!refusal.isEmpty()) {
-        MessageBox::show(this, refusal, QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, refusal, QStringLiteral("Error"), MessageBox::Buttons::Ok,
+                         MessageBox::Icon::Critical);
         return;
     }
     QString pdfFile;

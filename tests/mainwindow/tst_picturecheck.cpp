@@ -21,8 +21,8 @@ namespace {
 std::vector<StampRecord> checkRecords()
 {
     return {
-        makeRecord({"1852", "1"}),   makeRecord({"1852", "2"}),     makeRecord({"1853", "12a"}),
-        makeRecord({"1860", " "}),   makeRecord({"1867", "5"}),     makeRecord({"1870", "12A"}),
+        makeRecord({"1852", "1"}), makeRecord({"1852", "2"}), makeRecord({"1853", "12a"}),
+        makeRecord({"1860", " "}), makeRecord({"1867", "5"}), makeRecord({"1870", "12A"}),
     };
 }
 
@@ -135,10 +135,11 @@ void PictureCheckTest::menuOpensTheCheckAndDoubleClickSelects()
     window->findChild<QAction *>(QStringLiteral("ToolsPictureCheck"))->trigger();
 
     QCOMPARE(counts, QStringLiteral("Ontbrekende afbeeldingen : 3        Niet gebruikte bestanden : 3"));
-    QCOMPARE(lines, QStringList({"Ontbrekende afbeelding : 1853 / 12a", "Ontbrekende afbeelding : 1867 / 5",
-                                 "Ontbrekende afbeelding : 1870 / 12A", "Niet gebruikt bestand : 1852/notities.txt",
-                                 "Niet gebruikt bestand : 1854/12A.jpg   (record 1853 / 12a?)",
-                                 "Niet gebruikt bestand : 1867/5.jpeg   (record 1867 / 5?)"}));
+    QCOMPARE(lines,
+             QStringList({"Ontbrekende afbeelding : 1853 / 12a", "Ontbrekende afbeelding : 1867 / 5",
+                          "Ontbrekende afbeelding : 1870 / 12A", "Niet gebruikt bestand : 1852/notities.txt",
+                          "Niet gebruikt bestand : 1854/12A.jpg   (record 1853 / 12a?)",
+                          "Niet gebruikt bestand : 1867/5.jpeg   (record 1867 / 5?)"}));
 }
 
 QTEST_MAIN(PictureCheckTest)

@@ -42,9 +42,10 @@ QStringList groupLines(const CollectionStatistics &statistics)
     const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
     QStringList lines;
     for (const CollectionStatistics::Group &group : statistics.groups)
-        lines.append(CollectionStatistics::displayName(group) + QLatin1Char(' ') + QString::number(group.count) +
-                     QLatin1Char(' ') + StatisticsChart::valueText(group, Measure::CatalogueTotal, dutch) +
-                     QLatin1Char(' ') + StatisticsChart::valueText(group, Measure::OwnTotal, dutch));
+        lines.append(CollectionStatistics::displayName(group) + QLatin1Char(' ') +
+                     QString::number(group.count) + QLatin1Char(' ') +
+                     StatisticsChart::valueText(group, Measure::CatalogueTotal, dutch) + QLatin1Char(' ') +
+                     StatisticsChart::valueText(group, Measure::OwnTotal, dutch));
     return lines;
 }
 
@@ -78,7 +79,8 @@ void StatisticsTest::groupsCountAndTotalPerField()
 
     const CollectionStatistics years = CollectionStatistics::of(list, Grouping::Year);
     // Blanks at the ends do not make a group of their own; the blank group is last.
-    QCOMPARE(groupLines(years), QStringList({"1852 2 1000000,10 3,50", "1900 2 14,75 10,00", "(leeg) 1 0,00 0,75"}));
+    QCOMPARE(groupLines(years),
+             QStringList({"1852 2 1000000,10 3,50", "1900 2 14,75 10,00", "(leeg) 1 0,00 0,75"}));
     QCOMPARE(years.total.count, 5);
     // Summed in double precision, the cents of a large amount stay.
     QCOMPARE(PriceTotals::formatAmount(years.total.catalogueTotal, QLocale()), QStringLiteral("1000014,85"));
@@ -97,7 +99,8 @@ void StatisticsTest::groupsCountAndTotalPerField()
 
 void StatisticsTest::barsFollowTheValues()
 {
-    std::vector<CollectionStatistics::Group> groups{{"A", 1, 30.0, 0.0}, {"B", 4, 10.0, -2.0}, {"C", 2, 0.0, 0.0}};
+    std::vector<CollectionStatistics::Group> groups{
+        {"A", 1, 30.0, 0.0}, {"B", 4, 10.0, -2.0}, {"C", 2, 0.0, 0.0}};
     const QImage counts = StatisticsChart::render(groups, Measure::Count, 400, 1.0, 4.0, QLocale());
     QCOMPARE(counts.height(), 4 * StatisticsChart::RowHeight);
     const int full = barLength(counts, 1);
@@ -149,14 +152,14 @@ void StatisticsTest::dialogShowsTheTableAndPrintsItWithTheChart()
     });
     window->findChild<QAction *>(QStringLiteral("ToolsStatistics"))->trigger();
 
-    QCOMPARE(table, QStringList({"Frankeerzegels|3|14,75|13,50", "Luchtpost|1|0,00|0,75", "Port|1|1000000,10|0,00",
-                                 "Totaal|5|1000014,85|14,25"}));
+    QCOMPARE(table, QStringList({"Frankeerzegels|3|14,75|13,50", "Luchtpost|1|0,00|0,75",
+                                 "Port|1|1000000,10|0,00", "Totaal|5|1000014,85|14,25"}));
     const PdfReadback pdf(pdfPath + QStringLiteral(".pdf"));
     QVERIFY2(pdf.ok(), qPrintable(pdf.error()));
     // The table on the first page, the chart of the catalogue totals on the second.
     QCOMPARE(pdf.pageCount(), 2);
     for (const char *word : {"Statistiek", "Nederland", "Categorie", "Frankeerzegels", "Luchtpost", "Port",
-                                "Totaal", "1000014,85", "14,25"})
+                             "Totaal", "1000014,85", "14,25"})
         QVERIFY2(!pdf.find(0, QString::fromUtf8(word)).empty(), word);
     QVERIFY(!pdf.find(1, QStringLiteral("Cat.Prijs")).empty());
 }
