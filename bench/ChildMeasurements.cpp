@@ -149,7 +149,8 @@ void reportAll()
     std::sort(fromApplication.begin(), fromApplication.end());
     std::sort(fromWindow.begin(), fromWindow.end());
     const size_t middle = fromApplication.size() / 2;
-    std::printf("\nStart-up to the shown main window, median of %zu fresh processes\n", fromApplication.size());
+    std::printf("\nStart-up to the shown main window, median of %zu fresh processes\n",
+                fromApplication.size());
     std::printf("  from creating the application: %.1f ms\n", fromApplication[middle]);
     std::printf("  from constructing Main:        %.1f ms\n", fromWindow[middle]);
     std::fflush(stdout);

@@ -25,8 +25,7 @@ double toMilliseconds(double time, benchmark::TimeUnit unit)
 
 FloorRatioReporter::FloorRatioReporter()
     : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular)
-{
-}
+{}
 
 void FloorRatioReporter::ReportRuns(const std::vector<Run> &reports)
 {
@@ -35,23 +34,26 @@ void FloorRatioReporter::ReportRuns(const std::vector<Run> &reports)
         if (run.error_occurred || run.run_type != Run::RT_Iteration)
             continue;
         Figure figure{run.benchmark_name(), sizeInName(run.benchmark_name()),
-                      toMilliseconds(run.GetAdjustedRealTime(), run.time_unit)};
+                      toMilliseconds(run.GetAdjustedRealTime(), run.time_unit),
+                      toMilliseconds(run.GetAdjustedCPUTime(), run.time_unit)};
         if (figure.name.rfind("Floor/", 0) == 0)
-            m_floors[figure.size] = figure.milliseconds;
+            m_floors[figure.size] = figure;
         m_figures.push_back(figure);
     }
 }
 
 void FloorRatioReporter::printTable() const
 {
-    std::printf("\n%-48s %12s %10s\n", "figure", "ms", "x floor");
+    std::printf("\n%-48s %12s %10s %12s %10s\n", "figure", "ms", "x floor", "cpu ms", "x floor");
     for (const Figure &figure : m_figures) {
         const auto floor = m_floors.find(figure.size);
-        if (floor == m_floors.end() || floor->second <= 0)
-            std::printf("%-48s %12.2f %10s\n", figure.name.c_str(), figure.milliseconds, "-");
+        if (floor == m_floors.end() || floor->second.milliseconds <= 0 || floor->second.cpuMilliseconds <= 0)
+            std::printf("%-48s %12.2f %10s %12.2f %10s\n", figure.name.c_str(), figure.milliseconds, "-",
+                        figure.cpuMilliseconds, "-");
         else
-            std::printf("%-48s %12.2f %10.1f\n", figure.name.c_str(), figure.milliseconds,
-                        figure.milliseconds / floor->second);
+            std::printf("%-48s %12.2f %10.1f %12.2f %10.1f\n", figure.name.c_str(), figure.milliseconds,
+                        figure.milliseconds / floor->second.milliseconds, figure.cpuMilliseconds,
+                        figure.cpuMilliseconds / floor->second.cpuMilliseconds);
     }
     std::fflush(stdout);
 }

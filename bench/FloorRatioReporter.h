@@ -20,8 +20,9 @@ private:
     struct Figure {
         std::string name;
         long size = 0; // 0: not tied to a collection size
-        double milliseconds = 0;
+        double milliseconds = 0;    // wall clock
+        double cpuMilliseconds = 0; // this process on the processor; steadier on a busy machine
     };
     std::vector<Figure> m_figures;
-    std::map<long, double> m_floors;
+    std::map<long, Figure> m_floors;
 };

@@ -38,7 +38,8 @@ void Floor(benchmark::State &state)
         const char *next = bytes.constData();
         const char *end = next + bytes.size();
         while (next < end) {
-            const auto *lineFeed = static_cast<const char *>(std::memchr(next, '\n', static_cast<size_t>(end - next)));
+            const auto *lineFeed =
+                static_cast<const char *>(std::memchr(next, '\n', static_cast<size_t>(end - next)));
             const char *lineEnd = lineFeed ? lineFeed : end;
             const bool crLf = lineEnd > next && lineEnd[-1] == '\r';
             lines.emplace_back(next, lineEnd - next - (crLf ? 1 : 0));

@@ -48,8 +48,8 @@ void ShowSelectedRecord(benchmark::State &state)
     while (window.recordList().cell(row, StampRecord::Year).isEmpty())
         ++row;
     const StampRecord &record = window.recordList().record(row);
-    const QString picture = sample.folder().picturePath(name, record[StampRecord::Year],
-                                                         record[StampRecord::CatalogueNumber]);
+    const QString picture =
+        sample.folder().picturePath(name, record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
     writeScan(picture);
     window.show();
     window.ListView1->setCurrentIndex(window.recordList().index(row, 0));

@@ -45,9 +45,8 @@ std::vector<int> sorted(const std::vector<StampRecord> &records, int column, Qt:
     // Texts that collate equal ("Blok", "blok") share a rank, so they keep their order.
     std::vector<int> rank(keys.size());
     for (size_t position = 0; position < byKey.size(); ++position) {
-        const bool tiesPrevious =
-            position > 0 && keys[static_cast<size_t>(byKey[position - 1])].compare(
-                                keys[static_cast<size_t>(byKey[position])]) == 0;
+        const bool tiesPrevious = position > 0 && keys[static_cast<size_t>(byKey[position - 1])].compare(
+                                                      keys[static_cast<size_t>(byKey[position])]) == 0;
         rank[static_cast<size_t>(byKey[position])] =
             tiesPrevious ? rank[static_cast<size_t>(byKey[position - 1])] : static_cast<int>(position);
     }

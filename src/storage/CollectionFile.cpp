@@ -1,8 +1,8 @@
 #include "storage/CollectionFile.h"
 
+#include "storage/LineReader.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
-#include "storage/LineReader.h"
 #include "storage/SharedTexts.h"
 #include "storage/TextFile.h"
 #include "storage/Trim.h"
@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int HeaderLines = 3;
+constexpr int LinesPerRecord = StampRecord::FieldCount + 1;
 // About half a megabyte of file a piece: large enough for few writes, small
 // enough that saving needs no copy of the whole file in memory.
 constexpr std::ptrdiff_t RecordsPerPiece = 4096;
@@ -58,9 +59,8 @@ Contents parse(QByteArrayView bytes)
 
     // Room for as many records as the line feeds promise, so the list is not
     // regrown and copied half-way (a file with only CR line ends just grows it).
-    const auto lineFeeds = std::count(bytes.begin(), bytes.end(), '\n');
-    contents.records.reserve(static_cast<size_t>(std::max<qsizetype>(0, lineFeeds - HeaderLines)) /
-                                 (StampRecord::FieldCount + 1) + 1);
+    const qsizetype recordLines = std::count(bytes.begin(), bytes.end(), '\n') - HeaderLines;
+    contents.records.reserve(static_cast<size_t>(std::max<qsizetype>(0, recordLines) / LinesPerRecord + 1));
     std::array<SharedTexts, StampRecord::FieldCount> fieldTexts;
     while (!lines.atEnd()) {
         StampRecord &record = contents.records.emplace_back();

@@ -7,7 +7,8 @@ QByteArrayView LineReader::next()
     const char *start = m_next;
     // Files end their lines with CR LF almost always: find the LF, then look
     // for an earlier CR within that stretch only. Both searches are memchr.
-    const auto *lineFeed = static_cast<const char *>(std::memchr(start, '\n', static_cast<size_t>(m_end - start)));
+    const auto *lineFeed =
+        static_cast<const char *>(std::memchr(start, '\n', static_cast<size_t>(m_end - start)));
     const char *stretchEnd = lineFeed ? lineFeed : m_end;
     const auto *carriageReturn =
         static_cast<const char *>(std::memchr(start, '\r', static_cast<size_t>(stretchEnd - start)));

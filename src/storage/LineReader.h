@@ -9,8 +9,7 @@ public:
     explicit LineReader(QByteArrayView bytes)
         : m_next(bytes.data())
         , m_end(bytes.data() + bytes.size())
-    {
-    }
+    {}
 
     bool atEnd() const { return m_next == m_end; }
     // The next line without its ending; call only when not atEnd().

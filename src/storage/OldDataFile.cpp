@@ -1,8 +1,8 @@
 #include "storage/OldDataFile.h"
 
+#include "storage/LineReader.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
-#include "storage/LineReader.h"
 #include "storage/SharedTexts.h"
 #include "storage/Trim.h"
 
@@ -70,9 +70,9 @@ std::vector<StampRecord> parse(QByteArrayView bytes)
             if (TargetField[line] >= 0)
                 record[TargetField[line]] = lineTexts[line].text(recordLines[line]);
         }
-        record[StampRecord::Condition] = conditionFromFlags(lineTexts[9].text(recordLines[9]),
-                                                            lineTexts[10].text(recordLines[10]),
-                                                            lineTexts[11].text(recordLines[11]));
+        record[StampRecord::Condition] =
+            conditionFromFlags(lineTexts[9].text(recordLines[9]), lineTexts[10].text(recordLines[10]),
+                               lineTexts[11].text(recordLines[11]));
         records.push_back(std::move(record));
     }
 }

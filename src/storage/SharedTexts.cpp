@@ -12,8 +12,8 @@ QString SharedTexts::text(QByteArrayView bytes)
     QString &entry = m_entries[qHash(bytes, 0) % EntryCount];
     // Comparing the bytes as Latin-1 with the decoded text is exact: no byte
     // that the code page decodes differently from Latin-1 can match.
-    const bool recurs = !entry.isNull() && entry.size() == bytes.size() &&
-                        QLatin1String(bytes.data(), bytes.size()) == entry;
+    const bool recurs =
+        !entry.isNull() && entry.size() == bytes.size() && QLatin1String(bytes.data(), bytes.size()) == entry;
     if (recurs)
         ++m_recurring;
     else
