@@ -1,4 +1,5 @@
 #include "common/TestFolder.h"
+#include "storage/CollectionFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,6 +67,8 @@ private slots:
     void invalidNamesAreRefused();
     void albumWritesThePageOfTheLoadedCollection();
     void albumOpenHandsThePageToTheDesktopOpener();
+    void csvExportAndImportRoundTrip();
+    void csvImportMapsByPositionAndRefusesBadInput();
 
 private:
     Run run(const TestFolder &folder, const QStringList &arguments,
@@ -431,6 +434,81 @@ void TestCli::albumOpenHandsThePageToTheDesktopOpener()
     QVERIFY(openedFile.open(QIODevice::ReadOnly));
     QCOMPARE(QFileInfo(QFile::decodeName(openedFile.readAll())).canonicalFilePath(),
              QFileInfo(folder.path(QStringLiteral("Slideshow.htm"))).canonicalFilePath());
+}
+
+void TestCli::csvExportAndImportRoundTrip()
+{
+    TestFolder folder;
+    std::vector<StampRecord> records(2);
+    for (int field = 0; field < StampRecord::FieldCount; ++field) {
+        records[0][field] = QStringLiteral("a\"%1\"; b, \u20ac ").arg(field);
+        records[1][field] = field % 2 ? QString() : QStringLiteral("-");
+    }
+    const QByteArray original = CollectionFile::serialize(QStringLiteral("Nederland"), records);
+    folder.write(QStringLiteral("Verzameling/Nederland.col"), original);
+
+    Run result = run(folder, {QStringLiteral("export-csv"), QStringLiteral("Nederland"),
+                              folder.path(QStringLiteral("lijst.csv"))});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.isEmpty());
+    const QByteArray csv = folder.read(QStringLiteral("lijst.csv"));
+    QVERIFY(csv.startsWith("\xef\xbb\xbf\"Jaartal\";\"Cat.nr.\";"));
+    QVERIFY(csv.contains(";\"a\"\"1\"\"; b, \xe2\x82\xac \";"));
+
+    // An existing collection is replaced only with --force, and then by the same bytes.
+    const QStringList importBack{QStringLiteral("import-csv"), folder.path(QStringLiteral("lijst.csv")),
+                                 QStringLiteral("Nederland")};
+    result = run(folder, importBack);
+    verifyFailure(result);
+    QVERIFY(result.err.contains("--force"));
+    folder.write(QStringLiteral("Verzameling/Nederland.col"), "gewijzigd");
+    result = run(folder, importBack + QStringList{QStringLiteral("--force")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.isEmpty());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")), original);
+    QVERIFY(QFileInfo(folder.path(QStringLiteral("Verzameling/Nederland"))).isDir());
+}
+
+void TestCli::csvImportMapsByPositionAndRefusesBadInput()
+{
+    TestFolder folder;
+    // What a spreadsheet saves on a Windows machine: Windows-1252, commas, no header.
+    folder.write(QStringLiteral("tabel.csv"), "1990,12a,,Caf\xe9,,,,,\"twee\r\nregels\"\r\n1991,13\r\n");
+    Run result = run(folder, {QStringLiteral("import-csv"), folder.path(QStringLiteral("tabel.csv")),
+                              QStringLiteral("Tabel")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Tabel.col")),
+             crlf({QString::fromLatin1(CollectionFile::MakerLine), QStringLiteral("Tabel"),
+                   QString::fromLatin1(CollectionFile::SeparatorLine), "1990", "12a", "", "Caf\u00e9", "", "",
+                   "", "", "twee regels", "", "", "", QString::fromLatin1(CollectionFile::SeparatorLine),
+                   "1991", "13", "", "", "", "", "", "", "", "", "", "",
+                   QString::fromLatin1(CollectionFile::SeparatorLine)}));
+
+    // Characters a collection cannot hold become '?', and the output says so.
+    folder.write(QStringLiteral("teken.csv"), "Cat.nr.;Onderwerp\r\n1;vink \xe2\x9c\x93\r\n");
+    result = run(folder, {QStringLiteral("import-csv"), folder.path(QStringLiteral("teken.csv")),
+                          QStringLiteral("Teken")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out.count('\n'), 1);
+    QVERIFY(result.out.contains(" 1 "));
+    QVERIFY(folder.read(QStringLiteral("Verzameling/Teken.col")).contains("\r\nvink ?\r\n"));
+
+    folder.write(QStringLiteral("kop.csv"), "\"Jaartal\";\"Cat.nr.\"\r\n");
+    const QString file = folder.path(QStringLiteral("tabel.csv"));
+    verifyFailure(run(folder, {QStringLiteral("import-csv"), folder.path(QStringLiteral("kop.csv")),
+                               QStringLiteral("Kop")}));
+    verifyFailure(run(folder, {QStringLiteral("import-csv"), folder.path(QStringLiteral("nergens.csv")),
+                               QStringLiteral("Nergens")}));
+    verifyFailure(run(folder, {QStringLiteral("import-csv"), file}));
+    verifyFailure(run(folder, {QStringLiteral("import-csv"), file, QStringLiteral("../Buiten")}));
+    verifyFailure(run(folder, {QStringLiteral("import-csv"), file, QStringLiteral("X"), QStringLiteral("--nu")}));
+    verifyFailure(run(folder, {QStringLiteral("export-csv"), QStringLiteral("Nergens"), file}));
+    verifyFailure(run(folder, {QStringLiteral("export-csv"), QStringLiteral("Tabel")}));
+    verifyFailure(run(folder, {QStringLiteral("export-csv"), QStringLiteral("Tabel"),
+                               folder.path(QStringLiteral("ontbreekt/tabel.csv"))}));
+    QCOMPARE(QDir(folder.path(QStringLiteral("Verzameling"))).entryList(QDir::Files),
+             (QStringList{QStringLiteral("Tabel.col"), QStringLiteral("Teken.col")}));
+    QVERIFY(!folder.exists(QStringLiteral("ontbreekt")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
