@@ -229,7 +229,8 @@ StorageResult CliCommands::exportCsv(const QStringList &arguments)
 {
     if (arguments.size() != 2 || arguments.at(0).startsWith(QLatin1String("--")) ||
         arguments.at(1).startsWith(QLatin1String("--")))
-        return StorageResult::failure(QStringLiteral("export-csv verwacht een naam en een bestand; ") + Usage);
+        return StorageResult::failure(QStringLiteral("export-csv verwacht een naam en een bestand; ") +
+                                      Usage);
     const QString &name = arguments.at(0);
     const QString &file = arguments.at(1);
     if (!CollectionName::isValid(name))
@@ -259,7 +260,8 @@ StorageResult CliCommands::importCsv(const QStringList &arguments)
             names.append(argument);
     }
     if (names.size() != 2)
-        return StorageResult::failure(QStringLiteral("import-csv verwacht een bestand en een naam; ") + Usage);
+        return StorageResult::failure(QStringLiteral("import-csv verwacht een bestand en een naam; ") +
+                                      Usage);
     const QString &file = names.at(0);
     const QString &name = names.at(1);
     if (!CollectionName::isValid(name))
@@ -285,7 +287,8 @@ StorageResult CliCommands::importCsv(const QStringList &arguments)
         return StorageResult::failure(
             QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(name, result.reason));
     if (imported.replacedCharacters > 0)
-        m_out << QStringLiteral("Let op: %1 tekens die een verzameling niet kan bewaren zijn vervangen door '?'")
+        m_out << QStringLiteral(
+                     "Let op: %1 tekens die een verzameling niet kan bewaren zijn vervangen door '?'")
                      .arg(imported.replacedCharacters)
               << '\n';
     return result;

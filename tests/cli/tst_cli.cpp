@@ -478,10 +478,34 @@ void TestCli::csvImportMapsByPositionAndRefusesBadInput()
                               QStringLiteral("Tabel")});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Tabel.col")),
-             crlf({QString::fromLatin1(CollectionFile::MakerLine), QStringLiteral("Tabel"),
-                   QString::fromLatin1(CollectionFile::SeparatorLine), "1990", "12a", "", "Caf\u00e9", "", "",
-                   "", "", "twee regels", "", "", "", QString::fromLatin1(CollectionFile::SeparatorLine),
-                   "1991", "13", "", "", "", "", "", "", "", "", "", "",
+             crlf({QString::fromLatin1(CollectionFile::MakerLine),
+                   QStringLiteral("Tabel"),
+                   QString::fromLatin1(CollectionFile::SeparatorLine),
+                   "1990",
+                   "12a",
+                   "",
+                   "Caf\u00e9",
+                   "",
+                   "",
+                   "",
+                   "",
+                   "twee regels",
+                   "",
+                   "",
+                   "",
+                   QString::fromLatin1(CollectionFile::SeparatorLine),
+                   "1991",
+                   "13",
+                   "",
+                   "",
+                   "",
+                   "",
+                   "",
+                   "",
+                   "",
+                   "",
+                   "",
+                   "",
                    QString::fromLatin1(CollectionFile::SeparatorLine)}));
 
     // Characters a collection cannot hold become '?', and the output says so.
@@ -501,7 +525,8 @@ void TestCli::csvImportMapsByPositionAndRefusesBadInput()
                                QStringLiteral("Nergens")}));
     verifyFailure(run(folder, {QStringLiteral("import-csv"), file}));
     verifyFailure(run(folder, {QStringLiteral("import-csv"), file, QStringLiteral("../Buiten")}));
-    verifyFailure(run(folder, {QStringLiteral("import-csv"), file, QStringLiteral("X"), QStringLiteral("--nu")}));
+    verifyFailure(
+        run(folder, {QStringLiteral("import-csv"), file, QStringLiteral("X"), QStringLiteral("--nu")}));
     verifyFailure(run(folder, {QStringLiteral("export-csv"), QStringLiteral("Nergens"), file}));
     verifyFailure(run(folder, {QStringLiteral("export-csv"), QStringLiteral("Tabel")}));
     verifyFailure(run(folder, {QStringLiteral("export-csv"), QStringLiteral("Tabel"),

@@ -27,10 +27,10 @@ std::vector<StampRecord> awkwardRecords()
         everyByte += static_cast<char>(byte);
     const QString allCharacters = Windows1252::decode(everyByte);
     return {
-        makeRecord({" 1990", "12a", "", "Zegel \"A\"; rood, blauw\tgroen", "-", "  ", "75 cent", "\"",
-                    "\"\"", ";", "2,50", "1.75"}),
-        makeRecord({"", "0012", allCharacters.left(80), allCharacters.mid(80), "=1+1", "Type",
-                    allCharacters, "Kolom\tB", "Info ", " Postfris", "-", ""}),
+        makeRecord({" 1990", "12a", "", "Zegel \"A\"; rood, blauw\tgroen", "-", "  ", "75 cent", "\"", "\"\"",
+                    ";", "2,50", "1.75"}),
+        makeRecord({"", "0012", allCharacters.left(80), allCharacters.mid(80), "=1+1", "Type", allCharacters,
+                    "Kolom\tB", "Info ", " Postfris", "-", ""}),
     };
 }
 
@@ -49,14 +49,16 @@ private slots:
 
 void CsvFileTest::writesWhatSpreadsheetsOpen()
 {
-    const QByteArray bytes = CsvFile::serialize(
-        {makeRecord({"1990", "1", "", "Zegel \"A\"; rood", "", "", "", "Caf\u00e9 \u20ac", "regel 1\r\nregel 2"})});
-    const QByteArray header = "\xef\xbb\xbf\"Jaartal\";\"Cat.nr.\";\"Categorie\";\"Onderwerp\";\"Soort\";\"Type\";"
-                              "\"Opdruk\";\"Afbeedling\";\"Info\";\"Conditie\";\"Cat.Prijs\";\"Mijn Prijs\"\r\n";
+    const QByteArray bytes = CsvFile::serialize({makeRecord(
+        {"1990", "1", "", "Zegel \"A\"; rood", "", "", "", "Caf\u00e9 \u20ac", "regel 1\r\nregel 2"})});
+    const QByteArray header =
+        "\xef\xbb\xbf\"Jaartal\";\"Cat.nr.\";\"Categorie\";\"Onderwerp\";\"Soort\";\"Type\";"
+        "\"Opdruk\";\"Afbeedling\";\"Info\";\"Conditie\";\"Cat.Prijs\";\"Mijn Prijs\"\r\n";
     QVERIFY(bytes.startsWith(header));
     QCOMPARE(bytes.mid(header.size()),
-             QByteArray("\"1990\";\"1\";\"\";\"Zegel \"\"A\"\"; rood\";\"\";\"\";\"\";\"Caf\xc3\xa9 \xe2\x82\xac\";"
-                        "\"regel 1\r\nregel 2\";\"\";\"\";\"\"\r\n"));
+             QByteArray(
+                 "\"1990\";\"1\";\"\";\"Zegel \"\"A\"\"; rood\";\"\";\"\";\"\";\"Caf\xc3\xa9 \xe2\x82\xac\";"
+                 "\"regel 1\r\nregel 2\";\"\";\"\";\"\"\r\n"));
 
     // Written atomically: a file that cannot be written leaves no trace.
     TestFolder home;
@@ -73,15 +75,18 @@ void CsvFileTest::readsWhatSpreadsheetsWriteBack_data()
     QTest::addColumn<Rows>("rows");
 
     const Rows plain{{"Jaartal", "Cat.nr."}, {"1990", "Caf\u00e9"}};
-    QTest::newRow("UTF-8 with mark, quoted") << QByteArray("\xef\xbb\xbf\"Jaartal\";\"Cat.nr.\"\r\n\"1990\";\"Caf\xc3\xa9\"\r\n")
-                                             << QChar(u';') << plain;
-    QTest::newRow("UTF-8 without mark, LF") << QByteArray("Jaartal;Cat.nr.\n1990;Caf\xc3\xa9\n") << QChar(u';')
-                                            << plain;
-    QTest::newRow("Windows-1252, no ending") << QByteArray("Jaartal;Cat.nr.\r\n1990;Caf\xe9") << QChar(u';')
-                                             << plain;
-    QTest::newRow("commas") << QByteArray("Jaartal,Cat.nr.\r\n1990,\"Caf\xc3\xa9\"\r\n") << QChar(u',') << plain;
+    QTest::newRow("UTF-8 with mark, quoted")
+        << QByteArray("\xef\xbb\xbf\"Jaartal\";\"Cat.nr.\"\r\n\"1990\";\"Caf\xc3\xa9\"\r\n") << QChar(u';')
+        << plain;
+    QTest::newRow("UTF-8 without mark, LF")
+        << QByteArray("Jaartal;Cat.nr.\n1990;Caf\xc3\xa9\n") << QChar(u';') << plain;
+    QTest::newRow("Windows-1252, no ending")
+        << QByteArray("Jaartal;Cat.nr.\r\n1990;Caf\xe9") << QChar(u';') << plain;
+    QTest::newRow("commas") << QByteArray("Jaartal,Cat.nr.\r\n1990,\"Caf\xc3\xa9\"\r\n") << QChar(u',')
+                            << plain;
     const QString tabbed = QStringLiteral("\ufeffJaartal\tCat.nr.\n1990\tCaf\u00e9\n");
-    QTest::newRow("tabs, UTF-16") << QByteArray(reinterpret_cast<const char *>(tabbed.utf16()), tabbed.size() * 2)
+    QTest::newRow("tabs, UTF-16") << QByteArray(reinterpret_cast<const char *>(tabbed.utf16()),
+                                                tabbed.size() * 2)
                                   << QChar(u'\t') << plain;
     // The separator is the one the header line uses most, outside quotes.
     QTest::newRow("commas inside quotes") << QByteArray("\"a,b,c\";\"d,e\"\r\n\"1,5\";2\r\n") << QChar(u';')
@@ -124,11 +129,12 @@ void CsvFileTest::roundTripChangesNothing()
 void CsvFileTest::mappingFollowsHeaderOrPositionAndCleansFields()
 {
     // Names in any letter case, the panel's labels too; unknown columns ignored.
-    const CsvFile::Table named = CsvFile::parse("Opmerking;  mijn prijs ;Jaar van uitgifte;CAT.NR.;Informatie\r\n"
-                                                "x;1,50;1990;12;\"regel\r\neen\"\r\n"
-                                                ";;;;\r\n"
-                                                "y;;1991;13;Caf\u00e9 \xe2\x9c\x93 \xf0\x9f\x93\xae\r\n"
-                                                "z;;1992\r\n");
+    const CsvFile::Table named =
+        CsvFile::parse("Opmerking;  mijn prijs ;Jaar van uitgifte;CAT.NR.;Informatie\r\n"
+                       "x;1,50;1990;12;\"regel\r\neen\"\r\n"
+                       ";;;;\r\n"
+                       "y;;1991;13;Caf\u00e9 \xe2\x9c\x93 \xf0\x9f\x93\xae\r\n"
+                       "z;;1992\r\n");
     QVERIFY(CsvMapping::hasHeader(named));
     CsvMapping mapping = CsvMapping::preset(named);
     QCOMPARE(mapping.column(StampRecord::Year), 2);
