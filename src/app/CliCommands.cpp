@@ -287,8 +287,7 @@ StorageResult CliCommands::importCsv(const QStringList &arguments)
         return StorageResult::failure(
             QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(name, result.reason));
     if (imported.replacedCharacters > 0)
-        m_out << QStringLiteral(
-                     "Let op: %1 tekens die een verzameling niet kan bewaren zijn vervangen door '?'")
+        m_out << QStringLiteral("Let op: tekens die een verzameling niet kan bewaren, vervangen door '?': %1")
                      .arg(imported.replacedCharacters)
               << '\n';
     return result;

@@ -72,7 +72,7 @@ CsvImportForm::CsvImportForm(Main &main, const QString &fileName, CsvFile::Table
     Option1->setChecked(true);
 
     Label3 = DialogLayout::addLabel(this, "Label3", QString(), 180, 6270, 9000, 285);
-    Label4 = DialogLayout::addLabel(this, "Label4", QString(), 180, 6570, 6900, 570);
+    Label4 = DialogLayout::addLabel(this, "Label4", QString(), 180, 6570, 9000, 570);
     MainLook::setTextColour(Label4, WarningText);
 
     CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 7380, 7170, 840, 330);
@@ -100,6 +100,7 @@ void CsvImportForm::buildPreview()
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
     Grid1->setWordWrap(false);
+    Grid1->setFocusPolicy(Qt::NoFocus);
     MainLook::setBackground(Grid1, QPalette::Base, m_main.fieldColour());
     QStringList headers;
     for (int column = 1; column <= columns; ++column)
@@ -148,6 +149,14 @@ void CsvImportForm::showMapping(const CsvMapping &mapping)
             choice += QStringLiteral(": ") + m_table.rows.front().at(column).simplified();
         choices << choice;
     }
+    // A header row stands out in the preview.
+    for (int column = 0; column < Grid1->columnCount(); ++column) {
+        if (QTableWidgetItem *item = Grid1->item(0, column)) {
+            QFont font = item->font();
+            font.setBold(header);
+            item->setFont(font);
+        }
+    }
     for (int field = 0; field < StampRecord::FieldCount; ++field) {
         QComboBox *box = Combo[static_cast<size_t>(field)];
         const QSignalBlocker blocker(box);
@@ -170,11 +179,16 @@ void CsvImportForm::updateResult()
 {
     m_result = chosenMapping().records(m_table, Check1->isChecked());
     Label3->setText(QStringLiteral("Te importeren records : ") + QString::number(m_result.records.size()));
-    Label4->setText(m_result.replacedCharacters == 0
-                        ? QString()
-                        : QStringLiteral("Let op: %1 tekens kunnen niet in een verzameling worden bewaard; "
-                                         "zij worden vervangen door '?'.")
-                              .arg(m_result.replacedCharacters));
+    const int replaced = m_result.replacedCharacters;
+    if (replaced == 0)
+        Label4->clear();
+    else if (replaced == 1)
+        Label4->setText(QStringLiteral("Let op: 1 teken kan niet in een verzameling worden bewaard en wordt "
+                                       "vervangen door '?'."));
+    else
+        Label4->setText(QStringLiteral("Let op: %1 tekens kunnen niet in een verzameling worden bewaard en "
+                                       "worden vervangen door '?'.")
+                            .arg(replaced));
     OkKnop->setEnabled(!m_result.records.empty());
 }
 

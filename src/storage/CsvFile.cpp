@@ -104,9 +104,11 @@ int Table::columnCount() const
 
 Table parse(QByteArrayView bytes)
 {
-    const QString text = decodeText(bytes);
+    const QString decoded = decodeText(bytes);
+    const QStringView text(decoded);
     Table table;
     table.separator = detectSeparator(text);
+    const QChar separator = table.separator;
 
     // A field is quoted only when its first character is a quote; text after
     // its closing quote is kept, and a quote inside an unquoted field is text.
@@ -114,41 +116,59 @@ Table parse(QByteArrayView bytes)
     State state = State::FieldStart;
     QStringList row;
     QString field;
+    const auto endField = [&] {
+        row.append(std::move(field));
+        field = QString();
+    };
     const auto endRow = [&] {
         // An empty line is no row.
         if (state != State::FieldStart || !row.isEmpty()) {
-            row.append(field);
-            table.rows.push_back(row);
+            endField();
+            table.rows.push_back(std::move(row));
         }
-        row.clear();
-        field.clear();
+        row = QStringList();
         state = State::FieldStart;
+    };
+    const auto isSpecial = [separator](QChar c) {
+        return c == separator || c == u'\r' || c == u'\n' || c == u'"';
     };
 
     const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
+    qsizetype i = 0;
+    while (i < size) {
         const QChar c = text[i];
         if (state == State::Quoted) {
-            if (c != u'"')
-                field += c;
-            else if (i + 1 < size && text[i + 1] == u'"')
-                field += text[++i];
-            else
+            // Up to the next quote in one piece; a doubled quote is one quote.
+            qsizetype quote = text.indexOf(u'"', i);
+            if (quote < 0)
+                quote = size;
+            field += text.sliced(i, quote - i);
+            if (quote + 1 < size && text[quote + 1] == u'"') {
+                field += u'"';
+                i = quote + 2;
+            } else {
                 state = State::AfterQuote;
-        } else if (c == table.separator) {
-            row.append(field);
-            field.clear();
+                i = quote + 1;
+            }
+        } else if (c == separator) {
+            endField();
             state = State::FieldStart;
+            ++i;
         } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
-                ++i;
+            i += c == u'\r' && i + 1 < size && text[i + 1] == u'\n' ? 2 : 1;
             endRow();
         } else if (c == u'"' && state == State::FieldStart) {
             state = State::Quoted;
+            ++i;
         } else {
-            field += c;
+            // Plain text up to the next character that means something.
+            qsizetype end = i + 1;
+            while (end < size && !isSpecial(text[end]))
+                ++end;
+            field += text.sliced(i, end - i);
             if (state == State::FieldStart)
                 state = State::Unquoted;
+            i = end;
         }
     }
     endRow();

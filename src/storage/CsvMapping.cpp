@@ -25,6 +25,11 @@ bool namesField(const QString &name, int field)
 // (CR LF counting as one), characters outside its code page a '?'.
 QString storableField(const QString &text, int &replaced)
 {
+    const bool storable = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c != u'\r' && c != u'\n' && Windows1252::canEncode(c);
+    });
+    if (storable)
+        return text;
     QString field;
     field.reserve(text.size());
     const qsizetype size = text.size();
