@@ -44,7 +44,7 @@ private slots:
     void readsWhatSpreadsheetsWriteBack_data();
     void readsWhatSpreadsheetsWriteBack();
     void roundTripChangesNothing();
-    void mappingFollowsHeaderOrPositionAndCleansFields();
+    void mappingFollowsHeaderNamesAndCleansFields();
 };
 
 void CsvFileTest::writesWhatSpreadsheetsOpen()
@@ -60,10 +60,7 @@ void CsvFileTest::writesWhatSpreadsheetsOpen()
                  "\"1990\";\"1\";\"\";\"Zegel \"\"A\"\"; rood\";\"\";\"\";\"\";\"Caf\xc3\xa9 \xe2\x82\xac\";"
                  "\"regel 1\r\nregel 2\";\"\";\"\";\"\"\r\n"));
 
-    // Written atomically: a file that cannot be written leaves no trace.
     TestFolder home;
-    QVERIFY(!CsvFile::write(home.path("ontbreekt/lijst.csv"), {}));
-    QVERIFY(!home.exists("ontbreekt"));
     QVERIFY(CsvFile::write(home.path("lijst.csv"), {}));
     QCOMPARE(home.read("lijst.csv"), header);
 }
@@ -111,14 +108,11 @@ void CsvFileTest::readsWhatSpreadsheetsWriteBack()
 
 void CsvFileTest::roundTripChangesNothing()
 {
-    TestFolder home;
     const QByteArray collection = CollectionFile::serialize(QStringLiteral("Nederland"), awkwardRecords());
     const std::vector<StampRecord> loaded = CollectionFile::parse(collection).records;
     QCOMPARE(loaded.size(), size_t(2));
 
-    QVERIFY(CsvFile::write(home.path("Nederland.csv"), loaded));
-    CsvFile::Table table;
-    QVERIFY(CsvFile::read(home.path("Nederland.csv"), table));
+    const CsvFile::Table table = CsvFile::parse(CsvFile::serialize(loaded));
     QVERIFY(CsvMapping::hasHeader(table));
     const CsvMapping::Result imported = CsvMapping::preset(table).records(table, true);
     QCOMPARE(imported.replacedCharacters, 0);
@@ -126,7 +120,7 @@ void CsvFileTest::roundTripChangesNothing()
     QCOMPARE(CollectionFile::serialize(QStringLiteral("Nederland"), imported.records), collection);
 }
 
-void CsvFileTest::mappingFollowsHeaderOrPositionAndCleansFields()
+void CsvFileTest::mappingFollowsHeaderNamesAndCleansFields()
 {
     // Names in any letter case, the panel's labels too; unknown columns ignored.
     const CsvFile::Table named =
@@ -136,14 +130,14 @@ void CsvFileTest::mappingFollowsHeaderOrPositionAndCleansFields()
                        "y;;1991;13;Caf\u00e9 \xe2\x9c\x93 \xf0\x9f\x93\xae\r\n"
                        "z;;1992\r\n");
     QVERIFY(CsvMapping::hasHeader(named));
-    CsvMapping mapping = CsvMapping::preset(named);
+    const CsvMapping mapping = CsvMapping::preset(named);
     QCOMPARE(mapping.column(StampRecord::Year), 2);
     QCOMPARE(mapping.column(StampRecord::CatalogueNumber), 3);
     QCOMPARE(mapping.column(StampRecord::Info), 4);
     QCOMPARE(mapping.column(StampRecord::OwnPrice), 1);
     QCOMPARE(mapping.column(StampRecord::Subject), CsvMapping::NoColumn);
 
-    CsvMapping::Result result = mapping.records(named, true);
+    const CsvMapping::Result result = mapping.records(named, true);
     // The all-blank row is dropped; a short row gives empty fields.
     QCOMPARE(result.records.size(), size_t(3));
     QCOMPARE(result.records[0],
@@ -152,16 +146,6 @@ void CsvFileTest::mappingFollowsHeaderOrPositionAndCleansFields()
     QCOMPARE(result.records[1][StampRecord::Info], QStringLiteral("Caf\u00e9 ? ?"));
     QCOMPARE(result.records[2], makeRecord({"1992"}));
     QCOMPARE(result.replacedCharacters, 2);
-
-    // No recognised name: the first row is data and columns go by position.
-    const CsvFile::Table unnamed = CsvFile::parse("1990;12;Frankeer\r\n1991\r\n");
-    QVERIFY(!CsvMapping::hasHeader(unnamed));
-    mapping = CsvMapping::preset(unnamed);
-    QCOMPARE(mapping.column(StampRecord::Category), 2);
-    QCOMPARE(mapping.column(StampRecord::Subject), CsvMapping::NoColumn);
-    result = mapping.records(unnamed, false);
-    QCOMPARE(result.records.size(), size_t(2));
-    QCOMPARE(result.records[0], makeRecord({"1990", "12", "Frankeer"}));
 }
 
 QTEST_GUILESS_MAIN(CsvFileTest)
