@@ -122,9 +122,12 @@ int SettingsFile::read(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
-    ValueStream stream(Windows1252::decode(file.readAll()));
-    file.close();
+    return parse(file.readAll());
+}
 
+int SettingsFile::parse(QByteArrayView bytes)
+{
+    ValueStream stream(Windows1252::decode(bytes));
     int count = 0;
     const auto skipText = [&] {
         if (!stream.next())
