@@ -4,7 +4,6 @@
 #include "storage/TextFile.h"
 #include "storage/Windows1252.h"
 
-#include <QFile>
 
 #include <optional>
 
@@ -119,10 +118,10 @@ QString colourLine(QColor colour)
 
 int SettingsFile::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!TextFile::readBytes(path, bytes))
         return 0;
-    return parse(file.readAll());
+    return parse(bytes);
 }
 
 int SettingsFile::parse(QByteArrayView bytes)

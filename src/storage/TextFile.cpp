@@ -3,9 +3,32 @@
 #include "storage/Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace TextFile {
+
+StorageResult readBytes(const QString &path, QByteArray &bytes)
+{
+    bytes.clear();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return StorageResult::failure(QStringLiteral("Het bestand bestaat niet."));
+    if (!info.isFile())
+        return StorageResult::failure(QStringLiteral("Dit is geen gewoon bestand."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return StorageResult::failure(file.errorString());
+    // Checked on the open file: the name may have been given to another since.
+    if (file.isSequential() || file.size() > MaxReadSize)
+        return StorageResult::failure(QStringLiteral("Het bestand is te groot."));
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        bytes.clear();
+        return StorageResult::failure(file.errorString());
+    }
+    return StorageResult::success();
+}
 
 QStringList splitLines(QByteArrayView bytes)
 {
@@ -31,14 +54,11 @@ QStringList splitLines(QByteArrayView bytes)
 StorageResult readLines(const QString &path, QStringList &lines)
 {
     lines.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return StorageResult::failure(file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return StorageResult::failure(file.errorString());
-    lines = splitLines(bytes);
-    return StorageResult::success();
+    QByteArray bytes;
+    const StorageResult read = readBytes(path, bytes);
+    if (read)
+        lines = splitLines(bytes);
+    return read;
 }
 
 QByteArray joinLines(const QStringList &lines)
