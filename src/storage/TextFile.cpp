@@ -78,12 +78,19 @@ QByteArray joinLines(const QStringList &lines)
 StorageResult writeBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every write reports what it wrote: a buffered write
+    // that fails part-way at the final flush, on a full disk, would still be
+    // committed in place of the old file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return StorageResult::failure(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return StorageResult::failure(reason);
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        if (chunk <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return StorageResult::failure(reason);
+        }
+        written += chunk;
     }
     if (!file.commit())
         return StorageResult::failure(file.errorString());
