@@ -4,7 +4,6 @@
 #include "storage/TextFile.h"
 #include "storage/Windows1252.h"
 
-
 #include <optional>
 
 namespace {

@@ -6,7 +6,6 @@
 #include "storage/Trim.h"
 #include "storage/Windows1252.h"
 
-
 #include <algorithm>
 
 namespace {

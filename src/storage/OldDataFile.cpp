@@ -5,7 +5,6 @@
 #include "storage/TextFile.h"
 #include "storage/Trim.h"
 
-
 namespace {
 
 constexpr int HeaderLines = 3;

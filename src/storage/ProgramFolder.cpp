@@ -99,7 +99,8 @@ QString ProgramFolder::yearFolder(const QString &name, const QString &year) cons
 QString ProgramFolder::picturePath(const QString &name, const QString &year, const QString &catalogueNumber) const
 {
     const auto staysInside = [](const QString &component) {
-        return !component.contains(u'/') && component != QLatin1String(".") && component != QLatin1String("..");
+        return !component.contains(u'/') && component != QLatin1String(".") &&
+               component != QLatin1String("..");
     };
     if (!CollectionName::isValid(name) || !staysInside(year) || !staysInside(catalogueNumber))
         return {};

@@ -23,8 +23,8 @@ const QByteArray Separator = "----------------------------\r\n";
 // Twelve fields in collection-file order, each followed by CR LF; field 4 is given.
 QByteArray recordWithSubject(const QByteArray &subject)
 {
-    return "1990\r\n12a\r\nCat\r\n" + subject + "\r\nSoort\r\nType\r\n5 c\r\nKop\r\n-\r\nPostfris\r\n1,50\r\n2\r\n" +
-           Separator;
+    return "1990\r\n12a\r\nCat\r\n" + subject +
+           "\r\nSoort\r\nType\r\n5 c\r\nKop\r\n-\r\nPostfris\r\n1,50\r\n2\r\n" + Separator;
 }
 
 } // namespace
@@ -60,8 +60,9 @@ void HostileFilesTest::aHundredMegabyteLineIsReadAndWrittenWhole()
     QVERIFY(home.read("Verzameling/Lang.col") == collection);
 
     // The old format: the long line is the subject of the one record.
-    home.write("Verzameling/Oud.cat", "1\r\n2\r\n3\r\n12a\r\n1990\r\nCat\r\n" + line +
-                                          "\r\nS\r\nT\r\nW\r\nA\r\nI\r\nTrue\r\nFalse\r\nFalse\r\n1\r\n2\r\n");
+    home.write("Verzameling/Oud.cat",
+               "1\r\n2\r\n3\r\n12a\r\n1990\r\nCat\r\n" + line +
+                   "\r\nS\r\nT\r\nW\r\nA\r\nI\r\nTrue\r\nFalse\r\nFalse\r\n1\r\n2\r\n");
     QVERIFY(ImportOldData(home.folder(), "Oud", list));
     QCOMPARE(list.count(), 1);
     QCOMPARE(list.cell(0, StampRecord::Subject).size(), line.size());
@@ -92,7 +93,8 @@ void HostileFilesTest::nulBytesSurviveButNeverNameACollection()
     QCOMPARE(list.cell(0, StampRecord::Subject).size(), 3);
 
     // The name from the file cannot be saved under; a valid one keeps the byte.
-    const QStringList treeBefore = QDir(home.path("Verzameling")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList treeBefore =
+        QDir(home.path("Verzameling")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const StorageResult refused = SaveWithPictureFolder(home.folder(), name, list);
     QVERIFY(!refused);
     QCOMPARE(refused.reason, QStringLiteral("Ongeldige naam voor een verzameling!"));
@@ -105,7 +107,8 @@ void HostileFilesTest::onlyRegularFilesOfSaneSizeAreRead()
 {
     TestFolder home;
     // Pipes with no writer: opening one to read would wait for ever.
-    for (const char *pipe : {"Verzameling/Pijp.col", "Verzameling/Pijp.cat", "Data/Pijp.txt", "Tessaron2.ini"})
+    for (const char *pipe :
+         {"Verzameling/Pijp.col", "Verzameling/Pijp.cat", "Data/Pijp.txt", "Tessaron2.ini"})
         QCOMPARE(mkfifo(QFile::encodeName(home.path(pipe)).constData(), 0644), 0);
     QVERIFY(QDir().mkdir(home.path("Verzameling/Map.col")));
     // A sparse file past the size limit costs no disk space.
