@@ -1,7 +1,7 @@
 #include "dialogs/NieuwForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "dialogs/DialogLayout.h"
+#include "widgets/DialogLayout.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MainLook.h"

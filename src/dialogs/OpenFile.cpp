@@ -1,7 +1,7 @@
 #include "dialogs/OpenFile.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "dialogs/DialogLayout.h"
+#include "widgets/DialogLayout.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MainLook.h"
 #include "storage/CollectionFile.h"

@@ -1,6 +1,6 @@
 #include "dialogs/SaveForm.h"
 
-#include "dialogs/DialogLayout.h"
+#include "widgets/DialogLayout.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MainLook.h"
 #include "storage/CollectionName.h"

@@ -4,6 +4,7 @@
 #include "storage/LookupList.h"
 #include "storage/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
+#include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -244,17 +244,7 @@ void EditData::reject()
 void EditData::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (m_shownBefore)
-        return;
-    m_shownBefore = true;
-    // The size counts the frame and caption, which are known only now.
-    const QSize outer(Twips::toPixels(OuterWidth), Twips::toPixels(OuterHeight));
-    setFixedSize(outer - (frameGeometry().size() - size()));
-    if (const QScreen *screen = this->screen()) {
-        QRect placed(QPoint(), outer);
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft());
-    }
+    DialogLayout::placeCentred(this, OuterWidth, OuterHeight);
 }
 
 void EditData::showCount(const QString &suffix)

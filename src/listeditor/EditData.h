@@ -48,7 +48,6 @@ private:
     // Words and file names are ordered without regard to case, as the user's
     // language orders them.
     QCollator m_order;
-    bool m_shownBefore = false;
 
     QComboBox *Combo1 = nullptr;
     QListWidget *List1 = nullptr;

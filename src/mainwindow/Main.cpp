@@ -271,6 +271,12 @@ void Main::buildViewerFrame(QWidget *area)
     VScroll = Frame5->VScroll;
 }
 
+void Main::setListTopReserve(int twips)
+{
+    m_listTopReserve = twips;
+    applyResizeRules();
+}
+
 void Main::showViewerPicture(const QImage &picture)
 {
     Frame5->showPicture(picture);
@@ -364,8 +370,9 @@ void Main::applyResizeRules()
     m_clock->keepInsideStrip();
     setWidth(Frame2, W - 5340);
     setHeight(Frame2, H - 2400);
+    setTop(ListView1, 240 + m_listTopReserve);
     setWidth(ListView1, W - 5580);
-    setHeight(ListView1, H - 2760);
+    setHeight(ListView1, H - 2760 - m_listTopReserve);
     setTop(Frame4, H - 1785);
     setWidth(Frame4, W - 5340);
     setLeft(Label8, widthOf(Frame4) - 2640);

@@ -57,6 +57,10 @@ public:
     // Removes the direction image from every header but the clicked one (1-based).
     void ClearColumnIcons(int index);
 
+    // Room taken above the list, in twips, by the search bar while it shows; the
+    // list moves down and shortens by as much.
+    void setListTopReserve(int twips);
+
     // The picture viewer: shows a picture at its own size, at the top left, or
     // none. The record sheet print takes the picture it holds (null for none).
     void showViewerPicture(const QImage &picture);
@@ -121,6 +125,7 @@ private:
     bool m_unsavedChanges = false;
     bool m_openDialogMode = false;
     bool m_shownBefore = false;
+    int m_listTopReserve = 0;
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;
     Clock *m_clock = nullptr;
 };

@@ -4,6 +4,9 @@
 #include "dialogs/NieuwForm.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
+#include "extras/FindBar.h"
+#include "extras/PictureCheckDialog.h"
+#include "extras/StatisticsDialog.h"
 #include "listeditor/EditData.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MakerPages.h"
@@ -13,6 +16,7 @@
 #include "widgets/BusyGuard.h"
 #include "widgets/MessageBox.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -36,6 +40,12 @@ MainMenu::MainMenu(Main &main)
     QMenu *tools = addMenu("Tools", QStringLiteral("Tools"));
     addItem(tools, "TooleWebpage", QStringLiteral("Webpage Ontwerpen"), &MainMenu::TooleWebpage_Click);
     addItem(tools, "ToolsDataEdit", QStringLiteral("Data Bewerken"), &MainMenu::ToolsDataEdit_Click);
+    // Tools beyond the usual, after the items that were there.
+    addItem(tools, "ToolsPictureCheck", QStringLiteral("Afbeeldingen controleren"),
+            &MainMenu::ToolsPictureCheck_Click);
+    addItem(tools, "ToolsSearch", QStringLiteral("Zoeken"), &MainMenu::ToolsSearch_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    addItem(tools, "ToolsStatistics", QStringLiteral("Statistiek"), &MainMenu::ToolsStatistics_Click);
 
     QMenu *help = addMenu("Help", QStringLiteral("Help"));
     addItem(help, "HelpHelp", QStringLiteral("Help"), &MainMenu::HelpHelp_Click);
@@ -137,4 +147,22 @@ void MainMenu::HelpMeerSoftware_Click()
 void MainMenu::HelpDownloads_Click()
 {
     ShellOpen(&m_main, MakerPages::Downloads);
+}
+
+void MainMenu::ToolsPictureCheck_Click()
+{
+    PictureCheckDialog(m_main).exec();
+}
+
+void MainMenu::ToolsSearch_Click()
+{
+    // Made on first use: the menu is built before the list it stands above.
+    if (!m_findBar)
+        m_findBar = new FindBar(m_main);
+    m_findBar->open();
+}
+
+void MainMenu::ToolsStatistics_Click()
+{
+    StatisticsDialog(m_main).exec();
 }

@@ -2,13 +2,14 @@
 
 #include <QObject>
 
+class FindBar;
 class Main;
 class QAction;
 class QMenu;
 
 // The main window's menu bar: File, Tools and Help. Each command opens a dialog,
-// runs one operation or hands a document to the desktop. No item has a shortcut
-// or an access key.
+// runs one operation or hands a document to the desktop. No item has an access
+// key; only "Zoeken", the last of Tools, has a shortcut (Ctrl+F).
 class MainMenu : public QObject {
     Q_OBJECT
 
@@ -33,6 +34,10 @@ private:
     void HelpMeerSoftware_Click();
     void HelpDownloads_Click();
     void showOpenDialog(bool openMode);
+    void ToolsPictureCheck_Click();
+    void ToolsSearch_Click();
+    void ToolsStatistics_Click();
 
     Main &m_main;
+    FindBar *m_findBar = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "printing/Afdrukken.h"
 
 #include "printing/CurrentPrinter.h"
+#include "printing/PdfFileQuestion.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintRecordSheet.h"
 #include "printing/SystemPrinterCanvas.h"
@@ -99,15 +100,6 @@ VistaButton *button(QWidget *parent, const char *name, const QString &caption, i
     return created;
 }
 
-QString askForPdfFile(QWidget *parent)
-{
-    QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("PDF-bestand"), QString(),
-                                                QStringLiteral("PDF (*.pdf)"));
-    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty())
-        file += QStringLiteral(".pdf");
-    return file;
-}
-
 QString askForPhotoFile(QWidget *parent)
 {
     QFileDialog dialog(parent);
@@ -121,7 +113,7 @@ QString askForPhotoFile(QWidget *parent)
 
 Afdrukken::Afdrukken(const PrintSource &source, const ProgramFolder &folder, QWidget *parent)
     : QDialog(parent)
-    , askPdfFile(askForPdfFile)
+    , askPdfFile(PdfFileQuestion::ask)
     , askPhotoFile(askForPhotoFile)
     , m_source(source)
     , m_folder(folder)

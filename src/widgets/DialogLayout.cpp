@@ -1,4 +1,4 @@
-#include "dialogs/DialogLayout.h"
+#include "widgets/DialogLayout.h"
 
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"

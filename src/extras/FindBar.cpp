@@ -1,0 +1,126 @@
+#include "extras/FindBar.h"
+
+#include "extras/ListSelection.h"
+#include "mainwindow/Main.h"
+#include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTreeView>
+
+namespace {
+
+VistaButton *newButton(QWidget *parent, const char *name, const QString &caption, int left, int width)
+{
+    auto *button = new VistaButton(QLatin1String(name), parent);
+    button->setCaption(caption);
+    button->setGeometry(Twips::rect(left, 30, width, 330));
+    return button;
+}
+
+} // namespace
+
+FindBar::FindBar(Main &main)
+    : QFrame(main.Frame2)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("FindBar"));
+    setFrameStyle(QFrame::NoFrame);
+
+    ZoekLabel = new QLabel(QStringLiteral("Zoeken"), this);
+    ZoekLabel->setObjectName(QStringLiteral("ZoekLabel"));
+    ZoekLabel->move(0, Twips::toPixels(75));
+    ZoekLabel->adjustSize();
+    ZoekText = new QLineEdit(this);
+    ZoekText->setObjectName(QStringLiteral("ZoekText"));
+    ZoekText->setGeometry(Twips::rect(630, 30, 3000, 330));
+    ZoekText->setClearButtonEnabled(true);
+    VolgendeKnop = newButton(this, "VolgendeKnop", QStringLiteral("Volgende"), 3720, 840);
+    VorigeKnop = newButton(this, "VorigeKnop", QStringLiteral("Vorige"), 4620, 840);
+    ZoekStatus = new QLabel(this);
+    ZoekStatus->setObjectName(QStringLiteral("ZoekStatus"));
+    ZoekStatus->setGeometry(Twips::rect(5580, 75, 2400, 255));
+    SluitKnop = newButton(this, "SluitKnop", QStringLiteral("X"), 0, 330);
+    SluitKnop->setToolTip(QStringLiteral(" Zoekbalk sluiten (Esc) "));
+
+    connect(ZoekText, &QLineEdit::returnPressed, this, &FindBar::findNext);
+    connect(ZoekText, &QLineEdit::textChanged, ZoekStatus, &QLabel::clear);
+    connect(VolgendeKnop, &VistaButton::Click, this, &FindBar::findNext);
+    connect(VorigeKnop, &VistaButton::Click, this, &FindBar::findPrevious);
+    connect(SluitKnop, &VistaButton::Click, this, &FindBar::close);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &FindBar::close);
+
+    // The bar stands where the list's top is and is as wide as the list.
+    move(m_main.ListView1->x(), Twips::toPixels(240));
+    m_main.ListView1->installEventFilter(this);
+    followList();
+    hide();
+}
+
+bool FindBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_main.ListView1 && event->type() == QEvent::Resize)
+        followList();
+    return QFrame::eventFilter(watched, event);
+}
+
+void FindBar::followList()
+{
+    resize(m_main.ListView1->width(), Twips::toPixels(HeightTwips));
+    SluitKnop->move(width() - SluitKnop->width(), SluitKnop->y());
+}
+
+void FindBar::open()
+{
+    if (m_main.Frame2->isHidden())
+        return;
+    if (isHidden()) {
+        show();
+        m_main.setListTopReserve(ReservedTwips);
+    }
+    ZoekText->setFocus();
+    ZoekText->selectAll();
+}
+
+void FindBar::close()
+{
+    if (isHidden())
+        return;
+    hide();
+    m_main.setListTopReserve(0);
+    m_main.ListView1->setFocus();
+}
+
+void FindBar::findNext()
+{
+    find(RecordSearch::Direction::Next);
+}
+
+void FindBar::findPrevious()
+{
+    find(RecordSearch::Direction::Previous);
+}
+
+void FindBar::find(RecordSearch::Direction direction)
+{
+    const int start = m_main.selectedRow();
+    const int row = RecordSearch::find(m_main.recordList(), ZoekText->text(), start, direction);
+    if (row < 0) {
+        ZoekStatus->setText(ZoekText->text().isEmpty() ? QString() : QStringLiteral("Niet gevonden"));
+        return;
+    }
+    const bool next = direction == RecordSearch::Direction::Next;
+    if (row == start)
+        ZoekStatus->setText(QStringLiteral("Alleen dit record"));
+    else if (start >= 0 && (next ? row < start : row > start))
+        ZoekStatus->setText(next ? QStringLiteral("Verder vanaf het begin")
+                                 : QStringLiteral("Verder vanaf het einde"));
+    else
+        ZoekStatus->clear();
+    ListSelection::selectRow(m_main, row);
+}

@@ -1,0 +1,90 @@
+#include "extras/PictureCheckDialog.h"
+
+#include "extras/ListSelection.h"
+#include "mainwindow/Main.h"
+#include "widgets/DialogLayout.h"
+#include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPalette>
+
+namespace {
+
+constexpr int OuterWidth = 7500;
+constexpr int OuterHeight = 6600;
+constexpr QColor BackgroundColour{220, 220, 190};
+constexpr QColor MissingColour{150, 30, 30};
+constexpr QColor UnusedColour{30, 30, 120};
+
+} // namespace
+
+PictureCheckDialog::PictureCheckDialog(Main &main)
+    : QDialog(&main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("PictureCheckDialog"));
+    setWindowTitle(QStringLiteral("Afbeeldingen controleren"));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, BackgroundColour);
+    setPalette(palette);
+
+    Label1 = DialogLayout::addLabel(this, "Label1", QString(), 180, 150, 7000, 255);
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(Twips::rect(180, 450, 7000, 4350));
+    Label2 = DialogLayout::addLabel(
+        this, "Label2",
+        QStringLiteral(
+            "Een afbeelding hoort bij een record als ze in de map van het jaartal staat en het "
+            "catalogusnummer met .jpg als naam heeft (hoofdletters tellen niet). Andere bestanden, "
+            "ook die geen .jpg zijn, tellen als niet gebruikt. Dubbelklik op een regel om het "
+            "record in de lijst te kiezen."),
+        180, 4920, 7000, 840);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 6340, 5820, 840, 330);
+    connect(OkKnop, &VistaButton::Click, this, &QDialog::accept);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &PictureCheckDialog::List1_DblClick);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    fill(PictureCheck::run(m_main.programFolder(), m_main.collectionName(), m_main.recordList()));
+    QApplication::restoreOverrideCursor();
+}
+
+void PictureCheckDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    DialogLayout::placeCentred(this, OuterWidth, OuterHeight);
+}
+
+void PictureCheckDialog::fill(const PictureCheck &check)
+{
+    Label1->setText(QStringLiteral("Ontbrekende afbeeldingen : %1        Niet gebruikte bestanden : %2")
+                        .arg(check.missing.size())
+                        .arg(check.unused.size()));
+    for (const PictureCheck::MissingPicture &missing : check.missing) {
+        auto *item = new QListWidgetItem(QStringLiteral("Ontbrekende afbeelding : ") + missing.year +
+                                             QStringLiteral(" / ") + missing.catalogueNumber,
+                                         List1);
+        item->setForeground(MissingColour);
+        item->setData(RowRole, missing.row);
+    }
+    for (const PictureCheck::UnusedFile &unused : check.unused) {
+        QString line = QStringLiteral("Niet gebruikt bestand : ") + unused.relativePath;
+        if (unused.likelyRow >= 0) {
+            const RecordList &list = m_main.recordList();
+            line += QStringLiteral("   (record ") + list.cell(unused.likelyRow, StampRecord::Year) +
+                    QStringLiteral(" / ") + list.cell(unused.likelyRow, StampRecord::CatalogueNumber) +
+                    QStringLiteral("?)");
+        }
+        auto *item = new QListWidgetItem(line, List1);
+        item->setForeground(UnusedColour);
+        item->setData(RowRole, unused.likelyRow);
+    }
+}
+
+void PictureCheckDialog::List1_DblClick(QListWidgetItem *item)
+{
+    ListSelection::selectRow(m_main, item->data(RowRole).toInt());
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class RecordList;
+
+// Finds the record the search bar goes to: the nearest row after (or before)
+// the start row in one of whose fields the text occurs, letter case ignored.
+// The search wraps around the end of the list and comes back to the start
+// row last, so a single match is found from anywhere.
+namespace RecordSearch {
+
+enum class Direction { Next, Previous };
+
+// startRow -1 (nothing selected) starts before the first row for Next and
+// after the last for Previous. Returns -1 when no row matches or the text is empty.
+int find(const RecordList &list, const QString &text, int startRow, Direction direction);
+
+// True when one of the record's fields contains the text, letter case ignored.
+bool matches(const RecordList &list, int row, const QString &text);
+
+} // namespace RecordSearch

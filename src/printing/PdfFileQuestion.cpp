@@ -1,0 +1,17 @@
+#include "printing/PdfFileQuestion.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace PdfFileQuestion {
+
+QString ask(QWidget *parent)
+{
+    QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("PDF-bestand"), QString(),
+                                                QStringLiteral("PDF (*.pdf)"));
+    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    return file;
+}
+
+} // namespace PdfFileQuestion
