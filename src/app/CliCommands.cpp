@@ -6,6 +6,8 @@
 #include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
 #include "storage/CollectionName.h"
+#include "storage/CsvFile.h"
+#include "storage/CsvMapping.h"
 #include "storage/FileHelpers.h"
 #include "storage/OldDataFile.h"
 #include "storage/RecordList.h"
@@ -21,7 +23,8 @@ namespace {
 const QString Usage =
     QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
                    "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
-                   "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND]");
+                   "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] | export-csv NAAM BESTAND | "
+                   "import-csv BESTAND NAAM [--force]");
 
 StorageResult invalidName(const QString &name)
 {
@@ -64,6 +67,10 @@ StorageResult CliCommands::run(const QStringList &arguments)
         return album(rest);
     if (command == QLatin1String("print"))
         return print(rest);
+    if (command == QLatin1String("export-csv"))
+        return exportCsv(rest);
+    if (command == QLatin1String("import-csv"))
+        return importCsv(rest);
     return StorageResult::failure(QStringLiteral("Onbekend commando '%1'; %2").arg(command, Usage));
 }
 
@@ -216,6 +223,74 @@ StorageResult CliCommands::album(const QStringList &arguments)
         return StorageResult::failure(QStringLiteral("Album kon niet worden geopend: xdg-open ontbreekt"));
     m_out << page << '\n';
     return StorageResult::success();
+}
+
+StorageResult CliCommands::exportCsv(const QStringList &arguments)
+{
+    if (arguments.size() != 2 || arguments.at(0).startsWith(QLatin1String("--")) ||
+        arguments.at(1).startsWith(QLatin1String("--")))
+        return StorageResult::failure(QStringLiteral("export-csv verwacht een naam en een bestand; ") +
+                                      Usage);
+    const QString &name = arguments.at(0);
+    const QString &file = arguments.at(1);
+    if (!CollectionName::isValid(name))
+        return invalidName(name);
+    RecordList records;
+    StorageResult result = load(name, records);
+    if (!result)
+        return result;
+    result = CsvFile::write(file, records.records());
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("CSV-bestand '%1' kon niet worden geschreven: %2").arg(file, result.reason));
+    return result;
+}
+
+StorageResult CliCommands::importCsv(const QStringList &arguments)
+{
+    QStringList names;
+    bool force = false;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--force"))
+            force = true;
+        else if (argument.startsWith(QLatin1String("--")))
+            return StorageResult::failure(
+                QStringLiteral("Onbekend argument voor import-csv: '%1'").arg(argument));
+        else
+            names.append(argument);
+    }
+    if (names.size() != 2)
+        return StorageResult::failure(QStringLiteral("import-csv verwacht een bestand en een naam; ") +
+                                      Usage);
+    const QString &file = names.at(0);
+    const QString &name = names.at(1);
+    if (!CollectionName::isValid(name))
+        return invalidName(name);
+    if (!FileExists(file))
+        return StorageResult::failure(QStringLiteral("CSV-bestand '%1' bestaat niet").arg(file));
+    if (FileExists(m_folder.collectionFile(name)) && !force)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar").arg(name));
+
+    CsvFile::Table table;
+    StorageResult result = CsvFile::read(file, table);
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("CSV-bestand '%1' kon niet worden gelezen: %2").arg(file, result.reason));
+    CsvMapping::Result imported = CsvMapping::preset(table).records(table, CsvMapping::hasHeader(table));
+    if (imported.records.empty())
+        return StorageResult::failure(QStringLiteral("CSV-bestand '%1' bevat geen records").arg(file));
+    RecordList records;
+    records.assign(std::move(imported.records));
+    result = SaveWithPictureFolder(m_folder, name, records);
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(name, result.reason));
+    if (imported.replacedCharacters > 0)
+        m_out << QStringLiteral("Let op: tekens die een verzameling niet kan bewaren, vervangen door '?': %1")
+                     .arg(imported.replacedCharacters)
+              << '\n';
+    return result;
 }
 
 StorageResult CliCommands::load(const QString &name, RecordList &records, QString *collectionName)

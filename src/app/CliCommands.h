@@ -25,6 +25,8 @@ private:
     StorageResult totals(const QStringList &arguments);
     StorageResult album(const QStringList &arguments);
     StorageResult print(const QStringList &arguments);
+    StorageResult exportCsv(const QStringList &arguments);
+    StorageResult importCsv(const QStringList &arguments);
 
     // Loads an existing collection; a missing one is an error here. The name
     // the file gives itself goes to collectionName when asked for.

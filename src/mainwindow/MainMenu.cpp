@@ -1,6 +1,7 @@
 #include "mainwindow/MainMenu.h"
 
 #include "album/ExportSlideshow.h"
+#include "dialogs/CsvMenuCommands.h"
 #include "dialogs/NieuwForm.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
@@ -36,6 +37,10 @@ MainMenu::MainMenu(Main &main)
     addItem(file, "FileImport", QStringLiteral("Importeren Oude Data"), &MainMenu::FileImport_Click);
     addSeparator(file, "FileStreep3");
     addItem(file, "FileExit", QStringLiteral("Exit"), &MainMenu::FileExit_Click);
+    // Spreadsheet exchange.
+    addSeparator(file, "FileStreep4");
+    addItem(file, "FileExportCsv", QStringLiteral("Exporteren naar CSV"), &MainMenu::FileExportCsv_Click);
+    addItem(file, "FileImportCsv", QStringLiteral("Importeren uit CSV"), &MainMenu::FileImportCsv_Click);
 
     QMenu *tools = addMenu("Tools", QStringLiteral("Tools"));
     addItem(tools, "TooleWebpage", QStringLiteral("Webpage Ontwerpen"), &MainMenu::TooleWebpage_Click);
@@ -117,6 +122,16 @@ void MainMenu::FilePrint_Click()
 void MainMenu::FileExit_Click()
 {
     m_main.close();
+}
+
+void MainMenu::FileExportCsv_Click()
+{
+    CsvMenuCommands::exportList(m_main);
+}
+
+void MainMenu::FileImportCsv_Click()
+{
+    CsvMenuCommands::importList(m_main);
 }
 
 void MainMenu::TooleWebpage_Click()

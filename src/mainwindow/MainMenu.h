@@ -28,6 +28,8 @@ private:
     void FileImport_Click();
     void FilePrint_Click();
     void FileExit_Click();
+    void FileExportCsv_Click();
+    void FileImportCsv_Click();
     void TooleWebpage_Click();
     void ToolsDataEdit_Click();
     void HelpHelp_Click();

@@ -1,4 +1,5 @@
 #include "common/TestFolder.h"
+#include "storage/CollectionFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,6 +67,7 @@ private slots:
     void invalidNamesAreRefused();
     void albumWritesThePageOfTheLoadedCollection();
     void albumOpenHandsThePageToTheDesktopOpener();
+    void csvExportAndImportRoundTrip();
 
 private:
     Run run(const TestFolder &folder, const QStringList &arguments,
@@ -431,6 +433,49 @@ void TestCli::albumOpenHandsThePageToTheDesktopOpener()
     QVERIFY(openedFile.open(QIODevice::ReadOnly));
     QCOMPARE(QFileInfo(QFile::decodeName(openedFile.readAll())).canonicalFilePath(),
              QFileInfo(folder.path(QStringLiteral("Slideshow.htm"))).canonicalFilePath());
+}
+
+void TestCli::csvExportAndImportRoundTrip()
+{
+    TestFolder folder;
+    std::vector<StampRecord> records(2);
+    for (int field = 0; field < StampRecord::FieldCount; ++field) {
+        records[0][field] = QStringLiteral("a\"%1\"; b, \u20ac ").arg(field);
+        records[1][field] = field % 2 ? QString() : QStringLiteral("-");
+    }
+    const QByteArray original = CollectionFile::serialize(QStringLiteral("Nederland"), records);
+    folder.write(QStringLiteral("Verzameling/Nederland.col"), original);
+    const QString csv = folder.path(QStringLiteral("lijst.csv"));
+
+    Run result = run(folder, {QStringLiteral("export-csv"), QStringLiteral("Nederland"), csv});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(folder.read(QStringLiteral("lijst.csv")).startsWith("\xef\xbb\xbf\"Jaartal\";\"Cat.nr.\";"));
+
+    // An existing collection is replaced only with --force, and then by the same bytes.
+    const QStringList importBack{QStringLiteral("import-csv"), csv, QStringLiteral("Nederland")};
+    verifyFailure(run(folder, importBack));
+    folder.write(QStringLiteral("Verzameling/Nederland.col"), "gewijzigd");
+    result = run(folder, importBack + QStringList{QStringLiteral("--force")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.isEmpty());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")), original);
+    QVERIFY(QFileInfo(folder.path(QStringLiteral("Verzameling/Nederland"))).isDir());
+
+    // A character that a collection cannot hold becomes '?', and the output says so.
+    folder.write(QStringLiteral("teken.csv"), "Cat.nr.;Onderwerp\r\n1;vink \xe2\x9c\x93\r\n");
+    result = run(folder, {QStringLiteral("import-csv"), folder.path(QStringLiteral("teken.csv")),
+                          QStringLiteral("Teken")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.endsWith("'?': 1\n"));
+    QVERIFY(folder.read(QStringLiteral("Verzameling/Teken.col")).contains("\r\nvink ?\r\n"));
+
+    folder.write(QStringLiteral("kop.csv"), "\"Jaartal\";\"Cat.nr.\"\r\n");
+    verifyFailure(run(folder, {QStringLiteral("import-csv"), folder.path(QStringLiteral("kop.csv")),
+                               QStringLiteral("Kop")}));
+    verifyFailure(run(folder, {QStringLiteral("import-csv"), csv, QStringLiteral("../Buiten")}));
+    verifyFailure(run(folder, {QStringLiteral("export-csv"), QStringLiteral("Nergens"), csv}));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Kop.col")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

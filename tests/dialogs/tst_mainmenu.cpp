@@ -90,7 +90,8 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
     const QList<QPair<QString, QStringList>> expected{
         {QStringLiteral("File"),
          {"FileNew:Nieuw", "FileOpen:Openen", "FileSave:Opslaan", "fileStreep1:", "FilePrint:Afdrukken",
-          "FileStreep2:", "FileImport:Importeren Oude Data", "FileStreep3:", "FileExit:Exit"}},
+          "FileStreep2:", "FileImport:Importeren Oude Data", "FileStreep3:", "FileExit:Exit",
+          "FileStreep4:", "FileExportCsv:Exporteren naar CSV", "FileImportCsv:Importeren uit CSV"}},
         {QStringLiteral("Tools"),
          {"TooleWebpage:Webpage Ontwerpen", "ToolsDataEdit:Data Bewerken",
           "ToolsPictureCheck:Afbeeldingen controleren", "ToolsSearch:Zoeken", "ToolsStatistics:Statistiek"}},

@@ -1,0 +1,215 @@
+#include "dialogs/CsvImportForm.h"
+
+#include "dialogs/ConfirmReplaceCollection.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MainLook.h"
+#include "storage/RecordList.h"
+#include "widgets/DialogLayout.h"
+#include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int OuterWidth = 9540;
+constexpr int OuterHeight = 8040;
+constexpr int MappingTop = 3360;
+constexpr int MappingRowHeight = 390;
+constexpr int MappingRows = 6;
+constexpr QColor WarningText{150, 30, 30};
+
+QString separatorName(QChar separator)
+{
+    if (separator == u'\t')
+        return QStringLiteral("tabs");
+    if (separator == u',')
+        return QStringLiteral("komma's");
+    return QStringLiteral("puntkomma's");
+}
+
+} // namespace
+
+CsvImportForm::CsvImportForm(Main &main, const QString &fileName, CsvFile::Table table)
+    : QDialog(&main)
+    , m_main(main)
+    , m_table(std::move(table))
+{
+    setObjectName(QStringLiteral("CsvImportForm"));
+    setWindowTitle(QStringLiteral("Importeren uit CSV"));
+    setFont(MainLook::normalFont());
+    MainLook::setBackground(this, QPalette::Window, main.panelColour());
+
+    Label1 = DialogLayout::addLabel(this, "Label1",
+                                    QStringLiteral("Bestand : ") + QDir::toNativeSeparators(fileName), 180,
+                                    120, 9000, 285);
+    buildPreview();
+    Label2 = DialogLayout::addLabel(this, "Label2",
+                                    QStringLiteral("%1 regels, gescheiden door %2")
+                                        .arg(m_table.rows.size())
+                                        .arg(separatorName(m_table.separator)),
+                                    180, 2640, 9000, 285);
+
+    Check1 = new QCheckBox(QStringLiteral("Eerste regel bevat kolomnamen"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(Twips::rect(180, 2940, 4000, 285));
+    Check1->setChecked(CsvMapping::hasHeader(m_table));
+    buildMapping();
+
+    Option1 = new QRadioButton(QStringLiteral("Toevoegen aan de lijst"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setGeometry(Twips::rect(180, 5850, 3000, 285));
+    Option2 = new QRadioButton(QStringLiteral("Lijst vervangen"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setGeometry(Twips::rect(4800, 5850, 3000, 285));
+    // Appending loses nothing, so it is what an unconsidered Ok does.
+    Option1->setChecked(true);
+
+    Label3 = DialogLayout::addLabel(this, "Label3", QString(), 180, 6270, 9000, 285);
+    Label4 = DialogLayout::addLabel(this, "Label4", QString(), 180, 6570, 9000, 570);
+    MainLook::setTextColour(Label4, WarningText);
+
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 7380, 7170, 840, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 8280, 7170, 840, 330);
+
+    showMapping(CsvMapping::preset(m_table));
+    connect(Check1, &QCheckBox::toggled, this, &CsvImportForm::Check1_Click);
+    connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
+    connect(OkKnop, &VistaButton::Click, this, &CsvImportForm::OkKnop_Click);
+}
+
+void CsvImportForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    DialogLayout::placeCentred(this, OuterWidth, OuterHeight);
+}
+
+void CsvImportForm::buildPreview()
+{
+    const int rows = static_cast<int>(std::min<size_t>(m_table.rows.size(), PreviewRows));
+    const int columns = m_table.columnCount();
+    Grid1 = new QTableWidget(rows, columns, this);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1->setGeometry(Twips::rect(180, 450, 9000, 2100));
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setSelectionMode(QAbstractItemView::NoSelection);
+    Grid1->setWordWrap(false);
+    Grid1->setFocusPolicy(Qt::NoFocus);
+    MainLook::setBackground(Grid1, QPalette::Base, m_main.fieldColour());
+    QStringList headers;
+    for (int column = 1; column <= columns; ++column)
+        headers << QStringLiteral("Kolom %1").arg(column);
+    Grid1->setHorizontalHeaderLabels(headers);
+    Grid1->verticalHeader()->setDefaultSectionSize(Twips::toPixels(255));
+    for (int row = 0; row < rows; ++row) {
+        const QStringList &cells = m_table.rows[static_cast<size_t>(row)];
+        for (int column = 0; column < cells.size(); ++column)
+            Grid1->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+    }
+}
+
+void CsvImportForm::buildMapping()
+{
+    for (int field = 0; field < StampRecord::FieldCount; ++field) {
+        const int left = field < MappingRows ? 180 : 4800;
+        const int top = MappingTop + (field % MappingRows) * MappingRowHeight;
+        DialogLayout::addLabel(this, qPrintable(QStringLiteral("Veld%1").arg(field + 1)),
+                               RecordList::headerText(field), left, top + 45);
+        auto *box = new QComboBox(this);
+        box->setObjectName(QStringLiteral("Combo%1").arg(field + 1));
+        box->setGeometry(Twips::rect(left + 1350, top, 2970, 315));
+        MainLook::setBackground(box, QPalette::Base, m_main.fieldColour());
+        connect(box, &QComboBox::currentIndexChanged, this, &CsvImportForm::updateResult);
+        Combo[static_cast<size_t>(field)] = box;
+    }
+}
+
+void CsvImportForm::Check1_Click()
+{
+    const bool header = Check1->isChecked();
+    showMapping(header && !m_table.rows.empty() ? CsvMapping::byName(m_table.rows.front())
+                                                : CsvMapping::byPosition(m_table.columnCount()));
+}
+
+// Fills the boxes with the columns (named after the first row when it is a
+// header) and selects the mapping's column in each.
+void CsvImportForm::showMapping(const CsvMapping &mapping)
+{
+    const bool header = Check1->isChecked() && !m_table.rows.empty();
+    QStringList choices{QStringLiteral("(leeg)")};
+    for (int column = 0; column < m_table.columnCount(); ++column) {
+        QString choice = QStringLiteral("Kolom %1").arg(column + 1);
+        if (header && column < m_table.rows.front().size())
+            choice += QStringLiteral(": ") + m_table.rows.front().at(column).simplified();
+        choices << choice;
+    }
+    // A header row stands out in the preview.
+    for (int column = 0; column < Grid1->columnCount(); ++column) {
+        if (QTableWidgetItem *item = Grid1->item(0, column)) {
+            QFont font = item->font();
+            font.setBold(header);
+            item->setFont(font);
+        }
+    }
+    for (int field = 0; field < StampRecord::FieldCount; ++field) {
+        QComboBox *box = Combo[static_cast<size_t>(field)];
+        const QSignalBlocker blocker(box);
+        box->clear();
+        box->addItems(choices);
+        box->setCurrentIndex(mapping.column(field) + 1);
+    }
+    updateResult();
+}
+
+CsvMapping CsvImportForm::chosenMapping() const
+{
+    CsvMapping mapping;
+    for (int field = 0; field < StampRecord::FieldCount; ++field)
+        mapping.setColumn(field, Combo[static_cast<size_t>(field)]->currentIndex() - 1);
+    return mapping;
+}
+
+void CsvImportForm::updateResult()
+{
+    m_result = chosenMapping().records(m_table, Check1->isChecked());
+    Label3->setText(QStringLiteral("Te importeren records : ") + QString::number(m_result.records.size()));
+    const int replaced = m_result.replacedCharacters;
+    if (replaced == 0)
+        Label4->clear();
+    else if (replaced == 1)
+        Label4->setText(QStringLiteral("Let op: 1 teken kan niet in een verzameling worden bewaard en wordt "
+                                       "vervangen door '?'."));
+    else
+        Label4->setText(QStringLiteral("Let op: %1 tekens kunnen niet in een verzameling worden bewaard en "
+                                       "worden vervangen door '?'.")
+                            .arg(replaced));
+    OkKnop->setEnabled(!m_result.records.empty());
+}
+
+void CsvImportForm::OkKnop_Click()
+{
+    if (m_result.records.empty())
+        return;
+    const bool replace = Option2->isChecked();
+    // Replacing the list drops what it holds; unsaved work is not dropped unasked.
+    if (replace && !ConfirmReplaceCollection(m_main, this))
+        return;
+
+    RecordList &list = m_main.recordList();
+    std::vector<StampRecord> records;
+    if (!replace)
+        records = list.records();
+    records.reserve(records.size() + m_result.records.size());
+    records.insert(records.end(), std::make_move_iterator(m_result.records.begin()),
+                   std::make_move_iterator(m_result.records.end()));
+    list.assign(std::move(records));
+    m_main.Label6->setText(QStringLiteral("Aantal Records : ") + QString::number(list.count()));
+    m_main.setUnsavedChanges(true);
+    accept();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "storage/CsvFile.h"
+#include "storage/CsvMapping.h"
+#include "storage/StampRecord.h"
+
+#include <QDialog>
+
+#include <array>
+
+class Main;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QTableWidget;
+class VistaButton;
+
+// Brings the rows of a spreadsheet file into the list: shows the first rows,
+// lets the user choose which column fills which field, and appends the records
+// to the list or replaces the list with them. Nothing is written to disk; the
+// list is marked as changed.
+class CsvImportForm : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int PreviewRows = 8;
+
+    CsvImportForm(Main &main, const QString &fileName, CsvFile::Table table);
+
+    QLabel *Label1 = nullptr;      // the file
+    QTableWidget *Grid1 = nullptr; // the first rows as read
+    QLabel *Label2 = nullptr;      // number of rows and the separator
+    QCheckBox *Check1 = nullptr;   // the first row holds column names
+    // Per field, in field order: the column that fills it, or "(leeg)".
+    std::array<QComboBox *, StampRecord::FieldCount> Combo{};
+    QRadioButton *Option1 = nullptr; // append to the list
+    QRadioButton *Option2 = nullptr; // replace the list
+    QLabel *Label3 = nullptr;        // number of records to import
+    QLabel *Label4 = nullptr;        // characters a collection file cannot hold
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *OkKnop = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildPreview();
+    void buildMapping();
+    void Check1_Click();
+    void showMapping(const CsvMapping &mapping);
+    CsvMapping chosenMapping() const;
+    void updateResult();
+    void OkKnop_Click();
+
+    Main &m_main;
+    CsvFile::Table m_table;
+    CsvMapping::Result m_result;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "storage/StampRecord.h"
+#include "storage/StorageResult.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Spreadsheet exchange. Writing gives what a spreadsheet with Dutch settings
+// opens as it stands: UTF-8 with a byte-order mark, ";" between fields, every
+// field quoted, CR LF after every row, and a header row with the list's column
+// headers. Reading takes what spreadsheets write back: with or without the
+// mark, ";", "," or TAB between fields, quoted or not, any line end, and
+// Windows-1252 when the bytes are not UTF-8.
+namespace CsvFile {
+
+QByteArray serialize(const std::vector<StampRecord> &records);
+StorageResult write(const QString &path, const std::vector<StampRecord> &records);
+
+struct Table {
+    QChar separator = u';';
+    // Rows as read, fields unchanged (line breaks inside quoted fields kept);
+    // empty lines give no row.
+    std::vector<QStringList> rows;
+
+    int columnCount() const;
+};
+
+Table parse(QByteArrayView bytes);
+StorageResult read(const QString &path, Table &table);
+
+} // namespace CsvFile
