@@ -25,7 +25,7 @@ SANITIZER_ENV   := $(if $(filter 1,$(SANITIZE)),ASAN_OPTIONS=halt_on_error=1:det
 
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_TIME    ?= 60
-FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist
+FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist csvfile
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
