@@ -1,18 +1,35 @@
 # The whole set-up on a fresh Debian 12 machine:
-#   make run   installs what is missing, builds, starts the program on ~/Tessaron2
-#   make test  installs what is missing, builds, runs every test
-BUILD    ?= build
+#   make run              installs what is missing, builds, starts the program on ~/Tessaron2
+#   make test             installs what is missing, builds, runs every test, then runs every
+#                         fuzz corpus once under the address and undefined-behaviour checks
+#   make test SANITIZE=1  the same with the whole program and its tests built with those checks
+#   make fuzz             fuzzes each file reader for FUZZ_TIME seconds (FUZZ_TARGETS to pick)
+SANITIZE ?=
+BUILD    ?= $(if $(filter 1,$(SANITIZE)),build-asan,build)
 HOME_DIR ?= $(HOME)/Tessaron2
 JOBS     ?= $(shell nproc)
 
-# Debian packages the build, the tests and the program need.
+# Debian packages the build, the tests and the program need; clang and its
+# runtimes build the fuzz targets whose corpora the tests run.
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
             libgl-dev fonts-liberation2 libbenchmark-dev poppler-utils chromium xdg-utils \
-            cups printer-driver-cups-pdf libcups2-dev
+            cups printer-driver-cups-pdf libcups2-dev clang libclang-rt-14-dev
+
+SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+CMAKE_SANITIZE  := $(if $(filter 1,$(SANITIZE)),"-DCMAKE_CXX_FLAGS=$(SANITIZER_FLAGS)" \
+                   "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZER_FLAGS)")
+# Leaks are checked too: the whole suite runs without a leak report, so none needs
+# hiding. Each test program stops at its first finding.
+SANITIZER_ENV   := $(if $(filter 1,$(SANITIZE)),ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+                   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1)
+
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_TIME    ?= 60
+FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist csvfile
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build test run bench clean fuzz-build fuzz
 
 all: build
 
@@ -29,13 +46,35 @@ deps:
 	fi
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_SANITIZE)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+test: build fuzz-build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+	cd $(FUZZ_BUILD) && ctest --output-on-failure
+
+# The fuzz targets: clang with libFuzzer, in a build folder of their own.
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DT2_FUZZ=ON
+
+fuzz-build: deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# New inputs gather in $(FUZZ_BUILD)/corpus; an input that makes a target fail
+# is written to $(FUZZ_BUILD)/findings and belongs in tests/data/fuzz once mended.
+fuzz: fuzz-build
+	@mkdir -p $(FUZZ_BUILD)/findings
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  echo "fuzz_$$t: $(FUZZ_TIME) s"; \
+	  $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_TIME) -timeout=10 -rss_limit_mb=4096 \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/findings/$$t- \
+	    $(FUZZ_BUILD)/corpus/$$t tests/data/fuzz/$$t 2>$(FUZZ_BUILD)/fuzz_$$t.log \
+	  || { tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; }; \
+	  grep -E "^stat::number_of_executed_units|^Done" $(FUZZ_BUILD)/fuzz_$$t.log; \
+	done
 
 # Fills the program folder from the shipped data on first use; never overwrites.
 run: build
@@ -51,4 +90,4 @@ bench: build
 	$(BUILD)/bench/t2bench
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

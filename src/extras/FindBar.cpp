@@ -26,6 +26,7 @@ VistaButton *newButton(QWidget *parent, const char *name, const QString &caption
 FindBar::FindBar(Main &main)
     : QFrame(main.Frame2)
     , m_main(main)
+    , m_list(main.ListView1)
 {
     setObjectName(QStringLiteral("FindBar"));
     setFrameStyle(QFrame::NoFrame);
@@ -56,22 +57,22 @@ FindBar::FindBar(Main &main)
     connect(escape, &QShortcut::activated, this, &FindBar::close);
 
     // The bar stands where the list's top is and is as wide as the list.
-    move(m_main.ListView1->x(), Twips::toPixels(240));
-    m_main.ListView1->installEventFilter(this);
+    move(m_list->x(), Twips::toPixels(240));
+    m_list->installEventFilter(this);
     followList();
     hide();
 }
 
 bool FindBar::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_main.ListView1 && event->type() == QEvent::Resize)
+    if (watched == m_list && event->type() == QEvent::Resize)
         followList();
     return QFrame::eventFilter(watched, event);
 }
 
 void FindBar::followList()
 {
-    resize(m_main.ListView1->width(), Twips::toPixels(HeightTwips));
+    resize(m_list->width(), Twips::toPixels(HeightTwips));
     SluitKnop->move(width() - SluitKnop->width(), SluitKnop->y());
 }
 

@@ -45,4 +45,7 @@ private:
     void followList();
 
     Main &m_main;
+    // The list whose size the bar follows; kept apart from the window, whose
+    // events still reach the filter while the window is being destroyed.
+    QWidget *m_list = nullptr;
 };

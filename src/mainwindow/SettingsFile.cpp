@@ -4,8 +4,6 @@
 #include "storage/TextFile.h"
 #include "storage/Windows1252.h"
 
-#include <QFile>
-
 #include <optional>
 
 namespace {
@@ -119,12 +117,15 @@ QString colourLine(QColor colour)
 
 int SettingsFile::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!TextFile::readBytes(path, bytes))
         return 0;
-    ValueStream stream(Windows1252::decode(file.readAll()));
-    file.close();
+    return parse(bytes);
+}
 
+int SettingsFile::parse(QByteArrayView bytes)
+{
+    ValueStream stream(Windows1252::decode(bytes));
     int count = 0;
     const auto skipText = [&] {
         if (!stream.next())

@@ -2,6 +2,7 @@
 
 #include "storage/StorageResult.h"
 
+#include <QByteArrayView>
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,8 @@ public:
     // held. A colour component outside 0 to 255 or a negative width counts as
     // read but takes its default.
     int read(const QString &path);
+    // The same from the bytes of the file.
+    int parse(QByteArrayView bytes);
     // The seventeen lines of the file, without line ends.
     QStringList lines() const;
     // Replaces the file atomically; a failed write leaves the old file.

@@ -8,8 +8,6 @@
 #include "storage/Trim.h"
 #include "storage/Windows1252.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <array>
 
@@ -129,11 +127,10 @@ StorageResult LoadCollection(const ProgramFolder &folder, const QString &name, R
                              QString &collectionName)
 {
     list.clear();
-    QFile file(folder.collectionFile(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return StorageResult::failure(file.errorString());
-    const QByteArray bytes = file.readAll();
-    file.close();
+    QByteArray bytes;
+    const StorageResult read = TextFile::readBytes(folder.collectionFile(name), bytes);
+    if (!read)
+        return read;
 
     CollectionFile::Contents contents = CollectionFile::parse(bytes);
     if (contents.name)

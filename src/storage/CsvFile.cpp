@@ -4,7 +4,6 @@
 #include "storage/TextFile.h"
 #include "storage/Windows1252.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -178,14 +177,11 @@ Table parse(QByteArrayView bytes)
 StorageResult read(const QString &path, Table &table)
 {
     table = {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return StorageResult::failure(file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return StorageResult::failure(file.errorString());
-    table = parse(bytes);
-    return StorageResult::success();
+    QByteArray bytes;
+    const StorageResult read = TextFile::readBytes(path, bytes);
+    if (read)
+        table = parse(bytes);
+    return read;
 }
 
 } // namespace CsvFile

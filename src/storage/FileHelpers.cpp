@@ -6,8 +6,8 @@
 
 bool FileExists(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    // Pipes and devices are no files here: reading one could wait for ever.
+    return QFileInfo(path).isFile();
 }
 
 bool FolderExists(const QString &path)

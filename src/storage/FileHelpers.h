@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// True only for an existing file (a folder's path gives false).
+// True only for an existing regular file (a folder, a pipe or a device gives false).
 bool FileExists(const QString &path);
 // True only for an existing folder (a file's path gives false).
 bool FolderExists(const QString &path);

@@ -4,9 +4,8 @@
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
 #include "storage/SharedTexts.h"
+#include "storage/TextFile.h"
 #include "storage/Trim.h"
-
-#include <QFile>
 
 #include <array>
 
@@ -82,9 +81,9 @@ std::vector<StampRecord> parse(QByteArrayView bytes)
 StorageResult ImportOldData(const ProgramFolder &folder, const QString &name, RecordList &list)
 {
     list.clear();
-    QFile file(folder.oldDataFile(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return StorageResult::failure(file.errorString());
-    list.assign(OldDataFile::parse(file.readAll()));
-    return StorageResult::success();
+    QByteArray bytes;
+    const StorageResult read = TextFile::readBytes(folder.oldDataFile(name), bytes);
+    if (read)
+        list.assign(OldDataFile::parse(bytes));
+    return read;
 }

@@ -1,5 +1,7 @@
 #include "storage/ProgramFolder.h"
 
+#include "storage/CollectionName.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -96,5 +98,11 @@ QString ProgramFolder::yearFolder(const QString &name, const QString &year) cons
 
 QString ProgramFolder::picturePath(const QString &name, const QString &year, const QString &catalogueNumber) const
 {
+    const auto staysInside = [](const QString &component) {
+        return !component.contains(u'/') && component != QLatin1String(".") &&
+               component != QLatin1String("..");
+    };
+    if (!CollectionName::isValid(name) || !staysInside(year) || !staysInside(catalogueNumber))
+        return {};
     return path({QStringLiteral("Verzameling"), name, year, catalogueNumber + QLatin1String(".jpg")});
 }

@@ -32,6 +32,9 @@ public:
     QString pictureFolder(const QString &name) const;    // Verzameling/<name>
     QString yearFolder(const QString &name, const QString &year) const;
     // Verzameling/<name>/<year>/<catalogueNumber>.jpg, texts used untrimmed.
+    // Empty when the texts would lead out of the picture folder (an invalid
+    // collection name, a year or number holding "/" or being "." or ".."),
+    // as they may in a damaged or hostile collection file.
     QString picturePath(const QString &name, const QString &year, const QString &catalogueNumber) const;
 
 private:

@@ -4,9 +4,32 @@
 #include "storage/Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace TextFile {
+
+StorageResult readBytes(const QString &path, QByteArray &bytes)
+{
+    bytes.clear();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return StorageResult::failure(QStringLiteral("Het bestand bestaat niet."));
+    if (!info.isFile())
+        return StorageResult::failure(QStringLiteral("Dit is geen gewoon bestand."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return StorageResult::failure(file.errorString());
+    // Checked on the open file: the name may have been given to another since.
+    if (file.isSequential() || file.size() > MaxReadSize)
+        return StorageResult::failure(QStringLiteral("Het bestand is te groot."));
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        bytes.clear();
+        return StorageResult::failure(file.errorString());
+    }
+    return StorageResult::success();
+}
 
 QStringList splitLines(QByteArrayView bytes)
 {
@@ -20,14 +43,11 @@ QStringList splitLines(QByteArrayView bytes)
 StorageResult readLines(const QString &path, QStringList &lines)
 {
     lines.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return StorageResult::failure(file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return StorageResult::failure(file.errorString());
-    lines = splitLines(bytes);
-    return StorageResult::success();
+    QByteArray bytes;
+    const StorageResult read = readBytes(path, bytes);
+    if (read)
+        lines = splitLines(bytes);
+    return read;
 }
 
 QByteArray joinLines(const QStringList &lines)
@@ -52,11 +72,19 @@ StorageResult writeBytes(const QString &path, const QByteArray &bytes)
 StorageResult writePieces(const QString &path, const std::function<void(const Sink &sink)> &produce)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every write reports what it wrote: a buffered write
+    // that fails part-way at the final flush, on a full disk, would still be
+    // committed in place of the old file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return StorageResult::failure(file.errorString());
     bool written = true;
     produce([&](QByteArrayView piece) {
-        written = written && file.write(piece.data(), piece.size()) == piece.size();
+        // A short write is not an error by itself: go on until all is written or a write fails.
+        for (qsizetype done = 0; written && done < piece.size();) {
+            const qint64 chunk = file.write(piece.data() + done, piece.size() - done);
+            written = chunk > 0;
+            done += written ? chunk : 0;
+        }
         return written;
     });
     if (!written) {

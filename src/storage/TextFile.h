@@ -13,6 +13,12 @@
 // line and replaces the file atomically: a failed write leaves the old file.
 namespace TextFile {
 
+// Files larger than this are refused rather than read into memory.
+inline constexpr qint64 MaxReadSize = qint64(512) * 1024 * 1024;
+
+// The whole content of a regular file. Folders, pipes and devices are refused,
+// so that no read waits for a writer or runs on without end.
+StorageResult readBytes(const QString &path, QByteArray &bytes);
 QStringList splitLines(QByteArrayView bytes);
 StorageResult readLines(const QString &path, QStringList &lines);
 QByteArray joinLines(const QStringList &lines);

@@ -7,10 +7,13 @@ namespace Twips {
 
 inline constexpr int PerPixel = 15;
 
-// Rounded to the nearest pixel, halves away from zero.
+// Rounded to the nearest pixel, halves away from zero. The remainder is rounded
+// on its own, so that no width read from a file can overflow.
 constexpr int toPixels(int twips)
 {
-    return twips >= 0 ? (twips + PerPixel / 2) / PerPixel : -((-twips + PerPixel / 2) / PerPixel);
+    const int rest = twips % PerPixel; // carries the sign of twips
+    const int half = PerPixel / 2 + 1;
+    return twips / PerPixel + (rest >= half ? 1 : 0) - (rest <= -half ? 1 : 0);
 }
 
 constexpr int fromPixels(int pixels)
