@@ -13,8 +13,13 @@ StorageResult SaveWithPictureFolder(const ProgramFolder &folder, const QString &
         return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
     // One level only: the collection folder itself comes with the installation.
     const QString pictureFolder = folder.pictureFolder(name);
-    if (!FolderExists(pictureFolder) && !QDir().mkdir(pictureFolder))
+    const bool created = !FolderExists(pictureFolder);
+    if (created && !QDir().mkdir(pictureFolder))
         return StorageResult::failure(QStringLiteral("Map voor afbeeldingen kon niet worden aangemaakt: ") +
                                       pictureFolder);
-    return SaveCollection(folder, name, list);
+    const StorageResult saved = SaveCollection(folder, name, list);
+    // A collection that was not saved leaves no empty folder of its own behind.
+    if (!saved && created)
+        QDir().rmdir(pictureFolder);
+    return saved;
 }

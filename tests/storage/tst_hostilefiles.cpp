@@ -38,6 +38,7 @@ private slots:
     void aHundredMegabyteLineIsReadAndWrittenWhole();
     void nulBytesSurviveButNeverNameACollection();
     void onlyRegularFilesOfSaneSizeAreRead();
+    void aFailedSaveLeavesNoNewPictureFolder();
 };
 
 void HostileFilesTest::aHundredMegabyteLineIsReadAndWrittenWhole()
@@ -132,6 +133,22 @@ void HostileFilesTest::onlyRegularFilesOfSaneSizeAreRead()
     QVERIFY(!FileExists(home.path("Verzameling/Pijp.col")));
     QVERIFY(LookupList::readVerbatim(home.folder().dataFile("Pijp.txt")).isEmpty());
     QCOMPARE(SettingsFile().read(home.folder().settingsFile()), 0);
+}
+
+void HostileFilesTest::aFailedSaveLeavesNoNewPictureFolder()
+{
+    TestFolder home;
+    RecordList list;
+    list.append(StampRecord{});
+    // The collection file's name is taken by a folder, so the save fails.
+    QVERIFY(QDir().mkdir(home.path("Verzameling/Bezet.col")));
+    QVERIFY(!SaveWithPictureFolder(home.folder(), "Bezet", list));
+    QVERIFY(!home.exists("Verzameling/Bezet"));
+
+    // A picture folder that was there already stays, with its pictures.
+    home.write("Verzameling/Bezet/1990/1.jpg", "jpg");
+    QVERIFY(!SaveWithPictureFolder(home.folder(), "Bezet", list));
+    QVERIFY(home.exists("Verzameling/Bezet/1990/1.jpg"));
 }
 
 QTEST_GUILESS_MAIN(HostileFilesTest)
