@@ -40,6 +40,9 @@ public:
 
     QString path(const QString &year, const QString &catalogueNumber)
     {
+        // No path where the window would find none either.
+        if (!ProgramFolder::staysInside(year) || !ProgramFolder::staysInside(catalogueNumber))
+            return {};
         auto yearFolder = m_yearFolders.constFind(year);
         if (yearFolder == m_yearFolders.constEnd())
             yearFolder = m_yearFolders.insert(year, m_folder.yearFolder(m_collectionName, year));

@@ -96,12 +96,13 @@ QString ProgramFolder::yearFolder(const QString &name, const QString &year) cons
     return path({QStringLiteral("Verzameling"), name, year});
 }
 
+bool ProgramFolder::staysInside(const QString &component)
+{
+    return !component.contains(u'/') && component != QLatin1String(".") && component != QLatin1String("..");
+}
+
 QString ProgramFolder::picturePath(const QString &name, const QString &year, const QString &catalogueNumber) const
 {
-    const auto staysInside = [](const QString &component) {
-        return !component.contains(u'/') && component != QLatin1String(".") &&
-               component != QLatin1String("..");
-    };
     if (!CollectionName::isValid(name) || !staysInside(year) || !staysInside(catalogueNumber))
         return {};
     return path({QStringLiteral("Verzameling"), name, year, catalogueNumber + QLatin1String(".jpg")});

@@ -36,6 +36,8 @@ public:
     // collection name, a year or number holding "/" or being "." or ".."),
     // as they may in a damaged or hostile collection file.
     QString picturePath(const QString &name, const QString &year, const QString &catalogueNumber) const;
+    // False for a year or catalogue number that would lead out of its folder.
+    static bool staysInside(const QString &component);
 
 private:
     QString m_root;

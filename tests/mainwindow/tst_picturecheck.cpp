@@ -83,6 +83,13 @@ void PictureCheckTest::findsMissingPicturesAndUnusedFiles()
         PictureCheck::run(fixture.folder.folder(), QStringLiteral("nederland"), fixture.list);
     QCOMPARE(missingLines(lowerCase), missingLines(check));
     QCOMPARE(unusedLines(lowerCase), unusedLines(check));
+
+    // A record whose texts lead out of its year folder finds no picture there,
+    // as in the window, even where the path they spell names a file.
+    RecordList hostile;
+    hostile.assign({makeRecord({"..", "1852/1"}), makeRecord({"1852", "../1852/1"})});
+    const PictureCheck outside = PictureCheck::run(fixture.folder.folder(), QStringLiteral("Nederland"), hostile);
+    QCOMPARE(missingLines(outside), QStringList({"0:../1852/1", "1:1852/../1852/1"}));
 }
 
 void PictureCheckTest::withoutPictureFolderEveryPictureIsMissing()
