@@ -13,7 +13,6 @@ namespace {
 
 constexpr int HeaderLines = 3;
 constexpr int RecordLines = 14;
-constexpr int LinesPerRecord = RecordLines + 1;
 
 // Where each line of an old record goes in the current record; the three
 // condition flags (lines 10 to 12) are folded into one field separately.
