@@ -135,7 +135,7 @@ void EditData::buildControls()
     connect(DeleteKnop, &VistaButton::Click, this, &EditData::DeleteKnop_Click);
     Label5 = newLabel(this, "Label5", QStringLiteral("Verwijder Item"), 1080, 3810);
     CancelKnop = newButton(this, "CancelKnop", QStringLiteral("Cancel"), Twips::rect(1470, 4320, 780, 330));
-    connect(CancelKnop, &VistaButton::Click, this, &EditData::CancelKnop_Click);
+    connect(CancelKnop, &VistaButton::Click, this, &EditData::reject);
     OkKnop = newButton(this, "OkKnop", QStringLiteral("Ok"), Twips::rect(2280, 4320, 780, 330));
     connect(OkKnop, &VistaButton::Click, this, &EditData::OkKnop_Click);
 }
@@ -228,11 +228,6 @@ void EditData::OkKnop_Click()
         return;
     }
     accept();
-}
-
-void EditData::CancelKnop_Click()
-{
-    reject();
 }
 
 void EditData::reject()

@@ -36,7 +36,6 @@ private:
     void AddKnop_Click();
     void DeleteKnop_Click();
     void OkKnop_Click();
-    void CancelKnop_Click();
 
     void showCount(const QString &suffix);
     void sortInOrder(QStringList &texts) const;
