@@ -10,10 +10,12 @@ HOME_DIR ?= $(HOME)/Tessaron2
 JOBS     ?= $(shell nproc)
 
 # Debian packages the build, the tests and the program need; clang and its
-# runtimes build the fuzz targets whose corpora the tests run.
+# runtimes build the fuzz targets whose corpora the tests run; the image-format
+# plugins let pictures be filed from TIFF and WebP scans.
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
             libgl-dev fonts-liberation2 libbenchmark-dev poppler-utils chromium xdg-utils \
-            cups printer-driver-cups-pdf libcups2-dev clang libclang-rt-14-dev
+            cups printer-driver-cups-pdf libcups2-dev clang libclang-rt-14-dev \
+            qt6-image-formats-plugins
 
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 CMAKE_SANITIZE  := $(if $(filter 1,$(SANITIZE)),"-DCMAKE_CXX_FLAGS=$(SANITIZER_FLAGS)" \

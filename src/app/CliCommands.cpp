@@ -10,6 +10,7 @@
 #include "storage/CsvMapping.h"
 #include "storage/FileHelpers.h"
 #include "storage/OldDataFile.h"
+#include "storage/PictureFiler.h"
 #include "storage/RecordList.h"
 #include "storage/SaveWithPictureFolder.h"
 
@@ -24,7 +25,7 @@ const QString Usage =
     QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
                    "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
                    "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] | export-csv NAAM BESTAND | "
-                   "import-csv BESTAND NAAM [--force]");
+                   "import-csv BESTAND NAAM [--force] | attach NAAM POS BESTAND [--replace]");
 
 StorageResult invalidName(const QString &name)
 {
@@ -71,6 +72,8 @@ StorageResult CliCommands::run(const QStringList &arguments)
         return exportCsv(rest);
     if (command == QLatin1String("import-csv"))
         return importCsv(rest);
+    if (command == QLatin1String("attach"))
+        return attach(rest);
     return StorageResult::failure(QStringLiteral("Onbekend commando '%1'; %2").arg(command, Usage));
 }
 
@@ -290,6 +293,56 @@ StorageResult CliCommands::importCsv(const QStringList &arguments)
         m_out << QStringLiteral("Let op: tekens die een verzameling niet kan bewaren, vervangen door '?': %1")
                      .arg(imported.replacedCharacters)
               << '\n';
+    return result;
+}
+
+StorageResult CliCommands::attach(const QStringList &arguments)
+{
+    QStringList values;
+    auto existing = PictureFiler::Existing::Keep;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--replace"))
+            existing = PictureFiler::Existing::Replace;
+        else if (argument.startsWith(QLatin1String("--")))
+            return StorageResult::failure(
+                QStringLiteral("Onbekend argument voor attach: '%1'").arg(argument));
+        else
+            values.append(argument);
+    }
+    if (values.size() != 3)
+        return StorageResult::failure(
+            QStringLiteral("attach verwacht een naam, een positie en een bestand; ") + Usage);
+    const QString &name = values.at(0);
+    const QString &file = values.at(2);
+    if (!CollectionName::isValid(name))
+        return invalidName(name);
+    bool isNumber = false;
+    const int position = values.at(1).toInt(&isNumber);
+    // As in the program: the pictures are those of the name the loaded file
+    // gives itself.
+    RecordList records;
+    QString collectionName;
+    StorageResult result = load(name, records, &collectionName);
+    if (!result)
+        return result;
+    if (!isNumber || position < 1 || position > records.count())
+        return StorageResult::failure(QStringLiteral("record '%1' bestaat niet (1 tot en met %2)")
+                                          .arg(values.at(1))
+                                          .arg(records.count()));
+    const StampRecord &record = records.record(position - 1);
+    const PictureFiler filer(m_folder, collectionName);
+    QString path;
+    result = filer.target(record, path);
+    if (result && existing == PictureFiler::Existing::Keep && filer.hasPicture(record))
+        result = StorageResult::failure(
+            QStringLiteral("record %1 heeft al een afbeelding (%2); --replace vervangt haar")
+                .arg(position)
+                .arg(QDir::toNativeSeparators(path)));
+    if (result)
+        result = filer.fileFromFile(file, record, existing);
+    if (!result)
+        return StorageResult::failure(QStringLiteral("Afbeelding niet toegevoegd: ") + result.reason);
+    m_out << QDir::toNativeSeparators(path) << '\n';
     return result;
 }
 

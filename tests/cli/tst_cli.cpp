@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +69,7 @@ private slots:
     void albumWritesThePageOfTheLoadedCollection();
     void albumOpenHandsThePageToTheDesktopOpener();
     void csvExportAndImportRoundTrip();
+    void attachFilesThePictureOfTheRecordAtPos();
 
 private:
     Run run(const TestFolder &folder, const QStringList &arguments,
@@ -476,6 +478,40 @@ void TestCli::csvExportAndImportRoundTrip()
     verifyFailure(run(folder, {QStringLiteral("import-csv"), csv, QStringLiteral("../Buiten")}));
     verifyFailure(run(folder, {QStringLiteral("export-csv"), QStringLiteral("Nergens"), csv}));
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/Kop.col")));
+}
+
+void TestCli::attachFilesThePictureOfTheRecordAtPos()
+{
+    TestFolder folder;
+    // nl.col calls its collection Nederland: the pictures go where the program shows them.
+    folder.write("Verzameling/nl.col", collectionFile("Nederland", {record("1990", "12", "-", "1", "2"),
+                                                                    record("1991", "../x", "-", "1", "2")}));
+    QImage scan(30, 10, QImage::Format_ARGB32);
+    scan.fill(Qt::red);
+    QVERIFY(scan.save(folder.path("scan.png")));
+    const QString picture = folder.path("Verzameling/Nederland/1990/12.jpg");
+
+    Run result = run(folder, {"attach", "nl", "1", folder.path("scan.png")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, picture.toUtf8() + "\n");
+    QCOMPARE(QImage(picture, "jpeg").size(), QSize(30, 10));
+
+    // Replaced only with --replace; refused, the old picture keeps its bytes.
+    const QByteArray filed = folder.read("Verzameling/Nederland/1990/12.jpg");
+    scan.fill(Qt::blue);
+    QVERIFY(scan.save(folder.path("scan.bmp")));
+    verifyFailure(run(folder, {"attach", "nl", "1", folder.path("scan.bmp")}));
+    QCOMPARE(folder.read("Verzameling/Nederland/1990/12.jpg"), filed);
+    QCOMPARE(run(folder, {"attach", "nl", "1", folder.path("scan.bmp"), "--replace"}).exitCode, 0);
+    QVERIFY(folder.read("Verzameling/Nederland/1990/12.jpg") != filed);
+
+    // A hostile catalogue number, a position outside the list, a file that is no picture.
+    verifyFailure(run(folder, {"attach", "nl", "2", folder.path("scan.png")}));
+    QVERIFY(!folder.exists("Verzameling/Nederland/x.jpg"));
+    verifyFailure(run(folder, {"attach", "nl", "3", folder.path("scan.png")}));
+    verifyFailure(run(folder, {"attach", "nl", "0", folder.path("scan.png")}));
+    verifyFailure(run(folder, {"attach", "nl", "1", folder.path("Verzameling/nl.col"), "--replace"}));
+    QVERIFY(!QFileInfo::exists(folder.path("Verzameling/Nederland/1991")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
