@@ -43,6 +43,23 @@ StorageResult singleName(const QString &command, const QStringList &arguments, Q
     return StorageResult::success();
 }
 
+// The plain values and the one flag that import-csv and attach take.
+StorageResult valuesAndFlag(const QString &command, const QStringList &arguments, const QString &flag,
+                            QStringList &values, bool &flagGiven)
+{
+    flagGiven = false;
+    for (const QString &argument : arguments) {
+        if (argument == flag)
+            flagGiven = true;
+        else if (argument.startsWith(QLatin1String("--")))
+            return StorageResult::failure(
+                QStringLiteral("Onbekend argument voor %1: '%2'").arg(command, argument));
+        else
+            values.append(argument);
+    }
+    return StorageResult::success();
+}
+
 } // namespace
 
 CliCommands::CliCommands(const ProgramFolder &folder, QTextStream &out)
@@ -253,15 +270,10 @@ StorageResult CliCommands::importCsv(const QStringList &arguments)
 {
     QStringList names;
     bool force = false;
-    for (const QString &argument : arguments) {
-        if (argument == QLatin1String("--force"))
-            force = true;
-        else if (argument.startsWith(QLatin1String("--")))
-            return StorageResult::failure(
-                QStringLiteral("Onbekend argument voor import-csv: '%1'").arg(argument));
-        else
-            names.append(argument);
-    }
+    const StorageResult parsed =
+        valuesAndFlag(QStringLiteral("import-csv"), arguments, QStringLiteral("--force"), names, force);
+    if (!parsed)
+        return parsed;
     if (names.size() != 2)
         return StorageResult::failure(QStringLiteral("import-csv verwacht een bestand en een naam; ") +
                                       Usage);
@@ -299,16 +311,12 @@ StorageResult CliCommands::importCsv(const QStringList &arguments)
 StorageResult CliCommands::attach(const QStringList &arguments)
 {
     QStringList values;
-    auto existing = PictureFiler::Existing::Keep;
-    for (const QString &argument : arguments) {
-        if (argument == QLatin1String("--replace"))
-            existing = PictureFiler::Existing::Replace;
-        else if (argument.startsWith(QLatin1String("--")))
-            return StorageResult::failure(
-                QStringLiteral("Onbekend argument voor attach: '%1'").arg(argument));
-        else
-            values.append(argument);
-    }
+    bool replace = false;
+    StorageResult result =
+        valuesAndFlag(QStringLiteral("attach"), arguments, QStringLiteral("--replace"), values, replace);
+    if (!result)
+        return result;
+    const auto existing = replace ? PictureFiler::Existing::Replace : PictureFiler::Existing::Keep;
     if (values.size() != 3)
         return StorageResult::failure(
             QStringLiteral("attach verwacht een naam, een positie en een bestand; ") + Usage);
@@ -322,7 +330,7 @@ StorageResult CliCommands::attach(const QStringList &arguments)
     // gives itself.
     RecordList records;
     QString collectionName;
-    StorageResult result = load(name, records, &collectionName);
+    result = load(name, records, &collectionName);
     if (!result)
         return result;
     if (!isNumber || position < 1 || position > records.count())

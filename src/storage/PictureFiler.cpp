@@ -77,7 +77,10 @@ StorageResult PictureFiler::target(const StampRecord &record, QString &path) con
 bool PictureFiler::hasPicture(const StampRecord &record) const
 {
     QString path;
-    return target(record, path) && QFileInfo(path).exists();
+    if (!target(record, path))
+        return false;
+    const QFileInfo file(path);
+    return file.exists() || file.isSymLink();
 }
 
 StorageResult PictureFiler::fileFromFile(const QString &imageFile, const StampRecord &record,

@@ -37,14 +37,14 @@ std::vector<Reading> readingsOf(const QString &baseName)
     static const QRegularExpression leadingYear(QStringLiteral("^(\\d{4})[ _-]+(.+)$"));
     static const QRegularExpression trailingYear(QStringLiteral("^(.+?)[ _-]+(\\d{4})$"));
 
-    std::vector<Reading> readings{{baseName.trimmed(), {}}};
+    const Reading whole{baseName.trimmed(), {}};
+    std::vector<Reading> readings{whole};
     const auto addWithoutWord = [&readings](const Reading &reading) {
         const QRegularExpressionMatch word = leadingWord.match(reading.number);
         if (word.hasMatch())
             readings.push_back({word.captured(1).trimmed(), reading.year});
     };
-    addWithoutWord(readings.front());
-    const Reading whole = readings.front();
+    addWithoutWord(whole);
     for (const auto &[pattern, yearGroup] : {std::pair{&leadingYear, 1}, std::pair{&trailingYear, 2}}) {
         const QRegularExpressionMatch year = pattern->match(whole.number);
         if (year.hasMatch() && isStampYear(year.captured(yearGroup))) {
@@ -129,6 +129,12 @@ ScanFolder::match(const QString &folder, const std::vector<StampRecord> &records
         QString path;
         return filer.target(records[size_t(row)], path) ? path : QStringLiteral("#%1").arg(row);
     };
+    const auto targetsOf = [&](const std::vector<int> &rows) {
+        QSet<QString> targets;
+        for (int row : rows)
+            targets.insert(targetOf(row));
+        return targets;
+    };
 
     std::vector<Match> matches;
     QHash<QString, std::vector<size_t>> matchesByTarget;
@@ -144,18 +150,14 @@ ScanFolder::match(const QString &folder, const std::vector<StampRecord> &records
                 break;
             }
         }
-        QSet<QString> targets;
-        for (int row : rows)
-            targets.insert(targetOf(row));
+        QSet<QString> targets = targetsOf(rows);
         if (targets.size() > 1 && !year.isEmpty()) {
             std::vector<int> ofYear;
             std::copy_if(rows.begin(), rows.end(), std::back_inserter(ofYear),
                          [&](int row) { return records[size_t(row)][StampRecord::Year].trimmed() == year; });
             if (!ofYear.empty()) {
-                rows = ofYear;
-                targets.clear();
-                for (int row : rows)
-                    targets.insert(targetOf(row));
+                rows = std::move(ofYear);
+                targets = targetsOf(rows);
             }
         }
 
