@@ -4,6 +4,7 @@
 #                         fuzz corpus once under the address and undefined-behaviour checks
 #   make test SANITIZE=1  the same with the whole program and its tests built with those checks
 #   make fuzz             fuzzes each file reader for FUZZ_TIME seconds (FUZZ_TARGETS to pick)
+#   make package          builds the Debian package tessaron2_<version>_<arch>.deb here
 SANITIZE ?=
 BUILD    ?= $(if $(filter 1,$(SANITIZE)),build-asan,build)
 HOME_DIR ?= $(HOME)/Tessaron2
@@ -11,11 +12,12 @@ JOBS     ?= $(shell nproc)
 
 # Debian packages the build, the tests and the program need; clang and its
 # runtimes build the fuzz targets whose corpora the tests run; the image-format
-# plugins let pictures be filed from TIFF and WebP scans.
+# plugins let pictures be filed from TIFF and WebP scans; the validators,
+# dpkg-dev (dpkg-shlibdeps) and file build and check the Debian package.
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
             libgl-dev fonts-liberation2 libbenchmark-dev poppler-utils chromium xdg-utils \
             cups printer-driver-cups-pdf libcups2-dev clang libclang-rt-14-dev \
-            qt6-image-formats-plugins
+            qt6-image-formats-plugins desktop-file-utils appstream dpkg-dev file
 
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 CMAKE_SANITIZE  := $(if $(filter 1,$(SANITIZE)),"-DCMAKE_CXX_FLAGS=$(SANITIZER_FLAGS)" \
@@ -31,7 +33,7 @@ FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist csvfile
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run bench clean fuzz-build fuzz
+.PHONY: all deps build test run bench clean fuzz-build fuzz package
 
 all: build
 
@@ -86,6 +88,12 @@ run: build
 	  echo "No display: set DISPLAY (or run under xvfb-run) to start Tessaron2."; exit 1; \
 	fi
 	$(BUILD)/src/app/tessaron2 --home "$(HOME_DIR)"
+
+# The Debian package, built by CPack from the install rules and placed here.
+package: build
+	rm -f $(BUILD)/tessaron2_*.deb
+	cd $(BUILD) && cpack -G DEB
+	cp $(BUILD)/tessaron2_*.deb .
 
 # Speed and memory figures; not part of the tests.
 bench: build

@@ -9,10 +9,59 @@
 #include <memory>
 #include <string_view>
 
+namespace {
+
+const char Help[] =
+    "gebruik: tessaron2-cli [--home MAP] COMMANDO ARGUMENTEN...\n"
+    "Werkt zonder venster op de programmamap van Tessaron2.\n"
+    "\n"
+    "  list [--old]                      namen van de verzamelingen (--old: van de oude data)\n"
+    "  import NAAM [--as NIEUW] [--force]\n"
+    "                                    zet oude data NAAM.cat om in verzameling NIEUW\n"
+    "  show NAAM                         de records, een per regel, velden gescheiden door TAB\n"
+    "  totals NAAM                       de catalogusprijs en de eigen prijs opgeteld\n"
+    "  album NAAM [--open]               schrijft het fotoalbum Slideshow.htm (--open: toont het)\n"
+    "  print NAAM --job N --pdf BESTAND [--copies C] [--record POS] [--photo BESTAND]\n"
+    "                                    drukt opdracht N (1 tot 5) af in een PDF-bestand\n"
+    "  export-csv NAAM BESTAND           schrijft verzameling NAAM als CSV-bestand\n"
+    "  import-csv BESTAND NAAM [--force] schrijft verzameling NAAM uit een CSV-bestand\n"
+    "  --help                            toont deze tekst\n"
+    "  --version                         toont de versie\n"
+    "\n"
+    "De programmamap is MAP van --home, anders $TESSARON2_HOME, anders de map van het\n"
+    "programma als die een map Verzameling bevat, anders ~/Tessaron2, die bij de eerste\n"
+    "start wordt gevuld met de demoverzameling. Afsluitstatus 0 bij succes, anders niet 0\n"
+    "met een regel op standaardfout.\n";
+
+// The first argument that is not --home or its folder: the command.
+std::string_view commandOf(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--home")
+            ++i;
+        else if (!argument.starts_with("--home="))
+            return argument;
+    }
+    return {};
+}
+
+} // namespace
+
 // The command-line companion: works on the program folder of the desktop
 // program without ever opening a window.
 int main(int argc, char *argv[])
 {
+    const std::string_view command = commandOf(argc, argv);
+    if (command == "--help") {
+        std::fputs(Help, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::puts("tessaron2-cli " T2_VERSION);
+        return 0;
+    }
+
     // Printing needs fonts, which only a GUI application has; it runs on the
     // offscreen platform, so no window can open. Qt's own warnings are kept off
     // stderr, which carries the one line saying what went wrong.

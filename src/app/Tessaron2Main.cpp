@@ -5,8 +5,39 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char Help[] = "gebruik: tessaron2 [--home MAP]\n"
+                    "Tessaron2 Zegelarchief: een eigen postzegelverzameling bijhouden.\n"
+                    "\n"
+                    "  --home MAP   MAP is de programmamap\n"
+                    "  --help       toont deze tekst\n"
+                    "  --version    toont de versie\n"
+                    "\n"
+                    "De programmamap (Tessaron2.ini, Data/, Verzameling/) is MAP van --home, anders\n"
+                    "$TESSARON2_HOME, anders de map van het programma als die een map Verzameling\n"
+                    "bevat, anders ~/Tessaron2, die bij de eerste start wordt gevuld met de\n"
+                    "woordenlijsten, de help en de demoverzameling.\n";
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Answered before the application exists, so no display is needed.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(Help, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("tessaron2 " T2_VERSION);
+            return 0;
+        }
+    }
+
     QApplication application(argc, argv);
 
     // Qt's own texts (message box buttons, file dialogs) in Dutch.

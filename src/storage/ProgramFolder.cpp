@@ -3,14 +3,55 @@
 #include "storage/CollectionName.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+// Copies folders and regular files (no links); every copy is the collector's
+// own, readable and writable whatever the installed file's mode was.
+bool copyTree(const QString &source, const QString &target)
+{
+    if (!QDir().mkpath(target))
+        return false;
+    const QFileInfoList entries = QDir(source).entryInfoList(QDir::Dirs | QDir::Files | QDir::Hidden |
+                                                             QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        const QString copy = target + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir() ? !copyTree(entry.filePath(), copy)
+                          : !QFile::copy(entry.filePath(), copy) ||
+                                !QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner |
+                                                                 QFile::ReadGroup | QFile::ReadOther))
+            return false;
+    }
+    return true;
+}
+
+// The folder is assembled beside its place and renamed into it when complete,
+// so an interrupted first start never leaves a half-filled folder, and a folder
+// that appeared meanwhile is left as it is.
+void fillOnFirstStart(const QString &folder, const QString &installedData)
+{
+    if (QFileInfo::exists(folder) || !QFileInfo(installedData).isDir())
+        return;
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (!QDir().mkpath(parent))
+        return;
+    QTemporaryDir assembly(parent + QLatin1String("/.Tessaron2-XXXXXX"));
+    if (assembly.isValid() && copyTree(installedData, assembly.path()) &&
+        QDir().rename(assembly.path(), folder))
+        assembly.setAutoRemove(false);
+}
+
+} // namespace
 
 ProgramFolder::ProgramFolder(const QString &root)
     : m_root(QDir(root).absolutePath())
-{
-}
+{}
 
-ProgramFolder ProgramFolder::fromCommandLine(QStringList &arguments, const QString &executableFolder)
+ProgramFolder ProgramFolder::fromCommandLine(QStringList &arguments, const QString &executableFolder,
+                                             const QString &homeFolder)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
@@ -28,7 +69,17 @@ ProgramFolder ProgramFolder::fromCommandLine(QStringList &arguments, const QStri
     const QString fromEnvironment = qEnvironmentVariable("TESSARON2_HOME");
     if (!fromEnvironment.isEmpty())
         return ProgramFolder(fromEnvironment);
-    return ProgramFolder(executableFolder);
+    const ProgramFolder portable(executableFolder);
+    if (QFileInfo(portable.collectionFolder()).isDir())
+        return portable;
+    const QString personal = ProgramFolder(homeFolder).path({QStringLiteral("Tessaron2")});
+    fillOnFirstStart(personal, installedData(executableFolder));
+    return ProgramFolder(personal);
+}
+
+QString ProgramFolder::installedData(const QString &executableFolder)
+{
+    return QDir::cleanPath(executableFolder + QLatin1String("/" T2_INSTALLED_DATA_FROM_PROGRAM));
 }
 
 QString ProgramFolder::path(const QStringList &components) const
@@ -37,8 +88,8 @@ QString ProgramFolder::path(const QStringList &components) const
     for (const QString &component : components) {
         QString candidate = current + QLatin1Char('/') + component;
         if (!QFileInfo::exists(candidate)) {
-            const QStringList entries =
-                QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::Hidden |
+                                                                QDir::System | QDir::NoDotAndDotDot);
             for (const QString &entry : entries) {
                 if (entry.compare(component, Qt::CaseInsensitive) == 0) {
                     candidate = current + QLatin1Char('/') + entry;
@@ -101,7 +152,8 @@ bool ProgramFolder::staysInside(const QString &component)
     return !component.contains(u'/') && component != QLatin1String(".") && component != QLatin1String("..");
 }
 
-QString ProgramFolder::picturePath(const QString &name, const QString &year, const QString &catalogueNumber) const
+QString ProgramFolder::picturePath(const QString &name, const QString &year,
+                                   const QString &catalogueNumber) const
 {
     if (!CollectionName::isValid(name) || !staysInside(year) || !staysInside(catalogueNumber))
         return {};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
@@ -12,9 +13,17 @@ public:
     ProgramFolder() = default;
     explicit ProgramFolder(const QString &root);
 
-    // --home DIR, else $TESSARON2_HOME, else the folder of the executable.
+    // --home DIR, else $TESSARON2_HOME, else the folder of the executable when
+    // it holds a Verzameling folder (a portable copy), else Tessaron2 in the
+    // home folder. That last one is filled from the installed data on first
+    // start, when it does not exist yet; nothing is ever overwritten.
     // Removes "--home DIR" from arguments when present.
-    static ProgramFolder fromCommandLine(QStringList &arguments, const QString &executableFolder);
+    static ProgramFolder fromCommandLine(QStringList &arguments, const QString &executableFolder,
+                                         const QString &homeFolder = QDir::homePath());
+    // The shared data an installation keeps for new program folders (Data/ and
+    // the demo Verzameling/), found relative to the executable so that a moved
+    // installation still finds its own.
+    static QString installedData(const QString &executableFolder);
 
     const QString &root() const { return m_root; }
 
@@ -22,14 +31,14 @@ public:
     // exists; a component that does not exist is used as given.
     QString path(const QStringList &components) const;
 
-    QString settingsFile() const;                     // Tessaron2.ini
-    QString slideshowPage() const;                    // Slideshow.htm
-    QString collectionFolder() const;                 // Verzameling
-    QString dataFolder() const;                       // Data
-    QString dataFile(const QString &fileName) const;  // Data/<file>
-    QString collectionFile(const QString &name) const;   // Verzameling/<name>.col
-    QString oldDataFile(const QString &name) const;      // Verzameling/<name>.cat
-    QString pictureFolder(const QString &name) const;    // Verzameling/<name>
+    QString settingsFile() const;                      // Tessaron2.ini
+    QString slideshowPage() const;                     // Slideshow.htm
+    QString collectionFolder() const;                  // Verzameling
+    QString dataFolder() const;                        // Data
+    QString dataFile(const QString &fileName) const;   // Data/<file>
+    QString collectionFile(const QString &name) const; // Verzameling/<name>.col
+    QString oldDataFile(const QString &name) const;    // Verzameling/<name>.cat
+    QString pictureFolder(const QString &name) const;  // Verzameling/<name>
     QString yearFolder(const QString &name, const QString &year) const;
     // Verzameling/<name>/<year>/<catalogueNumber>.jpg, texts used untrimmed.
     // Empty when the texts would lead out of the picture folder (an invalid

@@ -4,6 +4,8 @@
 #include "storage/ProgramFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 class ProgramFolderTest : public QObject {
@@ -25,10 +27,12 @@ void ProgramFolderTest::pathsMatchExistingNamesWithoutRegardToCase()
     const ProgramFolder &folder = home.folder();
 
     QCOMPARE(folder.dataFile("Categorie.txt"), home.path("data/categorie.TXT"));
-    QCOMPARE(folder.picturePath("Nederland", "1999", "123a"), home.path("Verzameling/nederland/1999/123A.JPG"));
+    QCOMPARE(folder.picturePath("Nederland", "1999", "123a"),
+             home.path("Verzameling/nederland/1999/123A.JPG"));
     // What does not exist is used as given, so it can be created.
     QCOMPARE(folder.collectionFile("Nieuw"), home.path("Verzameling/Nieuw.col"));
-    QCOMPARE(folder.picturePath("Nederland", "1999", "123a "), home.path("Verzameling/nederland/1999/123a .jpg"));
+    QCOMPARE(folder.picturePath("Nederland", "1999", "123a "),
+             home.path("Verzameling/nederland/1999/123a .jpg"));
     QCOMPARE(folder.settingsFile(), home.path("Tessaron2.ini"));
 }
 
@@ -36,16 +40,58 @@ void ProgramFolderTest::homeComesFromTheCommandLineThenTheEnvironmentThenTheProg
 {
     QStringList arguments{"tessaron2", "--home", "/tmp/a", "show"};
     qputenv("TESSARON2_HOME", "/tmp/b");
-    QCOMPARE(ProgramFolder::fromCommandLine(arguments, "/opt/t2").root(), QString("/tmp/a"));
+    QCOMPARE(ProgramFolder::fromCommandLine(arguments, "/opt/t2", "/nohome").root(), QString("/tmp/a"));
     QCOMPARE(arguments, QStringList({"tessaron2", "show"}));
 
     arguments = {"tessaron2", "--home=/tmp/c"};
-    QCOMPARE(ProgramFolder::fromCommandLine(arguments, "/opt/t2").root(), QString("/tmp/c"));
+    QCOMPARE(ProgramFolder::fromCommandLine(arguments, "/opt/t2", "/nohome").root(), QString("/tmp/c"));
     QCOMPARE(arguments, QStringList({"tessaron2"}));
 
-    QCOMPARE(ProgramFolder::fromCommandLine(arguments, "/opt/t2").root(), QString("/tmp/b"));
+    QCOMPARE(ProgramFolder::fromCommandLine(arguments, "/opt/t2", "/nohome").root(), QString("/tmp/b"));
     qunsetenv("TESSARON2_HOME");
-    QCOMPARE(ProgramFolder::fromCommandLine(arguments, "/opt/t2").root(), QString("/opt/t2"));
+
+    // An installation: the programs' folder, the shared data found from it, a home.
+    QTemporaryDir root;
+    const QString programs = root.filePath("prefix/bin");
+    const QString home = root.filePath("home");
+    const auto readFile = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString shared = ProgramFolder::installedData(programs);
+    QVERIFY(QDir().mkpath(programs));
+    for (const QString &file : {QString("Data/Landen.txt"), QString("Verzameling/Demo.col")}) {
+        QVERIFY(QDir().mkpath(QFileInfo(shared + "/" + file).path()));
+        QFile written(shared + "/" + file);
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write("Nederland\r\n") == 11);
+    }
+
+    // The first start copies the shared data into Tessaron2 of the home folder.
+    const ProgramFolder personal = ProgramFolder::fromCommandLine(arguments, programs, home);
+    QCOMPARE(personal.root(), home + "/Tessaron2");
+    QCOMPARE(readFile(personal.dataFile("Landen.txt")), QByteArray("Nederland\r\n"));
+    QCOMPARE(readFile(personal.collectionFile("Demo")), QByteArray("Nederland\r\n"));
+    QCOMPARE(QDir(home).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"Tessaron2"});
+    // Later starts never copy again: what the collector deleted stays deleted.
+    QVERIFY(QFile::remove(personal.collectionFile("Demo")));
+    QVERIFY(QFile::remove(personal.dataFile("Landen.txt")));
+    ProgramFolder::fromCommandLine(arguments, programs, home);
+    QVERIFY(!QFile::exists(personal.collectionFile("Demo")));
+    QVERIFY(!QFile::exists(personal.dataFile("Landen.txt")));
+    // A folder of another letter case is the same folder.
+    QVERIFY(QDir(home).rename("Tessaron2", "tessaron2"));
+    QCOMPARE(ProgramFolder::fromCommandLine(arguments, programs, home).root(), home + "/tessaron2");
+
+    // Without shared data nothing is created.
+    const QString emptyHome = root.filePath("empty");
+    QCOMPARE(ProgramFolder::fromCommandLine(arguments, "/opt/t2", emptyHome).root(),
+             emptyHome + "/Tessaron2");
+    QVERIFY(!QFileInfo::exists(emptyHome));
+
+    // A Verzameling folder (any letter case) beside the program makes it portable.
+    QVERIFY(QDir(programs).mkdir("VERZAMELING"));
+    QCOMPARE(ProgramFolder::fromCommandLine(arguments, programs, emptyHome).root(), programs);
 }
 
 void ProgramFolderTest::eachWordListReaderKeepsItsOwnLineRule()
@@ -65,10 +111,11 @@ void ProgramFolderTest::eachWordListReaderKeepsItsOwnLineRule()
 
 void ProgramFolderTest::collectionNamesThatCouldLeaveTheFolderAreRefused()
 {
-    for (const QString &name : QStringList{"Nederland", "   ", "Frankrijk & co", QString::fromUtf8("Cura\u00e7ao"), "a.b"})
+    for (const QString &name :
+         QStringList{"Nederland", "   ", "Frankrijk & co", QString::fromUtf8("Cura\u00e7ao"), "a.b"})
         QVERIFY2(CollectionName::isValid(name), qPrintable(name));
-    for (const QString &name : QStringList{"", ".", "..", "../x", "a/b", "a\\b", "c:", "a*", "a?", "\"a\"", "<a>", "a|b",
-                               "tab\there", "nl\nx", QString(QChar(0x7F))})
+    for (const QString &name : QStringList{"", ".", "..", "../x", "a/b", "a\\b", "c:", "a*", "a?", "\"a\"",
+                                           "<a>", "a|b", "tab\there", "nl\nx", QString(QChar(0x7F))})
         QVERIFY2(!CollectionName::isValid(name), qPrintable(name));
 }
 
