@@ -1,13 +1,13 @@
 #include "dialogs/NieuwForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "widgets/DialogLayout.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MainLook.h"
 #include "storage/CollectionName.h"
 #include "storage/FileHelpers.h"
 #include "storage/LookupList.h"
+#include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -40,6 +40,8 @@ NieuwForm::NieuwForm(Main &main)
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // The name is exactly what was typed: no inline completion, no list entry taken on leaving.
+    Combo1->setCompleter(nullptr);
     Combo1->lineEdit()->setValidator(new Windows1252Validator(Combo1));
     MainLook::setBackground(Combo1, QPalette::Base, ComboBackground);
     Combo1->move(Twips::toPixels(150), Twips::toPixels(150));

@@ -1,14 +1,13 @@
 #include "dialogs/OpenFile.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "widgets/DialogLayout.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MainLook.h"
 #include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
-#include "storage/CollectionName.h"
 #include "storage/FileHelpers.h"
 #include "storage/OldDataFile.h"
+#include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -111,11 +110,9 @@ void OpenFile::DelKnop_Click()
     // Failures are not reported: what can be removed is removed.
     const ProgramFolder &folder = m_main.programFolder();
     QFile::remove(folder.collectionFile(name));
-    // Only a valid collection name can name a picture folder: "." or ".." (from
-    // files "..col" and "...col", should the listing ever show them) would reach
-    // the collection folder itself or the program folder.
-    if (CollectionName::isValid(name))
-        DeleteFolderTree(folder.pictureFolder(name));
+    const QString pictures = CollectionListing::pictureFolderToDelete(folder, name);
+    if (!pictures.isEmpty())
+        DeleteFolderTree(pictures);
     delete List1->selectedItems().first();
     List1->clearSelection();
     List1->setCurrentItem(nullptr);

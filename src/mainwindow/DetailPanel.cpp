@@ -2,11 +2,11 @@
 
 #include "mainwindow/LoadLookupList.h"
 #include "mainwindow/MainLook.h"
-#include "widgets/Windows1252Validator.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Trim.h"
 #include "storage/Windows1252.h"
 #include "widgets/Twips.h"
+#include "widgets/Windows1252Validator.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -172,6 +172,8 @@ QComboBox *DetailPanel::addCombo(const char *name, int left, int top, int width)
     box->setObjectName(QLatin1String(name));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // What was typed stays as typed: no inline completion, no list entry taken on leaving.
+    box->setCompleter(nullptr);
     box->setGeometry(Twips::rect(left, top, width, ComboHeight));
     box->setValidator(new Windows1252Validator(box));
     return box;

@@ -129,9 +129,9 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
 
     // Defaults first, so that a settings file that cannot be read leaves them.
     applyColumnWidths();
-    m_recordList.setHeaderImage(StampRecord::CatalogueNumber,
-                                SortDirectionImage::key(SortDirectionImage::Direction::Down),
-                                SortDirectionImage::render(SortDirectionImage::Direction::Down));
+    m_recordList.setHeaderImage(
+        StampRecord::CatalogueNumber, SortDirectionImage::key(SortDirectionImage::Direction::Down),
+        SortDirectionImage::render(SortDirectionImage::Direction::Down, devicePixelRatioF()));
     readSettings();
     // From here on a changed width is the user's doing.
     connect(ListView1->header(), &QHeaderView::sectionResized, this,
@@ -166,7 +166,8 @@ PrintSource Main::printSource() const
 {
     PrintSource source;
     source.collectionName = m_collectionName;
-    source.rows = m_recordList.records();
+    // The print dialog is modal: the list stays as it is while the jobs read it.
+    source.shownRows = &m_recordList.records();
     source.selectedRow = selectedRow();
     source.panel = Frame1->record();
     source.collectionCaption = Label2->text();

@@ -35,12 +35,13 @@ MainMenu::MainMenu(Main &main)
     addItem(file, "FilePrint", QStringLiteral("Afdrukken"), &MainMenu::FilePrint_Click);
     addSeparator(file, "FileStreep2");
     addItem(file, "FileImport", QStringLiteral("Importeren Oude Data"), &MainMenu::FileImport_Click);
-    addSeparator(file, "FileStreep3");
-    addItem(file, "FileExit", QStringLiteral("Exit"), &MainMenu::FileExit_Click);
-    // Spreadsheet exchange.
+    // Commands added to File stand in a group of their own above the separator
+    // before "Exit", which stays the last item.
     addSeparator(file, "FileStreep4");
     addItem(file, "FileExportCsv", QStringLiteral("Exporteren naar CSV"), &MainMenu::FileExportCsv_Click);
     addItem(file, "FileImportCsv", QStringLiteral("Importeren uit CSV"), &MainMenu::FileImportCsv_Click);
+    addSeparator(file, "FileStreep3");
+    addItem(file, "FileExit", QStringLiteral("Exit"), &MainMenu::FileExit_Click);
 
     QMenu *tools = addMenu("Tools", QStringLiteral("Tools"));
     addItem(tools, "TooleWebpage", QStringLiteral("Webpage Ontwerpen"), &MainMenu::TooleWebpage_Click);

@@ -47,8 +47,8 @@ PictureViewer::PictureViewer(QWidget *parent)
     SlidePic = new QLabel(PicCont);
     SlidePic->setObjectName(QStringLiteral("SlidePic"));
     SlidePic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SlidePic->setCursor(QCursor(QPixmap::fromImage(PanCursorImage::render()), PanCursorImage::HotSpot.x(),
-                                PanCursorImage::HotSpot.y()));
+    SlidePic->setCursor(QCursor(QPixmap::fromImage(PanCursorImage::render(devicePixelRatioF())),
+                                PanCursorImage::HotSpot.x(), PanCursorImage::HotSpot.y()));
     SlidePic->installEventFilter(this);
     SlidePic->setGeometry(Twips::rect(0, 0, EmptyWidth, EmptyHeight));
 

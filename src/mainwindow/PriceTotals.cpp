@@ -75,8 +75,13 @@ constexpr double LargestRoundedAmount = 1e13;
 
 PriceTotals PriceTotals::of(const RecordList &list)
 {
+    return of(list.records());
+}
+
+PriceTotals PriceTotals::of(const std::vector<StampRecord> &records)
+{
     PriceTotals totals;
-    for (const StampRecord &record : list.records()) {
+    for (const StampRecord &record : records) {
         addTo(totals.catalogue, priceValue(record[StampRecord::CataloguePrice]));
         addTo(totals.own, priceValue(record[StampRecord::OwnPrice]));
     }

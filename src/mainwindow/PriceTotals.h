@@ -1,9 +1,13 @@
 #pragma once
 
+#include "storage/StampRecord.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <vector>
 
 class RecordList;
 
@@ -15,7 +19,9 @@ struct PriceTotals {
     double own = 0.0;
 
     // Both prices of every row added up in double precision, first row to last.
+    // The screen and the printed price list both add with this one rule.
     static PriceTotals of(const RecordList &list);
+    static PriceTotals of(const std::vector<StampRecord> &records);
 
     // A price text with its commas read as decimal points.
     static double priceValue(QStringView text);

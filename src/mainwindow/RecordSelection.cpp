@@ -16,7 +16,7 @@
 RecordSelection::RecordSelection(Main &window)
     : QObject(&window)
     , m_window(window)
-    , Image2(PlaceholderPicture::render())
+    , Image2(PlaceholderPicture::render(window.devicePixelRatioF()))
 {
     m_window.Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_window.Image1->setPixmap(QPixmap::fromImage(Image2));

@@ -86,6 +86,8 @@ QComboBox *editableBox(QWidget *parent, const char *name)
     box->setObjectName(QLatin1String(name));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // What was typed stays as typed: no inline completion, no list entry taken on leaving.
+    box->setCompleter(nullptr);
     colourBackground(box, boxColour);
     colourBackground(box->lineEdit(), boxColour);
     return box;
@@ -111,11 +113,11 @@ QString askForPhotoFile(QWidget *parent)
 
 } // namespace
 
-Afdrukken::Afdrukken(const PrintSource &source, const ProgramFolder &folder, QWidget *parent)
+Afdrukken::Afdrukken(PrintSource source, const ProgramFolder &folder, QWidget *parent)
     : QDialog(parent)
     , askPdfFile(PdfFileQuestion::ask)
     , askPhotoFile(askForPhotoFile)
-    , m_source(source)
+    , m_source(std::move(source))
     , m_folder(folder)
     , m_printers(std::make_unique<SystemPrinterCanvas>())
 {
@@ -195,7 +197,7 @@ void Afdrukken::buildControls()
     Label5 = label(this, "Label5", QStringLiteral("Aantal exemplaren"));
     place(Label5, 3690, 1395);
     Image1 = label(this, "Image1", {});
-    Image1->setPixmap(QPixmap::fromImage(PrintTemplate::renderPrinter()));
+    Image1->setPixmap(QPixmap::fromImage(PrintTemplate::renderPrinter(devicePixelRatioF())));
     place(Image1, 3990, 1950, Twips::fromPixels(PrintTemplate::PrinterSize),
           Twips::fromPixels(PrintTemplate::PrinterSize));
 
@@ -231,12 +233,12 @@ void Afdrukken::SelectJob(int job)
 {
     FotoKnop->hide();
     Label4->setText(PrintJob::description(job));
-    m_preview = PrintTemplate::render(job);
+    m_preview = PrintTemplate::render(job, devicePixelRatioF());
     if (job == PrintJob::RecordSheet && !m_source.picture.isNull()) {
         // One sixth of the size the viewer shows the picture in.
         QPainter painter(&m_preview);
         const QSize size = m_source.picture.size() / 6;
-        painter.drawImage(QRect(QPoint(Twips::toPixels(30), Twips::toPixels(1440)), size), m_source.picture);
+        painter.drawImage(QRect(PrintTemplate::recordPictureCorner(), size), m_source.picture);
     }
     if (job == PrintJob::SealSheet)
         FotoKnop->show();
@@ -264,16 +266,8 @@ bool Afdrukken::loadSealPhoto(const QString &file)
     if (!photo.isNull()) {
         m_sealPhoto = photo;
         QPainter painter(&m_preview);
-        int x = 540;
-        int y = 600;
-        for (int cell = 0; cell < 10; ++cell) {
-            painter.drawImage(Twips::rect(x, y, 285, 210), m_sealPhoto);
-            x += 360;
-            if (x > 900) {
-                x = 540;
-                y += 270;
-            }
-        }
+        for (int cell = 0; cell < 10; ++cell)
+            painter.drawImage(PrintTemplate::sealPhotoCell(cell), m_sealPhoto);
         painter.end();
         showPreview();
     }
@@ -321,48 +315,53 @@ void Afdrukken::showJobProgress(int rowsDone, int rowCount)
 
 void Afdrukken::RunPrintJob()
 {
+    // Nothing is printed of a count above the limit; the dialog stays open to correct it.
+    if (PrintJob::copiesAboveLimit(Combo1->currentText())) {
+        MessageBox::show(this, QStringLiteral("Maximaal 999 exemplaren!"), QStringLiteral("Afdrukken"),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return;
+    }
     {
-        // Clicks and the close box wait while the sweep processes events.
+        // Clicks and the close box wait while the sweep processes events, and
+        // the choices hold still: the job is the one chosen when Print was pressed.
         const BusyGuard busy(this);
+        for (QWidget *choice : std::initializer_list<QWidget *>{Combo2, Combo1, VScroll1})
+            choice->setEnabled(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
         sweep();
-        printSelectedJob();
+        const QString failure = printSelectedJob();
+        // The arrow is back before any message.
         QApplication::restoreOverrideCursor();
+        if (!failure.isEmpty())
+            MessageBox::show(this, failure, QStringLiteral("Error"), MessageBox::Buttons::Ok,
+                             MessageBox::Icon::Critical);
     }
     accept();
 }
 
-void Afdrukken::printSelectedJob()
+QString Afdrukken::printSelectedJob()
 {
     const int job = VScroll1->value();
-    if (job == PrintJob::RecordSheet && !RecordSheetHasRecord(m_source)) {
-        MessageBox::show(this, RecordSheetRefusal(), QStringLiteral("Error"), MessageBox::Buttons::Ok,
-                         MessageBox::Icon::Critical);
-        return;
-    }
+    if (job == PrintJob::RecordSheet && !RecordSheetHasRecord(m_source))
+        return RecordSheetRefusal();
     const QString printer = CurrentPrinter::name();
     const QString refusal = SystemPrinterCanvas::queueRefusal(printer);
-    if (!refusal.isEmpty()) {
-        MessageBox::show(this, refusal, QStringLiteral("Error"), MessageBox::Buttons::Ok,
-                         MessageBox::Icon::Critical);
-        return;
-    }
+    if (!refusal.isEmpty())
+        return refusal;
     QString pdfFile;
     if (printer == CurrentPrinter::pdfFile()) {
         QApplication::restoreOverrideCursor();
         pdfFile = askPdfFile(this);
         QApplication::setOverrideCursor(Qt::WaitCursor);
         if (pdfFile.isEmpty())
-            return;
+            return {};
     }
     SystemPrinterCanvas canvas(pdfFile);
     PrintJob::print(job, canvas, m_source, m_folder, m_sealPhoto, Combo1->currentText(),
                     [this](int rowsDone, int rowCount) { showJobProgress(rowsDone, rowCount); });
     Line1->hide();
     updateCaption();
-    if (!canvas.failure().isEmpty())
-        MessageBox::show(this, canvas.failure(), QStringLiteral("Error"), MessageBox::Buttons::Ok,
-                         MessageBox::Icon::Critical);
+    return canvas.failure();
 }
 
 void Afdrukken::reject()

@@ -24,7 +24,8 @@ class Afdrukken : public QDialog {
 
 public:
     // The main window hands over what the jobs print, taken when the dialog opens.
-    Afdrukken(const PrintSource &source, const ProgramFolder &folder, QWidget *parent = nullptr);
+    // The source is taken over, not copied: pass it as a temporary or moved.
+    Afdrukken(PrintSource source, const ProgramFolder &folder, QWidget *parent = nullptr);
     ~Afdrukken() override;
 
     // The file-type entry of the photo question: shown as "Jpg, Gif, Bmp".
@@ -75,7 +76,8 @@ private:
     void sweep();
     void showJobProgress(int rowsDone, int rowCount);
     // Prints the selected job on the current printer and tells the user what went wrong, if anything.
-    void printSelectedJob();
+    // Runs the chosen job; returns what went wrong, or empty.
+    QString printSelectedJob();
     void showPreview();
     void updateCaption();
 

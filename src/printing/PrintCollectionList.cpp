@@ -80,9 +80,9 @@ void PrintCollectionList(PrinterCanvas &canvas, const PrintSource &source, const
     PrintListHeadings(canvas);
     canvas.setFontBold(false);
     double y = ListPage::FirstLineY;
-    const int rowCount = static_cast<int>(source.rows.size());
+    const int rowCount = static_cast<int>(source.records().size());
     for (int done = 0; done < rowCount;) {
-        const StampRecord &row = source.rows[static_cast<size_t>(done)];
+        const StampRecord &row = source.records()[static_cast<size_t>(done)];
         for (const ListColumn &column : columns)
             PrintTextAt(canvas, column.valueX, y, row[column.field]);
         y = ListPage::nextRow(canvas, y, PrintListHeadings, progress, ++done, rowCount);

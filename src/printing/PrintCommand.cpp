@@ -84,6 +84,8 @@ StorageResult PrintCommand::run(const QStringList &options)
         return optionError(QStringLiteral("--job 1 tot en met 5 is nodig"));
     if (pdfFile.isEmpty())
         return optionError(QStringLiteral("--pdf BESTAND is nodig"));
+    if (PrintJob::copiesAboveLimit(copies))
+        return optionError(QStringLiteral("Maximaal 999 exemplaren!"));
     if (position != 0 && (position < 1 || position > int(m_rows.size())))
         return optionError(
             QStringLiteral("record %1 bestaat niet (1 tot en met %2)").arg(position).arg(m_rows.size()));

@@ -40,6 +40,14 @@ int copiesFromText(const QString &text)
     return qMin(copies, MaxCopies);
 }
 
+bool copiesAboveLimit(const QString &text)
+{
+    // Read as any number, so that digits beyond the range of an int count too.
+    bool isNumber = false;
+    const double copies = text.trimmed().toDouble(&isNumber);
+    return isNumber && copies > MaxCopies;
+}
+
 bool print(int job, PrinterCanvas &canvas, const PrintSource &source, const ProgramFolder &folder,
            const QImage &sealPhoto, const QString &copiesText, const Progress &progress)
 {

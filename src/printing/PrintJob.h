@@ -23,9 +23,11 @@ QString description(int job);
 
 // The copies text as a number of copies: a whole number of at least 1, else 1.
 // Very large counts are held to MaxCopies so that a slip of the keyboard cannot
-// bury the printer.
+// bury the printer; the print dialog and the command line refuse them first.
 constexpr int MaxCopies = 999;
 int copiesFromText(const QString &text);
+// Whether the copies text asks for more than MaxCopies.
+bool copiesAboveLimit(const QString &text);
 
 // Told by the list jobs at every page break: rows printed so far, and all rows.
 using Progress = std::function<void(int rowsDone, int rowCount)>;

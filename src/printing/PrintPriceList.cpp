@@ -43,27 +43,23 @@ void PrintPriceList(PrinterCanvas &canvas, const PrintSource &source, const QStr
     PrintPriceHeadings(canvas);
     canvas.setFontBold(false);
     double y = ListPage::FirstLineY;
-    // Summed in double precision, as the totals button does, so that large
-    // collections keep their cents.
-    double catalogueTotal = 0;
-    double ownTotal = 0;
-    const int rowCount = static_cast<int>(source.rows.size());
+    const int rowCount = static_cast<int>(source.records().size());
     for (int done = 0; done < rowCount;) {
-        const StampRecord &row = source.rows[static_cast<size_t>(done)];
+        const StampRecord &row = source.records()[static_cast<size_t>(done)];
         PrintTextAt(canvas, 1200, y, row[StampRecord::Year]);
         PrintTextAt(canvas, 2100, y, row[StampRecord::CatalogueNumber]);
         printPriceAt(canvas, catalogueEdge, y, row[StampRecord::CataloguePrice]);
-        catalogueTotal += PriceTotals::priceValue(row[StampRecord::CataloguePrice]);
         printPriceAt(canvas, ownEdge, y, row[StampRecord::OwnPrice]);
-        ownTotal += PriceTotals::priceValue(row[StampRecord::OwnPrice]);
         PrintTextAt(canvas, 7500, y, row[StampRecord::Condition]);
         y = ListPage::nextRow(canvas, y, PrintPriceHeadings, progress, ++done, rowCount);
     }
-    if (!source.rows.empty()) {
+    if (!source.records().empty()) {
         PrintTextAt(canvas, 3990, y, QString(16, u'-') + QString(8, u' ') + QString(16, u'-'));
+        // Added up as the totals button does, so the paper and the screen agree.
+        const PriceTotals totals = PriceTotals::of(source.records());
         const QLocale locale;
-        const QString catalogue = PriceTotals::formatAmount(catalogueTotal, locale);
-        const QString own = PriceTotals::formatAmount(ownTotal, locale);
+        const QString catalogue = PriceTotals::formatAmount(totals.catalogue, locale);
+        const QString own = PriceTotals::formatAmount(totals.own, locale);
         PrintTextAt(canvas, catalogueEdge - MeasureTextWidth(catalogue), y + 300, euro + catalogue);
         PrintTextAt(canvas, ownEdge - MeasureTextWidth(own), y + 300, euro + own);
     }

@@ -11,8 +11,11 @@
 // so that the jobs never touch a widget and print without windows as well.
 struct PrintSource {
     QString collectionName;
-    // The rows as the list shows them, in its current order.
+    // The rows as the list shows them, in its current order: a copy of them,
+    // or, when the list stays untouched while the jobs run (a modal print
+    // dialog over the window that owns it), the list itself, lent in shownRows.
     std::vector<StampRecord> rows;
+    const std::vector<StampRecord> *shownRows = nullptr;
     // Index into rows of the selected row; -1 when no row is selected.
     int selectedRow = -1;
     // The twelve texts the detail panel shows, possibly edited and not yet applied.
@@ -23,6 +26,9 @@ struct PrintSource {
     // The picture the viewer holds for the selected record; null when it holds none.
     // The viewer shows it at its own size, one pixel per 15 twips.
     QImage picture;
+
+    // What the jobs read: the lent list when there is one, else the copy.
+    const std::vector<StampRecord> &records() const { return shownRows ? *shownRows : rows; }
 
     // 1 for the first row; 0 when no row is selected.
     int selectedPosition() const { return selectedRow + 1; }

@@ -43,7 +43,7 @@ bool touchesArrow(int dx, int dy)
 
 } // namespace
 
-QImage PanCursorImage::render()
+QImage PanCursorImage::render(qreal devicePixelRatio)
 {
     QImage image(Size, Size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -57,5 +57,10 @@ QImage PanCursorImage::render()
                 image.setPixel(x, y, White);
         }
     }
-    return image;
+    if (devicePixelRatio == 1.0)
+        return image;
+    QImage blocks =
+        image.scaled(QSize(Size, Size) * devicePixelRatio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    blocks.setDevicePixelRatio(devicePixelRatio);
+    return blocks;
 }

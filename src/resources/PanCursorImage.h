@@ -11,5 +11,7 @@ public:
     static constexpr int Size = 32;
     static constexpr QPoint HotSpot{10, 10};
 
-    static QImage render();
+    // At a device pixel ratio other than 1 every pixel of the arrow becomes a
+    // solid block of that many device pixels, and the image carries the ratio.
+    static QImage render(qreal devicePixelRatio = 1.0);
 };

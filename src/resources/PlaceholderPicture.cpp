@@ -4,15 +4,17 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-QImage PlaceholderPicture::render()
+QImage PlaceholderPicture::render(qreal devicePixelRatio)
 {
-    QImage image(Width, Height, QImage::Format_RGB32);
+    QImage image(QSize(Width, Height) * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    const QRect area(0, 0, Width, Height);
     QPainter painter(&image);
 
     QLinearGradient gradient(0, 0, 0, Height);
     gradient.setColorAt(0.0, QColor(224, 224, 224));
     gradient.setColorAt(1.0, QColor(128, 128, 128));
-    painter.fillRect(image.rect(), gradient);
+    painter.fillRect(area, gradient);
 
     // A pixel size, not a point size, so the words fill the picture alike on any screen.
     QFont font(QStringLiteral("Arial"));
@@ -20,6 +22,6 @@ QImage PlaceholderPicture::render()
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(204, 0, 0));
-    painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Geen Afbeelding"));
+    painter.drawText(area, Qt::AlignCenter, QStringLiteral("Geen Afbeelding"));
     return image;
 }

@@ -9,5 +9,6 @@ public:
     static constexpr int Width = 148;
     static constexpr int Height = 85;
 
-    static QImage render();
+    // At a device pixel ratio other than 1 the image carries the ratio and its pixels.
+    static QImage render(qreal devicePixelRatio = 1.0);
 };

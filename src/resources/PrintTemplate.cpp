@@ -29,10 +29,6 @@ public:
         m_painter.setBrush(Qt::NoBrush);
         m_painter.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
     }
-    void fill(double x, double y, double width, double height, const QBrush &brush)
-    {
-        m_painter.fillRect(QRectF(x, y, width, height), brush);
-    }
 
     void header()
     {
@@ -105,21 +101,34 @@ void drawRecordSheet(Miniature &page)
         page.text(1200, 6300 + 300 * row, 9, 12, green);
     page.text(1200, 7500, 12, 12, grey);
     page.text(1200, 8700, 6, 12, grey);
-    QLinearGradient sky(0, 9300, 0, 14000);
-    sky.setColorAt(0, QColor(110, 150, 200));
-    sky.setColorAt(1, QColor(200, 170, 120));
-    page.fill(1200, 9300, 6000, 4500, sky);
 }
 
-void drawSealSheet(Miniature &page)
+// The record's picture where the dialog lays the real one: from its corner, as
+// large as a 400 × 300 pixel picture at the sixth the dialog shows it at.
+void drawRecordPictureArea(QPainter &painter)
 {
-    page.fill(2250, 3300, 6900, 9630, QColor(230, 215, 170));
-    page.box(2250, 3285, 9150, 12930, QColor(0, 0, 0));
-    for (const double x : {3780.0, 6090.0})
-        for (const double y : {4200.0, 5910.0, 7620.0, 9330.0, 11040.0}) {
-            page.fill(x, y, 1890, 1290, Qt::white);
-            page.box(x, y, x + 1890, y + 1290, QColor(150, 120, 60));
-        }
+    const QRect area(PrintTemplate::recordPictureCorner(), QSize(400 / 6, 300 / 6));
+    QLinearGradient sky(area.topLeft(), area.bottomLeft());
+    sky.setColorAt(0, QColor(110, 150, 200));
+    sky.setColorAt(1, QColor(200, 170, 120));
+    painter.fillRect(area, sky);
+}
+
+// The frame with its border around the ten cells, and each cell empty with an
+// edge just outside it, so that the dialog's photos fill the cells exactly.
+void drawSealCells(QPainter &painter)
+{
+    const QRect cells = PrintTemplate::sealPhotoCell(0).united(PrintTemplate::sealPhotoCell(9));
+    const QRect frame = cells.adjusted(-16, -10, 12, 7);
+    painter.fillRect(frame, QColor(230, 215, 170));
+    painter.setPen(QColor(0, 0, 0));
+    painter.drawRect(frame.adjusted(0, -1, -1, -1));
+    painter.setPen(QColor(150, 120, 60));
+    for (int index = 0; index < 10; ++index) {
+        const QRect cell = PrintTemplate::sealPhotoCell(index);
+        painter.drawRect(cell.adjusted(-1, -1, 0, 0));
+        painter.fillRect(cell, Qt::white);
+    }
 }
 
 void drawYearLabels(Miniature &page)
@@ -134,9 +143,10 @@ void drawYearLabels(Miniature &page)
 
 } // namespace
 
-QImage PrintTemplate::render(int job)
+QImage PrintTemplate::render(int job, qreal devicePixelRatio)
 {
-    QImage image(Width, Height, QImage::Format_RGB32);
+    QImage image(QSize(Width, Height) * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
     {
         Miniature page(image);
@@ -150,23 +160,36 @@ QImage PrintTemplate::render(int job)
         case 3:
             drawRecordSheet(page);
             break;
-        case 4:
-            drawSealSheet(page);
-            break;
         case 5:
             drawYearLabels(page);
             break;
         }
     }
-    QPainter edge(&image);
-    edge.setPen(QColor(128, 128, 128));
-    edge.drawRect(0, 0, Width - 1, Height - 1);
+    QPainter painter(&image);
+    if (job == 3)
+        drawRecordPictureArea(painter);
+    if (job == 4)
+        drawSealCells(painter);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(0, 0, Width - 1, Height - 1);
     return image;
 }
 
-QImage PrintTemplate::renderPrinter()
+QPoint PrintTemplate::recordPictureCorner()
 {
-    QImage image(PrinterSize, PrinterSize, QImage::Format_ARGB32);
+    return {30 / 15, 1440 / 15};
+}
+
+QRect PrintTemplate::sealPhotoCell(int index)
+{
+    // 285 × 210 twips from (540, 600), 360 twips apart across and 270 down.
+    return {(540 + index % 2 * 360) / 15, (600 + index / 2 * 270) / 15, 285 / 15, 210 / 15};
+}
+
+QImage PrintTemplate::renderPrinter(qreal devicePixelRatio)
+{
+    QImage image(QSize(PrinterSize, PrinterSize) * devicePixelRatio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -8,9 +8,10 @@ QString SortDirectionImage::key(Direction direction)
     return direction == Direction::Up ? QStringLiteral("up") : QStringLiteral("down");
 }
 
-QImage SortDirectionImage::render(Direction direction)
+QImage SortDirectionImage::render(Direction direction, qreal devicePixelRatio)
 {
-    QImage image(Size, Size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(Size, Size) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
 
     // Apex and base of a triangle 9 pixels wide and 5 high, centred in the image.

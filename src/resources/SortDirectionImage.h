@@ -13,5 +13,6 @@ public:
     // The key a header keeps for the image: "up" or "down".
     static QString key(Direction direction);
     // A grey triangle pointing up or down on a transparent background.
-    static QImage render(Direction direction);
+    // At a device pixel ratio other than 1 the image carries the ratio and its pixels.
+    static QImage render(Direction direction, qreal devicePixelRatio = 1.0);
 };

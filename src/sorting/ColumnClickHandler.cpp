@@ -47,11 +47,11 @@ void ColumnClickHandler::ListView1_ColumnClick(int index)
     // ascending sort, so the next click on the same column sorts descending.
     if (list.headerImageKey(column) == SortDirectionImage::key(Direction::Down)) {
         list.setHeaderImage(column, SortDirectionImage::key(Direction::Up),
-                            SortDirectionImage::render(Direction::Up));
+                            SortDirectionImage::render(Direction::Up, m_window.devicePixelRatioF()));
         SortColumn(list, index, Qt::DescendingOrder);
     } else {
         list.setHeaderImage(column, SortDirectionImage::key(Direction::Down),
-                            SortDirectionImage::render(Direction::Down));
+                            SortDirectionImage::render(Direction::Down, m_window.devicePixelRatioF()));
         SortColumn(list, index, Qt::AscendingOrder);
     }
 }

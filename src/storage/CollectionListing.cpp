@@ -1,8 +1,10 @@
 #include "storage/CollectionListing.h"
 
+#include "storage/CollectionName.h"
 #include "storage/ProgramFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -34,6 +36,23 @@ QStringList collectionNames(const ProgramFolder &folder)
 QStringList oldDataNames(const ProgramFolder &folder)
 {
     return namesWithExtension(folder, QStringLiteral(".cat"));
+}
+
+QString pictureFolderToDelete(const ProgramFolder &folder, const QString &name)
+{
+    // Only a valid collection name can name a picture folder: "." or ".." would
+    // reach the collection folder itself or the program folder.
+    if (!CollectionName::isValid(name))
+        return {};
+    const QString path = folder.pictureFolder(name);
+    const QString spelling = QFileInfo(path).fileName();
+    if (spelling == name)
+        return path;
+    const QStringList others = collectionNames(folder);
+    const bool claimed = std::any_of(others.begin(), others.end(), [&](const QString &other) {
+        return other != name && other.compare(spelling, Qt::CaseInsensitive) == 0;
+    });
+    return claimed ? QString() : path;
 }
 
 } // namespace CollectionListing

@@ -6,7 +6,8 @@ namespace CollectionName {
 
 // A name becomes a file and a folder name inside the collection folder, so it
 // may not contain a path separator, a character that Windows forbids in file
-// names, a control character, nor be "." or "..".
+// names, a control character or a character outside Windows-1252, nor begin
+// with "." (hidden files, and the program's own folders).
 bool isValid(const QString &name);
 
 } // namespace CollectionName

@@ -1,7 +1,9 @@
 #include "storage/LookupList.h"
 
+#include "storage/LineReader.h"
 #include "storage/TextFile.h"
 #include "storage/Trim.h"
+#include "storage/Windows1252.h"
 
 namespace LookupList {
 
@@ -22,8 +24,18 @@ QStringList readTrimmed(const QString &path)
 
 QStringList readNonBlank(const QString &path)
 {
-    QStringList lines = readVerbatim(path);
-    lines.removeIf([](const QString &line) { return isBlank(line); });
+    // Blank lines are dropped as they are read, so a file of nothing but line
+    // ends takes no room.
+    QStringList lines;
+    QByteArray bytes;
+    if (!TextFile::readBytes(path, bytes))
+        return lines;
+    LineReader reader(bytes);
+    while (!reader.atEnd()) {
+        QString line = Windows1252::decode(reader.next());
+        if (!isBlank(line))
+            lines.append(std::move(line));
+    }
     return lines;
 }
 

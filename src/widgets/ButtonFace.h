@@ -25,4 +25,7 @@ struct ButtonFace {
     QColor maskColor = QColor(0, 255, 0);
     bool pressed = false;
     int pictureOffset = 0;
+    // Device pixels per pixel of the face: the face's pixel rules stay per
+    // logical pixel, the caption and picture use every device pixel.
+    qreal devicePixelRatio = 1.0;
 };

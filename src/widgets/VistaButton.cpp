@@ -187,6 +187,9 @@ QSize VistaButton::sizeHint() const
 
 void VistaButton::paintEvent(QPaintEvent *)
 {
+    // A window moved to a screen of another pixel density needs the face in its pixels.
+    if (m_backBuffer.devicePixelRatio() != devicePixelRatioF())
+        m_backBuffer = renderFace();
     QPainter painter(this);
     painter.drawImage(0, 0, m_backBuffer);
 }
@@ -240,11 +243,20 @@ void VistaButton::mouseMoveEvent(QMouseEvent *event)
         m_hoverTimer.start(hoverPollMilliseconds, this);
 }
 
+void VistaButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click is no press of its own: its release
+    // only ends it, so a double click is one Click.
+    event->accept();
+}
+
 void VistaButton::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF point = event->position();
+    const bool pressed = m_pressed;
     release(buttonMask(event->button()), shiftMask(event->modifiers()), point);
-    if (event->button() == Qt::LeftButton && isInside(point) && m_enabled && !BusyGuard::isBusy(this))
+    if (pressed && event->button() == Qt::LeftButton && isInside(point) && m_enabled &&
+        !BusyGuard::isBusy(this))
         emit Click();
 }
 
@@ -337,6 +349,17 @@ void VistaButton::forwardDragOver(QDragMoveEvent *event, int dragState)
 // window only copies the back buffer.
 void VistaButton::redraw()
 {
+    m_backBuffer = renderFace();
+
+    if (size() != m_shapedSize) {
+        shapeButtonWindow();
+        m_shapedSize = size();
+    }
+    update();
+}
+
+QImage VistaButton::renderFace() const
+{
     ButtonFace face;
     face.size = size();
     face.state = m_state;
@@ -352,13 +375,8 @@ void VistaButton::redraw()
     face.maskColor = m_maskColor;
     face.pressed = m_pressed;
     face.pictureOffset = m_pictureOffset;
-    m_backBuffer = VistaButtonRenderer::render(face);
-
-    if (size() != m_shapedSize) {
-        shapeButtonWindow();
-        m_shapedSize = size();
-    }
-    update();
+    face.devicePixelRatio = devicePixelRatioF();
+    return VistaButtonRenderer::render(face);
 }
 
 // The four corner pixels are cut off the window, which rounds the button.

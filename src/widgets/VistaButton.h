@@ -56,7 +56,7 @@ public:
     ButtonState state() const { return m_state; }
     // True while the pointer is over the button and its leaving is being watched.
     bool isWatchingHover() const { return m_hoverTimer.isActive(); }
-    // The face as last drawn.
+    // The face as last drawn, at the window's device pixel ratio.
     const QImage &backBuffer() const { return m_backBuffer; }
 
     // Saves all eleven properties, defaults included.
@@ -93,6 +93,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -104,6 +105,7 @@ protected:
 
 private:
     void redraw();
+    QImage renderFace() const;
     void shapeButtonWindow();
     bool setState(ButtonState state);
     bool isPointerOver() const;

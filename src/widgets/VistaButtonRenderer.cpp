@@ -25,7 +25,7 @@ QImage VistaButtonRenderer::render(const ButtonFace &face)
     VistaButtonRenderer renderer(face);
     if (!renderer.m_image.isNull())
         renderer.drawButtonFace();
-    return renderer.m_image;
+    return renderer.m_fine.isNull() ? renderer.m_image : renderer.m_fine;
 }
 
 int VistaButtonRenderer::boundaryRow(int height)
@@ -157,6 +157,7 @@ void VistaButtonRenderer::drawCaption()
     const double w = m_width;
     const double h = m_height;
 
+    QImage &surface = captionSurface();
     const QFontMetrics metrics(m_face.font, &m_image);
     const QRect measured = metrics.boundingRect(QRect(0, 0, m_width, m_height),
                                                 Qt::AlignHCenter | Qt::TextWordWrap, m_face.caption);
@@ -169,7 +170,7 @@ void VistaButtonRenderer::drawCaption()
     const int bottom = roundHalfEven((h + textHeight) / 2);
     const Qt::Alignment alignment = leftCut > 0 ? Qt::AlignLeft : Qt::AlignHCenter;
 
-    QPainter painter(&m_image);
+    QPainter painter(&surface);
     painter.setFont(m_face.font);
     painter.setPen(m_face.enabled ? m_face.foreColor : QColor(disabledCaptionColour));
     painter.drawText(QRect(left, top, right - left, bottom - top),
@@ -233,7 +234,7 @@ double VistaButtonRenderer::drawButtonPicture(double captionWidth)
             }
         }
     }
-    QPainter painter(&m_image);
+    QPainter painter(&captionSurface());
     painter.drawImage(roundHalfEven(x), roundHalfEven(y), part);
     return leftCut;
 }
@@ -271,6 +272,38 @@ void VistaButtonRenderer::verticalLine(int x, int y1, int y2, QRgb colour)
 
 void VistaButtonRenderer::setPixel(int x, int y, QRgb colour)
 {
-    if (x >= 0 && y >= 0 && x < m_width && y < m_height)
-        m_image.setPixel(x, y, colour);
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return;
+    m_image.setPixel(x, y, colour);
+    if (!m_fine.isNull())
+        fillBlock(x, y, colour);
+}
+
+// The device pixels of logical pixel (x, y) in the fine image.
+void VistaButtonRenderer::fillBlock(int x, int y, QRgb colour)
+{
+    const int right = deviceEdge(x + 1);
+    const int bottom = deviceEdge(y + 1);
+    for (int row = deviceEdge(y); row < bottom; ++row) {
+        auto *pixels = reinterpret_cast<QRgb *>(m_fine.scanLine(row));
+        std::fill(pixels + deviceEdge(x), pixels + right, colour);
+    }
+}
+
+int VistaButtonRenderer::deviceEdge(int logical) const
+{
+    return static_cast<int>(std::lround(logical * m_face.devicePixelRatio));
+}
+
+QImage &VistaButtonRenderer::captionSurface()
+{
+    if (m_face.devicePixelRatio == 1.0 || !m_fine.isNull())
+        return m_fine.isNull() ? m_image : m_fine;
+    m_fine = QImage(deviceEdge(m_width), deviceEdge(m_height), QImage::Format_RGB32);
+    for (int y = 0; y < m_height; ++y) {
+        for (int x = 0; x < m_width; ++x)
+            fillBlock(x, y, m_image.pixel(x, y));
+    }
+    m_fine.setDevicePixelRatio(m_face.devicePixelRatio);
+    return m_fine;
 }

@@ -347,10 +347,13 @@ void TestCli::invalidNamesAreRefused()
     folder.write(QStringLiteral("Verzameling/Oud.cat"), oldDataFile({oldRecord}));
     folder.write(QStringLiteral("Buiten.col"), collectionFile(QStringLiteral("Buiten"), {}));
 
-    for (const QString &name : {QStringLiteral("../Buiten"), QStringLiteral("a:b"), QStringLiteral(".."),
-                                QStringLiteral("x?"), QStringLiteral("tab\there")}) {
+    for (const QString &name :
+         {QStringLiteral("../Buiten"), QStringLiteral("a:b"), QStringLiteral(".."), QStringLiteral("x?"),
+          QStringLiteral("tab\there"), QStringLiteral("\u0141\u00f3d\u017a"), QStringLiteral(".verborgen")}) {
         verifyFailure(
             run(folder, {QStringLiteral("import"), QStringLiteral("Oud"), QStringLiteral("--as"), name}));
+        verifyFailure(
+            run(folder, {QStringLiteral("import-csv"), folder.path(QStringLiteral("Buiten.col")), name}));
         verifyFailure(run(folder, {QStringLiteral("show"), name}));
     }
     verifyFailure(run(folder, {QStringLiteral("import"), QStringLiteral("../Verzameling/Oud")}));

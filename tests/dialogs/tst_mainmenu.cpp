@@ -90,8 +90,9 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
     const QList<QPair<QString, QStringList>> expected{
         {QStringLiteral("File"),
          {"FileNew:Nieuw", "FileOpen:Openen", "FileSave:Opslaan", "fileStreep1:", "FilePrint:Afdrukken",
-          "FileStreep2:", "FileImport:Importeren Oude Data", "FileStreep3:", "FileExit:Exit",
-          "FileStreep4:", "FileExportCsv:Exporteren naar CSV", "FileImportCsv:Importeren uit CSV"}},
+          "FileStreep2:", "FileImport:Importeren Oude Data",
+          "FileStreep4:", "FileExportCsv:Exporteren naar CSV", "FileImportCsv:Importeren uit CSV",
+          "FileStreep3:", "FileExit:Exit"}},
         {QStringLiteral("Tools"),
          {"TooleWebpage:Webpage Ontwerpen", "ToolsDataEdit:Data Bewerken",
           "ToolsPictureCheck:Afbeeldingen controleren", "ToolsSearch:Zoeken", "ToolsStatistics:Statistiek"}},
@@ -308,7 +309,9 @@ void MainMenuTest::typicalRun()
     QVERIFY(folder.exists(QStringLiteral("Verzameling/Nederland")));
     QVERIFY(!main->unsavedChanges());
 
-    // The price list of the rows in their current order, to a PDF file.
+    // The price list of the rows in their current order, to a PDF file. The
+    // modal dialog reads the window's own list, no copy of it.
+    QCOMPARE(&main->printSource().records(), &main->recordList().records());
     CurrentPrinter::select(CurrentPrinter::choices().size() - 1);
     const QString pdf = folder.path(QStringLiteral("prijslijst.pdf"));
     QVERIFY(withModalDialog(menuItem(*main, "FilePrint"), [&pdf](QWidget *dialog) {

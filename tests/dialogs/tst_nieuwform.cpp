@@ -77,6 +77,17 @@ void NieuwFormTest::choiceListComesFromBothWordLists()
     NieuwForm empty(*bareMain);
     QCOMPARE(empty.Combo1->count(), 0);
     QVERIFY(empty.Label2->text().contains(QStringLiteral(" van de 0 landen")));
+
+    // The name is what was typed: no completion, no list entry's spelling on leaving.
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    for (const QString &typed : {QStringLiteral("Neder"), QStringLiteral("vogels")}) {
+        dialog.Combo1->setFocus();
+        dialog.Combo1->lineEdit()->clear();
+        QTest::keyClicks(dialog.Combo1->lineEdit(), typed);
+        dialog.OkKnop->setFocus();
+        QCOMPARE(dialog.Combo1->currentText(), typed);
+    }
 }
 
 void NieuwFormTest::refusedNamesChangeNothing()

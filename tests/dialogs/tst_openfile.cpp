@@ -242,6 +242,22 @@ void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
     click(dialog.DelKnop);
     QVERIFY(listed(dialog).isEmpty());
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/Y.col")));
+
+    // A folder spelled otherwise is removed only while no other collection claims it.
+    writeCollection(folder, QStringLiteral("Land"), QStringLiteral("Land"), sampleRecords(1));
+    writeCollection(folder, QStringLiteral("land"), QStringLiteral("land"), sampleRecords(1));
+    writeCollection(folder, QStringLiteral("zee"), QStringLiteral("zee"), sampleRecords(1));
+    folder.write(QStringLiteral("Verzameling/Land/1990/12.jpg"), "jpeg");
+    folder.write(QStringLiteral("Verzameling/ZEE/1990/12.jpg"), "jpeg");
+    OpenFile again(*main);
+    again.show();
+    for (const QString &name : {QStringLiteral("land"), QStringLiteral("zee")}) {
+        select(again, name);
+        click(again.DelKnop);
+    }
+    QCOMPARE(listed(again), QStringList({"Land"}));
+    QVERIFY(folder.exists(QStringLiteral("Verzameling/Land/1990/12.jpg")));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/ZEE")));
 }
 
 void OpenFileTest::deleteStaysInsideTheCollectionFolder()

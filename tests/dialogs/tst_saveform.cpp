@@ -92,6 +92,7 @@ void SaveFormTest::refusedNamesWriteNothing()
         {QStringLiteral("a\\b"), QStringLiteral("Ongeldige naam voor een verzameling!")},
         {QStringLiteral("Wat?"), QStringLiteral("Ongeldige naam voor een verzameling!")},
         {QStringLiteral("<Land>"), QStringLiteral("Ongeldige naam voor een verzameling!")},
+        {QStringLiteral(".Land"), QStringLiteral("Ongeldige naam voor een verzameling!")},
     };
     for (const auto &[name, message] : cases) {
         boxes.requests.clear();

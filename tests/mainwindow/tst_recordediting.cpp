@@ -49,6 +49,7 @@ private slots:
     void deleteAsksFirst();
     void deleteOnEmptyListDoesNothing();
     void largeListTakesEditsWithoutReset();
+    void comboBoxesKeepWhatWasTyped();
 };
 
 void RecordEditingTest::buttonsStandUnderThePanel()
@@ -275,6 +276,25 @@ void RecordEditingTest::largeListTakesEditsWithoutReset()
     QCOMPARE(window->selectedRow(), 5);
     // The list shows the rows without a widget of their own.
     QVERIFY(window->ListView1->findChildren<QWidget *>().size() < 20);
+}
+
+// No completion while typing and no list entry's spelling on leaving the box.
+void RecordEditingTest::comboBoxesKeepWhatWasTyped()
+{
+    EditingFixture fixture;
+    DetailPanel &panel = fixture.panel();
+    fixture.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    const QStringList typed = {"19", "post", "blok", "Post", "postfris"};
+    const QList<QComboBox *> boxes = {panel.Combo1, panel.Combo2, panel.Combo3, panel.Combo4, panel.Combo5};
+    for (int index = 0; index < boxes.size(); ++index) {
+        boxes[index]->addItems({QStringLiteral("Postfris"), QStringLiteral("Blokken")});
+        boxes[index]->setFocus();
+        boxes[index]->lineEdit()->clear();
+        QTest::keyClicks(boxes[index]->lineEdit(), typed[index]);
+        panel.Text1->setFocus();
+        QCOMPARE(boxes[index]->currentText(), typed[index]);
+    }
 }
 
 QTEST_MAIN(RecordEditingTest)

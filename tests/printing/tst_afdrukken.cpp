@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -64,14 +65,17 @@ private:
     void selectPdfFile();
     std::unique_ptr<TestFolder> m_folder;
     QList<MessageBox::Request> m_messages;
+    bool m_busyPointerAtMessage = false;
 };
 
 void TestAfdrukken::init()
 {
     m_folder = std::make_unique<TestFolder>();
     m_messages.clear();
+    m_busyPointerAtMessage = false;
     MessageBox::setTestHook([this](const MessageBox::Request &request) {
         m_messages << request;
+        m_busyPointerAtMessage |= QApplication::overrideCursor() != nullptr;
         return MessageBox::Answer::Ok;
     });
 }
@@ -215,7 +219,8 @@ void TestAfdrukken::clicksDuringTheSweepAreIgnored()
     bool sweepSeen = false;
     // Fires while the sweep waits with events processed.
     QTimer::singleShot(200, &dialog, [&] {
-        sweepSeen = BusyGuard::isBusy(&dialog) && dialog.Line1->isVisible();
+        sweepSeen = BusyGuard::isBusy(&dialog) && dialog.Line1->isVisible() && !dialog.Combo2->isEnabled() &&
+                    !dialog.Combo1->isEnabled() && !dialog.VScroll1->isEnabled();
         QTest::mouseClick(dialog.CancelKnop, Qt::LeftButton);
         QTest::mouseClick(dialog.PrintKnop, Qt::LeftButton);
         QTest::mouseClick(dialog.FotoKnop, Qt::LeftButton);
@@ -243,11 +248,22 @@ void TestAfdrukken::recordSheetWithoutARecord()
     };
     dialog.VScroll1->setValue(3);
     dialog.show();
+    // Above 999 copies nothing is printed and the dialog stays for a correction.
+    dialog.Combo1->setEditText(QStringLiteral("1000"));
+    emit dialog.PrintKnop->Click();
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, QStringLiteral("Maximaal 999 exemplaren!"));
+    QCOMPARE(m_messages[0].caption, QStringLiteral("Afdrukken"));
+    QCOMPARE(m_messages[0].icon, MessageBox::Icon::Warning);
+    QVERIFY(dialog.isVisible());
+    m_messages.clear();
+    dialog.Combo1->setEditText(QStringLiteral("999"));
     emit dialog.PrintKnop->Click();
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, QStringLiteral("Item selecteren a.u.b."));
     QCOMPARE(m_messages[0].caption, QStringLiteral("Error"));
     QCOMPARE(m_messages[0].icon, MessageBox::Icon::Critical);
+    QVERIFY(!m_busyPointerAtMessage);
     QVERIFY(!asked);
     QVERIFY(!m_folder->exists(QStringLiteral("blad.pdf")));
     QVERIFY(!dialog.isVisible());

@@ -1,6 +1,7 @@
 #include "RecordingCanvas.h"
 
 #include "common/TestFolder.h"
+#include "mainwindow/PriceTotals.h"
 #include "printing/PrintCollectionList.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintPriceList.h"
@@ -327,6 +328,15 @@ void TestPrintJobs::priceListTotalsInDoublePrecision()
     PrintPriceList(pointCanvas, source, QStringLiteral("1"));
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     QCOMPARE(pointCanvas.textsAt(0, 1380 + 2 * 255 + 300)[1].text, QStringLiteral("€ 1000000.11"));
+
+    // Sums beyond the range of a double come out on paper as in the totals message.
+    PrintSource huge;
+    for (const QString &price : {QStringLiteral("1e308"), QStringLiteral("1e308"), QStringLiteral("-1e308")})
+        huge.rows.push_back(record(3, price, price));
+    RecordingCanvas hugeCanvas;
+    PrintPriceList(hugeCanvas, huge, QStringLiteral("1"));
+    const QString onScreen = PriceTotals::formatAmount(PriceTotals::of(huge.rows).catalogue, QLocale());
+    QCOMPARE(hugeCanvas.textsAt(0, 1380 + 3 * 255 + 300)[0].text, QStringLiteral("€ ") + onScreen);
 }
 
 namespace {

@@ -40,6 +40,20 @@ void TestPrintTemplate::templates()
     QVERIFY(at(pages[3], 3000, 8000) != QColor(Qt::white));            // the frame around it
     QVERIFY(at(pages[4], 9750 + 275, 14700 + 200).lightness() < 100);  // year 2019
     QCOMPARE(at(pages[4], 6000, 16300), QColor(Qt::white));            // no row after 2019
+
+    // The print dialog's pictures fall in the drawn cells: each photo cell is
+    // empty paper inside its edge, and the record's picture area starts at its corner.
+    for (int index = 0; index < 10; ++index) {
+        const QRect cell = PrintTemplate::sealPhotoCell(index);
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                QCOMPARE(pages[3].pixelColor(x, y), QColor(Qt::white));
+        for (const QPoint edge : {cell.topLeft() - QPoint(1, 1), cell.bottomRight() + QPoint(1, 1)})
+            QVERIFY(pages[3].pixelColor(edge) != QColor(Qt::white));
+    }
+    const QPoint corner = PrintTemplate::recordPictureCorner();
+    QVERIFY(pages[2].pixelColor(corner) != QColor(Qt::white));
+    QCOMPARE(pages[2].pixelColor(corner - QPoint(1, 1)), QColor(Qt::white));
 }
 
 void TestPrintTemplate::printerPicture()

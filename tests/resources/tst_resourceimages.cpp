@@ -1,3 +1,5 @@
+#include "resources/PanCursorImage.h"
+#include "resources/PlaceholderPicture.h"
 #include "resources/ProgramIcon.h"
 #include "resources/SortDirectionImage.h"
 
@@ -46,6 +48,7 @@ class ResourceImagesTest : public QObject {
 private slots:
     void sortMarksPointTheirWay();
     void programIconIsAPerforatedStampInSixteenColours();
+    void ratioTwoGivesTwiceThePixels();
 };
 
 void ResourceImagesTest::sortMarksPointTheirWay()
@@ -103,6 +106,26 @@ void ResourceImagesTest::programIconIsAPerforatedStampInSixteenColours()
     const QList<QSize> sizes = ProgramIcon::icon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
+}
+
+// At device pixel ratio 2 the pictures have twice the pixels each way; the
+// pan cursor's pixel art becomes blocks of 2 × 2.
+void ResourceImagesTest::ratioTwoGivesTwiceThePixels()
+{
+    const QImage cursor = PanCursorImage::render();
+    const QImage fineCursor = PanCursorImage::render(2);
+    int notBlocks = 0;
+    for (int y = 0; y < fineCursor.height(); ++y)
+        for (int x = 0; x < fineCursor.width(); ++x)
+            notBlocks += fineCursor.pixel(x, y) != cursor.pixel(x / 2, y / 2);
+    QCOMPARE(notBlocks, 0);
+    for (const auto &[fine, coarse] : {std::pair(fineCursor, cursor),
+                                       {SortDirectionImage::render(SortDirectionImage::Direction::Down, 2),
+                                        SortDirectionImage::render(SortDirectionImage::Direction::Down)},
+                                       {PlaceholderPicture::render(2), PlaceholderPicture::render()}}) {
+        QCOMPARE(fine.devicePixelRatio(), 2.0);
+        QCOMPARE(fine.size(), coarse.size() * 2);
+    }
 }
 
 QTEST_MAIN(ResourceImagesTest)

@@ -39,6 +39,7 @@ private slots:
     void nulBytesSurviveButNeverNameACollection();
     void onlyRegularFilesOfSaneSizeAreRead();
     void aFailedSaveLeavesNoNewPictureFolder();
+    void lineEndsAloneTakeNoRoom();
 };
 
 void HostileFilesTest::aHundredMegabyteLineIsReadAndWrittenWhole()
@@ -149,6 +150,22 @@ void HostileFilesTest::aFailedSaveLeavesNoNewPictureFolder()
     home.write("Verzameling/Bezet/1990/1.jpg", "jpg");
     QVERIFY(!SaveWithPictureFolder(home.folder(), "Bezet", list));
     QVERIFY(home.exists("Verzameling/Bezet/1990/1.jpg"));
+}
+
+// Memory follows the records read: a flood of line ends reserves nothing.
+void HostileFilesTest::lineEndsAloneTakeNoRoom()
+{
+    const QByteArray floodOfLineEnds(1300000, '\n');
+    const CollectionFile::Contents contents =
+        CollectionFile::parse(Header + "Leeg\r\n" + Separator + floodOfLineEnds);
+    QVERIFY(contents.records.empty());
+    QVERIFY(contents.records.capacity() < 16);
+
+    TestFolder home;
+    home.write("Data/Leeg.txt", floodOfLineEnds + "Postfris\r\n");
+    const QStringList entries = LookupList::readNonBlank(home.folder().dataFile("Leeg.txt"));
+    QCOMPARE(entries, QStringList{"Postfris"});
+    QVERIFY(entries.capacity() < 16);
 }
 
 QTEST_GUILESS_MAIN(HostileFilesTest)

@@ -293,6 +293,14 @@ void tst_VistaButton::clickInside()
     // The right button presses the face but is no click.
     QTest::mouseClick(m_ok, Qt::RightButton, {}, QPoint(20, 10));
     QCOMPARE(log.entries.count(QStringLiteral("Click")), 1);
+
+    // A double click arrives as press, release, double click, release: one Click.
+    log.entries.clear();
+    QTest::mouseClick(m_ok, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseDClick(m_ok, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(m_ok, Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(log.withoutMoves(), QStringList({"MouseDown", "MouseUp", "Click", "MouseUp"}));
+    QCOMPARE(m_ok->state(), ButtonState::Hot);
 }
 
 void tst_VistaButton::spaceClicksEnterDoesNot()

@@ -59,6 +59,7 @@ private slots:
     void captionColour();
     void pictureFramePlacementAndMask();
     void pictureIsCutAtTheMargin();
+    void ratioTwoIsTheFaceInBlocksWithAFineCaption();
 };
 
 void tst_VistaButtonRenderer::outlineInnerLinesAndCorners_data()
@@ -305,6 +306,46 @@ void tst_VistaButtonRenderer::pictureIsCutAtTheMargin()
     QCOMPARE(qBlue(at(crowded, 3, 11)), 200);
     QVERIFY(qRed(at(crowded, 3, 11)) > 0);
     QVERIFY(qBlue(at(crowded, 2, 11)) != 200);
+}
+
+// On a screen of device pixel ratio 2 the face is the ratio-1 face with every
+// pixel doubled, and only the caption uses the finer pixels.
+void tst_VistaButtonRenderer::ratioTwoIsTheFaceInBlocksWithAFineCaption()
+{
+    for (const ButtonState state : {ButtonState::Normal, ButtonState::Hot, ButtonState::Pressed,
+                                    ButtonState::Focused, ButtonState::Disabled}) {
+        ButtonFace face = plainFace(state);
+        face.font = QFont(QStringLiteral("Arial"), 9);
+        const QImage bare = VistaButtonRenderer::render(face);
+        face.caption = QStringLiteral("Wijzig");
+        const QImage coarse = VistaButtonRenderer::render(face);
+        face.devicePixelRatio = 2;
+        const QImage fine = VistaButtonRenderer::render(face);
+        QCOMPARE(fine.devicePixelRatio(), 2.0);
+        QCOMPARE(fine.size(), coarse.size() * 2);
+        // Where the caption lies at ratio 1, with a pixel of room for finer glyph edges.
+        QRect caption;
+        for (int y = 0; y < coarse.height(); ++y)
+            for (int x = 0; x < coarse.width(); ++x)
+                if (coarse.pixel(x, y) != bare.pixel(x, y))
+                    caption |= QRect(x, y, 1, 1);
+        QVERIFY(!caption.isEmpty());
+        caption.adjust(-1, -1, 1, 1);
+
+        int faceDifferences = 0;
+        int captionBlocksWithDetail = 0;
+        for (int y = 0; y < fine.height(); ++y) {
+            for (int x = 0; x < fine.width(); ++x) {
+                const QPoint logical(x / 2, y / 2);
+                if (!caption.contains(logical))
+                    faceDifferences += fine.pixel(x, y) != coarse.pixel(logical);
+                else if (x % 2 == 1 && y % 2 == 1)
+                    captionBlocksWithDetail += fine.pixel(x, y) != fine.pixel(x - 1, y - 1);
+            }
+        }
+        QCOMPARE(faceDifferences, 0);
+        QVERIFY(captionBlocksWithDetail > 10);
+    }
 }
 
 QTEST_MAIN(tst_VistaButtonRenderer)
