@@ -35,14 +35,14 @@ void RecoveryWriter::write(const QString &collectionName, const std::vector<Stam
     m_worker = std::thread(&RecoveryWriter::run, this);
 }
 
-void RecoveryWriter::remove(const QString &collectionName)
+StorageResult RecoveryWriter::remove(const QString &collectionName)
 {
     {
         const std::lock_guard lock(m_mutex);
         m_waiting.reset();
     }
     waitUntilIdle();
-    RecoveryFile(m_folder).remove(collectionName);
+    return RecoveryFile(m_folder).remove(collectionName);
 }
 
 void RecoveryWriter::waitUntilIdle()

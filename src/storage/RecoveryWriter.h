@@ -2,6 +2,7 @@
 
 #include "storage/ProgramFolder.h"
 #include "storage/StampRecord.h"
+#include "storage/StorageResult.h"
 
 #include <QObject>
 #include <QString>
@@ -29,7 +30,7 @@ public:
     void write(const QString &collectionName, const std::vector<StampRecord> &records);
     // Drops a waiting write, waits for a running one, then removes the
     // recovery file of collectionName, so that no write can bring it back.
-    void remove(const QString &collectionName);
+    StorageResult remove(const QString &collectionName);
     // Returns when no write runs or waits.
     void waitUntilIdle();
 

@@ -76,7 +76,7 @@ void RecoveryFileTest::removingWaitsForARunningWrite()
     for (int round = 0; round < 5; ++round) {
         writer.write(QStringLiteral("Groot"), records);
         writer.write(QStringLiteral("Groot"), records);
-        writer.remove(QStringLiteral("Groot"));
+        QVERIFY(writer.remove(QStringLiteral("Groot")));
         writer.waitUntilIdle();
         QVERIFY(RecoveryFile(home.folder()).leftBehind().empty());
     }
