@@ -25,12 +25,10 @@ void ProgramFolderTest::pathsMatchExistingNamesWithoutRegardToCase()
     const ProgramFolder &folder = home.folder();
 
     QCOMPARE(folder.dataFile("Categorie.txt"), home.path("data/categorie.TXT"));
-    QCOMPARE(folder.picturePath("Nederland", "1999", "123a"),
-             home.path("Verzameling/nederland/1999/123A.JPG"));
+    QCOMPARE(folder.picturePath("Nederland", "1999", "123a"), home.path("Verzameling/nederland/1999/123A.JPG"));
     // What does not exist is used as given, so it can be created.
     QCOMPARE(folder.collectionFile("Nieuw"), home.path("Verzameling/Nieuw.col"));
-    QCOMPARE(folder.picturePath("Nederland", "1999", "123a "),
-             home.path("Verzameling/nederland/1999/123a .jpg"));
+    QCOMPARE(folder.picturePath("Nederland", "1999", "123a "), home.path("Verzameling/nederland/1999/123a .jpg"));
     QCOMPARE(folder.settingsFile(), home.path("Tessaron2.ini"));
 }
 
@@ -67,11 +65,10 @@ void ProgramFolderTest::eachWordListReaderKeepsItsOwnLineRule()
 
 void ProgramFolderTest::collectionNamesThatCouldLeaveTheFolderAreRefused()
 {
-    for (const QString &name :
-         QStringList{"Nederland", "   ", "Frankrijk & co", QString::fromUtf8("Cura\u00e7ao"), "a.b"})
+    for (const QString &name : QStringList{"Nederland", "   ", "Frankrijk & co", QString::fromUtf8("Cura\u00e7ao"), "a.b"})
         QVERIFY2(CollectionName::isValid(name), qPrintable(name));
-    for (const QString &name : QStringList{"", ".", "..", "../x", "a/b", "a\\b", "c:", "a*", "a?", "\"a\"",
-                                           "<a>", "a|b", "tab\there", "nl\nx", QString(QChar(0x7F))})
+    for (const QString &name : QStringList{"", ".", "..", "../x", "a/b", "a\\b", "c:", "a*", "a?", "\"a\"", "<a>", "a|b",
+                               "tab\there", "nl\nx", QString(QChar(0x7F))})
         QVERIFY2(!CollectionName::isValid(name), qPrintable(name));
 }
 
