@@ -6,6 +6,7 @@
 #include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
 #include "storage/CollectionName.h"
+#include "storage/CollectionVersions.h"
 #include "storage/CsvFile.h"
 #include "storage/CsvMapping.h"
 #include "storage/FileHelpers.h"
@@ -25,7 +26,8 @@ const QString Usage =
     QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
                    "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
                    "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] | export-csv NAAM BESTAND | "
-                   "import-csv BESTAND NAAM [--force] | attach NAAM POS BESTAND [--replace]");
+                   "import-csv BESTAND NAAM [--force] | attach NAAM POS BESTAND [--replace] | "
+                   "versions NAAM | restore NAAM VERSIE [--as NIEUW]");
 
 StorageResult invalidName(const QString &name)
 {
@@ -91,6 +93,10 @@ StorageResult CliCommands::run(const QStringList &arguments)
         return importCsv(rest);
     if (command == QLatin1String("attach"))
         return attach(rest);
+    if (command == QLatin1String("versions"))
+        return versions(rest);
+    if (command == QLatin1String("restore"))
+        return restore(rest);
     return StorageResult::failure(QStringLiteral("Onbekend commando '%1'; %2").arg(command, Usage));
 }
 
@@ -351,6 +357,70 @@ StorageResult CliCommands::attach(const QStringList &arguments)
     if (!result)
         return StorageResult::failure(QStringLiteral("Afbeelding niet toegevoegd: ") + result.reason);
     m_out << QDir::toNativeSeparators(path) << '\n';
+    return result;
+}
+
+StorageResult CliCommands::versions(const QStringList &arguments)
+{
+    QString name;
+    const StorageResult result = singleName(QStringLiteral("versions"), arguments, name);
+    if (!result)
+        return result;
+    const std::vector<CollectionVersions::Version> versions = CollectionVersions(m_folder).versions(name);
+    if (versions.empty())
+        return StorageResult::failure(QStringLiteral("Verzameling '%1' heeft geen vorige versies").arg(name));
+    for (const CollectionVersions::Version &version : versions)
+        m_out << version.id << '\t' << version.recordCount << '\n';
+    return result;
+}
+
+StorageResult CliCommands::restore(const QStringList &arguments)
+{
+    QStringList names;
+    QString newName;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--as")) {
+            if (i + 1 == arguments.size())
+                return StorageResult::failure(QStringLiteral("--as verwacht een naam"));
+            newName = arguments.at(++i);
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            return StorageResult::failure(
+                QStringLiteral("Onbekend argument voor restore: '%1'").arg(argument));
+        } else {
+            names.append(argument);
+        }
+    }
+    if (names.size() != 2)
+        return StorageResult::failure(QStringLiteral("restore verwacht een naam en een versie; ") + Usage);
+    const QString &name = names.at(0);
+    const QString &id = names.at(1);
+    if (newName.isNull())
+        newName = name;
+    if (!CollectionName::isValid(name))
+        return invalidName(name);
+    if (!CollectionName::isValid(newName))
+        return invalidName(newName);
+
+    const std::optional<CollectionVersions::Version> version = CollectionVersions(m_folder).find(name, id);
+    if (!version)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' heeft geen versie '%2' (zie versions)").arg(name, id));
+    RecordList records;
+    std::vector<StampRecord> read;
+    StorageResult result = CollectionVersions::read(*version, read);
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("Versie '%1' kon niet worden gelezen: %2").arg(id, result.reason));
+    if (read.empty())
+        return StorageResult::failure(QStringLiteral("Versie '%1' bevat geen records").arg(id));
+    records.assign(std::move(read));
+    // No --force: the collection it replaces is kept as a version first, so
+    // nothing is lost and a restore can itself be undone.
+    result = SaveWithPictureFolder(m_folder, newName, records);
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(newName, result.reason));
     return result;
 }
 

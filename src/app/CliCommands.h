@@ -28,6 +28,8 @@ private:
     StorageResult exportCsv(const QStringList &arguments);
     StorageResult importCsv(const QStringList &arguments);
     StorageResult attach(const QStringList &arguments);
+    StorageResult versions(const QStringList &arguments);
+    StorageResult restore(const QStringList &arguments);
 
     // Loads an existing collection; a missing one is an error here. The name
     // the file gives itself goes to collectionName when asked for.

@@ -1,5 +1,7 @@
 #include "storage/CollectionFile.h"
 
+#include "storage/CollectionVersions.h"
+#include "storage/FileFingerprint.h"
 #include "storage/LineReader.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
@@ -37,6 +39,37 @@ char *putLine(char *out, QLatin1String line)
     return out;
 }
 
+// Reads the three header lines; line 2 goes to name when asked for. False when
+// the file ends before the header does.
+bool readHeader(LineReader &lines, std::optional<QString> *name)
+{
+    for (int header = 0; header < HeaderLines; ++header) {
+        if (lines.atEnd())
+            return false;
+        const QByteArrayView line = lines.next();
+        if (header == 1 && name)
+            *name = Windows1252::decode(line);
+    }
+    return true;
+}
+
+// Hands each field line of each record to field(index, line), which says
+// whether the field is blank, and then ends the record with
+// endRecord(allBlank). A file that ends inside a record ends that record.
+template <typename Field, typename EndRecord>
+void walkRecords(LineReader &lines, Field field, EndRecord endRecord)
+{
+    while (!lines.atEnd()) {
+        bool allBlank = true;
+        for (int index = 0; index < StampRecord::FieldCount && !lines.atEnd(); ++index)
+            allBlank = field(index, lines.next()) && allBlank;
+        if (!lines.atEnd())
+            lines.next(); // the separator line
+        // Only stray blank lines are dropped; a record with a blank year is kept.
+        endRecord(allBlank);
+    }
+}
+
 } // namespace
 
 namespace CollectionFile {
@@ -45,33 +78,42 @@ Contents parse(QByteArrayView bytes)
 {
     Contents contents;
     LineReader lines(bytes);
-    for (int header = 0; header < HeaderLines; ++header) {
-        if (lines.atEnd())
-            return contents;
-        const QByteArrayView line = lines.next();
-        if (header == 1)
-            contents.name = Windows1252::decode(line);
-    }
+    if (!readHeader(lines, &contents.name))
+        return contents;
     contents.headerComplete = true;
 
     // The list grows with the records actually read: a file of nothing but line
     // ends must not reserve room for records it never holds.
     std::array<SharedTexts, StampRecord::FieldCount> fieldTexts;
-    while (!lines.atEnd()) {
-        StampRecord &record = contents.records.emplace_back();
-        bool allBlank = true;
-        // A file that ends inside a record leaves its last fields empty.
-        for (int field = 0; field < StampRecord::FieldCount && !lines.atEnd(); ++field) {
-            record[field] = fieldTexts[static_cast<size_t>(field)].text(lines.next());
-            allBlank = allBlank && isBlank(record[field]);
-        }
-        if (!lines.atEnd())
-            lines.next(); // the separator line
-        // Only stray blank lines are dropped; a record with a blank year is kept.
-        if (allBlank)
-            contents.records.pop_back();
-    }
+    walkRecords(
+        lines,
+        [&](int field, QByteArrayView line) {
+            if (field == 0)
+                contents.records.emplace_back();
+            QString &text = contents.records.back()[field];
+            text = fieldTexts[static_cast<size_t>(field)].text(line);
+            return isBlank(text);
+        },
+        [&](bool allBlank) {
+            if (allBlank)
+                contents.records.pop_back();
+        });
     return contents;
+}
+
+qsizetype countRecords(QByteArrayView bytes)
+{
+    LineReader lines(bytes);
+    if (!readHeader(lines, nullptr))
+        return 0;
+    qsizetype count = 0;
+    walkRecords(
+        lines,
+        [](int, QByteArrayView line) {
+            return std::all_of(line.begin(), line.end(), [](char c) { return c == ' '; });
+        },
+        [&count](bool allBlank) { count += allBlank ? 0 : 1; });
+    return count;
 }
 
 QByteArray serialize(const QString &name, const std::vector<StampRecord> &records)
@@ -118,29 +160,69 @@ void serializeInPieces(const QString &name, const std::vector<StampRecord> &reco
     } while (next != records.end());
 }
 
+StorageResult read(const QString &path, Contents &contents, FileFingerprint *fingerprint)
+{
+    contents = {};
+    QByteArray bytes;
+    const StorageResult result = TextFile::readBytes(path, bytes);
+    if (!result)
+        return result;
+    if (fingerprint)
+        *fingerprint = FileFingerprint::of(path, bytes);
+    contents = parse(bytes);
+    if (!contents.headerComplete)
+        return StorageResult::failure(QStringLiteral("Het bestand is te kort."));
+    return result;
+}
+
+StorageResult readRecords(const QString &path, std::vector<StampRecord> &records)
+{
+    Contents contents;
+    const StorageResult result = read(path, contents);
+    records = std::move(contents.records);
+    return result;
+}
+
+StorageResult write(const QString &path, const QString &name, const std::vector<StampRecord> &records,
+                    FileFingerprint *fingerprint)
+{
+    QCryptographicHash hash(FileFingerprint::HashAlgorithm);
+    qint64 size = 0;
+    const StorageResult result = TextFile::writePieces(path, [&](const TextFile::Sink &sink) {
+        serializeInPieces(name, records, [&](QByteArrayView piece) {
+            if (fingerprint) {
+                hash.addData(piece);
+                size += piece.size();
+            }
+            return sink(piece);
+        });
+    });
+    if (result && fingerprint)
+        *fingerprint = FileFingerprint::of(path, size, hash.result());
+    return result;
+}
+
 } // namespace CollectionFile
 
 StorageResult LoadCollection(const ProgramFolder &folder, const QString &name, RecordList &list,
-                             QString &collectionName)
+                             QString &collectionName, FileFingerprint *fingerprint)
 {
     list.clear();
-    QByteArray bytes;
-    const StorageResult read = TextFile::readBytes(folder.collectionFile(name), bytes);
-    if (!read)
-        return read;
-
-    CollectionFile::Contents contents = CollectionFile::parse(bytes);
+    CollectionFile::Contents contents;
+    const StorageResult read = CollectionFile::read(folder.collectionFile(name), contents, fingerprint);
     if (contents.name)
         collectionName = *contents.name;
-    if (!contents.headerComplete)
-        return StorageResult::failure(QStringLiteral("Het bestand is te kort."));
-    list.assign(std::move(contents.records));
-    return StorageResult::success();
+    if (read)
+        list.assign(std::move(contents.records));
+    return read;
 }
 
-StorageResult SaveCollection(const ProgramFolder &folder, const QString &name, const RecordList &list)
+StorageResult SaveCollection(const ProgramFolder &folder, const QString &name, const RecordList &list,
+                             FileFingerprint *fingerprint)
 {
-    return TextFile::writePieces(folder.collectionFile(name), [&](const TextFile::Sink &sink) {
-        CollectionFile::serializeInPieces(name, list.records(), sink);
-    });
+    // The file about to be replaced is kept first; when that fails, nothing is written.
+    const StorageResult kept = CollectionVersions(folder).keep(name);
+    if (!kept)
+        return kept;
+    return CollectionFile::write(folder.collectionFile(name), name, list.records(), fingerprint);
 }

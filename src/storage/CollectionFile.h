@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+class FileFingerprint;
 class ProgramFolder;
 class RecordList;
 
@@ -28,17 +29,35 @@ struct Contents {
 };
 
 Contents parse(QByteArrayView bytes);
+// The records parse would give, counted without keeping them.
+qsizetype countRecords(QByteArrayView bytes);
 QByteArray serialize(const QString &name, const std::vector<StampRecord> &records);
 // The same bytes in consecutive pieces of a few thousand records, handed to
 // sink; stops as soon as sink returns false.
 void serializeInPieces(const QString &name, const std::vector<StampRecord> &records,
                        const std::function<bool(QByteArrayView piece)> &sink);
 
+// Reads and parses the file at path; its fingerprint goes to fingerprint when
+// asked for. A file that ends within the header is a failure, with line 2 in
+// contents when it could be read.
+StorageResult read(const QString &path, Contents &contents, FileFingerprint *fingerprint = nullptr);
+// Only the records of the file at path, as read gives them.
+StorageResult readRecords(const QString &path, std::vector<StampRecord> &records);
+// Writes the records as the collection called name to path, replacing it
+// atomically; the fingerprint of what was written goes to fingerprint when asked for.
+StorageResult write(const QString &path, const QString &name, const std::vector<StampRecord> &records,
+                    FileFingerprint *fingerprint = nullptr);
+
 } // namespace CollectionFile
 
 // Empties the list, then fills it from Verzameling/<name>.col. When the header
 // can be read, collectionName becomes line 2 of the file.
+// The file's fingerprint goes to fingerprint when asked for.
 StorageResult LoadCollection(const ProgramFolder &folder, const QString &name, RecordList &list,
-                             QString &collectionName);
+                             QString &collectionName, FileFingerprint *fingerprint = nullptr);
 // Writes all rows of the list to Verzameling/<name>.col, replacing it atomically.
-StorageResult SaveCollection(const ProgramFolder &folder, const QString &name, const RecordList &list);
+// The file it replaces is first kept as a version; when that fails, nothing is
+// written and the file stays as it was. The fingerprint of the new file goes to
+// fingerprint when asked for.
+StorageResult SaveCollection(const ProgramFolder &folder, const QString &name, const RecordList &list,
+                             FileFingerprint *fingerprint = nullptr);

@@ -7,7 +7,8 @@
 
 #include <QDir>
 
-StorageResult SaveWithPictureFolder(const ProgramFolder &folder, const QString &name, const RecordList &list)
+StorageResult SaveWithPictureFolder(const ProgramFolder &folder, const QString &name, const RecordList &list,
+                                    FileFingerprint *fingerprint)
 {
     if (!CollectionName::isValid(name))
         return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
@@ -17,7 +18,7 @@ StorageResult SaveWithPictureFolder(const ProgramFolder &folder, const QString &
     if (created && !QDir().mkdir(pictureFolder))
         return StorageResult::failure(QStringLiteral("Map voor afbeeldingen kon niet worden aangemaakt: ") +
                                       pictureFolder);
-    const StorageResult saved = SaveCollection(folder, name, list);
+    const StorageResult saved = SaveCollection(folder, name, list, fingerprint);
     // A collection that was not saved leaves no empty folder of its own behind.
     if (!saved && created)
         QDir().rmdir(pictureFolder);

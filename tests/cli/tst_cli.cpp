@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,6 +71,7 @@ private slots:
     void albumOpenHandsThePageToTheDesktopOpener();
     void csvExportAndImportRoundTrip();
     void attachFilesThePictureOfTheRecordAtPos();
+    void versionsListsAndRestoreBringsBack();
 
 private:
     Run run(const TestFolder &folder, const QStringList &arguments,
@@ -515,6 +517,52 @@ void TestCli::attachFilesThePictureOfTheRecordAtPos()
     verifyFailure(run(folder, {"attach", "nl", "0", folder.path("scan.png")}));
     verifyFailure(run(folder, {"attach", "nl", "1", folder.path("Verzameling/nl.col"), "--replace"}));
     QVERIFY(!QFileInfo::exists(folder.path("Verzameling/Nederland/1991")));
+}
+
+void TestCli::versionsListsAndRestoreBringsBack()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("Verzameling/Nat.col"),
+                 collectionFile(QStringLiteral("Nat"),
+                                {record("1990", "1", "Vis", "1", "2"), record("1991", "2", "Boot", "3", "4"),
+                                 record("1992", "3", "Trein", "5", "6")}));
+    folder.write(QStringLiteral("Verzameling/Oud.cat"), oldDataFile({}));
+    const Run original = run(folder, {QStringLiteral("show"), QStringLiteral("Nat")});
+    QCOMPARE(original.exitCode, 0);
+    verifyFailure(run(folder, {QStringLiteral("versions"), QStringLiteral("Nat")}));
+
+    // Replacing it with a CSV file keeps the old file as a version.
+    folder.write(QStringLiteral("los.csv"), "Jaar;Nummer\r\n2001;9\r\n");
+    QCOMPARE(run(folder, {QStringLiteral("import-csv"), folder.path(QStringLiteral("los.csv")),
+                          QStringLiteral("Nat"), QStringLiteral("--force")})
+                 .exitCode,
+             0);
+    Run result = run(folder, {QStringLiteral("versions"), QStringLiteral("Nat")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d\\.\\d\\d\\.\\d\\d\\t3\\n$"))
+                 .match(QString::fromUtf8(result.out))
+                 .hasMatch(),
+             result.out.constData());
+    const QString version = QString::fromUtf8(result.out.left(result.out.indexOf('\t')));
+
+    // Restored under a new name and over the collection itself, whose state
+    // before becomes a version too.
+    QCOMPARE(run(folder, {QStringLiteral("restore"), QStringLiteral("Nat"), version, QStringLiteral("--as"),
+                          QStringLiteral("Kopie")})
+                 .exitCode,
+             0);
+    QCOMPARE(run(folder, {QStringLiteral("show"), QStringLiteral("Kopie")}).out, original.out);
+    QCOMPARE(run(folder, {QStringLiteral("restore"), QStringLiteral("Nat"), version}).exitCode, 0);
+    QCOMPARE(run(folder, {QStringLiteral("show"), QStringLiteral("Nat")}).out, original.out);
+    result = run(folder, {QStringLiteral("versions"), QStringLiteral("Nat")});
+    QCOMPARE(result.out.count('\n'), 2);
+    QVERIFY(result.out.split('\n').first().endsWith("\t2")); // the CSV file's two lines, newest
+
+    verifyFailure(run(
+        folder, {QStringLiteral("restore"), QStringLiteral("Nat"), QStringLiteral("1999-01-01 00.00.00")}));
+    verifyFailure(run(folder, {QStringLiteral("restore"), QStringLiteral("Nat")}));
+    verifyFailure(run(folder, {QStringLiteral("restore"), QStringLiteral("Nat"), version,
+                               QStringLiteral("--as"), QStringLiteral("a/b")}));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,5 +1,6 @@
 #include "DialogTestSupport.h"
 #include "album/SlideshowPage.h"
+#include "common/FileSizeLimit.h"
 #include "common/TestFolder.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
@@ -21,37 +22,9 @@
 #include <QTest>
 #include <QTreeView>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
-
-// While it lives, no file of this process can grow past a few bytes: every
-// write of a whole file fails part-way, as on a full or failing disk.
-class FileSizeLimit {
-public:
-    FileSizeLimit()
-    {
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        // Without this the kernel would end the process at the limit.
-        m_signalBefore = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_before;
-        limit.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_signalBefore);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_before{};
-    void (*m_signalBefore)(int) = SIG_DFL;
-};
 
 // While it lives, the process acts as an ordinary user, so that permissions
 // hold; as root nothing would be read-only. Ends as it began.

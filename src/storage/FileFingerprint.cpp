@@ -1,0 +1,41 @@
+#include "storage/FileFingerprint.h"
+
+#include "storage/TextFile.h"
+
+#include <QFileInfo>
+
+FileFingerprint FileFingerprint::of(const QString &path, QByteArrayView bytes)
+{
+    return of(path, bytes.size(), QCryptographicHash::hash(bytes, HashAlgorithm));
+}
+
+FileFingerprint FileFingerprint::of(const QString &path, qint64 size, const QByteArray &hash)
+{
+    FileFingerprint fingerprint;
+    fingerprint.m_size = size;
+    fingerprint.m_modified = QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
+    fingerprint.m_hash = hash;
+    return fingerprint;
+}
+
+FileFingerprint FileFingerprint::ofFile(const QString &path)
+{
+    QByteArray bytes;
+    if (!TextFile::readBytes(path, bytes))
+        return {};
+    return of(path, bytes);
+}
+
+bool FileFingerprint::changedOnDisk(const QString &path) const
+{
+    if (isNull())
+        return false;
+    const QFileInfo now(path);
+    if (!now.exists())
+        return false;
+    if (now.size() != m_size || now.fileTime(QFileDevice::FileModificationTime) != m_modified)
+        return true;
+    // Same size and time: a copy that kept its time, or a change within the
+    // file system's time resolution. Only the contents can tell.
+    return ofFile(path).m_hash != m_hash;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QString>
+
+// What a collection file was when the program last loaded or saved it: its
+// size, its modification time and a hash of its bytes. Comparing it with the
+// file on disk tells whether another program (or another computer, through a
+// synchronised folder) has changed the file since.
+class FileFingerprint {
+public:
+    // Nothing remembered: no file was loaded or saved yet.
+    FileFingerprint() = default;
+
+    // The bytes just read from or written to path; the size and modification
+    // time are those path has now.
+    static FileFingerprint of(const QString &path, QByteArrayView bytes);
+    // The same for bytes whose hash was taken while they were written in pieces.
+    static FileFingerprint of(const QString &path, qint64 size, const QByteArray &hash);
+    // Reads the file; a missing or unreadable file gives a null fingerprint.
+    static FileFingerprint ofFile(const QString &path);
+
+    // The hash every fingerprint uses. It only has to notice a change, not
+    // resist one made on purpose; the fastest of Qt's own suffices.
+    static constexpr QCryptographicHash::Algorithm HashAlgorithm = QCryptographicHash::Md5;
+
+    bool isNull() const { return m_hash.isEmpty(); }
+    qint64 size() const { return m_size; }
+    const QDateTime &modified() const { return m_modified; }
+    const QByteArray &hash() const { return m_hash; }
+
+    // True when the file at path is no longer the one remembered: another
+    // size, another modification time, or the same size and time with other
+    // contents. A file that is gone has not changed (saving simply writes it
+    // again), and with nothing remembered there is nothing to compare.
+    bool changedOnDisk(const QString &path) const;
+
+    bool operator==(const FileFingerprint &other) const = default;
+
+private:
+    qint64 m_size = 0;
+    QDateTime m_modified;
+    QByteArray m_hash;
+};

@@ -1,0 +1,101 @@
+#include "common/FileSizeLimit.h"
+#include "common/TestFolder.h"
+#include "storage/CollectionVersions.h"
+#include "storage/RecoveryFile.h"
+#include "storage/RecoveryWriter.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+std::vector<StampRecord> recordsCalled(const QString &text, int count)
+{
+    std::vector<StampRecord> records(static_cast<size_t>(count));
+    for (int index = 0; index < count; ++index)
+        records[static_cast<size_t>(index)][StampRecord::Subject] = text + QString::number(index);
+    return records;
+}
+
+} // namespace
+
+class RecoveryFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writtenInTheBackgroundAndFoundAtTheNextStart();
+    void removingWaitsForARunningWrite();
+    void aFailedWriteIsReported();
+};
+
+void RecoveryFileTest::writtenInTheBackgroundAndFoundAtTheNextStart()
+{
+    TestFolder home;
+    const RecoveryFile recovery(home.folder());
+    const std::vector<StampRecord> named = recordsCalled(QStringLiteral("Schip"), 3);
+    const std::vector<StampRecord> unnamed = recordsCalled(QStringLiteral("Bloem"), 2);
+    {
+        RecoveryWriter writer(home.folder());
+        writer.write(QStringLiteral("Nederland"), recordsCalled(QStringLiteral("ouder"), 1));
+        writer.write(QStringLiteral("Nederland"), named);
+        writer.waitUntilIdle();
+        writer.write(QString(), unnamed);
+        writer.waitUntilIdle();
+    } // as a crash would, before anything removes them
+    QVERIFY(home.exists(QStringLiteral("Verzameling/.herstel/Nederland.col")));
+    QVERIFY(home.exists(QStringLiteral("Verzameling/.herstel/(naamloos).col")));
+
+    std::vector<RecoveryFile::LeftBehind> found = recovery.leftBehind();
+    QCOMPARE(found.size(), size_t(2));
+    std::sort(found.begin(), found.end(),
+              [](const auto &left, const auto &right) { return left.collectionName < right.collectionName; });
+    QCOMPARE(found[0].collectionName, QString());
+    QCOMPARE(found[1].collectionName, QStringLiteral("Nederland"));
+    QVERIFY(found[1].writtenAt.isValid());
+    std::vector<StampRecord> records;
+    QVERIFY(RecoveryFile::read(found[1], records));
+    QCOMPARE(records, named);
+    QVERIFY(RecoveryFile::read(found[0], records));
+    QCOMPARE(records, unnamed);
+
+    // Declined: kept as a version of its collection, then gone.
+    QVERIFY(recovery.discard(found[1]));
+    QVERIFY(recovery.remove(QString()));
+    QVERIFY(recovery.leftBehind().empty());
+    const std::vector<CollectionVersions::Version> kept =
+        CollectionVersions(home.folder()).versions(QStringLiteral("Nederland"));
+    QCOMPARE(kept.size(), size_t(1));
+    QCOMPARE(kept.front().recordCount, qsizetype(3));
+}
+
+void RecoveryFileTest::removingWaitsForARunningWrite()
+{
+    TestFolder home;
+    RecoveryWriter writer(home.folder());
+    const std::vector<StampRecord> records = recordsCalled(QStringLiteral("Munt"), 20000);
+    for (int round = 0; round < 5; ++round) {
+        writer.write(QStringLiteral("Groot"), records);
+        writer.write(QStringLiteral("Groot"), records);
+        QVERIFY(writer.remove(QStringLiteral("Groot")));
+        writer.waitUntilIdle();
+        QVERIFY(RecoveryFile(home.folder()).leftBehind().empty());
+    }
+}
+
+void RecoveryFileTest::aFailedWriteIsReported()
+{
+    TestFolder home;
+    RecoveryWriter writer(home.folder());
+    QSignalSpy failures(&writer, &RecoveryWriter::writeFailed);
+    {
+        const FileSizeLimit limit;
+        writer.write(QStringLiteral("Vol"), recordsCalled(QStringLiteral("Trein"), 10));
+        writer.waitUntilIdle();
+    }
+    // Emitted on the worker thread, where the spy takes it directly.
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(RecoveryFile(home.folder()).leftBehind().empty());
+}
+
+QTEST_GUILESS_MAIN(RecoveryFileTest)
+#include "tst_recoveryfile.moc"
