@@ -7,7 +7,6 @@
 #include "widgets/VistaButton.h"
 
 #include <QItemSelectionModel>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTreeView>
 
@@ -24,33 +23,32 @@ void RecordEditing::AddKnop_Click()
 {
     if (!catalogueNumberGiven())
         return;
-    m_window.setUnsavedChanges(true);
+    m_window.collection().markChanged();
     m_window.Frame1->fillEmptyTexts();
     // At the end, also in a sorted list: the row keeps its place until the next sort.
-    m_window.recordList().append(m_window.Frame1->record());
+    m_window.collection().records().append(m_window.Frame1->record());
     m_window.Frame1->clearTexts();
-    showRecordCount();
 }
 
 void RecordEditing::WijzigKnop_Click()
 {
     if (!catalogueNumberGiven())
         return;
-    m_window.setUnsavedChanges(true);
+    m_window.collection().markChanged();
     m_window.Frame1->fillEmptyTexts();
     const int row = m_window.selectedRow();
     if (row < 0)
         return;
-    m_window.recordList().setRecord(row, m_window.Frame1->record());
+    m_window.collection().records().setRecord(row, m_window.Frame1->record());
 }
 
 void RecordEditing::DelKnop_Click()
 {
-    RecordList &list = m_window.recordList();
+    RecordList &list = m_window.collection().records();
     if (list.count() == 0)
         return;
     // Marked before the question, whatever the answer.
-    m_window.setUnsavedChanges(true);
+    m_window.collection().markChanged();
     const int row = m_window.selectedRow();
     if (row < 0)
         return;
@@ -63,7 +61,6 @@ void RecordEditing::DelKnop_Click()
     // selected under them, or "Wijzig" would write them over that record.
     m_window.ListView1->selectionModel()->clear();
     list.removeRecord(row);
-    showRecordCount();
 }
 
 bool RecordEditing::catalogueNumberGiven()
@@ -73,10 +70,4 @@ bool RecordEditing::catalogueNumberGiven()
     MessageBox::show(&m_window, QStringLiteral("Catalogus nummer invullen a.u.b."));
     m_window.Frame1->Text1->setFocus();
     return false;
-}
-
-void RecordEditing::showRecordCount()
-{
-    m_window.Label6->setText(QStringLiteral("Aantal Records : ") +
-                             QString::number(m_window.recordList().count()));
 }

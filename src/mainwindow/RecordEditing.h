@@ -21,7 +21,6 @@ public:
 private:
     // False, after telling the user, when Text1 holds only blanks.
     bool catalogueNumberGiven();
-    void showRecordCount();
 
     Main &m_window;
 };

@@ -53,13 +53,13 @@ void RecordSelection::ShowSelectedRecord()
     const int row = m_window.selectedRow();
     if (row < 0)
         return;
-    const RecordList &list = m_window.recordList();
-    const StampRecord record = list.record(row);
+    const OpenCollection &collection = m_window.collection();
+    const StampRecord record = collection.records().record(row);
     m_window.Frame1->showRecord(record);
-    m_window.Label6->setText(QStringLiteral("Aantal Gegevens : ") + QString::number(list.count()));
+    emit recordShown();
 
-    const QString path = m_window.programFolder().picturePath(
-        m_window.collectionName(), record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
+    const QString path = collection.programFolder().picturePath(collection.name(), record[StampRecord::Year],
+                                                                record[StampRecord::CatalogueNumber]);
     if (FileExists(path))
         showPicture(path);
     else

@@ -19,6 +19,10 @@ public:
     // Works on the list's selected row; without one it does nothing.
     void ShowSelectedRecord();
 
+signals:
+    // A record was shown; the window writes the count line.
+    void recordShown();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -29,12 +29,7 @@ void writeCollection(const TestFolder &folder, const QString &name, const std::v
 
 void openCollection(Main &window, const QString &name)
 {
-    QString loadedName;
-    QVERIFY(LoadCollection(window.programFolder(), name, window.recordList(), loadedName));
-    window.setCollectionName(loadedName);
-    window.setUnsavedChanges(false);
-    window.Label6->setText(QStringLiteral("Aantal Records : ") +
-                           QString::number(window.recordList().count()));
+    QVERIFY(window.collection().open(name));
     QCoreApplication::processEvents();
 }
 
@@ -59,7 +54,7 @@ QImage twoColourPicture(QSize size, const QColor &left, const QColor &right)
 void clickRow(Main &window, int row)
 {
     QTreeView *list = window.ListView1;
-    const QModelIndex index = window.recordList().index(row, 0);
+    const QModelIndex index = window.collection().records().index(row, 0);
     list->scrollTo(index);
     const QRect cell = list->visualRect(index);
     QVERIFY2(list->viewport()->rect().contains(cell.center()), "row not visible");
@@ -87,8 +82,8 @@ void clickButton(VistaButton *button)
 QStringList columnTexts(const Main &window, int column)
 {
     QStringList texts;
-    for (int row = 0; row < window.recordList().count(); ++row)
-        texts.append(window.recordList().cell(row, column));
+    for (int row = 0; row < window.collection().records().count(); ++row)
+        texts.append(window.collection().records().cell(row, column));
     return texts;
 }
 

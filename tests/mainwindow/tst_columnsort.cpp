@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
@@ -35,7 +36,7 @@ struct SortFixture {
     {
         QStringList images;
         for (int column = 0; column < StampRecord::FieldCount; ++column) {
-            const QString key = window->recordList().headerImageKey(column);
+            const QString key = window->collection().records().headerImageKey(column);
             if (!key.isEmpty())
                 images.append(QString::number(column + 1) + QLatin1Char(':') + key);
         }
@@ -85,7 +86,7 @@ void ColumnSortTest::columnOneCyclesUpAndDown()
     QCOMPARE(columnTexts(window, StampRecord::Year), QStringList({"1852", "1999", "2001"}));
     QCOMPARE(fixture.headerImages(), QStringList({"1:down"}));
     QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op : Jaartal"));
-    QVERIFY(window.unsavedChanges());
+    QVERIFY(window.collection().unsavedChanges());
     QVERIFY(!window.ListView1->model()->headerData(0, Qt::Horizontal, Qt::DecorationRole).isNull());
 
     clickHeader(window, 1);
@@ -132,14 +133,14 @@ void ColumnSortTest::unsortableColumnOnlyClearsImages()
     SortFixture fixture;
     Main &window = *fixture.window;
     clickHeader(window, 1);
-    window.setUnsavedChanges(false);
+    clearUnsavedChanges(window.collection());
     const QStringList order = columnTexts(window, StampRecord::Year);
 
     clickHeader(window, 11);
     QCOMPARE(fixture.headerImages(), QStringList());
     QCOMPARE(columnTexts(window, StampRecord::Year), order);
     QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op : Jaartal"));
-    QVERIFY(window.unsavedChanges());
+    QVERIFY(window.collection().unsavedChanges());
 }
 
 void ColumnSortTest::emptyListTakesAClick()
@@ -150,9 +151,9 @@ void ColumnSortTest::emptyListTakesAClick()
     clickHeader(*window, 3);
     QVERIFY(boxes.requests.isEmpty());
     QCOMPARE(window->Label10->text(), QStringLiteral("Gesorteerd op : Categorie"));
-    QCOMPARE(window->recordList().headerImageKey(2), QStringLiteral("down"));
-    QCOMPARE(window->recordList().headerImageKey(1), QString());
-    QVERIFY(window->unsavedChanges());
+    QCOMPARE(window->collection().records().headerImageKey(2), QStringLiteral("down"));
+    QCOMPARE(window->collection().records().headerImageKey(1), QString());
+    QVERIFY(window->collection().unsavedChanges());
 }
 
 void ColumnSortTest::addedRowsKeepTheirPlaceAndSelectionFollows()
@@ -163,7 +164,7 @@ void ColumnSortTest::addedRowsKeepTheirPlaceAndSelectionFollows()
     clickHeader(window, 1);
     // The selection stays on its record, which has moved.
     QCOMPARE(window.selectedRow(), 1);
-    QCOMPARE(window.recordList().cell(1, StampRecord::Year), QStringLiteral("1999"));
+    QCOMPARE(window.collection().records().cell(1, StampRecord::Year), QStringLiteral("1999"));
 
     window.Frame1->Text1->setText(QStringLiteral("1"));
     window.Frame1->Combo1->setEditText(QStringLiteral("1900"));

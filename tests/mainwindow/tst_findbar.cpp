@@ -153,7 +153,7 @@ void FindBarTest::buttonsSelectAndShowTheMatches()
     clickButton(bar->VorigeKnop);
     QCOMPARE(window.selectedRow(), 3);
     QCOMPARE(bar->ZoekStatus->text(), QStringLiteral("Niet gevonden"));
-    QVERIFY(!window.unsavedChanges());
+    QVERIFY(!window.collection().unsavedChanges());
 }
 
 QTEST_MAIN(FindBarTest)

@@ -57,7 +57,6 @@ void typeText(QWidget *widget, const QString &text)
     QCoreApplication::sendEvent(widget, &press);
 }
 
-
 } // namespace
 
 class MainTest : public QObject {
@@ -84,9 +83,9 @@ void MainTest::firstStartShowsDefaultsAndWritesSettings()
     QCOMPARE(window->windowTitle(), QStringLiteral("Tessaron (2)"));
     QCOMPARE(window->frameGeometry().size(), QSize(1000, 630));
     QVERIFY(!window->windowIcon().isNull());
-    QCOMPARE(window->collectionName(), QString());
-    QVERIFY(!window->unsavedChanges());
-    QCOMPARE(window->recordList().count(), 0);
+    QCOMPARE(window->collection().name(), QString());
+    QVERIFY(!window->collection().unsavedChanges());
+    QCOMPARE(window->collection().records().count(), 0);
 
     // Colours painted on the window, a frame, the title strip, the list and the fields.
     auto *frame3 = window->findChild<QWidget *>(QStringLiteral("Frame3"));
@@ -123,10 +122,10 @@ void MainTest::firstStartShowsDefaultsAndWritesSettings()
     // Only the header of column 2 shows a direction image, "down".
     const QAbstractItemModel *model = window->ListView1->model();
     QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Cat.nr."));
-    QCOMPARE(window->recordList().headerImageKey(1), QStringLiteral("down"));
+    QCOMPARE(window->collection().records().headerImageKey(1), QStringLiteral("down"));
     QVERIFY(!model->headerData(1, Qt::Horizontal, Qt::DecorationRole).isNull());
     for (const int column : {0, 2, 11}) {
-        QCOMPARE(window->recordList().headerImageKey(column), QString());
+        QCOMPARE(window->collection().records().headerImageKey(column), QString());
         QVERIFY(model->headerData(column, Qt::Horizontal, Qt::DecorationRole).isNull());
     }
 
@@ -225,7 +224,7 @@ void MainTest::closingWithUnsavedChangesAsks()
     folder.write(IniName, before);
     auto window = startWindow(folder);
     window->ListView1->header()->resizeSection(2, 200);
-    window->setUnsavedChanges(true);
+    window->collection().markChanged();
 
     {
         BoxRecorder boxes(MessageBox::Answer::No);
@@ -239,7 +238,7 @@ void MainTest::closingWithUnsavedChangesAsks()
         QVERIFY(asked.buttons == MessageBox::Buttons::YesNo);
         QVERIFY(asked.icon == MessageBox::Icon::None);
         QCOMPARE(folder.read(IniName), before);
-        QVERIFY(window->unsavedChanges());
+        QVERIFY(window->collection().unsavedChanges());
     }
     {
         BoxRecorder boxes(MessageBox::Answer::Yes);

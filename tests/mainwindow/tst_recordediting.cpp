@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
@@ -94,9 +95,9 @@ void RecordEditingTest::addAppendsThePanelWithPlaceholders()
     panel.Text7->setText(QStringLiteral("4"));
 
     clickButton(window.AddKnop);
-    QVERIFY(window.unsavedChanges());
-    QCOMPARE(window.recordList().count(), 4);
-    QCOMPARE(window.recordList().record(3),
+    QVERIFY(window.collection().unsavedChanges());
+    QCOMPARE(window.collection().records().count(), 4);
+    QCOMPARE(window.collection().records().record(3),
              makeRecord({"1760", " 12b ", "Proef", "-", "", "", "-", "\t", "-", "", "-", "4"}));
     QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Records : 4"));
     // Ready for the next stamp of the same kind: text boxes empty, combo boxes kept.
@@ -127,10 +128,10 @@ void RecordEditingTest::addWithoutCatalogueNumberAsks()
         QVERIFY(boxes.requests[0].icon == MessageBox::Icon::None);
         QCOMPARE(window.focusWidget(), panel.Text1);
         // Nothing else changed: no row, no placeholder, no mark.
-        QCOMPARE(window.recordList().count(), 3);
+        QCOMPARE(window.collection().records().count(), 3);
         QCOMPARE(panel.Text2->text(), QString());
         QCOMPARE(panel.Text1->text(), QStringLiteral("   "));
-        QVERIFY(!window.unsavedChanges());
+        QVERIFY(!window.collection().unsavedChanges());
     }
 }
 
@@ -149,7 +150,8 @@ void RecordEditingTest::remarksLineBreaksBecomeSpaces()
 
     clickButton(window.AddKnop);
     // One space for each break; the no-break space stays what it is.
-    QCOMPARE(window.recordList().cell(3, StampRecord::Info), QStringLiteral("eerste  derde\u00a0regel"));
+    QCOMPARE(window.collection().records().cell(3, StampRecord::Info),
+             QStringLiteral("eerste  derde\u00a0regel"));
 }
 
 void RecordEditingTest::changeRewritesTheSelectedRow()
@@ -159,15 +161,15 @@ void RecordEditingTest::changeRewritesTheSelectedRow()
     DetailPanel &panel = fixture.panel();
     clickRow(window, 0);
     panel.Text6->setText(QStringLiteral("3,25"));
-    QSignalSpy changed(&window.recordList(), &QAbstractItemModel::dataChanged);
-    QSignalSpy reset(&window.recordList(), &QAbstractItemModel::modelReset);
+    QSignalSpy changed(&window.collection().records(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(&window.collection().records(), &QAbstractItemModel::modelReset);
 
     clickButton(window.WijzigKnop);
     QStringList expected = Fields;
     expected[StampRecord::CataloguePrice] = QStringLiteral("3,25");
-    QCOMPARE(window.recordList().record(0), makeRecord(expected));
-    QCOMPARE(window.recordList().record(1), makeRecord({"1951", "561", "", "-"}));
-    QVERIFY(window.unsavedChanges());
+    QCOMPARE(window.collection().records().record(0), makeRecord(expected));
+    QCOMPARE(window.collection().records().record(1), makeRecord({"1951", "561", "", "-"}));
+    QVERIFY(window.collection().unsavedChanges());
     QCOMPARE(changed.size(), 1);
     QCOMPARE(reset.size(), 0);
     // The panel stays as it was; so does the count, as the selection wrote it.
@@ -177,7 +179,7 @@ void RecordEditingTest::changeRewritesTheSelectedRow()
     // A row of placeholders keeps them, and empty boxes of a row get them.
     clickRow(window, 2);
     clickButton(window.WijzigKnop);
-    QCOMPARE(window.recordList().record(2),
+    QCOMPARE(window.collection().records().record(2),
              makeRecord({"1952", "562", "", "-", "", "", "-", "-", "-", "", "-", "-"}));
 }
 
@@ -187,11 +189,11 @@ void RecordEditingTest::changeWithoutSelectionChangesNoRow()
     Main &window = *fixture.window;
     DetailPanel &panel = fixture.panel();
     panel.Text1->setText(QStringLiteral("999"));
-    const std::vector<StampRecord> before = window.recordList().records();
+    const std::vector<StampRecord> before = window.collection().records().records();
 
     clickButton(window.WijzigKnop);
-    QCOMPARE(window.recordList().records(), before);
-    QVERIFY(window.unsavedChanges());
+    QCOMPARE(window.collection().records().records(), before);
+    QVERIFY(window.collection().unsavedChanges());
     QCOMPARE(panel.Text2->text(), QStringLiteral("-"));
     QCOMPARE(panel.Text7->text(), QStringLiteral("-"));
 }
@@ -211,8 +213,8 @@ void RecordEditingTest::deleteAsksFirst()
         QVERIFY(boxes.requests[0].buttons == MessageBox::Buttons::YesNo);
         QVERIFY(boxes.requests[0].icon == MessageBox::Icon::None);
         // No keeps the row, yet the collection counts as changed.
-        QCOMPARE(window.recordList().count(), 3);
-        QVERIFY(window.unsavedChanges());
+        QCOMPARE(window.collection().records().count(), 3);
+        QVERIFY(window.collection().unsavedChanges());
     }
     clickRow(window, 0);
     {
@@ -231,12 +233,12 @@ void RecordEditingTest::deleteAsksFirst()
     QCOMPARE(columnTexts(window, StampRecord::CatalogueNumber), QStringList({"561", "562"}));
 
     // Without a selected row: marked changed, nothing asked, nothing removed.
-    window.setUnsavedChanges(false);
+    clearUnsavedChanges(window.collection());
     BoxRecorder boxes(MessageBox::Answer::Yes);
     clickButton(window.DelKnop);
     QVERIFY(boxes.requests.isEmpty());
-    QCOMPARE(window.recordList().count(), 2);
-    QVERIFY(window.unsavedChanges());
+    QCOMPARE(window.collection().records().count(), 2);
+    QVERIFY(window.collection().unsavedChanges());
 }
 
 void RecordEditingTest::deleteOnEmptyListDoesNothing()
@@ -246,7 +248,7 @@ void RecordEditingTest::deleteOnEmptyListDoesNothing()
     BoxRecorder boxes(MessageBox::Answer::Yes);
     clickButton(window->DelKnop);
     QVERIFY(boxes.requests.isEmpty());
-    QVERIFY(!window->unsavedChanges());
+    QVERIFY(!window->collection().unsavedChanges());
     QCOMPARE(window->Label6->text(), QStringLiteral("Aantal Records : 0"));
 }
 
@@ -260,14 +262,15 @@ void RecordEditingTest::largeListTakesEditsWithoutReset()
     auto window = startWindow(folder);
     openCollection(*window, QStringLiteral("Groot"));
     clickRow(*window, 5);
-    QSignalSpy reset(&window->recordList(), &QAbstractItemModel::modelReset);
-    QSignalSpy layout(&window->recordList(), &QAbstractItemModel::layoutChanged);
-    QSignalSpy inserted(&window->recordList(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy reset(&window->collection().records(), &QAbstractItemModel::modelReset);
+    QSignalSpy layout(&window->collection().records(), &QAbstractItemModel::layoutChanged);
+    QSignalSpy inserted(&window->collection().records(), &QAbstractItemModel::rowsInserted);
 
     window->Frame1->Text1->setText(QStringLiteral("nieuw"));
     clickButton(window->AddKnop);
-    QCOMPARE(window->recordList().count(), 100001);
-    QCOMPARE(window->recordList().cell(100000, StampRecord::CatalogueNumber), QStringLiteral("nieuw"));
+    QCOMPARE(window->collection().records().count(), 100001);
+    QCOMPARE(window->collection().records().cell(100000, StampRecord::CatalogueNumber),
+             QStringLiteral("nieuw"));
     QCOMPARE(window->Label6->text(), QStringLiteral("Aantal Records : 100001"));
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(reset.size(), 0);

@@ -108,7 +108,7 @@ void RecordSelectionTest::rowWithPictureFillsPanelAndThumbnail()
     QCOMPARE(panel->Text6->text(), QStringLiteral("1,50"));
     QCOMPARE(panel->Text7->text(), QStringLiteral("1"));
     QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Gegevens : 4"));
-    QVERIFY(!window.unsavedChanges());
+    QVERIFY(!window.collection().unsavedChanges());
 
     // The thumbnail is the picture, blue on the left and yellow on the right.
     QVERIFY(window.ShowKnop->enabled());

@@ -55,7 +55,7 @@ void TotalPriceTest::totalsAreShownWithTheLocalDecimalSign()
     QVERIFY(boxes.requests[0].buttons == MessageBox::Buttons::Ok);
     QVERIFY(boxes.requests[0].icon == MessageBox::Icon::Information);
     // Counting changes nothing.
-    QVERIFY(!window->unsavedChanges());
+    QVERIFY(!window->collection().unsavedChanges());
 }
 
 void TotalPriceTest::emptyListTotalsZero()
