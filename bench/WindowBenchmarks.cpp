@@ -51,11 +51,12 @@ void ShowSelectedRecord(benchmark::State &state)
         sample.folder().picturePath(name, record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
     writeScan(picture);
     window.show();
-    window.ListView1->setCurrentIndex(window.collection().records().index(row, 0));
+    window.findChild<QTreeView *>(QStringLiteral("ListView1"))
+        ->setCurrentIndex(window.collection().records().index(row, 0));
     auto *selection = window.findChild<RecordSelection *>();
     for (auto _ : state) {
         selection->ShowSelectedRecord();
-        window.Image1->repaint();
+        window.findChild<QLabel *>(QStringLiteral("Image1"))->repaint();
     }
     state.counters["jpeg_MB"] = static_cast<double>(QFileInfo(picture).size()) / 1e6;
     QFile::remove(picture);

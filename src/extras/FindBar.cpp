@@ -1,6 +1,7 @@
 #include "extras/FindBar.h"
 
 #include "storage/RecordList.h"
+#include "widgets/SelectedRow.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -108,8 +109,7 @@ void FindBar::findPrevious()
 
 void FindBar::find(RecordSearch::Direction direction)
 {
-    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
-    const int start = selected.isEmpty() ? -1 : selected.first().row();
+    const int start = SelectedRow(m_list);
     const int row = RecordSearch::find(m_records, ZoekText->text(), start, direction);
     if (row < 0) {
         ZoekStatus->setText(ZoekText->text().isEmpty() ? QString() : QStringLiteral("Niet gevonden"));

@@ -2,11 +2,11 @@
 
 #include "mainwindow/LoadLookupList.h"
 #include "mainwindow/MainLook.h"
-#include "widgets/Windows1252Validator.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Trim.h"
 #include "storage/Windows1252.h"
 #include "widgets/Twips.h"
+#include "widgets/Windows1252Validator.h"
 
 #include <QComboBox>
 #include <QLabel>

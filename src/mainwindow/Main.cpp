@@ -13,6 +13,7 @@
 #include "resources/SortDirectionImage.h"
 #include "sorting/ColumnClickHandler.h"
 #include "widgets/MessageBox.h"
+#include "widgets/SelectedRow.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -140,10 +141,10 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     connect(ListView1->header(), &QHeaderView::sectionResized, this,
             [this](int column) { m_resizedColumns.set(static_cast<size_t>(column)); });
 
-    m_selection = new RecordSelection(*this);
+    m_selection = new RecordSelection(ListView1, Frame1, Image1, ShowKnop, Frame5, m_collection, this);
     connect(m_selection, &RecordSelection::recordShown, this,
             [this] { showRecordCount(CountWording::Details); });
-    new RecordEditing(*this);
+    new RecordEditing(Frame1, ListView1, AddKnop, WijzigKnop, DelKnop, m_collection, this);
     new ColumnClickHandler(ListView1, Label10, m_collection, this);
     connect(CountKnop, &VistaButton::Click, this, &Main::CountKnop_Click);
 
@@ -194,6 +195,11 @@ void Main::SetPanelColour(int red, int green, int blue)
         MainLook::setBackground(frame, QPalette::Window, colour);
 }
 
+const QImage &Main::BackPic() const
+{
+    return m_selection->BackPic();
+}
+
 void Main::SetFieldColour(int red, int green, int blue)
 {
     Frame1->setFieldColour(QColor(red, green, blue));
@@ -201,8 +207,7 @@ void Main::SetFieldColour(int red, int green, int blue)
 
 int Main::selectedRow() const
 {
-    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return SelectedRow(ListView1);
 }
 
 PrintSource Main::printSource() const

@@ -61,35 +61,9 @@ public:
     // What the print jobs read of the window and the collection, as they stand now.
     PrintSource printSource() const;
 
-    // The controls, named as on screen; other parts of the program reach them here.
-    QFrame *MenuPic = nullptr;
-    QLabel *Label2 = nullptr;    // "Verzamelgebied : " and the collection name
-    QLabel *KlokLabel = nullptr; // clock
-    DetailPanel *Frame1 = nullptr;
-    VistaButton *AddKnop = nullptr;
-    VistaButton *WijzigKnop = nullptr;
-    VistaButton *DelKnop = nullptr;
-    QFrame *Frame2 = nullptr;
-    QTreeView *ListView1 = nullptr;
-    QFrame *Frame3 = nullptr;
-    QLabel *Image1 = nullptr; // thumbnail
-    VistaButton *ShowKnop = nullptr;
-    QLabel *Label5 = nullptr;
-    QFrame *Frame4 = nullptr;
-    QLabel *Label6 = nullptr; // record count
-    QLabel *Label8 = nullptr;
-    QLabel *Label10 = nullptr; // sort status
-    VistaButton *CountKnop = nullptr;
-    PictureViewer *Frame5 = nullptr;
-    QFrame *PicCont = nullptr;
-    QLabel *SlidePic = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QScrollBar *HScroll = nullptr;
-    QScrollBar *VScroll = nullptr;
     // The source of the thumbnail: the selected record's picture as loaded, kept
     // when a record without a picture is selected.
-    QImage BackPic;
+    const QImage &BackPic() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -121,6 +95,33 @@ private:
     enum class CountWording { Records, Details };
     void showRecordCount(CountWording wording);
     QString recordCountLine() const;
+
+    // The controls, named as on screen (their objectName); tests find them by that name.
+    QFrame *MenuPic = nullptr;
+    QLabel *Label2 = nullptr;    // "Verzamelgebied : " and the collection name
+    QLabel *KlokLabel = nullptr; // clock
+    DetailPanel *Frame1 = nullptr;
+    VistaButton *AddKnop = nullptr;
+    VistaButton *WijzigKnop = nullptr;
+    VistaButton *DelKnop = nullptr;
+    QFrame *Frame2 = nullptr;
+    QTreeView *ListView1 = nullptr;
+    QFrame *Frame3 = nullptr;
+    QLabel *Image1 = nullptr; // thumbnail
+    VistaButton *ShowKnop = nullptr;
+    QLabel *Label5 = nullptr;
+    QFrame *Frame4 = nullptr;
+    QLabel *Label6 = nullptr; // record count
+    QLabel *Label8 = nullptr;
+    QLabel *Label10 = nullptr; // sort status
+    VistaButton *CountKnop = nullptr;
+    PictureViewer *Frame5 = nullptr;
+    QFrame *PicCont = nullptr;
+    QLabel *SlidePic = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QScrollBar *HScroll = nullptr;
+    QScrollBar *VScroll = nullptr;
 
     OpenCollection m_collection;
     SettingsFile m_settings;

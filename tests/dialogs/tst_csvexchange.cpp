@@ -5,6 +5,7 @@
 #include "mainwindow/Main.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -127,7 +128,7 @@ void CsvExchangeTest::importFromTheMenuAppendsTheMappedRows()
     expected.push_back(fields({"2001", "77", "", "", "", "", "", "", "twee regels"}));
     expected.push_back(fields({"2002", "78", "", "", "", "", "", "", "vink ?"}));
     QCOMPARE(main->collection().records().records(), expected);
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 4"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 4"));
     QVERIFY(main->collection().unsavedChanges());
 }
 
@@ -168,7 +169,7 @@ void CsvExchangeTest::replacingAsksFirstAndTheMappingCanBeChanged()
     QCOMPARE(main->collection().records().records(),
              (std::vector<StampRecord>{fields({"1990", "12", "", "Frankeer"}),
                                        fields({"1991", "13", "", "Lucht"})}));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 2"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 2"));
     QVERIFY(main->collection().unsavedChanges());
 }
 

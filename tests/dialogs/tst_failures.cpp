@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "common/Control.h"
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -126,8 +127,9 @@ void verifyFailureBox(const MessageBox::Request &box, const QString &firstLine)
 
 void selectRow(Main &main, int row)
 {
-    const QRect cell = main.ListView1->visualRect(main.collection().records().index(row, 0));
-    QTest::mouseClick(main.ListView1->viewport(), Qt::LeftButton, {}, cell.center());
+    const QRect cell =
+        control<QTreeView>(main, "ListView1")->visualRect(main.collection().records().index(row, 0));
+    QTest::mouseClick(control<QTreeView>(main, "ListView1")->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
 void select(OpenFile &dialog, const QString &name)
@@ -277,8 +279,8 @@ void FailuresTest::aVanishedOrReplacedCollectionFileOpensEmpty()
         QVERIFY(!dialog.isVisible());
         QCOMPARE(main->collection().records().count(), 0);
         QCOMPARE(main->collection().name(), name);
-        QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : ") + name);
-        QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 0"));
+        QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : ") + name);
+        QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 0"));
     }
 }
 

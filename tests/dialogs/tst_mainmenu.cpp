@@ -13,6 +13,7 @@
 #include "widgets/BusyGuard.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QAction>
 #include <QDesktopServices>
 #include <QFile>
@@ -254,7 +255,7 @@ void MainMenuTest::typicalRun()
     QVERIFY(QFile::remove(folder.path(QStringLiteral("Tessaron2.ini"))));
     BoxAnswers boxes;
 
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 0"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 0"));
     QVERIFY(withModalDialog(menuItem(*main, "FileOpen"), [](QWidget *dialog) {
         auto *open = qobject_cast<OpenFile *>(dialog);
         QVERIFY(open);
@@ -266,21 +267,21 @@ void MainMenuTest::typicalRun()
         click(open->OkKnop);
     }));
     QCOMPARE(main->collection().name(), QStringLiteral("Nederland"));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Nederland"));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 3"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Nederland"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 3"));
     QCOMPARE(main->collection().records().records(), records);
     QVERIFY(!main->collection().unsavedChanges());
 
     // Pick the second row, change its subject in the panel and apply it.
-    QTreeView *list = main->ListView1;
+    QTreeView *list = control<QTreeView>(*main, "ListView1");
     const QModelIndex second = main->collection().records().index(1, 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(second).center());
     QCOMPARE(list->currentIndex().row(), 1);
-    main->Frame1->Text2->clear();
-    QTest::keyClicks(main->Frame1->Text2, QStringLiteral("Gewijzigd"));
-    main->Frame1->Text7->clear();
-    QTest::keyClicks(main->Frame1->Text7, QStringLiteral("77,70"));
-    click(main->WijzigKnop);
+    control<DetailPanel>(*main, "Frame1")->Text2->clear();
+    QTest::keyClicks(control<DetailPanel>(*main, "Frame1")->Text2, QStringLiteral("Gewijzigd"));
+    control<DetailPanel>(*main, "Frame1")->Text7->clear();
+    QTest::keyClicks(control<DetailPanel>(*main, "Frame1")->Text7, QStringLiteral("77,70"));
+    click(control<VistaButton>(*main, "WijzigKnop"));
     QVERIFY(main->collection().unsavedChanges());
     std::vector<StampRecord> changed = records;
     changed[1][StampRecord::Subject] = QStringLiteral("Gewijzigd");
@@ -291,7 +292,7 @@ void MainMenuTest::typicalRun()
     const QPoint yearHeader(list->header()->sectionViewportPosition(0) + 5, list->header()->height() / 2);
     QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {}, yearHeader);
     QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {}, yearHeader);
-    QCOMPARE(main->Label10->text(), QStringLiteral("Gesorteerd op : Jaartal"));
+    QCOMPARE(control<QLabel>(*main, "Label10")->text(), QStringLiteral("Gesorteerd op : Jaartal"));
     std::stable_sort(changed.begin(), changed.end(), [](const StampRecord &a, const StampRecord &b) {
         return a[StampRecord::Year] > b[StampRecord::Year];
     });

@@ -7,6 +7,7 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +31,7 @@ namespace {
 void showOldCollection(Main &main)
 {
     arrangeCollection(main.collection(), QStringLiteral("Oud"), sampleRecords(2));
-    DetailPanel *panel = main.Frame1;
+    DetailPanel *panel = control<DetailPanel>(main, "Frame1");
     for (QLineEdit *field :
          {panel->Text1, panel->Text2, panel->Text3, panel->Text4, panel->Text6, panel->Text7})
         field->setText(field->objectName() + QStringLiteral(" inhoud"));
@@ -115,9 +116,9 @@ void NieuwFormTest::refusedNamesChangeNothing()
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Oud"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Oud"));
     QCOMPARE(main->collection().records().count(), 2);
-    QCOMPARE(main->Frame1->Text1->text(), QStringLiteral("Text1 inhoud"));
+    QCOMPARE(control<DetailPanel>(*main, "Frame1")->Text1->text(), QStringLiteral("Text1 inhoud"));
     QCOMPARE(treeOf(folder), treeBefore);
 }
 
@@ -139,10 +140,10 @@ void NieuwFormTest::okStartsAnEmptyCollectionWithoutWriting()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(boxes.requests.size(), 0);
     QCOMPARE(main->collection().name(), QStringLiteral("   "));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied :    "));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied :    "));
     QCOMPARE(main->collection().records().count(), 0);
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 0"));
-    DetailPanel *panel = main->Frame1;
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 0"));
+    DetailPanel *panel = control<DetailPanel>(*main, "Frame1");
     for (QLineEdit *field : {panel->Text1, panel->Text2, panel->Text3, panel->Text4})
         QCOMPARE(field->text(), QString());
     QCOMPARE(panel->Text5->toPlainText(), QString());

@@ -7,6 +7,7 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,8 +99,8 @@ void OpenFileTest::okOpensTheSelectedCollection()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(main->collection().records().records(), records);
     QCOMPARE(main->collection().name(), QStringLiteral("Holland"));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Holland"));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 12"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Holland"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 12"));
     QVERIFY(!main->collection().unsavedChanges());
     QCOMPARE(boxes.requests.size(), 0);
 
@@ -113,7 +114,7 @@ void OpenFileTest::okOpensTheSelectedCollection()
     QTest::mouseDClick(again.List1->viewport(), Qt::LeftButton, {}, onOther);
     QVERIFY(!again.isVisible());
     QCOMPARE(main->collection().name(), QStringLiteral("Andere"));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 1"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 1"));
 }
 
 void OpenFileTest::okImportsTheSelectedOldFile()
@@ -129,8 +130,8 @@ void OpenFileTest::okImportsTheSelectedOldFile()
     QVERIFY(!dialog.isVisible());
     QCOMPARE(main->collection().records().records(), OldDataFile::parse(old));
     QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Oud"));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 3"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Oud"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 3"));
     QVERIFY(!main->collection().unsavedChanges());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.cat")), old);
 }

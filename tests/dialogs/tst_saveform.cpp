@@ -8,6 +8,7 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -185,7 +186,7 @@ void SaveFormTest::savesUnderANewNameAndIgnoresClicksMeanwhile()
     QCOMPARE(main->collection().name(), QStringLiteral("Test"));
     QVERIFY(!main->collection().unsavedChanges());
     // The caption of the main window is left as it was.
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Oud"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Oud"));
 }
 
 void SaveFormTest::otherCollectionIsOverwrittenOnlyWhenConfirmed()

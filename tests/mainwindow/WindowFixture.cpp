@@ -5,6 +5,7 @@
 #include "storage/CollectionFile.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QBuffer>
 #include <QHeaderView>
 #include <QLabel>
@@ -53,7 +54,7 @@ QImage twoColourPicture(QSize size, const QColor &left, const QColor &right)
 
 void clickRow(Main &window, int row)
 {
-    QTreeView *list = window.ListView1;
+    QTreeView *list = control<QTreeView>(window, "ListView1");
     const QModelIndex index = window.collection().records().index(row, 0);
     list->scrollTo(index);
     const QRect cell = list->visualRect(index);
@@ -63,11 +64,13 @@ void clickRow(Main &window, int row)
 
 void clickHeader(Main &window, int index)
 {
-    QHeaderView *header = window.ListView1->header();
+    QHeaderView *header = control<QTreeView>(window, "ListView1")->header();
     const int section = index - 1;
     // Scrolled into view as the user would, when it lies beyond the right edge.
     if (header->sectionViewportPosition(section) + header->sectionSize(section) > header->viewport()->width())
-        window.ListView1->horizontalScrollBar()->setValue(header->sectionPosition(section));
+        control<QTreeView>(window, "ListView1")
+            ->horizontalScrollBar()
+            ->setValue(header->sectionPosition(section));
     const QPoint middle(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
                         header->height() / 2);
     QVERIFY2(header->viewport()->rect().contains(middle), "header section not visible");

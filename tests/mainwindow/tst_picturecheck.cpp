@@ -6,6 +6,7 @@
 #include "mainwindow/Main.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -134,7 +135,8 @@ void PictureCheckTest::menuOpensTheCheckAndDoubleClickSelects()
         };
         doubleClick(1);
         QCOMPARE(window->selectedRow(), 4);
-        QCOMPARE(window->Frame1->record()[StampRecord::Year], QStringLiteral("1867"));
+        QCOMPARE(control<DetailPanel>(*window, "Frame1")->record()[StampRecord::Year],
+                 QStringLiteral("1867"));
         // A file in the wrong year selects the record it likely belongs to; one
         // that belongs to none leaves the selection.
         doubleClick(4);

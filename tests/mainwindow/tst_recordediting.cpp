@@ -5,6 +5,7 @@
 #include "mainwindow/Main.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -29,7 +30,7 @@ struct EditingFixture {
         openCollection(*window, QStringLiteral("Nederland"));
     }
 
-    DetailPanel &panel() { return *window->Frame1; }
+    DetailPanel &panel() { return *control<DetailPanel>(*window, "Frame1"); }
 
     TestFolder folder;
     std::unique_ptr<Main> window;
@@ -63,13 +64,13 @@ void RecordEditingTest::buttonsStandUnderThePanel()
         const char *toolTip;
         int left;
     } buttons[] = {
-        {window->AddKnop, "AddKnop", "Add", " Record Toevoegen ", 150},
-        {window->WijzigKnop, "WijzigKnop", "Wijzig", " Record Wijzigen ", 1020},
-        {window->DelKnop, "DelKnop", "Delete", " Record Verwijderen ", 1890},
+        {control<VistaButton>(*window, "AddKnop"), "AddKnop", "Add", " Record Toevoegen ", 150},
+        {control<VistaButton>(*window, "WijzigKnop"), "WijzigKnop", "Wijzig", " Record Wijzigen ", 1020},
+        {control<VistaButton>(*window, "DelKnop"), "DelKnop", "Delete", " Record Verwijderen ", 1890},
     };
     for (const auto &expected : buttons) {
         QCOMPARE(window->findChild<VistaButton *>(QLatin1String(expected.name)), expected.button);
-        QCOMPARE(expected.button->parentWidget(), window->Frame1);
+        QCOMPARE(expected.button->parentWidget(), control<DetailPanel>(*window, "Frame1"));
         QCOMPARE(expected.button->caption(), QLatin1String(expected.caption));
         QCOMPARE(expected.button->toolTip(), QLatin1String(expected.toolTip));
         QCOMPARE(expected.button->geometry(), QRect(expected.left / 15, 5700 / 15, 56, 22));
@@ -94,12 +95,12 @@ void RecordEditingTest::addAppendsThePanelWithPlaceholders()
     panel.Text6->clear();
     panel.Text7->setText(QStringLiteral("4"));
 
-    clickButton(window.AddKnop);
+    clickButton(control<VistaButton>(window, "AddKnop"));
     QVERIFY(window.collection().unsavedChanges());
     QCOMPARE(window.collection().records().count(), 4);
     QCOMPARE(window.collection().records().record(3),
              makeRecord({"1760", " 12b ", "Proef", "-", "", "", "-", "\t", "-", "", "-", "4"}));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Records : 4"));
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Records : 4"));
     // Ready for the next stamp of the same kind: text boxes empty, combo boxes kept.
     for (QLineEdit *box : {panel.Text1, panel.Text2, panel.Text3, panel.Text4, panel.Text6, panel.Text7})
         QCOMPARE(box->text(), QString());
@@ -118,7 +119,8 @@ void RecordEditingTest::addWithoutCatalogueNumberAsks()
     panel.Text1->setText(QStringLiteral("   "));
     panel.Text2->clear();
 
-    for (VistaButton *button : {window.AddKnop, window.WijzigKnop}) {
+    for (VistaButton *button :
+         {control<VistaButton>(window, "AddKnop"), control<VistaButton>(window, "WijzigKnop")}) {
         BoxRecorder boxes(MessageBox::Answer::Ok);
         clickButton(button);
         QCOMPARE(boxes.requests.size(), 1);
@@ -148,7 +150,7 @@ void RecordEditingTest::remarksLineBreaksBecomeSpaces()
     QTest::keyClicks(panel.Text5, QStringLiteral("derde\u00a0regel"));
     QCOMPARE(panel.Text5->document()->blockCount(), 3);
 
-    clickButton(window.AddKnop);
+    clickButton(control<VistaButton>(window, "AddKnop"));
     // One space for each break; the no-break space stays what it is.
     QCOMPARE(window.collection().records().cell(3, StampRecord::Info),
              QStringLiteral("eerste  derde\u00a0regel"));
@@ -164,7 +166,7 @@ void RecordEditingTest::changeRewritesTheSelectedRow()
     QSignalSpy changed(&window.collection().records(), &QAbstractItemModel::dataChanged);
     QSignalSpy reset(&window.collection().records(), &QAbstractItemModel::modelReset);
 
-    clickButton(window.WijzigKnop);
+    clickButton(control<VistaButton>(window, "WijzigKnop"));
     QStringList expected = Fields;
     expected[StampRecord::CataloguePrice] = QStringLiteral("3,25");
     QCOMPARE(window.collection().records().record(0), makeRecord(expected));
@@ -174,11 +176,11 @@ void RecordEditingTest::changeRewritesTheSelectedRow()
     QCOMPARE(reset.size(), 0);
     // The panel stays as it was; so does the count, as the selection wrote it.
     QCOMPARE(panel.Text1->text(), QStringLiteral("560"));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Gegevens : 3"));
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 3"));
 
     // A row of placeholders keeps them, and empty boxes of a row get them.
     clickRow(window, 2);
-    clickButton(window.WijzigKnop);
+    clickButton(control<VistaButton>(window, "WijzigKnop"));
     QCOMPARE(window.collection().records().record(2),
              makeRecord({"1952", "562", "", "-", "", "", "-", "-", "-", "", "-", "-"}));
 }
@@ -191,7 +193,7 @@ void RecordEditingTest::changeWithoutSelectionChangesNoRow()
     panel.Text1->setText(QStringLiteral("999"));
     const std::vector<StampRecord> before = window.collection().records().records();
 
-    clickButton(window.WijzigKnop);
+    clickButton(control<VistaButton>(window, "WijzigKnop"));
     QCOMPARE(window.collection().records().records(), before);
     QVERIFY(window.collection().unsavedChanges());
     QCOMPARE(panel.Text2->text(), QStringLiteral("-"));
@@ -206,7 +208,7 @@ void RecordEditingTest::deleteAsksFirst()
     clickRow(window, 1);
     {
         BoxRecorder boxes(MessageBox::Answer::No);
-        clickButton(window.DelKnop);
+        clickButton(control<VistaButton>(window, "DelKnop"));
         QCOMPARE(boxes.requests.size(), 1);
         QCOMPARE(boxes.requests[0].text, QStringLiteral("Wilt u (-) verwijderen uit de lijst?"));
         QCOMPARE(boxes.requests[0].caption, QStringLiteral(" Delete"));
@@ -219,23 +221,23 @@ void RecordEditingTest::deleteAsksFirst()
     clickRow(window, 0);
     {
         BoxRecorder boxes(MessageBox::Answer::Yes);
-        clickButton(window.DelKnop);
+        clickButton(control<VistaButton>(window, "DelKnop"));
         QCOMPARE(boxes.requests.size(), 1);
         QCOMPARE(boxes.requests[0].text, QStringLiteral("Wilt u (Kinderen) verwijderen uit de lijst?"));
     }
     QCOMPARE(columnTexts(window, StampRecord::CatalogueNumber), QStringList({"561", "562"}));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Records : 2"));
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Records : 2"));
     // The panel keeps the deleted record, and no other row is selected under it,
     // so a change cannot write it over a neighbour.
     QCOMPARE(panel.Text2->text(), QStringLiteral("Kinderen"));
     QCOMPARE(window.selectedRow(), -1);
-    clickButton(window.WijzigKnop);
+    clickButton(control<VistaButton>(window, "WijzigKnop"));
     QCOMPARE(columnTexts(window, StampRecord::CatalogueNumber), QStringList({"561", "562"}));
 
     // Without a selected row: marked changed, nothing asked, nothing removed.
     clearUnsavedChanges(window.collection());
     BoxRecorder boxes(MessageBox::Answer::Yes);
-    clickButton(window.DelKnop);
+    clickButton(control<VistaButton>(window, "DelKnop"));
     QVERIFY(boxes.requests.isEmpty());
     QCOMPARE(window.collection().records().count(), 2);
     QVERIFY(window.collection().unsavedChanges());
@@ -246,10 +248,10 @@ void RecordEditingTest::deleteOnEmptyListDoesNothing()
     TestFolder folder;
     auto window = startWindow(folder);
     BoxRecorder boxes(MessageBox::Answer::Yes);
-    clickButton(window->DelKnop);
+    clickButton(control<VistaButton>(*window, "DelKnop"));
     QVERIFY(boxes.requests.isEmpty());
     QVERIFY(!window->collection().unsavedChanges());
-    QCOMPARE(window->Label6->text(), QStringLiteral("Aantal Records : 0"));
+    QCOMPARE(control<QLabel>(*window, "Label6")->text(), QStringLiteral("Aantal Records : 0"));
 }
 
 void RecordEditingTest::largeListTakesEditsWithoutReset()
@@ -266,18 +268,18 @@ void RecordEditingTest::largeListTakesEditsWithoutReset()
     QSignalSpy layout(&window->collection().records(), &QAbstractItemModel::layoutChanged);
     QSignalSpy inserted(&window->collection().records(), &QAbstractItemModel::rowsInserted);
 
-    window->Frame1->Text1->setText(QStringLiteral("nieuw"));
-    clickButton(window->AddKnop);
+    control<DetailPanel>(*window, "Frame1")->Text1->setText(QStringLiteral("nieuw"));
+    clickButton(control<VistaButton>(*window, "AddKnop"));
     QCOMPARE(window->collection().records().count(), 100001);
     QCOMPARE(window->collection().records().cell(100000, StampRecord::CatalogueNumber),
              QStringLiteral("nieuw"));
-    QCOMPARE(window->Label6->text(), QStringLiteral("Aantal Records : 100001"));
+    QCOMPARE(control<QLabel>(*window, "Label6")->text(), QStringLiteral("Aantal Records : 100001"));
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(reset.size(), 0);
     QCOMPARE(layout.size(), 0);
     QCOMPARE(window->selectedRow(), 5);
     // The list shows the rows without a widget of their own.
-    QVERIFY(window->ListView1->findChildren<QWidget *>().size() < 20);
+    QVERIFY(control<QTreeView>(*window, "ListView1")->findChildren<QWidget *>().size() < 20);
 }
 
 QTEST_MAIN(RecordEditingTest)
