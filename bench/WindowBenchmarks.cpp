@@ -40,23 +40,23 @@ void ShowSelectedRecord(benchmark::State &state)
 {
     SampleFolder &sample = SampleFolder::of(static_cast<int>(state.range(0)));
     Main window(sample.folder());
-    QString name;
-    LoadCollection(sample.folder(), SampleFolder::Name, window.recordList(), name);
-    window.setCollectionName(name);
+    static_cast<void>(window.collection().open(SampleFolder::Name));
+    const QString name = window.collection().name();
     // The first record with a year, which a picture needs.
     int row = 0;
-    while (window.recordList().cell(row, StampRecord::Year).isEmpty())
+    while (window.collection().records().cell(row, StampRecord::Year).isEmpty())
         ++row;
-    const StampRecord &record = window.recordList().record(row);
+    const StampRecord &record = window.collection().records().record(row);
     const QString picture =
         sample.folder().picturePath(name, record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
     writeScan(picture);
     window.show();
-    window.ListView1->setCurrentIndex(window.recordList().index(row, 0));
+    window.findChild<QTreeView *>(QStringLiteral("ListView1"))
+        ->setCurrentIndex(window.collection().records().index(row, 0));
     auto *selection = window.findChild<RecordSelection *>();
     for (auto _ : state) {
         selection->ShowSelectedRecord();
-        window.Image1->repaint();
+        window.findChild<QLabel *>(QStringLiteral("Image1"))->repaint();
     }
     state.counters["jpeg_MB"] = static_cast<double>(QFileInfo(picture).size()) / 1e6;
     QFile::remove(picture);

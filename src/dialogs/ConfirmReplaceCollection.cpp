@@ -1,11 +1,11 @@
 #include "dialogs/ConfirmReplaceCollection.h"
 
-#include "mainwindow/Main.h"
+#include "storage/OpenCollection.h"
 #include "widgets/MessageBox.h"
 
-bool ConfirmReplaceCollection(const Main &main, QWidget *asker)
+bool ConfirmReplaceCollection(const OpenCollection &collection, QWidget *asker)
 {
-    if (!main.unsavedChanges())
+    if (!collection.unsavedChanges())
         return true;
     const QString question = QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
                                             "wilt u de huidige verzameling toch sluiten?");

@@ -1,9 +1,8 @@
 #include "dialogs/CsvImportForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "mainwindow/Main.h"
 #include "mainwindow/MainLook.h"
-#include "storage/RecordList.h"
+#include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -36,15 +35,17 @@ QString separatorName(QChar separator)
 
 } // namespace
 
-CsvImportForm::CsvImportForm(Main &main, const QString &fileName, CsvFile::Table table)
-    : QDialog(&main)
-    , m_main(main)
+CsvImportForm::CsvImportForm(OpenCollection &collection, const QColor &background, const QColor &fieldColour,
+                             const QString &fileName, CsvFile::Table table, QWidget *parent)
+    : QDialog(parent)
+    , m_collection(collection)
+    , m_fieldColour(fieldColour)
     , m_table(std::move(table))
 {
     setObjectName(QStringLiteral("CsvImportForm"));
     setWindowTitle(QStringLiteral("Importeren uit CSV"));
     setFont(MainLook::normalFont());
-    MainLook::setBackground(this, QPalette::Window, main.panelColour());
+    MainLook::setBackground(this, QPalette::Window, background);
 
     Label1 = DialogLayout::addLabel(this, "Label1",
                                     QStringLiteral("Bestand : ") + QDir::toNativeSeparators(fileName), 180,
@@ -101,7 +102,7 @@ void CsvImportForm::buildPreview()
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
     Grid1->setWordWrap(false);
     Grid1->setFocusPolicy(Qt::NoFocus);
-    MainLook::setBackground(Grid1, QPalette::Base, m_main.fieldColour());
+    MainLook::setBackground(Grid1, QPalette::Base, m_fieldColour);
     QStringList headers;
     for (int column = 1; column <= columns; ++column)
         headers << QStringLiteral("Kolom %1").arg(column);
@@ -124,7 +125,7 @@ void CsvImportForm::buildMapping()
         auto *box = new QComboBox(this);
         box->setObjectName(QStringLiteral("Combo%1").arg(field + 1));
         box->setGeometry(Twips::rect(left + 1350, top, 2970, 315));
-        MainLook::setBackground(box, QPalette::Base, m_main.fieldColour());
+        MainLook::setBackground(box, QPalette::Base, m_fieldColour);
         connect(box, &QComboBox::currentIndexChanged, this, &CsvImportForm::updateResult);
         Combo[static_cast<size_t>(field)] = box;
     }
@@ -198,18 +199,8 @@ void CsvImportForm::OkKnop_Click()
         return;
     const bool replace = Option2->isChecked();
     // Replacing the list drops what it holds; unsaved work is not dropped unasked.
-    if (replace && !ConfirmReplaceCollection(m_main, this))
+    if (replace && !ConfirmReplaceCollection(m_collection, this))
         return;
-
-    RecordList &list = m_main.recordList();
-    std::vector<StampRecord> records;
-    if (!replace)
-        records = list.records();
-    records.reserve(records.size() + m_result.records.size());
-    records.insert(records.end(), std::make_move_iterator(m_result.records.begin()),
-                   std::make_move_iterator(m_result.records.end()));
-    list.assign(std::move(records));
-    m_main.Label6->setText(QStringLiteral("Aantal Records : ") + QString::number(list.count()));
-    m_main.setUnsavedChanges(true);
+    m_collection.addImportedRecords(std::move(m_result.records), replace);
     accept();
 }

@@ -8,7 +8,7 @@
 
 #include <array>
 
-class Main;
+class OpenCollection;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -26,7 +26,9 @@ class CsvImportForm : public QDialog {
 public:
     static constexpr int PreviewRows = 8;
 
-    CsvImportForm(Main &main, const QString &fileName, CsvFile::Table table);
+    // background: the window; fieldColour: the preview and the column boxes.
+    CsvImportForm(OpenCollection &collection, const QColor &background, const QColor &fieldColour,
+                  const QString &fileName, CsvFile::Table table, QWidget *parent);
 
     QLabel *Label1 = nullptr;      // the file
     QTableWidget *Grid1 = nullptr; // the first rows as read
@@ -53,7 +55,8 @@ private:
     void updateResult();
     void OkKnop_Click();
 
-    Main &m_main;
+    OpenCollection &m_collection;
+    QColor m_fieldColour;
     CsvFile::Table m_table;
     CsvMapping::Result m_result;
 };

@@ -1,8 +1,8 @@
 #include "dialogs/CsvMenuCommands.h"
 
 #include "dialogs/CsvImportForm.h"
-#include "mainwindow/Main.h"
 #include "storage/CsvFile.h"
+#include "storage/OpenCollection.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -12,9 +12,9 @@ namespace {
 
 const QString CsvFilter = QStringLiteral("CSV-bestanden (*.csv)");
 
-void reportFailure(Main &main, const QString &what, const StorageResult &result)
+void reportFailure(QWidget *parent, const QString &what, const StorageResult &result)
 {
-    MessageBox::show(&main, what + QStringLiteral("\r\n") + result.reason, QStringLiteral("Error"),
+    MessageBox::show(parent, what + QStringLiteral("\r\n") + result.reason, QStringLiteral("Error"),
                      MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
 }
 
@@ -22,26 +22,27 @@ void reportFailure(Main &main, const QString &what, const StorageResult &result)
 
 namespace CsvMenuCommands {
 
-void exportList(Main &main)
+void exportList(const OpenCollection &collection, QWidget *parent)
 {
-    QFileDialog dialog(&main, QStringLiteral("Exporteren naar CSV"));
+    QFileDialog dialog(parent, QStringLiteral("Exporteren naar CSV"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(CsvFilter);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    const QString name =
-        main.collectionName().isEmpty() ? QStringLiteral("Verzameling") : main.collectionName();
+    const QString name = collection.name().isEmpty() ? QStringLiteral("Verzameling") : collection.name();
     dialog.setDirectory(QDir::home());
     dialog.selectFile(name + QStringLiteral(".csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const StorageResult written = CsvFile::write(dialog.selectedFiles().first(), main.recordList().records());
+    const StorageResult written =
+        CsvFile::write(dialog.selectedFiles().first(), collection.records().records());
     if (!written)
-        reportFailure(main, QStringLiteral("CSV-bestand kon niet worden geschreven!"), written);
+        reportFailure(parent, QStringLiteral("CSV-bestand kon niet worden geschreven!"), written);
 }
 
-void importList(Main &main)
+void importList(OpenCollection &collection, const QColor &background, const QColor &fieldColour,
+                QWidget *parent)
 {
-    QFileDialog dialog(&main, QStringLiteral("Importeren uit CSV"));
+    QFileDialog dialog(parent, QStringLiteral("Importeren uit CSV"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Spreadsheets also save tab-separated text as .txt.
     dialog.setNameFilters({CsvFilter, QStringLiteral("Alle bestanden (*)")});
@@ -52,10 +53,10 @@ void importList(Main &main)
     CsvFile::Table table;
     const StorageResult read = CsvFile::read(file, table);
     if (!read) {
-        reportFailure(main, QStringLiteral("CSV-bestand kon niet worden gelezen!"), read);
+        reportFailure(parent, QStringLiteral("CSV-bestand kon niet worden gelezen!"), read);
         return;
     }
-    CsvImportForm(main, file, std::move(table)).exec();
+    CsvImportForm(collection, background, fieldColour, file, std::move(table), parent).exec();
 }
 
 } // namespace CsvMenuCommands

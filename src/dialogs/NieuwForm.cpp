@@ -1,12 +1,11 @@
 #include "dialogs/NieuwForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "mainwindow/DetailPanel.h"
-#include "mainwindow/Main.h"
 #include "mainwindow/MainLook.h"
 #include "storage/CollectionName.h"
 #include "storage/FileHelpers.h"
 #include "storage/LookupList.h"
+#include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -16,7 +15,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -27,9 +25,9 @@ constexpr QColor ComboBackground{230, 230, 230};
 
 } // namespace
 
-NieuwForm::NieuwForm(Main &main)
-    : QDialog(&main)
-    , m_main(main)
+NieuwForm::NieuwForm(OpenCollection &collection, QWidget *parent)
+    : QDialog(parent)
+    , m_collection(collection)
 {
     setObjectName(QStringLiteral("NieuwForm"));
     setWindowTitle(QStringLiteral("Nieuwe Verzameling"));
@@ -49,7 +47,7 @@ NieuwForm::NieuwForm(Main &main)
 
     Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("Landen / Motief"), 3210, 195);
 
-    const ProgramFolder &folder = main.programFolder();
+    const ProgramFolder &folder = collection.programFolder();
     Combo1->addItems(LookupList::readTrimmed(folder.dataFile(QStringLiteral("Landen.txt"))));
     Combo1->addItems(LookupList::readTrimmed(folder.dataFile(QStringLiteral("Motief.txt"))));
     Combo1->setCurrentIndex(0);
@@ -86,27 +84,13 @@ void NieuwForm::OkKnop_Click()
         MessageBox::show(this, QStringLiteral("Ongeldige naam voor een verzameling!"), errorCaption);
         return;
     }
-    if (FileExists(m_main.programFolder().collectionFile(name))) {
+    if (FileExists(m_collection.programFolder().collectionFile(name))) {
         MessageBox::show(this, QStringLiteral("Verzameling '") + name + QStringLiteral("' bestaat reeds!"),
                          errorCaption);
         return;
     }
-    if (!ConfirmReplaceCollection(m_main, this))
+    if (!ConfirmReplaceCollection(m_collection, this))
         return;
-
-    m_main.setCollectionName(name);
-    m_main.Label2->setText(QStringLiteral("Verzamelgebied : ") + name);
-    m_main.recordList().clear();
-    m_main.Label6->setText(QStringLiteral("Aantal Records : 0"));
-    // The prices and the word-list boxes keep what they hold.
-    DetailPanel *panel = m_main.Frame1;
-    panel->Text1->clear();
-    panel->Text2->clear();
-    panel->Text3->clear();
-    panel->Text4->clear();
-    panel->Text5->clear();
-    // Changes of the collection that was open were given up above; the new
-    // collection has none yet.
-    m_main.setUnsavedChanges(false);
+    m_collection.startNew(name);
     accept();
 }

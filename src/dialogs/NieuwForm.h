@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class Main;
+class OpenCollection;
 class QComboBox;
 class QLabel;
 class VistaButton;
@@ -14,7 +14,7 @@ class NieuwForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit NieuwForm(Main &main);
+    NieuwForm(OpenCollection &collection, QWidget *parent);
 
     QComboBox *Combo1 = nullptr; // the name
     QLabel *Label1 = nullptr;
@@ -28,5 +28,5 @@ protected:
 private:
     void OkKnop_Click();
 
-    Main &m_main;
+    OpenCollection &m_collection;
 };

@@ -1,12 +1,10 @@
 #include "dialogs/OpenFile.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "mainwindow/Main.h"
 #include "mainwindow/MainLook.h"
-#include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
 #include "storage/FileHelpers.h"
-#include "storage/OldDataFile.h"
+#include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -25,23 +23,24 @@ constexpr QColor ListText{60, 60, 60};
 
 } // namespace
 
-OpenFile::OpenFile(Main &main)
-    : QDialog(&main)
-    , m_main(main)
-    , m_openMode(main.openDialogMode())
+OpenFile::OpenFile(OpenCollection &collection, Mode mode, const QColor &background, QWidget *parent)
+    : QDialog(parent)
+    , m_collection(collection)
+    , m_mode(mode)
 {
+    const bool openMode = mode == Mode::Open;
     setObjectName(QStringLiteral("OpenFile"));
-    setWindowTitle(m_openMode ? QStringLiteral("Open Verzameling") : QStringLiteral("Oude Data Importeren"));
+    setWindowTitle(openMode ? QStringLiteral("Open Verzameling") : QStringLiteral("Oude Data Importeren"));
     setFont(MainLook::normalFont());
-    MainLook::setBackground(this, QPalette::Window, main.panelColour());
+    MainLook::setBackground(this, QPalette::Window, background);
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(Twips::rect(180, 180, 2400, 3000));
     MainLook::setBackground(List1, QPalette::Base, ListBackground);
     MainLook::setTextColour(List1, ListText);
-    List1->addItems(m_openMode ? CollectionListing::collectionNames(main.programFolder())
-                               : CollectionListing::oldDataNames(main.programFolder()));
+    List1->addItems(openMode ? CollectionListing::collectionNames(collection.programFolder())
+                             : CollectionListing::oldDataNames(collection.programFolder()));
 
     Label2 = DialogLayout::addLabel(
         this, "Label2",
@@ -53,7 +52,7 @@ OpenFile::OpenFile(Main &main)
     OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 3510, 2830, 750, 330);
     // Old-format files are never deleted, and no collection may be deleted
     // by a name that only an old file carries.
-    DelKnop->setEnabled(m_openMode);
+    DelKnop->setEnabled(openMode);
 
     connect(List1, &QListWidget::itemDoubleClicked, this, &OpenFile::OkKnop_Click);
     connect(OkKnop, &VistaButton::Click, this, &OpenFile::OkKnop_Click);
@@ -78,20 +77,14 @@ void OpenFile::OkKnop_Click()
     const QString name = selectedName();
     if (name.isEmpty())
         return;
-    if (!ConfirmReplaceCollection(m_main, this))
+    if (!ConfirmReplaceCollection(m_collection, this))
         return;
 
-    // Loading may rename the collection after line 2 of its file.
-    QString collectionName = name;
-    if (m_openMode)
-        LoadCollection(m_main.programFolder(), name, m_main.recordList(), collectionName);
+    // A file that cannot be read gives an empty collection, without a word.
+    if (m_mode == Mode::Open)
+        static_cast<void>(m_collection.open(name));
     else
-        ImportOldData(m_main.programFolder(), name, m_main.recordList());
-    m_main.setCollectionName(collectionName);
-    m_main.Label2->setText(QStringLiteral("Verzamelgebied : ") + collectionName);
-    m_main.Label6->setText(QStringLiteral("Aantal Records : ") +
-                           QString::number(m_main.recordList().count()));
-    m_main.setUnsavedChanges(false);
+        static_cast<void>(m_collection.importOldData(name));
     accept();
 }
 
@@ -108,7 +101,7 @@ void OpenFile::DelKnop_Click()
         return;
 
     // Failures are not reported: what can be removed is removed.
-    const ProgramFolder &folder = m_main.programFolder();
+    const ProgramFolder &folder = m_collection.programFolder();
     QFile::remove(folder.collectionFile(name));
     const QString pictures = CollectionListing::pictureFolderToDelete(folder, name);
     if (!pictures.isEmpty())

@@ -2,19 +2,24 @@
 
 #include <QDialog>
 
-class Main;
+class OpenCollection;
+class QColor;
 class QLabel;
 class QListWidget;
 class VistaButton;
 
 // Lists the collections of the collection folder to open or delete one; in
-// import mode (the main window's OpenDialogMode false) it lists the old-format
+// import mode it lists the old-format
 // files and imports the chosen one instead.
 class OpenFile : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OpenFile(Main &main);
+    enum class Mode { Open, ImportOldData };
+
+    OpenFile(OpenCollection &collection, Mode mode, const QColor &background, QWidget *parent);
+
+    Mode mode() const { return m_mode; }
 
     QListWidget *List1 = nullptr; // names without their extension
     QLabel *Label2 = nullptr;
@@ -30,6 +35,6 @@ private:
     void DelKnop_Click();
     QString selectedName() const;
 
-    Main &m_main;
-    bool m_openMode;
+    OpenCollection &m_collection;
+    Mode m_mode;
 };

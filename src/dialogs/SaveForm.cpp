@@ -1,14 +1,13 @@
 #include "dialogs/SaveForm.h"
 
-#include "widgets/DialogLayout.h"
-#include "mainwindow/Main.h"
 #include "mainwindow/MainLook.h"
 #include "storage/CollectionName.h"
 #include "storage/FileHelpers.h"
-#include "storage/SaveWithPictureFolder.h"
+#include "storage/OpenCollection.h"
 #include "storage/Trim.h"
 #include "storage/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
+#include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -33,9 +32,9 @@ constexpr int FilledBottom = 18;
 
 } // namespace
 
-SaveForm::SaveForm(Main &main)
-    : QDialog(&main)
-    , m_main(main)
+SaveForm::SaveForm(OpenCollection &collection, const QColor &fieldColour, QWidget *parent)
+    : QDialog(parent)
+    , m_collection(collection)
     , m_barImage(BarWidth, BarHeight, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("SaveForm"));
@@ -43,11 +42,11 @@ SaveForm::SaveForm(Main &main)
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, Background);
 
-    Text1 = new QLineEdit(main.collectionName(), this);
+    Text1 = new QLineEdit(collection.name(), this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setValidator(new Windows1252Validator(Text1));
     Text1->setGeometry(Twips::rect(120, 150, 4470, 300));
-    MainLook::setBackground(Text1, QPalette::Base, main.fieldColour());
+    MainLook::setBackground(Text1, QPalette::Base, fieldColour);
 
     Bar = new QLabel(this);
     Bar->setObjectName(QStringLiteral("Bar"));
@@ -86,10 +85,10 @@ void SaveForm::refuseName(const QString &message)
 
 bool SaveForm::confirmOverwrite(const QString &name)
 {
-    const ProgramFolder &folder = m_main.programFolder();
+    const ProgramFolder &folder = m_collection.programFolder();
     const QString file = folder.collectionFile(name);
     // Saving the open collection under its own name needs no question.
-    if (!FileExists(file) || file == folder.collectionFile(m_main.collectionName()))
+    if (!FileExists(file) || file == folder.collectionFile(m_collection.name()))
         return true;
     const QString question = QStringLiteral("Verzameling '") + name +
                              QStringLiteral("' bestaat reeds!\r\nWilt u deze overschrijven?");
@@ -117,19 +116,16 @@ void SaveForm::SaveKnop_Click()
         // Events keep flowing during the waits below; this window's buttons and
         // close box wait until the save is over.
         const BusyGuard busy(this);
-        const QString previousName = m_main.collectionName();
-        m_main.setCollectionName(name);
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         Text1->hide();
         Bar->show();
         runProgressAnimation();
-        const StorageResult saved = SaveWithPictureFolder(m_main.programFolder(), name, m_main.recordList());
+        const StorageResult saved = m_collection.saveAs(name);
         QGuiApplication::restoreOverrideCursor();
 
         if (!saved) {
             // Nothing was saved under the new name, so the open collection keeps
             // its old one and its unsaved state; the user may try another name.
-            m_main.setCollectionName(previousName);
             showProgress(-1);
             showPercentage(0);
             Bar->hide();
@@ -141,7 +137,6 @@ void SaveForm::SaveKnop_Click()
             return;
         }
         showPercentage(100);
-        m_main.setUnsavedChanges(false);
         WaitSeconds(1);
     }
     accept();

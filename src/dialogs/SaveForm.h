@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QImage>
 
-class Main;
+class OpenCollection;
 class QLabel;
 class QLineEdit;
 class VistaButton;
@@ -14,7 +14,7 @@ class SaveForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SaveForm(Main &main);
+    SaveForm(OpenCollection &collection, const QColor &fieldColour, QWidget *parent);
 
     QLineEdit *Text1 = nullptr; // the collection name
     QLabel *Bar = nullptr;      // progress bar, in the place of Text1 while saving
@@ -38,6 +38,6 @@ private:
     void showProgress(int filledWidth);
     void showPercentage(int percent);
 
-    Main &m_main;
+    OpenCollection &m_collection;
     QImage m_barImage;
 };

@@ -1,7 +1,7 @@
 #include "extras/FindBar.h"
 
-#include "extras/ListSelection.h"
-#include "mainwindow/Main.h"
+#include "storage/RecordList.h"
+#include "widgets/SelectedRow.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -23,10 +23,10 @@ VistaButton *newButton(QWidget *parent, const char *name, const QString &caption
 
 } // namespace
 
-FindBar::FindBar(Main &main)
-    : QFrame(main.Frame2)
-    , m_main(main)
-    , m_list(main.ListView1)
+FindBar::FindBar(QTreeView *list, const RecordList &records, QWidget *parent)
+    : QFrame(parent)
+    , m_list(list)
+    , m_records(records)
 {
     setObjectName(QStringLiteral("FindBar"));
     setFrameStyle(QFrame::NoFrame);
@@ -78,11 +78,11 @@ void FindBar::followList()
 
 void FindBar::open()
 {
-    if (m_main.Frame2->isHidden())
+    if (parentWidget()->isHidden())
         return;
     if (isHidden()) {
         show();
-        m_main.setListTopReserve(ReservedTwips);
+        emit roomTaken(ReservedTwips);
     }
     ZoekText->setFocus();
     ZoekText->selectAll();
@@ -93,8 +93,8 @@ void FindBar::close()
     if (isHidden())
         return;
     hide();
-    m_main.setListTopReserve(0);
-    m_main.ListView1->setFocus();
+    emit roomTaken(0);
+    m_list->setFocus();
 }
 
 void FindBar::findNext()
@@ -109,8 +109,8 @@ void FindBar::findPrevious()
 
 void FindBar::find(RecordSearch::Direction direction)
 {
-    const int start = m_main.selectedRow();
-    const int row = RecordSearch::find(m_main.recordList(), ZoekText->text(), start, direction);
+    const int start = SelectedRow(m_list);
+    const int row = RecordSearch::find(m_records, ZoekText->text(), start, direction);
     if (row < 0) {
         ZoekStatus->setText(ZoekText->text().isEmpty() ? QString() : QStringLiteral("Niet gevonden"));
         return;
@@ -123,5 +123,5 @@ void FindBar::find(RecordSearch::Direction direction)
                                  : QStringLiteral("Verder vanaf het einde"));
     else
         ZoekStatus->clear();
-    ListSelection::selectRow(m_main, row);
+    emit recordPicked(row);
 }

@@ -4,9 +4,10 @@
 
 #include <QFrame>
 
-class Main;
 class QLabel;
 class QLineEdit;
+class QTreeView;
+class RecordList;
 class VistaButton;
 
 // The search bar above the main window's list: a text and the buttons
@@ -21,7 +22,8 @@ public:
     // The bar and a small gap above the list.
     static constexpr int ReservedTwips = 450;
 
-    explicit FindBar(Main &main);
+    // Stands in the list's parent, above the list.
+    FindBar(QTreeView *list, const RecordList &records, QWidget *parent);
 
     // Shows the bar (unless the list is out of sight) with its text selected for typing.
     void open();
@@ -37,6 +39,12 @@ public:
     QLabel *ZoekStatus = nullptr;
     VistaButton *SluitKnop = nullptr;
 
+signals:
+    // The record found, for the window to select and show.
+    void recordPicked(int row);
+    // The room the bar takes above the list, in twips: ReservedTwips or 0.
+    void roomTaken(int twips);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -44,8 +52,7 @@ private:
     void find(RecordSearch::Direction direction);
     void followList();
 
-    Main &m_main;
-    // The list whose size the bar follows; kept apart from the window, whose
-    // events still reach the filter while the window is being destroyed.
-    QWidget *m_list = nullptr;
+    // The list whose size the bar follows.
+    QTreeView *m_list;
+    const RecordList &m_records;
 };

@@ -1,7 +1,6 @@
 #include "extras/PictureCheckDialog.h"
 
-#include "extras/ListSelection.h"
-#include "mainwindow/Main.h"
+#include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -21,9 +20,9 @@ constexpr QColor UnusedColour{30, 30, 120};
 
 } // namespace
 
-PictureCheckDialog::PictureCheckDialog(Main &main)
-    : QDialog(&main)
-    , m_main(main)
+PictureCheckDialog::PictureCheckDialog(const OpenCollection &collection, QWidget *parent)
+    : QDialog(parent)
+    , m_collection(collection)
 {
     setObjectName(QStringLiteral("PictureCheckDialog"));
     setWindowTitle(QStringLiteral("Afbeeldingen controleren"));
@@ -48,7 +47,7 @@ PictureCheckDialog::PictureCheckDialog(Main &main)
     connect(List1, &QListWidget::itemDoubleClicked, this, &PictureCheckDialog::List1_DblClick);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    fill(PictureCheck::run(m_main.programFolder(), m_main.collectionName(), m_main.recordList()));
+    fill(PictureCheck::run(m_collection.programFolder(), m_collection.name(), m_collection.records()));
     QApplication::restoreOverrideCursor();
 }
 
@@ -73,7 +72,7 @@ void PictureCheckDialog::fill(const PictureCheck &check)
     for (const PictureCheck::UnusedFile &unused : check.unused) {
         QString line = QStringLiteral("Niet gebruikt bestand : ") + unused.relativePath;
         if (unused.likelyRow >= 0) {
-            const RecordList &list = m_main.recordList();
+            const RecordList &list = m_collection.records();
             line += QStringLiteral("   (record ") + list.cell(unused.likelyRow, StampRecord::Year) +
                     QStringLiteral(" / ") + list.cell(unused.likelyRow, StampRecord::CatalogueNumber) +
                     QStringLiteral("?)");
@@ -86,5 +85,7 @@ void PictureCheckDialog::fill(const PictureCheck &check)
 
 void PictureCheckDialog::List1_DblClick(QListWidgetItem *item)
 {
-    ListSelection::selectRow(m_main, item->data(RowRole).toInt());
+    const int row = item->data(RowRole).toInt();
+    if (row >= 0)
+        emit recordPicked(row);
 }

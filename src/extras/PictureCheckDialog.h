@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class Main;
+class OpenCollection;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -12,7 +12,7 @@ class VistaButton;
 
 // "Afbeeldingen controleren": the open collection's records without their
 // picture and the files of its picture folder that no record uses, in one
-// list. A double click on a line selects its record in the main window.
+// list. A double click on a line picks its record for the main window.
 class PictureCheckDialog : public QDialog {
     Q_OBJECT
 
@@ -20,12 +20,16 @@ public:
     // The record of a line, kept with the line; -1 for a line without one.
     static constexpr int RowRole = Qt::UserRole;
 
-    explicit PictureCheckDialog(Main &main);
+    PictureCheckDialog(const OpenCollection &collection, QWidget *parent);
 
     QLabel *Label1 = nullptr; // the counts
     QListWidget *List1 = nullptr;
     QLabel *Label2 = nullptr; // how pictures are matched
     VistaButton *OkKnop = nullptr;
+
+signals:
+    // A line with a record was double-clicked.
+    void recordPicked(int row);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -34,5 +38,5 @@ private:
     void fill(const PictureCheck &check);
     void List1_DblClick(QListWidgetItem *item);
 
-    Main &m_main;
+    const OpenCollection &m_collection;
 };

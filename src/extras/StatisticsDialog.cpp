@@ -1,10 +1,10 @@
 #include "extras/StatisticsDialog.h"
 
 #include "extras/PrintStatistics.h"
-#include "mainwindow/Main.h"
 #include "printing/CurrentPrinter.h"
 #include "printing/PdfFileQuestion.h"
 #include "printing/SystemPrinterCanvas.h"
+#include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -53,10 +53,10 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment, bool bold)
 
 } // namespace
 
-StatisticsDialog::StatisticsDialog(Main &main)
-    : QDialog(&main)
+StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *parent)
+    : QDialog(parent)
     , askPdfFile(PdfFileQuestion::ask)
-    , m_main(main)
+    , m_collection(collection)
 {
     setObjectName(QStringLiteral("StatisticsDialog"));
     setWindowTitle(QStringLiteral("Statistiek"));
@@ -122,7 +122,7 @@ StatisticsChart::Measure StatisticsDialog::measure() const
 void StatisticsDialog::Combo1_Click()
 {
     m_statistics =
-        CollectionStatistics::of(m_main.recordList(), groupings[std::max(0, Combo1->currentIndex())]);
+        CollectionStatistics::of(m_collection.records(), groupings[std::max(0, Combo1->currentIndex())]);
     fillTable();
     drawChart();
 }
@@ -182,7 +182,7 @@ void StatisticsDialog::PrintKnop_Click()
             return;
     }
     SystemPrinterCanvas canvas(pdfFile);
-    PrintStatistics::print(canvas, m_statistics, measure(), m_main.collectionName(), QLocale());
+    PrintStatistics::print(canvas, m_statistics, measure(), m_collection.name(), QLocale());
     if (!canvas.failure().isEmpty())
         MessageBox::show(this, canvas.failure(), QStringLiteral("Error"), MessageBox::Buttons::Ok,
                          MessageBox::Icon::Critical);

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-class Main;
+class OpenCollection;
 class QComboBox;
 class QLabel;
 class QScrollArea;
@@ -21,7 +21,7 @@ class StatisticsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit StatisticsDialog(Main &main);
+    StatisticsDialog(const OpenCollection &collection, QWidget *parent);
 
     // The question for a PDF file name, replaceable so that tests answer it; an
     // empty answer is a cancel.
@@ -52,7 +52,7 @@ private:
     void fillTable();
     void drawChart();
 
-    Main &m_main;
+    const OpenCollection &m_collection;
     CollectionStatistics m_statistics;
     QImage m_chart;
 };

@@ -1,5 +1,6 @@
 #include "mainwindow/Main.h"
 
+#include "extras/FindBar.h"
 #include "mainwindow/Clock.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/MainLook.h"
@@ -12,13 +13,16 @@
 #include "resources/SortDirectionImage.h"
 #include "sorting/ColumnClickHandler.h"
 #include "widgets/MessageBox.h"
+#include "widgets/SelectedRow.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTreeView>
@@ -102,7 +106,7 @@ void setTop(QWidget *widget, int twips)
 
 Main::Main(const ProgramFolder &folder, QWidget *parent)
     : QMainWindow(parent)
-    , m_folder(folder)
+    , m_collection(folder)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Tessaron (2)"));
@@ -119,7 +123,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     buildTitleStrip(area);
     Frame1 = new DetailPanel(area);
     Frame1->setGeometry(Twips::rect(90, 600, 4830, 6210));
-    Frame1->loadLookupLists(m_folder);
+    Frame1->loadLookupLists(programFolder());
     buildEditButtons();
     buildPictureFrame(area);
     buildListFrame(area);
@@ -129,7 +133,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
 
     // Defaults first, so that a settings file that cannot be read leaves them.
     applyColumnWidths();
-    m_recordList.setHeaderImage(
+    m_collection.records().setHeaderImage(
         StampRecord::CatalogueNumber, SortDirectionImage::key(SortDirectionImage::Direction::Down),
         SortDirectionImage::render(SortDirectionImage::Direction::Down, devicePixelRatioF()));
     readSettings();
@@ -137,10 +141,50 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     connect(ListView1->header(), &QHeaderView::sectionResized, this,
             [this](int column) { m_resizedColumns.set(static_cast<size_t>(column)); });
 
-    new RecordSelection(*this);
-    new RecordEditing(*this);
-    new ColumnClickHandler(*this);
+    m_selection = new RecordSelection(ListView1, Frame1, Image1, ShowKnop, Frame5, m_collection, this);
+    connect(m_selection, &RecordSelection::recordShown, this,
+            [this] { showRecordCount(CountWording::Details); });
+    new RecordEditing(Frame1, ListView1, AddKnop, WijzigKnop, DelKnop, m_collection, this);
+    new ColumnClickHandler(ListView1, Label10, m_collection, this);
     connect(CountKnop, &VistaButton::Click, this, &Main::CountKnop_Click);
+
+    const RecordList *records = &m_collection.records();
+    const auto rowsChanged = [this] { showRecordCount(CountWording::Records); };
+    connect(records, &RecordList::rowsInserted, this, rowsChanged);
+    connect(records, &RecordList::rowsRemoved, this, rowsChanged);
+    connect(records, &RecordList::modelReset, this, rowsChanged);
+    connect(&m_collection, &OpenCollection::contentsReplaced, this, &Main::collectionReplaced);
+}
+
+void Main::collectionReplaced(OpenCollection::Replacement how)
+{
+    m_captionName = m_collection.name();
+    showCollectionCaption();
+    showRecordCount(CountWording::Records);
+    if (how == OpenCollection::Replacement::New) {
+        // The prices and the word-list boxes keep what they hold.
+        for (QLineEdit *text : {Frame1->Text1, Frame1->Text2, Frame1->Text3, Frame1->Text4})
+            text->clear();
+        Frame1->Text5->clear();
+    }
+}
+
+void Main::showCollectionCaption()
+{
+    Label2->setText(QStringLiteral("Verzamelgebied : ") + m_captionName);
+}
+
+void Main::showRecordCount(CountWording wording)
+{
+    m_countWording = wording;
+    Label6->setText(recordCountLine());
+}
+
+QString Main::recordCountLine() const
+{
+    const QString prefix = m_countWording == CountWording::Records ? QStringLiteral("Aantal Records : ")
+                                                                   : QStringLiteral("Aantal Gegevens : ");
+    return prefix + QString::number(m_collection.records().count());
 }
 
 void Main::SetPanelColour(int red, int green, int blue)
@@ -151,6 +195,11 @@ void Main::SetPanelColour(int red, int green, int blue)
         MainLook::setBackground(frame, QPalette::Window, colour);
 }
 
+const QImage &Main::BackPic() const
+{
+    return m_selection->BackPic();
+}
+
 void Main::SetFieldColour(int red, int green, int blue)
 {
     Frame1->setFieldColour(QColor(red, green, blue));
@@ -158,35 +207,55 @@ void Main::SetFieldColour(int red, int green, int blue)
 
 int Main::selectedRow() const
 {
-    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return SelectedRow(ListView1);
 }
 
 PrintSource Main::printSource() const
 {
     PrintSource source;
-    source.collectionName = m_collectionName;
+    source.collectionName = m_collection.name();
     // The print dialog is modal: the list stays as it is while the jobs read it.
-    source.shownRows = &m_recordList.records();
+    source.shownRows = &m_collection.records().records();
     source.selectedRow = selectedRow();
     source.panel = Frame1->record();
-    source.collectionCaption = Label2->text();
-    source.recordCountLine = Label6->text();
+    source.collectionCaption = QStringLiteral("Verzamelgebied : ") + m_captionName;
+    source.recordCountLine = recordCountLine();
     source.picture = viewerPicture();
     return source;
 }
 
-void Main::ClearColumnIcons(int index)
+void Main::selectRecord(int row)
 {
-    for (int column = 1; column <= SettingsFile::ColumnCount; ++column) {
-        if (column != index)
-            m_recordList.setHeaderImage(column - 1, QString(), QImage());
+    const RecordList &records = m_collection.records();
+    if (row < 0 || row >= records.count())
+        return;
+    // The viewer would otherwise stay in front of a record that may have no
+    // picture, with its Exit button disabled.
+    if (Frame2->isHidden())
+        ShowKnop_Click();
+    const QModelIndex index = records.index(row, 0);
+    const bool alreadySelected = selectedRow() == row;
+    // A change of selection shows the record.
+    ListView1->setCurrentIndex(index);
+    ListView1->scrollTo(index);
+    // Without one, the record is shown again, as a click on the selected row does.
+    if (alreadySelected)
+        m_selection->ShowSelectedRecord();
+}
+
+void Main::openFindBar()
+{
+    if (!m_findBar) {
+        m_findBar = new FindBar(ListView1, m_collection.records(), Frame2);
+        connect(m_findBar, &FindBar::recordPicked, this, &Main::selectRecord);
+        connect(m_findBar, &FindBar::roomTaken, this, &Main::setListTopReserve);
     }
+    m_findBar->open();
 }
 
 void Main::CountKnop_Click()
 {
-    const QStringList lines = PriceTotals::of(m_recordList).messageLines(QLocale());
+    const QStringList lines = PriceTotals::of(m_collection.records()).messageLines(QLocale());
     MessageBox::show(this, lines.join(QStringLiteral("\r\n")), QStringLiteral("Totaalprijs"),
                      MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
@@ -249,7 +318,7 @@ void Main::buildListFrame(QWidget *area)
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setModel(&m_recordList);
+    ListView1->setModel(&m_collection.records());
 
     QHeaderView *header = ListView1->header();
     header->setSectionsMovable(false);
@@ -324,7 +393,7 @@ void Main::buildStatusFrame(QWidget *area)
 
 void Main::readSettings()
 {
-    const QString path = m_folder.settingsFile();
+    const QString path = programFolder().settingsFile();
     const bool complete = m_settings.read(path) == SettingsFile::ValueCount;
     // A missing, short or damaged file is written anew from what is known now:
     // the values read so far and the defaults for the rest. Widths read so far
@@ -418,7 +487,7 @@ void Main::resizeEvent(QResizeEvent *event)
 
 void Main::closeEvent(QCloseEvent *event)
 {
-    if (m_unsavedChanges) {
+    if (m_collection.unsavedChanges()) {
         const QString question = QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
                                                 "wilt u het programma toch afsluiten?");
         if (MessageBox::show(this, question, QStringLiteral(" Sluiten"), MessageBox::Buttons::YesNo) !=
@@ -428,7 +497,7 @@ void Main::closeEvent(QCloseEvent *event)
         }
     }
     storeColumnWidths();
-    const StorageResult written = m_settings.write(m_folder.settingsFile());
+    const StorageResult written = m_settings.write(programFolder().settingsFile());
     if (!written) {
         // The program still closes: the collection is not at stake, only colours
         // and widths, but the user should know why they will be gone next time.

@@ -2,8 +2,7 @@
 
 #include "mainwindow/SettingsFile.h"
 #include "printing/PrintSource.h"
-#include "storage/ProgramFolder.h"
-#include "storage/RecordList.h"
+#include "storage/OpenCollection.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -14,6 +13,7 @@
 class Clock;
 class ColumnClickHandler;
 class DetailPanel;
+class FindBar;
 class PictureViewer;
 class QFrame;
 class QLabel;
@@ -23,26 +23,18 @@ class RecordEditing;
 class RecordSelection;
 class VistaButton;
 
-// The main window: the open collection in its list and detail panel, and the
-// state the whole program shares. Dialogs are given the window and use the
-// accessors and controls below.
+// The main window: the open collection in its list and detail panel. It
+// follows the collection's signals; dialogs are given the collection, not the
+// window.
 class Main : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit Main(const ProgramFolder &folder, QWidget *parent = nullptr);
 
-    const ProgramFolder &programFolder() const { return m_folder; }
-    RecordList &recordList() { return m_recordList; }
-    const RecordList &recordList() const { return m_recordList; }
-
-    const QString &collectionName() const { return m_collectionName; }
-    void setCollectionName(const QString &name) { m_collectionName = name; }
-    bool unsavedChanges() const { return m_unsavedChanges; }
-    void setUnsavedChanges(bool unsaved) { m_unsavedChanges = unsaved; }
-    // True: the open dialog opens a collection; false: it imports an old-format file.
-    bool openDialogMode() const { return m_openDialogMode; }
-    void setOpenDialogMode(bool open) { m_openDialogMode = open; }
+    const ProgramFolder &programFolder() const { return m_collection.programFolder(); }
+    OpenCollection &collection() { return m_collection; }
+    const OpenCollection &collection() const { return m_collection; }
     QColor panelColour() const { return m_settings.panelColour; }
     QColor fieldColour() const { return m_settings.fieldColour; }
     // Widths of the list's twelve columns in twips, as last read or stored.
@@ -54,22 +46,57 @@ public:
 
     // The selected row of ListView1, counted from 0; -1 when none is selected.
     int selectedRow() const;
-    // Removes the direction image from every header but the clicked one (1-based).
-    void ClearColumnIcons(int index);
-
-    // Room taken above the list, in twips, by the search bar while it shows; the
-    // list moves down and shortens by as much.
-    void setListTopReserve(int twips);
+    // Goes to a record chosen outside the list (search bar, picture check): back
+    // from the viewer to the list, then the row is selected, scrolled into sight
+    // and shown, as a click shows it. A row outside the list changes nothing.
+    void selectRecord(int row);
+    // The search bar above the list, made on first use.
+    void openFindBar();
 
     // The picture viewer: shows a picture at its own size, at the top left, or
     // none. The record sheet print takes the picture it holds (null for none).
     void showViewerPicture(const QImage &picture);
     void clearViewerPicture();
     QImage viewerPicture() const;
-    // What the print jobs read of the window, as it stands now.
+    // What the print jobs read of the window and the collection, as they stand now.
     PrintSource printSource() const;
 
-    // The controls, named as on screen; other parts of the program reach them here.
+    // The source of the thumbnail: the selected record's picture as loaded, kept
+    // when a record without a picture is selected.
+    const QImage &BackPic() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildTitleStrip(QWidget *area);
+    void buildEditButtons();
+    void buildPictureFrame(QWidget *area);
+    void buildListFrame(QWidget *area);
+    void buildViewerFrame(QWidget *area);
+    void buildStatusFrame(QWidget *area);
+    void readSettings();
+    void applyColumnWidths();
+    void storeColumnWidths();
+    void applyResizeRules();
+    void CountKnop_Click();
+    void ShowKnop_Click();
+    // Room taken above the list, in twips, by the search bar while it shows; the
+    // list moves down and shortens by as much.
+    void setListTopReserve(int twips);
+    // Label2: "Verzamelgebied : " and the name of the collection last started,
+    // opened or imported (saving under another name leaves it as it was).
+    void showCollectionCaption();
+    void collectionReplaced(OpenCollection::Replacement how);
+    // Label6: "Aantal Records : " after the rows changed, "Aantal Gegevens : "
+    // after a record was shown; the number is always the number of rows.
+    enum class CountWording { Records, Details };
+    void showRecordCount(CountWording wording);
+    QString recordCountLine() const;
+
+    // The controls, named as on screen (their objectName); tests find them by that name.
     QFrame *MenuPic = nullptr;
     QLabel *Label2 = nullptr;    // "Verzamelgebied : " and the collection name
     QLabel *KlokLabel = nullptr; // clock
@@ -95,35 +122,13 @@ public:
     QLabel *Label4 = nullptr;
     QScrollBar *HScroll = nullptr;
     QScrollBar *VScroll = nullptr;
-    // The source of the thumbnail: the selected record's picture as loaded, kept
-    // when a record without a picture is selected.
-    QImage BackPic;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void buildTitleStrip(QWidget *area);
-    void buildEditButtons();
-    void buildPictureFrame(QWidget *area);
-    void buildListFrame(QWidget *area);
-    void buildViewerFrame(QWidget *area);
-    void buildStatusFrame(QWidget *area);
-    void readSettings();
-    void applyColumnWidths();
-    void storeColumnWidths();
-    void applyResizeRules();
-    void CountKnop_Click();
-    void ShowKnop_Click();
-
-    ProgramFolder m_folder;
-    RecordList m_recordList;
+    OpenCollection m_collection;
     SettingsFile m_settings;
-    QString m_collectionName;
-    bool m_unsavedChanges = false;
-    bool m_openDialogMode = false;
+    QString m_captionName;
+    CountWording m_countWording = CountWording::Records;
+    RecordSelection *m_selection = nullptr;
+    FindBar *m_findBar = nullptr;
     bool m_shownBefore = false;
     int m_listTopReserve = 0;
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;

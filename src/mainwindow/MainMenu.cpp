@@ -5,7 +5,6 @@
 #include "dialogs/NieuwForm.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
-#include "extras/FindBar.h"
 #include "extras/PictureCheckDialog.h"
 #include "extras/StatisticsDialog.h"
 #include "listeditor/EditData.h"
@@ -87,32 +86,31 @@ QAction *MainMenu::addSeparator(QMenu *menu, const char *name)
 
 void MainMenu::FileNew_Click()
 {
-    NieuwForm(m_main).exec();
+    NieuwForm(m_main.collection(), &m_main).exec();
 }
 
 void MainMenu::FileOpen_Click()
 {
-    showOpenDialog(true);
+    showOpenDialog(OpenFile::Mode::Open);
 }
 
 void MainMenu::FileImport_Click()
 {
-    showOpenDialog(false);
+    showOpenDialog(OpenFile::Mode::ImportOldData);
 }
 
-void MainMenu::showOpenDialog(bool openMode)
+void MainMenu::showOpenDialog(OpenFile::Mode mode)
 {
-    m_main.setOpenDialogMode(openMode);
-    OpenFile(m_main).exec();
+    OpenFile(m_main.collection(), mode, m_main.panelColour(), &m_main).exec();
 }
 
 void MainMenu::FileSave_Click()
 {
-    if (m_main.recordList().count() == 0) {
+    if (m_main.collection().records().count() == 0) {
         MessageBox::show(&m_main, QStringLiteral("Geen gegevens in de lijst!"));
         return;
     }
-    SaveForm(m_main).exec();
+    SaveForm(m_main.collection(), m_main.fieldColour(), &m_main).exec();
 }
 
 void MainMenu::FilePrint_Click()
@@ -127,12 +125,12 @@ void MainMenu::FileExit_Click()
 
 void MainMenu::FileExportCsv_Click()
 {
-    CsvMenuCommands::exportList(m_main);
+    CsvMenuCommands::exportList(m_main.collection(), &m_main);
 }
 
 void MainMenu::FileImportCsv_Click()
 {
-    CsvMenuCommands::importList(m_main);
+    CsvMenuCommands::importList(m_main.collection(), m_main.panelColour(), m_main.fieldColour(), &m_main);
 }
 
 void MainMenu::TooleWebpage_Click()
@@ -140,7 +138,8 @@ void MainMenu::TooleWebpage_Click()
     // The export keeps events flowing while it waits; the menu and the close
     // box wait for it.
     const BusyGuard busy(&m_main);
-    ExportSlideshow(m_main.programFolder(), m_main.collectionName(), m_main.recordList().count(), &m_main);
+    const OpenCollection &collection = m_main.collection();
+    ExportSlideshow(collection.programFolder(), collection.name(), collection.records().count(), &m_main);
 }
 
 void MainMenu::ToolsDataEdit_Click()
@@ -167,18 +166,17 @@ void MainMenu::HelpDownloads_Click()
 
 void MainMenu::ToolsPictureCheck_Click()
 {
-    PictureCheckDialog(m_main).exec();
+    PictureCheckDialog dialog(m_main.collection(), &m_main);
+    connect(&dialog, &PictureCheckDialog::recordPicked, &m_main, &Main::selectRecord);
+    dialog.exec();
 }
 
 void MainMenu::ToolsSearch_Click()
 {
-    // Made on first use: the menu is built before the list it stands above.
-    if (!m_findBar)
-        m_findBar = new FindBar(m_main);
-    m_findBar->open();
+    m_main.openFindBar();
 }
 
 void MainMenu::ToolsStatistics_Click()
 {
-    StatisticsDialog(m_main).exec();
+    StatisticsDialog(m_main.collection(), &m_main).exec();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "dialogs/OpenFile.h"
+
 #include <QObject>
 
-class FindBar;
 class Main;
 class QAction;
 class QMenu;
@@ -35,11 +36,10 @@ private:
     void HelpHelp_Click();
     void HelpMeerSoftware_Click();
     void HelpDownloads_Click();
-    void showOpenDialog(bool openMode);
+    void showOpenDialog(OpenFile::Mode mode);
     void ToolsPictureCheck_Click();
     void ToolsSearch_Click();
     void ToolsStatistics_Click();
 
     Main &m_main;
-    FindBar *m_findBar = nullptr;
 };

@@ -2,7 +2,11 @@
 
 #include <QObject>
 
-class Main;
+class DetailPanel;
+class OpenCollection;
+class QTreeView;
+class QWidget;
+class VistaButton;
 
 // The three buttons under the detail panel: add the panel as a new record,
 // write it over the selected record, delete the selected record. Each marks
@@ -12,7 +16,8 @@ class RecordEditing : public QObject {
 
 public:
     // Hangs the commands on AddKnop, WijzigKnop and DelKnop.
-    explicit RecordEditing(Main &window);
+    RecordEditing(DetailPanel *panel, QTreeView *list, VistaButton *add, VistaButton *change,
+                  VistaButton *remove, OpenCollection &collection, QWidget *window);
 
     void AddKnop_Click();
     void WijzigKnop_Click();
@@ -21,7 +26,9 @@ public:
 private:
     // False, after telling the user, when Text1 holds only blanks.
     bool catalogueNumberGiven();
-    void showRecordCount();
 
-    Main &m_window;
+    DetailPanel *Frame1;
+    QTreeView *ListView1;
+    OpenCollection &m_collection;
+    QWidget *m_window; // asks the questions
 };

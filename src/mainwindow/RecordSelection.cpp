@@ -1,10 +1,12 @@
 #include "mainwindow/RecordSelection.h"
 
 #include "mainwindow/DetailPanel.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/PictureViewer.h"
 #include "mainwindow/ThumbnailPicture.h"
 #include "resources/PlaceholderPicture.h"
 #include "storage/FileHelpers.h"
+#include "storage/OpenCollection.h"
+#include "widgets/SelectedRow.h"
 #include "widgets/VistaButton.h"
 
 #include <QItemSelectionModel>
@@ -13,15 +15,21 @@
 #include <QPixmap>
 #include <QTreeView>
 
-RecordSelection::RecordSelection(Main &window)
-    : QObject(&window)
-    , m_window(window)
-    , Image2(PlaceholderPicture::render(window.devicePixelRatioF()))
+RecordSelection::RecordSelection(QTreeView *list, DetailPanel *panel, QLabel *thumbnail,
+                                 VistaButton *showButton, PictureViewer *viewer,
+                                 const OpenCollection &collection, QObject *parent)
+    : QObject(parent)
+    , ListView1(list)
+    , Frame1(panel)
+    , Image1(thumbnail)
+    , ShowKnop(showButton)
+    , m_viewer(viewer)
+    , m_collection(collection)
+    , Image2(PlaceholderPicture::render(list->devicePixelRatioF()))
 {
-    m_window.Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_window.Image1->setPixmap(QPixmap::fromImage(Image2));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(QPixmap::fromImage(Image2));
 
-    QTreeView *list = m_window.ListView1;
     // Mouse and keyboard alike: every row the user selects is shown.
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection &selected) {
@@ -40,9 +48,8 @@ bool RecordSelection::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         const auto *press = static_cast<QMouseEvent *>(event);
-        const QModelIndex index = m_window.ListView1->indexAt(press->position().toPoint());
-        const bool selected =
-            index.isValid() && m_window.ListView1->selectionModel()->isRowSelected(index.row(), {});
+        const QModelIndex index = ListView1->indexAt(press->position().toPoint());
+        const bool selected = index.isValid() && ListView1->selectionModel()->isRowSelected(index.row(), {});
         m_pressedSelectedRow = selected ? index.row() : -1;
     }
     return QObject::eventFilter(watched, event);
@@ -50,16 +57,15 @@ bool RecordSelection::eventFilter(QObject *watched, QEvent *event)
 
 void RecordSelection::ShowSelectedRecord()
 {
-    const int row = m_window.selectedRow();
+    const int row = SelectedRow(ListView1);
     if (row < 0)
         return;
-    const RecordList &list = m_window.recordList();
-    const StampRecord record = list.record(row);
-    m_window.Frame1->showRecord(record);
-    m_window.Label6->setText(QStringLiteral("Aantal Gegevens : ") + QString::number(list.count()));
+    const StampRecord record = m_collection.records().record(row);
+    Frame1->showRecord(record);
+    emit recordShown();
 
-    const QString path = m_window.programFolder().picturePath(
-        m_window.collectionName(), record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
+    const QString path = m_collection.programFolder().picturePath(
+        m_collection.name(), record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
     if (FileExists(path))
         showPicture(path);
     else
@@ -70,19 +76,19 @@ void RecordSelection::showPicture(const QString &path)
 {
     // A file that cannot be read leaves BackPic empty, so the thumbnail is the
     // cleared black box rather than the picture of the record shown before.
-    m_window.BackPic.load(path);
-    m_window.Image1->setPixmap(QPixmap::fromImage(ThumbnailPicture::render(m_window.BackPic)));
-    if (m_window.BackPic.isNull())
-        m_window.clearViewerPicture();
+    m_backPic.load(path);
+    Image1->setPixmap(QPixmap::fromImage(ThumbnailPicture::render(m_backPic)));
+    if (m_backPic.isNull())
+        m_viewer->clearPicture();
     else
-        m_window.showViewerPicture(m_window.BackPic);
-    m_window.ShowKnop->setEnabled(true);
+        m_viewer->showPicture(m_backPic);
+    ShowKnop->setEnabled(true);
 }
 
 void RecordSelection::showNoPicture()
 {
-    m_window.ShowKnop->setEnabled(false);
-    m_window.Image1->setPixmap(QPixmap::fromImage(Image2));
+    ShowKnop->setEnabled(false);
+    Image1->setPixmap(QPixmap::fromImage(Image2));
     // The viewer holds no picture for this record; the record sheet relies on it.
-    m_window.clearViewerPicture();
+    m_viewer->clearPicture();
 }

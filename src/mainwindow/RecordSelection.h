@@ -3,7 +3,12 @@
 #include <QImage>
 #include <QObject>
 
-class Main;
+class DetailPanel;
+class OpenCollection;
+class PictureViewer;
+class QLabel;
+class QTreeView;
+class VistaButton;
 
 // Selecting a row of the main window's list, by mouse or keyboard, shows its
 // record: the detail panel, the count, the thumbnail and the viewer's picture.
@@ -14,10 +19,18 @@ class RecordSelection : public QObject {
 
 public:
     // Shows the placeholder in the thumbnail and starts following the list.
-    explicit RecordSelection(Main &window);
+    RecordSelection(QTreeView *list, DetailPanel *panel, QLabel *thumbnail, VistaButton *showButton,
+                    PictureViewer *viewer, const OpenCollection &collection, QObject *parent);
 
     // Works on the list's selected row; without one it does nothing.
     void ShowSelectedRecord();
+    // The source of the thumbnail: the last picture loaded, kept when a record
+    // without a picture is shown.
+    const QImage &BackPic() const { return m_backPic; }
+
+signals:
+    // A record was shown; the window writes the count line.
+    void recordShown();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -26,7 +39,13 @@ private:
     void showPicture(const QString &path);
     void showNoPicture();
 
-    Main &m_window;
+    QTreeView *ListView1;
+    DetailPanel *Frame1;
+    QLabel *Image1;
+    VistaButton *ShowKnop;
+    PictureViewer *m_viewer;
+    const OpenCollection &m_collection;
     const QImage Image2; // the placeholder, never shown itself
+    QImage m_backPic;
     int m_pressedSelectedRow = -1;
 };

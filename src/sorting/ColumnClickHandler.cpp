@@ -1,8 +1,8 @@
 #include "sorting/ColumnClickHandler.h"
 
-#include "mainwindow/Main.h"
 #include "resources/SortDirectionImage.h"
 #include "sorting/ColumnSort.h"
+#include "storage/OpenCollection.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -19,12 +19,14 @@ const char *const SortStatus[SortableColumns] = {
 
 } // namespace
 
-ColumnClickHandler::ColumnClickHandler(Main &window)
-    : QObject(&window)
-    , m_window(window)
+ColumnClickHandler::ColumnClickHandler(QTreeView *list, QLabel *sortStatus, OpenCollection &collection,
+                                       QObject *parent)
+    : QObject(parent)
+    , m_sortStatus(sortStatus)
+    , m_collection(collection)
 {
-    m_window.ListView1->setSortingEnabled(false);
-    QHeaderView *header = m_window.ListView1->header();
+    list->setSortingEnabled(false);
+    QHeaderView *header = list->header();
     header->setSortIndicatorShown(false);
     // Switching the view's sorting off also makes its header unclickable.
     header->setSectionsClickable(true);
@@ -35,23 +37,31 @@ ColumnClickHandler::ColumnClickHandler(Main &window)
 void ColumnClickHandler::ListView1_ColumnClick(int index)
 {
     using Direction = SortDirectionImage::Direction;
-    m_window.ClearColumnIcons(index);
-    m_window.setUnsavedChanges(true);
+    ClearColumnIcons(index);
+    m_collection.markChanged();
     if (index < 1 || index > SortableColumns)
         return;
 
-    m_window.Label10->setText(QLatin1String(SortStatus[index - 1]));
-    RecordList &list = m_window.recordList();
+    m_sortStatus->setText(QLatin1String(SortStatus[index - 1]));
+    RecordList &list = m_collection.records();
     const int column = index - 1;
     // The header image is the only record of the direction: "down" after an
     // ascending sort, so the next click on the same column sorts descending.
     if (list.headerImageKey(column) == SortDirectionImage::key(Direction::Down)) {
         list.setHeaderImage(column, SortDirectionImage::key(Direction::Up),
-                            SortDirectionImage::render(Direction::Up, m_window.devicePixelRatioF()));
+                            SortDirectionImage::render(Direction::Up, m_sortStatus->devicePixelRatioF()));
         SortColumn(list, index, Qt::DescendingOrder);
     } else {
         list.setHeaderImage(column, SortDirectionImage::key(Direction::Down),
-                            SortDirectionImage::render(Direction::Down, m_window.devicePixelRatioF()));
+                            SortDirectionImage::render(Direction::Down, m_sortStatus->devicePixelRatioF()));
         SortColumn(list, index, Qt::AscendingOrder);
+    }
+}
+
+void ColumnClickHandler::ClearColumnIcons(int index)
+{
+    for (int column = 1; column <= StampRecord::FieldCount; ++column) {
+        if (column != index)
+            m_collection.records().setHeaderImage(column - 1, QString(), QImage());
     }
 }

@@ -2,22 +2,28 @@
 
 #include <QObject>
 
-class Main;
+class OpenCollection;
+class QLabel;
+class QTreeView;
 
 // A click on a header of the main window's list: the first six columns sort,
 // alternately ascending and descending, with a direction image in the clicked
-// header and the sort status in Label10. Every click marks the collection as
+// header and the sort status in the window's Label10. Every click marks the collection as
 // changed, since the list is the collection itself.
 class ColumnClickHandler : public QObject {
     Q_OBJECT
 
 public:
     // Takes over the clicks of the list's header; QTreeView's own sorting stays off.
-    explicit ColumnClickHandler(Main &window);
+    ColumnClickHandler(QTreeView *list, QLabel *sortStatus, OpenCollection &collection, QObject *parent);
 
     // index: the 1-based column.
     void ListView1_ColumnClick(int index);
 
 private:
-    Main &m_window;
+    // Removes the direction image from every header but the clicked one (1-based).
+    void ClearColumnIcons(int index);
+
+    QLabel *m_sortStatus;
+    OpenCollection &m_collection;
 };

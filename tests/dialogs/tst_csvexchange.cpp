@@ -1,9 +1,11 @@
 #include "DialogTestSupport.h"
+#include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "dialogs/CsvImportForm.h"
 #include "mainwindow/Main.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -68,9 +70,7 @@ StampRecord fields(const QStringList &texts)
 std::unique_ptr<Main> openedMain(const TestFolder &folder)
 {
     auto main = startMain(folder);
-    main->recordList().assign(sampleRecords(2));
-    main->setCollectionName(QStringLiteral("Nederland"));
-    main->setUnsavedChanges(false);
+    arrangeCollection(main->collection(), QStringLiteral("Nederland"), sampleRecords(2));
     return main;
 }
 
@@ -127,18 +127,18 @@ void CsvExchangeTest::importFromTheMenuAppendsTheMappedRows()
     std::vector<StampRecord> expected = sampleRecords(2);
     expected.push_back(fields({"2001", "77", "", "", "", "", "", "", "twee regels"}));
     expected.push_back(fields({"2002", "78", "", "", "", "", "", "", "vink ?"}));
-    QCOMPARE(main->recordList().records(), expected);
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 4"));
-    QVERIFY(main->unsavedChanges());
+    QCOMPARE(main->collection().records().records(), expected);
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 4"));
+    QVERIFY(main->collection().unsavedChanges());
 }
 
 void CsvExchangeTest::replacingAsksFirstAndTheMappingCanBeChanged()
 {
     TestFolder folder;
     auto main = openedMain(folder);
-    main->setUnsavedChanges(true);
-    CsvImportForm form(*main, folder.path("rijen.csv"),
-                       CsvFile::parse("1990;12;Frankeer\r\n1991;13;Lucht\r\n"));
+    main->collection().markChanged();
+    CsvImportForm form(main->collection(), main->panelColour(), main->fieldColour(), folder.path("rijen.csv"),
+                       CsvFile::parse("1990;12;Frankeer\r\n1991;13;Lucht\r\n"), main.get());
     form.show();
 
     // No column names: every row is a record, columns go by position; taken
@@ -161,23 +161,24 @@ void CsvExchangeTest::replacingAsksFirstAndTheMappingCanBeChanged()
         QVERIFY(no.requests.first().text.startsWith(QStringLiteral("Wijzigingen zijn nog niet opgeslagen")));
     }
     QVERIFY(form.isVisible());
-    QCOMPARE(main->recordList().records(), sampleRecords(2));
+    QCOMPARE(main->collection().records().records(), sampleRecords(2));
 
     const BoxAnswers yes({MessageBox::Answer::Yes});
     click(form.OkKnop);
     QCOMPARE(form.result(), int(QDialog::Accepted));
-    QCOMPARE(main->recordList().records(), (std::vector<StampRecord>{fields({"1990", "12", "", "Frankeer"}),
-                                                                     fields({"1991", "13", "", "Lucht"})}));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 2"));
-    QVERIFY(main->unsavedChanges());
+    QCOMPARE(main->collection().records().records(),
+             (std::vector<StampRecord>{fields({"1990", "12", "", "Frankeer"}),
+                                       fields({"1991", "13", "", "Lucht"})}));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 2"));
+    QVERIFY(main->collection().unsavedChanges());
 }
 
 void CsvExchangeTest::exportWritesTheListInItsShownOrder()
 {
     TestFolder folder;
     auto main = openedMain(folder);
-    main->recordList().append(fields({"1800", "1", "", "\"Zegel\"; rood"}));
-    main->recordList().sort(StampRecord::Year, Qt::DescendingOrder);
+    main->collection().records().append(fields({"1800", "1", "", "\"Zegel\"; rood"}));
+    main->collection().records().sort(StampRecord::Year, Qt::DescendingOrder);
     const BoxAnswers boxes;
 
     withModalDialogs(menuItem(*main, "FileExportCsv"),
@@ -190,7 +191,7 @@ void CsvExchangeTest::exportWritesTheListInItsShownOrder()
                        }}});
     QVERIFY(boxes.requests.isEmpty());
     const CsvFile::Table table = CsvFile::parse(folder.read("lijst.csv"));
-    QCOMPARE(CsvMapping::preset(table).records(table, true).records, main->recordList().records());
+    QCOMPARE(CsvMapping::preset(table).records(table, true).records, main->collection().records().records());
 
     // A file that cannot be written (a link into a folder that is gone) is
     // reported with the reason.

@@ -1,5 +1,7 @@
 #include "DialogTestSupport.h"
 #include "album/SlideshowPage.h"
+#include "common/CollectionState.h"
+#include "common/Control.h"
 #include "common/FileSizeLimit.h"
 #include "common/TestFolder.h"
 #include "dialogs/OpenFile.h"
@@ -69,11 +71,9 @@ std::unique_ptr<Main> mainWithCollection(const TestFolder &folder, int records)
     writeCollection(folder, QStringLiteral("Oud"), QStringLiteral("Oud"), sampleRecords(records));
     QDir().mkpath(folder.path(QStringLiteral("Verzameling/Oud")));
     auto main = startMain(folder);
-    QString name;
-    LoadCollection(folder.folder(), QStringLiteral("Oud"), main->recordList(), name);
-    main->setCollectionName(name);
-    main->recordList().append(sampleRecord(99));
-    main->setUnsavedChanges(true);
+    static_cast<void>(main->collection().open(QStringLiteral("Oud")));
+    main->collection().records().append(sampleRecord(99));
+    main->collection().markChanged();
     return main;
 }
 
@@ -81,7 +81,7 @@ std::unique_ptr<Main> mainWithCollection(const TestFolder &folder, int records)
 void saveExpectingABox(Main &main, const QString &name, MessageBox::Request &box)
 {
     BoxAnswers boxes;
-    SaveForm dialog(main);
+    SaveForm dialog(main.collection(), main.fieldColour(), &main);
     dialog.show();
     dialog.Text1->setText(name);
     click(dialog.SaveKnop);
@@ -100,8 +100,9 @@ void verifyFailureBox(const MessageBox::Request &box, const QString &firstLine)
 
 void selectRow(Main &main, int row)
 {
-    const QRect cell = main.ListView1->visualRect(main.recordList().index(row, 0));
-    QTest::mouseClick(main.ListView1->viewport(), Qt::LeftButton, {}, cell.center());
+    const QRect cell =
+        control<QTreeView>(main, "ListView1")->visualRect(main.collection().records().index(row, 0));
+    QTest::mouseClick(control<QTreeView>(main, "ListView1")->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
 void select(OpenFile &dialog, const QString &name)
@@ -148,7 +149,7 @@ void FailuresTest::everyWriterFailingPartWayKeepsTheOldFileAndSaysSo()
         saveExpectingABox(*main, QStringLiteral("Oud"), saveBox);
     }
     verifyFailureBox(saveBox, QStringLiteral("Verzameling kon niet worden opgeslagen!"));
-    QVERIFY(main->unsavedChanges());
+    QVERIFY(main->collection().unsavedChanges());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.col")), collectionBefore);
 
     {
@@ -168,7 +169,7 @@ void FailuresTest::everyWriterFailingPartWayKeepsTheOldFileAndSaysSo()
     }
     QCOMPARE(folder.read(QStringLiteral("Data/Motief.txt")), crlf({QStringLiteral("Schip")}));
 
-    main->setUnsavedChanges(false);
+    clearUnsavedChanges(main->collection());
     BoxAnswers boxes;
     {
         const FileSizeLimit limit;
@@ -203,8 +204,7 @@ void FailuresTest::readOnlyFoldersKeepEveryFileAndTheUserIsTold()
         saveExpectingABox(*main, QStringLiteral("Oud"), saveBox);
 
         // Deleting cannot remove anything either, and says nothing.
-        main->setOpenDialogMode(true);
-        OpenFile open(*main);
+        OpenFile open(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
         open.show();
         select(open, QStringLiteral("Oud"));
         BoxAnswers yes({MessageBox::Answer::Yes});
@@ -212,7 +212,7 @@ void FailuresTest::readOnlyFoldersKeepEveryFileAndTheUserIsTold()
         QCOMPARE(yes.requests.size(), 1);
         yes.requests.clear();
 
-        main->setUnsavedChanges(false);
+        clearUnsavedChanges(main->collection());
         QVERIFY(main->close());
         closeBoxes = int(yes.requests.size());
         closeBox = yes.requests.value(0);
@@ -235,11 +235,10 @@ void FailuresTest::aVanishedOrReplacedCollectionFileOpensEmpty()
     writeCollection(folder, QStringLiteral("Weg"), QStringLiteral("Weg"), sampleRecords(2));
     writeCollection(folder, QStringLiteral("Map"), QStringLiteral("Map"), sampleRecords(2));
     auto main = startMain(folder);
-    main->setOpenDialogMode(true);
 
     for (const QString &name : {QStringLiteral("Weg"), QStringLiteral("Map")}) {
-        main->recordList().assign(sampleRecords(4));
-        OpenFile dialog(*main);
+        main->collection().records().assign(sampleRecords(4));
+        OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
         dialog.show();
         // Between the listing and the click on OK the file goes, or a folder takes its place.
         const QString file = folder.path(QStringLiteral("Verzameling/") + name + QStringLiteral(".col"));
@@ -251,10 +250,10 @@ void FailuresTest::aVanishedOrReplacedCollectionFileOpensEmpty()
         click(dialog.OkKnop);
         QVERIFY(boxes.requests.isEmpty());
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(main->recordList().count(), 0);
-        QCOMPARE(main->collectionName(), name);
-        QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : ") + name);
-        QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 0"));
+        QCOMPARE(main->collection().records().count(), 0);
+        QCOMPARE(main->collection().name(), name);
+        QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : ") + name);
+        QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 0"));
     }
 }
 
@@ -288,16 +287,15 @@ void FailuresTest::aHostileCollectionFileReachesNothingOutsideItsFolder()
     const QString outside = QStringLiteral("../Buiten");
     writeCollection(folder, QStringLiteral("Vreemd"), outside, records);
     auto main = startMain(folder);
-    main->setOpenDialogMode(true);
     const QStringList treeBefore = treeOf(folder);
     {
-        OpenFile dialog(*main);
+        OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
         dialog.show();
         select(dialog, QStringLiteral("Vreemd"));
         click(dialog.OkKnop);
     }
-    QCOMPARE(main->collectionName(), outside);
-    QCOMPARE(main->recordList().count(), 4);
+    QCOMPARE(main->collection().name(), outside);
+    QCOMPARE(main->collection().records().count(), 4);
 
     // Under the name from the file no picture is shown or printed; under the
     // file's own name only record 4 has one: record 2 leads outside, and the
@@ -307,19 +305,19 @@ void FailuresTest::aHostileCollectionFileReachesNothingOutsideItsFolder()
         {QStringLiteral("Vreemd"), {false, false, false, true}},
     };
     for (const auto &[name, hasPicture] : namesAndPictures) {
-        main->setCollectionName(name);
-        const PrintCommand print(folder.folder(), name, main->recordList().records());
+        arrangeCollection(main->collection(), name, main->collection().records().records());
+        const PrintCommand print(folder.folder(), name, main->collection().records().records());
         for (int row = 0; row < 4; ++row) {
             selectRow(*main, row);
             QCOMPARE(!main->viewerPicture().isNull(), hasPicture[row]);
             QCOMPARE(!print.source(row + 1).picture.isNull(), hasPicture[row]);
         }
     }
-    main->setCollectionName(outside);
+    arrangeCollection(main->collection(), outside, main->collection().records().records());
     // The record sheet prints without a picture.
     QTemporaryDir output;
     const QString pdf = output.filePath(QStringLiteral("blad.pdf"));
-    QVERIFY(PrintCommand(folder.folder(), outside, main->recordList().records())
+    QVERIFY(PrintCommand(folder.folder(), outside, main->collection().records().records())
                 .run({"--job", "3", "--pdf", pdf, "--record", "3"}));
     QVERIFY(QFileInfo(pdf).size() > 0);
 
@@ -330,7 +328,7 @@ void FailuresTest::aHostileCollectionFileReachesNothingOutsideItsFolder()
 
     // Saving under the name from the file is refused.
     MessageBox::Request box;
-    saveExpectingABox(*main, main->collectionName(), box);
+    saveExpectingABox(*main, main->collection().name(), box);
     QCOMPARE(box.text, QStringLiteral("Ongeldige naam voor een verzameling!"));
     QCOMPARE(treeOf(folder), treeBefore);
     QCOMPARE(folder.read(QStringLiteral("Buiten.col")), QByteArray("niet van het programma"));
@@ -351,9 +349,8 @@ void FailuresTest::deletingAPictureFolderRemovesLinksButNotTheirTargets()
     link(QStringLiteral("Verzameling/L"), QStringLiteral("1991/lus"));
     link(QStringLiteral("Buiten/verdwenen"), QStringLiteral("1991/kapot"));
     auto main = startMain(folder);
-    main->setOpenDialogMode(true);
 
-    OpenFile dialog(*main);
+    OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     dialog.show();
     select(dialog, QStringLiteral("L"));
     BoxAnswers yes({MessageBox::Answer::Yes});

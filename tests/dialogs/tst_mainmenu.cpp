@@ -1,4 +1,5 @@
 #include "DialogTestSupport.h"
+#include "common/CollectionState.h"
 #include "common/PdfReadback.h"
 #include "common/TestFolder.h"
 #include "dialogs/OpenFile.h"
@@ -12,6 +13,7 @@
 #include "widgets/BusyGuard.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QAction>
 #include <QDesktopServices>
 #include <QFile>
@@ -131,8 +133,7 @@ void MainMenuTest::saveWithoutRowsOpensNoDialog()
     QCOMPARE(boxes.requests[0].icon, MessageBox::Icon::None);
 
     // With a row, the save dialog opens showing the collection's name.
-    main->recordList().append(sampleRecord(1));
-    main->setCollectionName(QStringLiteral("Eén"));
+    arrangeCollection(main->collection(), QStringLiteral("Eén"), {sampleRecord(1)});
     QString shownName;
     QVERIFY(withModalDialog(menuItem(*main, "FileSave"), [&](QWidget *dialog) {
         auto *save = qobject_cast<SaveForm *>(dialog);
@@ -154,8 +155,9 @@ void MainMenuTest::dialogsOpenInTheirMode()
         bool modeSeen = !mode;
         QString captionSeen;
         QVERIFY(withModalDialog(menuItem(*main, item), [&](QWidget *dialog) {
-            QVERIFY(qobject_cast<OpenFile *>(dialog));
-            modeSeen = main->openDialogMode();
+            auto *open = qobject_cast<OpenFile *>(dialog);
+            QVERIFY(open);
+            modeSeen = open->mode() == OpenFile::Mode::Open;
             captionSeen = dialog->windowTitle();
         }));
         QCOMPARE(modeSeen, mode);
@@ -199,7 +201,7 @@ void MainMenuTest::webPageExportKeepsTheWindowBusy()
 {
     TestFolder folder;
     auto main = startMain(folder);
-    main->setCollectionName(QStringLiteral("Album"));
+    arrangeCollection(main->collection(), QStringLiteral("Album"), {});
     m_desktop.opened.clear();
     m_desktop.window = main.get();
     m_desktop.saveItem = menuItem(*main, "FileSave");
@@ -226,7 +228,7 @@ void MainMenuTest::exitClosesTheWindowAfterItsQuestion()
 {
     TestFolder folder;
     auto main = startMain(folder);
-    main->setUnsavedChanges(true);
+    main->collection().markChanged();
     {
         BoxAnswers no({MessageBox::Answer::No});
         menuItem(*main, "FileExit")->trigger();
@@ -234,7 +236,7 @@ void MainMenuTest::exitClosesTheWindowAfterItsQuestion()
     }
     QVERIFY(main->isVisible());
 
-    main->setUnsavedChanges(false);
+    clearUnsavedChanges(main->collection());
     BoxAnswers boxes;
     menuItem(*main, "FileExit")->trigger();
     QCOMPARE(boxes.requests.size(), 0);
@@ -254,7 +256,7 @@ void MainMenuTest::typicalRun()
     QVERIFY(QFile::remove(folder.path(QStringLiteral("Tessaron2.ini"))));
     BoxAnswers boxes;
 
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 0"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 0"));
     QVERIFY(withModalDialog(menuItem(*main, "FileOpen"), [](QWidget *dialog) {
         auto *open = qobject_cast<OpenFile *>(dialog);
         QVERIFY(open);
@@ -265,37 +267,37 @@ void MainMenuTest::typicalRun()
                           open->List1->visualItemRect(item).center());
         click(open->OkKnop);
     }));
-    QCOMPARE(main->collectionName(), QStringLiteral("Nederland"));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Nederland"));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 3"));
-    QCOMPARE(main->recordList().records(), records);
-    QVERIFY(!main->unsavedChanges());
+    QCOMPARE(main->collection().name(), QStringLiteral("Nederland"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Nederland"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 3"));
+    QCOMPARE(main->collection().records().records(), records);
+    QVERIFY(!main->collection().unsavedChanges());
 
     // Pick the second row, change its subject in the panel and apply it.
-    QTreeView *list = main->ListView1;
-    const QModelIndex second = main->recordList().index(1, 0);
+    QTreeView *list = control<QTreeView>(*main, "ListView1");
+    const QModelIndex second = main->collection().records().index(1, 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(second).center());
     QCOMPARE(list->currentIndex().row(), 1);
-    main->Frame1->Text2->clear();
-    QTest::keyClicks(main->Frame1->Text2, QStringLiteral("Gewijzigd"));
-    main->Frame1->Text7->clear();
-    QTest::keyClicks(main->Frame1->Text7, QStringLiteral("77,70"));
-    click(main->WijzigKnop);
-    QVERIFY(main->unsavedChanges());
+    control<DetailPanel>(*main, "Frame1")->Text2->clear();
+    QTest::keyClicks(control<DetailPanel>(*main, "Frame1")->Text2, QStringLiteral("Gewijzigd"));
+    control<DetailPanel>(*main, "Frame1")->Text7->clear();
+    QTest::keyClicks(control<DetailPanel>(*main, "Frame1")->Text7, QStringLiteral("77,70"));
+    click(control<VistaButton>(*main, "WijzigKnop"));
+    QVERIFY(main->collection().unsavedChanges());
     std::vector<StampRecord> changed = records;
     changed[1][StampRecord::Subject] = QStringLiteral("Gewijzigd");
     changed[1][StampRecord::OwnPrice] = QStringLiteral("77,70");
-    QCOMPARE(main->recordList().records(), changed);
+    QCOMPARE(main->collection().records().records(), changed);
 
     // A click on the year header sorts; the second click sorts the other way.
     const QPoint yearHeader(list->header()->sectionViewportPosition(0) + 5, list->header()->height() / 2);
     QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {}, yearHeader);
     QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {}, yearHeader);
-    QCOMPARE(main->Label10->text(), QStringLiteral("Gesorteerd op : Jaartal"));
+    QCOMPARE(control<QLabel>(*main, "Label10")->text(), QStringLiteral("Gesorteerd op : Jaartal"));
     std::stable_sort(changed.begin(), changed.end(), [](const StampRecord &a, const StampRecord &b) {
         return a[StampRecord::Year] > b[StampRecord::Year];
     });
-    QCOMPARE(main->recordList().records(), changed);
+    QCOMPARE(main->collection().records().records(), changed);
 
     QVERIFY(withModalDialog(menuItem(*main, "FileSave"), [](QWidget *dialog) {
         auto *save = qobject_cast<SaveForm *>(dialog);
@@ -307,11 +309,11 @@ void MainMenuTest::typicalRun()
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")),
              CollectionFile::serialize(QStringLiteral("Nederland"), changed));
     QVERIFY(folder.exists(QStringLiteral("Verzameling/Nederland")));
-    QVERIFY(!main->unsavedChanges());
+    QVERIFY(!main->collection().unsavedChanges());
 
     // The price list of the rows in their current order, to a PDF file. The
     // modal dialog reads the window's own list, no copy of it.
-    QCOMPARE(&main->printSource().records(), &main->recordList().records());
+    QCOMPARE(&main->printSource().records(), &main->collection().records().records());
     CurrentPrinter::select(CurrentPrinter::choices().size() - 1);
     const QString pdf = folder.path(QStringLiteral("prijslijst.pdf"));
     QVERIFY(withModalDialog(menuItem(*main, "FilePrint"), [&pdf](QWidget *dialog) {

@@ -1,4 +1,5 @@
 #include "DialogTestSupport.h"
+#include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "dialogs/NieuwForm.h"
 #include "mainwindow/DetailPanel.h"
@@ -6,6 +7,7 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,12 +30,8 @@ namespace {
 // A main window showing collection "Oud" with two records and a filled panel.
 void showOldCollection(Main &main)
 {
-    main.setCollectionName(QStringLiteral("Oud"));
-    main.Label2->setText(QStringLiteral("Verzamelgebied : Oud"));
-    for (const StampRecord &record : sampleRecords(2))
-        main.recordList().append(record);
-    main.Label6->setText(QStringLiteral("Aantal Records : 2"));
-    DetailPanel *panel = main.Frame1;
+    arrangeCollection(main.collection(), QStringLiteral("Oud"), sampleRecords(2));
+    DetailPanel *panel = control<DetailPanel>(main, "Frame1");
     for (QLineEdit *field :
          {panel->Text1, panel->Text2, panel->Text3, panel->Text4, panel->Text6, panel->Text7})
         field->setText(field->objectName() + QStringLiteral(" inhoud"));
@@ -49,7 +47,7 @@ void NieuwFormTest::choiceListComesFromBothWordLists()
     folder.write(QStringLiteral("Data/Motief.txt"), crlf({"Vogels", "Bloemen"}));
     auto main = startMain(folder);
 
-    NieuwForm dialog(*main);
+    NieuwForm dialog(main->collection(), main.get());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Nieuwe Verzameling"));
@@ -74,7 +72,7 @@ void NieuwFormTest::choiceListComesFromBothWordLists()
     // Without the word lists the list is empty and the text says 0.
     TestFolder bare;
     auto bareMain = startMain(bare);
-    NieuwForm empty(*bareMain);
+    NieuwForm empty(bareMain->collection(), bareMain.get());
     QCOMPARE(empty.Combo1->count(), 0);
     QVERIFY(empty.Label2->text().contains(QStringLiteral(" van de 0 landen")));
 
@@ -98,7 +96,7 @@ void NieuwFormTest::refusedNamesChangeNothing()
     showOldCollection(*main);
     const QStringList treeBefore = treeOf(folder);
 
-    NieuwForm dialog(*main);
+    NieuwForm dialog(main->collection(), main.get());
     dialog.show();
     BoxAnswers boxes;
 
@@ -128,10 +126,10 @@ void NieuwFormTest::refusedNamesChangeNothing()
     click(dialog.CancelKnop);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Oud"));
-    QCOMPARE(main->recordList().count(), 2);
-    QCOMPARE(main->Frame1->Text1->text(), QStringLiteral("Text1 inhoud"));
+    QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Oud"));
+    QCOMPARE(main->collection().records().count(), 2);
+    QCOMPARE(control<DetailPanel>(*main, "Frame1")->Text1->text(), QStringLiteral("Text1 inhoud"));
     QCOMPARE(treeOf(folder), treeBefore);
 }
 
@@ -143,7 +141,7 @@ void NieuwFormTest::okStartsAnEmptyCollectionWithoutWriting()
     const QStringList treeBefore = treeOf(folder);
     BoxAnswers boxes;
 
-    NieuwForm dialog(*main);
+    NieuwForm dialog(main->collection(), main.get());
     dialog.show();
     // Spaces only still make a name.
     dialog.Combo1->setEditText(QStringLiteral("   "));
@@ -152,17 +150,17 @@ void NieuwFormTest::okStartsAnEmptyCollectionWithoutWriting()
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(boxes.requests.size(), 0);
-    QCOMPARE(main->collectionName(), QStringLiteral("   "));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied :    "));
-    QCOMPARE(main->recordList().count(), 0);
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 0"));
-    DetailPanel *panel = main->Frame1;
+    QCOMPARE(main->collection().name(), QStringLiteral("   "));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied :    "));
+    QCOMPARE(main->collection().records().count(), 0);
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 0"));
+    DetailPanel *panel = control<DetailPanel>(*main, "Frame1");
     for (QLineEdit *field : {panel->Text1, panel->Text2, panel->Text3, panel->Text4})
         QCOMPARE(field->text(), QString());
     QCOMPARE(panel->Text5->toPlainText(), QString());
     QCOMPARE(panel->Text6->text(), QStringLiteral("Text6 inhoud"));
     QCOMPARE(panel->Text7->text(), QStringLiteral("Text7 inhoud"));
-    QVERIFY(!main->unsavedChanges());
+    QVERIFY(!main->collection().unsavedChanges());
     QCOMPARE(treeOf(folder), treeBefore);
 }
 
@@ -171,9 +169,9 @@ void NieuwFormTest::unsavedChangesAreAskedAboutFirst()
     TestFolder folder;
     auto main = startMain(folder);
     showOldCollection(*main);
-    main->setUnsavedChanges(true);
+    main->collection().markChanged();
 
-    NieuwForm dialog(*main);
+    NieuwForm dialog(main->collection(), main.get());
     dialog.show();
     dialog.Combo1->setEditText(QStringLiteral("Vogels"));
     {
@@ -187,18 +185,18 @@ void NieuwFormTest::unsavedChangesAreAskedAboutFirst()
         QCOMPARE(no.requests[0].icon, MessageBox::Icon::None);
     }
     QVERIFY(dialog.isVisible());
-    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
-    QCOMPARE(main->recordList().count(), 2);
-    QVERIFY(main->unsavedChanges());
+    QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
+    QCOMPARE(main->collection().records().count(), 2);
+    QVERIFY(main->collection().unsavedChanges());
 
     BoxAnswers yes({MessageBox::Answer::Yes});
     click(dialog.OkKnop);
     QCOMPARE(yes.requests.size(), 1);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(main->collectionName(), QStringLiteral("Vogels"));
-    QCOMPARE(main->recordList().count(), 0);
+    QCOMPARE(main->collection().name(), QStringLiteral("Vogels"));
+    QCOMPARE(main->collection().records().count(), 0);
     // The changes were given up; the new, empty collection has none.
-    QVERIFY(!main->unsavedChanges());
+    QVERIFY(!main->collection().unsavedChanges());
 }
 
 QTEST_MAIN(NieuwFormTest)

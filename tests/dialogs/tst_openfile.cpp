@@ -1,4 +1,5 @@
 #include "DialogTestSupport.h"
+#include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "dialogs/OpenFile.h"
 #include "mainwindow/Main.h"
@@ -6,6 +7,7 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,8 +56,7 @@ void OpenFileTest::listsTheFilesOfItsMode()
     writeOldData(folder, QStringLiteral("X"), 1);
     auto main = startMain(folder);
 
-    main->setOpenDialogMode(true);
-    OpenFile open(*main);
+    OpenFile open(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     open.show();
     QVERIFY(QTest::qWaitForWindowExposed(&open));
     QCOMPARE(listed(open), QStringList({"a", "B"}));
@@ -69,8 +70,7 @@ void OpenFileTest::listsTheFilesOfItsMode()
              QStringLiteral("Maak d.m.v. de linker lijst een keuze uit de verzameling die u wilt openen."));
     QCOMPARE(open.grab().toImage().pixelColor(open.width() - 3, open.height() - 3), main->panelColour());
 
-    main->setOpenDialogMode(false);
-    OpenFile import(*main);
+    OpenFile import(main->collection(), OpenFile::Mode::ImportOldData, main->panelColour(), main.get());
     QCOMPARE(listed(import), QStringList({"X"}));
     QCOMPARE(import.windowTitle(), QStringLiteral("Oude Data Importeren"));
     QCOMPARE(import.Label2->text(), open.Label2->text());
@@ -84,31 +84,28 @@ void OpenFileTest::okOpensTheSelectedCollection()
     writeCollection(folder, QStringLiteral("Nederland"), QStringLiteral("Holland"), records);
     writeCollection(folder, QStringLiteral("Andere"), QStringLiteral("Andere"), sampleRecords(1));
     auto main = startMain(folder);
-    main->setUnsavedChanges(false);
-    main->setOpenDialogMode(true);
     BoxAnswers boxes;
 
-    OpenFile dialog(*main);
+    OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     dialog.show();
     // Nothing selected: nothing happens.
     click(dialog.OkKnop);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(main->recordList().count(), 0);
+    QCOMPARE(main->collection().records().count(), 0);
 
     select(dialog, QStringLiteral("Nederland"));
-    main->setUnsavedChanges(false);
     click(dialog.OkKnop);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(main->recordList().records(), records);
-    QCOMPARE(main->collectionName(), QStringLiteral("Holland"));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Holland"));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 12"));
-    QVERIFY(!main->unsavedChanges());
+    QCOMPARE(main->collection().records().records(), records);
+    QCOMPARE(main->collection().name(), QStringLiteral("Holland"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Holland"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 12"));
+    QVERIFY(!main->collection().unsavedChanges());
     QCOMPARE(boxes.requests.size(), 0);
 
     // A double click opens too.
-    OpenFile again(*main);
+    OpenFile again(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QListWidgetItem *other = again.List1->findItems(QStringLiteral("Andere"), Qt::MatchExactly).first();
@@ -116,8 +113,8 @@ void OpenFileTest::okOpensTheSelectedCollection()
     QTest::mouseClick(again.List1->viewport(), Qt::LeftButton, {}, onOther);
     QTest::mouseDClick(again.List1->viewport(), Qt::LeftButton, {}, onOther);
     QVERIFY(!again.isVisible());
-    QCOMPARE(main->collectionName(), QStringLiteral("Andere"));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 1"));
+    QCOMPARE(main->collection().name(), QStringLiteral("Andere"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 1"));
 }
 
 void OpenFileTest::okImportsTheSelectedOldFile()
@@ -125,18 +122,17 @@ void OpenFileTest::okImportsTheSelectedOldFile()
     TestFolder folder;
     const QByteArray old = writeOldData(folder, QStringLiteral("Oud"), 3);
     auto main = startMain(folder);
-    main->setOpenDialogMode(false);
 
-    OpenFile dialog(*main);
+    OpenFile dialog(main->collection(), OpenFile::Mode::ImportOldData, main->panelColour(), main.get());
     dialog.show();
     select(dialog, QStringLiteral("Oud"));
     click(dialog.OkKnop);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(main->recordList().records(), OldDataFile::parse(old));
-    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Oud"));
-    QCOMPARE(main->Label6->text(), QStringLiteral("Aantal Records : 3"));
-    QVERIFY(!main->unsavedChanges());
+    QCOMPARE(main->collection().records().records(), OldDataFile::parse(old));
+    QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Oud"));
+    QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 3"));
+    QVERIFY(!main->collection().unsavedChanges());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.cat")), old);
 }
 
@@ -147,14 +143,12 @@ void OpenFileTest::unsavedChangesAreAskedAboutFirst()
     writeOldData(folder, QStringLiteral("Oud"), 2);
     auto main = startMain(folder);
     const std::vector<StampRecord> open = sampleRecords(2);
-    for (const StampRecord &record : open)
-        main->recordList().append(record);
-    main->setCollectionName(QStringLiteral("Huidig"));
+    arrangeCollection(main->collection(), QStringLiteral("Huidig"), open);
 
     for (const bool openMode : {true, false}) {
-        main->setUnsavedChanges(true);
-        main->setOpenDialogMode(openMode);
-        OpenFile dialog(*main);
+        main->collection().markChanged();
+        OpenFile dialog(main->collection(), openMode ? OpenFile::Mode::Open : OpenFile::Mode::ImportOldData,
+                        main->panelColour(), main.get());
         dialog.show();
         select(dialog, openMode ? QStringLiteral("Nieuw") : QStringLiteral("Oud"));
         {
@@ -168,22 +162,21 @@ void OpenFileTest::unsavedChangesAreAskedAboutFirst()
             QCOMPARE(no.requests[0].icon, MessageBox::Icon::None);
         }
         QVERIFY(dialog.isVisible());
-        QCOMPARE(main->recordList().records(), open);
-        QCOMPARE(main->collectionName(), QStringLiteral("Huidig"));
-        QVERIFY(main->unsavedChanges());
+        QCOMPARE(main->collection().records().records(), open);
+        QCOMPARE(main->collection().name(), QStringLiteral("Huidig"));
+        QVERIFY(main->collection().unsavedChanges());
     }
 
-    main->setOpenDialogMode(true);
-    OpenFile dialog(*main);
+    OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     dialog.show();
     select(dialog, QStringLiteral("Nieuw"));
     BoxAnswers yes({MessageBox::Answer::Yes});
     click(dialog.OkKnop);
     QCOMPARE(yes.requests.size(), 1);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(main->collectionName(), QStringLiteral("Nieuw"));
-    QCOMPARE(main->recordList().count(), 4);
-    QVERIFY(!main->unsavedChanges());
+    QCOMPARE(main->collection().name(), QStringLiteral("Nieuw"));
+    QCOMPARE(main->collection().records().count(), 4);
+    QVERIFY(!main->collection().unsavedChanges());
 }
 
 void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
@@ -195,13 +188,10 @@ void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
     folder.write(QStringLiteral("Verzameling/Z/2001/diep/3.jpg"), "jpeg");
     folder.write(QStringLiteral("Verzameling/Y/1990/12.jpg"), "jpeg");
     auto main = startMain(folder);
-    main->setOpenDialogMode(true);
-    main->setCollectionName(QStringLiteral("Z"));
-    for (const StampRecord &record : sampleRecords(2))
-        main->recordList().append(record);
+    arrangeCollection(main->collection(), QStringLiteral("Z"), sampleRecords(2));
     const QStringList treeBefore = treeOf(folder);
 
-    OpenFile dialog(*main);
+    OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     dialog.show();
     {
         // Nothing selected: nothing asked, nothing removed.
@@ -233,8 +223,8 @@ void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
     QVERIFY(dialog.List1->selectedItems().isEmpty());
     QVERIFY(dialog.isVisible());
     // The open collection stays in the main window.
-    QCOMPARE(main->recordList().count(), 2);
-    QCOMPARE(main->collectionName(), QStringLiteral("Z"));
+    QCOMPARE(main->collection().records().count(), 2);
+    QCOMPARE(main->collection().name(), QStringLiteral("Z"));
 
     // A collection without a picture folder still leaves the list.
     select(dialog, QStringLiteral("Y"));
@@ -249,7 +239,7 @@ void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
     writeCollection(folder, QStringLiteral("zee"), QStringLiteral("zee"), sampleRecords(1));
     folder.write(QStringLiteral("Verzameling/Land/1990/12.jpg"), "jpeg");
     folder.write(QStringLiteral("Verzameling/ZEE/1990/12.jpg"), "jpeg");
-    OpenFile again(*main);
+    OpenFile again(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     again.show();
     for (const QString &name : {QStringLiteral("land"), QStringLiteral("zee")}) {
         select(again, name);
@@ -271,9 +261,8 @@ void OpenFileTest::deleteStaysInsideTheCollectionFolder()
     QVERIFY(QFile::link(folder.path(QStringLiteral("Elders.col")),
                         folder.path(QStringLiteral("Verzameling/L.col"))));
     auto main = startMain(folder);
-    main->setOpenDialogMode(true);
 
-    OpenFile dialog(*main);
+    OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     dialog.show();
     BoxAnswers yes({MessageBox::Answer::Yes});
     select(dialog, QStringLiteral("L"));
@@ -294,10 +283,9 @@ void OpenFileTest::importModeDeletesNothing()
     writeCollection(folder, QStringLiteral("X"), QStringLiteral("X"), sampleRecords(1));
     folder.write(QStringLiteral("Verzameling/X/1990/1.jpg"), "jpeg");
     auto main = startMain(folder);
-    main->setOpenDialogMode(false);
     const QStringList treeBefore = treeOf(folder);
 
-    OpenFile dialog(*main);
+    OpenFile dialog(main->collection(), OpenFile::Mode::ImportOldData, main->panelColour(), main.get());
     dialog.show();
     QVERIFY(!dialog.DelKnop->enabled());
     select(dialog, QStringLiteral("X"));

@@ -1,4 +1,5 @@
 #include "DialogTestSupport.h"
+#include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "dialogs/SaveForm.h"
 #include "mainwindow/Main.h"
@@ -7,6 +8,7 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -32,11 +34,8 @@ std::unique_ptr<Main> mainWithOldCollection(const TestFolder &folder, const std:
 {
     writeCollection(folder, QStringLiteral("Oud"), QStringLiteral("Oud"), records);
     auto main = startMain(folder);
-    for (const StampRecord &record : records)
-        main->recordList().append(record);
-    main->setCollectionName(QStringLiteral("Oud"));
-    main->Label2->setText(QStringLiteral("Verzamelgebied : Oud"));
-    main->setUnsavedChanges(true);
+    arrangeCollection(main->collection(), QStringLiteral("Oud"), records);
+    main->collection().markChanged();
     return main;
 }
 
@@ -53,7 +52,7 @@ void SaveFormTest::opensWithTheCollectionName()
 {
     TestFolder folder;
     auto main = mainWithOldCollection(folder, sampleRecords(1));
-    SaveForm dialog(*main);
+    SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Verzameling Opslaan"));
@@ -72,7 +71,7 @@ void SaveFormTest::opensWithTheCollectionName()
     click(dialog.CancelKnop);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(main->unsavedChanges());
+    QVERIFY(main->collection().unsavedChanges());
 }
 
 void SaveFormTest::refusedNamesWriteNothing()
@@ -80,7 +79,7 @@ void SaveFormTest::refusedNamesWriteNothing()
     TestFolder folder;
     auto main = mainWithOldCollection(folder, sampleRecords(2));
     const QStringList treeBefore = treeOf(folder);
-    SaveForm dialog(*main);
+    SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
     BoxAnswers boxes;
 
@@ -108,8 +107,8 @@ void SaveFormTest::refusedNamesWriteNothing()
         QCOMPARE(dialog.focusWidget(), dialog.Text1);
         QVERIFY(dialog.isVisible());
     }
-    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
-    QVERIFY(main->unsavedChanges());
+    QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
+    QVERIFY(main->collection().unsavedChanges());
     QCOMPARE(treeOf(folder), treeBefore);
 }
 
@@ -121,7 +120,7 @@ void SaveFormTest::savesUnderANewNameAndIgnoresClicksMeanwhile()
     const QByteArray oldFile = folder.read(QStringLiteral("Verzameling/Oud.col"));
     BoxAnswers boxes;
 
-    SaveForm dialog(*main);
+    SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
     dialog.Text1->setText(QStringLiteral("Test"));
 
@@ -150,7 +149,7 @@ void SaveFormTest::savesUnderANewNameAndIgnoresClicksMeanwhile()
             QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         click(dialog.SaveKnop);
         // A second save would have run to its end inside the click.
-        seen.savedBySecondClick = !main->unsavedChanges();
+        seen.savedBySecondClick = !main->collection().unsavedChanges();
         click(dialog.CancelKnop);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         seen.closedByCancel = !dialog.isVisible();
@@ -185,10 +184,10 @@ void SaveFormTest::savesUnderANewNameAndIgnoresClicksMeanwhile()
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Test.col")),
              CollectionFile::serialize(QStringLiteral("Test"), records));
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.col")), oldFile);
-    QCOMPARE(main->collectionName(), QStringLiteral("Test"));
-    QVERIFY(!main->unsavedChanges());
+    QCOMPARE(main->collection().name(), QStringLiteral("Test"));
+    QVERIFY(!main->collection().unsavedChanges());
     // The caption of the main window is left as it was.
-    QCOMPARE(main->Label2->text(), QStringLiteral("Verzamelgebied : Oud"));
+    QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Oud"));
 }
 
 void SaveFormTest::otherCollectionIsOverwrittenOnlyWhenConfirmed()
@@ -199,7 +198,7 @@ void SaveFormTest::otherCollectionIsOverwrittenOnlyWhenConfirmed()
     writeCollection(folder, QStringLiteral("Ander"), QStringLiteral("Ander"), sampleRecords(5));
     const QByteArray otherFile = folder.read(QStringLiteral("Verzameling/Ander.col"));
 
-    SaveForm dialog(*main);
+    SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
     dialog.Text1->setText(QStringLiteral("Ander"));
     {
@@ -215,8 +214,8 @@ void SaveFormTest::otherCollectionIsOverwrittenOnlyWhenConfirmed()
     QVERIFY(dialog.Text1->isVisible());
     QCOMPARE(dialog.Label1->text(), QStringLiteral("0%"));
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Ander.col")), otherFile);
-    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
-    QVERIFY(main->unsavedChanges());
+    QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
+    QVERIFY(main->collection().unsavedChanges());
 
     BoxAnswers yes({MessageBox::Answer::Yes});
     click(dialog.SaveKnop);
@@ -224,8 +223,8 @@ void SaveFormTest::otherCollectionIsOverwrittenOnlyWhenConfirmed()
     QVERIFY(!dialog.isVisible());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Ander.col")),
              CollectionFile::serialize(QStringLiteral("Ander"), records));
-    QCOMPARE(main->collectionName(), QStringLiteral("Ander"));
-    QVERIFY(!main->unsavedChanges());
+    QCOMPARE(main->collection().name(), QStringLiteral("Ander"));
+    QVERIFY(!main->collection().unsavedChanges());
 }
 
 void SaveFormTest::failedSaveIsReportedAndNothingIsCleared()
@@ -236,7 +235,7 @@ void SaveFormTest::failedSaveIsReportedAndNothingIsCleared()
     QVERIFY(QDir().mkpath(folder.path(QStringLiteral("Verzameling/Kapot.col"))));
     BoxAnswers boxes;
 
-    SaveForm dialog(*main);
+    SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
     dialog.Text1->setText(QStringLiteral("Kapot"));
     click(dialog.SaveKnop);
@@ -252,8 +251,8 @@ void SaveFormTest::failedSaveIsReportedAndNothingIsCleared()
     QVERIFY(dialog.Text1->isVisible());
     QVERIFY(!dialog.Bar->isVisible());
     QCOMPARE(dialog.Text1->text(), QStringLiteral("Kapot"));
-    QVERIFY(main->unsavedChanges());
-    QCOMPARE(main->collectionName(), QStringLiteral("Oud"));
+    QVERIFY(main->collection().unsavedChanges());
+    QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
     QVERIFY(!QApplication::overrideCursor());
 
     // No longer busy: Cancel closes it.

@@ -5,6 +5,7 @@
 #include "storage/CollectionFile.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QBuffer>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,12 +30,7 @@ void writeCollection(const TestFolder &folder, const QString &name, const std::v
 
 void openCollection(Main &window, const QString &name)
 {
-    QString loadedName;
-    QVERIFY(LoadCollection(window.programFolder(), name, window.recordList(), loadedName));
-    window.setCollectionName(loadedName);
-    window.setUnsavedChanges(false);
-    window.Label6->setText(QStringLiteral("Aantal Records : ") +
-                           QString::number(window.recordList().count()));
+    QVERIFY(window.collection().open(name));
     QCoreApplication::processEvents();
 }
 
@@ -58,8 +54,8 @@ QImage twoColourPicture(QSize size, const QColor &left, const QColor &right)
 
 void clickRow(Main &window, int row)
 {
-    QTreeView *list = window.ListView1;
-    const QModelIndex index = window.recordList().index(row, 0);
+    QTreeView *list = control<QTreeView>(window, "ListView1");
+    const QModelIndex index = window.collection().records().index(row, 0);
     list->scrollTo(index);
     const QRect cell = list->visualRect(index);
     QVERIFY2(list->viewport()->rect().contains(cell.center()), "row not visible");
@@ -68,11 +64,13 @@ void clickRow(Main &window, int row)
 
 void clickHeader(Main &window, int index)
 {
-    QHeaderView *header = window.ListView1->header();
+    QHeaderView *header = control<QTreeView>(window, "ListView1")->header();
     const int section = index - 1;
     // Scrolled into view as the user would, when it lies beyond the right edge.
     if (header->sectionViewportPosition(section) + header->sectionSize(section) > header->viewport()->width())
-        window.ListView1->horizontalScrollBar()->setValue(header->sectionPosition(section));
+        control<QTreeView>(window, "ListView1")
+            ->horizontalScrollBar()
+            ->setValue(header->sectionPosition(section));
     const QPoint middle(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
                         header->height() / 2);
     QVERIFY2(header->viewport()->rect().contains(middle), "header section not visible");
@@ -87,8 +85,8 @@ void clickButton(VistaButton *button)
 QStringList columnTexts(const Main &window, int column)
 {
     QStringList texts;
-    for (int row = 0; row < window.recordList().count(); ++row)
-        texts.append(window.recordList().cell(row, column));
+    for (int row = 0; row < window.collection().records().count(); ++row)
+        texts.append(window.collection().records().cell(row, column));
     return texts;
 }
 

@@ -3,7 +3,9 @@
 #include "mainwindow/Clock.h"
 #include "mainwindow/Main.h"
 
+#include "common/Control.h"
 #include <QDateTime>
+#include <QFrame>
 #include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
@@ -36,11 +38,12 @@ void ClockTest::clockStartsWithWindow()
 {
     TestFolder folder;
     auto window = startWindow(folder);
-    QCOMPARE(window->KlokLabel->text(), QStringLiteral("00:00:00"));
-    QCOMPARE(window->KlokLabel->font().family(), QStringLiteral("Arial"));
-    QVERIFY(window->KlokLabel->font().bold());
-    QCOMPARE(window->KlokLabel->font().pointSizeF(), 14.25);
-    QCOMPARE(window->KlokLabel->palette().color(QPalette::WindowText), QColor(80, 80, 120));
+    QCOMPARE(control<QLabel>(*window, "KlokLabel")->text(), QStringLiteral("00:00:00"));
+    QCOMPARE(control<QLabel>(*window, "KlokLabel")->font().family(), QStringLiteral("Arial"));
+    QVERIFY(control<QLabel>(*window, "KlokLabel")->font().bold());
+    QCOMPARE(control<QLabel>(*window, "KlokLabel")->font().pointSizeF(), 14.25);
+    QCOMPARE(control<QLabel>(*window, "KlokLabel")->palette().color(QPalette::WindowText),
+             QColor(80, 80, 120));
 
     auto *timer = window->findChild<QTimer *>(QStringLiteral("Timer1"));
     QVERIFY(timer);
@@ -56,8 +59,8 @@ void ClockTest::tickShowsDateAndTimeInFull()
     auto window = startWindow(folder);
     auto *clock = window->findChild<Clock *>();
     QVERIFY(clock);
-    QLabel *label = window->KlokLabel;
-    const QWidget *strip = window->MenuPic;
+    QLabel *label = control<QLabel>(*window, "KlokLabel");
+    const QWidget *strip = control<QFrame>(*window, "MenuPic");
 
     const QSize startSize = window->frameGeometry().size();
     for (const QSize outer : {startSize, QSize(700, 500), QSize(1200, 600)}) {

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "common/Control.h"
 #include <stdexcept>
 
 namespace {
@@ -35,7 +37,7 @@ struct SortFixture {
     {
         QStringList images;
         for (int column = 0; column < StampRecord::FieldCount; ++column) {
-            const QString key = window->recordList().headerImageKey(column);
+            const QString key = window->collection().records().headerImageKey(column);
             if (!key.isEmpty())
                 images.append(QString::number(column + 1) + QLatin1Char(':') + key);
         }
@@ -79,14 +81,17 @@ void ColumnSortTest::columnOneCyclesUpAndDown()
 {
     SortFixture fixture;
     Main &window = *fixture.window;
-    QVERIFY(!window.ListView1->isSortingEnabled());
+    QVERIFY(!control<QTreeView>(window, "ListView1")->isSortingEnabled());
 
     clickHeader(window, 1);
     QCOMPARE(columnTexts(window, StampRecord::Year), QStringList({"1852", "1999", "2001"}));
     QCOMPARE(fixture.headerImages(), QStringList({"1:down"}));
-    QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op : Jaartal"));
-    QVERIFY(window.unsavedChanges());
-    QVERIFY(!window.ListView1->model()->headerData(0, Qt::Horizontal, Qt::DecorationRole).isNull());
+    QCOMPARE(control<QLabel>(window, "Label10")->text(), QStringLiteral("Gesorteerd op : Jaartal"));
+    QVERIFY(window.collection().unsavedChanges());
+    QVERIFY(!control<QTreeView>(window, "ListView1")
+                 ->model()
+                 ->headerData(0, Qt::Horizontal, Qt::DecorationRole)
+                 .isNull());
 
     clickHeader(window, 1);
     QCOMPARE(columnTexts(window, StampRecord::Year), QStringList({"2001", "1999", "1852"}));
@@ -102,17 +107,17 @@ void ColumnSortTest::columnTwoStartsDescending()
     SortFixture fixture;
     Main &window = *fixture.window;
     QCOMPARE(fixture.headerImages(), QStringList({"2:down"}));
-    QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op :"));
+    QCOMPARE(control<QLabel>(window, "Label10")->text(), QStringLiteral("Gesorteerd op :"));
 
     // Compared as text: ascending would be 10, 100, 9.
     clickHeader(window, 2);
     QCOMPARE(columnTexts(window, StampRecord::CatalogueNumber), QStringList({"9", "100", "10"}));
     QCOMPARE(fixture.headerImages(), QStringList({"2:up"}));
-    QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op : Catalogus nummer"));
+    QCOMPARE(control<QLabel>(window, "Label10")->text(), QStringLiteral("Gesorteerd op : Catalogus nummer"));
 
     clickHeader(window, 4);
     QCOMPARE(columnTexts(window, StampRecord::Subject), QStringList({"Bloemen", "Koning", "Molens"}));
-    QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op : Onderwerp"));
+    QCOMPARE(control<QLabel>(window, "Label10")->text(), QStringLiteral("Gesorteerd op : Onderwerp"));
     clickHeader(window, 2);
     QCOMPARE(columnTexts(window, StampRecord::CatalogueNumber), QStringList({"10", "100", "9"}));
     QCOMPARE(fixture.headerImages(), QStringList({"2:down"}));
@@ -120,11 +125,11 @@ void ColumnSortTest::columnTwoStartsDescending()
     // Case does not count, and an empty text comes first.
     clickHeader(window, 3);
     QCOMPARE(columnTexts(window, StampRecord::Category), QStringList({"", "A", "b"}));
-    QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op : Categorie"));
+    QCOMPARE(control<QLabel>(window, "Label10")->text(), QStringLiteral("Gesorteerd op : Categorie"));
     clickHeader(window, 5);
-    QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op : Soort zegel"));
+    QCOMPARE(control<QLabel>(window, "Label10")->text(), QStringLiteral("Gesorteerd op : Soort zegel"));
     clickHeader(window, 6);
-    QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op : Type zegel"));
+    QCOMPARE(control<QLabel>(window, "Label10")->text(), QStringLiteral("Gesorteerd op : Type zegel"));
 }
 
 void ColumnSortTest::unsortableColumnOnlyClearsImages()
@@ -132,14 +137,14 @@ void ColumnSortTest::unsortableColumnOnlyClearsImages()
     SortFixture fixture;
     Main &window = *fixture.window;
     clickHeader(window, 1);
-    window.setUnsavedChanges(false);
+    clearUnsavedChanges(window.collection());
     const QStringList order = columnTexts(window, StampRecord::Year);
 
     clickHeader(window, 11);
     QCOMPARE(fixture.headerImages(), QStringList());
     QCOMPARE(columnTexts(window, StampRecord::Year), order);
-    QCOMPARE(window.Label10->text(), QStringLiteral("Gesorteerd op : Jaartal"));
-    QVERIFY(window.unsavedChanges());
+    QCOMPARE(control<QLabel>(window, "Label10")->text(), QStringLiteral("Gesorteerd op : Jaartal"));
+    QVERIFY(window.collection().unsavedChanges());
 }
 
 void ColumnSortTest::emptyListTakesAClick()
@@ -149,10 +154,10 @@ void ColumnSortTest::emptyListTakesAClick()
     BoxRecorder boxes(MessageBox::Answer::Ok);
     clickHeader(*window, 3);
     QVERIFY(boxes.requests.isEmpty());
-    QCOMPARE(window->Label10->text(), QStringLiteral("Gesorteerd op : Categorie"));
-    QCOMPARE(window->recordList().headerImageKey(2), QStringLiteral("down"));
-    QCOMPARE(window->recordList().headerImageKey(1), QString());
-    QVERIFY(window->unsavedChanges());
+    QCOMPARE(control<QLabel>(*window, "Label10")->text(), QStringLiteral("Gesorteerd op : Categorie"));
+    QCOMPARE(window->collection().records().headerImageKey(2), QStringLiteral("down"));
+    QCOMPARE(window->collection().records().headerImageKey(1), QString());
+    QVERIFY(window->collection().unsavedChanges());
 }
 
 void ColumnSortTest::addedRowsKeepTheirPlaceAndSelectionFollows()
@@ -163,11 +168,11 @@ void ColumnSortTest::addedRowsKeepTheirPlaceAndSelectionFollows()
     clickHeader(window, 1);
     // The selection stays on its record, which has moved.
     QCOMPARE(window.selectedRow(), 1);
-    QCOMPARE(window.recordList().cell(1, StampRecord::Year), QStringLiteral("1999"));
+    QCOMPARE(window.collection().records().cell(1, StampRecord::Year), QStringLiteral("1999"));
 
-    window.Frame1->Text1->setText(QStringLiteral("1"));
-    window.Frame1->Combo1->setEditText(QStringLiteral("1900"));
-    clickButton(window.AddKnop);
+    control<DetailPanel>(window, "Frame1")->Text1->setText(QStringLiteral("1"));
+    control<DetailPanel>(window, "Frame1")->Combo1->setEditText(QStringLiteral("1900"));
+    clickButton(control<VistaButton>(window, "AddKnop"));
     QCOMPARE(columnTexts(window, StampRecord::Year), QStringList({"1852", "1999", "2001", "1900"}));
     clickHeader(window, 1);
     QCOMPARE(columnTexts(window, StampRecord::Year), QStringList({"2001", "1999", "1900", "1852"}));

@@ -7,6 +7,7 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,10 @@ struct SearchFixture {
     }
 
     FindBar *bar() const { return window->findChild<FindBar *>(QStringLiteral("FindBar")); }
-    QString shownCatalogueNumber() const { return window->Frame1->record()[StampRecord::CatalogueNumber]; }
+    QString shownCatalogueNumber() const
+    {
+        return control<DetailPanel>(*window, "Frame1")->record()[StampRecord::CatalogueNumber];
+    }
 
     TestFolder folder;
     std::unique_ptr<Main> window;
@@ -82,7 +86,7 @@ void FindBarTest::barOpensAboveTheListAndGivesItsRoomBack()
 {
     SearchFixture fixture;
     Main &window = *fixture.window;
-    const QRect listBefore = window.ListView1->geometry();
+    const QRect listBefore = control<QTreeView>(window, "ListView1")->geometry();
     QVERIFY(!fixture.bar());
 
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
@@ -92,28 +96,28 @@ void FindBarTest::barOpensAboveTheListAndGivesItsRoomBack()
     QVERIFY(bar->ZoekText->hasFocus());
     // The list starts below the bar and still ends where the resize rules end it.
     const int reserve = Twips::toPixels(FindBar::ReservedTwips);
-    QCOMPARE(window.ListView1->geometry(), listBefore.adjusted(0, reserve, 0, 0));
-    QVERIFY(bar->geometry().bottom() < window.ListView1->y());
-    QCOMPARE(bar->width(), window.ListView1->width());
+    QCOMPARE(control<QTreeView>(window, "ListView1")->geometry(), listBefore.adjusted(0, reserve, 0, 0));
+    QVERIFY(bar->geometry().bottom() < control<QTreeView>(window, "ListView1")->y());
+    QCOMPARE(bar->width(), control<QTreeView>(window, "ListView1")->width());
 
     // The resize rules keep working while the bar shows.
     setOuterSize(&window, window.frameGeometry().size() + QSize(150, 90));
-    QCOMPARE(window.ListView1->y(), listBefore.y() + reserve);
-    QCOMPARE(window.ListView1->height(), listBefore.height() + 90 - reserve);
-    QCOMPARE(bar->width(), window.ListView1->width());
+    QCOMPARE(control<QTreeView>(window, "ListView1")->y(), listBefore.y() + reserve);
+    QCOMPARE(control<QTreeView>(window, "ListView1")->height(), listBefore.height() + 90 - reserve);
+    QCOMPARE(bar->width(), control<QTreeView>(window, "ListView1")->width());
     QCOMPARE(bar->SluitKnop->geometry().right(), bar->width() - 1);
 
     QTest::keyClick(bar->ZoekText, Qt::Key_Escape);
     QVERIFY(bar->isHidden());
-    QCOMPARE(window.ListView1->y(), listBefore.y());
-    QCOMPARE(window.ListView1->height(), listBefore.height() + 90);
+    QCOMPARE(control<QTreeView>(window, "ListView1")->y(), listBefore.y());
+    QCOMPARE(control<QTreeView>(window, "ListView1")->height(), listBefore.height() + 90);
 
     // The close button does the same; the menu item opens the bar again.
     window.findChild<QAction *>(QStringLiteral("ToolsSearch"))->trigger();
     QVERIFY(bar->isVisible());
     clickButton(bar->SluitKnop);
     QVERIFY(bar->isHidden());
-    QCOMPARE(window.ListView1->y(), listBefore.y());
+    QCOMPARE(control<QTreeView>(window, "ListView1")->y(), listBefore.y());
 }
 
 void FindBarTest::buttonsSelectAndShowTheMatches()
@@ -130,7 +134,7 @@ void FindBarTest::buttonsSelectAndShowTheMatches()
     clickButton(bar->VolgendeKnop);
     QCOMPARE(window.selectedRow(), 2);
     QCOMPARE(fixture.shownCatalogueNumber(), QStringLiteral("40"));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Gegevens : 5"));
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 5"));
     clickButton(bar->VolgendeKnop);
     clickButton(bar->VolgendeKnop);
     QCOMPARE(window.selectedRow(), 1);
@@ -143,7 +147,7 @@ void FindBarTest::buttonsSelectAndShowTheMatches()
     bar->ZoekText->setText(QStringLiteral("jubileum"));
     clickButton(bar->VolgendeKnop);
     QCOMPARE(window.selectedRow(), 3);
-    window.Frame1->showRecord(makeRecord({"2000", "edited"}));
+    control<DetailPanel>(window, "Frame1")->showRecord(makeRecord({"2000", "edited"}));
     clickButton(bar->VolgendeKnop);
     QCOMPARE(fixture.shownCatalogueNumber(), QStringLiteral("90"));
     QCOMPARE(bar->ZoekStatus->text(), QStringLiteral("Alleen dit record"));
@@ -153,7 +157,7 @@ void FindBarTest::buttonsSelectAndShowTheMatches()
     clickButton(bar->VorigeKnop);
     QCOMPARE(window.selectedRow(), 3);
     QCOMPARE(bar->ZoekStatus->text(), QStringLiteral("Niet gevonden"));
-    QVERIFY(!window.unsavedChanges());
+    QVERIFY(!window.collection().unsavedChanges());
 }
 
 QTEST_MAIN(FindBarTest)

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "common/Control.h"
+#include <QFrame>
 #include <memory>
 
 namespace {
@@ -57,7 +59,6 @@ void typeText(QWidget *widget, const QString &text)
     QCoreApplication::sendEvent(widget, &press);
 }
 
-
 } // namespace
 
 class MainTest : public QObject {
@@ -84,18 +85,21 @@ void MainTest::firstStartShowsDefaultsAndWritesSettings()
     QCOMPARE(window->windowTitle(), QStringLiteral("Tessaron (2)"));
     QCOMPARE(window->frameGeometry().size(), QSize(1000, 630));
     QVERIFY(!window->windowIcon().isNull());
-    QCOMPARE(window->collectionName(), QString());
-    QVERIFY(!window->unsavedChanges());
-    QCOMPARE(window->recordList().count(), 0);
+    QCOMPARE(window->collection().name(), QString());
+    QVERIFY(!window->collection().unsavedChanges());
+    QCOMPARE(window->collection().records().count(), 0);
 
     // Colours painted on the window, a frame, the title strip, the list and the fields.
     auto *frame3 = window->findChild<QWidget *>(QStringLiteral("Frame3"));
     QVERIFY(frame3);
     QCOMPARE(pixelOf(frame3, QPoint(frame3->width() - 10, frame3->height() - 10)), DefaultPanel);
     QCOMPARE(pixelOf(window.get(), QPoint(2, 300)), DefaultPanel);
-    QCOMPARE(pixelOf(window->MenuPic, QPoint(window->MenuPic->width() / 2, window->MenuPic->height() - 5)),
+    QCOMPARE(pixelOf(control<QFrame>(*window, "MenuPic"),
+                     QPoint(control<QFrame>(*window, "MenuPic")->width() / 2,
+                            control<QFrame>(*window, "MenuPic")->height() - 5)),
              QColor(200, 190, 190));
-    QCOMPARE(pixelOf(window->ListView1->viewport(), QPoint(50, 50)), QColor(190, 220, 220));
+    QCOMPARE(pixelOf(control<QTreeView>(*window, "ListView1")->viewport(), QPoint(50, 50)),
+             QColor(190, 220, 220));
     auto *text1 = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
     QVERIFY(text1);
     QCOMPARE(fieldPixel(text1), DefaultField);
@@ -103,7 +107,8 @@ void MainTest::firstStartShowsDefaultsAndWritesSettings()
 
     // Column widths and the start-up captions.
     for (int column = 0; column < 12; ++column)
-        QCOMPARE(window->ListView1->header()->sectionSize(column), DefaultWidths[column] / 15);
+        QCOMPARE(control<QTreeView>(*window, "ListView1")->header()->sectionSize(column),
+                 DefaultWidths[column] / 15);
     QCOMPARE(window->columnWidths()[8], 3000);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label10"))->text(),
              QStringLiteral("Gesorteerd op :"));
@@ -121,12 +126,12 @@ void MainTest::firstStartShowsDefaultsAndWritesSettings()
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("Frame2"))->isVisible());
 
     // Only the header of column 2 shows a direction image, "down".
-    const QAbstractItemModel *model = window->ListView1->model();
+    const QAbstractItemModel *model = control<QTreeView>(*window, "ListView1")->model();
     QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Cat.nr."));
-    QCOMPARE(window->recordList().headerImageKey(1), QStringLiteral("down"));
+    QCOMPARE(window->collection().records().headerImageKey(1), QStringLiteral("down"));
     QVERIFY(!model->headerData(1, Qt::Horizontal, Qt::DecorationRole).isNull());
     for (const int column : {0, 2, 11}) {
-        QCOMPARE(window->recordList().headerImageKey(column), QString());
+        QCOMPARE(window->collection().records().headerImageKey(column), QString());
         QVERIFY(model->headerData(column, Qt::Horizontal, Qt::DecorationRole).isNull());
     }
 
@@ -173,9 +178,9 @@ void MainTest::widenedColumnsComeBackNextStart()
     folder.write(IniName, crlf(lines));
     {
         auto window = startWindow(folder);
-        QCOMPARE(window->ListView1->header()->sectionSize(6), 82);
-        window->ListView1->header()->resizeSection(0, 123);
-        window->ListView1->header()->resizeSection(3, 77);
+        QCOMPARE(control<QTreeView>(*window, "ListView1")->header()->sectionSize(6), 82);
+        control<QTreeView>(*window, "ListView1")->header()->resizeSection(0, 123);
+        control<QTreeView>(*window, "ListView1")->header()->resizeSection(3, 77);
         QVERIFY(window->close());
     }
     QStringList expected = lines;
@@ -185,9 +190,9 @@ void MainTest::widenedColumnsComeBackNextStart()
     QCOMPARE(folder.read(IniName), crlf(expected));
 
     auto again = startWindow(folder);
-    QCOMPARE(again->ListView1->header()->sectionSize(0), 123);
-    QCOMPARE(again->ListView1->header()->sectionSize(3), 77);
-    QCOMPARE(again->ListView1->header()->sectionSize(1), 100);
+    QCOMPARE(control<QTreeView>(*again, "ListView1")->header()->sectionSize(0), 123);
+    QCOMPARE(control<QTreeView>(*again, "ListView1")->header()->sectionSize(3), 77);
+    QCOMPARE(control<QTreeView>(*again, "ListView1")->header()->sectionSize(1), 100);
     QCOMPARE(again->columnWidths()[0], 1845);
 }
 
@@ -203,7 +208,7 @@ void MainTest::unreadableSettingsAreRewritten()
         auto window = startWindow(folder);
         // Colours read before the failure are painted; widths wait for the next start.
         QCOMPARE(pixelOf(window.get(), QPoint(2, 300)), QColor(10, 20, 30));
-        QCOMPARE(window->ListView1->header()->sectionSize(0), 60);
+        QCOMPARE(control<QTreeView>(*window, "ListView1")->header()->sectionSize(0), 60);
         QStringList rewritten = defaultIniLines();
         rewritten[2] = QStringLiteral("10,20,30");
         rewritten[5] = QStringLiteral("3000");
@@ -213,7 +218,7 @@ void MainTest::unreadableSettingsAreRewritten()
         QCOMPARE(folder.read(IniName), crlf(rewritten));
     }
     auto again = startWindow(folder);
-    QCOMPARE(again->ListView1->header()->sectionSize(0), 200);
+    QCOMPARE(control<QTreeView>(*again, "ListView1")->header()->sectionSize(0), 200);
 }
 
 void MainTest::closingWithUnsavedChangesAsks()
@@ -224,8 +229,8 @@ void MainTest::closingWithUnsavedChangesAsks()
     const QByteArray before = crlf(lines) + "extra\r\n";
     folder.write(IniName, before);
     auto window = startWindow(folder);
-    window->ListView1->header()->resizeSection(2, 200);
-    window->setUnsavedChanges(true);
+    control<QTreeView>(*window, "ListView1")->header()->resizeSection(2, 200);
+    window->collection().markChanged();
 
     {
         BoxRecorder boxes(MessageBox::Answer::No);
@@ -239,7 +244,7 @@ void MainTest::closingWithUnsavedChangesAsks()
         QVERIFY(asked.buttons == MessageBox::Buttons::YesNo);
         QVERIFY(asked.icon == MessageBox::Icon::None);
         QCOMPARE(folder.read(IniName), before);
-        QVERIFY(window->unsavedChanges());
+        QVERIFY(window->collection().unsavedChanges());
     }
     {
         BoxRecorder boxes(MessageBox::Answer::Yes);
@@ -282,37 +287,38 @@ void MainTest::narrowWindowKeepsListWidth()
     auto *label8 = window->findChild<QWidget *>(QStringLiteral("Label8"));
 
     // At the start size: W = 15000, H = 9450.
-    QCOMPARE(window->MenuPic->width(), (15000 - 420) / 15);
+    QCOMPARE(control<QFrame>(*window, "MenuPic")->width(), (15000 - 420) / 15);
     QCOMPARE(frame2->size(), QSize((15000 - 5340) / 15, (9450 - 2400) / 15));
-    QCOMPARE(window->ListView1->size(), QSize((15000 - 5580) / 15, (9450 - 2760) / 15));
+    QCOMPARE(control<QTreeView>(*window, "ListView1")->size(),
+             QSize((15000 - 5580) / 15, (9450 - 2760) / 15));
     QCOMPARE(frame4->y(), (9450 - 1785) / 15);
     QCOMPARE(label8->x(), frame4->width() - 2640 / 15);
-    QCOMPARE(window->KlokLabel->x(), (15000 - 1800) / 15);
+    QCOMPARE(control<QLabel>(*window, "KlokLabel")->x(), (15000 - 1800) / 15);
 
     // W = 8100, H = 6000: everything follows.
     setOuterSize(window.get(), QSize(540, 400));
     QCOMPARE(window->frameGeometry().size(), QSize(540, 400));
-    QCOMPARE(window->ListView1->width(), (8100 - 5580) / 15);
+    QCOMPARE(control<QTreeView>(*window, "ListView1")->width(), (8100 - 5580) / 15);
     QCOMPARE(frame5->height(), (6000 - 2400) / 15);
-    const int listHeight = window->ListView1->height();
+    const int listHeight = control<QTreeView>(*window, "ListView1")->height();
     QCOMPARE(listHeight, (6000 - 2760) / 15);
 
     // W = 5400: the list cannot get a negative width and keeps its last one,
     // while the frames, still at least zero wide, follow.
     setOuterSize(window.get(), QSize(360, 400));
-    QCOMPARE(window->ListView1->width(), (8100 - 5580) / 15);
+    QCOMPARE(control<QTreeView>(*window, "ListView1")->width(), (8100 - 5580) / 15);
     QCOMPARE(frame2->width(), (5400 - 5340) / 15);
     QCOMPARE(frame4->width(), (5400 - 5340) / 15);
-    QCOMPARE(window->MenuPic->width(), (5400 - 420) / 15);
+    QCOMPARE(control<QFrame>(*window, "MenuPic")->width(), (5400 - 420) / 15);
     QCOMPARE(label8->x(), frame4->width() - 2640 / 15); // a place may be negative
 
     // W = 4500, H = 2250: heights below zero are skipped too; tops still move.
     setOuterSize(window.get(), QSize(300, 150));
     QCOMPARE(frame2->width(), (5400 - 5340) / 15);
     QCOMPARE(frame2->height(), (6000 - 2400) / 15);
-    QCOMPARE(window->ListView1->height(), listHeight);
+    QCOMPARE(control<QTreeView>(*window, "ListView1")->height(), listHeight);
     QCOMPARE(frame4->y(), (2250 - 1785) / 15);
-    QCOMPARE(window->MenuPic->width(), (4500 - 420) / 15);
+    QCOMPARE(control<QFrame>(*window, "MenuPic")->width(), (4500 - 420) / 15);
 }
 
 void MainTest::lookupListsFillTheirBoxes()

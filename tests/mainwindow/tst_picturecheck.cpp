@@ -4,7 +4,9 @@
 #include "extras/PictureCheckDialog.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
+#include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -66,6 +68,7 @@ private slots:
     void findsMissingPicturesAndUnusedFiles();
     void withoutPictureFolderEveryPictureIsMissing();
     void menuOpensTheCheckAndDoubleClickSelects();
+    void choosingARecordLeavesTheViewer();
 };
 
 void PictureCheckTest::findsMissingPicturesAndUnusedFiles()
@@ -88,7 +91,8 @@ void PictureCheckTest::findsMissingPicturesAndUnusedFiles()
     // as in the window, even where the path they spell names a file.
     RecordList hostile;
     hostile.assign({makeRecord({"..", "1852/1"}), makeRecord({"1852", "../1852/1"})});
-    const PictureCheck outside = PictureCheck::run(fixture.folder.folder(), QStringLiteral("Nederland"), hostile);
+    const PictureCheck outside =
+        PictureCheck::run(fixture.folder.folder(), QStringLiteral("Nederland"), hostile);
     QCOMPARE(missingLines(outside), QStringList({"0:../1852/1", "1:1852/../1852/1"}));
 }
 
@@ -131,7 +135,8 @@ void PictureCheckTest::menuOpensTheCheckAndDoubleClickSelects()
         };
         doubleClick(1);
         QCOMPARE(window->selectedRow(), 4);
-        QCOMPARE(window->Frame1->record()[StampRecord::Year], QStringLiteral("1867"));
+        QCOMPARE(control<DetailPanel>(*window, "Frame1")->record()[StampRecord::Year],
+                 QStringLiteral("1867"));
         // A file in the wrong year selects the record it likely belongs to; one
         // that belongs to none leaves the selection.
         doubleClick(4);
@@ -147,6 +152,38 @@ void PictureCheckTest::menuOpensTheCheckAndDoubleClickSelects()
                           "Ontbrekende afbeelding : 1870 / 12A", "Niet gebruikt bestand : 1852/notities.txt",
                           "Niet gebruikt bestand : 1854/12A.jpg   (record 1853 / 12a?)",
                           "Niet gebruikt bestand : 1867/5.jpeg   (record 1867 / 5?)"}));
+}
+
+// Choosing a record without a picture while the viewer shows must not leave the
+// viewer up with its Exit button disabled: the window returns to the list first.
+void PictureCheckTest::choosingARecordLeavesTheViewer()
+{
+    CheckFixture fixture;
+    auto window = startWindow(fixture.folder);
+    openCollection(*window, QStringLiteral("Nederland"));
+    auto *show = window->findChild<VistaButton *>(QStringLiteral("ShowKnop"));
+    clickRow(*window, 0);
+    clickButton(show);
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("Frame5"))->isVisible());
+
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<PictureCheckDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        const auto closeDialog = qScopeGuard([dialog] { dialog->accept(); });
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QListWidget *list = dialog->List1;
+        const QRect box = list->visualItemRect(list->item(1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, box.center());
+    });
+    window->findChild<QAction *>(QStringLiteral("ToolsPictureCheck"))->trigger();
+
+    QCOMPARE(window->selectedRow(), 4);
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("Frame2"))->isVisible());
+    QVERIFY(!window->findChild<QWidget *>(QStringLiteral("Frame5"))->isVisible());
+    QCOMPARE(show->caption(), QStringLiteral("Show"));
+    QVERIFY(!show->isEnabled());
+    QVERIFY(window->findChild<VistaButton *>(QStringLiteral("AddKnop"))->isEnabled());
 }
 
 QTEST_MAIN(PictureCheckTest)

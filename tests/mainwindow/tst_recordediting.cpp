@@ -1,9 +1,11 @@
 #include "WindowFixture.h"
+#include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -28,7 +30,7 @@ struct EditingFixture {
         openCollection(*window, QStringLiteral("Nederland"));
     }
 
-    DetailPanel &panel() { return *window->Frame1; }
+    DetailPanel &panel() { return *control<DetailPanel>(*window, "Frame1"); }
 
     TestFolder folder;
     std::unique_ptr<Main> window;
@@ -63,13 +65,13 @@ void RecordEditingTest::buttonsStandUnderThePanel()
         const char *toolTip;
         int left;
     } buttons[] = {
-        {window->AddKnop, "AddKnop", "Add", " Record Toevoegen ", 150},
-        {window->WijzigKnop, "WijzigKnop", "Wijzig", " Record Wijzigen ", 1020},
-        {window->DelKnop, "DelKnop", "Delete", " Record Verwijderen ", 1890},
+        {control<VistaButton>(*window, "AddKnop"), "AddKnop", "Add", " Record Toevoegen ", 150},
+        {control<VistaButton>(*window, "WijzigKnop"), "WijzigKnop", "Wijzig", " Record Wijzigen ", 1020},
+        {control<VistaButton>(*window, "DelKnop"), "DelKnop", "Delete", " Record Verwijderen ", 1890},
     };
     for (const auto &expected : buttons) {
         QCOMPARE(window->findChild<VistaButton *>(QLatin1String(expected.name)), expected.button);
-        QCOMPARE(expected.button->parentWidget(), window->Frame1);
+        QCOMPARE(expected.button->parentWidget(), control<DetailPanel>(*window, "Frame1"));
         QCOMPARE(expected.button->caption(), QLatin1String(expected.caption));
         QCOMPARE(expected.button->toolTip(), QLatin1String(expected.toolTip));
         QCOMPARE(expected.button->geometry(), QRect(expected.left / 15, 5700 / 15, 56, 22));
@@ -94,12 +96,12 @@ void RecordEditingTest::addAppendsThePanelWithPlaceholders()
     panel.Text6->clear();
     panel.Text7->setText(QStringLiteral("4"));
 
-    clickButton(window.AddKnop);
-    QVERIFY(window.unsavedChanges());
-    QCOMPARE(window.recordList().count(), 4);
-    QCOMPARE(window.recordList().record(3),
+    clickButton(control<VistaButton>(window, "AddKnop"));
+    QVERIFY(window.collection().unsavedChanges());
+    QCOMPARE(window.collection().records().count(), 4);
+    QCOMPARE(window.collection().records().record(3),
              makeRecord({"1760", " 12b ", "Proef", "-", "", "", "-", "\t", "-", "", "-", "4"}));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Records : 4"));
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Records : 4"));
     // Ready for the next stamp of the same kind: text boxes empty, combo boxes kept.
     for (QLineEdit *box : {panel.Text1, panel.Text2, panel.Text3, panel.Text4, panel.Text6, panel.Text7})
         QCOMPARE(box->text(), QString());
@@ -118,7 +120,8 @@ void RecordEditingTest::addWithoutCatalogueNumberAsks()
     panel.Text1->setText(QStringLiteral("   "));
     panel.Text2->clear();
 
-    for (VistaButton *button : {window.AddKnop, window.WijzigKnop}) {
+    for (VistaButton *button :
+         {control<VistaButton>(window, "AddKnop"), control<VistaButton>(window, "WijzigKnop")}) {
         BoxRecorder boxes(MessageBox::Answer::Ok);
         clickButton(button);
         QCOMPARE(boxes.requests.size(), 1);
@@ -128,10 +131,10 @@ void RecordEditingTest::addWithoutCatalogueNumberAsks()
         QVERIFY(boxes.requests[0].icon == MessageBox::Icon::None);
         QCOMPARE(window.focusWidget(), panel.Text1);
         // Nothing else changed: no row, no placeholder, no mark.
-        QCOMPARE(window.recordList().count(), 3);
+        QCOMPARE(window.collection().records().count(), 3);
         QCOMPARE(panel.Text2->text(), QString());
         QCOMPARE(panel.Text1->text(), QStringLiteral("   "));
-        QVERIFY(!window.unsavedChanges());
+        QVERIFY(!window.collection().unsavedChanges());
     }
 }
 
@@ -148,9 +151,10 @@ void RecordEditingTest::remarksLineBreaksBecomeSpaces()
     QTest::keyClicks(panel.Text5, QStringLiteral("derde\u00a0regel"));
     QCOMPARE(panel.Text5->document()->blockCount(), 3);
 
-    clickButton(window.AddKnop);
+    clickButton(control<VistaButton>(window, "AddKnop"));
     // One space for each break; the no-break space stays what it is.
-    QCOMPARE(window.recordList().cell(3, StampRecord::Info), QStringLiteral("eerste  derde\u00a0regel"));
+    QCOMPARE(window.collection().records().cell(3, StampRecord::Info),
+             QStringLiteral("eerste  derde\u00a0regel"));
 }
 
 void RecordEditingTest::changeRewritesTheSelectedRow()
@@ -160,25 +164,25 @@ void RecordEditingTest::changeRewritesTheSelectedRow()
     DetailPanel &panel = fixture.panel();
     clickRow(window, 0);
     panel.Text6->setText(QStringLiteral("3,25"));
-    QSignalSpy changed(&window.recordList(), &QAbstractItemModel::dataChanged);
-    QSignalSpy reset(&window.recordList(), &QAbstractItemModel::modelReset);
+    QSignalSpy changed(&window.collection().records(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(&window.collection().records(), &QAbstractItemModel::modelReset);
 
-    clickButton(window.WijzigKnop);
+    clickButton(control<VistaButton>(window, "WijzigKnop"));
     QStringList expected = Fields;
     expected[StampRecord::CataloguePrice] = QStringLiteral("3,25");
-    QCOMPARE(window.recordList().record(0), makeRecord(expected));
-    QCOMPARE(window.recordList().record(1), makeRecord({"1951", "561", "", "-"}));
-    QVERIFY(window.unsavedChanges());
+    QCOMPARE(window.collection().records().record(0), makeRecord(expected));
+    QCOMPARE(window.collection().records().record(1), makeRecord({"1951", "561", "", "-"}));
+    QVERIFY(window.collection().unsavedChanges());
     QCOMPARE(changed.size(), 1);
     QCOMPARE(reset.size(), 0);
     // The panel stays as it was; so does the count, as the selection wrote it.
     QCOMPARE(panel.Text1->text(), QStringLiteral("560"));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Gegevens : 3"));
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 3"));
 
     // A row of placeholders keeps them, and empty boxes of a row get them.
     clickRow(window, 2);
-    clickButton(window.WijzigKnop);
-    QCOMPARE(window.recordList().record(2),
+    clickButton(control<VistaButton>(window, "WijzigKnop"));
+    QCOMPARE(window.collection().records().record(2),
              makeRecord({"1952", "562", "", "-", "", "", "-", "-", "-", "", "-", "-"}));
 }
 
@@ -188,11 +192,11 @@ void RecordEditingTest::changeWithoutSelectionChangesNoRow()
     Main &window = *fixture.window;
     DetailPanel &panel = fixture.panel();
     panel.Text1->setText(QStringLiteral("999"));
-    const std::vector<StampRecord> before = window.recordList().records();
+    const std::vector<StampRecord> before = window.collection().records().records();
 
-    clickButton(window.WijzigKnop);
-    QCOMPARE(window.recordList().records(), before);
-    QVERIFY(window.unsavedChanges());
+    clickButton(control<VistaButton>(window, "WijzigKnop"));
+    QCOMPARE(window.collection().records().records(), before);
+    QVERIFY(window.collection().unsavedChanges());
     QCOMPARE(panel.Text2->text(), QStringLiteral("-"));
     QCOMPARE(panel.Text7->text(), QStringLiteral("-"));
 }
@@ -205,39 +209,39 @@ void RecordEditingTest::deleteAsksFirst()
     clickRow(window, 1);
     {
         BoxRecorder boxes(MessageBox::Answer::No);
-        clickButton(window.DelKnop);
+        clickButton(control<VistaButton>(window, "DelKnop"));
         QCOMPARE(boxes.requests.size(), 1);
         QCOMPARE(boxes.requests[0].text, QStringLiteral("Wilt u (-) verwijderen uit de lijst?"));
         QCOMPARE(boxes.requests[0].caption, QStringLiteral(" Delete"));
         QVERIFY(boxes.requests[0].buttons == MessageBox::Buttons::YesNo);
         QVERIFY(boxes.requests[0].icon == MessageBox::Icon::None);
         // No keeps the row, yet the collection counts as changed.
-        QCOMPARE(window.recordList().count(), 3);
-        QVERIFY(window.unsavedChanges());
+        QCOMPARE(window.collection().records().count(), 3);
+        QVERIFY(window.collection().unsavedChanges());
     }
     clickRow(window, 0);
     {
         BoxRecorder boxes(MessageBox::Answer::Yes);
-        clickButton(window.DelKnop);
+        clickButton(control<VistaButton>(window, "DelKnop"));
         QCOMPARE(boxes.requests.size(), 1);
         QCOMPARE(boxes.requests[0].text, QStringLiteral("Wilt u (Kinderen) verwijderen uit de lijst?"));
     }
     QCOMPARE(columnTexts(window, StampRecord::CatalogueNumber), QStringList({"561", "562"}));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Records : 2"));
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Records : 2"));
     // The panel keeps the deleted record, and no other row is selected under it,
     // so a change cannot write it over a neighbour.
     QCOMPARE(panel.Text2->text(), QStringLiteral("Kinderen"));
     QCOMPARE(window.selectedRow(), -1);
-    clickButton(window.WijzigKnop);
+    clickButton(control<VistaButton>(window, "WijzigKnop"));
     QCOMPARE(columnTexts(window, StampRecord::CatalogueNumber), QStringList({"561", "562"}));
 
     // Without a selected row: marked changed, nothing asked, nothing removed.
-    window.setUnsavedChanges(false);
+    clearUnsavedChanges(window.collection());
     BoxRecorder boxes(MessageBox::Answer::Yes);
-    clickButton(window.DelKnop);
+    clickButton(control<VistaButton>(window, "DelKnop"));
     QVERIFY(boxes.requests.isEmpty());
-    QCOMPARE(window.recordList().count(), 2);
-    QVERIFY(window.unsavedChanges());
+    QCOMPARE(window.collection().records().count(), 2);
+    QVERIFY(window.collection().unsavedChanges());
 }
 
 void RecordEditingTest::deleteOnEmptyListDoesNothing()
@@ -245,10 +249,10 @@ void RecordEditingTest::deleteOnEmptyListDoesNothing()
     TestFolder folder;
     auto window = startWindow(folder);
     BoxRecorder boxes(MessageBox::Answer::Yes);
-    clickButton(window->DelKnop);
+    clickButton(control<VistaButton>(*window, "DelKnop"));
     QVERIFY(boxes.requests.isEmpty());
-    QVERIFY(!window->unsavedChanges());
-    QCOMPARE(window->Label6->text(), QStringLiteral("Aantal Records : 0"));
+    QVERIFY(!window->collection().unsavedChanges());
+    QCOMPARE(control<QLabel>(*window, "Label6")->text(), QStringLiteral("Aantal Records : 0"));
 }
 
 void RecordEditingTest::largeListTakesEditsWithoutReset()
@@ -261,21 +265,22 @@ void RecordEditingTest::largeListTakesEditsWithoutReset()
     auto window = startWindow(folder);
     openCollection(*window, QStringLiteral("Groot"));
     clickRow(*window, 5);
-    QSignalSpy reset(&window->recordList(), &QAbstractItemModel::modelReset);
-    QSignalSpy layout(&window->recordList(), &QAbstractItemModel::layoutChanged);
-    QSignalSpy inserted(&window->recordList(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy reset(&window->collection().records(), &QAbstractItemModel::modelReset);
+    QSignalSpy layout(&window->collection().records(), &QAbstractItemModel::layoutChanged);
+    QSignalSpy inserted(&window->collection().records(), &QAbstractItemModel::rowsInserted);
 
-    window->Frame1->Text1->setText(QStringLiteral("nieuw"));
-    clickButton(window->AddKnop);
-    QCOMPARE(window->recordList().count(), 100001);
-    QCOMPARE(window->recordList().cell(100000, StampRecord::CatalogueNumber), QStringLiteral("nieuw"));
-    QCOMPARE(window->Label6->text(), QStringLiteral("Aantal Records : 100001"));
+    control<DetailPanel>(*window, "Frame1")->Text1->setText(QStringLiteral("nieuw"));
+    clickButton(control<VistaButton>(*window, "AddKnop"));
+    QCOMPARE(window->collection().records().count(), 100001);
+    QCOMPARE(window->collection().records().cell(100000, StampRecord::CatalogueNumber),
+             QStringLiteral("nieuw"));
+    QCOMPARE(control<QLabel>(*window, "Label6")->text(), QStringLiteral("Aantal Records : 100001"));
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(reset.size(), 0);
     QCOMPARE(layout.size(), 0);
     QCOMPARE(window->selectedRow(), 5);
     // The list shows the rows without a widget of their own.
-    QVERIFY(window->ListView1->findChildren<QWidget *>().size() < 20);
+    QVERIFY(control<QTreeView>(*window, "ListView1")->findChildren<QWidget *>().size() < 20);
 }
 
 // No completion while typing and no list entry's spelling on leaving the box.

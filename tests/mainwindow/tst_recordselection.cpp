@@ -5,6 +5,7 @@
 #include "resources/PlaceholderPicture.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +23,7 @@ const QSize PictureSize(600, 400);
 // The thumbnail as the screen shows it.
 QImage thumbnail(const Main &window)
 {
-    return window.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return control<QLabel>(window, "Image1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 bool showsPlaceholder(const Main &window)
@@ -80,12 +81,12 @@ void RecordSelectionTest::startShowsPlaceholder()
 {
     TestFolder folder;
     auto window = startWindow(folder);
-    QCOMPARE(window->Image1->size(), QSize(150, 87));
+    QCOMPARE(control<QLabel>(*window, "Image1")->size(), QSize(150, 87));
     QVERIFY(showsPlaceholder(*window));
     // The rest of the box is its black background.
     QCOMPARE(thumbnail(*window).pixelColor(149, 86), QColor(Qt::black));
-    QCOMPARE(window->ListView1->selectionMode(), QAbstractItemView::SingleSelection);
-    QVERIFY(window->ListView1->uniformRowHeights());
+    QCOMPARE(control<QTreeView>(*window, "ListView1")->selectionMode(), QAbstractItemView::SingleSelection);
+    QVERIFY(control<QTreeView>(*window, "ListView1")->uniformRowHeights());
 }
 
 void RecordSelectionTest::rowWithPictureFillsPanelAndThumbnail()
@@ -94,7 +95,7 @@ void RecordSelectionTest::rowWithPictureFillsPanelAndThumbnail()
     Main &window = *fixture.window;
     clickRow(window, 0);
 
-    DetailPanel *panel = window.Frame1;
+    DetailPanel *panel = control<DetailPanel>(window, "Frame1");
     QCOMPARE(panel->Combo1->currentText(), QStringLiteral("1999"));
     QCOMPARE(panel->Text1->text(), QStringLiteral("123a"));
     QCOMPARE(panel->Combo2->currentText(), QStringLiteral("Zomerzegels"));
@@ -107,16 +108,16 @@ void RecordSelectionTest::rowWithPictureFillsPanelAndThumbnail()
     QCOMPARE(panel->Combo5->currentText(), QStringLiteral("Postfris"));
     QCOMPARE(panel->Text6->text(), QStringLiteral("1,50"));
     QCOMPARE(panel->Text7->text(), QStringLiteral("1"));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Gegevens : 4"));
-    QVERIFY(!window.unsavedChanges());
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 4"));
+    QVERIFY(!window.collection().unsavedChanges());
 
     // The thumbnail is the picture, blue on the left and yellow on the right.
-    QVERIFY(window.ShowKnop->enabled());
+    QVERIFY(control<VistaButton>(window, "ShowKnop")->enabled());
     QVERIFY(!showsPlaceholder(window));
     const QImage shown = thumbnail(window);
     QVERIFY(nearColour(shown.pixelColor(20, 40), Blue));
     QVERIFY(nearColour(shown.pixelColor(130, 40), Yellow));
-    QCOMPARE(window.BackPic.size(), PictureSize);
+    QCOMPARE(window.BackPic().size(), PictureSize);
     QCOMPARE(window.viewerPicture().size(), PictureSize);
 }
 
@@ -127,15 +128,15 @@ void RecordSelectionTest::rowWithoutPictureShowsPlaceholder()
     clickRow(window, 0);
     clickRow(window, 2);
 
-    QCOMPARE(window.Frame1->Text2->text(), QStringLiteral("Molens"));
-    QCOMPARE(window.Frame1->Combo3->currentText(), QString());
-    QCOMPARE(window.Frame1->Text7->text(), QString());
-    QVERIFY(!window.ShowKnop->enabled());
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Text2->text(), QStringLiteral("Molens"));
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Combo3->currentText(), QString());
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Text7->text(), QString());
+    QVERIFY(!control<VistaButton>(window, "ShowKnop")->enabled());
     QVERIFY(showsPlaceholder(window));
     QVERIFY(window.viewerPicture().isNull());
     // The thumbnail's source keeps the last picture found.
-    QCOMPARE(window.BackPic.size(), PictureSize);
-    QVERIFY(nearColour(window.BackPic.pixelColor(10, 10), Blue));
+    QCOMPARE(window.BackPic().size(), PictureSize);
+    QVERIFY(nearColour(window.BackPic().pixelColor(10, 10), Blue));
 }
 
 void RecordSelectionTest::pathUsesTextsUntrimmed()
@@ -145,15 +146,15 @@ void RecordSelectionTest::pathUsesTextsUntrimmed()
     clickRow(window, 1);
 
     // A year outside the list of the box is shown as it is.
-    QCOMPARE(window.Frame1->Combo1->currentText(), QStringLiteral("1760"));
-    QCOMPARE(window.Frame1->Combo1->count(), 201);
-    QCOMPARE(window.Frame1->Text1->text(), QStringLiteral("7 "));
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Combo1->currentText(), QStringLiteral("1760"));
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Combo1->count(), 201);
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Text1->text(), QStringLiteral("7 "));
     // Placeholders are texts like any other.
-    QCOMPARE(window.Frame1->Text2->text(), QStringLiteral("-"));
-    QCOMPARE(window.Frame1->Combo5->currentText(), QStringLiteral("-"));
-    QCOMPARE(window.Frame1->Text5->toPlainText(), QStringLiteral("-"));
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Text2->text(), QStringLiteral("-"));
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Combo5->currentText(), QStringLiteral("-"));
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Text5->toPlainText(), QStringLiteral("-"));
 
-    QVERIFY(window.ShowKnop->enabled());
+    QVERIFY(control<VistaButton>(window, "ShowKnop")->enabled());
     QVERIFY(nearColour(thumbnail(window).pixelColor(20, 40), Green));
     QVERIFY(nearColour(window.viewerPicture().pixelColor(500, 300), Green));
 }
@@ -166,8 +167,8 @@ void RecordSelectionTest::unreadablePictureLeavesEmptyThumbnailAndViewer()
     clickRow(window, 0);
     clickRow(window, 3);
 
-    QCOMPARE(window.Frame1->Text1->text(), QStringLiteral("9"));
-    QVERIFY(window.ShowKnop->enabled());
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Text1->text(), QStringLiteral("9"));
+    QVERIFY(control<VistaButton>(window, "ShowKnop")->enabled());
     QVERIFY(window.viewerPicture().isNull());
     // Not the picture of the record selected before: the cleared black box.
     const QImage shown = thumbnail(window);
@@ -180,15 +181,15 @@ void RecordSelectionTest::keyboardSelectsToo()
     SelectionFixture fixture;
     Main &window = *fixture.window;
     clickRow(window, 0);
-    QTest::keyClick(window.ListView1, Qt::Key_Down);
+    QTest::keyClick(control<QTreeView>(window, "ListView1"), Qt::Key_Down);
     QCOMPARE(window.selectedRow(), 1);
-    QCOMPARE(window.Frame1->Text1->text(), QStringLiteral("7 "));
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Text1->text(), QStringLiteral("7 "));
     QVERIFY(nearColour(thumbnail(window).pixelColor(20, 40), Green));
 
-    QTest::keyClick(window.ListView1, Qt::Key_End);
+    QTest::keyClick(control<QTreeView>(window, "ListView1"), Qt::Key_End);
     QCOMPARE(window.selectedRow(), 3);
-    QCOMPARE(window.Frame1->Combo2->currentText(), QStringLiteral("Kinderzegels"));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Gegevens : 4"));
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Combo2->currentText(), QStringLiteral("Kinderzegels"));
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 4"));
 }
 
 void RecordSelectionTest::clickOnSelectedRowShowsItAgain()
@@ -196,13 +197,13 @@ void RecordSelectionTest::clickOnSelectedRowShowsItAgain()
     SelectionFixture fixture;
     Main &window = *fixture.window;
     clickRow(window, 2);
-    window.Frame1->Text2->setText(QStringLiteral("half getypt"));
-    window.Label6->setText(QStringLiteral("Aantal Records : 4"));
+    control<DetailPanel>(window, "Frame1")->Text2->setText(QStringLiteral("half getypt"));
+    control<QLabel>(window, "Label6")->setText(QStringLiteral("Aantal Records : 4"));
 
     clickRow(window, 2);
     QCOMPARE(window.selectedRow(), 2);
-    QCOMPARE(window.Frame1->Text2->text(), QStringLiteral("Molens"));
-    QCOMPARE(window.Label6->text(), QStringLiteral("Aantal Gegevens : 4"));
+    QCOMPARE(control<DetailPanel>(window, "Frame1")->Text2->text(), QStringLiteral("Molens"));
+    QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 4"));
 }
 
 QTEST_MAIN(RecordSelectionTest)

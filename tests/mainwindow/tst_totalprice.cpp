@@ -3,6 +3,7 @@
 #include "mainwindow/Main.h"
 #include "widgets/VistaButton.h"
 
+#include "common/Control.h"
 #include <QFrame>
 #include <QLocale>
 #include <QTest>
@@ -21,17 +22,17 @@ void TotalPriceTest::countButtonFollowsTheStatusFrame()
 {
     TestFolder folder;
     auto window = startWindow(folder);
-    VistaButton *count = window->CountKnop;
-    QCOMPARE(count->parentWidget(), window->Frame4);
+    VistaButton *count = control<VistaButton>(*window, "CountKnop");
+    QCOMPARE(count->parentWidget(), control<QFrame>(*window, "Frame4"));
     QCOMPARE(count->caption(), QStringLiteral("Count"));
     QCOMPARE(count->toolTip(), QStringLiteral(" Totaalprijs Berekenen "));
     QCOMPARE(count->size(), QSize(56, 22));
     QCOMPARE(count->y(), 240 / 15);
-    QCOMPARE(count->x(), window->Frame4->width() - 990 / 15);
+    QCOMPARE(count->x(), control<QFrame>(*window, "Frame4")->width() - 990 / 15);
 
     window->resize(window->width() - 150, window->height());
     QCoreApplication::processEvents();
-    QCOMPARE(count->x(), window->Frame4->width() - 990 / 15);
+    QCOMPARE(count->x(), control<QFrame>(*window, "Frame4")->width() - 990 / 15);
 }
 
 void TotalPriceTest::totalsAreShownWithTheLocalDecimalSign()
@@ -46,7 +47,7 @@ void TotalPriceTest::totalsAreShownWithTheLocalDecimalSign()
     auto window = startWindow(folder);
     openCollection(*window, QStringLiteral("Prijzen"));
     BoxRecorder boxes(MessageBox::Answer::Ok);
-    clickButton(window->CountKnop);
+    clickButton(control<VistaButton>(*window, "CountKnop"));
 
     QCOMPARE(boxes.requests.size(), 1);
     QCOMPARE(boxes.requests[0].text,
@@ -55,7 +56,7 @@ void TotalPriceTest::totalsAreShownWithTheLocalDecimalSign()
     QVERIFY(boxes.requests[0].buttons == MessageBox::Buttons::Ok);
     QVERIFY(boxes.requests[0].icon == MessageBox::Icon::Information);
     // Counting changes nothing.
-    QVERIFY(!window->unsavedChanges());
+    QVERIFY(!window->collection().unsavedChanges());
 }
 
 void TotalPriceTest::emptyListTotalsZero()
@@ -63,7 +64,7 @@ void TotalPriceTest::emptyListTotalsZero()
     TestFolder folder;
     auto window = startWindow(folder);
     BoxRecorder boxes(MessageBox::Answer::Ok);
-    clickButton(window->CountKnop);
+    clickButton(control<VistaButton>(*window, "CountKnop"));
     QCOMPARE(boxes.requests.size(), 1);
     QCOMPARE(boxes.requests[0].text, QStringLiteral("Cat.Prijs : \u20ac 0,00\r\nMijn Prijs : \u20ac 0,00"));
 }

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "storage/ProgramFolder.h"
+#include "storage/RecordList.h"
+#include "storage/StorageResult.h"
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+// The open collection as a document: its records, its name and whether it has
+// changes that are not saved yet. Every operation that replaces or writes the
+// whole collection goes through here; the windows follow the signals.
+class OpenCollection : public QObject {
+    Q_OBJECT
+
+public:
+    // How the collection that took the place of the previous one came.
+    enum class Replacement { New, Opened, Imported };
+
+    explicit OpenCollection(const ProgramFolder &folder, QObject *parent = nullptr);
+
+    const ProgramFolder &programFolder() const { return m_folder; }
+    RecordList &records() { return m_records; }
+    const RecordList &records() const { return m_records; }
+    // Empty until a collection is started, opened or imported.
+    const QString &name() const { return m_name; }
+    bool unsavedChanges() const { return m_unsavedChanges; }
+
+    // The records were changed in memory (edited, added, deleted, sorted).
+    void markChanged();
+
+    // An empty collection under a new name, with nothing to save yet.
+    void startNew(const QString &name);
+    // Verzameling/<fileName>.col; the name becomes line 2 of the file when it can
+    // be read. A file that cannot be read gives an empty collection under fileName.
+    StorageResult open(const QString &fileName);
+    // Verzameling/<fileName>.cat, under the name fileName.
+    StorageResult importOldData(const QString &fileName);
+    // Records read from a spreadsheet, after the present ones or in their place;
+    // the collection keeps its name.
+    void addImportedRecords(std::vector<StampRecord> records, bool replace);
+    // Writes the collection with its picture folder under the name; on success
+    // the collection carries that name and has no unsaved changes. On failure
+    // nothing changes.
+    StorageResult saveAs(const QString &name);
+
+signals:
+    void nameChanged(const QString &name);
+    void unsavedChangesChanged(bool unsaved);
+    // Another collection took the place of the open one (new, opened or
+    // imported). Records changed within the collection come through the
+    // RecordList's own model signals.
+    void contentsReplaced(OpenCollection::Replacement how);
+
+private:
+    void setName(const QString &name);
+    void setUnsavedChanges(bool unsaved);
+    void finishReplacing(const QString &name, Replacement how);
+
+    ProgramFolder m_folder;
+    RecordList m_records;
+    QString m_name;
+    bool m_unsavedChanges = false;
+};

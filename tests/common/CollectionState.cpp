@@ -1,0 +1,14 @@
+#include "common/CollectionState.h"
+
+#include "storage/OpenCollection.h"
+
+void arrangeCollection(OpenCollection &collection, const QString &name, std::vector<StampRecord> records)
+{
+    collection.startNew(name);
+    collection.records().assign(std::move(records));
+}
+
+void clearUnsavedChanges(OpenCollection &collection)
+{
+    arrangeCollection(collection, collection.name(), collection.records().records());
+}
