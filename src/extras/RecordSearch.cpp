@@ -2,22 +2,32 @@
 
 #include "storage/RecordList.h"
 
-namespace RecordSearch {
+#include <algorithm>
+#include <array>
 
-bool matches(const RecordList &list, int row, const QString &text)
-{
-    for (int column = 0; column < StampRecord::FieldCount; ++column) {
-        if (list.cell(row, column).contains(text, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
+namespace RecordSearch {
 
 int find(const RecordList &list, const QString &text, int startRow, Direction direction)
 {
     const int count = list.count();
     if (text.isEmpty() || count == 0)
         return -1;
+    // Loading shares one copy of a recurring text (a category, a kind) between
+    // thousands of rows: the answer for a copy already looked at is remembered,
+    // so a step through a million rows compares each distinct text about once.
+    struct Answer {
+        const QChar *characters = nullptr;
+        qsizetype size = 0;
+        bool found = false;
+    };
+    std::array<Answer, 1024> answers{};
+    const auto fieldMatches = [&](const QString &field) {
+        Answer &answer =
+            answers[reinterpret_cast<quintptr>(field.constData()) / sizeof(QChar) % answers.size()];
+        if (answer.characters != field.constData() || answer.size != field.size())
+            answer = {field.constData(), field.size(), field.contains(text, Qt::CaseInsensitive)};
+        return answer.found;
+    };
     const int step = direction == Direction::Next ? 1 : -1;
     int start = startRow;
     if (start < 0 || start >= count)
@@ -25,7 +35,8 @@ int find(const RecordList &list, const QString &text, int startRow, Direction di
     // count steps visit every other row once and the start row last.
     for (int offset = 1; offset <= count; ++offset) {
         const int row = ((start + step * offset) % count + count) % count;
-        if (matches(list, row, text))
+        const StampRecord &record = list.record(row);
+        if (std::any_of(record.fields.begin(), record.fields.end(), fieldMatches))
             return row;
     }
     return -1;

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int HeaderLines = 3;
-constexpr int LinesPerRecord = StampRecord::FieldCount + 1;
 // About half a megabyte of file a piece: large enough for few writes, small
 // enough that saving needs no copy of the whole file in memory.
 constexpr std::ptrdiff_t RecordsPerPiece = 4096;
@@ -55,10 +54,8 @@ Contents parse(QByteArrayView bytes)
     }
     contents.headerComplete = true;
 
-    // Room for as many records as the line feeds promise, so the list is not
-    // regrown and copied half-way (a file with only CR line ends just grows it).
-    const qsizetype recordLines = std::count(bytes.begin(), bytes.end(), '\n') - HeaderLines;
-    contents.records.reserve(static_cast<size_t>(std::max<qsizetype>(0, recordLines) / LinesPerRecord + 1));
+    // The list grows with the records read, never with a count of line ends:
+    // a file of nothing but line ends must not reserve room for millions.
     std::array<SharedTexts, StampRecord::FieldCount> fieldTexts;
     while (!lines.atEnd()) {
         StampRecord &record = contents.records.emplace_back();
