@@ -22,6 +22,8 @@ int find(const RecordList &list, const QString &text, int startRow, Direction di
     };
     std::array<Answer, 1024> answers{};
     const auto fieldMatches = [&](const QString &field) {
+        if (field.size() < text.size())
+            return false;
         Answer &answer =
             answers[reinterpret_cast<quintptr>(field.constData()) / sizeof(QChar) % answers.size()];
         if (answer.characters != field.constData() || answer.size != field.size())
@@ -29,12 +31,16 @@ int find(const RecordList &list, const QString &text, int startRow, Direction di
         return answer.found;
     };
     const int step = direction == Direction::Next ? 1 : -1;
-    int start = startRow;
-    if (start < 0 || start >= count)
-        start = direction == Direction::Next ? count - 1 : 0;
+    int row = startRow;
+    if (row < 0 || row >= count)
+        row = direction == Direction::Next ? count - 1 : 0;
     // count steps visit every other row once and the start row last.
-    for (int offset = 1; offset <= count; ++offset) {
-        const int row = ((start + step * offset) % count + count) % count;
+    for (int steps = 0; steps < count; ++steps) {
+        row += step;
+        if (row == count)
+            row = 0;
+        else if (row < 0)
+            row = count - 1;
         const StampRecord &record = list.record(row);
         if (std::any_of(record.fields.begin(), record.fields.end(), fieldMatches))
             return row;
