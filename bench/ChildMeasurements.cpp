@@ -1,5 +1,6 @@
 #include "ChildMeasurements.h"
 
+#include "CollectionWindow.h"
 #include "SampleFolder.h"
 
 #include "mainwindow/Main.h"
@@ -18,6 +19,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -46,6 +49,20 @@ int measureResident(const QString &home, const QString &name)
     LoadCollection(folder, name, list, collectionName);
     std::printf("%ld %ld %ld\n", empty, statusKilobytes("VmRSS"), statusKilobytes("VmHWM"));
     return list.count() > 0 ? 0 : 1;
+}
+
+// The same for the shown window: resident with the empty window painted, after
+// the collection is open and its list painted, and the peak of the process.
+int measureWindowResident(int argc, char **argv, const QString &home, const QString &name)
+{
+    QApplication application(argc, argv);
+    CollectionWindow window{ProgramFolder(home)};
+    window.showEmpty();
+    const long empty = statusKilobytes("VmRSS");
+    window.open(name);
+    window.waitForListPaint();
+    std::printf("%ld %ld %ld\n", empty, statusKilobytes("VmRSS"), statusKilobytes("VmHWM"));
+    return window.records().count() > 0 ? 0 : 1;
 }
 
 // Waits until the window has been exposed and painted.
@@ -83,6 +100,7 @@ int measureStartup(int argc, char **argv, const QString &home)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::printf("%.1f %.1f\n", static_cast<double>(sinceApplication.nsecsElapsed()) / 1e6,
                 static_cast<double>(sinceWindow.nsecsElapsed()) / 1e6);
+    std::fflush(stdout);
     return 0;
 }
 
@@ -92,6 +110,74 @@ QByteArray runSelf(const QStringList &arguments)
     child.start(QCoreApplication::applicationFilePath(), arguments);
     child.waitForFinished(-1);
     return child.readAllStandardOutput().trimmed();
+}
+
+double childProcessorMilliseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto milliseconds = [](const timeval &time) {
+        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+    };
+    return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Five starts each, the median, so that one slow start of a busy machine does not decide.
+constexpr int Starts = 5;
+
+void reportResident(const char *title, const char *childOption)
+{
+    std::printf("\n%s (fresh process each)\n", title);
+    std::printf("%-10s %10s %12s %12s %10s %12s %10s\n", "records", "file MB", "empty MB", "loaded MB",
+                "x file", "peak MB", "x file");
+    for (const int count : {100000, 1000000}) {
+        const SampleFolder &sample = SampleFolder::of(count);
+        const QList<QByteArray> figures =
+            runSelf({QLatin1String(childOption), sample.folder().root(), SampleFolder::Name}).split(' ');
+        if (figures.size() != 3) {
+            std::printf("%-10d measurement failed\n", count);
+            continue;
+        }
+        const double file = static_cast<double>(sample.fileSize()) / 1e6;
+        const double empty = figures[0].toDouble() * 1024 / 1e6;
+        const double loaded = figures[1].toDouble() * 1024 / 1e6;
+        const double peak = figures[2].toDouble() * 1024 / 1e6;
+        std::printf("%-10d %10.1f %12.1f %12.1f %10.2f %12.1f %10.2f\n", count, file, empty, loaded,
+                    (loaded - empty) / file, peak, (peak - empty) / file);
+    }
+}
+
+// The command-line companion's totals of 100,000 records, from starting the
+// process to its exit, in wall and processor time.
+void reportCliTotals()
+{
+    const SampleFolder &sample = SampleFolder::of(100000);
+    std::vector<double> wall;
+    std::vector<double> processor;
+    for (int start = 0; start < Starts; ++start) {
+        const double processorBefore = childProcessorMilliseconds();
+        QElapsedTimer timer;
+        timer.start();
+        QProcess cli;
+        cli.start(QStringLiteral(CLI_PROGRAM), {QStringLiteral("--home"), sample.folder().root(),
+                                                QStringLiteral("totals"), SampleFolder::Name});
+        cli.waitForFinished(-1);
+        if (cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0) {
+            std::printf("\ntessaron2-cli totals: measurement failed\n");
+            return;
+        }
+        wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        processor.push_back(childProcessorMilliseconds() - processorBefore);
+    }
+    std::printf("\ntessaron2-cli totals of 100000 records, start to exit, median of %d fresh processes\n",
+                Starts);
+    std::printf("  %.1f ms (cpu %.1f ms)\n", median(wall), median(processor));
 }
 
 } // namespace
@@ -104,6 +190,9 @@ int runChild(int argc, char **argv)
         QCoreApplication application(argc, argv);
         return measureResident(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }
+    if (argc == 4 && std::strcmp(argv[1], "--window-resident") == 0)
+        return measureWindowResident(argc, argv, QString::fromLocal8Bit(argv[2]),
+                                     QString::fromLocal8Bit(argv[3]));
     if (argc == 3 && std::strcmp(argv[1], "--startup") == 0)
         return measureStartup(argc, argv, QString::fromLocal8Bit(argv[2]));
     return -1;
@@ -111,33 +200,27 @@ int runChild(int argc, char **argv)
 
 void reportAll()
 {
-    std::printf("\nResident memory of a loaded collection (fresh process each)\n");
-    std::printf("%-10s %10s %12s %12s %10s %12s %10s\n", "records", "file MB", "empty MB", "loaded MB",
-                "x file", "peak MB", "x file");
-    for (const int count : {100000, 1000000}) {
-        const SampleFolder &sample = SampleFolder::of(count);
-        const QList<QByteArray> figures =
-            runSelf({QStringLiteral("--resident"), sample.folder().root(), SampleFolder::Name}).split(' ');
-        if (figures.size() != 3) {
-            std::printf("%-10d measurement failed\n", count);
-            continue;
-        }
-        const double file = static_cast<double>(sample.fileSize()) / 1e6;
-        const double empty = figures[0].toDouble() * 1024 / 1e6;
-        const double loaded = figures[1].toDouble() * 1024 / 1e6;
-        const double peak = figures[2].toDouble() * 1024 / 1e6;
-        std::printf("%-10d %10.1f %12.1f %12.1f %10.2f %12.1f %10.2f\n", count, file, empty, loaded,
-                    (loaded - empty) / file, peak, (peak - empty) / file);
-    }
+    reportResident("Resident memory of a loaded collection", "--resident");
+    reportResident("Resident memory of the window with a collection open, above the empty window",
+                   "--window-resident");
+    reportCliTotals();
 
-    // Five starts; the median, so that one slow start of a busy machine does not decide.
-    constexpr int Starts = 5;
+    std::vector<double> fromProcess;
     std::vector<double> fromApplication;
     std::vector<double> fromWindow;
     for (int start = 0; start < Starts; ++start) {
-        const QList<QByteArray> times =
-            runSelf({QStringLiteral("--startup"), QStringLiteral(SHIPPED_DATA_FOLDER)}).split(' ');
-        if (times.size() == 2) {
+        QElapsedTimer sinceProcess;
+        sinceProcess.start();
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--startup"), QStringLiteral(SHIPPED_DATA_FOLDER)});
+        // The child prints its line as soon as its window is shown.
+        const bool shown = child.waitForReadyRead(-1);
+        const double processTime = static_cast<double>(sinceProcess.nsecsElapsed()) / 1e6;
+        child.waitForFinished(-1);
+        const QList<QByteArray> times = child.readAllStandardOutput().trimmed().split(' ');
+        if (shown && times.size() == 2) {
+            fromProcess.push_back(processTime);
             fromApplication.push_back(times[0].toDouble());
             fromWindow.push_back(times[1].toDouble());
         }
@@ -146,13 +229,11 @@ void reportAll()
         std::printf("\nStart-up: measurement failed\n");
         return;
     }
-    std::sort(fromApplication.begin(), fromApplication.end());
-    std::sort(fromWindow.begin(), fromWindow.end());
-    const size_t middle = fromApplication.size() / 2;
     std::printf("\nStart-up to the shown main window, median of %zu fresh processes\n",
                 fromApplication.size());
-    std::printf("  from creating the application: %.1f ms\n", fromApplication[middle]);
-    std::printf("  from constructing Main:        %.1f ms\n", fromWindow[middle]);
+    std::printf("  from starting the process:     %.1f ms\n", median(fromProcess));
+    std::printf("  from creating the application: %.1f ms\n", median(fromApplication));
+    std::printf("  from constructing Main:        %.1f ms\n", median(fromWindow));
     std::fflush(stdout);
 }
 

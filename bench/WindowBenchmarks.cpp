@@ -1,21 +1,29 @@
 #include "BenchSizes.h"
+#include "CollectionWindow.h"
 #include "SampleFolder.h"
 
-#include "mainwindow/Main.h"
 #include "mainwindow/RecordSelection.h"
 #include "storage/CollectionFile.h"
+#include "widgets/MessageBox.h"
+#include "widgets/VistaButton.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTreeView>
 
 namespace {
+
+constexpr int LargestCount = 1000000;
 
 // A photograph-like picture: smooth colours with grain, so that the JPEG file
 // has the size and decoding cost of a real scan.
@@ -62,6 +70,135 @@ void ShowSelectedRecord(benchmark::State &state)
     QFile::remove(picture);
 }
 
+// From the start of opening a collection in the shown, empty window until its
+// list has painted the first rows. Emptying the window in between is not counted.
+void OpenWindow(benchmark::State &state)
+{
+    SampleFolder &sample = SampleFolder::of(static_cast<int>(state.range(0)));
+    CollectionWindow window(sample.folder());
+    window.showEmpty();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.records().clear();
+        window.waitForListPaint();
+        BenchSizes::settleHeap(state);
+        state.ResumeTiming();
+        window.open(SampleFolder::Name);
+        window.waitForListPaint();
+    }
+    BenchSizes::setBytes(state, sample.fileSize());
+}
+
+// The window at the largest size, shown, with the collection open and painted.
+class LargeWindow : public CollectionWindow {
+public:
+    LargeWindow()
+        : CollectionWindow(SampleFolder::of(LargestCount).folder())
+    {
+        showEmpty();
+        open(SampleFolder::Name);
+        waitForListPaint();
+    }
+
+    template <typename Control> Control &control(const char *objectName)
+    {
+        return *main().findChild<Control *>(QLatin1String(objectName));
+    }
+    void click(const char *button) { emit control<VistaButton>(button).Click(); }
+    void selectRow(int row) { list().setCurrentIndex(records().index(row, 0)); }
+};
+
+// "Toevoegen" with a catalogue number typed, until the list has painted again.
+void AddRecord(benchmark::State &state)
+{
+    LargeWindow window;
+    auto &catalogueNumber = window.control<QLineEdit>("Text1");
+    for (auto _ : state) {
+        state.PauseTiming();
+        catalogueNumber.setText(QStringLiteral("123a"));
+        state.ResumeTiming();
+        window.click("AddKnop");
+        window.waitForListPaint();
+    }
+}
+
+// "Verwijderen" of a row in the middle, answered Yes, until the list has painted again.
+void DeleteRecord(benchmark::State &state)
+{
+    LargeWindow window;
+    MessageBox::setTestHook([](const MessageBox::Request &) { return MessageBox::Answer::Yes; });
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.selectRow(window.records().count() / 2);
+        window.waitForListPaint();
+        state.ResumeTiming();
+        window.click("DelKnop");
+        window.waitForListPaint();
+    }
+    MessageBox::setTestHook({});
+}
+
+// A click on a row of a record without picture, until the list has painted again.
+void SelectRow(benchmark::State &state)
+{
+    LargeWindow window;
+    int row = window.records().count() / 2;
+    for (auto _ : state) {
+        window.selectRow(++row);
+        window.waitForListPaint();
+    }
+}
+
+// "Volgende" in the search bar for a text no record holds: the longest step,
+// through every field of every record.
+void SearchStep(benchmark::State &state)
+{
+    LargeWindow window;
+    window.control<QAction>("ToolsSearch").trigger();
+    window.control<QLineEdit>("ZoekText").setText(QStringLiteral("Zeppelin"));
+    window.selectRow(window.records().count() / 2);
+    for (auto _ : state) {
+        window.click("VolgendeKnop");
+        window.waitForListPaint();
+    }
+}
+
+// A click on a column header of the list as loaded, until the list has painted
+// again. The order of the load is restored between clicks, without counting.
+void SortByColumn(benchmark::State &state)
+{
+    LargeWindow window;
+    const std::vector<StampRecord> loaded = window.records().records();
+    QHeaderView &header = *window.list().header();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.records().assign(loaded);
+        window.waitForListPaint();
+        state.ResumeTiming();
+        emit header.sectionClicked(static_cast<int>(state.range(1)));
+        window.waitForListPaint();
+    }
+}
+
+void LargestOnly(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->Unit(benchmark::kMillisecond)->Teardown(BenchSizes::settleHeap);
+}
+
 } // namespace
 
 BENCHMARK(ShowSelectedRecord)->Apply(BenchSizes::all);
+BENCHMARK(OpenWindow)
+    ->Arg(100000)
+    ->Arg(LargestCount)
+    ->Unit(benchmark::kMillisecond)
+    ->Teardown(BenchSizes::settleHeap);
+BENCHMARK(AddRecord)->Arg(LargestCount)->Apply(LargestOnly);
+BENCHMARK(DeleteRecord)->Arg(LargestCount)->Apply(LargestOnly);
+BENCHMARK(SelectRow)->Arg(LargestCount)->Apply(LargestOnly);
+BENCHMARK(SearchStep)->Arg(LargestCount)->Apply(LargestOnly);
+// The catalogue number: the slowest column of Sort at this size (most distinct texts).
+BENCHMARK(SortByColumn)
+    ->Args({LargestCount, StampRecord::CatalogueNumber})
+    ->ArgNames({"", "column"})
+    ->Apply(LargestOnly);

@@ -2,30 +2,47 @@
 
 #include "storage/RecordList.h"
 
-namespace RecordSearch {
+#include <algorithm>
+#include <array>
 
-bool matches(const RecordList &list, int row, const QString &text)
-{
-    for (int column = 0; column < StampRecord::FieldCount; ++column) {
-        if (list.cell(row, column).contains(text, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
+namespace RecordSearch {
 
 int find(const RecordList &list, const QString &text, int startRow, Direction direction)
 {
     const int count = list.count();
     if (text.isEmpty() || count == 0)
         return -1;
+    // Loading shares one copy of a recurring text (a category, a kind) between
+    // thousands of rows: the answer for a copy already looked at is remembered,
+    // so a step through a million rows compares each distinct text about once.
+    struct Answer {
+        const QChar *characters = nullptr;
+        qsizetype size = 0;
+        bool found = false;
+    };
+    std::array<Answer, 1024> answers{};
+    const auto fieldMatches = [&](const QString &field) {
+        if (field.size() < text.size())
+            return false;
+        Answer &answer =
+            answers[reinterpret_cast<quintptr>(field.constData()) / sizeof(QChar) % answers.size()];
+        if (answer.characters != field.constData() || answer.size != field.size())
+            answer = {field.constData(), field.size(), field.contains(text, Qt::CaseInsensitive)};
+        return answer.found;
+    };
     const int step = direction == Direction::Next ? 1 : -1;
-    int start = startRow;
-    if (start < 0 || start >= count)
-        start = direction == Direction::Next ? count - 1 : 0;
+    int row = startRow;
+    if (row < 0 || row >= count)
+        row = direction == Direction::Next ? count - 1 : 0;
     // count steps visit every other row once and the start row last.
-    for (int offset = 1; offset <= count; ++offset) {
-        const int row = ((start + step * offset) % count + count) % count;
-        if (matches(list, row, text))
+    for (int steps = 0; steps < count; ++steps) {
+        row += step;
+        if (row == count)
+            row = 0;
+        else if (row < 0)
+            row = count - 1;
+        const StampRecord &record = list.record(row);
+        if (std::any_of(record.fields.begin(), record.fields.end(), fieldMatches))
             return row;
     }
     return -1;

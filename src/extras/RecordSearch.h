@@ -16,7 +16,4 @@ enum class Direction { Next, Previous };
 // after the last for Previous. Returns -1 when no row matches or the text is empty.
 int find(const RecordList &list, const QString &text, int startRow, Direction direction);
 
-// True when one of the record's fields contains the text, letter case ignored.
-bool matches(const RecordList &list, int row, const QString &text);
-
 } // namespace RecordSearch

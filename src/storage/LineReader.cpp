@@ -1,22 +1,47 @@
 #include "storage/LineReader.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
+
+namespace {
+
+constexpr std::uint64_t EveryByte = 0x0101010101010101;
+
+// The lowest byte of word that equals the one in pattern (repeated in every
+// byte) sets its top bit; bytes above the lowest match may be marked falsely.
+std::uint64_t matchingBytes(std::uint64_t word, std::uint64_t pattern)
+{
+    const std::uint64_t difference = word ^ pattern;
+    return (difference - EveryByte) & ~difference & (EveryByte << 7);
+}
+
+} // namespace
 
 QByteArrayView LineReader::next()
 {
     const char *start = m_next;
-    // Files end their lines with CR LF almost always: find the LF, then look
-    // for an earlier CR within that stretch only. Both searches are memchr.
-    const auto *lineFeed =
-        static_cast<const char *>(std::memchr(start, '\n', static_cast<size_t>(m_end - start)));
-    const char *stretchEnd = lineFeed ? lineFeed : m_end;
-    const auto *carriageReturn =
-        static_cast<const char *>(std::memchr(start, '\r', static_cast<size_t>(stretchEnd - start)));
-    if (carriageReturn) {
-        const bool crLf = carriageReturn + 1 == lineFeed;
-        m_next = carriageReturn + (crLf ? 2 : 1);
-        return QByteArrayView(start, carriageReturn - start);
+    const char *end = start;
+    // Eight bytes at a time, looking for CR and LF at once: lines are short,
+    // and a library search would cost more to start than to run.
+    bool found = false;
+    while (!found && m_end - end >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, end, sizeof word);
+        const std::uint64_t ends =
+            matchingBytes(word, '\n' * EveryByte) | matchingBytes(word, '\r' * EveryByte);
+        if (ends) {
+            end += std::countr_zero(ends) / 8;
+            found = true;
+        } else {
+            end += 8;
+        }
     }
-    m_next = lineFeed ? lineFeed + 1 : m_end;
-    return QByteArrayView(start, stretchEnd - start);
+    while (!found && end != m_end && *end != '\n' && *end != '\r')
+        ++end;
+    if (end == m_end)
+        m_next = m_end;
+    else
+        m_next = end + (*end == '\r' && end + 1 != m_end && end[1] == '\n' ? 2 : 1);
+    return QByteArrayView(start, end - start);
 }

@@ -7,8 +7,8 @@
 namespace {
 
 const char *const HeaderTexts[StampRecord::FieldCount] = {
-    "Jaartal", "Cat.nr.", "Categorie", "Onderwerp", "Soort",     "Type",
-    "Opdruk",  "Afbeedling", "Info",    "Conditie",  "Cat.Prijs", "Mijn Prijs",
+    "Jaartal", "Cat.nr.",    "Categorie", "Onderwerp", "Soort",     "Type",
+    "Opdruk",  "Afbeedling", "Info",      "Conditie",  "Cat.Prijs", "Mijn Prijs",
 };
 
 bool isPriceColumn(int column)
@@ -20,8 +20,7 @@ bool isPriceColumn(int column)
 
 RecordList::RecordList(QObject *parent)
     : QAbstractTableModel(parent)
-{
-}
+{}
 
 QString RecordList::headerText(int column)
 {
@@ -120,14 +119,26 @@ void RecordList::sort(int column, Qt::SortOrder order)
     const std::vector<int> sortedRows = RecordOrder::sorted(m_records, column, order);
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
-    std::vector<StampRecord> reordered;
-    reordered.reserve(m_records.size());
     std::vector<int> newRowOf(m_records.size());
-    for (size_t position = 0; position < sortedRows.size(); ++position) {
-        reordered.push_back(std::move(m_records[static_cast<size_t>(sortedRows[position])]));
+    for (size_t position = 0; position < sortedRows.size(); ++position)
         newRowOf[static_cast<size_t>(sortedRows[position])] = static_cast<int>(position);
+    // In place, one cycle of the permutation after the other: a million records
+    // need no second array of records, whose fresh memory would cost more than the moves.
+    std::vector<bool> placed(m_records.size());
+    for (size_t start = 0; start < m_records.size(); ++start) {
+        if (placed[start])
+            continue;
+        StampRecord held = std::move(m_records[start]);
+        size_t position = start;
+        for (auto from = static_cast<size_t>(sortedRows[position]); from != start;
+             from = static_cast<size_t>(sortedRows[position])) {
+            m_records[position] = std::move(m_records[from]);
+            placed[position] = true;
+            position = from;
+        }
+        m_records[position] = std::move(held);
+        placed[position] = true;
     }
-    m_records = std::move(reordered);
 
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;

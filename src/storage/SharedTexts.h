@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/PackedTexts.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -12,6 +14,7 @@
 // Sharing is invisible to users: a QString copies itself when changed.
 class SharedTexts {
 public:
+    // The bytes of every text asked for must stay valid while this object is used.
     QString text(QByteArrayView bytes);
 
 private:
@@ -23,7 +26,13 @@ private:
     // decoded without lookups from then on.
     static constexpr int TrialTexts = 1000;
 
-    std::array<QString, EntryCount> m_entries;
+    struct Entry {
+        QByteArrayView bytes; // where the text was read from
+        QString text;
+    };
+
+    PackedTexts m_packed;
+    std::array<Entry, EntryCount> m_entries;
     int m_lookups = 0;
     int m_recurring = 0;
     bool m_sharing = true;

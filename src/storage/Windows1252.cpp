@@ -49,6 +49,15 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
+char16_t *decodeInto(char16_t *out, QByteArrayView bytes)
+{
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = (b & 0xE0) == 0x80 ? HighControlRange[b - 0x80] : char16_t(b);
+    }
+    return out;
+}
+
 char *encodeInto(char *out, QStringView text, LineBreaks lineBreaks)
 {
     const qsizetype size = text.size();

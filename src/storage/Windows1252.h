@@ -8,6 +8,9 @@
 namespace Windows1252 {
 
 QString decode(QByteArrayView bytes);
+// Writes one character per byte at out, which must have room for bytes.size()
+// characters; returns the end of what was written.
+char16_t *decodeInto(char16_t *out, QByteArrayView bytes);
 // Characters that the code page cannot hold are written as '?'.
 QByteArray encode(QStringView text);
 // Writes one byte per character of the text at out, which must have room for

@@ -1,3 +1,4 @@
+#include "storage/PackedTexts.h"
 #include "storage/TextFile.h"
 #include "storage/Windows1252.h"
 
@@ -10,6 +11,7 @@ class TextEncodingTest : public QObject {
 private slots:
     void highBytesDecodeToTheirCharacters();
     void everyByteSurvivesDecodeAndEncode();
+    void packedTextsLiveOnAndChangeAlone();
     void unencodableCharactersBecomeQuestionMarksOrAreFiltered();
     void linesEndAtCrLfLoneCrAndLoneLf();
     void writtenLinesEndInCrLfAndReplaceLongerFiles();
@@ -40,10 +42,41 @@ void TextEncodingTest::everyByteSurvivesDecodeAndEncode()
         QVERIFY(Windows1252::canEncode(c));
 }
 
+void TextEncodingTest::packedTextsLiveOnAndChangeAlone()
+{
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    QStringList texts;
+    {
+        PackedTexts packed;
+        // Enough texts to fill several blocks, and one too long for a block.
+        for (int i = 0; i < 5000; ++i)
+            texts.append(packed.text(QByteArray::number(i) + all.mid(i % 255, 40)));
+        texts.append(packed.text(all.repeated(4)));
+        texts.append(packed.text(""));
+    }
+    texts[1].append(u'x');
+    texts[2][0] = u'y';
+    texts.removeFirst();
+    for (qsizetype i = 0; i < texts.size() - 2; ++i) {
+        QString expected = Windows1252::decode(QByteArray::number(i + 1) + all.mid((i + 1) % 255, 40));
+        if (i == 0)
+            expected.append(u'x');
+        if (i == 1)
+            expected[0] = u'y';
+        QCOMPARE(texts[i], expected);
+        QCOMPARE(texts[i].utf16()[texts[i].size()], u'\0');
+    }
+    QCOMPARE(texts[texts.size() - 2], Windows1252::decode(all.repeated(4)));
+    QVERIFY(texts.last().isEmpty());
+}
+
 void TextEncodingTest::unencodableCharactersBecomeQuestionMarksOrAreFiltered()
 {
     const QString mixed = QStringLiteral("a\u0100b\u20ACc") + QString::fromUtf8("\xF0\x9F\x98\x80") + u'd';
-    QCOMPARE(Windows1252::encode(mixed), QByteArray("a?b\x80" "c??d"));
+    QCOMPARE(Windows1252::encode(mixed), QByteArray("a?b\x80"
+                                                    "c??d"));
     QCOMPARE(Windows1252::filtered(mixed), QStringLiteral("ab\u20ACcd"));
     QVERIFY(!Windows1252::canEncode(QChar(0x0100)));
 }

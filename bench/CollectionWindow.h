@@ -1,0 +1,31 @@
+#pragma once
+
+#include "mainwindow/Main.h"
+
+#include <QString>
+
+class ProgramFolder;
+class QTreeView;
+
+// The main window as a collector uses it, for the window figures: shown,
+// with a collection opened the way the open dialog opens one, and its list
+// found by its objectName.
+class CollectionWindow {
+public:
+    explicit CollectionWindow(const ProgramFolder &folder);
+
+    Main &main() { return m_main; }
+    QTreeView &list() { return *m_list; }
+    RecordList &records() { return m_main.recordList(); }
+
+    // Shows the empty window and waits until it is on screen.
+    void showEmpty();
+    // Fills the window with collection name as the open dialog does today.
+    void open(const QString &name);
+    // Handles events until the list has painted its rows once more.
+    void waitForListPaint();
+
+private:
+    Main m_main;
+    QTreeView *m_list;
+};
