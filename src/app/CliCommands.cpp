@@ -1,7 +1,6 @@
 #include "app/CliCommands.h"
 
 #include "album/SlideshowPage.h"
-#include "mainwindow/PriceTotals.h"
 #include "printing/PrintCommand.h"
 #include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
@@ -10,6 +9,7 @@
 #include "storage/CsvMapping.h"
 #include "storage/FileHelpers.h"
 #include "storage/OldDataFile.h"
+#include "storage/PriceTotals.h"
 #include "storage/RecordList.h"
 #include "storage/SaveWithPictureFolder.h"
 

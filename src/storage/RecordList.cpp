@@ -1,14 +1,14 @@
 #include "storage/RecordList.h"
 
-#include "sorting/RecordOrder.h"
+#include "storage/RecordOrder.h"
 
 #include <QPixmap>
 
 namespace {
 
 const char *const HeaderTexts[StampRecord::FieldCount] = {
-    "Jaartal", "Cat.nr.", "Categorie", "Onderwerp", "Soort",     "Type",
-    "Opdruk",  "Afbeedling", "Info",    "Conditie",  "Cat.Prijs", "Mijn Prijs",
+    "Jaartal", "Cat.nr.",    "Categorie", "Onderwerp", "Soort",     "Type",
+    "Opdruk",  "Afbeedling", "Info",      "Conditie",  "Cat.Prijs", "Mijn Prijs",
 };
 
 bool isPriceColumn(int column)
@@ -20,8 +20,7 @@ bool isPriceColumn(int column)
 
 RecordList::RecordList(QObject *parent)
     : QAbstractTableModel(parent)
-{
-}
+{}
 
 QString RecordList::headerText(int column)
 {
