@@ -49,8 +49,10 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# Under CI (CI=true) warnings are errors; T2_WARNINGS_AS_ERRORS=ON asks for it anywhere.
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_SANITIZE)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_SANITIZE) \
+	  $(if $(filter true,$(CI)),-DT2_WARNINGS_AS_ERRORS=ON)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)

@@ -1,9 +1,6 @@
 #include "CollectionWindow.h"
 
-#include "storage/CollectionFile.h"
-
 #include <QCoreApplication>
-#include <QLabel>
 #include <QTreeView>
 
 namespace {
@@ -37,11 +34,9 @@ void CollectionWindow::showEmpty()
 
 void CollectionWindow::open(const QString &name)
 {
-    QString collectionName = name;
-    LoadCollection(m_main.programFolder(), name, m_main.recordList(), collectionName);
-    m_main.setCollectionName(collectionName);
-    m_main.findChild<QLabel *>(QStringLiteral("Label6"))
-        ->setText(QStringLiteral("Aantal Records : ") + QString::number(m_main.recordList().count()));
+    const StorageResult opened = m_main.collection().open(name);
+    if (!opened)
+        qFatal("%s", qPrintable(opened.reason));
 }
 
 void CollectionWindow::waitForListPaint()

@@ -16,11 +16,11 @@ public:
 
     Main &main() { return m_main; }
     QTreeView &list() { return *m_list; }
-    RecordList &records() { return m_main.recordList(); }
+    RecordList &records() { return m_main.collection().records(); }
 
     // Shows the empty window and waits until it is on screen.
     void showEmpty();
-    // Fills the window with collection name as the open dialog does today.
+    // Opens collection name through the open collection, as the open dialog does.
     void open(const QString &name);
     // Handles events until the list has painted its rows once more.
     void waitForListPaint();

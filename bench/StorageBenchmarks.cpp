@@ -1,9 +1,9 @@
 #include "BenchSizes.h"
 #include "SampleFolder.h"
 
-#include "mainwindow/PriceTotals.h"
 #include "storage/CollectionFile.h"
 #include "storage/OldDataFile.h"
+#include "storage/PriceTotals.h"
 #include "storage/RecordList.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // The settings reader on arbitrary bytes: every value it keeps is one the
 // program can use, and what it writes back reads whole and unchanged.
 #include "FuzzCheck.h"
-#include "mainwindow/SettingsFile.h"
+#include "storage/SettingsFile.h"
 #include "storage/TextFile.h"
 #include "widgets/Twips.h"
 

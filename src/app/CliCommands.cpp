@@ -1,7 +1,6 @@
 #include "app/CliCommands.h"
 
 #include "album/SlideshowPage.h"
-#include "mainwindow/PriceTotals.h"
 #include "printing/PrintCommand.h"
 #include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
@@ -12,6 +11,7 @@
 #include "storage/FileHelpers.h"
 #include "storage/OldDataFile.h"
 #include "storage/PictureFiler.h"
+#include "storage/PriceTotals.h"
 #include "storage/RecordList.h"
 #include "storage/SaveWithPictureFolder.h"
 

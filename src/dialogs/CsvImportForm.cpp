@@ -1,9 +1,9 @@
 #include "dialogs/CsvImportForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "mainwindow/MainLook.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/MainLook.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 

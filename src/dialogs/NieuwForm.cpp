@@ -1,12 +1,12 @@
 #include "dialogs/NieuwForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "mainwindow/MainLook.h"
 #include "storage/CollectionName.h"
 #include "storage/FileHelpers.h"
 #include "storage/LookupList.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"

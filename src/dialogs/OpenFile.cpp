@@ -1,11 +1,11 @@
 #include "dialogs/OpenFile.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "mainwindow/MainLook.h"
 #include "storage/CollectionListing.h"
 #include "storage/FileHelpers.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"

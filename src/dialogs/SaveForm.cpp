@@ -1,6 +1,5 @@
 #include "dialogs/SaveForm.h"
 
-#include "mainwindow/MainLook.h"
 #include "storage/CollectionName.h"
 #include "storage/FileHelpers.h"
 #include "storage/OpenCollection.h"
@@ -8,6 +7,7 @@
 #include "storage/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"

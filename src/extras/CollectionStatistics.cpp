@@ -1,6 +1,6 @@
 #include "extras/CollectionStatistics.h"
 
-#include "mainwindow/PriceTotals.h"
+#include "storage/PriceTotals.h"
 #include "storage/RecordList.h"
 
 #include <QCollator>

@@ -1,6 +1,6 @@
 #include "extras/StatisticsChart.h"
 
-#include "mainwindow/PriceTotals.h"
+#include "storage/PriceTotals.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,9 +1,9 @@
 #include "extras/StatisticsDialog.h"
 
 #include "extras/PrintStatistics.h"
-#include "printing/CurrentPrinter.h"
-#include "printing/PdfFileQuestion.h"
-#include "printing/SystemPrinterCanvas.h"
+#include "printing/dialog/CurrentPrinter.h"
+#include "printing/dialog/PdfFileQuestion.h"
+#include "printing/dialog/SystemPrinterCanvas.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"

@@ -1,10 +1,10 @@
 #include "mainwindow/DetailPanel.h"
 
 #include "mainwindow/LoadLookupList.h"
-#include "mainwindow/MainLook.h"
 #include "storage/ProgramFolder.h"
 #include "storage/Trim.h"
 #include "storage/Windows1252.h"
+#include "widgets/MainLook.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows1252Validator.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mainwindow/SettingsFile.h"
 #include "printing/PrintSource.h"
 #include "storage/OpenCollection.h"
+#include "storage/SettingsFile.h"
 
 #include <QImage>
 #include <QMainWindow>

@@ -10,7 +10,7 @@
 #include "listeditor/EditData.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MakerPages.h"
-#include "printing/Afdrukken.h"
+#include "printing/dialog/Afdrukken.h"
 #include "storage/FileHelpers.h"
 #include "storage/ShellOpen.h"
 #include "widgets/BusyGuard.h"

@@ -1,7 +1,7 @@
 #include "mainwindow/PictureViewer.h"
 
-#include "mainwindow/MainLook.h"
 #include "resources/PanCursorImage.h"
+#include "widgets/MainLook.h"
 #include "widgets/Twips.h"
 
 #include <QCursor>

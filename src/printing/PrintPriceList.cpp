@@ -1,10 +1,10 @@
 #include "printing/PrintPriceList.h"
 
-#include "mainwindow/PriceTotals.h"
 #include "printing/PrintCollectionList.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintSource.h"
 #include "printing/PrinterCanvas.h"
+#include "storage/PriceTotals.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "storage/RecordList.h"
 
-#include "sorting/RecordOrder.h"
+#include "storage/RecordOrder.h"
 
 #include <QPixmap>
 

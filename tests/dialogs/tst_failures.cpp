@@ -8,9 +8,9 @@
 #include "dialogs/SaveForm.h"
 #include "listeditor/EditData.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/SettingsFile.h"
 #include "printing/PrintCommand.h"
 #include "storage/CollectionFile.h"
+#include "storage/SettingsFile.h"
 #include "widgets/VistaButton.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "common/TestFolder.h"
-#include "mainwindow/SettingsFile.h"
+#include "storage/SettingsFile.h"
 
 #include <QTest>
 

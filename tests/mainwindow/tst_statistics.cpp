@@ -5,8 +5,8 @@
 #include "extras/StatisticsChart.h"
 #include "extras/StatisticsDialog.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/PriceTotals.h"
-#include "printing/CurrentPrinter.h"
+#include "printing/dialog/CurrentPrinter.h"
+#include "storage/PriceTotals.h"
 #include "widgets/VistaButton.h"
 
 #include <QAction>

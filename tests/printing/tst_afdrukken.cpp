@@ -1,8 +1,8 @@
 #include "common/PdfReadback.h"
 
 #include "common/TestFolder.h"
-#include "printing/Afdrukken.h"
-#include "printing/CurrentPrinter.h"
+#include "printing/dialog/Afdrukken.h"
+#include "printing/dialog/CurrentPrinter.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/MessageBox.h"
 #include "widgets/VistaButton.h"

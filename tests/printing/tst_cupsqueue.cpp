@@ -1,11 +1,11 @@
 #include "CupsPdfQueue.h"
 #include "common/PdfReadback.h"
 
-#include "printing/CurrentPrinter.h"
 #include "printing/PrintCollectionList.h"
 #include "printing/PrintSource.h"
 #include "printing/PrintYearLabels.h"
-#include "printing/SystemPrinterCanvas.h"
+#include "printing/dialog/CurrentPrinter.h"
+#include "printing/dialog/SystemPrinterCanvas.h"
 
 #include <QFile>
 #include <QPrinter>

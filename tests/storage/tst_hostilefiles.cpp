@@ -1,5 +1,4 @@
 #include "common/TestFolder.h"
-#include "mainwindow/SettingsFile.h"
 #include "storage/CollectionFile.h"
 #include "storage/CollectionName.h"
 #include "storage/FileHelpers.h"
@@ -7,6 +6,7 @@
 #include "storage/OldDataFile.h"
 #include "storage/RecordList.h"
 #include "storage/SaveWithPictureFolder.h"
+#include "storage/SettingsFile.h"
 #include "storage/TextFile.h"
 
 #include <QDir>

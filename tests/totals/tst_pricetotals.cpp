@@ -1,4 +1,4 @@
-#include "mainwindow/PriceTotals.h"
+#include "storage/PriceTotals.h"
 #include "storage/RecordList.h"
 
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "printing/PdfFileQuestion.h"
+#include "printing/dialog/PdfFileQuestion.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

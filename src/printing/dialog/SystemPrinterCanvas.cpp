@@ -1,6 +1,6 @@
-#include "printing/SystemPrinterCanvas.h"
+#include "printing/dialog/SystemPrinterCanvas.h"
 
-#include "printing/CurrentPrinter.h"
+#include "printing/dialog/CurrentPrinter.h"
 
 #include <QPrinter>
 

@@ -1,4 +1,4 @@
-#include "extras/FindBar.h"
+#include "mainwindow/FindBar.h"
 
 #include "storage/RecordList.h"
 #include "widgets/SelectedRow.h"

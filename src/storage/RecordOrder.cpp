@@ -1,4 +1,4 @@
-#include "sorting/RecordOrder.h"
+#include "storage/RecordOrder.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>

@@ -1,4 +1,4 @@
-#include "printing/CurrentPrinter.h"
+#include "printing/dialog/CurrentPrinter.h"
 
 #include <QPrinterInfo>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/SettingsFile.h"
+#include "storage/SettingsFile.h"
 
 #include "storage/CollectionFile.h"
 #include "storage/TextFile.h"
