@@ -1,7 +1,6 @@
 #include "RecordingCanvas.h"
 
 #include "common/TestFolder.h"
-#include "mainwindow/PriceTotals.h"
 #include "printing/PrintCollectionList.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintPriceList.h"
@@ -9,6 +8,7 @@
 #include "printing/PrintSealSheet.h"
 #include "printing/PrintSource.h"
 #include "printing/PrintYearLabels.h"
+#include "storage/PriceTotals.h"
 
 #include <QBuffer>
 #include <QFontInfo>
