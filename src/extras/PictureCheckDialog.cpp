@@ -42,11 +42,24 @@ PictureCheckDialog::PictureCheckDialog(const OpenCollection &collection, QWidget
             "ook die geen .jpg zijn, tellen als niet gebruikt. Dubbelklik op een regel om het "
             "record in de lijst te kiezen."),
         180, 4920, 7000, 840);
+    AddPictureKnop = DialogLayout::addButton(this, "AddPictureKnop",
+                                             QStringLiteral("Afbeelding toevoegen..."), 180, 5820, 2200, 330);
+    AddPictureKnop->setEnabled(false);
+    connect(AddPictureKnop, &VistaButton::Click, this, &PictureCheckDialog::AddPictureKnop_Click);
+    connect(List1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *current) {
+        AddPictureKnop->setEnabled(current && current->data(MissingRole).toBool());
+    });
     OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 6340, 5820, 840, 330);
     connect(OkKnop, &VistaButton::Click, this, &QDialog::accept);
     connect(List1, &QListWidget::itemDoubleClicked, this, &PictureCheckDialog::List1_DblClick);
 
+    refresh();
+}
+
+void PictureCheckDialog::refresh()
+{
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    List1->clear();
     fill(PictureCheck::run(m_collection.programFolder(), m_collection.name(), m_collection.records()));
     QApplication::restoreOverrideCursor();
 }
@@ -68,6 +81,7 @@ void PictureCheckDialog::fill(const PictureCheck &check)
                                          List1);
         item->setForeground(MissingColour);
         item->setData(RowRole, missing.row);
+        item->setData(MissingRole, true);
     }
     for (const PictureCheck::UnusedFile &unused : check.unused) {
         QString line = QStringLiteral("Niet gebruikt bestand : ") + unused.relativePath;
@@ -88,4 +102,13 @@ void PictureCheckDialog::List1_DblClick(QListWidgetItem *item)
     const int row = item->data(RowRole).toInt();
     if (row >= 0)
         emit recordPicked(row);
+}
+
+void PictureCheckDialog::AddPictureKnop_Click()
+{
+    const QListWidgetItem *item = List1->currentItem();
+    if (!item || !item->data(MissingRole).toBool())
+        return;
+    emit pictureWanted(item->data(RowRole).toInt());
+    refresh();
 }

@@ -4,6 +4,7 @@
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/FindBar.h"
 #include "mainwindow/MainMenu.h"
+#include "mainwindow/PictureCommands.h"
 #include "mainwindow/PictureViewer.h"
 #include "mainwindow/RecordEditing.h"
 #include "mainwindow/RecordSelection.h"
@@ -144,6 +145,8 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     m_selection = new RecordSelection(ListView1, Frame1, Image1, ShowKnop, Frame5, m_collection, this);
     connect(m_selection, &RecordSelection::recordShown, this,
             [this] { showRecordCount(CountWording::Details); });
+    m_pictures = new PictureCommands(this, m_collection, ListView1, Image1);
+    connect(m_pictures, &PictureCommands::pictureFiled, this, &Main::showFiledPicture);
     new RecordEditing(Frame1, ListView1, AddKnop, WijzigKnop, DelKnop, m_collection, this);
     new ColumnClickHandler(ListView1, Label10, m_collection, this);
     connect(CountKnop, &VistaButton::Click, this, &Main::CountKnop_Click);
@@ -241,6 +244,15 @@ void Main::selectRecord(int row)
     // Without one, the record is shown again, as a click on the selected row does.
     if (alreadySelected)
         m_selection->ShowSelectedRecord();
+}
+
+void Main::showFiledPicture(int row)
+{
+    // The viewer stays in front when it shows the record that changed.
+    if (row == selectedRow())
+        m_selection->ShowSelectedRecord();
+    else
+        selectRecord(row);
 }
 
 void Main::openFindBar()

@@ -14,6 +14,7 @@ class Clock;
 class ColumnClickHandler;
 class DetailPanel;
 class FindBar;
+class PictureCommands;
 class PictureViewer;
 class QFrame;
 class QLabel;
@@ -52,6 +53,8 @@ public:
     void selectRecord(int row);
     // The search bar above the list, made on first use.
     void openFindBar();
+    // Adding pictures for the records: file dialog, clipboard, drops, scan folder.
+    PictureCommands &pictureCommands() { return *m_pictures; }
 
     // The picture viewer: shows a picture at its own size, at the top left, or
     // none. The record sheet print takes the picture it holds (null for none).
@@ -89,6 +92,8 @@ private:
     // Label2: "Verzamelgebied : " and the name of the collection last started,
     // opened or imported (saving under another name leaves it as it was).
     void showCollectionCaption();
+    // The record of the row has a new picture: it shows at once.
+    void showFiledPicture(int row);
     void collectionReplaced(OpenCollection::Replacement how);
     // Label6: "Aantal Records : " after the rows changed, "Aantal Gegevens : "
     // after a record was shown; the number is always the number of rows.
@@ -129,6 +134,7 @@ private:
     CountWording m_countWording = CountWording::Records;
     RecordSelection *m_selection = nullptr;
     FindBar *m_findBar = nullptr;
+    PictureCommands *m_pictures = nullptr;
     bool m_shownBefore = false;
     int m_listTopReserve = 0;
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;

@@ -10,6 +10,7 @@
 #include "listeditor/EditData.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MakerPages.h"
+#include "mainwindow/PictureCommands.h"
 #include "printing/dialog/Afdrukken.h"
 #include "storage/FileHelpers.h"
 #include "storage/ShellOpen.h"
@@ -51,6 +52,14 @@ MainMenu::MainMenu(Main &main)
     addItem(tools, "ToolsSearch", QStringLiteral("Zoeken"), &MainMenu::ToolsSearch_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     addItem(tools, "ToolsStatistics", QStringLiteral("Statistiek"), &MainMenu::ToolsStatistics_Click);
+    addItem(tools, "ToolsPictureAdd", QStringLiteral("Afbeelding toevoegen..."),
+            &MainMenu::ToolsPictureAdd_Click);
+    // A text field with the focus keeps Ctrl+V for its own paste.
+    addItem(tools, "ToolsPicturePaste", QStringLiteral("Afbeelding plakken"),
+            &MainMenu::ToolsPicturePaste_Click)
+        ->setShortcut(QKeySequence::Paste);
+    addItem(tools, "ToolsPictureImport", QStringLiteral("Afbeeldingen importeren..."),
+            &MainMenu::ToolsPictureImport_Click);
 
     QMenu *help = addMenu("Help", QStringLiteral("Help"));
     addItem(help, "HelpHelp", QStringLiteral("Help"), &MainMenu::HelpHelp_Click);
@@ -168,6 +177,8 @@ void MainMenu::ToolsPictureCheck_Click()
 {
     PictureCheckDialog dialog(m_main.collection(), &m_main);
     connect(&dialog, &PictureCheckDialog::recordPicked, &m_main, &Main::selectRecord);
+    connect(&dialog, &PictureCheckDialog::pictureWanted, &m_main.pictureCommands(),
+            &PictureCommands::addFromFile);
     dialog.exec();
 }
 
@@ -179,4 +190,19 @@ void MainMenu::ToolsSearch_Click()
 void MainMenu::ToolsStatistics_Click()
 {
     StatisticsDialog(m_main.collection(), &m_main).exec();
+}
+
+void MainMenu::ToolsPictureAdd_Click()
+{
+    m_main.pictureCommands().addFromFile(m_main.selectedRow());
+}
+
+void MainMenu::ToolsPicturePaste_Click()
+{
+    m_main.pictureCommands().paste(m_main.selectedRow());
+}
+
+void MainMenu::ToolsPictureImport_Click()
+{
+    m_main.pictureCommands().importFolder(m_main.panelColour());
 }

@@ -10,7 +10,7 @@ class QMenu;
 
 // The main window's menu bar: File, Tools and Help. Each command opens a dialog,
 // runs one operation or hands a document to the desktop. No item has an access
-// key; only "Zoeken", the last of Tools, has a shortcut (Ctrl+F).
+// key; only "Zoeken" (Ctrl+F) and "Afbeelding plakken" (Ctrl+V) have a shortcut.
 class MainMenu : public QObject {
     Q_OBJECT
 
@@ -40,6 +40,9 @@ private:
     void ToolsPictureCheck_Click();
     void ToolsSearch_Click();
     void ToolsStatistics_Click();
+    void ToolsPictureAdd_Click();
+    void ToolsPicturePaste_Click();
+    void ToolsPictureImport_Click();
 
     Main &m_main;
 };

@@ -97,7 +97,9 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
           "FileStreep3:", "FileExit:Exit"}},
         {QStringLiteral("Tools"),
          {"TooleWebpage:Webpage Ontwerpen", "ToolsDataEdit:Data Bewerken",
-          "ToolsPictureCheck:Afbeeldingen controleren", "ToolsSearch:Zoeken", "ToolsStatistics:Statistiek"}},
+          "ToolsPictureCheck:Afbeeldingen controleren", "ToolsSearch:Zoeken", "ToolsStatistics:Statistiek",
+          "ToolsPictureAdd:Afbeelding toevoegen...", "ToolsPicturePaste:Afbeelding plakken",
+          "ToolsPictureImport:Afbeeldingen importeren..."}},
         {QStringLiteral("Help"),
          {"HelpHelp:Help", "HelpStreep1:", "HelpMeerSoftware:Meer Software", "HelpDownloads:Downloads"}},
     };
@@ -109,10 +111,13 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
         QStringList items;
         for (QAction *item : menu->actions()) {
             QCOMPARE(item->isSeparator(), item->text().isEmpty());
-            // Only the search bar, added after the original items, has a shortcut.
-            QCOMPARE(item->shortcut(), item->objectName() == QLatin1String("ToolsSearch")
-                                           ? QKeySequence(Qt::CTRL | Qt::Key_F)
-                                           : QKeySequence());
+            // Only the search bar and the picture paste, added after the
+            // original items, have a shortcut.
+            const QString name = item->objectName();
+            QCOMPARE(item->shortcut(),
+                     name == QLatin1String("ToolsSearch")         ? QKeySequence(Qt::CTRL | Qt::Key_F)
+                     : name == QLatin1String("ToolsPicturePaste") ? QKeySequence(Qt::CTRL | Qt::Key_V)
+                                                                  : QKeySequence());
             QVERIFY(!item->text().contains(QLatin1Char('&')));
             items.append(item->objectName() + QLatin1Char(':') + item->text());
         }
