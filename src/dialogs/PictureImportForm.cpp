@@ -22,7 +22,7 @@ namespace {
 
 constexpr int OuterWidth = 10500;
 constexpr int OuterHeight = 7800;
-constexpr int ThumbnailSize = 40;
+constexpr int ThumbnailSize = 32;
 constexpr int ThumbnailsPerTurn = 4;
 
 QString actionText(ScanFolder::Action action)
@@ -101,6 +101,7 @@ void PictureImportForm::fillTable()
     Grid1->setRowCount(static_cast<int>(m_matches.size()));
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
+    Grid1->setWordWrap(false);
     Grid1->verticalHeader()->hide();
     Grid1->verticalHeader()->setDefaultSectionSize(ThumbnailSize + 4);
     Grid1->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
@@ -134,8 +135,8 @@ void PictureImportForm::fillTable()
     }
     Grid1->resizeColumnToContents(TickColumn);
     Grid1->setColumnWidth(PictureColumn, ThumbnailSize + 8);
-    Grid1->setColumnWidth(FileColumn, Twips::toPixels(3000));
-    Grid1->setColumnWidth(RecordColumn, Twips::toPixels(4200));
+    Grid1->setColumnWidth(FileColumn, Twips::toPixels(2800));
+    Grid1->setColumnWidth(RecordColumn, Twips::toPixels(3900));
     Grid1->horizontalHeader()->setStretchLastSection(true);
     Label1->setText(QStringLiteral("Map : %1        Bestanden : %2        Zonder record : %3")
                         .arg(QDir::toNativeSeparators(m_folder))
