@@ -190,8 +190,22 @@ void PictureCommandsTest::pastedImageIsFiledUnlessRefused()
     }
     openCollection(*window, QStringLiteral("Nederland"));
 
-    // Ctrl+V over the list pastes the clipboard's image for the selected record.
+    // Ctrl+V in a text field of the panel pastes text there, and nothing else.
     clickRow(*window, 2);
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("tekst"));
+        BoxRecorder boxes(MessageBox::Answer::Ok);
+        auto *field = control<QWidget>(*window, "Frame1")->findChild<QLineEdit *>();
+        field->setFocus();
+        field->clear();
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field->text(), QStringLiteral("tekst"));
+        QVERIFY(boxes.requests.isEmpty());
+    }
+
+    // Ctrl+V over the list pastes the clipboard's image for the selected record.
+    QGuiApplication::clipboard()->setImage(twoColourPicture({40, 20}, Qt::yellow, Qt::blue));
+    control<QTreeView>(*window, "ListView1")->setFocus();
     QTest::keyClick(control<QTreeView>(*window, "ListView1"), Qt::Key_V, Qt::ControlModifier);
     const QImage pasted(folder.path(PictureFolder + QStringLiteral("1860/5.jpg")));
     QCOMPARE(pasted.size(), QSize(40, 20));
