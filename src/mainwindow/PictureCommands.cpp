@@ -72,7 +72,7 @@ bool PictureCommands::hasName() const
     return false;
 }
 
-bool PictureCommands::file(int row, const Filing &filing)
+bool PictureCommands::ready(int row) const
 {
     if (!hasName())
         return false;
@@ -80,13 +80,20 @@ bool PictureCommands::file(int row, const Filing &filing)
         MessageBox::show(m_window, QStringLiteral("Geen record gekozen!"));
         return false;
     }
+    QString path;
+    const StorageResult target = PictureFiler(m_collection.programFolder(), m_collection.name())
+                                     .target(m_collection.records().record(row), path);
+    if (!target)
+        refuse(m_window, target.reason);
+    return target.ok;
+}
+
+bool PictureCommands::file(int row, const Filing &filing)
+{
+    if (!ready(row))
+        return false;
     const PictureFiler filer(m_collection.programFolder(), m_collection.name());
     const StampRecord record = m_collection.records().record(row);
-    QString path;
-    if (const StorageResult target = filer.target(record, path); !target) {
-        refuse(m_window, target.reason);
-        return false;
-    }
     if (filer.hasPicture(record) &&
         MessageBox::show(m_window,
                          QStringLiteral("Record heeft al een afbeelding.\r\nWilt u deze vervangen?"),
@@ -103,7 +110,8 @@ bool PictureCommands::file(int row, const Filing &filing)
 
 bool PictureCommands::addFromFile(int row)
 {
-    if (!hasName())
+    // Nothing to choose a file for: no name, no record, or no place for its picture.
+    if (!ready(row))
         return false;
     QFileDialog dialog(m_window, QStringLiteral("Afbeelding toevoegen"));
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -44,6 +44,8 @@ private:
     // The row a file dropped at the event's place is for; -1 when none.
     int dropRow(QObject *watched, const QDropEvent *event) const;
     bool hasName() const;
+    // The record of the row can have a picture filed; says why not.
+    bool ready(int row) const;
 
     QWidget *m_window;
     OpenCollection &m_collection;
