@@ -21,6 +21,7 @@ class QScrollBar;
 class QTreeView;
 class RecordEditing;
 class RecordSelection;
+class RecoveryGuard;
 class VistaButton;
 
 // The main window: the open collection in its list and detail panel. It
@@ -64,6 +65,9 @@ public:
     // The source of the thumbnail: the selected record's picture as loaded, kept
     // when a record without a picture is selected.
     const QImage &BackPic() const;
+
+    // At start, once the window shows: offers the unsaved changes a crash left behind.
+    void offerRecovery();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -133,4 +137,5 @@ private:
     int m_listTopReserve = 0;
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;
     Clock *m_clock = nullptr;
+    RecoveryGuard *m_recovery = nullptr;
 };
