@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -51,5 +52,7 @@ int main(int argc, char *argv[])
 
     Main window(folder);
     window.show();
+    // Asked once the window stands on the screen.
+    QTimer::singleShot(0, &window, &Main::offerRecovery);
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/ConfirmReplaceCollection.h"
 #include "storage/CollectionListing.h"
+#include "storage/CollectionVersions.h"
 #include "storage/FileHelpers.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
@@ -10,7 +11,6 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 
@@ -100,9 +100,16 @@ void OpenFile::DelKnop_Click()
         MessageBox::Answer::Yes)
         return;
 
-    // Failures are not reported: what can be removed is removed.
+    // The file is kept as a version first, so a regretted delete can be undone
+    // from "Vorige versies...". When that fails nothing is deleted.
     const ProgramFolder &folder = m_collection.programFolder();
-    QFile::remove(folder.collectionFile(name));
+    const StorageResult deleted = CollectionVersions(folder).deleteCollectionFile(name);
+    if (!deleted) {
+        MessageBox::show(this, QStringLiteral("Verzameling kon niet worden verwijderd!\r\n") + deleted.reason,
+                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        return;
+    }
+    // Failures within the picture folder are not reported: what can be removed is removed.
     const QString pictures = CollectionListing::pictureFolderToDelete(folder, name);
     if (!pictures.isEmpty())
         DeleteFolderTree(pictures);

@@ -96,6 +96,19 @@ bool SaveForm::confirmOverwrite(const QString &name)
            MessageBox::Answer::Yes;
 }
 
+bool SaveForm::confirmChangedElsewhere(const QString &name)
+{
+    // The file may be in a synchronised folder, changed from another computer
+    // since it was opened or saved here.
+    if (!m_collection.changedElsewhere(name))
+        return true;
+    const QString question = QStringLiteral("Verzameling '") + name +
+                             QStringLiteral("' is intussen door een ander programma gewijzigd.\r\n"
+                                            "Wilt u deze toch overschrijven?");
+    return MessageBox::show(this, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) ==
+           MessageBox::Answer::Yes;
+}
+
 void SaveForm::SaveKnop_Click()
 {
     const QString name = Text1->text();
@@ -107,7 +120,7 @@ void SaveForm::SaveKnop_Click()
         refuseName(QStringLiteral("Ongeldige naam voor een verzameling!"));
         return;
     }
-    if (!confirmOverwrite(name)) {
+    if (!confirmOverwrite(name) || !confirmChangedElsewhere(name)) {
         Text1->setFocus();
         return;
     }

@@ -34,6 +34,7 @@ private:
     // Shows a refusal and gives the name box the focus again.
     void refuseName(const QString &message);
     bool confirmOverwrite(const QString &name);
+    bool confirmChangedElsewhere(const QString &name);
     void runProgressAnimation();
     void showProgress(int filledWidth);
     void showPercentage(int percent);

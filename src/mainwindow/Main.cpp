@@ -8,6 +8,7 @@
 #include "mainwindow/PictureViewer.h"
 #include "mainwindow/RecordEditing.h"
 #include "mainwindow/RecordSelection.h"
+#include "mainwindow/RecoveryGuard.h"
 #include "resources/ProgramIcon.h"
 #include "resources/SortDirectionImage.h"
 #include "sorting/ColumnClickHandler.h"
@@ -157,6 +158,12 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     connect(records, &RecordList::rowsRemoved, this, rowsChanged);
     connect(records, &RecordList::modelReset, this, rowsChanged);
     connect(&m_collection, &OpenCollection::contentsReplaced, this, &Main::collectionReplaced);
+    m_recovery = new RecoveryGuard(m_collection, this);
+}
+
+void Main::offerRecovery()
+{
+    m_recovery->offerLeftBehind();
 }
 
 void Main::collectionReplaced(OpenCollection::Replacement how)
@@ -508,6 +515,7 @@ void Main::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    m_recovery->closedCleanly();
     storeColumnWidths();
     const StorageResult written = m_settings.write(programFolder().settingsFile());
     if (!written) {

@@ -22,6 +22,7 @@ class QScrollBar;
 class QTreeView;
 class RecordEditing;
 class RecordSelection;
+class RecoveryGuard;
 class VistaButton;
 
 // The main window: the open collection in its list and detail panel. It
@@ -67,6 +68,9 @@ public:
     // The source of the thumbnail: the selected record's picture as loaded, kept
     // when a record without a picture is selected.
     const QImage &BackPic() const;
+
+    // At start, once the window shows: offers the unsaved changes a crash left behind.
+    void offerRecovery();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -139,4 +143,5 @@ private:
     int m_listTopReserve = 0;
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;
     Clock *m_clock = nullptr;
+    RecoveryGuard *m_recovery = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "dialogs/NieuwForm.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
+#include "dialogs/VersionsForm.h"
 #include "extras/PictureCheckDialog.h"
 #include "extras/StatisticsDialog.h"
 #include "listeditor/EditData.h"
@@ -40,6 +41,7 @@ MainMenu::MainMenu(Main &main)
     addSeparator(file, "FileStreep4");
     addItem(file, "FileExportCsv", QStringLiteral("Exporteren naar CSV"), &MainMenu::FileExportCsv_Click);
     addItem(file, "FileImportCsv", QStringLiteral("Importeren uit CSV"), &MainMenu::FileImportCsv_Click);
+    addItem(file, "FileVersions", QStringLiteral("Vorige versies..."), &MainMenu::FileVersions_Click);
     addSeparator(file, "FileStreep3");
     addItem(file, "FileExit", QStringLiteral("Exit"), &MainMenu::FileExit_Click);
 
@@ -140,6 +142,11 @@ void MainMenu::FileExportCsv_Click()
 void MainMenu::FileImportCsv_Click()
 {
     CsvMenuCommands::importList(m_main.collection(), m_main.panelColour(), m_main.fieldColour(), &m_main);
+}
+
+void MainMenu::FileVersions_Click()
+{
+    VersionsForm(m_main.collection(), m_main.panelColour(), &m_main).exec();
 }
 
 void MainMenu::TooleWebpage_Click()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "storage/CollectionVersions.h"
+#include "storage/FileFingerprint.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
+#include "storage/RecoveryFile.h"
 #include "storage/StorageResult.h"
 
 #include <QObject>
@@ -17,7 +20,7 @@ class OpenCollection : public QObject {
 
 public:
     // How the collection that took the place of the previous one came.
-    enum class Replacement { New, Opened, Imported };
+    enum class Replacement { New, Opened, Imported, Restored };
 
     explicit OpenCollection(const ProgramFolder &folder, QObject *parent = nullptr);
 
@@ -45,6 +48,17 @@ public:
     // the collection carries that name and has no unsaved changes. On failure
     // nothing changes.
     StorageResult saveAs(const QString &name);
+    // A kept version, or the recovery file a crash left behind, becomes the
+    // open collection under its collection's name, with unsaved changes: the
+    // collection file itself is not touched until the user saves. On failure
+    // nothing changes.
+    StorageResult restoreVersion(const CollectionVersions::Version &version);
+    StorageResult restoreRecovery(const RecoveryFile::LeftBehind &file);
+
+    // True when saving under name would write over the file this collection
+    // was loaded from or last saved to, and another program has changed that
+    // file since. A file deleted meanwhile has not changed: it is written again.
+    bool changedElsewhere(const QString &name) const;
 
 signals:
     void nameChanged(const QString &name);
@@ -58,9 +72,16 @@ private:
     void setName(const QString &name);
     void setUnsavedChanges(bool unsaved);
     void finishReplacing(const QString &name, Replacement how);
+    void takeRestored(const QString &name, std::vector<StampRecord> records);
+    // Remembers the collection file of name as it is now (after a load or save,
+    // the fingerprint the write or read gave).
+    void rememberFile(const QString &name, const FileFingerprint &fingerprint);
 
     ProgramFolder m_folder;
     RecordList m_records;
     QString m_name;
     bool m_unsavedChanges = false;
+    // The file last loaded or saved, and what it was then.
+    QString m_fingerprintFile;
+    FileFingerprint m_fingerprint;
 };

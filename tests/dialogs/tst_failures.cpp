@@ -10,6 +10,7 @@
 #include "mainwindow/Main.h"
 #include "printing/PrintCommand.h"
 #include "storage/CollectionFile.h"
+#include "storage/CollectionVersions.h"
 #include "storage/SettingsFile.h"
 #include "widgets/VistaButton.h"
 
@@ -203,13 +204,14 @@ void FailuresTest::readOnlyFoldersKeepEveryFileAndTheUserIsTold()
             QSKIP("cannot act as an ordinary user here");
         saveExpectingABox(*main, QStringLiteral("Oud"), saveBox);
 
-        // Deleting cannot remove anything either, and says nothing.
+        // Deleting cannot keep a version, so it removes nothing and says so.
         OpenFile open(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
         open.show();
         select(open, QStringLiteral("Oud"));
         BoxAnswers yes({MessageBox::Answer::Yes});
         click(open.DelKnop);
-        QCOMPARE(yes.requests.size(), 1);
+        QCOMPARE(yes.requests.size(), 2);
+        verifyFailureBox(yes.requests[1], QStringLiteral("Verzameling kon niet worden verwijderd!"));
         yes.requests.clear();
 
         clearUnsavedChanges(main->collection());
@@ -358,8 +360,13 @@ void FailuresTest::deletingAPictureFolderRemovesLinksButNotTheirTargets()
     QCOMPARE(yes.requests.size(), 1);
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/L")));
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/L.col")));
-    QCOMPARE(treeOf(folder), QStringList({"/Buiten", "/Buiten/1990", "/Buiten/1990/1.jpg", "/Buiten/7.jpg",
-                                          "/Data", "/Tessaron2.ini", "/Verzameling"}));
+    // The collection file itself is kept as a version.
+    QCOMPARE(CollectionVersions(folder.folder()).versions(QStringLiteral("L")).size(), size_t(1));
+    QStringList tree = treeOf(folder);
+    tree.removeIf(
+        [](const QString &path) { return path.startsWith(QStringLiteral("/Verzameling/.versies")); });
+    QCOMPARE(tree, QStringList({"/Buiten", "/Buiten/1990", "/Buiten/1990/1.jpg", "/Buiten/7.jpg", "/Data",
+                                "/Tessaron2.ini", "/Verzameling"}));
 }
 
 QTEST_MAIN(FailuresTest)

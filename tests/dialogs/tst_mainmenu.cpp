@@ -94,7 +94,7 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
          {"FileNew:Nieuw", "FileOpen:Openen", "FileSave:Opslaan", "fileStreep1:", "FilePrint:Afdrukken",
           "FileStreep2:", "FileImport:Importeren Oude Data",
           "FileStreep4:", "FileExportCsv:Exporteren naar CSV", "FileImportCsv:Importeren uit CSV",
-          "FileStreep3:", "FileExit:Exit"}},
+          "FileVersions:Vorige versies...", "FileStreep3:", "FileExit:Exit"}},
         {QStringLiteral("Tools"),
          {"TooleWebpage:Webpage Ontwerpen", "ToolsDataEdit:Data Bewerken",
           "ToolsPictureCheck:Afbeeldingen controleren", "ToolsSearch:Zoeken", "ToolsStatistics:Statistiek",

@@ -2,7 +2,9 @@
 #include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "dialogs/OpenFile.h"
+#include "dialogs/VersionsForm.h"
 #include "mainwindow/Main.h"
+#include "storage/CollectionFile.h"
 #include "storage/OldDataFile.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -15,6 +17,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QTest>
+#include <QTreeWidget>
 
 class OpenFileTest : public QObject {
     Q_OBJECT
@@ -27,6 +30,7 @@ private slots:
     void deleteRemovesTheCollectionWithItsPictures();
     void deleteStaysInsideTheCollectionFolder();
     void importModeDeletesNothing();
+    void restoresAVersionAndADeletedCollection();
 };
 
 namespace {
@@ -44,6 +48,24 @@ void select(OpenFile &dialog, const QString &name)
     const QList<QListWidgetItem *> found = dialog.List1->findItems(name, Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
     dialog.List1->setCurrentItem(found.first());
+}
+
+// Chooses the newest version of Land with three records in File > "Vorige versies...".
+bool restoreThreeRecordsOfLand(Main &main)
+{
+    bool chosen = false;
+    withModalDialog(menuItem(main, "FileVersions"), [&](QWidget *widget) {
+        auto *dialog = qobject_cast<VersionsForm *>(widget);
+        for (int row = 0; dialog && row < dialog->List1->topLevelItemCount() && !chosen; ++row) {
+            QTreeWidgetItem *item = dialog->List1->topLevelItem(row);
+            chosen = item->text(2) == QStringLiteral("3") && item->text(3) == QStringLiteral("Land");
+            if (chosen) {
+                dialog->List1->setCurrentItem(item);
+                click(dialog->OkKnop);
+            }
+        }
+    });
+    return chosen;
 }
 
 } // namespace
@@ -295,6 +317,44 @@ void OpenFileTest::importModeDeletesNothing()
     QCOMPARE(yes.requests.size(), 0);
     QCOMPARE(treeOf(folder), treeBefore);
     QCOMPARE(listed(dialog), QStringList({"X"}));
+}
+
+void OpenFileTest::restoresAVersionAndADeletedCollection()
+{
+    TestFolder folder;
+    const std::vector<StampRecord> first = sampleRecords(3);
+    writeCollection(folder, QStringLiteral("Land"), QStringLiteral("Land"), first);
+    auto main = startMain(folder);
+    OpenCollection &collection = main->collection();
+    QVERIFY(collection.open(QStringLiteral("Land")));
+    collection.records().assign(sampleRecords(5));
+    QVERIFY(collection.saveAs(QStringLiteral("Land")));
+
+    // Unsaved changes: asked first; No leaves everything as it was.
+    collection.markChanged();
+    {
+        BoxAnswers no({MessageBox::Answer::No});
+        QVERIFY(restoreThreeRecordsOfLand(*main));
+        QCOMPARE(no.requests.size(), 1);
+        QCOMPARE(collection.records().count(), 5);
+    }
+    BoxAnswers yes({MessageBox::Answer::Yes});
+    QVERIFY(restoreThreeRecordsOfLand(*main));
+    QCOMPARE(collection.name(), QStringLiteral("Land"));
+    QVERIFY(collection.unsavedChanges());
+    QVERIFY(collection.saveAs(QStringLiteral("Land")));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Land.col")),
+             CollectionFile::serialize(QStringLiteral("Land"), first));
+
+    // Deleted from the open dialog, it comes back from its versions.
+    OpenFile open(collection, OpenFile::Mode::Open, main->panelColour(), main.get());
+    open.List1->setCurrentRow(0);
+    click(open.DelKnop);
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Land.col")));
+    collection.startNew(QStringLiteral("Zee"));
+    QVERIFY(restoreThreeRecordsOfLand(*main));
+    QCOMPARE(collection.name(), QStringLiteral("Land"));
+    QCOMPARE(collection.records().records(), first);
 }
 
 QTEST_MAIN(OpenFileTest)

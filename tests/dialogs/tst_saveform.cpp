@@ -11,6 +11,7 @@
 #include "common/Control.h"
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -25,6 +26,7 @@ private slots:
     void savesUnderANewNameAndIgnoresClicksMeanwhile();
     void otherCollectionIsOverwrittenOnlyWhenConfirmed();
     void failedSaveIsReportedAndNothingIsCleared();
+    void fileChangedElsewhereIsOverwrittenOnlyWhenConfirmed();
 };
 
 namespace {
@@ -258,6 +260,53 @@ void SaveFormTest::failedSaveIsReportedAndNothingIsCleared()
     // No longer busy: Cancel closes it.
     click(dialog.CancelKnop);
     QVERIFY(!dialog.isVisible());
+}
+
+void SaveFormTest::fileChangedElsewhereIsOverwrittenOnlyWhenConfirmed()
+{
+    TestFolder folder;
+    const std::vector<StampRecord> records = sampleRecords(2);
+    writeCollection(folder, QStringLiteral("Oud"), QStringLiteral("Oud"), records);
+    auto main = startMain(folder);
+    QVERIFY(main->collection().open(QStringLiteral("Oud")));
+    main->collection().markChanged();
+
+    // Another program writes the file: same size, other bytes, and even the
+    // modification time put back, so only the contents tell.
+    const QString path = folder.path(QStringLiteral("Verzameling/Oud.col"));
+    const QDateTime modified = QFileInfo(path).lastModified();
+    QByteArray other = folder.read(QStringLiteral("Verzameling/Oud.col"));
+    other.replace("1", "9");
+    folder.write(QStringLiteral("Verzameling/Oud.col"), other);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    SaveForm dialog(main->collection(), main->fieldColour(), main.get());
+    dialog.show();
+    {
+        BoxAnswers no({MessageBox::Answer::No});
+        click(dialog.SaveKnop);
+        QCOMPARE(no.requests.size(), 1);
+        QCOMPARE(no.requests[0].text, QStringLiteral("Verzameling 'Oud' is intussen door een ander programma "
+                                                     "gewijzigd.\r\nWilt u deze toch overschrijven?"));
+        QCOMPARE(no.requests[0].caption, QStringLiteral("Tessaron2"));
+        QCOMPARE(no.requests[0].buttons, MessageBox::Buttons::YesNo);
+    }
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.col")), other);
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/.versies")));
+    QVERIFY(main->collection().unsavedChanges());
+
+    // Deleted elsewhere: simply written again, without a question.
+    QVERIFY(QFile::remove(path));
+    BoxAnswers none;
+    click(dialog.SaveKnop);
+    QCOMPARE(none.requests.size(), 0);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.col")),
+             CollectionFile::serialize(QStringLiteral("Oud"), records));
 }
 
 QTEST_MAIN(SaveFormTest)

@@ -3,15 +3,21 @@
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
+#include "storage/CollectionFile.h"
+#include "storage/CollectionVersions.h"
+#include "storage/RecoveryFile.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
+#include "widgets/VistaButton.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeView>
@@ -59,6 +65,23 @@ void typeText(QWidget *widget, const QString &text)
     QCoreApplication::sendEvent(widget, &press);
 }
 
+const QString RecoveryPath = QStringLiteral("Verzameling/.herstel/Land.col");
+
+// Opens Land, deletes its first record through the window and turns to another
+// program, which writes the recovery file.
+void editWithoutSaving(const TestFolder &folder, const std::vector<StampRecord> &records,
+                       std::unique_ptr<Main> &window)
+{
+    writeCollection(folder, QStringLiteral("Land"), records);
+    window = startWindow(folder);
+    openCollection(*window, QStringLiteral("Land"));
+    BoxRecorder yes(MessageBox::Answer::Yes);
+    clickRow(*window, 0);
+    clickButton(control<VistaButton>(*window, "DelKnop"));
+    QApplication::setActiveWindow(nullptr);
+    QTRY_VERIFY(folder.exists(RecoveryPath));
+}
+
 } // namespace
 
 class MainTest : public QObject {
@@ -74,6 +97,7 @@ private slots:
     void narrowWindowKeepsListWidth();
     void lookupListsFillTheirBoxes();
     void detailFieldsDropUnwritableCharacters();
+    void crashLeavesARecoveryThatTheNextStartOffers();
 };
 
 void MainTest::firstStartShowsDefaultsAndWritesSettings()
@@ -378,6 +402,51 @@ void MainTest::detailFieldsDropUnwritableCharacters()
     QCOMPARE(text5->textCursor().position(), text5->toPlainText().size());
     text5->undo();
     QCOMPARE(text5->toPlainText(), QStringLiteral("eerste"));
+}
+
+// A crash is a window destroyed without being closed, as a killed process
+// never closes its window.
+void MainTest::crashLeavesARecoveryThatTheNextStartOffers()
+{
+    TestFolder folder;
+    const std::vector<StampRecord> records{makeRecord({"1990", "12", "A"}), makeRecord({"1991", "13", "B"})};
+    const QByteArray edited = CollectionFile::serialize(QStringLiteral("Land"), {records[1]});
+    std::unique_ptr<Main> window;
+    editWithoutSaving(folder, records, window);
+    window.reset();
+    QCOMPARE(folder.read(RecoveryPath), edited);
+
+    const QDateTime at = RecoveryFile(folder.folder()).leftBehind().at(0).writtenAt;
+    BoxRecorder yes(MessageBox::Answer::Yes);
+    window = startWindow(folder);
+    window->offerRecovery();
+    QCOMPARE(yes.requests.size(), 1);
+    QCOMPARE(yes.requests[0].text, QStringLiteral("Er zijn niet-opgeslagen wijzigingen van %1 %2 gevonden "
+                                                  "(verzameling 'Land').\r\nWilt u deze herstellen?")
+                                       .arg(QLocale().toString(at.date(), QLocale::ShortFormat),
+                                            at.time().toString(QStringLiteral("h:mm:ss"))));
+    QVERIFY(window->collection().unsavedChanges());
+    QVERIFY(window->collection().saveAs(QStringLiteral("Land")));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Land.col")), edited);
+    QVERIFY(!folder.exists(RecoveryPath));
+
+    // Declined: removed, and kept as a version of its collection.
+    editWithoutSaving(folder, records, window);
+    window.reset();
+    const CollectionVersions versions(folder.folder());
+    const size_t versionsBefore = versions.versions(QStringLiteral("Land")).size();
+    BoxRecorder no(MessageBox::Answer::No);
+    window = startWindow(folder);
+    window->offerRecovery();
+    QCOMPARE(no.requests.size(), 1);
+    QVERIFY(!folder.exists(RecoveryPath));
+    QCOMPARE(versions.versions(QStringLiteral("Land")).size(), versionsBefore + 1);
+
+    // A clean exit, "Yes" to the closing question, leaves none behind.
+    editWithoutSaving(folder, records, window);
+    BoxRecorder closing(MessageBox::Answer::Yes);
+    QVERIFY(window->close());
+    QVERIFY(!folder.exists(RecoveryPath));
 }
 
 QTEST_MAIN(MainTest)

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "storage/RecoveryWriter.h"
+
+#include <QObject>
+#include <QString>
+
+class OpenCollection;
+class QTimer;
+class QWidget;
+
+// Keeps the unsaved state of the open collection in its recovery file, so that
+// a crash or a power cut loses at most a minute of work: written every minute
+// while there are unsaved changes and whenever the focus leaves the program,
+// removed when the changes are saved or given up, or the program closes.
+class RecoveryGuard : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int IntervalMilliseconds = 60 * 1000;
+
+    // Lives as long as the collection; window is watched for losing the focus
+    // and asks the questions.
+    RecoveryGuard(OpenCollection &collection, QWidget *window);
+
+    // At start: offers the recovery files a crash left behind, newest first,
+    // until one is taken; a declined one is kept as a version and removed.
+    void offerLeftBehind();
+    // The program closes as the user asked: no recovery file stays.
+    void closedCleanly();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void unsavedChangesChanged(bool unsaved);
+    void writeNow();
+    void removeWritten();
+
+    OpenCollection &m_collection;
+    QWidget *m_window;
+    RecoveryWriter m_writer;
+    QTimer *m_timer;
+    // The name the recovery file was written under while changes were unsaved.
+    QString m_writtenName;
+    bool m_mayHaveWritten = false;
+};
