@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "mainwindow/WindowFixture.h"
 #include "common/PdfReadback.h"
 #include "common/TestFolder.h"
 #include "extras/CollectionStatistics.h"

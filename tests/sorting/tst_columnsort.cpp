@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "mainwindow/WindowFixture.h"
 #include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
