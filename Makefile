@@ -1,7 +1,8 @@
 # The whole set-up on a fresh Debian 12 machine:
 #   make run              installs what is missing, builds, starts the program on ~/Tessaron2
-#   make test             installs what is missing, builds, runs every test, then runs every
-#                         fuzz corpus once under the address and undefined-behaviour checks
+#   make test             installs what is missing, checks the formatting, builds, runs every
+#                         test, then runs every fuzz corpus once under the address and
+#                         undefined-behaviour checks
 #   make test SANITIZE=1  the same with the whole program and its tests built with those checks
 #   make fuzz             fuzzes each file reader for FUZZ_TIME seconds (FUZZ_TARGETS to pick)
 #   make package          builds the Debian package tessaron2_<version>_<arch>.deb here
@@ -13,11 +14,12 @@ JOBS     ?= $(shell nproc)
 # Debian packages the build, the tests and the program need; clang and its
 # runtimes build the fuzz targets whose corpora the tests run; the image-format
 # plugins let pictures be filed from TIFF and WebP scans; the validators,
-# dpkg-dev (dpkg-shlibdeps) and file build and check the Debian package.
+# dpkg-dev (dpkg-shlibdeps) and file build and check the Debian package;
+# clang-format checks the formatting.
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
             libgl-dev fonts-liberation2 libbenchmark-dev poppler-utils chromium xdg-utils \
             cups printer-driver-cups-pdf libcups2-dev clang libclang-rt-14-dev \
-            qt6-image-formats-plugins desktop-file-utils appstream dpkg-dev file
+            qt6-image-formats-plugins desktop-file-utils appstream dpkg-dev file clang-format
 
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 CMAKE_SANITIZE  := $(if $(filter 1,$(SANITIZE)),"-DCMAKE_CXX_FLAGS=$(SANITIZER_FLAGS)" \
@@ -33,7 +35,7 @@ FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist csvfile
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run bench clean fuzz-build fuzz package
+.PHONY: all deps build format-check test run bench clean fuzz-build fuzz package
 
 all: build
 
@@ -57,7 +59,13 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build fuzz-build
+# Every C++ file keeps the formatting of .clang-format.
+FORMAT_FILES = $(shell find src tests bench tools fuzz -name '*.cpp' -o -name '*.h' | sort)
+
+format-check: deps
+	clang-format --dry-run --Werror $(FORMAT_FILES)
+
+test: format-check build fuzz-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure
 

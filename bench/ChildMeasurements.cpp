@@ -1,4 +1,5 @@
 #include "ChildMeasurements.h"
+#include "RequireSuccess.h"
 
 #include "CollectionWindow.h"
 #include "SampleFolder.h"
@@ -46,7 +47,7 @@ int measureResident(const QString &home, const QString &name)
     RecordList list;
     QString collectionName;
     const long empty = statusKilobytes("VmRSS");
-    LoadCollection(folder, name, list, collectionName);
+    requireSuccess(LoadCollection(folder, name, list, collectionName));
     std::printf("%ld %ld %ld\n", empty, statusKilobytes("VmRSS"), statusKilobytes("VmHWM"));
     return list.count() > 0 ? 0 : 1;
 }

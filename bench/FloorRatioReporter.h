@@ -19,7 +19,7 @@ public:
 private:
     struct Figure {
         std::string name;
-        long size = 0; // 0: not tied to a collection size
+        long size = 0;              // 0: not tied to a collection size
         double milliseconds = 0;    // wall clock
         double cpuMilliseconds = 0; // this process on the processor; steadier on a busy machine
     };

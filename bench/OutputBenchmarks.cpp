@@ -1,4 +1,5 @@
 #include "BenchSizes.h"
+#include "RequireSuccess.h"
 #include "SampleFolder.h"
 
 #include "album/SlideshowPage.h"
@@ -48,7 +49,7 @@ void AlbumPage(benchmark::State &state)
 {
     static const AlbumFolder album;
     for (auto _ : state)
-        SlideshowPage::write(album.folder(), SampleFolder::Name, true);
+        requireSuccess(SlideshowPage::write(album.folder(), SampleFolder::Name, true));
     state.counters["pictures"] = AlbumFolder::Years * AlbumFolder::PicturesPerYear;
 }
 
@@ -58,7 +59,7 @@ void PrintToPdf(benchmark::State &state)
     SampleFolder &sample = SampleFolder::of(static_cast<int>(state.range(0)));
     RecordList list;
     PrintSource source;
-    LoadCollection(sample.folder(), SampleFolder::Name, list, source.collectionName);
+    requireSuccess(LoadCollection(sample.folder(), SampleFolder::Name, list, source.collectionName));
     source.rows = list.records();
     list.clear();
     const int job = static_cast<int>(state.range(1));

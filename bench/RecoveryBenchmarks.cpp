@@ -1,4 +1,5 @@
 #include "BenchSizes.h"
+#include "RequireSuccess.h"
 #include "SampleFolder.h"
 
 #include "storage/CollectionFile.h"
@@ -19,7 +20,7 @@ void recoveryWrite(benchmark::State &state, bool whole)
     SampleFolder &sample = SampleFolder::of(static_cast<int>(state.range(0)));
     RecordList list;
     QString name;
-    LoadCollection(sample.folder(), SampleFolder::Name, list, name);
+    requireSuccess(LoadCollection(sample.folder(), SampleFolder::Name, list, name));
     RecoveryWriter writer(sample.folder());
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -30,7 +31,7 @@ void recoveryWrite(benchmark::State &state, bool whole)
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         writer.waitUntilIdle();
     }
-    writer.remove(name);
+    requireSuccess(writer.remove(name));
 }
 
 void RecoveryWindowThread(benchmark::State &state)

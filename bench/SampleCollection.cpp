@@ -8,14 +8,15 @@
 
 namespace {
 
-const QStringList Categories{"Frankeerzegels", "Weldadigheidszegels", "Zomerzegels", "Kinderzegels",
-                             "Luchtpostzegels", "Portzegels", "Dienstzegels"};
-const QStringList Subjects{"Koningin Wilhelmina", "Cijferzegel", "Rode Kruis", "Europa CEPT", "Vliegtuig",
-                           "Molens in Nederland", "Kinderpostzegels 1950", "Delta werken"};
+const QStringList Categories{"Frankeerzegels",  "Weldadigheidszegels", "Zomerzegels", "Kinderzegels",
+                             "Luchtpostzegels", "Portzegels",          "Dienstzegels"};
+const QStringList Subjects{"Koningin Wilhelmina",   "Cijferzegel", "Rode Kruis",
+                           "Europa CEPT",           "Vliegtuig",   "Molens in Nederland",
+                           "Kinderpostzegels 1950", "Delta werken"};
 const QStringList Kinds{"Gewoon", "Speciaal", "Persoonlijk", "Toeslag"};
 const QStringList Types{"Los", "Blok", "Velletje", "Boekje", "Rolzegel", "Combinatie"};
 const QStringList Depictions{"Portret naar links", "Windmolen bij Kinderdijk", "Zeilschip op zee",
-                             "Tulpen in bloei", "Wapen van Nederland", "Kind met bal"};
+                             "Tulpen in bloei",    "Wapen van Nederland",      "Kind met bal"};
 const QStringList Conditions{"Postfris", "Gestempeld", "1e dag envelop", "Ongebruikt", "-"};
 
 QString pick(QRandomGenerator &random, const QStringList &list)
@@ -41,7 +42,8 @@ std::vector<StampRecord> records(int count)
     result.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         StampRecord record;
-        record[StampRecord::Year] = random.bounded(50u) == 0 ? QString() : QString::number(1852 + random.bounded(170u));
+        record[StampRecord::Year] =
+            random.bounded(50u) == 0 ? QString() : QString::number(1852 + random.bounded(170u));
         record[StampRecord::CatalogueNumber] = QString::number(1 + random.bounded(4000u)) +
                                                (random.bounded(4u) == 0 ? QStringLiteral("a") : QString());
         record[StampRecord::Category] = pick(random, Categories);
@@ -50,7 +52,8 @@ std::vector<StampRecord> records(int count)
         record[StampRecord::Type] = pick(random, Types);
         record[StampRecord::FaceValue] = QString::number(1 + random.bounded(150u)) + QStringLiteral(" cent");
         record[StampRecord::Depiction] = pick(random, Depictions);
-        record[StampRecord::Info] = random.bounded(3u) == 0 ? QStringLiteral("Mooi gecentreerd, frisse kleur") : QStringLiteral("-");
+        record[StampRecord::Info] =
+            random.bounded(3u) == 0 ? QStringLiteral("Mooi gecentreerd, frisse kleur") : QStringLiteral("-");
         record[StampRecord::Condition] = pick(random, Conditions);
         record[StampRecord::CataloguePrice] = price(random);
         record[StampRecord::OwnPrice] = price(random);
@@ -68,11 +71,13 @@ QByteArray oldDataFile(int count)
 {
     QStringList lines{"Oud formaat", "versie 1", "----"};
     for (const StampRecord &record : records(count)) {
-        lines << record[StampRecord::CatalogueNumber] << record[StampRecord::Year] << record[StampRecord::Category]
-              << record[StampRecord::Subject] << record[StampRecord::Kind] << record[StampRecord::Type]
-              << record[StampRecord::FaceValue] << record[StampRecord::Depiction] << record[StampRecord::Info]
-              << "True" << "False" << "False" << record[StampRecord::CataloguePrice]
-              << record[StampRecord::OwnPrice] << "==========";
+        lines << record[StampRecord::CatalogueNumber] << record[StampRecord::Year]
+              << record[StampRecord::Category] << record[StampRecord::Subject] << record[StampRecord::Kind]
+              << record[StampRecord::Type] << record[StampRecord::FaceValue] << record[StampRecord::Depiction]
+              << record[StampRecord::Info] << "True"
+              << "False"
+              << "False" << record[StampRecord::CataloguePrice] << record[StampRecord::OwnPrice]
+              << "==========";
     }
     return TextFile::joinLines(lines);
 }

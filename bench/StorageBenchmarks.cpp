@@ -1,4 +1,5 @@
 #include "BenchSizes.h"
+#include "RequireSuccess.h"
 #include "SampleFolder.h"
 
 #include "storage/CollectionFile.h"
@@ -63,7 +64,7 @@ void Load(benchmark::State &state)
         list.clear();
         BenchSizes::settleHeap(state);
         state.ResumeTiming();
-        LoadCollection(sample.folder(), SampleFolder::Name, list, name);
+        requireSuccess(LoadCollection(sample.folder(), SampleFolder::Name, list, name));
     }
     setBytes(state, sample.fileSize());
 }
@@ -73,9 +74,9 @@ void Save(benchmark::State &state)
     SampleFolder &sample = SampleFolder::of(sizeOf(state));
     RecordList list;
     QString name;
-    LoadCollection(sample.folder(), SampleFolder::Name, list, name);
+    requireSuccess(LoadCollection(sample.folder(), SampleFolder::Name, list, name));
     for (auto _ : state)
-        SaveCollection(sample.folder(), QStringLiteral("Kopie"), list);
+        requireSuccess(SaveCollection(sample.folder(), QStringLiteral("Kopie"), list));
     setBytes(state, sample.fileSize());
 }
 
@@ -84,7 +85,7 @@ void ImportOld(benchmark::State &state)
     SampleFolder &sample = SampleFolder::of(sizeOf(state));
     RecordList list;
     for (auto _ : state)
-        ImportOldData(sample.folder(), SampleFolder::Name, list);
+        requireSuccess(ImportOldData(sample.folder(), SampleFolder::Name, list));
 }
 
 // Every iteration sorts the collection as it was loaded, not as the previous
@@ -94,7 +95,7 @@ void Sort(benchmark::State &state)
     SampleFolder &sample = SampleFolder::of(sizeOf(state));
     RecordList list;
     QString name;
-    LoadCollection(sample.folder(), SampleFolder::Name, list, name);
+    requireSuccess(LoadCollection(sample.folder(), SampleFolder::Name, list, name));
     const std::vector<StampRecord> loaded = list.records();
     const int column = static_cast<int>(state.range(1));
     const auto order = static_cast<Qt::SortOrder>(state.range(2));
@@ -111,7 +112,7 @@ void Totals(benchmark::State &state)
     SampleFolder &sample = SampleFolder::of(sizeOf(state));
     RecordList list;
     QString name;
-    LoadCollection(sample.folder(), SampleFolder::Name, list, name);
+    requireSuccess(LoadCollection(sample.folder(), SampleFolder::Name, list, name));
     for (auto _ : state)
         benchmark::DoNotOptimize(PriceTotals::of(list));
 }

@@ -10,7 +10,8 @@
 void ExportSlideshow(const ProgramFolder &folder, const QString &collectionName, int rowCount, QWidget *owner)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    SlideshowPage::exportPage(folder, collectionName, rowCount > 0);
+    // Not reported: whatever could be written is shown.
+    static_cast<void>(SlideshowPage::exportPage(folder, collectionName, rowCount > 0));
     QGuiApplication::restoreOverrideCursor();
     ShellOpen(owner, folder.slideshowPage());
 }

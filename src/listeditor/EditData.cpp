@@ -274,4 +274,3 @@ void EditData::sweep()
         WaitSeconds(SweepStepSeconds);
     }
 }
-

@@ -22,7 +22,7 @@ namespace CollectionFile {
 inline constexpr QLatin1String MakerLine{"Tessaron2 Zegelarchief\xae 2.00"};
 inline constexpr QLatin1String SeparatorLine{"----------------------------"};
 
-struct Contents {
+struct [[nodiscard]] Contents {
     bool headerComplete = false; // false: fewer than three lines could be read
     std::optional<QString> name; // line 2, when it could be read
     std::vector<StampRecord> records;

@@ -197,7 +197,8 @@ std::vector<CollectionVersions::Version> CollectionVersions::versions(const QStr
     std::reverse(versions.begin(), versions.end());
     for (Version &version : versions) {
         QByteArray bytes;
-        TextFile::readBytes(version.path, bytes);
+        // A version that cannot be read is listed with no records.
+        static_cast<void>(TextFile::readBytes(version.path, bytes));
         version.recordCount = CollectionFile::countRecords(bytes);
         version.savedAt = QFileInfo(version.path).fileTime(QFileDevice::FileModificationTime);
     }

@@ -20,7 +20,7 @@ namespace CsvFile {
 QByteArray serialize(const std::vector<StampRecord> &records);
 StorageResult write(const QString &path, const std::vector<StampRecord> &records);
 
-struct Table {
+struct [[nodiscard]] Table {
     QChar separator = u';';
     // Rows as read, fields unchanged (line breaks inside quoted fields kept);
     // empty lines give no row.

@@ -13,7 +13,7 @@ class CsvMapping {
 public:
     static constexpr int NoColumn = -1;
 
-    struct Result {
+    struct [[nodiscard]] Result {
         std::vector<StampRecord> records;
         // Characters that a collection file cannot hold, each now a '?'.
         int replacedCharacters = 0;

@@ -35,8 +35,8 @@ StorageResult DeleteFolderTree(const QString &path)
 
     // A folder without write permission would keep its entries.
     if (folderInfo.isDir())
-        QFile::setPermissions(path, folderInfo.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                        QFileDevice::ExeOwner);
+        QFile::setPermissions(path, folderInfo.permissions() | QFileDevice::ReadOwner |
+                                        QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     // The whole folder is listed before anything is deleted.
     const QFileInfoList entries =

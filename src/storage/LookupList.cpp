@@ -10,7 +10,8 @@ namespace LookupList {
 QStringList readVerbatim(const QString &path)
 {
     QStringList lines;
-    TextFile::readLines(path, lines);
+    // A list that cannot be read gives no entries.
+    static_cast<void>(TextFile::readLines(path, lines));
     return lines;
 }
 

@@ -17,10 +17,20 @@ constexpr int RecordLines = 14;
 // Where each line of an old record goes in the current record; the three
 // condition flags (lines 10 to 12) are folded into one field separately.
 constexpr int TargetField[RecordLines] = {
-    StampRecord::CatalogueNumber, StampRecord::Year,  StampRecord::Category, StampRecord::Subject,
-    StampRecord::Kind,            StampRecord::Type,  StampRecord::FaceValue, StampRecord::Depiction,
-    StampRecord::Info,            -1,                 -1,                     -1,
-    StampRecord::CataloguePrice,  StampRecord::OwnPrice,
+    StampRecord::CatalogueNumber,
+    StampRecord::Year,
+    StampRecord::Category,
+    StampRecord::Subject,
+    StampRecord::Kind,
+    StampRecord::Type,
+    StampRecord::FaceValue,
+    StampRecord::Depiction,
+    StampRecord::Info,
+    -1,
+    -1,
+    -1,
+    StampRecord::CataloguePrice,
+    StampRecord::OwnPrice,
 };
 
 } // namespace

@@ -35,7 +35,7 @@ public:
         bool tickedByDefault() const { return action == Action::New; }
     };
 
-    struct Outcome {
+    struct [[nodiscard]] Outcome {
         int filed = 0;
         QStringList failures; // "file: reason", one a file
     };

@@ -4,7 +4,7 @@
 
 // Outcome of a storage operation. Storage code never shows a dialog; the windows
 // decide what the user sees, and the reason is short enough for a message box.
-struct StorageResult {
+struct [[nodiscard]] StorageResult {
     bool ok = true;
     QString reason;
 

@@ -60,8 +60,8 @@ void CollectionFileTest::saveAndLoadRoundTripKeepsRowsAndSpaces()
 {
     TestFolder home;
     RecordList list;
-    list.append(makeRecord({"1852", "1", "Frankeerzegels", " Willem III ", "a", "b", "5 cent", "-", "-", "c",
-                            "12,50", "-"}));
+    list.append(makeRecord(
+        {"1852", "1", "Frankeerzegels", " Willem III ", "a", "b", "5 cent", "-", "-", "c", "12,50", "-"}));
     list.append(makeRecord({"", "2 ", "", "-", "", "", "-", "-", "-", "", "-", "-"}));
     list.append(makeRecord({"1999", "123a", "x", "y", "z", "w", "v", "u", "t", "s", "1.234,50", "1 234"}));
     QVERIFY(SaveCollection(home.folder(), "Proef", list));
@@ -78,8 +78,8 @@ void CollectionFileTest::saveTrimsOnlyTheYearAndFlattensLineBreaks()
 {
     TestFolder home;
     RecordList list;
-    list.append(makeRecord({"  1990  ", " 7 ", "", " Onderwerp ", "", "", "", "", "regel een\r\nregel twee\nen\rdrie",
-                            "a\r\r\nb\r", "", ""}));
+    list.append(makeRecord({"  1990  ", " 7 ", "", " Onderwerp ", "", "", "", "",
+                            "regel een\r\nregel twee\nen\rdrie", "a\r\r\nb\r", "", ""}));
     QVERIFY(SaveCollection(home.folder(), "Spaties", list));
     const QStringList lines = QString::fromLatin1(home.read("Verzameling/Spaties.col")).split("\r\n");
     QCOMPARE(lines.size(), 3 + 13 + 1); // the last CR LF leaves one empty piece
@@ -122,7 +122,8 @@ void CollectionFileTest::saveIntoAMissingCollectionFolderFailsAndWritesNothing()
 void CollectionFileTest::loadTakesTheNameFromLineTwo()
 {
     TestFolder home;
-    home.write("Verzameling/Hernoemd.col", crlf({"Tessaron2 Zegelarchief\u00ae 2.00", "Oorspronkelijk", Separator}));
+    home.write("Verzameling/Hernoemd.col",
+               crlf({"Tessaron2 Zegelarchief\u00ae 2.00", "Oorspronkelijk", Separator}));
     RecordList list;
     list.append(makeRecord({"1", "2"}));
     QString name = "Hernoemd";
@@ -135,9 +136,34 @@ void CollectionFileTest::loadSkipsOnlyAllBlankRecords()
 {
     TestFolder home;
     QStringList lines{"maker", "Blanco", "sep"};
-    lines << "" << "5" << "" << "-" << "" << "" << "-" << "-" << "-" << "" << "-" << "-" << "sep";
-    lines << "   " << "" << "" << "" << "" << "" << "" << "" << "" << "" << "" << "" << "sep";
-    lines << "" << "";
+    lines << ""
+          << "5"
+          << ""
+          << "-"
+          << ""
+          << ""
+          << "-"
+          << "-"
+          << "-"
+          << ""
+          << "-"
+          << "-"
+          << "sep";
+    lines << "   "
+          << ""
+          << ""
+          << ""
+          << ""
+          << ""
+          << ""
+          << ""
+          << ""
+          << ""
+          << ""
+          << ""
+          << "sep";
+    lines << ""
+          << "";
     home.write("Verzameling/Blanco.col", crlf(lines));
     RecordList list;
     QString name;
@@ -151,8 +177,22 @@ void CollectionFileTest::loadOfACutOffFileGivesEmptyTrailingFields()
 {
     TestFolder home;
     QStringList lines{"maker", "Afgebroken", "sep"};
-    lines << "1900" << "1" << "a" << "b" << "c" << "d" << "e" << "f" << "g" << "h" << "i" << "j" << "sep";
-    lines << "1901" << "2" << "cat";
+    lines << "1900"
+          << "1"
+          << "a"
+          << "b"
+          << "c"
+          << "d"
+          << "e"
+          << "f"
+          << "g"
+          << "h"
+          << "i"
+          << "j"
+          << "sep";
+    lines << "1901"
+          << "2"
+          << "cat";
     QByteArray bytes = crlf(lines);
     bytes.chop(2); // and the last line has no line end
     home.write("Verzameling/Afgebroken.col", bytes);
@@ -192,8 +232,7 @@ void CollectionFileTest::loadAcceptsLoneCrAndLoneLfLineEnds()
 {
     TestFolder home;
     QVERIFY(QDir(home.path("Verzameling")).removeRecursively());
-    home.write("verzameling/Linux.COL",
-               "maker\nLinux\rsep\n1990\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\nsep\n");
+    home.write("verzameling/Linux.COL", "maker\nLinux\rsep\n1990\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\nsep\n");
     RecordList list;
     QString name;
     QVERIFY(LoadCollection(home.folder(), "Linux", list, name));

@@ -10,8 +10,9 @@ namespace {
 // The fourteen lines of an old record and its separator.
 QStringList oldRecord(const QString &catalogueNumber, const QString &year, const QStringList &flags)
 {
-    return {catalogueNumber, year, "Frankeerzegels", "Onderwerp", "Gewoon", "Los", "10 cent", "Afbeelding",
-            "Info", flags.at(0), flags.at(1), flags.at(2), "1,25", "0.80", "=========="};
+    return {catalogueNumber, year,        "Frankeerzegels", "Onderwerp", "Gewoon",
+            "Los",           "10 cent",   "Afbeelding",     "Info",      flags.at(0),
+            flags.at(1),     flags.at(2), "1,25",           "0.80",      "=========="};
 }
 
 const QStringList Header{"Oude kop 1", "Oude kop 2", "Oude kop 3"};
@@ -57,8 +58,8 @@ void OldDataFileTest::fieldsMoveToTheirNewPlaces()
     const std::vector<StampRecord> records =
         OldDataFile::parse(crlf(Header + oldRecord(" 12a ", " 1923", {"False", "True", "False"})));
     QCOMPARE(records.size(), size_t(1));
-    const QStringList expected{" 1923",     " 12a ", "Frankeerzegels", "Onderwerp",  "Gewoon", "Los",
-                               "10 cent", "Afbeelding", "Info", "Gestempeld", "1,25",   "0.80"};
+    const QStringList expected{" 1923",   " 12a ",      "Frankeerzegels", "Onderwerp",  "Gewoon", "Los",
+                               "10 cent", "Afbeelding", "Info",           "Gestempeld", "1,25",   "0.80"};
     for (int field = 0; field < StampRecord::FieldCount; ++field)
         QCOMPARE(records[0][field], expected.at(field));
 }
@@ -66,8 +67,9 @@ void OldDataFileTest::fieldsMoveToTheirNewPlaces()
 void OldDataFileTest::recordsWithABlankCatalogueNumberAreSkipped()
 {
     const QStringList flags{"False", "False", "False"};
-    const std::vector<StampRecord> records = OldDataFile::parse(
-        crlf(Header + oldRecord("1", "1900", flags) + oldRecord("   ", "1901", flags) + oldRecord("3", "1902", flags)));
+    const std::vector<StampRecord> records =
+        OldDataFile::parse(crlf(Header + oldRecord("1", "1900", flags) + oldRecord("   ", "1901", flags) +
+                                oldRecord("3", "1902", flags)));
     QCOMPARE(records.size(), size_t(2));
     QCOMPARE(records[1][StampRecord::CatalogueNumber], QString("3"));
     QCOMPARE(records[1][StampRecord::Year], QString("1902"));
@@ -103,10 +105,11 @@ void OldDataFileTest::importThenSaveWritesTheYearFirstAndLeavesTheOldFile()
     QVERIFY(ImportOldData(home.folder(), "Oud", list));
     QVERIFY(SaveCollection(home.folder(), "Oud", list));
     QCOMPARE(home.read("Verzameling/Oud.cat"), old);
-    QCOMPARE(home.read("Verzameling/Oud.col"),
-             QByteArray("Tessaron2 Zegelarchief\xae 2.00\r\nOud\r\n----------------------------\r\n"
-                        "1950\r\n77\r\nFrankeerzegels\r\nOnderwerp\r\nGewoon\r\nLos\r\n10 cent\r\nAfbeelding\r\n"
-                        "Info\r\n1e dag envelop\r\n1,25\r\n0.80\r\n----------------------------\r\n"));
+    QCOMPARE(
+        home.read("Verzameling/Oud.col"),
+        QByteArray("Tessaron2 Zegelarchief\xae 2.00\r\nOud\r\n----------------------------\r\n"
+                   "1950\r\n77\r\nFrankeerzegels\r\nOnderwerp\r\nGewoon\r\nLos\r\n10 cent\r\nAfbeelding\r\n"
+                   "Info\r\n1e dag envelop\r\n1,25\r\n0.80\r\n----------------------------\r\n"));
 }
 
 QTEST_GUILESS_MAIN(OldDataFileTest)

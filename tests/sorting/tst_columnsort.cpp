@@ -1,8 +1,8 @@
-#include "WindowFixture.h"
 #include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
+#include "mainwindow/WindowFixture.h"
 #include "sorting/ColumnSort.h"
 #include "widgets/VistaButton.h"
 

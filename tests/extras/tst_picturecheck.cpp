@@ -1,9 +1,9 @@
-#include "WindowFixture.h"
 #include "common/TestFolder.h"
 #include "extras/PictureCheck.h"
 #include "extras/PictureCheckDialog.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
+#include "mainwindow/WindowFixture.h"
 #include "widgets/VistaButton.h"
 
 #include "common/Control.h"
