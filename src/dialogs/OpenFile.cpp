@@ -112,7 +112,7 @@ void OpenFile::DelKnop_Click()
     // Failures within the picture folder are not reported: what can be removed is removed.
     const QString pictures = CollectionListing::pictureFolderToDelete(folder, name);
     if (!pictures.isEmpty())
-        DeleteFolderTree(pictures);
+        static_cast<void>(DeleteFolderTree(pictures));
     delete List1->selectedItems().first();
     List1->clearSelection();
     List1->setCurrentItem(nullptr);

@@ -419,7 +419,7 @@ void Main::readSettings()
     // take effect at the next start. Should this write fail, the program says so
     // when it writes the file again at closing.
     if (!complete)
-        m_settings.write(path);
+        static_cast<void>(m_settings.write(path));
     SetFieldColour(m_settings.fieldColour.red(), m_settings.fieldColour.green(),
                    m_settings.fieldColour.blue());
     SetPanelColour(m_settings.panelColour.red(), m_settings.panelColour.green(),

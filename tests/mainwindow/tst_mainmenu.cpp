@@ -1,7 +1,7 @@
-#include "DialogTestSupport.h"
 #include "common/CollectionState.h"
 #include "common/PdfReadback.h"
 #include "common/TestFolder.h"
+#include "dialogs/DialogTestSupport.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
 #include "listeditor/EditData.h"
