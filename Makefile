@@ -35,7 +35,7 @@ FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist csvfile
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build format-check test run bench clean fuzz-build fuzz package
+.PHONY: all deps build format-check layout-check test run bench clean fuzz-build fuzz package
 
 all: build
 
@@ -65,7 +65,11 @@ FORMAT_FILES = $(shell find src tests bench tools fuzz -name '*.cpp' -o -name '*
 format-check: deps
 	clang-format --dry-run --Werror $(FORMAT_FILES)
 
-test: format-check build fuzz-build
+# No circle between the source folders: dependencies run one way.
+layout-check:
+	sh tools/include_graph.sh >/dev/null
+
+test: format-check layout-check build fuzz-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure
 
