@@ -39,7 +39,8 @@ void RecoveryGuard::offerLeftBehind()
         const QString moment = locale.toString(file.writtenAt.date(), QLocale::ShortFormat) +
                                QLatin1Char(' ') + file.writtenAt.time().toString(QStringLiteral("h:mm:ss"));
         const QString question = QStringLiteral("Er zijn niet-opgeslagen wijzigingen van ") + moment +
-                                 QStringLiteral(" gevonden (verzameling '") + file.collectionName +
+                                 QStringLiteral(" gevonden (verzameling '") +
+                                 RecoveryFile::shownName(file.collectionName) +
                                  QStringLiteral("').\r\nWilt u deze herstellen?");
         if (MessageBox::show(m_window, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) ==
             MessageBox::Answer::Yes) {

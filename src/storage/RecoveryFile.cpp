@@ -28,6 +28,11 @@ RecoveryFile::RecoveryFile(const ProgramFolder &folder)
     : m_folder(folder)
 {}
 
+QString RecoveryFile::shownName(const QString &collectionName)
+{
+    return collectionName.isEmpty() ? Unnamed : collectionName;
+}
+
 QString RecoveryFile::pathFor(const QString &collectionName) const
 {
     return m_folder.path({QStringLiteral("Verzameling"), RecoveryFolder,

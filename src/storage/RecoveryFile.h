@@ -26,6 +26,8 @@ public:
     // Where the recovery file of a collection of this name goes. A name that
     // cannot be a file name (from a damaged collection file) counts as none.
     QString pathFor(const QString &collectionName) const;
+    // The name as the collector is told it: "(naamloos)" for a collection without one.
+    static QString shownName(const QString &collectionName);
 
     // Writes the records atomically: an interrupted write leaves the previous
     // recovery file as it was.
