@@ -28,6 +28,15 @@ QByteArray oldDataFile(const QList<QStringList> &records)
     return crlf(lines);
 }
 
+// An old-format record of fifteen lines with only its first two filled.
+QStringList blankOldRecord(const QString &first, const QString &second)
+{
+    QStringList record(15);
+    record[0] = first;
+    record[1] = second;
+    return record;
+}
+
 // A collection file with records of twelve fields each.
 QByteArray collectionFile(const QString &name, const QList<QStringList> &records)
 {
@@ -301,21 +310,7 @@ void TestCli::failuresGiveOneLineAndNonZeroStatus()
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/Leeg.col")));
 
     // A picture folder that cannot be made (a file has its name) writes nothing.
-    const QStringList oldRecord = {QStringLiteral("1"),
-                                   QStringLiteral("2001"),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString()};
+    const QStringList oldRecord = blankOldRecord(QStringLiteral("1"), QStringLiteral("2001"));
     folder.write(QStringLiteral("Verzameling/Oud.cat"), oldDataFile({oldRecord}));
     folder.write(QStringLiteral("Verzameling/Bezet"), "geen map");
     verifyFailure(run(folder, {QStringLiteral("import"), QStringLiteral("Oud"), QStringLiteral("--as"),
@@ -331,21 +326,7 @@ void TestCli::failuresGiveOneLineAndNonZeroStatus()
 void TestCli::invalidNamesAreRefused()
 {
     TestFolder folder;
-    const QStringList oldRecord = {QStringLiteral("1"),
-                                   QStringLiteral("2001"),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString(),
-                                   QString()};
+    const QStringList oldRecord = blankOldRecord(QStringLiteral("1"), QStringLiteral("2001"));
     folder.write(QStringLiteral("Verzameling/Oud.cat"), oldDataFile({oldRecord}));
     folder.write(QStringLiteral("Buiten.col"), collectionFile(QStringLiteral("Buiten"), {}));
 
