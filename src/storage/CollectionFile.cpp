@@ -5,6 +5,7 @@
 #include "storage/LineReader.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
+#include "storage/RecordParts.h"
 #include "storage/SharedTexts.h"
 #include "storage/TextFile.h"
 #include "storage/Trim.h"
@@ -62,12 +63,47 @@ void walkRecords(LineReader &lines, Field field, EndRecord endRecord)
     while (!lines.atEnd()) {
         bool allBlank = true;
         for (int index = 0; index < StampRecord::FieldCount && !lines.atEnd(); ++index)
-            allBlank = field(index, lines.next()) && allBlank;
+            allBlank = field(index, lines.next(), allBlank) && allBlank;
         if (!lines.atEnd())
             lines.next(); // the separator line
         // Only stray blank lines are dropped; a record with a blank year is kept.
         endRecord(allBlank);
     }
+}
+
+constexpr int RecordLines = StampRecord::FieldCount + 1;
+
+qsizetype countInBody(QByteArrayView body)
+{
+    LineReader lines(body);
+    qsizetype count = 0;
+    walkRecords(
+        lines,
+        [](int, QByteArrayView line, bool blankSoFar) {
+            // Once a field holds something, the record counts whatever follows.
+            return blankSoFar && isBlankLine(line);
+        },
+        [&count](bool allBlank) { count += allBlank ? 0 : 1; });
+    return count;
+}
+
+void parseBody(QByteArrayView body, std::vector<StampRecord> &records)
+{
+    LineReader lines(body);
+    std::array<SharedTexts, StampRecord::FieldCount> fieldTexts;
+    StampRecord record;
+    walkRecords(
+        lines,
+        [&](int field, QByteArrayView line, bool) {
+            QString &text = record[field];
+            text = fieldTexts[static_cast<size_t>(field)].text(line);
+            return isBlank(text);
+        },
+        [&](bool allBlank) {
+            if (!allBlank)
+                records.push_back(std::move(record));
+            record = {};
+        });
 }
 
 } // namespace
@@ -81,23 +117,8 @@ Contents parse(QByteArrayView bytes)
     if (!readHeader(lines, &contents.name))
         return contents;
     contents.headerComplete = true;
-
-    // The list grows with the records actually read: a file of nothing but line
-    // ends must not reserve room for records it never holds.
-    std::array<SharedTexts, StampRecord::FieldCount> fieldTexts;
-    walkRecords(
-        lines,
-        [&](int field, QByteArrayView line) {
-            if (field == 0)
-                contents.records.emplace_back();
-            QString &text = contents.records.back()[field];
-            text = fieldTexts[static_cast<size_t>(field)].text(line);
-            return isBlank(text);
-        },
-        [&](bool allBlank) {
-            if (allBlank)
-                contents.records.pop_back();
-        });
+    const QByteArrayView body(lines.position(), bytes.data() + bytes.size() - lines.position());
+    contents.records = RecordParts::parse(body, RecordLines, countInBody, parseBody);
     return contents;
 }
 
@@ -106,14 +127,7 @@ qsizetype countRecords(QByteArrayView bytes)
     LineReader lines(bytes);
     if (!readHeader(lines, nullptr))
         return 0;
-    qsizetype count = 0;
-    walkRecords(
-        lines,
-        [](int, QByteArrayView line) {
-            return std::all_of(line.begin(), line.end(), [](char c) { return c == ' '; });
-        },
-        [&count](bool allBlank) { count += allBlank ? 0 : 1; });
-    return count;
+    return countInBody(QByteArrayView(lines.position(), bytes.data() + bytes.size() - lines.position()));
 }
 
 QByteArray serialize(const QString &name, const std::vector<StampRecord> &records)

@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr std::uint64_t EveryByte = 0x0101010101010101;
@@ -16,29 +20,40 @@ std::uint64_t matchingBytes(std::uint64_t word, std::uint64_t pattern)
     return (difference - EveryByte) & ~difference & (EveryByte << 7);
 }
 
+// The first CR or LF from at on, or end: lines are short, and a library search
+// would cost more to start than to run.
+const char *lineEnd(const char *at, const char *end)
+{
+#if defined(__SSE2__)
+    const __m128i lineFeeds = _mm_set1_epi8('\n');
+    const __m128i carriageReturns = _mm_set1_epi8('\r');
+    for (; end - at >= 16; at += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+        const int ends = _mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeeds), _mm_cmpeq_epi8(bytes, carriageReturns)));
+        if (ends)
+            return at + std::countr_zero(static_cast<unsigned>(ends));
+    }
+#endif
+    for (; end - at >= 8; at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, at, sizeof word);
+        const std::uint64_t ends =
+            matchingBytes(word, '\n' * EveryByte) | matchingBytes(word, '\r' * EveryByte);
+        if (ends)
+            return at + std::countr_zero(ends) / 8;
+    }
+    while (at != end && *at != '\n' && *at != '\r')
+        ++at;
+    return at;
+}
+
 } // namespace
 
 QByteArrayView LineReader::next()
 {
     const char *start = m_next;
-    const char *end = start;
-    // Eight bytes at a time, looking for CR and LF at once: lines are short,
-    // and a library search would cost more to start than to run.
-    bool found = false;
-    while (!found && m_end - end >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, end, sizeof word);
-        const std::uint64_t ends =
-            matchingBytes(word, '\n' * EveryByte) | matchingBytes(word, '\r' * EveryByte);
-        if (ends) {
-            end += std::countr_zero(ends) / 8;
-            found = true;
-        } else {
-            end += 8;
-        }
-    }
-    while (!found && end != m_end && *end != '\n' && *end != '\r')
-        ++end;
+    const char *end = lineEnd(start, m_end);
     if (end == m_end)
         m_next = m_end;
     else

@@ -14,6 +14,8 @@ public:
     bool atEnd() const { return m_next == m_end; }
     // The next line without its ending; call only when not atEnd().
     QByteArrayView next();
+    // Where the next line begins.
+    const char *position() const { return m_next; }
 
 private:
     const char *m_next;

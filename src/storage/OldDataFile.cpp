@@ -3,6 +3,7 @@
 #include "storage/LineReader.h"
 #include "storage/ProgramFolder.h"
 #include "storage/RecordList.h"
+#include "storage/RecordParts.h"
 #include "storage/SharedTexts.h"
 #include "storage/TextFile.h"
 #include "storage/Trim.h"
@@ -33,6 +34,26 @@ constexpr int TargetField[RecordLines] = {
     StampRecord::OwnPrice,
 };
 
+// Hands the lines of each record that is taken to record(lines). A record
+// whose first line is blank is skipped, and so is one cut off by the end of the
+// file; one that lacks only its separator line at the very end is taken.
+template <typename Record> void walkRecords(QByteArrayView body, Record record)
+{
+    LineReader lines(body);
+    std::array<QByteArrayView, RecordLines> recordLines;
+    while (true) {
+        for (QByteArrayView &line : recordLines) {
+            if (lines.atEnd())
+                return;
+            line = lines.next();
+        }
+        if (!lines.atEnd())
+            lines.next(); // the separator line
+        if (!isBlankLine(recordLines[0]))
+            record(recordLines);
+    }
+}
+
 } // namespace
 
 namespace OldDataFile {
@@ -52,37 +73,34 @@ QString conditionFromFlags(const QString &mint, const QString &cancelled, const 
 
 std::vector<StampRecord> parse(QByteArrayView bytes)
 {
-    std::vector<StampRecord> records;
     LineReader lines(bytes);
     for (int header = 0; header < HeaderLines; ++header) {
         if (lines.atEnd())
-            return records;
+            return {};
         lines.next();
     }
-    std::array<SharedTexts, RecordLines> lineTexts;
-    std::array<QByteArrayView, RecordLines> recordLines;
-    while (true) {
-        // A record cut off by the end of the file is not taken; one that lacks
-        // only its separator line at the very end is.
-        for (QByteArrayView &line : recordLines) {
-            if (lines.atEnd())
-                return records;
-            line = lines.next();
-        }
-        if (!lines.atEnd())
-            lines.next(); // the separator line
-        if (isBlank(lineTexts[0].text(recordLines[0])))
-            continue;
-        StampRecord record;
-        for (size_t line = 0; line < RecordLines; ++line) {
-            if (TargetField[line] >= 0)
-                record[TargetField[line]] = lineTexts[line].text(recordLines[line]);
-        }
-        record[StampRecord::Condition] =
-            conditionFromFlags(lineTexts[9].text(recordLines[9]), lineTexts[10].text(recordLines[10]),
-                               lineTexts[11].text(recordLines[11]));
-        records.push_back(std::move(record));
-    }
+    const QByteArrayView body(lines.position(), bytes.data() + bytes.size() - lines.position());
+    return RecordParts::parse(
+        body, RecordLines + 1,
+        [](QByteArrayView part) {
+            size_t count = 0;
+            walkRecords(part, [&count](const std::array<QByteArrayView, RecordLines> &) { ++count; });
+            return count;
+        },
+        [](QByteArrayView part, std::vector<StampRecord> &records) {
+            std::array<SharedTexts, RecordLines> lineTexts;
+            walkRecords(part, [&](const std::array<QByteArrayView, RecordLines> &recordLines) {
+                StampRecord record;
+                for (size_t line = 0; line < RecordLines; ++line) {
+                    if (TargetField[line] >= 0)
+                        record[TargetField[line]] = lineTexts[line].text(recordLines[line]);
+                }
+                record[StampRecord::Condition] =
+                    conditionFromFlags(lineTexts[9].text(recordLines[9]), lineTexts[10].text(recordLines[10]),
+                                       lineTexts[11].text(recordLines[11]));
+                records.push_back(std::move(record));
+            });
+        });
 }
 
 } // namespace OldDataFile

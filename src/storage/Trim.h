@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+
+#include <algorithm>
 
 // Removes leading and trailing blanks (the space character only; tabs and other
 // white space are kept, as the file formats have always treated them).
@@ -28,4 +31,10 @@ inline bool isBlank(QStringView text)
             return false;
     }
     return true;
+}
+
+// The same for a line of a file in Windows-1252, where only byte 0x20 is a space.
+inline bool isBlankLine(QByteArrayView line)
+{
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' '; });
 }

@@ -1,6 +1,7 @@
 #include "common/TestFolder.h"
 #include "storage/CollectionFile.h"
 #include "storage/RecordList.h"
+#include "storage/RecordParts.h"
 #include "storage/Windows1252.h"
 
 #include <QTest>
@@ -34,6 +35,7 @@ private slots:
     void loadOfAShortOrMissingFileLeavesTheListEmpty();
     void loadAcceptsLoneCrAndLoneLfLineEnds();
     void loadOfManyRecordsGivesEveryLineAsWritten();
+    void largeFilesAreReadInPartsThatEachBeginWithARecord();
 };
 
 void CollectionFileTest::saveWritesTheExactBytes()
@@ -274,6 +276,47 @@ void CollectionFileTest::loadOfManyRecordsGivesEveryLineAsWritten()
     // Saved in several pieces, the file comes out as it was.
     QVERIFY(SaveCollection(home.folder(), "Veel", list));
     QCOMPARE(home.read("Verzameling/Veel.col"), lines.join("\r\n") + "\r\n");
+}
+
+void CollectionFileTest::largeFilesAreReadInPartsThatEachBeginWithARecord()
+{
+    // Some megabytes with every kind of line end and a blank record now and
+    // then: read in parts on several threads, the records come out in order.
+    const QByteArray header = "Tessaron2 Zegelarchief\xae 2.00\r\nGroot\r\nsep\r\n";
+    const QList<QByteArray> lineEnds = {"\r\n", "\n", "\r"};
+    QByteArray body;
+    std::vector<StampRecord> expected;
+    for (int record = 0; record < 30000; ++record) {
+        const bool blank = record % 1000 == 999;
+        StampRecord stamp;
+        for (int field = 0; field < StampRecord::FieldCount; ++field) {
+            stamp[field] = blank ? QString("  ") : QString("r%1 f%2 \u00e9").arg(record).arg(field);
+            body += Windows1252::encode(stamp[field]) + lineEnds[(record + field) % 3];
+        }
+        body += "sep" + lineEnds[record % 3];
+        if (!blank)
+            expected.push_back(stamp);
+    }
+    // Cut off inside the last record: it keeps the fields it has.
+    body += "2001\r\n7";
+    expected.push_back(makeRecord({"2001", "7"}));
+
+    const CollectionFile::Contents contents = CollectionFile::parse(header + body);
+    QCOMPARE(contents.records.size(), expected.size());
+    QVERIFY(contents.records == expected);
+
+    const std::vector<QByteArrayView> parts = RecordParts::split(body, StampRecord::FieldCount + 1, 4);
+    QCOMPARE(parts.size(), size_t(4));
+    std::vector<StampRecord> joined;
+    const char *next = body.constData();
+    for (const QByteArrayView part : parts) {
+        QCOMPARE(part.data(), next);
+        next = part.data() + part.size();
+        const CollectionFile::Contents read = CollectionFile::parse(header + part.toByteArray());
+        joined.insert(joined.end(), read.records.begin(), read.records.end());
+    }
+    QCOMPARE(next, body.constData() + body.size());
+    QVERIFY(joined == expected);
 }
 
 QTEST_GUILESS_MAIN(CollectionFileTest)

@@ -28,6 +28,7 @@ private slots:
     void fieldsMoveToTheirNewPlaces();
     void recordsWithABlankCatalogueNumberAreSkipped();
     void aCutOffRecordIsDroppedButAMissingLastSeparatorIsNot();
+    void aLargeFileIsReadInPartsInFileOrder();
     void aMissingFileLeavesTheListEmpty();
     void importThenSaveWritesTheYearFirstAndLeavesTheOldFile();
 };
@@ -85,6 +86,22 @@ void OldDataFileTest::aCutOffRecordIsDroppedButAMissingLastSeparatorIsNot()
     withoutSeparator.chop(2);
     QCOMPARE(OldDataFile::parse(withoutSeparator).size(), size_t(3));
     QVERIFY(OldDataFile::parse(crlf({"kop"})).empty());
+}
+
+void OldDataFileTest::aLargeFileIsReadInPartsInFileOrder()
+{
+    // Megabytes enough to be read on several threads.
+    const QStringList flags{"False", "True", "False"};
+    QStringList lines = Header;
+    for (int record = 0; record < 30000; ++record)
+        lines += oldRecord(record % 100 == 7 ? QString() : QString::number(record), "1900", flags);
+    const std::vector<StampRecord> records = OldDataFile::parse(crlf(lines));
+    QCOMPARE(records.size(), size_t(30000 - 300));
+    size_t row = 0;
+    for (int record = 0; record < 30000; ++record) {
+        if (record % 100 != 7)
+            QCOMPARE(records[row++][StampRecord::CatalogueNumber], QString::number(record));
+    }
 }
 
 void OldDataFileTest::aMissingFileLeavesTheListEmpty()
