@@ -1,6 +1,7 @@
 #include "storage/CollectionFile.h"
 
 #include "storage/CollectionVersions.h"
+#include "storage/ContentHash.h"
 #include "storage/FileFingerprint.h"
 #include "storage/LineReader.h"
 #include "storage/ProgramFolder.h"
@@ -200,12 +201,12 @@ StorageResult readRecords(const QString &path, std::vector<StampRecord> &records
 StorageResult write(const QString &path, const QString &name, const std::vector<StampRecord> &records,
                     FileFingerprint *fingerprint)
 {
-    QCryptographicHash hash(FileFingerprint::HashAlgorithm);
+    ContentHash hash;
     qint64 size = 0;
     const StorageResult result = TextFile::writePieces(path, [&](const TextFile::Sink &sink) {
         serializeInPieces(name, records, [&](QByteArrayView piece) {
             if (fingerprint) {
-                hash.addData(piece);
+                hash.add(piece);
                 size += piece.size();
             }
             return sink(piece);

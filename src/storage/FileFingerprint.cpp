@@ -1,17 +1,19 @@
 #include "storage/FileFingerprint.h"
 
+#include "storage/ContentHash.h"
 #include "storage/TextFile.h"
 
 #include <QFileInfo>
 
 FileFingerprint FileFingerprint::of(const QString &path, QByteArrayView bytes)
 {
-    return of(path, bytes.size(), QCryptographicHash::hash(bytes, HashAlgorithm));
+    return of(path, bytes.size(), ContentHash::of(bytes));
 }
 
-FileFingerprint FileFingerprint::of(const QString &path, qint64 size, const QByteArray &hash)
+FileFingerprint FileFingerprint::of(const QString &path, qint64 size, size_t hash)
 {
     FileFingerprint fingerprint;
+    fingerprint.m_known = true;
     fingerprint.m_size = size;
     fingerprint.m_modified = QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
     fingerprint.m_hash = hash;

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QString>
 
@@ -19,18 +18,15 @@ public:
     // time are those path has now.
     static FileFingerprint of(const QString &path, QByteArrayView bytes);
     // The same for bytes whose hash was taken while they were written in pieces.
-    static FileFingerprint of(const QString &path, qint64 size, const QByteArray &hash);
+    static FileFingerprint of(const QString &path, qint64 size, size_t hash);
     // Reads the file; a missing or unreadable file gives a null fingerprint.
     static FileFingerprint ofFile(const QString &path);
 
-    // The hash every fingerprint uses. It only has to notice a change, not
-    // resist one made on purpose; the fastest of Qt's own suffices.
-    static constexpr QCryptographicHash::Algorithm HashAlgorithm = QCryptographicHash::Md5;
-
-    bool isNull() const { return m_hash.isEmpty(); }
+    bool isNull() const { return !m_known; }
     qint64 size() const { return m_size; }
     const QDateTime &modified() const { return m_modified; }
-    const QByteArray &hash() const { return m_hash; }
+    // A ContentHash of the bytes.
+    size_t hash() const { return m_hash; }
 
     // True when the file at path is no longer the one remembered: another
     // size, another modification time, or the same size and time with other
@@ -41,7 +37,8 @@ public:
     bool operator==(const FileFingerprint &other) const = default;
 
 private:
+    bool m_known = false;
     qint64 m_size = 0;
     QDateTime m_modified;
-    QByteArray m_hash;
+    size_t m_hash = 0;
 };

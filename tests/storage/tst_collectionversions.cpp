@@ -5,6 +5,7 @@
 #include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
 #include "storage/CollectionVersions.h"
+#include "storage/ContentHash.h"
 #include "storage/FileFingerprint.h"
 #include "storage/RecordList.h"
 #include "storage/RecoveryFile.h"
@@ -178,6 +179,17 @@ void CollectionVersionsTest::aFileChangedElsewhereIsNoticed()
     QVERIFY(!saved.changedOnDisk(path));
     home.write(QStringLiteral("Verzameling/Samen.col"), other);
     QVERIFY(!FileFingerprint().changedOnDisk(path));
+
+    // The hash of bytes written in pieces is that of the whole, however they are cut.
+    QByteArray large(300000, 'x');
+    for (qsizetype i = 0; i < large.size(); i += 7)
+        large[i] = static_cast<char>(i / 7);
+    ContentHash pieces;
+    for (qsizetype at = 0, step = 1; at < large.size(); at += step, step = step * 3 + 1)
+        pieces.add(QByteArrayView(large).sliced(at, std::min(step, large.size() - at)));
+    QCOMPARE(pieces.result(), ContentHash::of(large));
+    large[123456] = '!';
+    QVERIFY(pieces.result() != ContentHash::of(large));
 }
 
 void CollectionVersionsTest::theProgramsOwnFoldersShowNowhere()
