@@ -31,6 +31,23 @@ QString RecordList::headerText(int column)
     return QString::fromLatin1(HeaderTexts[column]);
 }
 
+// The list view asks for the index and the flags of every row each time it
+// lays its rows out again, after every added or deleted row: both are
+// answered here directly, without the base classes' checks through virtual calls.
+QModelIndex RecordList::index(int row, int column, const QModelIndex &parent) const
+{
+    if (parent.isValid() || row < 0 || row >= count() || column < 0 || column >= StampRecord::FieldCount)
+        return {};
+    return createIndex(row, column);
+}
+
+Qt::ItemFlags RecordList::flags(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.model() != this || index.row() >= count())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+}
+
 int RecordList::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : count();
