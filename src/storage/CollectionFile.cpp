@@ -88,11 +88,12 @@ qsizetype countInBody(QByteArrayView body)
     return count;
 }
 
-void parseBody(QByteArrayView body, std::vector<StampRecord> &records)
+size_t parseBody(QByteArrayView body, std::span<StampRecord> records)
 {
     LineReader lines(body);
     std::array<SharedTexts, StampRecord::FieldCount> fieldTexts;
     StampRecord record;
+    size_t filled = 0;
     walkRecords(
         lines,
         [&](int field, QByteArrayView line, bool) {
@@ -101,10 +102,11 @@ void parseBody(QByteArrayView body, std::vector<StampRecord> &records)
             return isBlank(text);
         },
         [&](bool allBlank) {
-            if (!allBlank)
-                records.push_back(std::move(record));
+            if (!allBlank && filled < records.size())
+                records[filled++] = std::move(record);
             record = {};
         });
+    return filled;
 }
 
 } // namespace
@@ -119,7 +121,9 @@ Contents parse(QByteArrayView bytes)
         return contents;
     contents.headerComplete = true;
     const QByteArrayView body(lines.position(), bytes.data() + bytes.size() - lines.position());
-    contents.records = RecordParts::parse(body, RecordLines, countInBody, parseBody);
+    contents.records = RecordParts::parse(
+        body, RecordLines, [](QByteArrayView part) { return static_cast<size_t>(countInBody(part)); },
+        parseBody);
     return contents;
 }
 

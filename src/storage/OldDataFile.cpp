@@ -87,10 +87,13 @@ std::vector<StampRecord> parse(QByteArrayView bytes)
             walkRecords(part, [&count](const std::array<QByteArrayView, RecordLines> &) { ++count; });
             return count;
         },
-        [](QByteArrayView part, std::vector<StampRecord> &records) {
+        [](QByteArrayView part, std::span<StampRecord> records) {
             std::array<SharedTexts, RecordLines> lineTexts;
+            size_t filled = 0;
             walkRecords(part, [&](const std::array<QByteArrayView, RecordLines> &recordLines) {
-                StampRecord record;
+                if (filled == records.size())
+                    return;
+                StampRecord &record = records[filled++];
                 for (size_t line = 0; line < RecordLines; ++line) {
                     if (TargetField[line] >= 0)
                         record[TargetField[line]] = lineTexts[line].text(recordLines[line]);
@@ -98,8 +101,8 @@ std::vector<StampRecord> parse(QByteArrayView bytes)
                 record[StampRecord::Condition] =
                     conditionFromFlags(lineTexts[9].text(recordLines[9]), lineTexts[10].text(recordLines[10]),
                                        lineTexts[11].text(recordLines[11]));
-                records.push_back(std::move(record));
             });
+            return filled;
         });
 }
 

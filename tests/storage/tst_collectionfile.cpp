@@ -1,5 +1,6 @@
 #include "common/TestFolder.h"
 #include "storage/CollectionFile.h"
+#include "storage/ParallelParts.h"
 #include "storage/RecordList.h"
 #include "storage/RecordParts.h"
 #include "storage/Windows1252.h"
@@ -317,6 +318,19 @@ void CollectionFileTest::largeFilesAreReadInPartsThatEachBeginWithARecord()
     }
     QCOMPARE(next, body.constData() + body.size());
     QVERIFY(joined == expected);
+
+    // A part that fills less than it counted leaves no empty records behind.
+    const std::vector<StampRecord> filled = RecordParts::parse(
+        body, StampRecord::FieldCount + 1, [](QByteArrayView) { return size_t(3); },
+        [](QByteArrayView part, std::span<StampRecord> records) {
+            records[0][StampRecord::Year] = QString::number(part.size());
+            return size_t(1);
+        });
+    const size_t partCount =
+        RecordParts::split(body, StampRecord::FieldCount + 1, ParallelParts::cores()).size();
+    QCOMPARE(filled.size(), partCount);
+    for (const StampRecord &record : filled)
+        QVERIFY(!record[StampRecord::Year].isEmpty());
 }
 
 QTEST_GUILESS_MAIN(CollectionFileTest)
