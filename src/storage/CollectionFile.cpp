@@ -55,8 +55,8 @@ bool readHeader(LineReader &lines, std::optional<QString> *name)
     return true;
 }
 
-// Hands each field line of each record to field(index, line), which says
-// whether the field is blank, and then ends the record with
+// Hands each field line of each record to field(index, line, blankSoFar),
+// which says whether the field is blank, and then ends the record with
 // endRecord(allBlank). A file that ends inside a record ends that record.
 template <typename Field, typename EndRecord>
 void walkRecords(LineReader &lines, Field field, EndRecord endRecord)
@@ -74,10 +74,10 @@ void walkRecords(LineReader &lines, Field field, EndRecord endRecord)
 
 constexpr int RecordLines = StampRecord::FieldCount + 1;
 
-qsizetype countInBody(QByteArrayView body)
+size_t countInBody(QByteArrayView body)
 {
     LineReader lines(body);
-    qsizetype count = 0;
+    size_t count = 0;
     walkRecords(
         lines,
         [](int, QByteArrayView line, bool blankSoFar) {
@@ -132,7 +132,8 @@ qsizetype countRecords(QByteArrayView bytes)
     LineReader lines(bytes);
     if (!readHeader(lines, nullptr))
         return 0;
-    return countInBody(QByteArrayView(lines.position(), bytes.data() + bytes.size() - lines.position()));
+    return static_cast<qsizetype>(
+        countInBody(QByteArrayView(lines.position(), bytes.data() + bytes.size() - lines.position())));
 }
 
 QByteArray serialize(const QString &name, const std::vector<StampRecord> &records)
