@@ -72,7 +72,10 @@ std::vector<StampRecord> parse(QByteArrayView body, int linesPerRecord, const Co
 
     const size_t total = firsts.back() + counts.back();
     std::vector<StampRecord> records;
-    records.reserve(total);
+    // Room for records added afterwards, so that the first one added does not
+    // move the whole list to new memory; room never used is never touched,
+    // and takes no memory.
+    records.reserve(total + total / 16);
     ParallelParts::run(parts.size(), [&](size_t part) {
         prepareMemory(records.data() + firsts[part], counts[part] * sizeof(StampRecord));
     });
