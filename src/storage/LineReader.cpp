@@ -20,9 +20,10 @@ std::uint64_t matchingBytes(std::uint64_t word, std::uint64_t pattern)
     return (difference - EveryByte) & ~difference & (EveryByte << 7);
 }
 
-// The first CR or LF from at on, or end: lines are short, and a library search
-// would cost more to start than to run.
-const char *lineEnd(const char *at, const char *end)
+} // namespace
+
+// Lines are short, and a library search would cost more to start than to run.
+const char *LineReader::lineEnd(const char *at, const char *end)
 {
 #if defined(__SSE2__)
     const __m128i lineFeeds = _mm_set1_epi8('\n');
@@ -48,15 +49,26 @@ const char *lineEnd(const char *at, const char *end)
     return at;
 }
 
-} // namespace
-
-QByteArrayView LineReader::next()
+qsizetype LineReader::countLineEnds(QByteArrayView bytes)
 {
-    const char *start = m_next;
-    const char *end = lineEnd(start, m_end);
-    if (end == m_end)
-        m_next = m_end;
-    else
-        m_next = end + (*end == '\r' && end + 1 != m_end && end[1] == '\n' ? 2 : 1);
-    return QByteArrayView(start, end - start);
+    // Every LF and every CR ends a line, except a CR that an LF follows.
+    const char *at = bytes.data();
+    const char *end = at + bytes.size();
+    qsizetype count = 0;
+#if defined(__SSE2__)
+    const __m128i lineFeeds = _mm_set1_epi8('\n');
+    const __m128i carriageReturns = _mm_set1_epi8('\r');
+    for (; end - at > 16; at += 16) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+        const __m128i following = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + 1));
+        const auto lineFeedsHere = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(here, lineFeeds)));
+        const __m128i returnsHere = _mm_cmpeq_epi8(here, carriageReturns);
+        const auto lone = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_andnot_si128(_mm_cmpeq_epi8(following, lineFeeds), returnsHere)));
+        count += std::popcount(lineFeedsHere) + std::popcount(lone);
+    }
+#endif
+    for (; at != end; ++at)
+        count += *at == '\n' || (*at == '\r' && (at + 1 == end || at[1] != '\n'));
+    return count;
 }

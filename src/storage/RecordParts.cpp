@@ -4,6 +4,7 @@
 #include "storage/ParallelParts.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 #if defined(Q_OS_LINUX)
@@ -40,22 +41,29 @@ std::vector<QByteArrayView> split(QByteArrayView body, int linesPerRecord, int w
     const qsizetype partCount = std::clamp<qsizetype>(body.size() / SmallestPart, 1, std::max(wanted, 1));
     std::vector<QByteArrayView> parts;
     const char *begin = body.data();
-    LineReader lines(body);
+    const char *end = body.data() + body.size();
     qsizetype lineCount = 0;
     for (qsizetype part = 1; part < partCount; ++part) {
+        // Just after the first line feed from the target on, a line begins;
+        // counting the lines before it is quicker than walking them.
         const char *target = body.data() + body.size() * part / partCount;
-        // The next record that begins at or after target.
-        const char *cut = nullptr;
-        while (!cut && !lines.atEnd()) {
+        if (target < begin)
+            continue;
+        const auto *lineFeed =
+            static_cast<const char *>(std::memchr(target, '\n', static_cast<size_t>(end - target)));
+        if (!lineFeed)
+            break;
+        lineCount += LineReader::countLineEnds(QByteArrayView(begin, lineFeed + 1 - begin));
+        // Then on to the next record.
+        LineReader lines(QByteArrayView(lineFeed + 1, end - lineFeed - 1));
+        while (lineCount % linesPerRecord != 0 && !lines.atEnd()) {
             lines.next();
             ++lineCount;
-            if (lineCount % linesPerRecord == 0 && lines.position() >= target && !lines.atEnd())
-                cut = lines.position();
         }
-        if (!cut)
+        if (lines.atEnd())
             break;
-        parts.emplace_back(begin, cut - begin);
-        begin = cut;
+        parts.emplace_back(begin, lines.position() - begin);
+        begin = lines.position();
     }
     parts.emplace_back(begin, body.data() + body.size() - begin);
     return parts;
