@@ -32,12 +32,13 @@ bool readInParts([[maybe_unused]] QFile &file, [[maybe_unused]] QByteArray &byte
     const auto parts =
         static_cast<size_t>(std::clamp<qint64>(size / SmallestReadPart, 1, ParallelParts::cores()));
     bytes = QByteArray(size, Qt::Uninitialized);
+    char *const data = bytes.data();
     std::atomic<bool> complete = true;
     ParallelParts::run(parts, [&](size_t part) {
         qint64 at = size * static_cast<qint64>(part) / static_cast<qint64>(parts);
         const qint64 end = size * static_cast<qint64>(part + 1) / static_cast<qint64>(parts);
         while (at < end && complete) {
-            const ssize_t read = pread(file.handle(), bytes.data() + at, static_cast<size_t>(end - at), at);
+            const ssize_t read = pread(file.handle(), data + at, static_cast<size_t>(end - at), at);
             if (read < 0 && errno == EINTR)
                 continue;
             if (read <= 0)
