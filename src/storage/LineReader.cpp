@@ -56,16 +56,23 @@ qsizetype LineReader::countLineEnds(QByteArrayView bytes)
     const char *end = at + bytes.size();
     qsizetype count = 0;
 #if defined(__SSE2__)
+    // Each line end adds one to its byte of a running sum, which is added up
+    // before any byte of it can overflow.
     const __m128i lineFeeds = _mm_set1_epi8('\n');
     const __m128i carriageReturns = _mm_set1_epi8('\r');
-    for (; end - at > 16; at += 16) {
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
-        const __m128i following = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + 1));
-        const auto lineFeedsHere = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(here, lineFeeds)));
-        const __m128i returnsHere = _mm_cmpeq_epi8(here, carriageReturns);
-        const auto lone = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_andnot_si128(_mm_cmpeq_epi8(following, lineFeeds), returnsHere)));
-        count += std::popcount(lineFeedsHere) + std::popcount(lone);
+    while (end - at > 16) {
+        __m128i sums = _mm_setzero_si128();
+        for (int block = 0; block < 255 && end - at > 16; ++block, at += 16) {
+            const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+            const __m128i following = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + 1));
+            const __m128i lineFeedsHere = _mm_cmpeq_epi8(here, lineFeeds);
+            const __m128i loneReturns =
+                _mm_andnot_si128(_mm_cmpeq_epi8(following, lineFeeds), _mm_cmpeq_epi8(here, carriageReturns));
+            // A match is all ones: minus one is plus one.
+            sums = _mm_sub_epi8(sums, _mm_or_si128(lineFeedsHere, loneReturns));
+        }
+        const __m128i total = _mm_sad_epu8(sums, _mm_setzero_si128());
+        count += _mm_cvtsi128_si64(total) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(total, total));
     }
 #endif
     for (; at != end; ++at)

@@ -34,6 +34,30 @@ size_t slotOf(QByteArrayView bytes, size_t tableSize)
     return mixed(hash, word) % tableSize;
 }
 
+// Whether two texts of size bytes are the same: fields are short, and a
+// library comparison would cost more to start than to run.
+bool sameBytes(const char *a, const char *b, qsizetype size)
+{
+    if (size >= 8) {
+        std::uint64_t wordA, wordB;
+        for (qsizetype at = 0; at + 8 < size; at += 8) {
+            std::memcpy(&wordA, a + at, sizeof wordA);
+            std::memcpy(&wordB, b + at, sizeof wordB);
+            if (wordA != wordB)
+                return false;
+        }
+        // The last eight bytes, overlapping those before.
+        std::memcpy(&wordA, a + size - 8, sizeof wordA);
+        std::memcpy(&wordB, b + size - 8, sizeof wordB);
+        return wordA == wordB;
+    }
+    for (qsizetype at = 0; at < size; ++at) {
+        if (a[at] != b[at])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString SharedTexts::text(QByteArrayView bytes)
@@ -43,7 +67,7 @@ QString SharedTexts::text(QByteArrayView bytes)
     Entry &entry = m_entries[slotOf(bytes, EntryCount)];
     // The same bytes decode to the same text.
     const bool recurs = !entry.text.isNull() && entry.bytes.size() == bytes.size() &&
-                        std::memcmp(entry.bytes.data(), bytes.data(), static_cast<size_t>(bytes.size())) == 0;
+                        sameBytes(entry.bytes.data(), bytes.data(), bytes.size());
     if (recurs) {
         ++m_recurring;
     } else {
