@@ -92,19 +92,23 @@ size_t parseBody(QByteArrayView body, std::span<StampRecord> records)
 {
     LineReader lines(body);
     std::array<SharedTexts, StampRecord::FieldCount> fieldTexts;
-    StampRecord record;
+    // Fields go straight to their place; a record beyond those counted, which
+    // never comes, would go to spare instead.
+    StampRecord spare;
     size_t filled = 0;
+    const auto current = [&]() -> StampRecord & { return filled < records.size() ? records[filled] : spare; };
     walkRecords(
         lines,
         [&](int field, QByteArrayView line, bool) {
-            QString &text = record[field];
+            QString &text = current()[field];
             text = fieldTexts[static_cast<size_t>(field)].text(line);
             return isBlank(text);
         },
         [&](bool allBlank) {
-            if (!allBlank && filled < records.size())
-                records[filled++] = std::move(record);
-            record = {};
+            if (allBlank || filled == records.size())
+                current() = {};
+            else
+                ++filled;
         });
     return filled;
 }
