@@ -1,21 +1,15 @@
+#include "common/ProgramRun.h"
 #include "common/TestFolder.h"
 #include "storage/CollectionFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
 
 const QByteArray Separator = "----------------------------\r\n";
 
@@ -83,31 +77,24 @@ private slots:
     void versionsListsAndRestoreBringsBack();
 
 private:
-    Run run(const TestFolder &folder, const QStringList &arguments,
-            const QString &localeName = QString()) const;
-    static void verifyFailure(const Run &result);
+    ProgramRun run(const TestFolder &folder, const QStringList &arguments,
+                   const QString &localeName = QString()) const;
+    static void verifyFailure(const ProgramRun &result);
 };
 
-Run TestCli::run(const TestFolder &folder, const QStringList &arguments, const QString &localeName) const
+ProgramRun TestCli::run(const TestFolder &folder, const QStringList &arguments,
+                        const QString &localeName) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("TESSARON2_HOME"));
     environment.insert(QStringLiteral("LC_ALL"),
                        localeName.isEmpty() ? QStringLiteral("C.UTF-8") : localeName);
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(T2_CLI_PATH),
-                  QStringList{QStringLiteral("--home"), folder.path(QString())} + arguments);
-    Run result;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return ProgramRun::of(QStringLiteral(T2_CLI_PATH),
+                          QStringList{QStringLiteral("--home"), folder.path(QString())} + arguments,
+                          environment);
 }
 
-void TestCli::verifyFailure(const Run &result)
+void TestCli::verifyFailure(const ProgramRun &result)
 {
     QVERIFY2(result.exitCode > 0, result.err.constData());
     QVERIFY(result.out.isEmpty());
@@ -127,7 +114,7 @@ void TestCli::listsNamesInOpenDialogOrder()
     folder.write(QStringLiteral("Verzameling/notities.txt"), "x");
     QVERIFY(QDir(folder.path(QStringLiteral("Verzameling"))).mkdir(QStringLiteral("Map.col")));
 
-    Run result = run(folder, {QStringLiteral("list")});
+    ProgramRun result = run(folder, {QStringLiteral("list")});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QByteArray("a\nB\nc\n"));
     QVERIFY(result.err.isEmpty());
@@ -141,12 +128,10 @@ void TestCli::listsNamesInOpenDialogOrder()
     // Without --home the program folder comes from the environment.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TESSARON2_HOME"), folder.path(QString()));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(T2_CLI_PATH), {QStringLiteral("list"), QStringLiteral("--old")});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
-    QCOMPARE(process.readAllStandardOutput(), QByteArray("X\n"));
+    result = ProgramRun::of(QStringLiteral(T2_CLI_PATH), {QStringLiteral("list"), QStringLiteral("--old")},
+                            environment);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("X\n"));
 }
 
 void TestCli::showPrintsRecordsAsUtf8()
@@ -161,7 +146,7 @@ void TestCli::showPrintsRecordsAsUtf8()
     QVERIFY(bytes.contains("Prijs in \x80\r\n"));
     folder.write(QStringLiteral("Verzameling/Nederland.col"), bytes);
 
-    const Run result = run(folder, {QStringLiteral("show"), QStringLiteral("Nederland")});
+    const ProgramRun result = run(folder, {QStringLiteral("show"), QStringLiteral("Nederland")});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.err.isEmpty());
     const QByteArray expected = (first.join(u'\t') + u'\n' + second.join(u'\t') + u'\n').toUtf8();
@@ -180,7 +165,7 @@ void TestCli::totalsUseDecimalSignOfLocale()
                                  record(QStringLiteral("1991"), QStringLiteral("2"), QStringLiteral("-"),
                                         QStringLiteral("€ 5"), QStringLiteral("-13 €"))}));
 
-    Run result = run(folder, {QStringLiteral("totals"), QStringLiteral("Prijzen")});
+    ProgramRun result = run(folder, {QStringLiteral("totals"), QStringLiteral("Prijzen")});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.err.isEmpty());
     QCOMPARE(result.out,
@@ -220,7 +205,7 @@ void TestCli::importWritesCollectionAsSaving()
     });
     folder.write(QStringLiteral("Verzameling/X.cat"), oldBytes);
 
-    const Run result = run(folder, {QStringLiteral("import"), QStringLiteral("X")});
+    const ProgramRun result = run(folder, {QStringLiteral("import"), QStringLiteral("X")});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.isEmpty());
     QVERIFY(result.err.isEmpty());
@@ -242,7 +227,7 @@ void TestCli::importWritesCollectionAsSaving()
 
     // The imported collection is listed and loads like any other.
     QCOMPARE(run(folder, {QStringLiteral("list")}).out, QByteArray("X\n"));
-    const Run shown = run(folder, {QStringLiteral("show"), QStringLiteral("X")});
+    const ProgramRun shown = run(folder, {QStringLiteral("show"), QStringLiteral("X")});
     QCOMPARE(shown.exitCode, 0);
     QCOMPARE(shown.out.count('\n'), 3);
     QVERIFY(shown.out.startsWith("1990\t101\tFrankeerzegels\tCaf\xc3\xa9\t"));
@@ -261,8 +246,8 @@ void TestCli::importUnderNewNameAndReplacing()
         "2001\r\n7\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nGestempeld\r\n1\r\n2\r\n" + Separator;
     const QByteArray header = "Tessaron2 Zegelarchief\xae 2.00\r\n";
 
-    Run result = run(folder, {QStringLiteral("import"), QStringLiteral("Oud"), QStringLiteral("--as"),
-                              QStringLiteral("Nieuw")});
+    ProgramRun result = run(folder, {QStringLiteral("import"), QStringLiteral("Oud"), QStringLiteral("--as"),
+                                     QStringLiteral("Nieuw")});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Nieuw.col")), header + "Nieuw\r\n" + Separator + body);
     QVERIFY(QFileInfo(folder.path(QStringLiteral("Verzameling/Nieuw"))).isDir());
@@ -361,7 +346,7 @@ void TestCli::albumWritesThePageOfTheLoadedCollection()
     folder.write(QStringLiteral("Verzameling/Leeg.col"), collectionFile(QStringLiteral("Leeg"), {}));
     folder.write(QStringLiteral("Slideshow.htm"), "old page");
 
-    Run result = run(folder, {QStringLiteral("album"), QStringLiteral("nl")});
+    ProgramRun result = run(folder, {QStringLiteral("album"), QStringLiteral("nl")});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.err.isEmpty());
     QCOMPARE(QFileInfo(QString::fromUtf8(result.out.trimmed())).canonicalFilePath(),
@@ -411,7 +396,7 @@ void TestCli::albumOpenHandsThePageToTheDesktopOpener()
                  collectionFile(QStringLiteral("Nederland"), {}));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
-    const Run result =
+    const ProgramRun result =
         run(folder, {QStringLiteral("album"), QStringLiteral("Nederland"), QStringLiteral("--open")});
     qputenv("PATH", path);
 
@@ -435,7 +420,7 @@ void TestCli::csvExportAndImportRoundTrip()
     folder.write(QStringLiteral("Verzameling/Nederland.col"), original);
     const QString csv = folder.path(QStringLiteral("lijst.csv"));
 
-    Run result = run(folder, {QStringLiteral("export-csv"), QStringLiteral("Nederland"), csv});
+    ProgramRun result = run(folder, {QStringLiteral("export-csv"), QStringLiteral("Nederland"), csv});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.isEmpty());
     QVERIFY(folder.read(QStringLiteral("lijst.csv")).startsWith("\xef\xbb\xbf\"Jaartal\";\"Cat.nr.\";"));
@@ -477,7 +462,7 @@ void TestCli::attachFilesThePictureOfTheRecordAtPos()
     QVERIFY(scan.save(folder.path("scan.png")));
     const QString picture = folder.path("Verzameling/Nederland/1990/12.jpg");
 
-    Run result = run(folder, {"attach", "nl", "1", folder.path("scan.png")});
+    ProgramRun result = run(folder, {"attach", "nl", "1", folder.path("scan.png")});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, picture.toUtf8() + "\n");
     QCOMPARE(QImage(picture, "jpeg").size(), QSize(30, 10));
@@ -508,7 +493,7 @@ void TestCli::versionsListsAndRestoreBringsBack()
                                 {record("1990", "1", "Vis", "1", "2"), record("1991", "2", "Boot", "3", "4"),
                                  record("1992", "3", "Trein", "5", "6")}));
     folder.write(QStringLiteral("Verzameling/Oud.cat"), oldDataFile({}));
-    const Run original = run(folder, {QStringLiteral("show"), QStringLiteral("Nat")});
+    const ProgramRun original = run(folder, {QStringLiteral("show"), QStringLiteral("Nat")});
     QCOMPARE(original.exitCode, 0);
     verifyFailure(run(folder, {QStringLiteral("versions"), QStringLiteral("Nat")}));
 
@@ -518,7 +503,7 @@ void TestCli::versionsListsAndRestoreBringsBack()
                           QStringLiteral("Nat"), QStringLiteral("--force")})
                  .exitCode,
              0);
-    Run result = run(folder, {QStringLiteral("versions"), QStringLiteral("Nat")});
+    ProgramRun result = run(folder, {QStringLiteral("versions"), QStringLiteral("Nat")});
     QCOMPARE(result.exitCode, 0);
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d\\.\\d\\d\\.\\d\\d\\t3\\n$"))
                  .match(QString::fromUtf8(result.out))

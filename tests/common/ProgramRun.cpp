@@ -1,4 +1,4 @@
-#include "ProgramRun.h"
+#include "common/ProgramRun.h"
 
 #include <QProcess>
 
