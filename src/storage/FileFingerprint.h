@@ -25,8 +25,6 @@ public:
     bool isNull() const { return !m_known; }
     qint64 size() const { return m_size; }
     const QDateTime &modified() const { return m_modified; }
-    // A ContentHash of the bytes.
-    size_t hash() const { return m_hash; }
 
     // True when the file at path is no longer the one remembered: another
     // size, another modification time, or the same size and time with other
@@ -40,5 +38,5 @@ private:
     bool m_known = false;
     qint64 m_size = 0;
     QDateTime m_modified;
-    size_t m_hash = 0;
+    size_t m_hash = 0; // a ContentHash of the bytes
 };
