@@ -329,6 +329,12 @@ void OpenFileTest::restoresAVersionAndADeletedCollection()
     QVERIFY(collection.open(QStringLiteral("Land")));
     collection.records().assign(sampleRecords(5));
     QVERIFY(collection.saveAs(QStringLiteral("Land")));
+    {
+        // With no collection open, the versions of every collection are offered.
+        auto fresh = startMain(folder);
+        QVERIFY(restoreThreeRecordsOfLand(*fresh));
+        QCOMPARE(fresh->collection().name(), QStringLiteral("Land"));
+    }
 
     // Unsaved changes: asked first; No leaves everything as it was.
     collection.markChanged();
