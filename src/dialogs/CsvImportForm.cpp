@@ -3,6 +3,7 @@
 #include "dialogs/ConfirmReplaceCollection.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -83,6 +84,7 @@ CsvImportForm::CsvImportForm(OpenCollection &collection, const QColor &backgroun
     connect(Check1, &QCheckBox::toggled, this, &CsvImportForm::Check1_Click);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(OkKnop, &VistaButton::Click, this, &CsvImportForm::OkKnop_Click);
+    new EnterConfirms(this, OkKnop);
 }
 
 void CsvImportForm::showEvent(QShowEvent *event)

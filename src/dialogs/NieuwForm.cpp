@@ -6,6 +6,7 @@
 #include "storage/LookupList.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -64,6 +65,7 @@ NieuwForm::NieuwForm(OpenCollection &collection, QWidget *parent)
 
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(OkKnop, &VistaButton::Click, this, &NieuwForm::OkKnop_Click);
+    new EnterConfirms(this, OkKnop);
 }
 
 void NieuwForm::showEvent(QShowEvent *event)

@@ -6,6 +6,7 @@
 #include "storage/FileHelpers.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -56,6 +57,7 @@ OpenFile::OpenFile(OpenCollection &collection, Mode mode, const QColor &backgrou
 
     connect(List1, &QListWidget::itemDoubleClicked, this, &OpenFile::OkKnop_Click);
     connect(OkKnop, &VistaButton::Click, this, &OpenFile::OkKnop_Click);
+    new EnterConfirms(this, OkKnop);
     connect(DelKnop, &VistaButton::Click, this, &OpenFile::DelKnop_Click);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
 }

@@ -2,6 +2,7 @@
 
 #include "storage/RecordList.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -82,6 +83,7 @@ PictureImportForm::PictureImportForm(const RecordList &records, const PictureFil
     connect(CopyKnop, &VistaButton::Click, this, &PictureImportForm::CopyKnop_Click);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(ImportKnop, &VistaButton::Click, this, &PictureImportForm::ImportKnop_Click);
+    new EnterConfirms(this, ImportKnop);
 
     fillTable();
     QTimer::singleShot(0, this, &PictureImportForm::loadNextThumbnails);

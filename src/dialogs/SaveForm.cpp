@@ -7,6 +7,7 @@
 #include "storage/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -62,6 +63,7 @@ SaveForm::SaveForm(OpenCollection &collection, const QColor &fieldColour, QWidge
 
     connect(CancelKnop, &VistaButton::Click, this, &SaveForm::reject);
     connect(SaveKnop, &VistaButton::Click, this, &SaveForm::SaveKnop_Click);
+    new EnterConfirms(this, SaveKnop);
 }
 
 void SaveForm::reject()

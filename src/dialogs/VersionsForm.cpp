@@ -3,6 +3,7 @@
 #include "dialogs/ConfirmReplaceCollection.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -60,6 +61,7 @@ VersionsForm::VersionsForm(OpenCollection &collection, const QColor &background,
 
     connect(List1, &QTreeWidget::itemDoubleClicked, this, &VersionsForm::OkKnop_Click);
     connect(OkKnop, &VistaButton::Click, this, &VersionsForm::OkKnop_Click);
+    new EnterConfirms(this, OkKnop);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
 }
 

@@ -2,6 +2,7 @@
 
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -51,6 +52,7 @@ PictureCheckDialog::PictureCheckDialog(const OpenCollection &collection, QWidget
     });
     OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 6340, 5820, 840, 330);
     connect(OkKnop, &VistaButton::Click, this, &QDialog::accept);
+    new EnterConfirms(this, OkKnop);
     connect(List1, &QListWidget::itemDoubleClicked, this, &PictureCheckDialog::List1_DblClick);
 
     refresh();

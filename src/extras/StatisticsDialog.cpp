@@ -6,6 +6,7 @@
 #include "printing/dialog/SystemPrinterCanvas.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -102,6 +103,7 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
     OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 10380, 6420, 840, 330);
     connect(PrintKnop, &VistaButton::Click, this, &StatisticsDialog::PrintKnop_Click);
     connect(OkKnop, &VistaButton::Click, this, &QDialog::accept);
+    new EnterConfirms(this, OkKnop);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &StatisticsDialog::Combo1_Click);
     connect(Combo2, &QComboBox::currentIndexChanged, this, &StatisticsDialog::Combo2_Click);
 

@@ -5,6 +5,7 @@
 #include "storage/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -138,6 +139,9 @@ void EditData::buildControls()
     connect(CancelKnop, &VistaButton::Click, this, &EditData::reject);
     OkKnop = newButton(this, "OkKnop", QStringLiteral("Ok"), Twips::rect(2280, 4320, 780, 330));
     connect(OkKnop, &VistaButton::Click, this, &EditData::OkKnop_Click);
+    // Enter in the word box adds the word; elsewhere it confirms the lists.
+    auto *enter = new EnterConfirms(this, OkKnop);
+    enter->pressFrom(Text1, AddKnop);
 }
 
 void EditData::Form_Load()

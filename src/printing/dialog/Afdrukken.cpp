@@ -8,6 +8,7 @@
 #include "resources/PrintTemplate.h"
 #include "storage/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -143,6 +144,7 @@ Afdrukken::Afdrukken(PrintSource source, const ProgramFolder &folder, QWidget *p
     connect(FotoKnop, &VistaButton::Click, this, &Afdrukken::ChooseSealPhoto);
     connect(CancelKnop, &VistaButton::Click, this, &Afdrukken::reject);
     connect(PrintKnop, &VistaButton::Click, this, &Afdrukken::RunPrintJob);
+    new EnterConfirms(this, PrintKnop);
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
