@@ -5,6 +5,7 @@
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -99,6 +100,7 @@ void CsvImportForm::buildPreview()
     const int columns = m_table.columnCount();
     Grid1 = new QTableWidget(rows, columns, this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
+    ReaderNames::name(Grid1, QStringLiteral("Voorbeeld"));
     Grid1->setGeometry(Twips::rect(180, 450, 9000, 2100));
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);

@@ -9,6 +9,7 @@
 #include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -37,6 +38,7 @@ OpenFile::OpenFile(OpenCollection &collection, Mode mode, const QColor &backgrou
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    ReaderNames::name(List1, openMode ? QStringLiteral("Verzamelingen") : QStringLiteral("Oude data"));
     List1->setGeometry(Twips::rect(180, 180, 2400, 3000));
     MainLook::setBackground(List1, QPalette::Base, ListBackground);
     MainLook::setTextColour(List1, ListText);

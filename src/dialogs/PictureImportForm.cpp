@@ -5,6 +5,7 @@
 #include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -70,6 +71,7 @@ PictureImportForm::PictureImportForm(const RecordList &records, const PictureFil
     Label1 = DialogLayout::addLabel(this, "Label1", QString(), 180, 120, 9900, 285);
     Grid1 = new QTableWidget(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
+    ReaderNames::name(Grid1, QStringLiteral("Gevonden afbeeldingen"));
     Grid1->setGeometry(Twips::rect(180, 480, 9900, 5700));
     Progress1 = new QProgressBar(this);
     Progress1->setObjectName(QStringLiteral("Progress1"));
