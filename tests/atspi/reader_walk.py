@@ -15,6 +15,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import Atspi, GLib
 
 TIMEOUT = 30.0
 
@@ -55,12 +56,19 @@ def windows(app):
     return [app.getChildAtIndex(i) for i in range(app.childCount) if app.getChildAtIndex(i) is not None]
 
 
-def press(node, what):
+def press(node, what, opens_modal=False):
+    """Runs the node's press action. A menu item answers only when its command
+    returns, which for a modal dialog is when the dialog closes: then the call
+    waits briefly and the script goes on without the answer."""
     action = node.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
     for i, name in enumerate(names):
         if name.lower() in ("press", "click"):
-            action.doAction(i)
+            try:
+                action.doAction(i)
+            except GLib.GError:
+                if not opens_modal:
+                    raise
             print("pressed %s through its action %r" % (what, name), flush=True)
             return
     fail("%s has no press action, only %r" % (what, names))
@@ -80,10 +88,10 @@ def find_program(pid):
     return None
 
 
-def window_holding(app, text):
-    """The showing window with a text (a label's name) that contains text."""
+def window_holding(app, title, text):
+    """The showing window of the title with a text (a label's name) that contains text."""
     for window in windows(app):
-        if not showing(window):
+        if not showing(window) or window.name != title:
             continue
         for node in descendants(window):
             if node.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC) and text in (node.name or ""):
@@ -93,7 +101,14 @@ def window_holding(app, text):
 
 def main():
     program, home, launcher = sys.argv[1:4]
+    # Calls answer within seconds; the program gets longer to come up.
+    Atspi.set_timeout(3000, 15000)
     bus = subprocess.Popen([launcher, "--launch-immediately"])
+    # The program finds the accessibility bus only once it is there.
+    wait_for("the accessibility bus", lambda: pyatspi.Registry.getDesktop(0) is not None
+             and subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                                 "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                                capture_output=True).returncode == 0)
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8")
     env.pop("QT_ACCESSIBILITY", None)
     run = subprocess.Popen([program, "--home", home], env=env)
@@ -111,25 +126,26 @@ def main():
             print("button %r: role %s, description %r" % (node.name, node.getRoleName(), node.description))
 
         press(found["Count"], "Count")
-        box, total = wait_for("the totals message", lambda: window_holding(app, "Cat.Prijs"))
+        box, total = wait_for("the totals message", lambda: window_holding(app, "Totaalprijs", "Cat.Prijs :"))
         print("totals message %r says %r" % (box.name, total.name), flush=True)
         box_buttons = buttons_of(box)
         if len(box_buttons) != 1:
             fail("the totals message should have one button, has %r" % list(box_buttons))
         press(next(iter(box_buttons.values())), "the message's button")
-        wait_for("the totals message to close", lambda: window_holding(app, "Cat.Prijs") is None or None)
+        wait_for("the totals message to close", lambda: window_holding(app, "Totaalprijs", "Cat.Prijs :") is None or None)
 
         menu_bar = wait_for("the menu bar", lambda: next(
             (n for n in descendants(main_window) if n.getRole() == pyatspi.ROLE_MENU_BAR), None))
+        # The menu bar's items hold their menus.
         file_menu = next((n for n in descendants(menu_bar)
-                          if n.getRole() == pyatspi.ROLE_MENU and n.name == "File"), None)
+                          if n.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM) and n.name == "File"), None)
         if file_menu is None:
-            fail("no File menu in the menu bar")
+            fail("no File menu in the menu bar: %r" % [(n.name, n.getRoleName()) for n in descendants(menu_bar)])
         open_item = next((n for n in descendants(file_menu)
                           if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == "Openen"), None)
         if open_item is None:
             fail("no Openen in the File menu")
-        press(open_item, "File > Openen")
+        press(open_item, "File > Openen", opens_modal=True)
         dialog = wait_for("the open dialog", lambda: next(
             (w for w in windows(app) if showing(w) and w.name == "Open Verzameling"), None))
         print("dialog: %r (%s)" % (dialog.name, dialog.getRoleName()), flush=True)
