@@ -2,7 +2,7 @@
 
 #include "widgets/VistaButton.h"
 
-#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 
@@ -12,6 +12,11 @@ EnterConfirms::EnterConfirms(QDialog *dialog, VistaButton *confirm)
     , m_confirm(confirm)
 {
     dialog->installEventFilter(this);
+    // An editable combo box keeps Enter for itself; its typed text is all the dialog needs.
+    for (QComboBox *combo : dialog->findChildren<QComboBox *>()) {
+        if (combo->isEditable())
+            combo->installEventFilter(this);
+    }
 }
 
 void EnterConfirms::pressFrom(QWidget *field, VistaButton *button)
@@ -22,7 +27,7 @@ void EnterConfirms::pressFrom(QWidget *field, VistaButton *button)
 bool EnterConfirms::eventFilter(QObject *watched, QEvent *event)
 {
     // Only a key the focused control passed on reaches the dialog.
-    if (watched != m_dialog || event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

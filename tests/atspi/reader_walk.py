@@ -40,12 +40,15 @@ def wait_for(what, find):
 
 
 def descendants(node):
+    """The tree below node; a table's cells are read through its table
+    interface, as a reader does, not walked one by one."""
     for i in range(node.childCount):
         child = node.getChildAtIndex(i)
         if child is None:
             continue
         yield child
-        yield from descendants(child)
+        if child.getRole() not in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE):
+            yield from descendants(child)
 
 
 def showing(node):

@@ -9,9 +9,13 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -84,6 +88,14 @@ QStringList tabOrder(QWidget *window)
     return order;
 }
 
+// A key typed into the window's focused control (the offscreen platform does
+// not always make a modal dialog the active window).
+void typeKey(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focus = window->focusWidget();
+    QTest::keyClick(focus ? focus : window, static_cast<Qt::Key>(key), modifiers);
+}
+
 } // namespace
 
 void AccessibilityTest::initTestCase()
@@ -130,8 +142,8 @@ void AccessibilityTest::everyWindowNamesItsControls()
     match.row = 0;
     match.action = ScanFolder::Action::New;
     const PictureFiler filer(folder.folder(), QStringLiteral("Proef"));
-    PictureImportForm scans(main->collection().records(), filer, folder.path(QStringLiteral("scans")), {match},
-                            Qt::white, main.get());
+    PictureImportForm scans(main->collection().records(), filer, folder.path(QStringLiteral("scans")),
+                            {match}, Qt::white, main.get());
     scans.show();
     check(QStringLiteral("picture import"), &scans);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
@@ -171,8 +183,56 @@ void AccessibilityTest::keyboardAlone()
     writeCollection(folder, QStringLiteral("Proef"), QStringLiteral("Proef"), sampleRecords(3));
     const std::unique_ptr<Main> main = startMain(folder);
     QVERIFY(main->collection().open(QStringLiteral("Proef")));
+
+    // Tab follows reading order: the panel down, then the search bar over the list, the list, Count.
     main->findChild<QWidget *>(QStringLiteral("Combo1"))->setFocus();
-    qDebug() << tabOrder(main.get());
+    menuItem(*main, "ToolsSearch")->trigger();
+    main->findChild<QWidget *>(QStringLiteral("Combo1"))->setFocus();
+    QCOMPARE(tabOrder(main.get()),
+             QStringList({"Combo1",    "Text1",      "Combo2",   "Text2",    "Combo3",       "Combo4",
+                          "Text3",     "Text4",      "Text5",    "Combo5",   "Text6",        "Text7",
+                          "AddKnop",   "WijzigKnop", "DelKnop",  "ZoekText", "VolgendeKnop", "VorigeKnop",
+                          "SluitKnop", "ListView1",  "CountKnop"}));
+
+    // F10 opens the first menu; Escape leaves it.
+    QTest::keyClick(main.get(), Qt::Key_F10);
+    auto *fileMenu = main->findChild<QMenu *>(QStringLiteral("File"));
+    QTRY_VERIFY(fileMenu->isVisible());
+    QTest::keyClick(fileMenu, Qt::Key_Escape);
+    QTRY_VERIFY(!fileMenu->isVisible());
+
+    // Enter confirms a dialog from a field, not from another button; Escape cancels.
+    bool named = false;
+    withModalDialog(menuItem(*main, "FileNew"), [&](QWidget *dialog) {
+        auto *name = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        name->setEditText(QStringLiteral("Enterproef"));
+        dialog->findChild<VistaButton *>(QStringLiteral("CancelKnop"))->setFocus();
+        typeKey(dialog, Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        name->setFocus();
+        typeKey(dialog, Qt::Key_Return);
+        named = !dialog->isVisible() && main->collection().name() == QStringLiteral("Enterproef");
+    });
+    QVERIFY(named);
+    bool escaped = false;
+    withModalDialog(menuItem(*main, "FileNew"), [&](QWidget *dialog) {
+        typeKey(dialog, Qt::Key_Escape);
+        escaped = !dialog->isVisible();
+    });
+    QVERIFY(escaped);
+
+    // In the word-list editor Enter in the word box adds the word and keeps the editor open.
+    bool added = false;
+    withModalDialog(menuItem(*main, "ToolsDataEdit"), [&](QWidget *dialog) {
+        auto *word = dialog->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        word->setFocus();
+        QTest::keyClicks(word, QStringLiteral("Nieuwwoord"));
+        typeKey(dialog, Qt::Key_Enter, Qt::KeypadModifier);
+        added = dialog->isVisible() && !dialog->findChild<QListWidget *>(QStringLiteral("List1"))
+                                            ->findItems(QStringLiteral("Nieuwwoord"), Qt::MatchExactly)
+                                            .isEmpty();
+    });
+    QVERIFY(added);
 }
 
 QTEST_MAIN(AccessibilityTest)
