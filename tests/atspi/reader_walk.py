@@ -47,7 +47,7 @@ def descendants(node):
         if child is None:
             continue
         yield child
-        if child.getRole() not in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE):
+        if child.getRole() not in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TREE):
             yield from descendants(child)
 
 
