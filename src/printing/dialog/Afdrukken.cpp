@@ -146,6 +146,8 @@ Afdrukken::Afdrukken(PrintSource source, const ProgramFolder &folder, QWidget *p
     connect(CancelKnop, &VistaButton::Click, this, &Afdrukken::reject);
     connect(PrintKnop, &VistaButton::Click, this, &Afdrukken::RunPrintJob);
     new EnterConfirms(this, PrintKnop);
+    // It opens on the printer box, as it always has; the job list is one Shift+Tab away.
+    Combo2->setFocus();
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
