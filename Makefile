@@ -25,6 +25,9 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
             libgl-dev fonts-liberation2 libbenchmark-dev poppler-utils chromium xdg-utils \
             cups printer-driver-cups-pdf libcups2-dev clang libclang-rt-14-dev \
             qt6-image-formats-plugins desktop-file-utils appstream dpkg-dev file clang-format
+# The screen-reader test: a virtual display and the accessibility bus with its
+# Python bindings.
+PACKAGES += xvfb at-spi2-core python3-pyatspi dbus-x11
 
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 CMAKE_SANITIZE  := $(if $(filter 1,$(SANITIZE)),"-DCMAKE_CXX_FLAGS=$(SANITIZER_FLAGS)" \
