@@ -61,7 +61,7 @@ void timeSteps(benchmark::State &state, OpenCollection &collection, const std::f
 
 // Add, Wijzig or Delete of a record in the middle (Add: at the end) of the
 // loaded collection through the open collection, with its undo and redo.
-void EditStep(benchmark::State &state)
+void UndoEdit(benchmark::State &state)
 {
     SampleFolder &sample = SampleFolder::of(LargestCount);
     OpenCollection collection(sample.folder());
@@ -76,8 +76,8 @@ void EditStep(benchmark::State &state)
 }
 
 // The same edit on a list of its own, kept in no history: what keeping the
-// step adds is the difference to EditStep's edit.
-void EditWithoutHistory(benchmark::State &state)
+// step adds is the difference to UndoEdit's edit.
+void UndoEditWithoutHistory(benchmark::State &state)
 {
     SampleFolder &sample = SampleFolder::of(LargestCount);
     RecordList list;
@@ -109,7 +109,7 @@ void EditWithoutHistory(benchmark::State &state)
 }
 
 // Undo and redo of a click on a column header; the iteration time is the undo.
-void SortStep(benchmark::State &state)
+void UndoSort(benchmark::State &state)
 {
     SampleFolder &sample = SampleFolder::of(LargestCount);
     OpenCollection collection(sample.folder());
@@ -125,9 +125,9 @@ void Kinds(benchmark::internal::Benchmark *benchmark)
 
 } // namespace
 
-BENCHMARK(EditStep)->Apply(Kinds)->UseManualTime()->Iterations(20);
-BENCHMARK(EditWithoutHistory)->Apply(Kinds)->Iterations(20);
-BENCHMARK(SortStep)
+BENCHMARK(UndoEdit)->Apply(Kinds)->UseManualTime()->Iterations(20);
+BENCHMARK(UndoEditWithoutHistory)->Apply(Kinds)->Iterations(20);
+BENCHMARK(UndoSort)
     ->ArgName("column")
     ->Arg(StampRecord::Year)
     ->Arg(StampRecord::Subject)
