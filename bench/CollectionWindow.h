@@ -16,7 +16,7 @@ public:
 
     Main &main() { return m_main; }
     QTreeView &list() { return *m_list; }
-    RecordList &records() { return m_main.collection().records(); }
+    const RecordList &records() { return m_main.collection().records(); }
 
     // Shows the empty window and waits until it is on screen.
     void showEmpty();

@@ -79,7 +79,7 @@ void OpenWindow(benchmark::State &state)
     window.showEmpty();
     for (auto _ : state) {
         state.PauseTiming();
-        window.records().clear();
+        window.main().collection().startNew(QString());
         window.waitForListPaint();
         BenchSizes::settleHeap(state);
         state.ResumeTiming();
@@ -172,7 +172,7 @@ void SortByColumn(benchmark::State &state)
     QHeaderView &header = *window.list().header();
     for (auto _ : state) {
         state.PauseTiming();
-        window.records().assign(loaded);
+        window.main().collection().startNew(SampleFolder::Name, loaded);
         window.waitForListPaint();
         state.ResumeTiming();
         emit header.sectionClicked(static_cast<int>(state.range(1)));

@@ -135,7 +135,7 @@ void DetailPanel::showRecord(const StampRecord &record)
     Text7->setText(record[StampRecord::OwnPrice]);
 }
 
-StampRecord DetailPanel::record() const
+StampRecord DetailPanel::recordInFields() const
 {
     StampRecord record;
     record[StampRecord::Year] = Combo1->currentText();
@@ -168,11 +168,25 @@ void DetailPanel::fillEmptyTexts()
     }
 }
 
+// Emptied by the program, not by typing: the boxes forget their own undo steps
+// too, so that Ctrl+Z goes to the collection's history.
 void DetailPanel::clearTexts()
 {
-    for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text6, Text7})
-        box->clear();
+    clearForNewCollection();
+    Text6->setText(QString());
+    Text7->setText(QString());
+}
+
+void DetailPanel::clearForNewCollection()
+{
+    for (QLineEdit *box : {Text1, Text2, Text3, Text4})
+        box->setText(QString());
     Text5->clear();
+}
+
+void DetailPanel::focusCatalogueNumber()
+{
+    Text1->setFocus();
 }
 
 QComboBox *DetailPanel::addCombo(const char *name, int left, int top, int width)

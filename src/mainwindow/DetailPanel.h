@@ -14,6 +14,7 @@ class QPlainTextEdit;
 
 // The record detail panel (Frame1): one input control per field of a record,
 // each with its caption, placed in twips as the window has always shown them.
+// The rest of the window works with records, never with the controls.
 class DetailPanel : public QFrame {
     Q_OBJECT
 
@@ -30,13 +31,18 @@ public:
     void showRecord(const StampRecord &record);
     // The record as the controls hold it, texts untrimmed. Line breaks in the
     // remarks become one space each, so that every field stays one line.
-    StampRecord record() const;
+    StampRecord recordInFields() const;
     // Gives Text2 to Text7 the placeholder "-" where they hold only blanks.
     void fillEmptyTexts();
     // Empties Text1 to Text7; the combo boxes keep their texts.
     void clearTexts();
+    // A new collection: the texts but the prices go; the prices and the
+    // word-list boxes keep what they hold.
+    void clearForNewCollection();
+    void focusCatalogueNumber();
 
-    // The controls, named as on screen; other parts of the window reach them here.
+private:
+    // The controls, named as on screen (their objectName).
     QLabel *Label9 = nullptr;
     QComboBox *Combo1 = nullptr;       // year
     QComboBox *Combo2 = nullptr;       // category
@@ -52,7 +58,6 @@ public:
     QLineEdit *Text7 = nullptr;        // own price
     std::array<QLabel *, 11> Label1{}; // captions; objectName "Label1_<index>"
 
-private:
     // The remarks box has no validator: characters that Windows-1252 cannot hold
     // are taken out after each change.
     void dropUnwritableRemarks();

@@ -3,6 +3,7 @@
 #include "mainwindow/Clock.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/FindBar.h"
+#include "mainwindow/HistoryCommands.h"
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/PictureCommands.h"
 #include "mainwindow/PictureViewer.h"
@@ -10,12 +11,12 @@
 #include "mainwindow/RecordSelection.h"
 #include "mainwindow/RecoveryGuard.h"
 #include "resources/ProgramIcon.h"
-#include "resources/SortDirectionImage.h"
 #include "sorting/ColumnClickHandler.h"
 #include "storage/PriceTotals.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ReaderNames.h"
+#include "widgets/ResizeRule.h"
 #include "widgets/SelectedRow.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -23,9 +24,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTreeView>
@@ -70,41 +69,6 @@ VistaButton *newButton(QWidget *parent, const char *name, const QString &caption
     return button;
 }
 
-int widthOf(const QWidget *widget)
-{
-    return Twips::fromPixels(widget->width());
-}
-
-int heightOf(const QWidget *widget)
-{
-    return Twips::fromPixels(widget->height());
-}
-
-// The resize rules change one property at a time. A size below zero cannot be
-// given to a control, so that assignment is skipped and the control keeps its
-// last size; a position may be negative.
-void setWidth(QWidget *widget, int twips)
-{
-    if (twips >= 0)
-        widget->resize(Twips::toPixels(twips), widget->height());
-}
-
-void setHeight(QWidget *widget, int twips)
-{
-    if (twips >= 0)
-        widget->resize(widget->width(), Twips::toPixels(twips));
-}
-
-void setLeft(QWidget *widget, int twips)
-{
-    widget->move(Twips::toPixels(twips), widget->y());
-}
-
-void setTop(QWidget *widget, int twips)
-{
-    widget->move(widget->x(), Twips::toPixels(twips));
-}
-
 } // namespace
 
 Main::Main(const ProgramFolder &folder, QWidget *parent)
@@ -121,6 +85,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     area->setFont(MainLook::normalFont());
     MainLook::setTextColour(area, MainLook::CaptionColour);
     setCentralWidget(area);
+    m_history = new HistoryCommands(m_collection.history(), this);
     new MainMenu(*this);
 
     buildTitleStrip(area);
@@ -136,9 +101,6 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
 
     // Defaults first, so that a settings file that cannot be read leaves them.
     applyColumnWidths();
-    m_collection.records().setHeaderImage(
-        StampRecord::CatalogueNumber, SortDirectionImage::key(SortDirectionImage::Direction::Down),
-        SortDirectionImage::render(SortDirectionImage::Direction::Down, devicePixelRatioF()));
     readSettings();
     // From here on a changed width is the user's doing.
     connect(ListView1->header(), &QHeaderView::sectionResized, this,
@@ -159,6 +121,8 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     connect(records, &RecordList::rowsRemoved, this, rowsChanged);
     connect(records, &RecordList::modelReset, this, rowsChanged);
     connect(&m_collection, &OpenCollection::contentsReplaced, this, &Main::collectionReplaced);
+    // After an undo or redo the list shows the record the step touched.
+    connect(&m_collection, &OpenCollection::historyStepped, this, &Main::selectRecord);
     m_recovery = new RecoveryGuard(m_collection, this);
 }
 
@@ -172,12 +136,8 @@ void Main::collectionReplaced(OpenCollection::Replacement how)
     m_captionName = m_collection.name();
     showCollectionCaption();
     showRecordCount(CountWording::Records);
-    if (how == OpenCollection::Replacement::New) {
-        // The prices and the word-list boxes keep what they hold.
-        for (QLineEdit *text : {Frame1->Text1, Frame1->Text2, Frame1->Text3, Frame1->Text4})
-            text->clear();
-        Frame1->Text5->clear();
-    }
+    if (how == OpenCollection::Replacement::New)
+        Frame1->clearForNewCollection();
 }
 
 void Main::showCollectionCaption()
@@ -228,7 +188,7 @@ PrintSource Main::printSource() const
     // The print dialog is modal: the list stays as it is while the jobs read it.
     source.shownRows = &m_collection.records().records();
     source.selectedRow = selectedRow();
-    source.panel = Frame1->record();
+    source.panel = Frame1->recordInFields();
     source.collectionCaption = QStringLiteral("Verzamelgebied : ") + m_captionName;
     source.recordCountLine = recordCountLine();
     source.picture = viewerPicture();
@@ -338,7 +298,7 @@ void Main::buildListFrame(QWidget *area)
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setModel(&m_collection.records());
+    ListView1->setModel(m_collection.listModel());
     ReaderNames::name(ListView1, QStringLiteral("Records"));
 
     QHeaderView *header = ListView1->header();
@@ -354,12 +314,6 @@ void Main::buildViewerFrame(QWidget *area)
     Frame5 = new PictureViewer(area);
     Frame5->move(Twips::toPixels(5010), Twips::toPixels(600));
     Frame5->hide();
-    PicCont = Frame5->PicCont;
-    SlidePic = Frame5->SlidePic;
-    Label3 = Frame5->Label3;
-    Label4 = Frame5->Label4;
-    HScroll = Frame5->HScroll;
-    VScroll = Frame5->VScroll;
 }
 
 void Main::setListTopReserve(int twips)
@@ -455,6 +409,7 @@ void Main::applyResizeRules()
     const QSize outer = frameGeometry().size();
     const int W = Twips::fromPixels(outer.width());
     const int H = Twips::fromPixels(outer.height());
+    using namespace ResizeRule;
 
     setWidth(MenuPic, W - 420);
     setLeft(KlokLabel, W - 1800);
@@ -468,19 +423,7 @@ void Main::applyResizeRules()
     setWidth(Frame4, W - 5340);
     setLeft(Label8, widthOf(Frame4) - 2640);
     setLeft(CountKnop, widthOf(Frame4) - 990);
-    setWidth(Frame5, W - 5340);
-    setHeight(Frame5, H - 2400);
-    setWidth(PicCont, W - 6000);
-    setHeight(PicCont, H - 3150);
-    setLeft(Label4, widthOf(Frame5) - 450);
-    setHeight(Label4, heightOf(Frame5) - 345);
-    setLeft(VScroll, Twips::fromPixels(Label4->x()) + 30);
-    setHeight(VScroll, heightOf(Label4) - 60);
-    setTop(Label3, heightOf(Frame5) - 450);
-    setWidth(Label3, widthOf(Frame5) - 645);
-    setTop(HScroll, Twips::fromPixels(Label3->y()) + 30);
-    setWidth(HScroll, widthOf(Label3) - 60);
-    Frame5->fitPanRanges();
+    Frame5->fitTo(W - 5340, H - 2400);
 }
 
 void Main::showEvent(QShowEvent *event)

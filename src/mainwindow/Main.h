@@ -14,11 +14,11 @@ class Clock;
 class ColumnClickHandler;
 class DetailPanel;
 class FindBar;
+class HistoryCommands;
 class PictureCommands;
 class PictureViewer;
 class QFrame;
 class QLabel;
-class QScrollBar;
 class QTreeView;
 class RecordEditing;
 class RecordSelection;
@@ -56,6 +56,8 @@ public:
     void openFindBar();
     // Adding pictures for the records: file dialog, clipboard, drops, scan folder.
     PictureCommands &pictureCommands() { return *m_pictures; }
+    // Undo and redo of the collection's edits.
+    const HistoryCommands &historyCommands() const { return *m_history; }
 
     // The picture viewer: shows a picture at its own size, at the top left, or
     // none. The record sheet print takes the picture it holds (null for none).
@@ -125,12 +127,6 @@ private:
     QLabel *Label10 = nullptr; // sort status
     VistaButton *CountKnop = nullptr;
     PictureViewer *Frame5 = nullptr;
-    QFrame *PicCont = nullptr;
-    QLabel *SlidePic = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QScrollBar *HScroll = nullptr;
-    QScrollBar *VScroll = nullptr;
 
     OpenCollection m_collection;
     SettingsFile m_settings;
@@ -139,6 +135,7 @@ private:
     RecordSelection *m_selection = nullptr;
     FindBar *m_findBar = nullptr;
     PictureCommands *m_pictures = nullptr;
+    HistoryCommands *m_history = nullptr;
     bool m_shownBefore = false;
     int m_listTopReserve = 0;
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;

@@ -9,6 +9,7 @@
 #include "extras/PictureCheckDialog.h"
 #include "extras/StatisticsDialog.h"
 #include "listeditor/EditData.h"
+#include "mainwindow/HistoryCommands.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MakerPages.h"
 #include "mainwindow/PictureCommands.h"
@@ -63,6 +64,9 @@ MainMenu::MainMenu(Main &main)
         ->setShortcut(QKeySequence::Paste);
     addItem(tools, "ToolsPictureImport", QStringLiteral("Afbeeldingen importeren..."),
             &MainMenu::ToolsPictureImport_Click);
+    addSeparator(tools, "ToolsStreepHistory");
+    tools->addAction(main.historyCommands().undoAction());
+    tools->addAction(main.historyCommands().redoAction());
 
     QMenu *help = addMenu("Help", QStringLiteral("Help"));
     addItem(help, "HelpHelp", QStringLiteral("Help"), &MainMenu::HelpHelp_Click);

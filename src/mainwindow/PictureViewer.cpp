@@ -2,6 +2,7 @@
 
 #include "resources/PanCursorImage.h"
 #include "widgets/MainLook.h"
+#include "widgets/ResizeRule.h"
 #include "widgets/Twips.h"
 
 #include <QCursor>
@@ -90,11 +91,36 @@ void PictureViewer::clearPicture()
     placeAtTopLeft();
 }
 
+void PictureViewer::namePicture(const QString &name)
+{
+    SlidePic->setAccessibleName(name);
+}
+
 void PictureViewer::placeAtTopLeft()
 {
     HScroll->setValue(0);
     VScroll->setValue(0);
     SlidePic->move(0, 0);
+    fitPanRanges();
+}
+
+void PictureViewer::fitTo(int width, int height)
+{
+    using namespace ResizeRule;
+    setWidth(this, width);
+    setHeight(this, height);
+    // As the window's rules had it: the container 660 and 750 twips smaller than
+    // the viewer, the bars along its right and bottom edges.
+    setWidth(PicCont, width - 660);
+    setHeight(PicCont, height - 750);
+    setLeft(Label4, widthOf(this) - 450);
+    setHeight(Label4, heightOf(this) - 345);
+    setLeft(VScroll, Twips::fromPixels(Label4->x()) + 30);
+    setHeight(VScroll, heightOf(Label4) - 60);
+    setTop(Label3, heightOf(this) - 450);
+    setWidth(Label3, widthOf(this) - 645);
+    setTop(HScroll, Twips::fromPixels(Label3->y()) + 30);
+    setWidth(HScroll, widthOf(Label3) - 60);
     fitPanRanges();
 }
 

@@ -9,8 +9,8 @@ class QScrollBar;
 
 // The picture viewer (Frame5): the selected stamp's picture at full size in a
 // black container, panned by dragging it with the left mouse button or with the
-// two scroll bars. The window places and sizes the controls; the viewer keeps
-// the pan ranges and the picture's position in step with them.
+// two scroll bars. The window gives the viewer its size; the viewer lays out its
+// own controls and keeps the pan ranges and the picture's position in step.
 //
 // Positions are in pixels. A pan range is how far the picture reaches past the
 // container; a picture no larger than the container has nothing to pan on that
@@ -27,29 +27,33 @@ public:
     void clearPicture();
     // The picture shown; null when there is none.
     const QImage &picture() const { return m_picture; }
+    // What a screen reader says of the picture box.
+    void namePicture(const QString &name);
 
-    // Computes the pan ranges from the sizes of the picture and the container.
-    // Call after the container changed size; a picture that lies beyond a
-    // shrunk range moves back inside it.
-    void fitPanRanges();
+    // Takes the size the window's resize rules give it, in twips (a side below
+    // zero is skipped), and places its controls by the same rules; a picture
+    // that lies beyond a shrunk pan range moves back inside it.
+    void fitTo(int width, int height);
     int panRangeX() const;
     int panRangeY() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Computes the pan ranges from the sizes of the picture and the container.
+    void fitPanRanges();
+    void SlidePic_MouseDown(QPoint position);
+    void SlidePic_MouseMove(Qt::MouseButtons buttons, QPoint position);
+    void placeAtTopLeft();
+
+    // The controls, named as on screen (their objectName).
     QFrame *PicCont = nullptr;  // black, clips the picture
     QLabel *SlidePic = nullptr; // the picture, moved inside PicCont
     QLabel *Label3 = nullptr;   // bar behind HScroll
     QLabel *Label4 = nullptr;   // bar behind VScroll
     QScrollBar *HScroll = nullptr;
     QScrollBar *VScroll = nullptr;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void SlidePic_MouseDown(QPoint position);
-    void SlidePic_MouseMove(Qt::MouseButtons buttons, QPoint position);
-    void placeAtTopLeft();
-
     QImage m_picture;
     QPoint m_dragOrigin;
 };

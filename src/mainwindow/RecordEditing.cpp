@@ -8,7 +8,6 @@
 #include "widgets/VistaButton.h"
 
 #include <QItemSelectionModel>
-#include <QLineEdit>
 #include <QTreeView>
 
 RecordEditing::RecordEditing(DetailPanel *panel, QTreeView *list, VistaButton *add, VistaButton *change,
@@ -28,10 +27,9 @@ void RecordEditing::AddKnop_Click()
 {
     if (!catalogueNumberGiven())
         return;
-    m_collection.markChanged();
     Frame1->fillEmptyTexts();
     // At the end, also in a sorted list: the row keeps its place until the next sort.
-    m_collection.records().append(Frame1->record());
+    m_collection.addRecord(Frame1->recordInFields());
     Frame1->clearTexts();
 }
 
@@ -39,21 +37,23 @@ void RecordEditing::WijzigKnop_Click()
 {
     if (!catalogueNumberGiven())
         return;
-    m_collection.markChanged();
     Frame1->fillEmptyTexts();
     const int row = SelectedRow(ListView1);
-    if (row < 0)
+    if (row < 0) {
+        // Marked as changed all the same, as the command always did.
+        m_collection.markChangedWithoutEdit();
         return;
-    m_collection.records().setRecord(row, Frame1->record());
+    }
+    m_collection.replaceRecord(row, Frame1->recordInFields());
 }
 
 void RecordEditing::DelKnop_Click()
 {
-    RecordList &list = m_collection.records();
+    const RecordList &list = m_collection.records();
     if (list.count() == 0)
         return;
     // Marked before the question, whatever the answer.
-    m_collection.markChanged();
+    m_collection.markChangedWithoutEdit();
     const int row = SelectedRow(ListView1);
     if (row < 0)
         return;
@@ -65,14 +65,14 @@ void RecordEditing::DelKnop_Click()
     // The panel keeps the deleted record's texts. No neighbour may become
     // selected under them, or "Wijzig" would write them over that record.
     ListView1->selectionModel()->clear();
-    list.removeRecord(row);
+    m_collection.removeRecord(row);
 }
 
 bool RecordEditing::catalogueNumberGiven()
 {
-    if (!isBlank(Frame1->Text1->text()))
+    if (!isBlank(Frame1->recordInFields()[StampRecord::CatalogueNumber]))
         return true;
     MessageBox::show(m_window, QStringLiteral("Catalogus nummer invullen a.u.b."));
-    Frame1->Text1->setFocus();
+    Frame1->focusCatalogueNumber();
     return false;
 }

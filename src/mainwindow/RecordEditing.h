@@ -9,8 +9,8 @@ class QWidget;
 class VistaButton;
 
 // The three buttons under the detail panel: add the panel as a new record,
-// write it over the selected record, delete the selected record. Each marks
-// the collection as changed; nothing reaches the disk until it is saved.
+// write it over the selected record, delete the selected record. Each is an
+// edit of the open collection; nothing reaches the disk until it is saved.
 class RecordEditing : public QObject {
     Q_OBJECT
 

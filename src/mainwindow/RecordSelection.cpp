@@ -84,7 +84,7 @@ void RecordSelection::namePictures(const QString &name)
     const QString text =
         name.isEmpty() ? QStringLiteral("Geen afbeelding") : QStringLiteral("Afbeelding van ") + name;
     Image1->setAccessibleName(text);
-    m_viewer->SlidePic->setAccessibleName(text);
+    m_viewer->namePicture(text);
 }
 
 void RecordSelection::showPicture(const QString &path)

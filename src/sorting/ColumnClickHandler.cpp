@@ -10,9 +10,7 @@
 
 namespace {
 
-constexpr int SortableColumns = 6;
-
-const char *const SortStatus[SortableColumns] = {
+const char *const SortStatus[SortState::SortableColumns] = {
     "Gesorteerd op : Jaartal",   "Gesorteerd op : Catalogus nummer", "Gesorteerd op : Categorie",
     "Gesorteerd op : Onderwerp", "Gesorteerd op : Soort zegel",      "Gesorteerd op : Type zegel",
 };
@@ -25,6 +23,13 @@ ColumnClickHandler::ColumnClickHandler(QTreeView *list, QLabel *sortStatus, Open
     , m_sortStatus(sortStatus)
     , m_collection(collection)
 {
+    using Direction = SortDirectionImage::Direction;
+    // "down" after an ascending sort, so the next click on the same column sorts descending.
+    collection.setSortPictures(SortDirectionImage::render(Direction::Down, list->devicePixelRatioF()),
+                               SortDirectionImage::render(Direction::Up, list->devicePixelRatioF()));
+    showSortStatus(collection.sortState());
+    connect(&collection, &OpenCollection::sortStateChanged, this, &ColumnClickHandler::showSortStatus);
+
     list->setSortingEnabled(false);
     QHeaderView *header = list->header();
     header->setSortIndicatorShown(false);
@@ -36,32 +41,17 @@ ColumnClickHandler::ColumnClickHandler(QTreeView *list, QLabel *sortStatus, Open
 
 void ColumnClickHandler::ListView1_ColumnClick(int index)
 {
-    using Direction = SortDirectionImage::Direction;
-    ClearColumnIcons(index);
-    m_collection.markChanged();
-    if (index < 1 || index > SortableColumns)
+    if (SortState::sortable(index - 1)) {
+        SortColumn(m_collection, index);
         return;
-
-    m_sortStatus->setText(QLatin1String(SortStatus[index - 1]));
-    RecordList &list = m_collection.records();
-    const int column = index - 1;
-    // The header image is the only record of the direction: "down" after an
-    // ascending sort, so the next click on the same column sorts descending.
-    if (list.headerImageKey(column) == SortDirectionImage::key(Direction::Down)) {
-        list.setHeaderImage(column, SortDirectionImage::key(Direction::Up),
-                            SortDirectionImage::render(Direction::Up, m_sortStatus->devicePixelRatioF()));
-        SortColumn(list, index, Qt::DescendingOrder);
-    } else {
-        list.setHeaderImage(column, SortDirectionImage::key(Direction::Down),
-                            SortDirectionImage::render(Direction::Down, m_sortStatus->devicePixelRatioF()));
-        SortColumn(list, index, Qt::AscendingOrder);
     }
+    // No sort, and no header keeps a picture; the click still counts as a change.
+    m_collection.clearSortMark();
+    m_collection.markChangedWithoutEdit();
 }
 
-void ColumnClickHandler::ClearColumnIcons(int index)
+void ColumnClickHandler::showSortStatus(const SortState &state)
 {
-    for (int column = 1; column <= StampRecord::FieldCount; ++column) {
-        if (column != index)
-            m_collection.records().setHeaderImage(column - 1, QString(), QImage());
-    }
+    m_sortStatus->setText(state.sortedBy < 0 ? QStringLiteral("Gesorteerd op :")
+                                             : QLatin1String(SortStatus[state.sortedBy]));
 }

@@ -5,11 +5,13 @@
 class OpenCollection;
 class QLabel;
 class QTreeView;
+struct SortState;
 
 // A click on a header of the main window's list: the first six columns sort,
-// alternately ascending and descending, with a direction image in the clicked
-// header and the sort status in the window's Label10. Every click marks the collection as
-// changed, since the list is the collection itself.
+// alternately ascending and descending; a click on another column marks the
+// collection changed and takes the direction picture away. The header pictures
+// and the sort status in the window's Label10 are drawn from the collection's
+// sort state, so an undone sort shows as it was.
 class ColumnClickHandler : public QObject {
     Q_OBJECT
 
@@ -21,8 +23,7 @@ public:
     void ListView1_ColumnClick(int index);
 
 private:
-    // Removes the direction image from every header but the clicked one (1-based).
-    void ClearColumnIcons(int index);
+    void showSortStatus(const SortState &state);
 
     QLabel *m_sortStatus;
     OpenCollection &m_collection;

@@ -1,8 +1,8 @@
 #include "sorting/ColumnSort.h"
 
+#include "storage/OpenCollection.h"
 #include "widgets/MessageBox.h"
 
-#include <QAbstractItemModel>
 #include <QApplication>
 
 #include <exception>
@@ -25,10 +25,15 @@ void reportSortError(int number, const QString &description)
 
 } // namespace
 
-bool SortColumn(QAbstractItemModel &list, int index, Qt::SortOrder direction)
+bool SortColumn(OpenCollection &collection, int index)
+{
+    return SortReportingErrors([&collection, index] { collection.sortByColumn(index - 1); });
+}
+
+bool SortReportingErrors(const std::function<void()> &sort)
 {
     try {
-        SetListSort(list, direction, index - 1);
+        sort();
         return true;
     } catch (const std::bad_alloc &) {
         reportSortError(OutOfMemory, QStringLiteral("Onvoldoende geheugen"));
@@ -38,9 +43,4 @@ bool SortColumn(QAbstractItemModel &list, int index, Qt::SortOrder direction)
         reportSortError(InternalError, QStringLiteral("Onbekende fout"));
     }
     return false;
-}
-
-void SetListSort(QAbstractItemModel &list, Qt::SortOrder direction, int keyColumn)
-{
-    list.sort(keyColumn, direction);
 }

@@ -1,17 +1,16 @@
 #pragma once
 
-#include <Qt>
+#include <functional>
 
-class QAbstractItemModel;
+class OpenCollection;
 
-// Sorting the record list by one column: the list reorders its own rows, the
-// program never moves them one by one. A direction is Qt::AscendingOrder (0) or
-// Qt::DescendingOrder (1), the values the list's sort order has always had.
+// Sorting the open collection by one column: the collection reorders its own
+// rows as one step of its history, with the direction rules of the column sort.
 
 // Sorts by the 1-based column index. Every error raised while sorting is shown
 // as "Fout in sorteer routine!" with its number and description; the result is
 // then false and the rows keep whatever order the list has.
-bool SortColumn(QAbstractItemModel &list, int index, Qt::SortOrder direction);
+bool SortColumn(OpenCollection &collection, int index);
 
-// Hands the direction and the 0-based key column to the list, which sorts at once.
-void SetListSort(QAbstractItemModel &list, Qt::SortOrder direction, int keyColumn);
+// Runs a sort and reports every error it raises, as above; false after an error.
+bool SortReportingErrors(const std::function<void()> &sort);

@@ -4,6 +4,7 @@
 
 #include <QPixmap>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -81,10 +82,14 @@ QVariant RecordList::headerData(int section, Qt::Orientation orientation, int ro
     switch (role) {
     case Qt::DisplayRole:
         return headerText(section);
-    case Qt::DecorationRole:
-        if (m_headerImages[static_cast<size_t>(section)].isNull())
+    case Qt::DecorationRole: {
+        if (section != m_markedColumn)
             return {};
-        return QPixmap::fromImage(m_headerImages[static_cast<size_t>(section)]);
+        const QImage &picture = m_sortPictures[m_markedDirection == Qt::AscendingOrder ? 0 : 1];
+        if (picture.isNull())
+            return {};
+        return QPixmap::fromImage(picture);
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (isPriceColumn(section) ? Qt::AlignRight : Qt::AlignLeft));
@@ -93,42 +98,72 @@ QVariant RecordList::headerData(int section, Qt::Orientation orientation, int ro
     }
 }
 
-void RecordList::setCell(int row, int column, const QString &text)
-{
-    m_records[static_cast<size_t>(row)][column] = text;
-    const QModelIndex changed = index(row, column);
-    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
-}
-
-void RecordList::setRecord(int row, const StampRecord &record)
-{
-    m_records[static_cast<size_t>(row)] = record;
-    emit dataChanged(index(row, 0), index(row, StampRecord::FieldCount - 1), {Qt::DisplayRole, Qt::EditRole});
-}
-
 void RecordList::append(const StampRecord &record)
 {
-    const int row = count();
-    beginInsertRows({}, row, row);
-    m_records.push_back(record);
+    insertRecords(count(), {record});
+}
+
+void RecordList::insertRecords(int row, std::vector<StampRecord> records)
+{
+    if (records.empty())
+        return;
+    const auto at = static_cast<size_t>(row);
+    const size_t added = records.size();
+    const size_t before = m_records.size();
+    // Room first, half as much again when it must grow, so that records added
+    // one by one do not move the list each time: a list that cannot grow stays
+    // as it was. Growing into the room then makes empty records, which cannot fail.
+    if (m_records.capacity() < before + added)
+        m_records.reserve(std::max(before + added, before + before / 2));
+    beginInsertRows({}, row, row + static_cast<int>(added) - 1);
+    m_records.resize(before + added);
+    // The records from row on move up as their bytes (see permute). The empty
+    // records made room for give up nothing when their bytes are written over.
+    static_assert(QTypeInfo<QString>::isRelocatable);
+    std::memmove(static_cast<void *>(m_records.data() + at + added), m_records.data() + at,
+                 (before - at) * sizeof(StampRecord));
+    for (size_t i = 0; i < added; ++i)
+        new (&m_records[at + i]) StampRecord(std::move(records[i]));
     endInsertRows();
 }
 
-void RecordList::removeRecord(int row)
+std::vector<StampRecord> RecordList::takeRecords(int row, int count)
 {
-    beginRemoveRows({}, row, row);
-    // The records after it move down as their bytes (see sort): one copy of
-    // memory instead of twelve string swaps for each of up to a million records.
-    static_assert(QTypeInfo<QString>::isRelocatable);
+    std::vector<StampRecord> taken;
+    if (count <= 0)
+        return taken;
     const auto at = static_cast<size_t>(row);
-    std::destroy_at(&m_records[at]);
-    std::memmove(static_cast<void *>(m_records.data() + at), m_records.data() + at + 1,
-                 (m_records.size() - at - 1) * sizeof(StampRecord));
-    // The last place now holds the bytes of a record that moved down; an empty
-    // record takes its place before the list gives it up.
-    new (&m_records.back()) StampRecord();
-    m_records.pop_back();
+    const auto removed = static_cast<size_t>(count);
+    beginRemoveRows({}, row, row + count - 1);
+    taken.reserve(removed);
+    for (size_t i = 0; i < removed; ++i) {
+        taken.push_back(std::move(m_records[at + i]));
+        std::destroy_at(&m_records[at + i]);
+    }
+    // The records after them move down as their bytes: one copy of memory
+    // instead of twelve string swaps for each of up to a million records.
+    std::memmove(static_cast<void *>(m_records.data() + at), m_records.data() + at + removed,
+                 (m_records.size() - at - removed) * sizeof(StampRecord));
+    // The last places now hold the bytes of records that moved down; empty
+    // records take their places before the list gives them up.
+    for (size_t i = m_records.size() - removed; i < m_records.size(); ++i)
+        new (&m_records[i]) StampRecord();
+    m_records.resize(m_records.size() - removed);
     endRemoveRows();
+    return taken;
+}
+
+void RecordList::swapRecord(int row, StampRecord &record)
+{
+    std::swap(m_records[static_cast<size_t>(row)], record);
+    emit dataChanged(index(row, 0), index(row, StampRecord::FieldCount - 1), {Qt::DisplayRole, Qt::EditRole});
+}
+
+void RecordList::swapAll(std::vector<StampRecord> &records)
+{
+    beginResetModel();
+    m_records.swap(records);
+    endResetModel();
 }
 
 void RecordList::clear()
@@ -145,9 +180,12 @@ void RecordList::assign(std::vector<StampRecord> records)
 
 void RecordList::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= StampRecord::FieldCount)
-        return;
-    const std::vector<int> sortedRows = RecordOrder::sorted(m_records, column, order);
+    if (column >= 0 && column < StampRecord::FieldCount)
+        permute(RecordOrder::sorted(m_records, column, order));
+}
+
+void RecordList::permute(const std::vector<int> &sortedRows)
+{
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
     std::vector<int> newRowOf(m_records.size());
@@ -188,14 +226,20 @@ void RecordList::sort(int column, Qt::SortOrder order)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void RecordList::setHeaderImage(int column, const QString &key, const QImage &image)
+void RecordList::setSortPictures(const QImage &ascending, const QImage &descending)
 {
-    m_headerImageKeys[static_cast<size_t>(column)] = key;
-    m_headerImages[static_cast<size_t>(column)] = image;
-    emit headerDataChanged(Qt::Horizontal, column, column);
+    m_sortPictures = {ascending, descending};
+    if (m_markedColumn >= 0)
+        emit headerDataChanged(Qt::Horizontal, m_markedColumn, m_markedColumn);
 }
 
-QString RecordList::headerImageKey(int column) const
+void RecordList::showSortMark(int column, Qt::SortOrder direction)
 {
-    return m_headerImageKeys[static_cast<size_t>(column)];
+    const int before = m_markedColumn;
+    m_markedColumn = column;
+    m_markedDirection = direction;
+    for (const int changed : {before, column}) {
+        if (changed >= 0)
+            emit headerDataChanged(Qt::Horizontal, changed, changed);
+    }
 }

@@ -30,22 +30,35 @@ public:
     const std::vector<StampRecord> &records() const { return m_records; }
     const QString &cell(int row, int column) const { return m_records[static_cast<size_t>(row)][column]; }
 
-    void setCell(int row, int column, const QString &text);
-    void setRecord(int row, const StampRecord &record);
+    // The open collection's list changes only through the open collection,
+    // which hands out no other access than const: these serve it and lists of
+    // one's own.
     void append(const StampRecord &record);
-    void removeRecord(int row);
     void clear();
     // Replaces every row at once; used by loading and importing.
     void assign(std::vector<StampRecord> records);
-    // Reorders the rows by one column; a selection stays on its record.
+    // Puts the records in at row; the rows from there on move down.
+    void insertRecords(int row, std::vector<StampRecord> records);
+    // Takes count records out from row on; the rows after them move up.
+    std::vector<StampRecord> takeRecords(int row, int count);
+    // Swaps the record at row with record.
+    void swapRecord(int row, StampRecord &record);
+    // Swaps every row at once with records.
+    void swapAll(std::vector<StampRecord> &records);
+    // Row i takes the record of row sortedRows[i]; a selection stays on its record.
+    void permute(const std::vector<int> &sortedRows);
+    // Reorders the rows by one column.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // The direction image a column header shows ("up", "down" or empty).
-    void setHeaderImage(int column, const QString &key, const QImage &image);
-    QString headerImageKey(int column) const;
+    // The direction pictures a header can show: after an ascending sort, after a
+    // descending one.
+    void setSortPictures(const QImage &ascending, const QImage &descending);
+    // The header of column shows the picture of direction; -1 for no header.
+    void showSortMark(int column, Qt::SortOrder direction);
 
 private:
     std::vector<StampRecord> m_records;
-    std::array<QString, StampRecord::FieldCount> m_headerImageKeys;
-    std::array<QImage, StampRecord::FieldCount> m_headerImages;
+    std::array<QImage, 2> m_sortPictures;
+    int m_markedColumn = -1;
+    Qt::SortOrder m_markedDirection = Qt::AscendingOrder;
 };

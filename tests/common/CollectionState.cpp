@@ -4,8 +4,7 @@
 
 void arrangeCollection(OpenCollection &collection, const QString &name, std::vector<StampRecord> records)
 {
-    collection.startNew(name);
-    collection.records().assign(std::move(records));
+    collection.startNew(name, std::move(records));
 }
 
 void clearUnsavedChanges(OpenCollection &collection)

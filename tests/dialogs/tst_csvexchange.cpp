@@ -136,7 +136,7 @@ void CsvExchangeTest::replacingAsksFirstAndTheMappingCanBeChanged()
 {
     TestFolder folder;
     auto main = openedMain(folder);
-    main->collection().markChanged();
+    main->collection().markChangedWithoutEdit();
     CsvImportForm form(main->collection(), main->panelColour(), main->fieldColour(), folder.path("rijen.csv"),
                        CsvFile::parse("1990;12;Frankeer\r\n1991;13;Lucht\r\n"), main.get());
     form.show();
@@ -177,8 +177,9 @@ void CsvExchangeTest::exportWritesTheListInItsShownOrder()
 {
     TestFolder folder;
     auto main = openedMain(folder);
-    main->collection().records().append(fields({"1800", "1", "", "\"Zegel\"; rood"}));
-    main->collection().records().sort(StampRecord::Year, Qt::DescendingOrder);
+    main->collection().addRecord(fields({"1800", "1", "", "\"Zegel\"; rood"}));
+    main->collection().sortByColumn(StampRecord::Year);
+    main->collection().sortByColumn(StampRecord::Year);
     const BoxAnswers boxes;
 
     withModalDialogs(menuItem(*main, "FileExportCsv"),

@@ -73,8 +73,7 @@ std::unique_ptr<Main> mainWithCollection(const TestFolder &folder, int records)
     QDir().mkpath(folder.path(QStringLiteral("Verzameling/Oud")));
     auto main = startMain(folder);
     static_cast<void>(main->collection().open(QStringLiteral("Oud")));
-    main->collection().records().append(sampleRecord(99));
-    main->collection().markChanged();
+    main->collection().addRecord(sampleRecord(99));
     return main;
 }
 
@@ -239,7 +238,7 @@ void FailuresTest::aVanishedOrReplacedCollectionFileOpensEmpty()
     auto main = startMain(folder);
 
     for (const QString &name : {QStringLiteral("Weg"), QStringLiteral("Map")}) {
-        main->collection().records().assign(sampleRecords(4));
+        main->collection().startNew(main->collection().name(), sampleRecords(4));
         OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
         dialog.show();
         // Between the listing and the click on OK the file goes, or a folder takes its place.

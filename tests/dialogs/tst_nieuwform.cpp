@@ -32,10 +32,11 @@ void showOldCollection(Main &main)
 {
     arrangeCollection(main.collection(), QStringLiteral("Oud"), sampleRecords(2));
     DetailPanel *panel = control<DetailPanel>(main, "Frame1");
-    for (QLineEdit *field :
-         {panel->Text1, panel->Text2, panel->Text3, panel->Text4, panel->Text6, panel->Text7})
+    for (QLineEdit *field : {control<QLineEdit>(*panel, "Text1"), control<QLineEdit>(*panel, "Text2"),
+                             control<QLineEdit>(*panel, "Text3"), control<QLineEdit>(*panel, "Text4"),
+                             control<QLineEdit>(*panel, "Text6"), control<QLineEdit>(*panel, "Text7")})
         field->setText(field->objectName() + QStringLiteral(" inhoud"));
-    panel->Text5->setPlainText(QStringLiteral("opmerking"));
+    control<QPlainTextEdit>(*panel, "Text5")->setPlainText(QStringLiteral("opmerking"));
 }
 
 } // namespace
@@ -129,7 +130,7 @@ void NieuwFormTest::refusedNamesChangeNothing()
     QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
     QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Oud"));
     QCOMPARE(main->collection().records().count(), 2);
-    QCOMPARE(control<DetailPanel>(*main, "Frame1")->Text1->text(), QStringLiteral("Text1 inhoud"));
+    QCOMPARE(control<QLineEdit>(*main, "Text1")->text(), QStringLiteral("Text1 inhoud"));
     QCOMPARE(treeOf(folder), treeBefore);
 }
 
@@ -155,11 +156,12 @@ void NieuwFormTest::okStartsAnEmptyCollectionWithoutWriting()
     QCOMPARE(main->collection().records().count(), 0);
     QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 0"));
     DetailPanel *panel = control<DetailPanel>(*main, "Frame1");
-    for (QLineEdit *field : {panel->Text1, panel->Text2, panel->Text3, panel->Text4})
+    for (QLineEdit *field : {control<QLineEdit>(*panel, "Text1"), control<QLineEdit>(*panel, "Text2"),
+                             control<QLineEdit>(*panel, "Text3"), control<QLineEdit>(*panel, "Text4")})
         QCOMPARE(field->text(), QString());
-    QCOMPARE(panel->Text5->toPlainText(), QString());
-    QCOMPARE(panel->Text6->text(), QStringLiteral("Text6 inhoud"));
-    QCOMPARE(panel->Text7->text(), QStringLiteral("Text7 inhoud"));
+    QCOMPARE(control<QPlainTextEdit>(*panel, "Text5")->toPlainText(), QString());
+    QCOMPARE(control<QLineEdit>(*panel, "Text6")->text(), QStringLiteral("Text6 inhoud"));
+    QCOMPARE(control<QLineEdit>(*panel, "Text7")->text(), QStringLiteral("Text7 inhoud"));
     QVERIFY(!main->collection().unsavedChanges());
     QCOMPARE(treeOf(folder), treeBefore);
 }
@@ -169,7 +171,7 @@ void NieuwFormTest::unsavedChangesAreAskedAboutFirst()
     TestFolder folder;
     auto main = startMain(folder);
     showOldCollection(*main);
-    main->collection().markChanged();
+    main->collection().markChangedWithoutEdit();
 
     NieuwForm dialog(main->collection(), main.get());
     dialog.show();

@@ -171,7 +171,7 @@ void OpenFileTest::unsavedChangesAreAskedAboutFirst()
     arrangeCollection(main->collection(), QStringLiteral("Huidig"), open);
 
     for (const bool openMode : {true, false}) {
-        main->collection().markChanged();
+        main->collection().markChangedWithoutEdit();
         OpenFile dialog(main->collection(), openMode ? OpenFile::Mode::Open : OpenFile::Mode::ImportOldData,
                         main->panelColour(), main.get());
         dialog.show();
@@ -330,7 +330,7 @@ void OpenFileTest::restoresAVersionAndADeletedCollection()
     auto main = startMain(folder);
     OpenCollection &collection = main->collection();
     QVERIFY(collection.open(QStringLiteral("Land")));
-    collection.records().assign(sampleRecords(5));
+    collection.addImportedRecords(sampleRecords(5), true);
     QVERIFY(collection.saveAs(QStringLiteral("Land")));
     {
         // With no collection open, the versions of every collection are offered.
@@ -340,7 +340,7 @@ void OpenFileTest::restoresAVersionAndADeletedCollection()
     }
 
     // Unsaved changes: asked first; No leaves everything as it was.
-    collection.markChanged();
+    collection.markChangedWithoutEdit();
     {
         BoxAnswers no({MessageBox::Answer::No});
         QVERIFY(restoreThreeRecordsOfLand(*main));

@@ -37,7 +37,7 @@ std::unique_ptr<Main> mainWithOldCollection(const TestFolder &folder, const std:
     writeCollection(folder, QStringLiteral("Oud"), QStringLiteral("Oud"), records);
     auto main = startMain(folder);
     arrangeCollection(main->collection(), QStringLiteral("Oud"), records);
-    main->collection().markChanged();
+    main->collection().markChangedWithoutEdit();
     return main;
 }
 
@@ -269,7 +269,7 @@ void SaveFormTest::fileChangedElsewhereIsOverwrittenOnlyWhenConfirmed()
     writeCollection(folder, QStringLiteral("Oud"), QStringLiteral("Oud"), records);
     auto main = startMain(folder);
     QVERIFY(main->collection().open(QStringLiteral("Oud")));
-    main->collection().markChanged();
+    main->collection().markChangedWithoutEdit();
 
     // Another program writes the file: same size, other bytes, and even the
     // modification time put back, so only the contents tell.

@@ -135,7 +135,7 @@ void PictureCheckTest::menuOpensTheCheckAndDoubleClickSelects()
         };
         doubleClick(1);
         QCOMPARE(window->selectedRow(), 4);
-        QCOMPARE(control<DetailPanel>(*window, "Frame1")->record()[StampRecord::Year],
+        QCOMPARE(control<DetailPanel>(*window, "Frame1")->recordInFields()[StampRecord::Year],
                  QStringLiteral("1867"));
         // A file in the wrong year selects the record it likely belongs to; one
         // that belongs to none leaves the selection.

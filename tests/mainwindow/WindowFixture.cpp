@@ -2,6 +2,7 @@
 
 #include "common/TestFolder.h"
 #include "mainwindow/Main.h"
+#include "resources/SortDirectionImage.h"
 #include "storage/CollectionFile.h"
 #include "widgets/VistaButton.h"
 
@@ -10,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
@@ -109,4 +111,19 @@ BoxRecorder::BoxRecorder(MessageBox::Answer answer)
 BoxRecorder::~BoxRecorder()
 {
     MessageBox::setTestHook({});
+}
+
+QString headerPicture(const Main &window, int column)
+{
+    const QTreeView *list = control<QTreeView>(window, "ListView1");
+    const QVariant decoration = list->model()->headerData(column, Qt::Horizontal, Qt::DecorationRole);
+    if (decoration.isNull())
+        return {};
+    const QImage shown = decoration.value<QPixmap>().toImage();
+    for (const auto direction : {SortDirectionImage::Direction::Up, SortDirectionImage::Direction::Down}) {
+        const QImage picture = SortDirectionImage::render(direction, list->devicePixelRatioF());
+        if (shown.convertToFormat(picture.format()) == picture)
+            return SortDirectionImage::key(direction);
+    }
+    return QStringLiteral("?");
 }

@@ -32,6 +32,9 @@ void clickRow(Main &window, int row);
 // index: the 1-based column.
 void clickHeader(Main &window, int index);
 void clickButton(VistaButton *button);
+// The direction picture the list's header shows over the 0-based column: "up",
+// "down", or empty for none.
+QString headerPicture(const Main &window, int column);
 // The texts of one column, top row first.
 QStringList columnTexts(const Main &window, int column);
 // True when the colours differ by at most a few steps in each component, as JPEG leaves them.

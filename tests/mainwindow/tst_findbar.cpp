@@ -42,7 +42,7 @@ struct SearchFixture {
     FindBar *bar() const { return window->findChild<FindBar *>(QStringLiteral("FindBar")); }
     QString shownCatalogueNumber() const
     {
-        return control<DetailPanel>(*window, "Frame1")->record()[StampRecord::CatalogueNumber];
+        return control<DetailPanel>(*window, "Frame1")->recordInFields()[StampRecord::CatalogueNumber];
     }
 
     TestFolder folder;

@@ -99,7 +99,8 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
          {"TooleWebpage:Webpage Ontwerpen", "ToolsDataEdit:Data Bewerken",
           "ToolsPictureCheck:Afbeeldingen controleren", "ToolsSearch:Zoeken", "ToolsStatistics:Statistiek",
           "ToolsPictureAdd:Afbeelding toevoegen...", "ToolsPicturePaste:Afbeelding plakken",
-          "ToolsPictureImport:Afbeeldingen importeren..."}},
+          "ToolsPictureImport:Afbeeldingen importeren...", "ToolsStreepHistory:", "ToolsUndo:Ongedaan maken",
+          "ToolsRedo:Opnieuw"}},
         {QStringLiteral("Help"),
          {"HelpHelp:Help", "HelpStreep1:", "HelpMeerSoftware:Meer Software", "HelpDownloads:Downloads"}},
     };
@@ -111,12 +112,14 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
         QStringList items;
         for (QAction *item : menu->actions()) {
             QCOMPARE(item->isSeparator(), item->text().isEmpty());
-            // Only the search bar and the picture paste, added after the
-            // original items, have a shortcut.
+            // Only the search bar, the picture paste and undo and redo, added
+            // after the original items, have a shortcut.
             const QString name = item->objectName();
             QCOMPARE(item->shortcut(),
                      name == QLatin1String("ToolsSearch")         ? QKeySequence(Qt::CTRL | Qt::Key_F)
                      : name == QLatin1String("ToolsPicturePaste") ? QKeySequence(Qt::CTRL | Qt::Key_V)
+                     : name == QLatin1String("ToolsUndo")         ? QKeySequence(Qt::CTRL | Qt::Key_Z)
+                     : name == QLatin1String("ToolsRedo")         ? QKeySequence(Qt::CTRL | Qt::Key_Y)
                                                                   : QKeySequence());
             QVERIFY(!item->text().contains(QLatin1Char('&')));
             items.append(item->objectName() + QLatin1Char(':') + item->text());
@@ -233,7 +236,7 @@ void MainMenuTest::exitClosesTheWindowAfterItsQuestion()
 {
     TestFolder folder;
     auto main = startMain(folder);
-    main->collection().markChanged();
+    main->collection().markChangedWithoutEdit();
     {
         BoxAnswers no({MessageBox::Answer::No});
         menuItem(*main, "FileExit")->trigger();
@@ -283,10 +286,10 @@ void MainMenuTest::typicalRun()
     const QModelIndex second = main->collection().records().index(1, 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(second).center());
     QCOMPARE(list->currentIndex().row(), 1);
-    control<DetailPanel>(*main, "Frame1")->Text2->clear();
-    QTest::keyClicks(control<DetailPanel>(*main, "Frame1")->Text2, QStringLiteral("Gewijzigd"));
-    control<DetailPanel>(*main, "Frame1")->Text7->clear();
-    QTest::keyClicks(control<DetailPanel>(*main, "Frame1")->Text7, QStringLiteral("77,70"));
+    control<QLineEdit>(*main, "Text2")->clear();
+    QTest::keyClicks(control<QLineEdit>(*main, "Text2"), QStringLiteral("Gewijzigd"));
+    control<QLineEdit>(*main, "Text7")->clear();
+    QTest::keyClicks(control<QLineEdit>(*main, "Text7"), QStringLiteral("77,70"));
     click(control<VistaButton>(*main, "WijzigKnop"));
     QVERIFY(main->collection().unsavedChanges());
     std::vector<StampRecord> changed = records;

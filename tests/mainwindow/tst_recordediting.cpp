@@ -85,16 +85,16 @@ void RecordEditingTest::addAppendsThePanelWithPlaceholders()
     Main &window = *fixture.window;
     DetailPanel &panel = fixture.panel();
     clickRow(window, 1);
-    panel.Combo1->setEditText(QStringLiteral("1760"));
-    panel.Combo2->setEditText(QStringLiteral("Proef"));
-    panel.Combo3->setEditText(QString());
-    panel.Text1->setText(QStringLiteral(" 12b "));
-    panel.Text2->setText(QStringLiteral("   "));
-    panel.Text3->clear();
-    panel.Text4->setText(QStringLiteral("\t"));
-    panel.Text5->clear();
-    panel.Text6->clear();
-    panel.Text7->setText(QStringLiteral("4"));
+    control<QComboBox>(panel, "Combo1")->setEditText(QStringLiteral("1760"));
+    control<QComboBox>(panel, "Combo2")->setEditText(QStringLiteral("Proef"));
+    control<QComboBox>(panel, "Combo3")->setEditText(QString());
+    control<QLineEdit>(panel, "Text1")->setText(QStringLiteral(" 12b "));
+    control<QLineEdit>(panel, "Text2")->setText(QStringLiteral("   "));
+    control<QLineEdit>(panel, "Text3")->clear();
+    control<QLineEdit>(panel, "Text4")->setText(QStringLiteral("\t"));
+    control<QPlainTextEdit>(panel, "Text5")->clear();
+    control<QLineEdit>(panel, "Text6")->clear();
+    control<QLineEdit>(panel, "Text7")->setText(QStringLiteral("4"));
 
     clickButton(control<VistaButton>(window, "AddKnop"));
     QVERIFY(window.collection().unsavedChanges());
@@ -103,11 +103,13 @@ void RecordEditingTest::addAppendsThePanelWithPlaceholders()
              makeRecord({"1760", " 12b ", "Proef", "-", "", "", "-", "\t", "-", "", "-", "4"}));
     QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Records : 4"));
     // Ready for the next stamp of the same kind: text boxes empty, combo boxes kept.
-    for (QLineEdit *box : {panel.Text1, panel.Text2, panel.Text3, panel.Text4, panel.Text6, panel.Text7})
+    for (QLineEdit *box : {control<QLineEdit>(panel, "Text1"), control<QLineEdit>(panel, "Text2"),
+                           control<QLineEdit>(panel, "Text3"), control<QLineEdit>(panel, "Text4"),
+                           control<QLineEdit>(panel, "Text6"), control<QLineEdit>(panel, "Text7")})
         QCOMPARE(box->text(), QString());
-    QCOMPARE(panel.Text5->toPlainText(), QString());
-    QCOMPARE(panel.Combo1->currentText(), QStringLiteral("1760"));
-    QCOMPARE(panel.Combo2->currentText(), QStringLiteral("Proef"));
+    QCOMPARE(control<QPlainTextEdit>(panel, "Text5")->toPlainText(), QString());
+    QCOMPARE(control<QComboBox>(panel, "Combo1")->currentText(), QStringLiteral("1760"));
+    QCOMPARE(control<QComboBox>(panel, "Combo2")->currentText(), QStringLiteral("Proef"));
     // The row selected before stays selected.
     QCOMPARE(window.selectedRow(), 1);
 }
@@ -117,8 +119,8 @@ void RecordEditingTest::addWithoutCatalogueNumberAsks()
     EditingFixture fixture;
     Main &window = *fixture.window;
     DetailPanel &panel = fixture.panel();
-    panel.Text1->setText(QStringLiteral("   "));
-    panel.Text2->clear();
+    control<QLineEdit>(panel, "Text1")->setText(QStringLiteral("   "));
+    control<QLineEdit>(panel, "Text2")->clear();
 
     for (VistaButton *button :
          {control<VistaButton>(window, "AddKnop"), control<VistaButton>(window, "WijzigKnop")}) {
@@ -129,11 +131,11 @@ void RecordEditingTest::addWithoutCatalogueNumberAsks()
         QCOMPARE(boxes.requests[0].caption, QStringLiteral("Tessaron2"));
         QVERIFY(boxes.requests[0].buttons == MessageBox::Buttons::Ok);
         QVERIFY(boxes.requests[0].icon == MessageBox::Icon::None);
-        QCOMPARE(window.focusWidget(), panel.Text1);
+        QCOMPARE(window.focusWidget(), control<QLineEdit>(panel, "Text1"));
         // Nothing else changed: no row, no placeholder, no mark.
         QCOMPARE(window.collection().records().count(), 3);
-        QCOMPARE(panel.Text2->text(), QString());
-        QCOMPARE(panel.Text1->text(), QStringLiteral("   "));
+        QCOMPARE(control<QLineEdit>(panel, "Text2")->text(), QString());
+        QCOMPARE(control<QLineEdit>(panel, "Text1")->text(), QStringLiteral("   "));
         QVERIFY(!window.collection().unsavedChanges());
     }
 }
@@ -143,13 +145,13 @@ void RecordEditingTest::remarksLineBreaksBecomeSpaces()
     EditingFixture fixture;
     Main &window = *fixture.window;
     DetailPanel &panel = fixture.panel();
-    panel.Text1->setText(QStringLiteral("600"));
-    panel.Text5->clear();
-    QTest::keyClicks(panel.Text5, QStringLiteral("eerste"));
-    QTest::keyClick(panel.Text5, Qt::Key_Return);
-    QTest::keyClick(panel.Text5, Qt::Key_Return);
-    QTest::keyClicks(panel.Text5, QStringLiteral("derde\u00a0regel"));
-    QCOMPARE(panel.Text5->document()->blockCount(), 3);
+    control<QLineEdit>(panel, "Text1")->setText(QStringLiteral("600"));
+    control<QPlainTextEdit>(panel, "Text5")->clear();
+    QTest::keyClicks(control<QPlainTextEdit>(panel, "Text5"), QStringLiteral("eerste"));
+    QTest::keyClick(control<QPlainTextEdit>(panel, "Text5"), Qt::Key_Return);
+    QTest::keyClick(control<QPlainTextEdit>(panel, "Text5"), Qt::Key_Return);
+    QTest::keyClicks(control<QPlainTextEdit>(panel, "Text5"), QStringLiteral("derde\u00a0regel"));
+    QCOMPARE(control<QPlainTextEdit>(panel, "Text5")->document()->blockCount(), 3);
 
     clickButton(control<VistaButton>(window, "AddKnop"));
     // One space for each break; the no-break space stays what it is.
@@ -163,7 +165,7 @@ void RecordEditingTest::changeRewritesTheSelectedRow()
     Main &window = *fixture.window;
     DetailPanel &panel = fixture.panel();
     clickRow(window, 0);
-    panel.Text6->setText(QStringLiteral("3,25"));
+    control<QLineEdit>(panel, "Text6")->setText(QStringLiteral("3,25"));
     QSignalSpy changed(&window.collection().records(), &QAbstractItemModel::dataChanged);
     QSignalSpy reset(&window.collection().records(), &QAbstractItemModel::modelReset);
 
@@ -176,7 +178,7 @@ void RecordEditingTest::changeRewritesTheSelectedRow()
     QCOMPARE(changed.size(), 1);
     QCOMPARE(reset.size(), 0);
     // The panel stays as it was; so does the count, as the selection wrote it.
-    QCOMPARE(panel.Text1->text(), QStringLiteral("560"));
+    QCOMPARE(control<QLineEdit>(panel, "Text1")->text(), QStringLiteral("560"));
     QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 3"));
 
     // A row of placeholders keeps them, and empty boxes of a row get them.
@@ -191,14 +193,14 @@ void RecordEditingTest::changeWithoutSelectionChangesNoRow()
     EditingFixture fixture;
     Main &window = *fixture.window;
     DetailPanel &panel = fixture.panel();
-    panel.Text1->setText(QStringLiteral("999"));
+    control<QLineEdit>(panel, "Text1")->setText(QStringLiteral("999"));
     const std::vector<StampRecord> before = window.collection().records().records();
 
     clickButton(control<VistaButton>(window, "WijzigKnop"));
     QCOMPARE(window.collection().records().records(), before);
     QVERIFY(window.collection().unsavedChanges());
-    QCOMPARE(panel.Text2->text(), QStringLiteral("-"));
-    QCOMPARE(panel.Text7->text(), QStringLiteral("-"));
+    QCOMPARE(control<QLineEdit>(panel, "Text2")->text(), QStringLiteral("-"));
+    QCOMPARE(control<QLineEdit>(panel, "Text7")->text(), QStringLiteral("-"));
 }
 
 void RecordEditingTest::deleteAsksFirst()
@@ -230,7 +232,7 @@ void RecordEditingTest::deleteAsksFirst()
     QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Records : 2"));
     // The panel keeps the deleted record, and no other row is selected under it,
     // so a change cannot write it over a neighbour.
-    QCOMPARE(panel.Text2->text(), QStringLiteral("Kinderen"));
+    QCOMPARE(control<QLineEdit>(panel, "Text2")->text(), QStringLiteral("Kinderen"));
     QCOMPARE(window.selectedRow(), -1);
     clickButton(control<VistaButton>(window, "WijzigKnop"));
     QCOMPARE(columnTexts(window, StampRecord::CatalogueNumber), QStringList({"561", "562"}));
@@ -269,7 +271,7 @@ void RecordEditingTest::largeListTakesEditsWithoutReset()
     QSignalSpy layout(&window->collection().records(), &QAbstractItemModel::layoutChanged);
     QSignalSpy inserted(&window->collection().records(), &QAbstractItemModel::rowsInserted);
 
-    control<DetailPanel>(*window, "Frame1")->Text1->setText(QStringLiteral("nieuw"));
+    control<QLineEdit>(*window, "Text1")->setText(QStringLiteral("nieuw"));
     clickButton(control<VistaButton>(*window, "AddKnop"));
     QCOMPARE(window->collection().records().count(), 100001);
     QCOMPARE(window->collection().records().cell(100000, StampRecord::CatalogueNumber),
@@ -291,13 +293,16 @@ void RecordEditingTest::comboBoxesKeepWhatWasTyped()
     fixture.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
     const QStringList typed = {"19", "post", "blok", "Post", "postfris"};
-    const QList<QComboBox *> boxes = {panel.Combo1, panel.Combo2, panel.Combo3, panel.Combo4, panel.Combo5};
+    const QList<QComboBox *> boxes = {
+        control<QComboBox>(panel, "Combo1"), control<QComboBox>(panel, "Combo2"),
+        control<QComboBox>(panel, "Combo3"), control<QComboBox>(panel, "Combo4"),
+        control<QComboBox>(panel, "Combo5")};
     for (int index = 0; index < boxes.size(); ++index) {
         boxes[index]->addItems({QStringLiteral("Postfris"), QStringLiteral("Blokken")});
         boxes[index]->setFocus();
         boxes[index]->lineEdit()->clear();
         QTest::keyClicks(boxes[index]->lineEdit(), typed[index]);
-        panel.Text1->setFocus();
+        control<QLineEdit>(panel, "Text1")->setFocus();
         QCOMPARE(boxes[index]->currentText(), typed[index]);
     }
 }

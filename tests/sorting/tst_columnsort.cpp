@@ -6,7 +6,6 @@
 #include "sorting/ColumnSort.h"
 #include "widgets/VistaButton.h"
 
-#include <QAbstractTableModel>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,7 +36,7 @@ struct SortFixture {
     {
         QStringList images;
         for (int column = 0; column < StampRecord::FieldCount; ++column) {
-            const QString key = window->collection().records().headerImageKey(column);
+            const QString key = headerPicture(*window, column);
             if (!key.isEmpty())
                 images.append(QString::number(column + 1) + QLatin1Char(':') + key);
         }
@@ -46,21 +45,6 @@ struct SortFixture {
 
     TestFolder folder;
     std::unique_ptr<Main> window;
-};
-
-// A list whose own sort fails, as a list may when memory runs out.
-template <typename Error> class FailingList : public QAbstractTableModel {
-public:
-    explicit FailingList(Error error)
-        : m_error(error)
-    {}
-    int rowCount(const QModelIndex & = {}) const override { return 0; }
-    int columnCount(const QModelIndex & = {}) const override { return 12; }
-    QVariant data(const QModelIndex &, int) const override { return {}; }
-    void sort(int, Qt::SortOrder) override { throw m_error; }
-
-private:
-    Error m_error;
 };
 
 } // namespace
@@ -155,8 +139,8 @@ void ColumnSortTest::emptyListTakesAClick()
     clickHeader(*window, 3);
     QVERIFY(boxes.requests.isEmpty());
     QCOMPARE(control<QLabel>(*window, "Label10")->text(), QStringLiteral("Gesorteerd op : Categorie"));
-    QCOMPARE(window->collection().records().headerImageKey(2), QStringLiteral("down"));
-    QCOMPARE(window->collection().records().headerImageKey(1), QString());
+    QCOMPARE(headerPicture(*window, 2), QStringLiteral("down"));
+    QCOMPARE(headerPicture(*window, 1), QString());
     QVERIFY(window->collection().unsavedChanges());
 }
 
@@ -170,8 +154,8 @@ void ColumnSortTest::addedRowsKeepTheirPlaceAndSelectionFollows()
     QCOMPARE(window.selectedRow(), 1);
     QCOMPARE(window.collection().records().cell(1, StampRecord::Year), QStringLiteral("1999"));
 
-    control<DetailPanel>(window, "Frame1")->Text1->setText(QStringLiteral("1"));
-    control<DetailPanel>(window, "Frame1")->Combo1->setEditText(QStringLiteral("1900"));
+    control<QLineEdit>(window, "Text1")->setText(QStringLiteral("1"));
+    control<QComboBox>(window, "Combo1")->setEditText(QStringLiteral("1900"));
     clickButton(control<VistaButton>(window, "AddKnop"));
     QCOMPARE(columnTexts(window, StampRecord::Year), QStringList({"1852", "1999", "2001", "1900"}));
     clickHeader(window, 1);
@@ -181,12 +165,9 @@ void ColumnSortTest::addedRowsKeepTheirPlaceAndSelectionFollows()
 void ColumnSortTest::sortErrorsAreReported()
 {
     BoxRecorder boxes(MessageBox::Answer::Ok);
-    FailingList<std::runtime_error> failing(std::runtime_error("sleutel onleesbaar"));
-    QVERIFY(!SortColumn(failing, 3, Qt::AscendingOrder));
-    FailingList<std::bad_alloc> full{std::bad_alloc()};
-    QVERIFY(!SortColumn(full, 1, Qt::DescendingOrder));
-    FailingList<int> unknown(42);
-    QVERIFY(!SortColumn(unknown, 2, Qt::AscendingOrder));
+    QVERIFY(!SortReportingErrors([] { throw std::runtime_error("sleutel onleesbaar"); }));
+    QVERIFY(!SortReportingErrors([] { throw std::bad_alloc(); }));
+    QVERIFY(!SortReportingErrors([] { throw 42; }));
 
     QCOMPARE(boxes.requests.size(), 3);
     QCOMPARE(boxes.requests[0].text, QStringLiteral("Fout in sorteer routine!\r\n5\tsleutel onleesbaar"));
@@ -197,12 +178,12 @@ void ColumnSortTest::sortErrorsAreReported()
         QVERIFY(request.buttons == MessageBox::Buttons::Ok);
     }
 
-    // A list that sorts hands back true.
-    RecordList list;
-    list.append(makeRecord({"2", "b"}));
-    list.append(makeRecord({"1", "a"}));
-    QVERIFY(SortColumn(list, 2, Qt::AscendingOrder));
-    QCOMPARE(list.cell(0, StampRecord::CatalogueNumber), QStringLiteral("a"));
+    // A collection that sorts hands back true.
+    TestFolder folder;
+    OpenCollection collection(folder.folder());
+    collection.startNew(QStringLiteral("Sorteren"), {makeRecord({"2", "b"}), makeRecord({"1", "a"})});
+    QVERIFY(SortColumn(collection, 1));
+    QCOMPARE(collection.records().cell(0, StampRecord::Year), QStringLiteral("1"));
     QCOMPARE(boxes.requests.size(), 3);
 }
 

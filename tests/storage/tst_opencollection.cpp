@@ -1,0 +1,262 @@
+#include "common/TestFolder.h"
+#include "storage/CollectionFile.h"
+#include "storage/CollectionVersions.h"
+#include "storage/OpenCollection.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+StampRecord stamp(const QString &year, const QString &number, const QString &subject = QString())
+{
+    StampRecord record;
+    record[StampRecord::Year] = year;
+    record[StampRecord::CatalogueNumber] = number;
+    record[StampRecord::Subject] = subject;
+    return record;
+}
+
+std::vector<StampRecord> threeStamps()
+{
+    return {stamp(QStringLiteral("1999"), QStringLiteral("9"), QStringLiteral("Molens")),
+            stamp(QStringLiteral("1852"), QStringLiteral("100"), QStringLiteral("Koning")),
+            stamp(QStringLiteral("2001"), QStringLiteral("10"), QStringLiteral("Bloemen"))};
+}
+
+QByteArray fileOf(const OpenCollection &collection)
+{
+    return CollectionFile::serialize(collection.name(), collection.records().records());
+}
+
+// The collection with its list watched by the model tester from here on.
+struct Document {
+    explicit Document(const TestFolder &home)
+        : collection(home.folder())
+        , tester(collection.listModel(), QAbstractItemModelTester::FailureReportingMode::QtTest)
+    {
+        collection.startNew(QStringLiteral("Land"), threeStamps());
+    }
+
+    OpenCollection collection;
+    QAbstractItemModelTester tester;
+};
+
+} // namespace
+
+class OpenCollectionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyEditIsOneStepUndoneAndRedoneByteForByte();
+    void theSavedStateOfTheHistoryHasNoUnsavedChanges();
+    void replacingTheCollectionClearsTheHistory();
+    void aSortFollowsTheDirectionRulesAndIsUndoneWithItsState();
+    void theHistoryHoldsNoMoreThanTheListAgain();
+};
+
+void OpenCollectionTest::everyEditIsOneStepUndoneAndRedoneByteForByte()
+{
+    TestFolder home;
+    Document document(home);
+    OpenCollection &collection = document.collection;
+    QSignalSpy unsaved(&collection, &OpenCollection::unsavedChangesChanged);
+    QSignalSpy stepped(&collection, &OpenCollection::historyStepped);
+
+    struct Edit {
+        QString text;
+        std::function<void()> run;
+        int rowUndone; // the record the step touched, after undoing and redoing it
+        int rowRedone;
+    };
+    const std::vector<Edit> edits = {
+        {QStringLiteral("Add 1960 5a"), [&] { collection.addRecord(stamp("1960", "5a")); }, -1, 3},
+        {QStringLiteral("Wijzig 1961 6"), [&] { collection.replaceRecord(1, stamp("1961", "6")); }, 1, 1},
+        {QStringLiteral("Delete 1999 9"), [&] { collection.removeRecord(0); }, 0, -1},
+        {QStringLiteral("sorteren op Jaartal"), [&] { collection.sortByColumn(StampRecord::Year); }, -1, -1},
+        {QStringLiteral("importeren uit CSV"),
+         [&] {
+             collection.addImportedRecords({stamp("1800", "1"), stamp("1801", "2")}, false);
+         },
+         -1, 3},
+        {QStringLiteral("vervangen door CSV"),
+         [&] { collection.addImportedRecords({stamp("1700", "1")}, true); }, -1, -1},
+    };
+    std::vector<QByteArray> states{fileOf(collection)};
+    for (const Edit &edit : edits) {
+        edit.run();
+        states.push_back(fileOf(collection));
+        QVERIFY(collection.unsavedChanges());
+        QCOMPARE(collection.history().undoText(), edit.text);
+        QCOMPARE(collection.history().count(), static_cast<int>(states.size() - 1));
+    }
+    QCOMPARE(unsaved.count(), 1);
+    QCOMPARE(stepped.count(), 0);
+
+    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
+        collection.history().undo();
+        states.pop_back();
+        QCOMPARE(fileOf(collection), states.back());
+        QCOMPARE(stepped.takeLast().at(0).toInt(), edit->rowUndone);
+    }
+    // Back at the state it was started in: nothing to save.
+    QVERIFY(!collection.unsavedChanges());
+    QCOMPARE(unsaved.count(), 2);
+
+    for (const Edit &edit : edits) {
+        collection.history().redo();
+        QCOMPARE(stepped.takeLast().at(0).toInt(), edit.rowRedone);
+    }
+    QCOMPARE(collection.records().count(), 1);
+    QCOMPARE(collection.records().cell(0, StampRecord::Year), QStringLiteral("1700"));
+    QVERIFY(collection.unsavedChanges());
+}
+
+void OpenCollectionTest::theSavedStateOfTheHistoryHasNoUnsavedChanges()
+{
+    TestFolder home;
+    home.write(QStringLiteral("Verzameling/Land.col"),
+               CollectionFile::serialize(QStringLiteral("Land"), threeStamps()));
+    const QByteArray original = home.read(QStringLiteral("Verzameling/Land.col"));
+    Document document(home);
+    OpenCollection &collection = document.collection;
+    QVERIFY(collection.open(QStringLiteral("Land")));
+
+    collection.removeRecord(1);
+    collection.sortByColumn(StampRecord::CatalogueNumber);
+    collection.history().undo();
+    collection.history().undo();
+    QVERIFY(!collection.unsavedChanges());
+    QVERIFY(collection.saveAs(QStringLiteral("Land")));
+    QCOMPARE(home.read(QStringLiteral("Verzameling/Land.col")), original);
+
+    // Saved after an edit: undoing it is a change, redoing it is the saved state.
+    collection.addRecord(stamp("1960", "5a"));
+    QVERIFY(collection.saveAs(QStringLiteral("Land")));
+    QVERIFY(!collection.unsavedChanges());
+    collection.history().undo();
+    QVERIFY(collection.unsavedChanges());
+    collection.history().redo();
+    QVERIFY(!collection.unsavedChanges());
+
+    // Marked without an edit: it stays marked whatever is undone, until a save.
+    collection.markChangedWithoutEdit();
+    collection.replaceRecord(0, stamp("1961", "6"));
+    collection.history().undo();
+    QVERIFY(collection.unsavedChanges());
+    QVERIFY(collection.saveAs(QStringLiteral("Land")));
+    QVERIFY(!collection.unsavedChanges());
+}
+
+void OpenCollectionTest::replacingTheCollectionClearsTheHistory()
+{
+    TestFolder home;
+    home.write(QStringLiteral("Verzameling/Land.col"),
+               CollectionFile::serialize(QStringLiteral("Land"), threeStamps()));
+    Document document(home);
+    OpenCollection &collection = document.collection;
+    QVERIFY(collection.open(QStringLiteral("Land")));
+    collection.addRecord(stamp("1960", "5a"));
+    QVERIFY(collection.saveAs(QStringLiteral("Land"))); // the three stamps become a version
+    const CollectionVersions::Version version =
+        CollectionVersions(home.folder()).versions(QStringLiteral("Land")).at(0);
+
+    const std::vector<std::pair<const char *, std::function<void()>>> replacements = {
+        {"new", [&] { collection.startNew(QStringLiteral("Nieuw")); }},
+        {"open", [&] { QVERIFY(collection.open(QStringLiteral("Land"))); }},
+        {"old data", [&] { QVERIFY(!collection.importOldData(QStringLiteral("Ontbreekt"))); }},
+        {"version", [&] { QVERIFY(collection.restoreVersion(version)); }},
+    };
+    for (const auto &[how, replace] : replacements) {
+        collection.addRecord(stamp("1970", "7"));
+        collection.sortByColumn(StampRecord::Year);
+        collection.history().undo();
+        QVERIFY2(collection.history().canRedo(), how);
+        replace();
+        QVERIFY2(!collection.history().canUndo() && !collection.history().canRedo(), how);
+    }
+    // A restored version is unsaved, and stays so with nothing to undo.
+    QVERIFY(collection.unsavedChanges());
+    QCOMPARE(collection.records().count(), 3);
+}
+
+void OpenCollectionTest::aSortFollowsTheDirectionRulesAndIsUndoneWithItsState()
+{
+    TestFolder home;
+    Document document(home);
+    OpenCollection &collection = document.collection;
+    QImage ascending(16, 16, QImage::Format_ARGB32);
+    ascending.fill(Qt::red);
+    QImage descending(16, 16, QImage::Format_ARGB32);
+    descending.fill(Qt::blue);
+    collection.setSortPictures(ascending, descending);
+    const QAbstractItemModel &model = *collection.listModel();
+    const auto picture = [&model](int column) {
+        const QVariant shown = model.headerData(column, Qt::Horizontal, Qt::DecorationRole);
+        return shown.isNull() ? QColor() : shown.value<QPixmap>().toImage().pixelColor(0, 0);
+    };
+    const auto years = [&collection] {
+        QStringList texts;
+        for (const StampRecord &record : collection.records().records())
+            texts.append(record[StampRecord::Year]);
+        return texts;
+    };
+    QSignalSpy states(&collection, &OpenCollection::sortStateChanged);
+
+    // At start the catalogue number shows the ascending picture: its first click sorts descending.
+    QCOMPARE(picture(StampRecord::CatalogueNumber), QColor(Qt::red));
+    QCOMPARE(collection.sortState().sortedBy, -1);
+    collection.sortByColumn(StampRecord::CatalogueNumber);
+    QCOMPARE(collection.sortState().direction, Qt::DescendingOrder);
+    QCOMPARE(picture(StampRecord::CatalogueNumber), QColor(Qt::blue));
+
+    collection.sortByColumn(StampRecord::Year);
+    QCOMPARE(years(), QStringList({"1852", "1999", "2001"}));
+    QCOMPARE(picture(StampRecord::CatalogueNumber), QColor());
+    collection.sortByColumn(StampRecord::Year);
+    QCOMPARE(years(), QStringList({"2001", "1999", "1852"}));
+    QCOMPARE(picture(StampRecord::Year), QColor(Qt::blue));
+    collection.clearSortMark();
+    QCOMPARE(picture(StampRecord::Year), QColor());
+    QCOMPARE(collection.sortState().sortedBy, int(StampRecord::Year));
+
+    // Undone: each order and picture as it was before its sort.
+    collection.history().undo();
+    QCOMPARE(years(), QStringList({"1852", "1999", "2001"}));
+    QCOMPARE(picture(StampRecord::Year), QColor(Qt::red));
+    collection.history().undo();
+    collection.history().undo();
+    QCOMPARE(years(), QStringList({"1999", "1852", "2001"}));
+    QCOMPARE(collection.sortState(), SortState());
+    QCOMPARE(picture(StampRecord::CatalogueNumber), QColor(Qt::red));
+    QCOMPARE(states.count(), 7);
+    QVERIFY(!collection.unsavedChanges());
+}
+
+void OpenCollectionTest::theHistoryHoldsNoMoreThanTheListAgain()
+{
+    TestFolder home;
+    Document document(home);
+    OpenCollection &collection = document.collection;
+    collection.addRecord(stamp("1960", "1"));
+    // A large import, then another that replaces every record with a few.
+    std::vector<StampRecord> many(150000, stamp("1900", "x"));
+    collection.addImportedRecords(std::move(many), false);
+    QCOMPARE(collection.history().count(), 2);
+    collection.addImportedRecords(threeStamps(), true);
+
+    // The newest step stays, the older ones went; the saved state went with them.
+    QCOMPARE(collection.history().count(), 1);
+    collection.history().undo();
+    QCOMPARE(collection.records().count(), 150004);
+    QVERIFY(!collection.history().canUndo());
+    QVERIFY(collection.unsavedChanges());
+    collection.history().redo();
+    QCOMPARE(collection.records().records(), threeStamps());
+}
+
+QTEST_MAIN(OpenCollectionTest)
+#include "tst_opencollection.moc"
