@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLocale>
+#include <QLockFile>
 #include <QTimer>
 #include <QWidget>
 #include <QtDebug>
@@ -30,6 +31,8 @@ RecoveryGuard::RecoveryGuard(OpenCollection &collection, QWidget *window)
     });
     window->installEventFilter(this);
 }
+
+RecoveryGuard::~RecoveryGuard() = default;
 
 void RecoveryGuard::offerLeftBehind()
 {
@@ -55,6 +58,8 @@ void RecoveryGuard::offerLeftBehind()
 
 void RecoveryGuard::closedCleanly()
 {
+    // The focus-loss filter can still fire while the window goes.
+    m_closed = true;
     m_timer->stop();
     removeWritten();
 }
@@ -72,6 +77,12 @@ void RecoveryGuard::unsavedChangesChanged(bool unsaved)
 {
     if (unsaved) {
         m_writtenName = m_collection.name();
+        m_lock = RecoveryFile(m_collection.programFolder()).lock(m_writtenName);
+        if (!m_lock)
+            // Another running program keeps the recovery file of this name;
+            // writing it would spoil that program's.
+            qWarning("Herstelbestand van '%s' is in gebruik door een ander programma",
+                     qUtf8Printable(RecoveryFile::shownName(m_writtenName)));
         m_mayHaveWritten = true;
         m_timer->start();
         return;
@@ -83,7 +94,9 @@ void RecoveryGuard::unsavedChangesChanged(bool unsaved)
 
 void RecoveryGuard::writeNow()
 {
-    m_writer.write(m_writtenName, m_collection.records().records());
+    if (m_closed || !m_lock)
+        return;
+    m_writer.write(m_writtenName, m_collection.records().records(), m_collection.fileAsLoaded());
 }
 
 void RecoveryGuard::removeWritten()
@@ -91,5 +104,8 @@ void RecoveryGuard::removeWritten()
     if (!m_mayHaveWritten)
         return;
     m_mayHaveWritten = false;
-    static_cast<void>(m_writer.remove(m_writtenName));
+    // Without the lock, the file belongs to another program.
+    if (m_lock)
+        static_cast<void>(m_writer.remove(m_writtenName));
+    m_lock.reset();
 }

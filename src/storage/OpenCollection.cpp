@@ -1,6 +1,7 @@
 #include "storage/OpenCollection.h"
 
 #include "storage/CollectionFile.h"
+#include "storage/FileHelpers.h"
 #include "storage/OldDataFile.h"
 #include "storage/SaveWithPictureFolder.h"
 
@@ -26,7 +27,8 @@ StorageResult OpenCollection::open(const QString &fileName)
     QString name = fileName;
     FileFingerprint fingerprint;
     const StorageResult loaded = LoadCollection(m_folder, fileName, m_records, name, &fingerprint);
-    rememberFile(fileName, fingerprint);
+    // What failed to load is not known as it was: saving over it asks first.
+    rememberFile(fileName, loaded ? fingerprint : FileFingerprint());
     finishReplacing(name, Replacement::Opened);
     return loaded;
 }
@@ -50,10 +52,12 @@ void OpenCollection::addImportedRecords(std::vector<StampRecord> records, bool r
     setUnsavedChanges(true);
 }
 
-StorageResult OpenCollection::saveAs(const QString &name)
+CollectionSave::Result OpenCollection::saveAs(const QString &name,
+                                              const CollectionSave::Conditions &conditions)
 {
     FileFingerprint fingerprint;
-    const StorageResult saved = SaveWithPictureFolder(m_folder, name, m_records, &fingerprint);
+    const CollectionSave::Result saved =
+        SaveWithPictureFolder(m_folder, name, m_records, &fingerprint, conditions);
     if (saved) {
         rememberFile(name, fingerprint);
         setName(name);
@@ -75,18 +79,26 @@ StorageResult OpenCollection::restoreRecovery(const RecoveryFile::LeftBehind &fi
 {
     std::vector<StampRecord> records;
     const StorageResult read = RecoveryFile::read(file, records);
-    if (read)
-        takeRestored(file.collectionName, std::move(records));
+    if (read) {
+        // The collection file is taken as the state was made from it only when
+        // it is still that file; if it was saved since, saving over it asks.
+        const FileFingerprint now = FileFingerprint::ofFile(m_folder.collectionFile(file.collectionName));
+        takeRestored(file.collectionName, std::move(records),
+                     file.basis.sameSizeAndTime(now) ? now : FileFingerprint());
+    }
     return read;
 }
 
-void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> records)
+void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> records,
+                                  std::optional<FileFingerprint> basis)
 {
     // Saving over the collection file of that name is what the user asks for by
     // restoring; a change made elsewhere from now on is still noticed.
     const QString file = m_folder.collectionFile(name);
     if (name.isEmpty())
         rememberFile(QString(), FileFingerprint());
+    else if (basis)
+        rememberFile(name, *basis);
     else if (file != m_fingerprintFile)
         rememberFile(name, FileFingerprint::ofFile(file));
     m_records.assign(std::move(records));
@@ -97,7 +109,20 @@ void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> 
 bool OpenCollection::changedElsewhere(const QString &name) const
 {
     const QString file = m_folder.collectionFile(name);
-    return !name.isEmpty() && file == m_fingerprintFile && m_fingerprint.changedOnDisk(file);
+    if (name.isEmpty() || file != m_fingerprintFile)
+        return false;
+    return m_fingerprint.isNull() ? FileExists(file) : m_fingerprint.changedOnDisk(file);
+}
+
+bool OpenCollection::overwritesAnother(const QString &name) const
+{
+    const QString file = m_folder.collectionFile(name);
+    return !name.isEmpty() && file != m_fingerprintFile && FileExists(file);
+}
+
+FileFingerprint OpenCollection::fileNow(const QString &name) const
+{
+    return CollectionSave(m_folder, name).fileNow();
 }
 
 void OpenCollection::rememberFile(const QString &name, const FileFingerprint &fingerprint)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/CollectionSave.h"
 #include "storage/CollectionVersions.h"
 #include "storage/FileFingerprint.h"
 #include "storage/ProgramFolder.h"
@@ -44,10 +45,10 @@ public:
     // Records read from a spreadsheet, after the present ones or in their place;
     // the collection keeps its name.
     void addImportedRecords(std::vector<StampRecord> records, bool replace);
-    // Writes the collection with its picture folder under the name; on success
-    // the collection carries that name and has no unsaved changes. On failure
-    // nothing changes.
-    StorageResult saveAs(const QString &name);
+    // Writes the collection with its picture folder under the name, as one
+    // exclusive step under the conditions; on success the collection carries
+    // that name and has no unsaved changes. On failure nothing changes.
+    CollectionSave::Result saveAs(const QString &name, const CollectionSave::Conditions &conditions = {});
     // A kept version, or the recovery file a crash left behind, becomes the
     // open collection under its collection's name, with unsaved changes: the
     // collection file itself is not touched until the user saves. On failure
@@ -58,7 +59,18 @@ public:
     // True when saving under name would write over the file this collection
     // was loaded from or last saved to, and another program has changed that
     // file since. A file deleted meanwhile has not changed: it is written again.
+    // Where that file was not known as it was (it failed to load, or did not
+    // exist), any file there now counts as changed.
     bool changedElsewhere(const QString &name) const;
+    // True when saving under name would write over an existing file other than
+    // the one this collection was loaded from or last saved to (a copy whose
+    // line 2 names another collection, an imported collection, a new one).
+    bool overwritesAnother(const QString &name) const;
+    // The file this collection was loaded from or last saved to, as it was
+    // then; null when there is none or it is not known.
+    const FileFingerprint &fileAsLoaded() const { return m_fingerprint; }
+    // The file saving under name would write, as it is now (null: there is none).
+    FileFingerprint fileNow(const QString &name) const;
 
 signals:
     void nameChanged(const QString &name);
@@ -72,7 +84,10 @@ private:
     void setName(const QString &name);
     void setUnsavedChanges(bool unsaved);
     void finishReplacing(const QString &name, Replacement how);
-    void takeRestored(const QString &name, std::vector<StampRecord> records);
+    // basis: what the collection file was when the restored state was made
+    // from it, when that is known.
+    void takeRestored(const QString &name, std::vector<StampRecord> records,
+                      std::optional<FileFingerprint> basis = std::nullopt);
     // Remembers the collection file of name as it is now (after a load or save,
     // the fingerprint the write or read gave).
     void rememberFile(const QString &name, const FileFingerprint &fingerprint);
@@ -81,7 +96,7 @@ private:
     RecordList m_records;
     QString m_name;
     bool m_unsavedChanges = false;
-    // The file last loaded or saved, and what it was then.
+    // The file last loaded or saved, and what it was then (null: not known).
     QString m_fingerprintFile;
     FileFingerprint m_fingerprint;
 };
