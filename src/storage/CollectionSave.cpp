@@ -28,7 +28,8 @@ CollectionSave::Result CollectionSave::write(const std::vector<StampRecord> &rec
         return stopped(Stop::Failed, QStringLiteral("Ongeldige naam voor een verzameling!"));
     CollectionLock lock(m_folder, m_name);
     if (const StorageResult locked = lock.acquire(); !locked)
-        return stopped(Stop::Failed, QStringLiteral("Verzameling kon niet worden vergrendeld: ") + locked.reason);
+        return stopped(Stop::Failed,
+                       QStringLiteral("Verzameling kon niet worden vergrendeld: ") + locked.reason);
 
     const QString file = m_folder.collectionFile(m_name);
     if (conditions.fileAsBefore) {
