@@ -77,12 +77,6 @@ void RecoveryGuard::unsavedChangesChanged(bool unsaved)
 {
     if (unsaved) {
         m_writtenName = m_collection.name();
-        m_lock = RecoveryFile(m_collection.programFolder()).lock(m_writtenName);
-        if (!m_lock)
-            // Another running program keeps the recovery file of this name;
-            // writing it would spoil that program's.
-            qWarning("Herstelbestand van '%s' is in gebruik door een ander programma",
-                     qUtf8Printable(RecoveryFile::shownName(m_writtenName)));
         m_mayHaveWritten = true;
         m_timer->start();
         return;
@@ -94,8 +88,18 @@ void RecoveryGuard::unsavedChangesChanged(bool unsaved)
 
 void RecoveryGuard::writeNow()
 {
-    if (m_closed || !m_lock)
+    if (m_closed)
         return;
+    if (!m_lock) {
+        m_lock = RecoveryFile(m_collection.programFolder()).lock(m_writtenName);
+        if (!m_lock) {
+            // Another running program keeps the recovery file of this name;
+            // writing it would spoil that program's.
+            qWarning("Herstelbestand van '%s' is in gebruik door een ander programma",
+                     qUtf8Printable(RecoveryFile::shownName(m_writtenName)));
+            return;
+        }
+    }
     m_writer.write(m_writtenName, m_collection.records().records(), m_collection.fileAsLoaded());
 }
 

@@ -44,8 +44,9 @@ private:
 
     OpenCollection &m_collection;
     QWidget *m_window;
-    // Held while this program may have a recovery file, released only after
-    // the writer has finished (members go in reverse order).
+    // Taken at the first write and held while this program may have a
+    // recovery file; released only after the writer has finished (members go
+    // in reverse order).
     std::unique_ptr<QLockFile> m_lock;
     RecoveryWriter m_writer;
     QTimer *m_timer;
