@@ -1,5 +1,6 @@
 #include "mainwindow/RecoveryGuard.h"
 
+#include "storage/FileHelpers.h"
 #include "storage/OpenCollection.h"
 #include "storage/RecoveryFile.h"
 #include "widgets/MessageBox.h"
@@ -108,7 +109,11 @@ void RecoveryGuard::removeWritten()
     if (!m_mayHaveWritten)
         return;
     m_mayHaveWritten = false;
-    // Without the lock, the file belongs to another program.
+    // A file there that this program did not write (a crash's, taken over) is
+    // removed too, unless another running program holds it.
+    const RecoveryFile recovery(m_collection.programFolder());
+    if (!m_lock && FileExists(recovery.pathFor(m_writtenName)))
+        m_lock = recovery.lock(m_writtenName);
     if (m_lock)
         static_cast<void>(m_writer.remove(m_writtenName));
     m_lock.reset();
