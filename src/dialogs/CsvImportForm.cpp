@@ -3,7 +3,9 @@
 #include "dialogs/ConfirmReplaceCollection.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -83,6 +85,7 @@ CsvImportForm::CsvImportForm(OpenCollection &collection, const QColor &backgroun
     connect(Check1, &QCheckBox::toggled, this, &CsvImportForm::Check1_Click);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(OkKnop, &VistaButton::Click, this, &CsvImportForm::OkKnop_Click);
+    new EnterConfirms(this, OkKnop);
 }
 
 void CsvImportForm::showEvent(QShowEvent *event)
@@ -97,6 +100,7 @@ void CsvImportForm::buildPreview()
     const int columns = m_table.columnCount();
     Grid1 = new QTableWidget(rows, columns, this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
+    ReaderNames::name(Grid1, QStringLiteral("Voorbeeld"));
     Grid1->setGeometry(Twips::rect(180, 450, 9000, 2100));
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);

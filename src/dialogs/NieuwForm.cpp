@@ -6,8 +6,10 @@
 #include "storage/LookupList.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 #include "widgets/Windows1252Validator.h"
@@ -46,6 +48,7 @@ NieuwForm::NieuwForm(OpenCollection &collection, QWidget *parent)
     Combo1->resize(Twips::toPixels(3000), Combo1->sizeHint().height());
 
     Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("Landen / Motief"), 3210, 195);
+    ReaderNames::labelField(Label1, Combo1);
 
     const ProgramFolder &folder = collection.programFolder();
     Combo1->addItems(LookupList::readTrimmed(folder.dataFile(QStringLiteral("Landen.txt"))));
@@ -64,6 +67,7 @@ NieuwForm::NieuwForm(OpenCollection &collection, QWidget *parent)
 
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(OkKnop, &VistaButton::Click, this, &NieuwForm::OkKnop_Click);
+    new EnterConfirms(this, OkKnop);
 }
 
 void NieuwForm::showEvent(QShowEvent *event)

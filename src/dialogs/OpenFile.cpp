@@ -6,8 +6,10 @@
 #include "storage/FileHelpers.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -36,6 +38,7 @@ OpenFile::OpenFile(OpenCollection &collection, Mode mode, const QColor &backgrou
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    ReaderNames::name(List1, openMode ? QStringLiteral("Verzamelingen") : QStringLiteral("Oude data"));
     List1->setGeometry(Twips::rect(180, 180, 2400, 3000));
     MainLook::setBackground(List1, QPalette::Base, ListBackground);
     MainLook::setTextColour(List1, ListText);
@@ -56,6 +59,7 @@ OpenFile::OpenFile(OpenCollection &collection, Mode mode, const QColor &backgrou
 
     connect(List1, &QListWidget::itemDoubleClicked, this, &OpenFile::OkKnop_Click);
     connect(OkKnop, &VistaButton::Click, this, &OpenFile::OkKnop_Click);
+    new EnterConfirms(this, OkKnop);
     connect(DelKnop, &VistaButton::Click, this, &OpenFile::DelKnop_Click);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
 }

@@ -2,8 +2,10 @@
 
 #include "storage/RecordList.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -69,6 +71,7 @@ PictureImportForm::PictureImportForm(const RecordList &records, const PictureFil
     Label1 = DialogLayout::addLabel(this, "Label1", QString(), 180, 120, 9900, 285);
     Grid1 = new QTableWidget(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
+    ReaderNames::name(Grid1, QStringLiteral("Gevonden afbeeldingen"));
     Grid1->setGeometry(Twips::rect(180, 480, 9900, 5700));
     Progress1 = new QProgressBar(this);
     Progress1->setObjectName(QStringLiteral("Progress1"));
@@ -82,6 +85,7 @@ PictureImportForm::PictureImportForm(const RecordList &records, const PictureFil
     connect(CopyKnop, &VistaButton::Click, this, &PictureImportForm::CopyKnop_Click);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(ImportKnop, &VistaButton::Click, this, &PictureImportForm::ImportKnop_Click);
+    new EnterConfirms(this, ImportKnop);
 
     fillTable();
     QTimer::singleShot(0, this, &PictureImportForm::loadNextThumbnails);

@@ -7,8 +7,10 @@
 #include "storage/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 #include "widgets/Windows1252Validator.h"
@@ -44,6 +46,7 @@ SaveForm::SaveForm(OpenCollection &collection, const QColor &fieldColour, QWidge
 
     Text1 = new QLineEdit(collection.name(), this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    ReaderNames::name(Text1, QStringLiteral("Naam van de verzameling"));
     Text1->setValidator(new Windows1252Validator(Text1));
     Text1->setGeometry(Twips::rect(120, 150, 4470, 300));
     MainLook::setBackground(Text1, QPalette::Base, fieldColour);
@@ -62,6 +65,7 @@ SaveForm::SaveForm(OpenCollection &collection, const QColor &fieldColour, QWidge
 
     connect(CancelKnop, &VistaButton::Click, this, &SaveForm::reject);
     connect(SaveKnop, &VistaButton::Click, this, &SaveForm::SaveKnop_Click);
+    new EnterConfirms(this, SaveKnop);
 }
 
 void SaveForm::reject()

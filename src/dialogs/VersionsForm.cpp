@@ -1,10 +1,13 @@
 #include "dialogs/VersionsForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
+#include "storage/CollectionListing.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -38,6 +41,7 @@ VersionsForm::VersionsForm(OpenCollection &collection, const QColor &background,
 
     List1 = new QTreeWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    ReaderNames::name(List1, QStringLiteral("Vorige versies"));
     List1->setGeometry(Twips::rect(180, 660, 6600, 2400));
     List1->setRootIsDecorated(false);
     List1->setHeaderLabels(
@@ -46,8 +50,13 @@ VersionsForm::VersionsForm(OpenCollection &collection, const QColor &background,
     MainLook::setTextColour(List1, ListText);
 
     const CollectionVersions versions(collection.programFolder());
-    if (!collection.name().isEmpty())
+    if (!collection.name().isEmpty()) {
         addVersions(versions.versions(collection.name()));
+    } else {
+        // With no collection open: those of every collection.
+        for (const QString &name : CollectionListing::collectionNames(collection.programFolder()))
+            addVersions(versions.versions(name));
+    }
     for (const QString &deleted : versions.deletedCollections()) {
         if (deleted != collection.name())
             addVersions(versions.versions(deleted));
@@ -60,6 +69,7 @@ VersionsForm::VersionsForm(OpenCollection &collection, const QColor &background,
 
     connect(List1, &QTreeWidget::itemDoubleClicked, this, &VersionsForm::OkKnop_Click);
     connect(OkKnop, &VistaButton::Click, this, &VersionsForm::OkKnop_Click);
+    new EnterConfirms(this, OkKnop);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
 }
 

@@ -2,6 +2,8 @@
 
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -33,6 +35,7 @@ PictureCheckDialog::PictureCheckDialog(const OpenCollection &collection, QWidget
     Label1 = DialogLayout::addLabel(this, "Label1", QString(), 180, 150, 7000, 255);
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    ReaderNames::name(List1, QStringLiteral("Uitkomst van de controle"));
     List1->setGeometry(Twips::rect(180, 450, 7000, 4350));
     Label2 = DialogLayout::addLabel(
         this, "Label2",
@@ -51,6 +54,7 @@ PictureCheckDialog::PictureCheckDialog(const OpenCollection &collection, QWidget
     });
     OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 6340, 5820, 840, 330);
     connect(OkKnop, &VistaButton::Click, this, &QDialog::accept);
+    new EnterConfirms(this, OkKnop);
     connect(List1, &QListWidget::itemDoubleClicked, this, &PictureCheckDialog::List1_DblClick);
 
     refresh();

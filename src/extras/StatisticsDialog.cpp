@@ -6,7 +6,9 @@
 #include "printing/dialog/SystemPrinterCanvas.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -77,6 +79,9 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
 
     Table1 = new QTableWidget(0, 4, this);
     Table1->setObjectName(QStringLiteral("Table1"));
+    ReaderNames::labelField(Label1, Combo1);
+    ReaderNames::labelField(Label2, Combo2);
+    ReaderNames::name(Table1, QStringLiteral("Statistiek"));
     Table1->setGeometry(Twips::rect(180, 600, 5340, 5700));
     Table1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table1->setSelectionMode(QAbstractItemView::NoSelection);
@@ -89,6 +94,7 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
 
     ChartArea = new QScrollArea(this);
     ChartArea->setObjectName(QStringLiteral("ChartArea"));
+    ReaderNames::name(ChartArea, QStringLiteral("Grafiek"));
     ChartArea->setGeometry(Twips::rect(5700, 600, 5520, 5700));
     ChartArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ChartArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -102,6 +108,7 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
     OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 10380, 6420, 840, 330);
     connect(PrintKnop, &VistaButton::Click, this, &StatisticsDialog::PrintKnop_Click);
     connect(OkKnop, &VistaButton::Click, this, &QDialog::accept);
+    new EnterConfirms(this, OkKnop);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &StatisticsDialog::Combo1_Click);
     connect(Combo2, &QComboBox::currentIndexChanged, this, &StatisticsDialog::Combo2_Click);
 

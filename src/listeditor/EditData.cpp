@@ -5,7 +5,9 @@
 #include "storage/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 #include "widgets/Windows1252Validator.h"
@@ -110,6 +112,8 @@ void EditData::buildControls()
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    ReaderNames::name(Combo1, QStringLiteral("Woordenlijst"));
+    ReaderNames::name(List1, QStringLiteral("Woorden"));
     List1->setGeometry(Twips::rect(150, 540, 2880, 2370));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     paintAsField(List1);
@@ -120,6 +124,7 @@ void EditData::buildControls()
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    ReaderNames::name(Text1, QStringLiteral("Nieuw woord"));
     Text1->setGeometry(Twips::rect(150, 3315, 2190, 315));
     Text1->setValidator(new Windows1252Validator(Text1));
     paintAsField(Text1);
@@ -138,6 +143,9 @@ void EditData::buildControls()
     connect(CancelKnop, &VistaButton::Click, this, &EditData::reject);
     OkKnop = newButton(this, "OkKnop", QStringLiteral("Ok"), Twips::rect(2280, 4320, 780, 330));
     connect(OkKnop, &VistaButton::Click, this, &EditData::OkKnop_Click);
+    // Enter in the word box adds the word; elsewhere it confirms the lists.
+    auto *enter = new EnterConfirms(this, OkKnop);
+    enter->pressFrom(Text1, AddKnop);
 }
 
 void EditData::Form_Load()

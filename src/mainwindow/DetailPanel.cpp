@@ -5,6 +5,7 @@
 #include "storage/Trim.h"
 #include "storage/Windows1252.h"
 #include "widgets/MainLook.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows1252Validator.h"
 
@@ -93,6 +94,14 @@ DetailPanel::DetailPanel(QWidget *parent)
     // One caption names both price boxes; the blanks carry "Mijn Prijs" over to the second.
     addCaption(10, QStringLiteral("Cat.Prijs") + QString(37, QLatin1Char(' ')) + QStringLiteral("Mijn Prijs"),
                1290, 4860);
+
+    // A screen reader names each field after its caption; the price caption serves two fields.
+    const std::array<QWidget *, 10> captioned{Combo1, Text1, Combo2, Text2, Combo3,
+                                              Combo4, Text3, Text4,  Text5, Combo5};
+    for (size_t i = 0; i < captioned.size(); ++i)
+        ReaderNames::labelField(Label1[i], captioned[i]);
+    ReaderNames::name(Text6, QStringLiteral("Cat.Prijs"));
+    ReaderNames::name(Text7, QStringLiteral("Mijn Prijs"));
 }
 
 void DetailPanel::loadLookupLists(const ProgramFolder &folder)

@@ -1,6 +1,7 @@
 #include "mainwindow/FindBar.h"
 
 #include "storage/RecordList.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/SelectedRow.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -46,6 +47,16 @@ FindBar::FindBar(QTreeView *list, const RecordList &records, QWidget *parent)
     ZoekStatus->setGeometry(Twips::rect(5580, 75, 2400, 255));
     SluitKnop = newButton(this, "SluitKnop", QStringLiteral("X"), 0, 330);
     SluitKnop->setToolTip(QStringLiteral(" Zoekbalk sluiten (Esc) "));
+    ReaderNames::labelField(ZoekLabel, ZoekText);
+    // The keyboard reaches the bar where it is read: just before the list it stands on.
+    QWidget *beforeList = m_list->previousInFocusChain();
+    while (beforeList != m_list && beforeList->focusPolicy() == Qt::NoFocus)
+        beforeList = beforeList->previousInFocusChain();
+    QWidget::setTabOrder(beforeList, ZoekText);
+    QWidget::setTabOrder(ZoekText, VolgendeKnop);
+    QWidget::setTabOrder(VolgendeKnop, VorigeKnop);
+    QWidget::setTabOrder(VorigeKnop, SluitKnop);
+    QWidget::setTabOrder(SluitKnop, m_list);
 
     connect(ZoekText, &QLineEdit::returnPressed, this, &FindBar::findNext);
     connect(ZoekText, &QLineEdit::textChanged, ZoekStatus, &QLabel::clear);

@@ -15,6 +15,7 @@
 #include "storage/PriceTotals.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/SelectedRow.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -338,6 +339,7 @@ void Main::buildListFrame(QWidget *area)
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setModel(&m_collection.records());
+    ReaderNames::name(ListView1, QStringLiteral("Records"));
 
     QHeaderView *header = ListView1->header();
     header->setSectionsMovable(false);

@@ -18,6 +18,7 @@
 #include "widgets/BusyGuard.h"
 #include "widgets/MessageBox.h"
 
+#include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -68,6 +69,16 @@ MainMenu::MainMenu(Main &main)
     addSeparator(help, "HelpStreep1");
     addItem(help, "HelpMeerSoftware", QStringLiteral("Meer Software"), &MainMenu::HelpMeerSoftware_Click);
     addItem(help, "HelpDownloads", QStringLiteral("Downloads"), &MainMenu::HelpDownloads_Click);
+
+    // F10 opens the first menu on every desktop style; the arrow keys go on from there.
+    auto *menuKey = new QAction(&m_main);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    m_main.addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        QMenuBar *bar = m_main.menuBar();
+        bar->setActiveAction(bar->actions().constFirst());
+    });
 }
 
 QMenu *MainMenu::addMenu(const char *name, const QString &caption)

@@ -29,6 +29,7 @@ RecordSelection::RecordSelection(QTreeView *list, DetailPanel *panel, QLabel *th
 {
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap::fromImage(Image2));
+    namePictures(QString());
 
     // Mouse and keyboard alike: every row the user selects is shown.
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -66,10 +67,24 @@ void RecordSelection::ShowSelectedRecord()
 
     const QString path = m_collection.programFolder().picturePath(
         m_collection.name(), record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
-    if (FileExists(path))
+    const bool hasPicture = FileExists(path);
+    if (hasPicture)
         showPicture(path);
     else
         showNoPicture();
+    // A file that cannot be read shows no picture either.
+    const bool shown = hasPicture && !m_backPic.isNull();
+    namePictures(shown ? record[StampRecord::Year].trimmed() + u' ' +
+                             record[StampRecord::CatalogueNumber].trimmed()
+                       : QString());
+}
+
+void RecordSelection::namePictures(const QString &name)
+{
+    const QString text =
+        name.isEmpty() ? QStringLiteral("Geen afbeelding") : QStringLiteral("Afbeelding van ") + name;
+    Image1->setAccessibleName(text);
+    m_viewer->SlidePic->setAccessibleName(text);
 }
 
 void RecordSelection::showPicture(const QString &path)

@@ -38,6 +38,8 @@ protected:
 private:
     void showPicture(const QString &path);
     void showNoPicture();
+    // What a screen reader says of the thumbnail and the viewer's picture.
+    void namePictures(const QString &name);
 
     QTreeView *ListView1;
     DetailPanel *Frame1;

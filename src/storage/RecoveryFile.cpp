@@ -4,6 +4,7 @@
 #include "storage/CollectionLock.h"
 #include "storage/CollectionName.h"
 #include "storage/CollectionVersions.h"
+#include "storage/FileErrorReason.h"
 #include "storage/TextFile.h"
 
 #include <QDir>
@@ -59,7 +60,7 @@ StorageResult removeIfThere(const QString &path)
 {
     QFile file(path);
     if (file.exists() && !file.remove())
-        return StorageResult::failure(file.errorString());
+        return StorageResult::failure(FileErrorReason::of(file));
     return StorageResult::success();
 }
 
@@ -171,6 +172,6 @@ StorageResult RecoveryFile::discard(const LeftBehind &file) const
         return kept;
     QFile recovery(file.path);
     if (!recovery.remove())
-        return StorageResult::failure(recovery.errorString());
+        return StorageResult::failure(FileErrorReason::of(recovery));
     return removeIfThere(basisPathOf(file.path));
 }

@@ -3,8 +3,10 @@
 #include "widgets/BusyGuard.h"
 #include "widgets/ButtonFace.h"
 #include "widgets/ButtonPropertyStore.h"
+#include "widgets/VistaButtonAccessible.h"
 #include "widgets/VistaButtonRenderer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QDragMoveEvent>
@@ -67,6 +69,7 @@ VistaButton::VistaButton(QWidget *parent)
     : QWidget(parent)
     , m_backColor(buttonFaceColour())
 {
+    VistaButtonAccessible::installFactory();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -85,8 +88,14 @@ VistaButton::VistaButton(const QString &name, QWidget *parent)
 
 void VistaButton::setCaption(const QString &caption)
 {
+    const bool renamed = caption != m_caption;
     m_caption = caption;
     redraw();
+    // A reader says the new caption of a button whose caption changes (Show/Exit).
+    if (renamed && QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void VistaButton::setForeColor(const QColor &colour)
@@ -279,17 +288,37 @@ void VistaButton::keyReleaseEvent(QKeyEvent *event)
     if (event->isAutoRepeat())
         return;
     if (event->key() == Qt::Key_Space) {
-        release(0, 0, isPointerOver() ? QPointF(0, 0) : QPointF(-1, 0));
-        if (!m_enabled)
-            return;
-        const QPointer<VistaButton> self(this);
-        if (!BusyGuard::isBusy(this))
-            emit Click();
-        if (!self)
+        releaseSpace();
+        if (!m_enabled || !clickUnlessBusy())
             return;
     }
     if (m_enabled)
         emit KeyUp(event->key(), shiftMask(event->modifiers()));
+}
+
+void VistaButton::pressAsSpace()
+{
+    if (!m_enabled)
+        return;
+    press(0, 0, QPointF(0, 0));
+    releaseSpace();
+    if (m_enabled)
+        clickUnlessBusy();
+}
+
+// Released from the keyboard, the button ends Hot under the pointer and Focused
+// (or Normal) elsewhere.
+void VistaButton::releaseSpace()
+{
+    release(0, 0, isPointerOver() ? QPointF(0, 0) : QPointF(-1, 0));
+}
+
+bool VistaButton::clickUnlessBusy()
+{
+    const QPointer<VistaButton> self(this);
+    if (!BusyGuard::isBusy(this))
+        emit Click();
+    return !self.isNull();
 }
 
 void VistaButton::focusInEvent(QFocusEvent *event)

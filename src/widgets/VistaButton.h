@@ -53,6 +53,10 @@ public:
     int pictureOffset() const { return m_pictureOffset; }
     void setPictureOffset(int offset) { m_pictureOffset = offset; }
 
+    // Runs what the space key runs, down and up at once: one Click, none while the
+    // button is disabled or its window is busy. The accessible "Press" action.
+    void pressAsSpace();
+
     ButtonState state() const { return m_state; }
     // True while the pointer is over the button and its leaving is being watched.
     bool isWatchingHover() const { return m_hoverTimer.isActive(); }
@@ -116,6 +120,9 @@ private:
     void prepareButtonPicture();
     void press(int button, int shift, const QPointF &point);
     void release(int button, int shift, const QPointF &point);
+    void releaseSpace();
+    // Returns false when a receiver of Click destroyed the button.
+    bool clickUnlessBusy();
     void forwardDragOver(QDragMoveEvent *event, int dragState);
 
     QString m_caption;

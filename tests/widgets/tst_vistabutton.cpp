@@ -1,6 +1,8 @@
+#include "widgets/BusyGuard.h"
 #include "widgets/ButtonPropertyStore.h"
 #include "widgets/VistaButton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMetaMethod>
@@ -64,6 +66,7 @@ private slots:
     void pictureWithoutSizeIsNoPicture();
     void enabledThroughQWidget();
     void dropEffectIsTheReceiversAnswer();
+    void readerSeesAPushButton();
 
 private:
     void parkPointer() { QCursor::setPos(m_window->mapToGlobal(QPoint(290, 110))); }
@@ -449,6 +452,49 @@ void tst_VistaButton::dropEffectIsTheReceiversAnswer()
     QCOMPARE(dropped, 1);
     QVERIFY(!drop.isAccepted());
     QCOMPARE(dragStates, QList<int>({0}));
+}
+
+void tst_VistaButton::readerSeesAPushButton()
+{
+    m_ok->setToolTip(QStringLiteral(" Record Toevoegen "));
+    m_ok->setCaption(QStringLiteral("Add"));
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(m_ok);
+    QVERIFY(button);
+    QCOMPARE(button->role(), QAccessible::PushButton);
+    QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Add"));
+    QCOMPARE(button->text(QAccessible::Description), QStringLiteral("Record Toevoegen"));
+    QVERIFY(button->state().focusable && !button->state().focused && !button->state().disabled);
+    m_ok->setFocus();
+    QVERIFY(button->state().focused);
+
+    // The press action is the space key: one Click, from the event loop.
+    QAccessibleActionInterface *actions = button->actionInterface();
+    QVERIFY(actions);
+    QCOMPARE(actions->actionNames(), QStringList({QAccessibleActionInterface::pressAction()}));
+    EventLog log(m_ok);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(log.entries.isEmpty());
+    QTRY_COMPARE(log.entries, QStringList({"MouseDown", "MouseUp", "Click"}));
+    QCOMPARE(m_ok->state(), ButtonState::Focused);
+
+    // None while the window waits, none while disabled.
+    log.entries.clear();
+    {
+        BusyGuard busy(m_ok);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QApplication::processEvents();
+    }
+    QCOMPARE(log.entries.count(QStringLiteral("Click")), 0);
+    m_ok->setEnabled(false);
+    QVERIFY(button->state().disabled);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QApplication::processEvents();
+    QCOMPARE(log.entries.count(QStringLiteral("Click")), 0);
+
+    // The name follows the caption. (The offscreen platform has no reader to
+    // announce the change to; the test over AT-SPI hears it.)
+    m_show->setCaption(QStringLiteral("Exit"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_show)->text(QAccessible::Name), QStringLiteral("Exit"));
 }
 
 QTEST_MAIN(tst_VistaButton)

@@ -8,7 +8,9 @@
 #include "resources/PrintTemplate.h"
 #include "storage/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -143,6 +145,9 @@ Afdrukken::Afdrukken(PrintSource source, const ProgramFolder &folder, QWidget *p
     connect(FotoKnop, &VistaButton::Click, this, &Afdrukken::ChooseSealPhoto);
     connect(CancelKnop, &VistaButton::Click, this, &Afdrukken::reject);
     connect(PrintKnop, &VistaButton::Click, this, &Afdrukken::RunPrintJob);
+    new EnterConfirms(this, PrintKnop);
+    // It opens on the printer box, as it always has; the job list is one Shift+Tab away.
+    Combo2->setFocus();
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -176,6 +181,9 @@ void Afdrukken::buildControls()
     place(Label3, 2070, 180, 300, 2580);
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    // The job is chosen with the arrow keys too; its description is read with it.
+    VScroll1->setFocusPolicy(Qt::StrongFocus);
+    ReaderNames::name(VScroll1, QStringLiteral("Afdrukopdracht"));
     VScroll1->setRange(PrintJob::FirstJob, PrintJob::LastJob);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(1);
@@ -195,6 +203,8 @@ void Afdrukken::buildControls()
     Combo1 = editableBox(this, "Combo1");
     place(Combo1, 3000, 1350, 630);
     Label5 = label(this, "Label5", QStringLiteral("Aantal exemplaren"));
+    ReaderNames::labelField(Label1, Combo2);
+    ReaderNames::labelField(Label5, Combo1);
     place(Label5, 3690, 1395);
     Image1 = label(this, "Image1", {});
     Image1->setPixmap(QPixmap::fromImage(PrintTemplate::renderPrinter(devicePixelRatioF())));
@@ -233,6 +243,7 @@ void Afdrukken::SelectJob(int job)
 {
     FotoKnop->hide();
     Label4->setText(PrintJob::description(job));
+    VScroll1->setAccessibleDescription(PrintJob::description(job));
     m_preview = PrintTemplate::render(job, devicePixelRatioF());
     if (job == PrintJob::RecordSheet && !m_source.picture.isNull()) {
         // One sixth of the size the viewer shows the picture in.
