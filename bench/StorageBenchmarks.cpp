@@ -3,6 +3,7 @@
 #include "SampleFolder.h"
 
 #include "storage/CollectionFile.h"
+#include "storage/CollectionSave.h"
 #include "storage/OldDataFile.h"
 #include "storage/PriceTotals.h"
 #include "storage/RecordList.h"

@@ -408,6 +408,10 @@ StorageResult CliCommands::restore(const QStringList &arguments)
     if (!version)
         return StorageResult::failure(
             QStringLiteral("Verzameling '%1' heeft geen versie '%2' (zie versions)").arg(name, id));
+    // A version holding another collection (line 2) would give this one its records.
+    if (version->storedName != name)
+        return StorageResult::failure(QStringLiteral("Versie '%1' bevat verzameling '%2', niet '%3'")
+                                          .arg(id, version->storedName, name));
     RecordList records;
     std::vector<StampRecord> read;
     StorageResult result = CollectionVersions::read(*version, read);

@@ -1,7 +1,7 @@
 #include "dialogs/SaveForm.h"
 
 #include "storage/CollectionName.h"
-#include "storage/FileHelpers.h"
+#include "storage/CollectionSave.h"
 #include "storage/OpenCollection.h"
 #include "storage/Trim.h"
 #include "storage/WaitSeconds.h"
@@ -89,10 +89,9 @@ void SaveForm::refuseName(const QString &message)
 
 bool SaveForm::confirmOverwrite(const QString &name)
 {
-    const ProgramFolder &folder = m_collection.programFolder();
-    const QString file = folder.collectionFile(name);
-    // Saving the open collection under its own name needs no question.
-    if (!FileExists(file) || file == folder.collectionFile(m_collection.name()))
+    // Saving over the file the collection came from needs no question; any
+    // other existing file (a copy's original, too) does.
+    if (!m_collection.overwritesAnother(name))
         return true;
     const QString question = QStringLiteral("Verzameling '") + name +
                              QStringLiteral("' bestaat reeds!\r\nWilt u deze overschrijven?");
@@ -104,8 +103,11 @@ bool SaveForm::confirmChangedElsewhere(const QString &name)
 {
     // The file may be in a synchronised folder, changed from another computer
     // since it was opened or saved here.
-    if (!m_collection.changedElsewhere(name))
-        return true;
+    return !m_collection.changedElsewhere(name) || askChangedElsewhere(name);
+}
+
+bool SaveForm::askChangedElsewhere(const QString &name)
+{
     const QString question = QStringLiteral("Verzameling '") + name +
                              QStringLiteral("' is intussen door een ander programma gewijzigd.\r\n"
                                             "Wilt u deze toch overschrijven?");
@@ -128,6 +130,9 @@ void SaveForm::SaveKnop_Click()
         Text1->setFocus();
         return;
     }
+    // The file as the collector agreed to replace it; another program may
+    // still change it during the animation.
+    const FileFingerprint asConfirmed = m_collection.fileNow(name);
 
     {
         // Events keep flowing during the waits below; this window's buttons and
@@ -137,26 +142,58 @@ void SaveForm::SaveKnop_Click()
         Text1->hide();
         Bar->show();
         runProgressAnimation();
-        const StorageResult saved = m_collection.saveAs(name);
+        const bool saved = saveAfterAnimation(name, asConfirmed);
         QGuiApplication::restoreOverrideCursor();
-
         if (!saved) {
             // Nothing was saved under the new name, so the open collection keeps
             // its old one and its unsaved state; the user may try another name.
-            showProgress(-1);
-            showPercentage(0);
-            Bar->hide();
-            Text1->show();
-            MessageBox::show(this,
-                             QStringLiteral("Verzameling kon niet worden opgeslagen!\r\n") + saved.reason,
-                             QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
-            Text1->setFocus();
+            showNameAgain();
             return;
         }
         showPercentage(100);
         WaitSeconds(1);
     }
     accept();
+}
+
+bool SaveForm::saveAfterAnimation(const QString &name, const FileFingerprint &asConfirmed)
+{
+    using Stop = CollectionSave::Stop;
+    CollectionSave::Conditions conditions{asConfirmed};
+    for (;;) {
+        const CollectionSave::Result saved = m_collection.saveAs(name, conditions);
+        switch (saved.stop) {
+        case Stop::None:
+            return true;
+        case Stop::ChangedElsewhere:
+            // Changed during the animation: asked again, right before writing.
+            if (!askChangedElsewhere(name))
+                return false;
+            conditions.fileAsBefore.reset();
+            break;
+        case Stop::VersionNotKept:
+            if (MessageBox::show(
+                    this, saved.reason + QStringLiteral(".\r\nToch opslaan zonder vorige versie?"),
+                    MessageBox::programTitle(), MessageBox::Buttons::YesNo) != MessageBox::Answer::Yes)
+                return false;
+            conditions.keepVersion = false;
+            break;
+        case Stop::Failed:
+            MessageBox::show(this,
+                             QStringLiteral("Verzameling kon niet worden opgeslagen!\r\n") + saved.reason,
+                             QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+            return false;
+        }
+    }
+}
+
+void SaveForm::showNameAgain()
+{
+    showProgress(-1);
+    showPercentage(0);
+    Bar->hide();
+    Text1->show();
+    Text1->setFocus();
 }
 
 void SaveForm::runProgressAnimation()

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 
+class FileFingerprint;
 class OpenCollection;
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,12 @@ private:
     void refuseName(const QString &message);
     bool confirmOverwrite(const QString &name);
     bool confirmChangedElsewhere(const QString &name);
+    bool askChangedElsewhere(const QString &name);
+    // Saves after the animation; false when nothing was written (a failure, or
+    // a No to a question asked right before writing).
+    bool saveAfterAnimation(const QString &name, const FileFingerprint &asConfirmed);
+    // The name box in place of the bar again, for another try.
+    void showNameAgain();
     void runProgressAnimation();
     void showProgress(int filledWidth);
     void showPercentage(int percent);

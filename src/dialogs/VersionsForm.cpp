@@ -79,6 +79,15 @@ void VersionsForm::showEvent(QShowEvent *event)
     DialogLayout::placeCentred(this, OuterWidth, OuterHeight);
 }
 
+QString VersionsForm::shownName(const CollectionVersions::Version &version)
+{
+    // A version that holds another collection (kept before names differing in
+    // case had folders of their own, or from a copy) says so before it is chosen.
+    if (version.storedName == version.collection)
+        return version.collection;
+    return version.collection + QStringLiteral(" (inhoud van '") + version.storedName + QStringLiteral("')");
+}
+
 void VersionsForm::addVersions(const std::vector<CollectionVersions::Version> &versions)
 {
     const QLocale locale;
@@ -86,7 +95,7 @@ void VersionsForm::addVersions(const std::vector<CollectionVersions::Version> &v
         // The moment it was set aside: the state it holds lasted until then.
         auto *item = new QTreeWidgetItem(List1, {locale.toString(version.keptAt.date(), QLocale::ShortFormat),
                                                  version.keptAt.time().toString(QStringLiteral("h:mm:ss")),
-                                                 QString::number(version.recordCount), version.collection});
+                                                 QString::number(version.recordCount), shownName(version)});
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         m_versions.push_back(version);
     }

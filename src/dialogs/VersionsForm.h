@@ -31,6 +31,7 @@ protected:
 
 private:
     void addVersions(const std::vector<CollectionVersions::Version> &versions);
+    static QString shownName(const CollectionVersions::Version &version);
     void OkKnop_Click();
 
     OpenCollection &m_collection;

@@ -1,5 +1,6 @@
 #include "mainwindow/RecoveryGuard.h"
 
+#include "storage/FileHelpers.h"
 #include "storage/OpenCollection.h"
 #include "storage/RecoveryFile.h"
 #include "widgets/MessageBox.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLocale>
+#include <QLockFile>
 #include <QTimer>
 #include <QWidget>
 #include <QtDebug>
@@ -30,6 +32,8 @@ RecoveryGuard::RecoveryGuard(OpenCollection &collection, QWidget *window)
     });
     window->installEventFilter(this);
 }
+
+RecoveryGuard::~RecoveryGuard() = default;
 
 void RecoveryGuard::offerLeftBehind()
 {
@@ -55,6 +59,8 @@ void RecoveryGuard::offerLeftBehind()
 
 void RecoveryGuard::closedCleanly()
 {
+    // The focus-loss filter can still fire while the window goes.
+    m_closed = true;
     m_timer->stop();
     removeWritten();
 }
@@ -83,7 +89,19 @@ void RecoveryGuard::unsavedChangesChanged(bool unsaved)
 
 void RecoveryGuard::writeNow()
 {
-    m_writer.write(m_writtenName, m_collection.records().records());
+    if (m_closed)
+        return;
+    if (!m_lock) {
+        m_lock = RecoveryFile(m_collection.programFolder()).lock(m_writtenName);
+        if (!m_lock) {
+            // Another running program keeps the recovery file of this name;
+            // writing it would spoil that program's.
+            qWarning("Herstelbestand van '%s' is in gebruik door een ander programma",
+                     qUtf8Printable(RecoveryFile::shownName(m_writtenName)));
+            return;
+        }
+    }
+    m_writer.write(m_writtenName, m_collection.records().records(), m_collection.fileAsLoaded());
 }
 
 void RecoveryGuard::removeWritten()
@@ -91,5 +109,12 @@ void RecoveryGuard::removeWritten()
     if (!m_mayHaveWritten)
         return;
     m_mayHaveWritten = false;
-    static_cast<void>(m_writer.remove(m_writtenName));
+    // A file there that this program did not write (a crash's, taken over) is
+    // removed too, unless another running program holds it.
+    const RecoveryFile recovery(m_collection.programFolder());
+    if (!m_lock && FileExists(recovery.pathFor(m_writtenName)))
+        m_lock = recovery.lock(m_writtenName);
+    if (m_lock)
+        static_cast<void>(m_writer.remove(m_writtenName));
+    m_lock.reset();
 }

@@ -5,7 +5,10 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class OpenCollection;
+class QLockFile;
 class QTimer;
 class QWidget;
 
@@ -22,11 +25,13 @@ public:
     // Lives as long as the collection; window is watched for losing the focus
     // and asks the questions.
     RecoveryGuard(OpenCollection &collection, QWidget *window);
+    ~RecoveryGuard() override;
 
     // At start: offers the recovery files a crash left behind, newest first,
     // until one is taken; a declined one is kept as a version and removed.
     void offerLeftBehind();
-    // The program closes as the user asked: no recovery file stays.
+    // The program closes as the user asked: no recovery file stays, and none
+    // is written any more.
     void closedCleanly();
 
 protected:
@@ -39,9 +44,14 @@ private:
 
     OpenCollection &m_collection;
     QWidget *m_window;
+    // Taken at the first write and held while this program may have a
+    // recovery file; released only after the writer has finished (members go
+    // in reverse order).
+    std::unique_ptr<QLockFile> m_lock;
     RecoveryWriter m_writer;
     QTimer *m_timer;
     // The name the recovery file was written under while changes were unsaved.
     QString m_writtenName;
     bool m_mayHaveWritten = false;
+    bool m_closed = false;
 };

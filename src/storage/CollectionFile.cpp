@@ -1,6 +1,5 @@
 #include "storage/CollectionFile.h"
 
-#include "storage/CollectionVersions.h"
 #include "storage/ContentHash.h"
 #include "storage/FileFingerprint.h"
 #include "storage/LineReader.h"
@@ -239,14 +238,4 @@ StorageResult LoadCollection(const ProgramFolder &folder, const QString &name, R
     if (read)
         list.assign(std::move(contents.records));
     return read;
-}
-
-StorageResult SaveCollection(const ProgramFolder &folder, const QString &name, const RecordList &list,
-                             FileFingerprint *fingerprint)
-{
-    // The file about to be replaced is kept first; when that fails, nothing is written.
-    const StorageResult kept = CollectionVersions(folder).keep(name);
-    if (!kept)
-        return kept;
-    return CollectionFile::write(folder.collectionFile(name), name, list.records(), fingerprint);
 }

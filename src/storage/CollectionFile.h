@@ -55,9 +55,3 @@ StorageResult write(const QString &path, const QString &name, const std::vector<
 // The file's fingerprint goes to fingerprint when asked for.
 StorageResult LoadCollection(const ProgramFolder &folder, const QString &name, RecordList &list,
                              QString &collectionName, FileFingerprint *fingerprint = nullptr);
-// Writes all rows of the list to Verzameling/<name>.col, replacing it atomically.
-// The file it replaces is first kept as a version; when that fails, nothing is
-// written and the file stays as it was. The fingerprint of the new file goes to
-// fingerprint when asked for.
-StorageResult SaveCollection(const ProgramFolder &folder, const QString &name, const RecordList &list,
-                             FileFingerprint *fingerprint = nullptr);

@@ -20,6 +20,16 @@ const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH.mm.ss");
 const QString Extension = QStringLiteral(".col");
 // Large enough for few reads, small enough that a large file is never held whole.
 constexpr qint64 CopyPiece = qint64(1) << 20;
+// Enough of a file's start for its header, however long the name on line 2.
+constexpr qsizetype HeaderBytes = 64 * 1024;
+
+// The date and time a name holds, taken as they are written: no time zone or
+// summer time shifts or refuses them.
+QDateTime timeOfName(const QString &text)
+{
+    return QDateTime(QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd")),
+                     QTime::fromString(text.mid(11), QStringLiteral("HH.mm.ss")), Qt::UTC);
+}
 
 struct Name {
     QDateTime keptAt;
@@ -35,7 +45,7 @@ std::optional<Name> parseFileName(const QString &fileName)
     const QRegularExpressionMatch match = pattern.match(fileName);
     if (!match.hasMatch())
         return std::nullopt;
-    const QDateTime keptAt = QDateTime::fromString(match.captured(1), TimeFormat);
+    const QDateTime keptAt = timeOfName(match.captured(1));
     if (!keptAt.isValid())
         return std::nullopt;
     return Name{keptAt, match.hasCaptured(2) ? match.captured(2).toInt() : 1};
@@ -93,9 +103,14 @@ CollectionVersions::CollectionVersions(const ProgramFolder &folder)
     : m_folder(folder)
 {}
 
+QString CollectionVersions::rootFolder() const
+{
+    return m_folder.path({QStringLiteral("Verzameling"), VersionsFolder});
+}
+
 QString CollectionVersions::folderOf(const QString &name) const
 {
-    return m_folder.path({QStringLiteral("Verzameling"), VersionsFolder, name});
+    return rootFolder() + QLatin1Char('/') + name;
 }
 
 StorageResult CollectionVersions::keep(const QString &name) const
@@ -110,8 +125,12 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
         return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
     if (!FileExists(current))
         return StorageResult::success();
-    const QString root = m_folder.path({QStringLiteral("Verzameling"), VersionsFolder});
+    const QString root = rootFolder();
     const QString folder = folderOf(name);
+    for (const QString &path : {root, folder}) {
+        if (QFileInfo(path).isSymLink())
+            return notKept(QStringLiteral("map is een symbolische koppeling: ") + path);
+    }
     // Folders made for a version that then fails go again: a failed save
     // leaves no trace.
     const bool rootMade = !FolderExists(root);
@@ -125,9 +144,11 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
         return StorageResult::success();
 
     // Always after the newest of the same second, also when older ones of that
-    // second have been deleted, so that the order of the names stays the order of keeping.
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDateTime second = QDateTime::fromString(now.toString(TimeFormat), TimeFormat);
+    // second have been deleted, so that the order of the names stays the order
+    // of keeping; after the newest altogether when the clock is behind it.
+    QDateTime second = timeOfName(QDateTime::currentDateTime().toString(TimeFormat));
+    if (!earlier.empty())
+        second = std::max(second, earlier.back().keptAt);
     int sequence = 1;
     for (const Version &version : earlier) {
         if (version.keptAt == second)
@@ -171,8 +192,12 @@ std::vector<CollectionVersions::Version> CollectionVersions::listed(const QStrin
     if (!CollectionName::isValid(name))
         return versions;
     const QString folder = folderOf(name);
+    // Nothing reached through a link is listed, so nothing there is ever pruned.
+    if (QFileInfo(rootFolder()).isSymLink() || QFileInfo(folder).isSymLink())
+        return versions;
     std::vector<std::pair<Name, Version>> found;
-    for (const QString &fileName : QDir(folder).entryList({QStringLiteral("*") + Extension}, QDir::Files)) {
+    for (const QString &fileName :
+         QDir(folder).entryList({QStringLiteral("*") + Extension}, QDir::Files | QDir::NoSymLinks)) {
         const std::optional<Name> parsed = parseFileName(fileName);
         if (!parsed)
             continue;
@@ -201,6 +226,9 @@ std::vector<CollectionVersions::Version> CollectionVersions::versions(const QStr
         // A version that cannot be read is listed with no records.
         static_cast<void>(TextFile::readBytes(version.path, bytes));
         version.recordCount = CollectionFile::countRecords(bytes);
+        version.storedName =
+            CollectionFile::parse(bytes.first(std::min<qsizetype>(bytes.size(), HeaderBytes)))
+                .name.value_or(QString());
         version.savedAt = QFileInfo(version.path).fileTime(QFileDevice::FileModificationTime);
     }
     return versions;
@@ -219,9 +247,10 @@ std::optional<CollectionVersions::Version> CollectionVersions::find(const QStrin
 QStringList CollectionVersions::deletedCollections() const
 {
     QStringList names;
-    const QString folder = m_folder.path({QStringLiteral("Verzameling"), VersionsFolder});
-    for (const QString &name : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-        if (!FileExists(m_folder.collectionFile(name)) && !listed(name).empty())
+    const QString collections = m_folder.collectionFolder() + QLatin1Char('/');
+    for (const QString &name : QDir(rootFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        // The collection file of exactly that name: another's differing in case is not it.
+        if (!FileExists(collections + name + Extension) && !listed(name).empty())
             names.append(name);
     }
     std::stable_sort(names.begin(), names.end(), [](const QString &left, const QString &right) {

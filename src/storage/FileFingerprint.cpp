@@ -20,6 +20,21 @@ FileFingerprint FileFingerprint::of(const QString &path, qint64 size, size_t has
     return fingerprint;
 }
 
+FileFingerprint FileFingerprint::withoutHash(qint64 size, const QDateTime &modified)
+{
+    FileFingerprint fingerprint;
+    fingerprint.m_known = true;
+    fingerprint.m_size = size;
+    fingerprint.m_modified = modified;
+    return fingerprint;
+}
+
+bool FileFingerprint::sameSizeAndTime(const FileFingerprint &other) const
+{
+    return m_known && other.m_known && m_size == other.m_size &&
+           m_modified.toMSecsSinceEpoch() == other.m_modified.toMSecsSinceEpoch();
+}
+
 FileFingerprint FileFingerprint::ofFile(const QString &path)
 {
     QByteArray bytes;

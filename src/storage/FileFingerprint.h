@@ -22,6 +22,10 @@ public:
     // Reads the file; a missing or unreadable file gives a null fingerprint.
     static FileFingerprint ofFile(const QString &path);
 
+    // Only a size and a modification time, as kept in a file (the hash is
+    // never stored); such a fingerprint serves sameSizeAndTime only.
+    static FileFingerprint withoutHash(qint64 size, const QDateTime &modified);
+
     bool isNull() const { return !m_known; }
     qint64 size() const { return m_size; }
     const QDateTime &modified() const { return m_modified; }
@@ -31,6 +35,9 @@ public:
     // contents. A file that is gone has not changed (saving simply writes it
     // again), and with nothing remembered there is nothing to compare.
     bool changedOnDisk(const QString &path) const;
+
+    // Both known, with the same size and modification time.
+    bool sameSizeAndTime(const FileFingerprint &other) const;
 
     bool operator==(const FileFingerprint &other) const = default;
 

@@ -1,6 +1,7 @@
 #include "storage/OpenCollection.h"
 
 #include "storage/CollectionFile.h"
+#include "storage/FileHelpers.h"
 #include "storage/HistoryStep.h"
 #include "storage/ListSwapStep.h"
 #include "storage/OldDataFile.h"
@@ -180,7 +181,8 @@ StorageResult OpenCollection::open(const QString &fileName)
     QString name = fileName;
     FileFingerprint fingerprint;
     const StorageResult loaded = LoadCollection(m_folder, fileName, m_records, name, &fingerprint);
-    rememberFile(fileName, fingerprint);
+    // What failed to load is not known as it was: saving over it asks first.
+    rememberFile(fileName, loaded ? fingerprint : FileFingerprint());
     finishReplacing(name, Replacement::Opened);
     return loaded;
 }
@@ -193,10 +195,12 @@ StorageResult OpenCollection::importOldData(const QString &fileName)
     return imported;
 }
 
-StorageResult OpenCollection::saveAs(const QString &name)
+CollectionSave::Result OpenCollection::saveAs(const QString &name,
+                                              const CollectionSave::Conditions &conditions)
 {
     FileFingerprint fingerprint;
-    const StorageResult saved = SaveWithPictureFolder(m_folder, name, m_records, &fingerprint);
+    const CollectionSave::Result saved =
+        SaveWithPictureFolder(m_folder, name, m_records, &fingerprint, conditions);
     if (saved) {
         rememberFile(name, fingerprint);
         setName(name);
@@ -220,18 +224,26 @@ StorageResult OpenCollection::restoreRecovery(const RecoveryFile::LeftBehind &fi
 {
     std::vector<StampRecord> records;
     const StorageResult read = RecoveryFile::read(file, records);
-    if (read)
-        takeRestored(file.collectionName, std::move(records));
+    if (read) {
+        // The collection file is taken as the state was made from it only when
+        // it is still that file; if it was saved since, saving over it asks.
+        const FileFingerprint now = FileFingerprint::ofFile(m_folder.collectionFile(file.collectionName));
+        takeRestored(file.collectionName, std::move(records),
+                     file.basis.sameSizeAndTime(now) ? now : FileFingerprint());
+    }
     return read;
 }
 
-void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> records)
+void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> records,
+                                  std::optional<FileFingerprint> basis)
 {
     // Saving over the collection file of that name is what the user asks for by
     // restoring; a change made elsewhere from now on is still noticed.
     const QString file = m_folder.collectionFile(name);
     if (name.isEmpty())
         rememberFile(QString(), FileFingerprint());
+    else if (basis)
+        rememberFile(name, *basis);
     else if (file != m_fingerprintFile)
         rememberFile(name, FileFingerprint::ofFile(file));
     m_records.assign(std::move(records));
@@ -243,7 +255,20 @@ void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> 
 bool OpenCollection::changedElsewhere(const QString &name) const
 {
     const QString file = m_folder.collectionFile(name);
-    return !name.isEmpty() && file == m_fingerprintFile && m_fingerprint.changedOnDisk(file);
+    if (name.isEmpty() || file != m_fingerprintFile)
+        return false;
+    return m_fingerprint.isNull() ? FileExists(file) : m_fingerprint.changedOnDisk(file);
+}
+
+bool OpenCollection::overwritesAnother(const QString &name) const
+{
+    const QString file = m_folder.collectionFile(name);
+    return !name.isEmpty() && file != m_fingerprintFile && FileExists(file);
+}
+
+FileFingerprint OpenCollection::fileNow(const QString &name) const
+{
+    return CollectionSave(m_folder, name).fileNow();
 }
 
 void OpenCollection::rememberFile(const QString &name, const FileFingerprint &fingerprint)

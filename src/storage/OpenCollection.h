@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/CollectionSave.h"
 #include "storage/CollectionVersions.h"
 #include "storage/FileFingerprint.h"
 #include "storage/ProgramFolder.h"
@@ -75,10 +76,10 @@ public:
     StorageResult open(const QString &fileName);
     // Verzameling/<fileName>.cat, under the name fileName.
     StorageResult importOldData(const QString &fileName);
-    // Writes the collection with its picture folder under the name; on success
-    // the collection carries that name and has no unsaved changes. On failure
-    // nothing changes.
-    StorageResult saveAs(const QString &name);
+    // Writes the collection with its picture folder under the name, as one
+    // exclusive step under the conditions; on success the collection carries
+    // that name and has no unsaved changes. On failure nothing changes.
+    CollectionSave::Result saveAs(const QString &name, const CollectionSave::Conditions &conditions = {});
     // A kept version, or the recovery file a crash left behind, becomes the
     // open collection under its collection's name, with unsaved changes: the
     // collection file itself is not touched until the user saves. On failure
@@ -89,7 +90,18 @@ public:
     // True when saving under name would write over the file this collection
     // was loaded from or last saved to, and another program has changed that
     // file since. A file deleted meanwhile has not changed: it is written again.
+    // Where that file was not known as it was (it failed to load, or did not
+    // exist), any file there now counts as changed.
     bool changedElsewhere(const QString &name) const;
+    // True when saving under name would write over an existing file other than
+    // the one this collection was loaded from or last saved to (a copy whose
+    // line 2 names another collection, an imported collection, a new one).
+    bool overwritesAnother(const QString &name) const;
+    // The file this collection was loaded from or last saved to, as it was
+    // then; null when there is none or it is not known.
+    const FileFingerprint &fileAsLoaded() const { return m_fingerprint; }
+    // The file saving under name would write, as it is now (null: there is none).
+    FileFingerprint fileNow(const QString &name) const;
 
 signals:
     void nameChanged(const QString &name);
@@ -116,7 +128,10 @@ private:
     // Called by a step undone or redone.
     void stepped(const SortState &state, int row);
     void finishReplacing(const QString &name, Replacement how);
-    void takeRestored(const QString &name, std::vector<StampRecord> records);
+    // basis: what the collection file was when the restored state was made
+    // from it, when that is known.
+    void takeRestored(const QString &name, std::vector<StampRecord> records,
+                      std::optional<FileFingerprint> basis = std::nullopt);
     // Remembers the collection file of name as it is now (after a load or save,
     // the fingerprint the write or read gave).
     void rememberFile(const QString &name, const FileFingerprint &fingerprint);
@@ -131,7 +146,7 @@ private:
     // The records the history's steps hold, as their weights add up.
     size_t m_historyWeight = 0;
     bool m_layingHistory = false;
-    // The file last loaded or saved, and what it was then.
+    // The file last loaded or saved, and what it was then (null: not known).
     QString m_fingerprintFile;
     FileFingerprint m_fingerprint;
 };

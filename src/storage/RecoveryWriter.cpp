@@ -20,9 +20,10 @@ RecoveryWriter::~RecoveryWriter()
         m_worker.join();
 }
 
-void RecoveryWriter::write(const QString &collectionName, const std::vector<StampRecord> &records)
+void RecoveryWriter::write(const QString &collectionName, const std::vector<StampRecord> &records,
+                           const FileFingerprint &basis)
 {
-    Snapshot snapshot{collectionName, records};
+    Snapshot snapshot{collectionName, records, basis};
     std::optional<Snapshot> replaced; // freed outside the lock
     const std::lock_guard lock(m_mutex);
     replaced = std::exchange(m_waiting, std::move(snapshot));
@@ -64,7 +65,8 @@ void RecoveryWriter::run()
             }
             next = std::exchange(m_waiting, std::nullopt);
         }
-        const StorageResult written = RecoveryFile(m_folder).write(next->collectionName, next->records);
+        const StorageResult written =
+            RecoveryFile(m_folder).write(next->collectionName, next->records, next->basis);
         if (!written)
             emit writeFailed(written.reason);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/FileFingerprint.h"
 #include "storage/ProgramFolder.h"
 #include "storage/StampRecord.h"
 #include "storage/StorageResult.h"
@@ -26,8 +27,10 @@ public:
     ~RecoveryWriter() override;
 
     // Snapshots the records and writes them as the recovery file of
-    // collectionName on the worker thread.
-    void write(const QString &collectionName, const std::vector<StampRecord> &records);
+    // collectionName on the worker thread, with the collection file they were
+    // made from.
+    void write(const QString &collectionName, const std::vector<StampRecord> &records,
+               const FileFingerprint &basis = {});
     // Drops a waiting write, waits for a running one, then removes the
     // recovery file of collectionName, so that no write can bring it back.
     StorageResult remove(const QString &collectionName);
@@ -42,6 +45,7 @@ private:
     struct Snapshot {
         QString collectionName;
         std::vector<StampRecord> records;
+        FileFingerprint basis;
     };
 
     void run();

@@ -1,24 +1,28 @@
 #include "storage/SaveWithPictureFolder.h"
 
-#include "storage/CollectionFile.h"
 #include "storage/CollectionName.h"
 #include "storage/FileHelpers.h"
 #include "storage/ProgramFolder.h"
+#include "storage/RecordList.h"
 
 #include <QDir>
 
-StorageResult SaveWithPictureFolder(const ProgramFolder &folder, const QString &name, const RecordList &list,
-                                    FileFingerprint *fingerprint)
+CollectionSave::Result SaveWithPictureFolder(const ProgramFolder &folder, const QString &name,
+                                             const RecordList &list, FileFingerprint *fingerprint,
+                                             const CollectionSave::Conditions &conditions)
 {
+    using Stop = CollectionSave::Stop;
     if (!CollectionName::isValid(name))
-        return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
+        return {StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!")), Stop::Failed};
     // One level only: the collection folder itself comes with the installation.
     const QString pictureFolder = folder.pictureFolder(name);
     const bool created = !FolderExists(pictureFolder);
     if (created && !QDir().mkdir(pictureFolder))
-        return StorageResult::failure(QStringLiteral("Map voor afbeeldingen kon niet worden aangemaakt: ") +
-                                      pictureFolder);
-    const StorageResult saved = SaveCollection(folder, name, list, fingerprint);
+        return {StorageResult::failure(QStringLiteral("Map voor afbeeldingen kon niet worden aangemaakt: ") +
+                                       pictureFolder),
+                Stop::Failed};
+    const CollectionSave::Result saved =
+        CollectionSave(folder, name).write(list.records(), conditions, fingerprint);
     // A collection that was not saved leaves no empty folder of its own behind.
     if (!saved && created)
         QDir().rmdir(pictureFolder);

@@ -5,9 +5,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -75,6 +79,7 @@ private slots:
     void csvExportAndImportRoundTrip();
     void attachFilesThePictureOfTheRecordAtPos();
     void versionsListsAndRestoreBringsBack();
+    void twoSavesAtOnceKeepBothStates();
 
 private:
     ProgramRun run(const TestFolder &folder, const QStringList &arguments,
@@ -541,6 +546,56 @@ void TestCli::versionsListsAndRestoreBringsBack()
     verifyFailure(run(folder, {QStringLiteral("restore"), QStringLiteral("Nat")}));
     verifyFailure(run(folder, {QStringLiteral("restore"), QStringLiteral("Nat"), version,
                                QStringLiteral("--as"), QStringLiteral("a/b")}));
+    // A version whose line 2 names another collection does not give this one its records.
+    folder.write(QStringLiteral("Verzameling/.versies/Nat/2001-01-01 00.00.00.col"),
+                 collectionFile(QStringLiteral("nat"), {record("1990", "1", "Vis", "1", "2")}));
+    verifyFailure(run(
+        folder, {QStringLiteral("restore"), QStringLiteral("Nat"), QStringLiteral("2001-01-01 00.00.00")}));
+    QCOMPARE(run(folder, {QStringLiteral("show"), QStringLiteral("Nat")}).out, original.out);
+}
+
+void TestCli::twoSavesAtOnceKeepBothStates()
+{
+    TestFolder folder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("TESSARON2_HOME"));
+    // Save n holds n records, so the record counts tell the states apart.
+    constexpr int Rounds = 8;
+    for (int round = 0; round < Rounds; ++round) {
+        std::array<QProcess, 2> saves;
+        for (int which = 0; which < 2; ++which) {
+            const int count = round * 2 + which + 1;
+            QByteArray csv;
+            for (int row = 1; row <= count; ++row)
+                csv += "2001;" + QByteArray::number(row) + "\r\n";
+            const QString csvName = QStringLiteral("%1.csv").arg(count);
+            folder.write(csvName, csv);
+            saves[which].setProcessEnvironment(environment);
+            saves[which].start(QStringLiteral(T2_CLI_PATH),
+                               {QStringLiteral("--home"), folder.path(QString()),
+                                QStringLiteral("import-csv"), folder.path(csvName), QStringLiteral("Race"),
+                                QStringLiteral("--force")});
+        }
+        for (QProcess &save : saves) {
+            QVERIFY(save.waitForFinished(240000));
+            QCOMPARE(save.exitCode(), 0);
+        }
+    }
+    // Every state is the collection file or one of its versions.
+    QList<qsizetype> counts;
+    const QString versions = folder.path(QStringLiteral("Verzameling/.versies/Race"));
+    for (const QString &version : QDir(versions).entryList({QStringLiteral("*.col")}, QDir::Files))
+        counts.append(CollectionFile::countRecords(folder.read("Verzameling/.versies/Race/" + version)));
+    counts.append(CollectionFile::countRecords(folder.read(QStringLiteral("Verzameling/Race.col"))));
+    std::sort(counts.begin(), counts.end());
+    QList<qsizetype> expected;
+    for (int count = 1; count <= Rounds * 2; ++count)
+        expected.append(count);
+    QCOMPARE(counts, expected);
+    // The lock goes with the save that held it.
+    QVERIFY(QDir(folder.path(QStringLiteral("Verzameling")))
+                .entryList({QStringLiteral(".*.lock")}, QDir::Hidden | QDir::Files)
+                .isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

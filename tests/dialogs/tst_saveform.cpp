@@ -27,6 +27,7 @@ private slots:
     void otherCollectionIsOverwrittenOnlyWhenConfirmed();
     void failedSaveIsReportedAndNothingIsCleared();
     void fileChangedElsewhereIsOverwrittenOnlyWhenConfirmed();
+    void copiesFailedLoadsAndBlockedVersionsAskFirst();
 };
 
 namespace {
@@ -307,6 +308,80 @@ void SaveFormTest::fileChangedElsewhereIsOverwrittenOnlyWhenConfirmed()
     QVERIFY(!dialog.isVisible());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.col")),
              CollectionFile::serialize(QStringLiteral("Oud"), records));
+}
+
+void SaveFormTest::copiesFailedLoadsAndBlockedVersionsAskFirst()
+{
+    TestFolder folder;
+    const std::vector<StampRecord> records = sampleRecords(2);
+    writeCollection(folder, QStringLiteral("Nederland"), QStringLiteral("Nederland"), sampleRecords(4));
+    writeCollection(folder, QStringLiteral("Nederland kopie"), QStringLiteral("Nederland"), records);
+    folder.write(QStringLiteral("Verzameling/Kort.col"), "Kop\r\nKort\r\n");
+    const QByteArray original = folder.read(QStringLiteral("Verzameling/Nederland.col"));
+    auto main = startMain(folder);
+    const auto answerSave = [&](const QString &name, MessageBox::Answer answer) {
+        main->collection().markChangedWithoutEdit();
+        SaveForm dialog(main->collection(), main->fieldColour(), main.get());
+        dialog.show();
+        dialog.Text1->setText(name);
+        BoxAnswers boxes({answer});
+        click(dialog.SaveKnop);
+        return boxes.requests;
+    };
+
+    // A copy whose line 2 names its original does not save over it unasked.
+    QVERIFY(main->collection().open(QStringLiteral("Nederland kopie")));
+    QList<MessageBox::Request> asked = answerSave(QStringLiteral("Nederland"), MessageBox::Answer::No);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].text,
+             QStringLiteral("Verzameling 'Nederland' bestaat reeds!\r\nWilt u deze overschrijven?"));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")), original);
+
+    // A file that failed to load is not known as it was.
+    QVERIFY(!main->collection().open(QStringLiteral("Kort")));
+    asked = answerSave(QStringLiteral("Kort"), MessageBox::Answer::No);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].text, QStringLiteral("Verzameling 'Kort' is intussen door een ander programma "
+                                           "gewijzigd.\r\nWilt u deze toch overschrijven?"));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Kort.col")), QByteArray("Kop\r\nKort\r\n"));
+
+    // No version can be kept where a file stands in the way: No writes nothing, Yes saves without one.
+    folder.write(QStringLiteral("Verzameling/.versies"), "geen map");
+    QVERIFY(main->collection().open(QStringLiteral("Nederland")));
+    const QString blocked = QStringLiteral("Vorige versie kon niet worden bewaard: map kon niet worden "
+                                           "aangemaakt: ") +
+                            folder.path(QStringLiteral("Verzameling/.versies/Nederland")) +
+                            QStringLiteral(".\r\nToch opslaan zonder vorige versie?");
+    asked = answerSave(QStringLiteral("Nederland"), MessageBox::Answer::No);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].text, blocked);
+    QCOMPARE(asked[0].caption, QStringLiteral("Tessaron2"));
+    QCOMPARE(asked[0].buttons, MessageBox::Buttons::YesNo);
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")), original);
+    QVERIFY(main->collection().unsavedChanges());
+    asked = answerSave(QStringLiteral("Nederland"), MessageBox::Answer::Yes);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].text, blocked);
+    QVERIFY(!main->collection().unsavedChanges());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/.versies")), QByteArray("geen map"));
+
+    // Changed by another program during the animation: asked right before writing.
+    const QByteArray elsewhere = "Kop\r\nNederland\r\n-\r\n";
+    main->collection().markChangedWithoutEdit();
+    SaveForm dialog(main->collection(), main->fieldColour(), main.get());
+    dialog.show();
+    QTimer::singleShot(400, &dialog,
+                       [&] { folder.write(QStringLiteral("Verzameling/Nederland.col"), elsewhere); });
+    BoxAnswers no({MessageBox::Answer::No});
+    click(dialog.SaveKnop);
+    QCOMPARE(no.requests.size(), 1);
+    QCOMPARE(no.requests[0].text,
+             QStringLiteral("Verzameling 'Nederland' is intussen door een ander programma "
+                            "gewijzigd.\r\nWilt u deze toch overschrijven?"));
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.Text1->isVisible());
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")), elsewhere);
+    QVERIFY(main->collection().unsavedChanges());
 }
 
 QTEST_MAIN(SaveFormTest)

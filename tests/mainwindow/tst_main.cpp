@@ -98,6 +98,7 @@ private slots:
     void lookupListsFillTheirBoxes();
     void detailFieldsDropUnwritableCharacters();
     void crashLeavesARecoveryThatTheNextStartOffers();
+    void aRecoveryFileBelongsToTheWindowThatWritesIt();
 };
 
 void MainTest::firstStartShowsDefaultsAndWritesSettings()
@@ -443,6 +444,36 @@ void MainTest::crashLeavesARecoveryThatTheNextStartOffers()
     editWithoutSaving(folder, records, window);
     BoxRecorder closing(MessageBox::Answer::Yes);
     QVERIFY(window->close());
+    QVERIFY(!folder.exists(RecoveryPath));
+}
+
+void MainTest::aRecoveryFileBelongsToTheWindowThatWritesIt()
+{
+    TestFolder folder;
+    const std::vector<StampRecord> records{makeRecord({"1990", "12", "A"}), makeRecord({"1991", "13", "B"})};
+    std::unique_ptr<Main> window;
+    editWithoutSaving(folder, records, window);
+
+    // A second window on the same folder does not take it for a crash's.
+    {
+        BoxRecorder none(MessageBox::Answer::No);
+        const std::unique_ptr<Main> second = startWindow(folder);
+        second->offerRecovery();
+        QCOMPARE(none.requests.size(), 0);
+        QVERIFY(folder.exists(RecoveryPath));
+    }
+
+    // After a clean close, the focus leaving writes nothing any more.
+    BoxRecorder closing(MessageBox::Answer::Yes);
+    QVERIFY(window->close());
+    QVERIFY(!folder.exists(RecoveryPath));
+    QVERIFY(window->collection().unsavedChanges());
+    QApplication::setActiveWindow(nullptr);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(window.get(), &deactivate);
+    // Time for a write to start on the worker, had one been asked for.
+    QTest::qWait(300);
+    window.reset();
     QVERIFY(!folder.exists(RecoveryPath));
 }
 

@@ -1,6 +1,7 @@
 #include "common/TestFolder.h"
 #include "storage/CollectionFile.h"
 #include "storage/CollectionName.h"
+#include "storage/CollectionSave.h"
 #include "storage/FileHelpers.h"
 #include "storage/LookupList.h"
 #include "storage/OldDataFile.h"

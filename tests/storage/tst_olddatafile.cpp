@@ -1,5 +1,6 @@
 #include "common/TestFolder.h"
 #include "storage/CollectionFile.h"
+#include "storage/CollectionSave.h"
 #include "storage/OldDataFile.h"
 #include "storage/RecordList.h"
 

@@ -1,10 +1,17 @@
 #include "common/FileSizeLimit.h"
 #include "common/TestFolder.h"
+#include "storage/CollectionSave.h"
 #include "storage/CollectionVersions.h"
+#include "storage/FileHelpers.h"
+#include "storage/OpenCollection.h"
 #include "storage/RecoveryFile.h"
 #include "storage/RecoveryWriter.h"
 
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -26,6 +33,7 @@ private slots:
     void writtenInTheBackgroundAndFoundAtTheNextStart();
     void removingWaitsForARunningWrite();
     void aFailedWriteIsReported();
+    void onlyFilesOfEndedProgramsAreOfferedWithTheirBasis();
 };
 
 void RecoveryFileTest::writtenInTheBackgroundAndFoundAtTheNextStart()
@@ -95,6 +103,56 @@ void RecoveryFileTest::aFailedWriteIsReported()
     // Emitted on the worker thread, where the spy takes it directly.
     QCOMPARE(failures.size(), 1);
     QVERIFY(RecoveryFile(home.folder()).leftBehind().empty());
+}
+
+void RecoveryFileTest::onlyFilesOfEndedProgramsAreOfferedWithTheirBasis()
+{
+    TestFolder home;
+    const RecoveryFile recovery(home.folder());
+    const QString name = QStringLiteral("Land");
+    RecordList list;
+    list.assign(recordsCalled(QStringLiteral("bewaard"), 1));
+    FileFingerprint basis;
+    QVERIFY(SaveCollection(home.folder(), name, list, &basis));
+    {
+        const std::unique_ptr<QLockFile> held = recovery.lock(name);
+        QVERIFY(held);
+        QVERIFY(!recovery.lock(name)); // a second program on the same folder
+        QVERIFY(recovery.write(name, recordsCalled(QStringLiteral("hersteld"), 2), basis));
+        QVERIFY(recovery.leftBehind().empty());
+    }
+    // Names differing in case are two collections with two recovery files.
+    QVERIFY(recovery.write(QStringLiteral("land"), recordsCalled(QStringLiteral("klein"), 1)));
+    QCOMPARE(recovery.leftBehind().size(), size_t(2));
+
+    // Restored, the collection file counts as it was when the state was
+    // written: unchanged, no question; saved elsewhere since, a question.
+    // Each time as at a new start.
+    const auto restoredChangedElsewhere = [&]() -> std::optional<bool> {
+        OpenCollection collection(home.folder());
+        for (const RecoveryFile::LeftBehind &file : recovery.leftBehind()) {
+            if (file.collectionName == name && collection.restoreRecovery(file) &&
+                collection.records().count() == 2)
+                return collection.changedElsewhere(name);
+        }
+        return std::nullopt;
+    };
+    QVERIFY(restoredChangedElsewhere() == std::optional(false));
+    list.assign(recordsCalled(QStringLiteral("elders"), 3));
+    QVERIFY(SaveCollection(home.folder(), name, list));
+    QVERIFY(restoredChangedElsewhere() == std::optional(true));
+
+    // A recovery folder that is a link is neither written, offered nor emptied.
+    QVERIFY(DeleteFolderTree(home.path(QStringLiteral("Verzameling/.herstel"))));
+    QTemporaryDir outside;
+    QFile::copy(home.path(QStringLiteral("Verzameling/Land.col")),
+                outside.filePath(QStringLiteral("Land.col")));
+    QVERIFY(QFile::link(outside.path(), home.path(QStringLiteral("Verzameling/.herstel"))));
+    QVERIFY(!recovery.write(name, list.records()));
+    QVERIFY(recovery.leftBehind().empty());
+    static_cast<void>(recovery.remove(name));
+    QCOMPARE(QDir(outside.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("Land.col")});
 }
 
 QTEST_GUILESS_MAIN(RecoveryFileTest)
