@@ -119,7 +119,7 @@ void RecordList::removeRecord(int row)
     beginRemoveRows({}, row, row);
     // The records after it move down as their bytes (see sort): one copy of
     // memory instead of twelve string swaps for each of up to a million records.
-    static_assert(QTypeInfo<QString>::isRelocatable);
+    static_assert(QTypeInfo<StampRecord>::isRelocatable);
     const auto at = static_cast<size_t>(row);
     std::destroy_at(&m_records[at]);
     std::memmove(static_cast<void *>(m_records.data() + at), m_records.data() + at + 1,
@@ -158,7 +158,7 @@ void RecordList::sort(int column, Qt::SortOrder order)
     // the moves. A record moves as its bytes, as Qt's own containers move
     // strings: one copy, where twelve string moves would also write back to
     // the record they come from.
-    static_assert(QTypeInfo<QString>::isRelocatable);
+    static_assert(QTypeInfo<StampRecord>::isRelocatable);
     const auto recordAt = [this](size_t row) { return static_cast<void *>(&m_records[row]); };
     std::vector<bool> placed(m_records.size());
     alignas(StampRecord) std::byte held[sizeof(StampRecord)];
