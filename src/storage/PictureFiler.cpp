@@ -113,6 +113,10 @@ void PictureFiler::allowLargePictures()
 StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const StampRecord &record,
                                          Existing existing) const
 {
+    // The decoder fills a cut-off JPEG with grey without failing; asked before
+    // the reader sees the file, which would warn about it.
+    if (imageData.startsWith("\xFF\xD8\xFF") && !JpegStructure::isComplete(imageData))
+        return StorageResult::failure(QStringLiteral("Dit JPEG-bestand is beschadigd of onvolledig."));
     allowLargePictures();
     QBuffer buffer;
     buffer.setData(imageData);
@@ -121,8 +125,8 @@ StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const Stam
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     // Asked before reading: the answers come from the file's header.
-    const bool jpeg = reader.format() == "jpeg";
-    const bool uprightJpeg = jpeg && reader.transformation() == QImageIOHandler::TransformationNone;
+    const bool uprightJpeg =
+        reader.format() == "jpeg" && reader.transformation() == QImageIOHandler::TransformationNone;
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(LargestPictureMegabytes) << 20)
         return StorageResult::failure(
@@ -131,9 +135,6 @@ StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const Stam
                 .arg(size.width())
                 .arg(size.height())
                 .arg((qint64(LargestPictureMegabytes) << 20) / 4 / 1000000));
-    // The decoder fills a cut-off JPEG with grey without failing.
-    if (jpeg && !JpegStructure::isComplete(imageData))
-        return StorageResult::failure(QStringLiteral("Dit JPEG-bestand is beschadigd of onvolledig."));
     // Decoded even when copied, so that a damaged file is never filed.
     const QImage image = reader.read();
     if (image.isNull())
