@@ -10,6 +10,7 @@
 #include "storage/CsvMapping.h"
 #include "storage/FileHelpers.h"
 #include "storage/OldDataFile.h"
+#include "storage/OutputFile.h"
 #include "storage/PictureFiler.h"
 #include "storage/PriceTotals.h"
 #include "storage/RecordList.h"
@@ -22,12 +23,13 @@
 
 namespace {
 
-const QString Usage =
-    QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
-                   "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
-                   "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] | export-csv NAAM BESTAND | "
-                   "import-csv BESTAND NAAM [--force] | attach NAAM POS BESTAND [--replace] | "
-                   "versions NAAM | restore NAAM VERSIE [--as NIEUW]");
+const QString Usage = QStringLiteral(
+    "gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
+    "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
+    "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] [--force] | export-csv NAAM BESTAND "
+    "[--force] | "
+    "import-csv BESTAND NAAM [--force] | attach NAAM POS BESTAND [--replace] | "
+    "versions NAAM | restore NAAM VERSIE [--as NIEUW] [--force]");
 
 StorageResult invalidName(const QString &name)
 {
@@ -253,16 +255,23 @@ StorageResult CliCommands::album(const QStringList &arguments)
 
 StorageResult CliCommands::exportCsv(const QStringList &arguments)
 {
-    if (arguments.size() != 2 || arguments.at(0).startsWith(QLatin1String("--")) ||
-        arguments.at(1).startsWith(QLatin1String("--")))
+    QStringList values;
+    bool force = false;
+    StorageResult result =
+        valuesAndFlag(QStringLiteral("export-csv"), arguments, QStringLiteral("--force"), values, force);
+    if (!result)
+        return result;
+    if (values.size() != 2)
         return StorageResult::failure(QStringLiteral("export-csv verwacht een naam en een bestand; ") +
                                       Usage);
-    const QString &name = arguments.at(0);
-    const QString &file = arguments.at(1);
+    const QString &name = values.at(0);
+    const QString &file = values.at(1);
     if (!CollectionName::isValid(name))
         return invalidName(name);
     RecordList records;
-    StorageResult result = load(name, records);
+    result = load(name, records);
+    if (result)
+        result = OutputFile::mayWrite(m_folder, file, force);
     if (!result)
         return result;
     result = CsvFile::write(file, records.records());
@@ -380,9 +389,12 @@ StorageResult CliCommands::restore(const QStringList &arguments)
 {
     QStringList names;
     QString newName;
+    bool force = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--as")) {
+        if (argument == QLatin1String("--force")) {
+            force = true;
+        } else if (argument == QLatin1String("--as")) {
             if (i + 1 == arguments.size())
                 return StorageResult::failure(QStringLiteral("--as verwacht een naam"));
             newName = arguments.at(++i);
@@ -412,6 +424,11 @@ StorageResult CliCommands::restore(const QStringList &arguments)
     if (version->storedName != name)
         return StorageResult::failure(QStringLiteral("Versie '%1' bevat verzameling '%2', niet '%3'")
                                           .arg(id, version->storedName, name));
+    // Restoring over the collection itself keeps it as a version first; another
+    // collection is replaced only when asked, as import does.
+    if (newName != name && FileExists(m_folder.collectionFile(newName)) && !force)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar").arg(newName));
     RecordList records;
     std::vector<StampRecord> read;
     StorageResult result = CollectionVersions::read(*version, read);
@@ -421,8 +438,8 @@ StorageResult CliCommands::restore(const QStringList &arguments)
     if (read.empty())
         return StorageResult::failure(QStringLiteral("Versie '%1' bevat geen records").arg(id));
     records.assign(std::move(read));
-    // No --force: the collection it replaces is kept as a version first, so
-    // nothing is lost and a restore can itself be undone.
+    // The collection it replaces is kept as a version first, so a restore can
+    // itself be undone.
     result = SaveWithPictureFolder(m_folder, newName, records);
     if (!result)
         return StorageResult::failure(

@@ -1,4 +1,5 @@
 #include "app/CliCommands.h"
+#include "storage/PictureFiler.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -21,21 +22,24 @@ const char Help[] =
     "  show NAAM                         de records, een per regel, velden gescheiden door TAB\n"
     "  totals NAAM                       de catalogusprijs en de eigen prijs opgeteld\n"
     "  album NAAM [--open]               schrijft het fotoalbum Slideshow.htm (--open: toont het)\n"
-    "  print NAAM --job N --pdf BESTAND [--copies C] [--record POS] [--photo BESTAND]\n"
+    "  print NAAM --job N --pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] [--force]\n"
     "                                    drukt opdracht N (1 tot 5) af in een PDF-bestand\n"
-    "  export-csv NAAM BESTAND           schrijft verzameling NAAM als CSV-bestand\n"
+    "  export-csv NAAM BESTAND [--force] schrijft verzameling NAAM als CSV-bestand\n"
     "  import-csv BESTAND NAAM [--force] schrijft verzameling NAAM uit een CSV-bestand\n"
     "  attach NAAM POS BESTAND [--replace]\n"
     "                                    zet BESTAND als afbeelding bij record POS (vanaf 1)\n"
     "  versions NAAM                     de bewaarde vorige versies van verzameling NAAM\n"
-    "  restore NAAM VERSIE [--as NIEUW]  schrijft die versie als verzameling NIEUW (of NAAM)\n"
+    "  restore NAAM VERSIE [--as NIEUW] [--force]\n"
+    "                                    schrijft die versie als verzameling NIEUW (of NAAM)\n"
     "  --help                            toont deze tekst\n"
     "  --version                         toont de versie\n"
     "\n"
     "De programmamap is MAP van --home, anders $TESSARON2_HOME, anders de map van het\n"
     "programma als die een map Verzameling bevat, anders ~/Tessaron2, die bij de eerste\n"
     "start wordt gevuld met de demoverzameling. Afsluitstatus 0 bij succes, anders niet 0\n"
-    "met een regel op standaardfout.\n";
+    "met een regel op standaardfout.\n"
+    "Een bestaand bestand of een andere bestaande verzameling wordt alleen met --force\n"
+    "overschreven; een bestand .col of .cat van de verzamelmap nooit door export of print.\n";
 
 // The first argument that is not --home or its folder: the command.
 std::string_view commandOf(int argc, char *argv[])
@@ -65,6 +69,9 @@ int main(int argc, char *argv[])
         std::puts("tessaron2-cli " T2_VERSION);
         return 0;
     }
+
+    // The record sheet prints a large photo as the program shows it.
+    PictureFiler::allowLargePictures();
 
     // Printing needs fonts, which only a GUI application has; it runs on the
     // offscreen platform, so no window can open. Qt's own warnings are kept off

@@ -1,5 +1,6 @@
 #include "dialogs/OfferDemoData.h"
 #include "mainwindow/Main.h"
+#include "storage/PictureFiler.h"
 #include "storage/ProgramFolder.h"
 
 #include <QApplication>
@@ -41,6 +42,8 @@ int main(int argc, char *argv[])
     }
 
     QApplication application(argc, argv);
+    // Large photos show in the viewer as the picture commands file them.
+    PictureFiler::allowLargePictures();
 
     // Qt's own texts (message box buttons, file dialogs) in Dutch.
     QTranslator qtTexts;

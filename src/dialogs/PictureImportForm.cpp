@@ -114,7 +114,7 @@ void PictureImportForm::fillTable()
     for (int row = 0; row < Grid1->rowCount(); ++row) {
         const ScanFolder::Match &match = m_matches[static_cast<size_t>(row)];
         auto *tick = new QTableWidgetItem;
-        if (match.row >= 0) {
+        if (match.canBeChosen()) {
             tick->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             tick->setCheckState(match.tickedByDefault() ? Qt::Checked : Qt::Unchecked);
         } else {

@@ -4,6 +4,7 @@
 #include "printing/PrintRecordSheet.h"
 #include "printing/QtPrinterCanvas.h"
 #include "storage/FileHelpers.h"
+#include "storage/OutputFile.h"
 #include "storage/ProgramFolder.h"
 
 #include <QImageReader>
@@ -59,8 +60,13 @@ StorageResult PrintCommand::run(const QStringList &options)
     QString pdfFile;
     QString copies = QStringLiteral("1");
     QString photoFile;
+    bool force = false;
     for (int i = 0; i < options.size(); ++i) {
         const QString &option = options[i];
+        if (option == QLatin1String("--force")) {
+            force = true;
+            continue;
+        }
         if (i + 1 >= options.size())
             return optionError(QStringLiteral("'%1' zonder waarde").arg(option));
         const QString value = options[++i];
@@ -89,6 +95,9 @@ StorageResult PrintCommand::run(const QStringList &options)
     if (position != 0 && (position < 1 || position > int(m_rows.size())))
         return optionError(
             QStringLiteral("record %1 bestaat niet (1 tot en met %2)").arg(position).arg(m_rows.size()));
+    const StorageResult mayWrite = OutputFile::mayWrite(m_folder, pdfFile, force);
+    if (!mayWrite)
+        return optionError(mayWrite.reason);
     QImage photo;
     if (!photoFile.isEmpty()) {
         photo = readPicture(photoFile);

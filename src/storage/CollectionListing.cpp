@@ -1,6 +1,5 @@
 #include "storage/CollectionListing.h"
 
-#include "storage/CollectionName.h"
 #include "storage/ProgramFolder.h"
 
 #include <QDir>
@@ -42,9 +41,11 @@ QStringList oldDataNames(const ProgramFolder &folder)
 
 QString pictureFolderToDelete(const ProgramFolder &folder, const QString &name)
 {
-    // Only a valid collection name can name a picture folder: "." or ".." would
-    // reach the collection folder itself or the program folder.
-    if (!CollectionName::isValid(name))
+    // A name that is one ordinary folder name: "." or ".." would reach the
+    // collection folder itself or the program folder, and a leading dot the
+    // program's own folders. A listed file whose name the program would now
+    // refuse (made elsewhere) still has its picture folder removed.
+    if (name.isEmpty() || name.startsWith(u'.') || !ProgramFolder::staysInside(name) || name.contains(u'\\'))
         return {};
     const QString path = folder.pictureFolder(name);
     const QString spelling = QFileInfo(path).fileName();

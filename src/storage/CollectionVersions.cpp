@@ -177,10 +177,18 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
 
 StorageResult CollectionVersions::deleteCollectionFile(const QString &name) const
 {
-    const StorageResult kept = keep(name);
+    const QString path = m_folder.collectionFile(name);
+    const QFileInfo info(path);
+    // Already gone (deleted elsewhere, through a synchronised folder): deleted.
+    if (!info.exists() && !info.isSymLink())
+        return StorageResult::success();
+    // A listed file whose name the program would now refuse is kept under a
+    // name it accepts, where "Vorige versies..." finds it.
+    const StorageResult kept =
+        keepCopyOf(CollectionName::isValid(name) ? name : CollectionName::repaired(name), path);
     if (!kept)
         return kept;
-    QFile file(m_folder.collectionFile(name));
+    QFile file(path);
     if (!file.remove())
         return StorageResult::failure(FileErrorReason::of(file));
     return StorageResult::success();

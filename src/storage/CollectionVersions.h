@@ -50,7 +50,8 @@ public:
     // the collector declined).
     StorageResult keepCopyOf(const QString &name, const QString &path) const;
     // Keeps the collection file of name, then deletes it. When keeping fails
-    // the file stays where it is.
+    // the file stays where it is. A file already gone counts as deleted; one
+    // whose name isValid refuses is kept under CollectionName::repaired(name).
     StorageResult deleteCollectionFile(const QString &name) const;
 
     // The versions of name, newest first, each with its record count and line 2.

@@ -1,11 +1,14 @@
 #include "storage/PictureFiler.h"
 
 #include "storage/CollectionName.h"
+#include "storage/JpegStructure.h"
+#include "storage/KeptPictures.h"
 #include "storage/TextFile.h"
 #include "storage/Trim.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -49,7 +52,9 @@ PictureFiler::PictureFiler(const ProgramFolder &folder, const QString &collectio
 StorageResult PictureFiler::target(const StampRecord &record, QString &path) const
 {
     path.clear();
-    const QString &year = record[StampRecord::Year];
+    // The year as the collection file stores it, so the picture is found
+    // again after the next open.
+    const QString year = trimSpaces(record[StampRecord::Year]);
     const QString &number = record[StampRecord::CatalogueNumber];
     if (m_collectionName.isEmpty())
         return StorageResult::failure(
@@ -99,18 +104,37 @@ StorageResult PictureFiler::fileFromFile(const QString &imageFile, const StampRe
     return fileFromData(bytes, record, existing);
 }
 
+void PictureFiler::allowLargePictures()
+{
+    if (QImageReader::allocationLimit() < LargestPictureMegabytes)
+        QImageReader::setAllocationLimit(LargestPictureMegabytes);
+}
+
 StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const StampRecord &record,
                                          Existing existing) const
 {
+    // The decoder fills a cut-off JPEG with grey without failing; asked before
+    // the reader sees the file, which would warn about it.
+    if (imageData.startsWith("\xFF\xD8\xFF") && !JpegStructure::isComplete(imageData))
+        return StorageResult::failure(QStringLiteral("Dit JPEG-bestand is beschadigd of onvolledig."));
+    allowLargePictures();
     QBuffer buffer;
     buffer.setData(imageData);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
-    // Asked before reading: the answer comes from the file's header.
+    // Asked before reading: the answers come from the file's header.
     const bool uprightJpeg =
         reader.format() == "jpeg" && reader.transformation() == QImageIOHandler::TransformationNone;
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(LargestPictureMegabytes) << 20)
+        return StorageResult::failure(
+            QStringLiteral("Deze afbeelding is te groot: %1 x %2 beeldpunten (het programma leest tot %3 "
+                           "miljoen beeldpunten).")
+                .arg(size.width())
+                .arg(size.height())
+                .arg((qint64(LargestPictureMegabytes) << 20) / 4 / 1000000));
     // Decoded even when copied, so that a damaged file is never filed.
     const QImage image = reader.read();
     if (image.isNull())
@@ -135,16 +159,29 @@ StorageResult PictureFiler::write(const StampRecord &record, Existing existing, 
     if (!result)
         return result;
     const QFileInfo file(path);
-    if ((file.exists() || file.isSymLink()) && existing == Existing::Keep)
+    const bool exists = file.exists() || file.isSymLink();
+    if (exists && existing == Existing::Keep)
         return StorageResult::failure(QStringLiteral("Dit record heeft al een afbeelding: ") +
                                       QDir::toNativeSeparators(path));
     const QString yearFolder = file.absolutePath();
     if (!QDir().mkpath(yearFolder))
         return StorageResult::failure(
             QStringLiteral("Map '%1' kon niet worden gemaakt.").arg(QDir::toNativeSeparators(yearFolder)));
-    if (!staysInPictureFolder(path))
+    if (!staysInPictureFolder(yearFolder))
         return StorageResult::failure(QStringLiteral("'%1' ligt buiten de map van de verzameling.")
                                           .arg(QDir::toNativeSeparators(path)));
+    if (file.isSymLink()) {
+        // A link may lead to another record's picture: the link goes, its
+        // target stays as it is, and the record gets a file of its own.
+        if (!QFile::remove(path))
+            return StorageResult::failure(QStringLiteral("Koppeling '%1' kon niet worden verwijderd.")
+                                              .arg(QDir::toNativeSeparators(path)));
+    } else if (exists) {
+        result = KeptPictures(m_folder, m_collectionName)
+                     .keep(path, QFileInfo(yearFolder).fileName(), file.completeBaseName());
+        if (!result)
+            return result;
+    }
     result = TextFile::writeBytes(path, jpeg);
     if (!result)
         return StorageResult::failure(QStringLiteral("Afbeelding kon niet worden opgeslagen: ") +
@@ -152,14 +189,11 @@ StorageResult PictureFiler::write(const StampRecord &record, Existing existing, 
     return result;
 }
 
-bool PictureFiler::staysInPictureFolder(const QString &path) const
+bool PictureFiler::staysInPictureFolder(const QString &yearFolder) const
 {
-    // A year folder or an old picture may be a link; what it leads to must lie
-    // in the picture folder too, since the file is written through the link.
+    // The year folder may be a link; what it leads to must lie in the picture
+    // folder too, since the file is written into it.
     const QString root = QFileInfo(m_folder.pictureFolder(m_collectionName)).canonicalFilePath();
-    const QFileInfo file(path);
-    const QString resolved = file.exists() || file.isSymLink()
-                                 ? file.canonicalFilePath()
-                                 : QFileInfo(file.absolutePath()).canonicalFilePath();
+    const QString resolved = QFileInfo(yearFolder).canonicalFilePath();
     return !root.isEmpty() && resolved.startsWith(root + QLatin1Char('/'));
 }

@@ -13,8 +13,10 @@
 // existing folders and an existing picture reused whatever their letter case).
 // A JPEG that is upright is copied byte for byte; anything else Qt reads is
 // turned upright and written as JPEG. The file is written whole or not at all,
-// and an existing picture is replaced only when the caller says so. Nothing is
-// written outside the collection's picture folder.
+// and an existing picture is replaced only when the caller says so; the old one
+// is kept first (KeptPictures), and a picture that is a link is replaced by a
+// file of the record's own. Nothing is written outside the collection's picture
+// folder, and a JPEG that is cut off is refused.
 class PictureFiler {
 public:
     enum class Existing { Keep, Replace };
@@ -37,11 +39,19 @@ public:
     StorageResult fileFromImage(const QImage &image, const StampRecord &record, Existing existing) const;
 
     static constexpr int JpegQuality = 92;
+    // What an image reader may allocate for one picture: a 45 megapixel photo
+    // and far more, where Qt's own limit refuses such a photo.
+    static constexpr int LargestPictureMegabytes = 1024;
+    // Raises the image readers' limit to LargestPictureMegabytes (it is
+    // process-wide), so that what the filer takes is shown and printed too.
+    static void allowLargePictures();
+
+    const ProgramFolder &programFolder() const { return m_folder; }
 
 private:
     // Writes the JPEG bytes to the record's picture file.
     StorageResult write(const StampRecord &record, Existing existing, const QByteArray &jpeg) const;
-    bool staysInPictureFolder(const QString &path) const;
+    bool staysInPictureFolder(const QString &yearFolder) const;
 
     ProgramFolder m_folder;
     QString m_collectionName;

@@ -132,6 +132,7 @@ std::vector<StampRecord> RecordList::takeRecords(int row, int count)
     std::vector<StampRecord> taken;
     if (count <= 0)
         return taken;
+    static_assert(QTypeInfo<StampRecord>::isRelocatable);
     const auto at = static_cast<size_t>(row);
     const auto removed = static_cast<size_t>(count);
     beginRemoveRows({}, row, row + count - 1);
@@ -196,7 +197,7 @@ void RecordList::permute(const std::vector<int> &sortedRows)
     // the moves. A record moves as its bytes, as Qt's own containers move
     // strings: one copy, where twelve string moves would also write back to
     // the record they come from.
-    static_assert(QTypeInfo<QString>::isRelocatable);
+    static_assert(QTypeInfo<StampRecord>::isRelocatable);
     const auto recordAt = [this](size_t row) { return static_cast<void *>(&m_records[row]); };
     std::vector<bool> placed(m_records.size());
     alignas(StampRecord) std::byte held[sizeof(StampRecord)];

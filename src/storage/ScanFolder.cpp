@@ -78,8 +78,12 @@ QString folderYear(const QString &scanFolder, const QString &file)
     return {};
 }
 
-QStringList imageFiles(const QString &folder)
+// The image files below folder, without those of the collection folder (a
+// scan folder may hold the program folder): the collection's own pictures are
+// no scans of it.
+QStringList imageFiles(const QString &folder, const QString &collectionFolder)
 {
+    const QString own = QFileInfo(collectionFolder).canonicalFilePath();
     QSet<QString> suffixes;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         suffixes.insert(QString::fromLatin1(format).toLower());
@@ -87,6 +91,9 @@ QStringList imageFiles(const QString &folder)
     QDirIterator entries(folder, QDir::Files, QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         const QFileInfo file(entries.next());
+        const QString resolved = file.canonicalFilePath();
+        if (!own.isEmpty() && (resolved.startsWith(own + QLatin1Char('/')) || resolved == own))
+            continue;
         if (suffixes.contains(file.suffix().toLower()))
             files.append(QDir::cleanPath(file.absoluteFilePath()));
     }
@@ -138,7 +145,7 @@ ScanFolder::match(const QString &folder, const std::vector<StampRecord> &records
 
     std::vector<Match> matches;
     QHash<QString, std::vector<size_t>> matchesByTarget;
-    for (const QString &file : imageFiles(folder)) {
+    for (const QString &file : imageFiles(folder, filer.programFolder().collectionFolder())) {
         Match match{file, -1, Action::NoRecord, {}, {}};
         std::vector<int> rows;
         QString year;
@@ -176,7 +183,8 @@ ScanFolder::match(const QString &folder, const std::vector<StampRecord> &records
         } else {
             match.row = rows.front();
             match.candidates = {match.row};
-            match.action = QFileInfo::exists(target) ? Action::Replaces : Action::New;
+            const QFileInfo existing(target);
+            match.action = existing.exists() || existing.isSymLink() ? Action::Replaces : Action::New;
             matchesByTarget[target].push_back(matches.size());
         }
         matches.push_back(match);
@@ -199,20 +207,28 @@ ScanFolder::Outcome ScanFolder::file(const std::vector<Match> &chosen,
                                      const Progress &progress)
 {
     Outcome outcome;
+    // A record receives one file per import: a second one would replace the first.
+    QSet<int> filedRows;
     const int total = int(chosen.size());
     for (int done = 0; done < total;) {
         const Match &match = chosen[size_t(done)];
         const QString name = QDir::toNativeSeparators(match.file);
         if (match.row < 0 || match.row >= int(records.size())) {
             outcome.failures.append(name + QStringLiteral(": geen record"));
+        } else if (!match.canBeChosen()) {
+            outcome.failures.append(name + QStringLiteral(": conflict; ") + match.reason);
+        } else if (filedRows.contains(match.row)) {
+            outcome.failures.append(name + QStringLiteral(": dit record kreeg al een afbeelding"));
         } else {
-            const auto existing =
-                match.action == Action::New ? PictureFiler::Existing::Keep : PictureFiler::Existing::Replace;
+            const auto existing = match.action == Action::Replaces ? PictureFiler::Existing::Replace
+                                                                   : PictureFiler::Existing::Keep;
             const StorageResult filed = filer.fileFromFile(match.file, records[size_t(match.row)], existing);
-            if (filed)
+            if (filed) {
                 ++outcome.filed;
-            else
+                filedRows.insert(match.row);
+            } else {
                 outcome.failures.append(name + QStringLiteral(": ") + filed.reason);
+            }
         }
         ++done;
         if (progress && !progress(done, total))

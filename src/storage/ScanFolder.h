@@ -33,6 +33,8 @@ public:
 
         // What the user is offered ticked: only new pictures.
         bool tickedByDefault() const { return action == Action::New; }
+        // What the user may tick: a conflict or a file without record never.
+        bool canBeChosen() const { return action == Action::New || action == Action::Replaces; }
     };
 
     struct [[nodiscard]] Outcome {
@@ -44,13 +46,14 @@ public:
     // false stops before the next file.
     using Progress = std::function<bool(int done, int total)>;
 
-    // The image files below folder (sub-folders included, hidden entries and
-    // linked folders not), in path order, each with its record and action.
+    // The image files below folder (sub-folders included, hidden entries,
+    // linked folders and the collection folder not), in path order, each with
+    // its record and action.
     static std::vector<Match> match(const QString &folder, const std::vector<StampRecord> &records,
                                     const PictureFiler &filer);
     // Files the chosen matches: a picture that exists is replaced only for a
-    // match whose action is not New (the table showed it). Matches without a
-    // record are skipped.
+    // match shown as Replaces. Conflicts, matches without a record and a
+    // second file for one record are skipped, each with a reason.
     static Outcome file(const std::vector<Match> &chosen, const std::vector<StampRecord> &records,
                         const PictureFiler &filer, const Progress &progress = {});
 };

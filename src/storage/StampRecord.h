@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <type_traits>
 
 // One stamp entry: twelve single-line text fields in their fixed file order.
 // Nothing is numeric in storage; prices are kept exactly as typed.
@@ -29,3 +30,11 @@ struct StampRecord {
     const QString &operator[](int field) const { return fields[static_cast<size_t>(field)]; }
     bool operator==(const StampRecord &other) const = default;
 };
+
+// The record list moves records as their bytes when it sorts and deletes. That
+// holds only while a record is its twelve strings and nothing else: a member
+// added here must make the build fail rather than the moves go wrong.
+Q_DECLARE_TYPEINFO(StampRecord, Q_RELOCATABLE_TYPE);
+static_assert(sizeof(StampRecord) == StampRecord::FieldCount * sizeof(QString) &&
+                  std::is_standard_layout_v<StampRecord> && QTypeInfo<QString>::isRelocatable,
+              "StampRecord must stay twelve relocatable strings");

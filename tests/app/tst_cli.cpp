@@ -80,6 +80,7 @@ private slots:
     void attachFilesThePictureOfTheRecordAtPos();
     void versionsListsAndRestoreBringsBack();
     void twoSavesAtOnceKeepBothStates();
+    void existingFilesAreOverwrittenOnlyWithForce();
 
 private:
     ProgramRun run(const TestFolder &folder, const QStringList &arguments,
@@ -596,6 +597,50 @@ void TestCli::twoSavesAtOnceKeepBothStates()
     QVERIFY(QDir(folder.path(QStringLiteral("Verzameling")))
                 .entryList({QStringLiteral(".*.lock")}, QDir::Hidden | QDir::Files)
                 .isEmpty());
+}
+
+void TestCli::existingFilesAreOverwrittenOnlyWithForce()
+{
+    TestFolder folder;
+    folder.write("Verzameling/Nat.col", collectionFile("Nat", {record("1990", "1", "Vis", "1", "2")}));
+    folder.write("Verzameling/Oud.cat", oldDataFile({}));
+    folder.write("eigen.csv", "eigen");
+    folder.write("eigen.pdf", "eigen");
+    const QStringList exportCsv{"export-csv", "Nat", folder.path("eigen.csv")};
+    const QStringList print{"print", "Nat", "--job", "2", "--pdf", folder.path("eigen.pdf")};
+    verifyFailure(run(folder, exportCsv));
+    verifyFailure(run(folder, print));
+    QCOMPARE(folder.read("eigen.csv"), QByteArray("eigen"));
+    QCOMPARE(folder.read("eigen.pdf"), QByteArray("eigen"));
+    QCOMPARE(run(folder, exportCsv + QStringList{"--force"}).exitCode, 0);
+    QVERIFY(folder.read("eigen.csv").contains("\"Jaartal\""));
+    QCOMPARE(run(folder, print + QStringList{"--force"}).exitCode, 0);
+    QVERIFY(folder.read("eigen.pdf").startsWith("%PDF"));
+
+    // A collection or old-data file, new or existing, directly or through a
+    // link, never becomes a CSV or PDF file.
+    const QByteArray collection = folder.read("Verzameling/Nat.col");
+    const QByteArray shown = run(folder, {"show", "Nat"}).out;
+    QVERIFY(QFile::link(folder.path("Verzameling/Nat.col"), folder.path("link.csv")));
+    for (const char *target :
+         {"Verzameling/Nat.col", "Verzameling/Oud.cat", "Verzameling/Nieuw.col", "link.csv"}) {
+        verifyFailure(run(folder, {"export-csv", "Nat", folder.path(target), "--force"}));
+        verifyFailure(run(folder, {"print", "Nat", "--job", "2", "--pdf", folder.path(target), "--force"}));
+    }
+    QCOMPARE(folder.read("Verzameling/Nat.col"), collection);
+    QVERIFY(!folder.exists("Verzameling/Nieuw.col"));
+
+    // restore --as replaces another collection only with --force, as import does.
+    folder.write("los.csv", "Jaar;Nummer\r\n2001;9\r\n");
+    QCOMPARE(run(folder, {"import-csv", folder.path("los.csv"), "Kopie"}).exitCode, 0);
+    QCOMPARE(run(folder, {"import-csv", folder.path("los.csv"), "Nat", "--force"}).exitCode, 0);
+    const ProgramRun versions = run(folder, {"versions", "Nat"});
+    const QString version = QString::fromUtf8(versions.out.left(versions.out.indexOf('\t')));
+    const QByteArray copy = folder.read("Verzameling/Kopie.col");
+    verifyFailure(run(folder, {"restore", "Nat", version, "--as", "Kopie"}));
+    QCOMPARE(folder.read("Verzameling/Kopie.col"), copy);
+    QCOMPARE(run(folder, {"restore", "Nat", version, "--as", "Kopie", "--force"}).exitCode, 0);
+    QCOMPARE(run(folder, {"show", "Kopie"}).out, shown);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -6,6 +6,8 @@
 #include "dialogs/VersionsForm.h"
 #include "mainwindow/Main.h"
 #include "storage/CollectionFile.h"
+#include "storage/CollectionName.h"
+#include "storage/CollectionVersions.h"
 #include "storage/OldDataFile.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
@@ -31,6 +33,7 @@ private slots:
     void unsavedChangesAreAskedAboutFirst();
     void deleteRemovesTheCollectionWithItsPictures();
     void deleteStaysInsideTheCollectionFolder();
+    void deleteTakesAFileAlreadyGoneAndARefusedName();
     void importModeDeletesNothing();
     void restoresAVersionAndADeletedCollection();
     void aFolderWithoutProgramDataIsOfferedTheDemo();
@@ -298,6 +301,38 @@ void OpenFileTest::deleteStaysInsideTheCollectionFolder()
     QVERIFY(!QFileInfo(folder.path(QStringLiteral("Verzameling/L.col"))).isSymLink());
     QVERIFY(folder.exists(QStringLiteral("Elders/1990/1.jpg")));
     QCOMPARE(folder.read(QStringLiteral("Elders.col")), QByteArray("niet van deze verzameling"));
+}
+
+void OpenFileTest::deleteTakesAFileAlreadyGoneAndARefusedName()
+{
+    TestFolder folder;
+    writeCollection(folder, QStringLiteral("Weg"), QStringLiteral("Weg"), sampleRecords(1));
+    folder.write(QStringLiteral("Verzameling/Weg/1990/12.jpg"), "jpeg");
+    // Made by another program: a control character and a colon.
+    const QString refused = QStringLiteral("Oud\u0081:1");
+    writeCollection(folder, refused, refused, sampleRecords(2));
+    folder.write(QStringLiteral("Verzameling/") + refused + QStringLiteral("/1990/12.jpg"), "jpeg");
+    auto main = startMain(folder);
+
+    OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
+    dialog.show();
+    // Deleted by a synchronised folder while the dialog is open.
+    QVERIFY(QFile::remove(folder.path(QStringLiteral("Verzameling/Weg.col"))));
+    BoxAnswers yes({MessageBox::Answer::Yes, MessageBox::Answer::Yes});
+    for (const QString &name : {QStringLiteral("Weg"), refused}) {
+        select(dialog, name);
+        click(dialog.DelKnop);
+    }
+    QCOMPARE(yes.requests.size(), 2); // the two questions, no error
+    QVERIFY(listed(dialog).isEmpty());
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Weg")));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/") + refused + QStringLiteral(".col")));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/") + refused));
+    QCOMPARE(CollectionName::repaired(refused), QStringLiteral("Oud__1"));
+    const std::vector<CollectionVersions::Version> kept =
+        CollectionVersions(folder.folder()).versions(QStringLiteral("Oud__1"));
+    QCOMPARE(kept.size(), size_t(1));
+    QCOMPARE(kept.front().recordCount, qsizetype(2));
 }
 
 void OpenFileTest::importModeDeletesNothing()

@@ -1,4 +1,6 @@
 #include "common/TestFolder.h"
+#include "storage/CollectionVersions.h"
+#include "storage/KeptPictures.h"
 #include "storage/PictureFiler.h"
 #include "storage/ScanFolder.h"
 
@@ -80,6 +82,8 @@ private slots:
     void everyFormatIsFiledUprightAndReplacedOnlyWhenAsked();
     void unusableRecordsAndHostileNamesWriteNothing();
     void scansAreMatchedByCatalogueNumberAndYear();
+    void replacingKeepsTheOldPictureAndNeverWritesThroughALink();
+    void cutOffAndVeryLargePicturesGetTheirTrueReason();
 };
 
 void PictureFilingTest::everyFormatIsFiledUprightAndReplacedOnlyWhenAsked()
@@ -113,13 +117,18 @@ void PictureFilingTest::everyFormatIsFiledUprightAndReplacedOnlyWhenAsked()
         QVERIFY2(filer.fileFromFile(home.path("in/scan-" + writable + ".jpg"), record(" 1864", writable),
                                     PictureFiler::Existing::Keep),
                  writable.constData());
-        filed = filedJpeg(home.path("Verzameling/NEDERLAND/ 1864/" + writable + ".jpg"));
+        // The year as the collection file will store it.
+        filed = filedJpeg(home.path("Verzameling/NEDERLAND/1864/" + writable + ".jpg"));
         QCOMPARE(filed.size(), QSize(40, 20));
         QVERIFY2(dark(filed, 5, 10) && !dark(filed, 35, 10), writable.constData());
     }
     // TIFF and WebP come with the image-format plugins the build installs.
-    QVERIFY(home.exists("Verzameling/NEDERLAND/ 1864/tiff.jpg"));
-    QVERIFY(home.exists("Verzameling/NEDERLAND/ 1864/webp.jpg"));
+    QVERIFY(home.exists("Verzameling/NEDERLAND/1864/tiff.jpg"));
+    QVERIFY(home.exists("Verzameling/NEDERLAND/1864/webp.jpg"));
+    QVERIFY(filer.fileFromData(jpeg, record("1990 ", "5"), PictureFiler::Existing::Keep));
+    QCOMPARE(home.folder().picturePath("Nederland", "1990", "5"),
+             home.path("Verzameling/NEDERLAND/1990/5.jpg"));
+    QVERIFY(home.exists("Verzameling/NEDERLAND/1990/5.jpg"));
 
     // A transparent background becomes white, not black.
     QImage clear(8, 8, QImage::Format_ARGB32);
@@ -223,11 +232,128 @@ void PictureFilingTest::scansAreMatchedByCatalogueNumberAndYear()
     for (const char *filed : {"1852/1.jpg", "1864/1.jpg", "1900/7.jpg", "1950/55.jpg"})
         QCOMPARE(filedJpeg(home.path(QString("Verzameling/Nederland/") + filed)).size(), QSize(40, 20));
 
+    // Two files for one record, ticked anyway: neither is filed. Two shown as
+    // replacing one record: only the first is filed.
+    const ScanFolder::Outcome conflicts = ScanFolder::file({matches[6], matches[0]}, records, filer);
+    QCOMPARE(conflicts.filed, 0);
+    QCOMPARE(conflicts.failures.size(), 2);
+    QVERIFY(!home.exists("Verzameling/Nederland/1852/123a.jpg"));
+    ScanFolder::Match second = matches[3];
+    second.file = matches[1].file;
+    const ScanFolder::Outcome once = ScanFolder::file({matches[3], second}, records, filer);
+    QCOMPARE(once.filed, 1);
+    QCOMPARE(once.failures.size(), 1);
+
     // Stopping after the first file files no more.
     const ScanFolder::Outcome stopped =
-        ScanFolder::file({matches[6], matches[0]}, records, filer, [](int, int) { return false; });
+        ScanFolder::file({matches[3], matches[1]}, records, filer, [](int, int) { return false; });
     QCOMPARE(stopped.filed, 1);
+    QVERIFY(stopped.failures.isEmpty());
     QVERIFY(ScanFolder::file({matches[5]}, records, filer).failures.size() == 1);
+
+    // A scan folder that holds the program folder: the collection's own
+    // pictures (and kept ones) are no scans.
+    const std::vector<ScanFolder::Match> fromHome = ScanFolder::match(home.path(""), records, filer);
+    QCOMPARE(fromHome.size(), matches.size());
+    for (const ScanFolder::Match &match : fromHome)
+        QVERIFY2(!match.file.contains("/Verzameling/"), qPrintable(match.file));
+}
+
+void PictureFilingTest::replacingKeepsTheOldPictureAndNeverWritesThroughALink()
+{
+    TestFolder home;
+    QTemporaryDir outside;
+    const PictureFiler filer(home.folder(), "Nederland");
+    const QByteArray png = encoded(halves(), "png");
+    const StampRecord stamp = record("1990", "1");
+    // Seven pictures replaced: the newest five stay, oldest first.
+    for (int turn = 1; turn <= 7; ++turn) {
+        home.write("Verzameling/Nederland/1990/1.jpg", "oud " + QByteArray::number(turn));
+        QVERIFY(filer.fileFromData(png, stamp, PictureFiler::Existing::Replace));
+    }
+    const KeptPictures kept(home.folder(), "Nederland");
+    QStringList keptBytes;
+    for (const QString &file : kept.kept("1990", "1")) {
+        QFile keptFile(file);
+        QVERIFY(keptFile.open(QIODevice::ReadOnly));
+        keptBytes << QString::fromLatin1(keptFile.readAll());
+    }
+    QCOMPARE(keptBytes, QStringList({"oud 3", "oud 4", "oud 5", "oud 6", "oud 7"}));
+    QCOMPARE(home.read("Verzameling/.versies/Nederland/afbeeldingen/1990/1/7.jpg"), QByteArray("oud 7"));
+    // The collection's versions know nothing of the kept pictures.
+    const CollectionVersions versions(home.folder());
+    QVERIFY(versions.versions("Nederland").empty() && versions.deletedCollections().isEmpty());
+    home.write("Verzameling/Nederland.col", "eerste");
+    QVERIFY(versions.keep("Nederland"));
+    QCOMPARE(versions.versions("Nederland").size(), size_t(1));
+    QCOMPARE(kept.kept("1990", "1").size(), 5);
+
+    // A picture that is a link, to another record's picture or out of the
+    // folder: the link goes, its target stays, the record gets its own file.
+    home.write("Verzameling/Nederland/1990/2.jpg", "ander record");
+    QFile outsidePicture(outside.filePath("buiten.jpg"));
+    QVERIFY(outsidePicture.open(QIODevice::WriteOnly) && outsidePicture.write("buiten") == 6);
+    outsidePicture.close();
+    QVERIFY(QFile::link("2.jpg", home.path("Verzameling/Nederland/1990/3.jpg")));
+    QVERIFY(QFile::link(outside.filePath("buiten.jpg"), home.path("Verzameling/Nederland/1990/4.jpg")));
+    for (const char *number : {"3", "4"}) {
+        QVERIFY(filer.hasPicture(record("1990", number)));
+        QVERIFY(filer.fileFromData(png, record("1990", number), PictureFiler::Existing::Replace));
+        const QFileInfo filed(home.path(QStringLiteral("Verzameling/Nederland/1990/%1.jpg").arg(number)));
+        QVERIFY(!filed.isSymLink() && filedJpeg(filed.filePath()).size() == QSize(40, 20));
+    }
+    QCOMPARE(home.read("Verzameling/Nederland/1990/2.jpg"), QByteArray("ander record"));
+    QVERIFY(outsidePicture.open(QIODevice::ReadOnly));
+    QCOMPARE(outsidePicture.readAll(), QByteArray("buiten"));
+
+    // Kept pictures are never written through a linked folder: then the
+    // picture is not replaced at all.
+    QVERIFY(QDir(home.path("Verzameling/.versies")).removeRecursively());
+    QVERIFY(QFile::link(outside.path(), home.path("Verzameling/.versies")));
+    const QByteArray current = home.read("Verzameling/Nederland/1990/1.jpg");
+    QVERIFY(!filer.fileFromData(encoded(halves(), "bmp"), stamp, PictureFiler::Existing::Replace)
+                 .reason.isEmpty());
+    QCOMPARE(home.read("Verzameling/Nederland/1990/1.jpg"), current);
+    QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"buiten.jpg"});
+}
+
+void PictureFilingTest::cutOffAndVeryLargePicturesGetTheirTrueReason()
+{
+    TestFolder home;
+    const PictureFiler filer(home.folder(), "Nederland");
+    const QByteArray jpeg = encoded(halves(), "jpeg");
+    QVERIFY(filer.fileFromData(jpeg.chopped(30), record("1852", "1"), PictureFiler::Existing::Keep)
+                .reason.contains("onvolledig"));
+    QVERIFY(!home.exists("Verzameling/Nederland/1852/1.jpg"));
+    // Data after the end (some cameras add their own) and scans in several
+    // passes are whole files.
+    QVERIFY(filer.fileFromData(jpeg + "aanhangsel", record("1852", "2"), PictureFiler::Existing::Keep));
+    QByteArray progressive;
+    QBuffer buffer(&progressive);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    QVERIFY(writer.write(halves()));
+    QVERIFY(progressive.count("\xff\xda") > 1);
+    QVERIFY(filer.fileFromData(progressive, record("1852", "3"), PictureFiler::Existing::Keep));
+    QVERIFY(!filer.fileFromData(progressive.chopped(2), record("1852", "4"), PictureFiler::Existing::Keep));
+
+    // An upright photo of 36 megapixels, above what Qt reads by itself.
+    QImage photo(6000, 6000, QImage::Format_RGB888);
+    photo.fill(Qt::darkGreen);
+    const QByteArray large = encoded(photo, "jpeg");
+    photo = QImage();
+    QVERIFY(filer.fileFromData(large, record("1852", "5"), PictureFiler::Existing::Keep));
+    QCOMPARE(home.read("Verzameling/Nederland/1852/5.jpg"), large);
+
+    // One far beyond any photo is refused for its size, not as unreadable.
+    QByteArray huge = jpeg;
+    const qsizetype frame = huge.indexOf("\xff\xc0");
+    QVERIFY(frame > 0);
+    huge.replace(frame + 5, 4, QByteArray::fromHex("75307530")); // 30000 x 30000
+    const QString reason = filer.fileFromData(huge, record("1852", "6"), PictureFiler::Existing::Keep).reason;
+    QVERIFY2(reason.contains("te groot") && reason.contains("30000 x 30000"), qPrintable(reason));
 }
 
 QTEST_GUILESS_MAIN(PictureFilingTest)

@@ -153,6 +153,11 @@ void ProgramFolderTest::collectionNamesThatCouldLeaveTheFolderAreRefused()
     for (const QString &name : QStringList{"", ".", "..", "../x", "a/b", "a\\b", "c:", "a*", "a?", "\"a\"",
                                            "<a>", "a|b", "tab\there", "nl\nx", QString(QChar(0x7F))})
         QVERIFY2(!CollectionName::isValid(name), qPrintable(name));
+    // Every C1 control, the five that Windows-1252 leaves undefined among them.
+    for (char16_t c = 0x80; c <= 0x9F; ++c)
+        QVERIFY2(!CollectionName::isValid(QStringLiteral("a") + QChar(c)),
+                 qPrintable(QString::number(c, 16)));
+    QVERIFY(CollectionName::isValid(QStringLiteral("a") + QChar(0xA0)));
 }
 
 QTEST_GUILESS_MAIN(ProgramFolderTest)

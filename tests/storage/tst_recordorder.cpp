@@ -1,7 +1,11 @@
+#include "storage/CollectionFile.h"
 #include "storage/RecordList.h"
 
 #include <QPersistentModelIndex>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +38,7 @@ private slots:
     void lettersSortWithoutRegardToCase();
     void equalKeysKeepTheirOrderBothWays();
     void aSelectedRecordStaysSelectedAfterASort();
+    void aLoadedListSortsAndDeletesCellForCell();
 };
 
 void RecordOrderTest::numbersSortAsTextWithEmptyCellsFirst()
@@ -81,6 +86,51 @@ void RecordOrderTest::aSelectedRecordStaysSelectedAfterASort()
     list.sort(StampRecord::Year, Qt::AscendingOrder);
     QCOMPARE(selected.row(), 2);
     QCOMPARE(selected.data().toString(), QString("x"));
+}
+
+void RecordOrderTest::aLoadedListSortsAndDeletesCellForCell()
+{
+    // More records than one piece of a parallel load; texts shared between
+    // records, packed into blocks, and long enough to have their own memory.
+    // Multiplying by a prime coprime to the count gives long permutation cycles.
+    constexpr int Count = 5000;
+    std::vector<StampRecord> written(Count);
+    for (int i = 0; i < Count; ++i) {
+        StampRecord &record = written[size_t(i)];
+        for (int field = 0; field < StampRecord::FieldCount; ++field)
+            record[field] = QStringLiteral("f%1 r%2").arg(field).arg(i);
+        record[StampRecord::Year] = QString::number(1850 + i % 7);
+        record[StampRecord::CatalogueNumber] =
+            QStringLiteral("n%1").arg((i * 7919) % Count, 5, 10, QChar(u'0'));
+        record[StampRecord::Category] = i % 3 == 0 ? QStringLiteral("Zegel") : QStringLiteral("Blok");
+        record[StampRecord::Info] = QString(300 + i % 5, QChar(u'a' + i % 26));
+    }
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Groot.col"));
+    QVERIFY(CollectionFile::write(path, QStringLiteral("Groot"), written));
+    std::vector<StampRecord> loaded;
+    QVERIFY(CollectionFile::readRecords(path, loaded));
+    QCOMPARE(loaded, written);
+    RecordList list;
+    list.assign(std::move(loaded));
+
+    // The expected order by plain comparison of the unique, equally long numbers.
+    std::vector<StampRecord> expected = written;
+    const auto byNumber = [](const StampRecord &left, const StampRecord &right) {
+        return left[StampRecord::CatalogueNumber] < right[StampRecord::CatalogueNumber];
+    };
+    std::sort(expected.begin(), expected.end(), byNumber);
+    list.sort(StampRecord::CatalogueNumber, Qt::AscendingOrder);
+    QVERIFY(list.records() == expected);
+
+    for (const int row : {0, 2500, 1, Count - 4, 777}) {
+        static_cast<void>(list.takeRecords(row, 1));
+        expected.erase(expected.begin() + row);
+        QVERIFY(list.records() == expected);
+    }
+    std::reverse(expected.begin(), expected.end());
+    list.sort(StampRecord::CatalogueNumber, Qt::DescendingOrder);
+    QVERIFY(list.records() == expected);
 }
 
 QTEST_GUILESS_MAIN(RecordOrderTest)

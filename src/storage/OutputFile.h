@@ -1,0 +1,17 @@
+#pragma once
+
+#include "storage/StorageResult.h"
+
+#include <QString>
+
+class ProgramFolder;
+
+// A file the command-line program writes where it is told to (a CSV export, a
+// PDF). An existing file is overwritten only when the collector says so, and a
+// collection or old-data file of the collection folder (versions included)
+// never, also not through a symbolic link.
+namespace OutputFile {
+
+StorageResult mayWrite(const ProgramFolder &folder, const QString &path, bool force);
+
+} // namespace OutputFile
