@@ -3,6 +3,7 @@
 #include "storage/CollectionFile.h"
 #include "storage/OldDataFile.h"
 #include "storage/SaveWithPictureFolder.h"
+#include "storage/WantListFile.h"
 
 OpenCollection::OpenCollection(const ProgramFolder &folder, QObject *parent)
     : QObject(parent)
@@ -55,6 +56,9 @@ StorageResult OpenCollection::saveAs(const QString &name)
     FileFingerprint fingerprint;
     const StorageResult saved = SaveWithPictureFolder(m_folder, name, m_records, &fingerprint);
     if (saved) {
+        // The want list's ranges go along; the collection is saved whether or not they can.
+        if (!m_name.isEmpty() && m_name != name)
+            (void)WantListFile::carryOver(m_folder, m_name, name);
         rememberFile(name, fingerprint);
         setName(name);
         setUnsavedChanges(false);
