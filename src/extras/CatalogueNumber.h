@@ -35,6 +35,8 @@ public:
     // Case-insensitive; runs of spaces as one.
     static bool samePrefix(QStringView left, QStringView right);
     static int comparePrefix(QStringView left, QStringView right);
+    // A hash that agrees with samePrefix: equal prefixes give equal hashes.
+    static quint64 hashPrefix(QStringView text, quint64 seed);
     // Whole numbers given as digits without leading zeros.
     static int compareDigits(QStringView left, QStringView right);
 

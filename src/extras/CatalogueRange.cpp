@@ -43,5 +43,5 @@ bool CatalogueRange::holds(const CatalogueNumber &number) const
     const std::optional<quint64> value = number.number();
     return value && *value >= m_from && *value <= m_to &&
            CatalogueNumber::samePrefix(number.prefix(), m_prefix) &&
-           (m_suffix.isEmpty() || number.suffix().compare(m_suffix, Qt::CaseInsensitive) == 0);
+           (m_suffix.isEmpty() || CatalogueNumber::samePrefix(number.suffix(), m_suffix));
 }

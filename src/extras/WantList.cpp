@@ -4,33 +4,94 @@
 #include "storage/StampRecord.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
+// The numbers of one range that records hold. A range of up to BitmapLimit
+// numbers keeps one bit per number; a larger one, which no collection fills,
+// keeps the numbers themselves.
+class HeldNumbers {
+public:
+    static constexpr quint64 BitmapLimit = quint64(1) << 26;
+
+    explicit HeldNumbers(const CatalogueRange &range)
+        : m_from(range.from())
+        , m_span(range.to() - range.from() + 1)
+    {
+        if (m_span <= BitmapLimit)
+            m_bits.assign(static_cast<size_t>((m_span + 63) / 64), 0);
+    }
+
+    void add(quint64 number)
+    {
+        const quint64 at = number - m_from;
+        if (m_bits.empty())
+            m_numbers.push_back(at);
+        else
+            m_bits[static_cast<size_t>(at / 64)] |= quint64(1) << (at % 64);
+    }
+
+    // Calls missing(first, last) for each run of numbers not held, in order.
+    template <class Missing> void forEachMissingRun(const Missing &missing)
+    {
+        if (m_bits.empty()) {
+            std::sort(m_numbers.begin(), m_numbers.end());
+            quint64 next = 0;
+            for (const quint64 at : m_numbers) {
+                if (at > next)
+                    missing(m_from + next, m_from + at - 1);
+                next = at + 1;
+            }
+            if (next < m_span)
+                missing(m_from + next, m_from + m_span - 1);
+            return;
+        }
+        for (quint64 at = nextWith(0, false); at < m_span;) {
+            const quint64 end = nextWith(at, true);
+            missing(m_from + at, m_from + end - 1);
+            at = nextWith(end, false);
+        }
+    }
+
+private:
+    // The first position from at on whose bit is set (or clear); m_span when none.
+    quint64 nextWith(quint64 at, bool set) const
+    {
+        while (at < m_span) {
+            quint64 word = m_bits[static_cast<size_t>(at / 64)];
+            if (!set)
+                word = ~word;
+            word >>= at % 64;
+            if (word != 0)
+                return std::min(m_span, at + static_cast<quint64>(std::countr_zero(word)));
+            at = (at / 64 + 1) * 64;
+        }
+        return m_span;
+    }
+
+    quint64 m_from;
+    quint64 m_span;
+    std::vector<quint64> m_bits;
+    std::vector<quint64> m_numbers;
+};
+
 // "a-b" for a run of consecutive numbers, "a" for one, joined by ", ".
-QString runsOf(const CatalogueRange &range, std::vector<quint64> &held, quint64 &count)
+QString runsOf(const CatalogueRange &range, HeldNumbers &held, quint64 &count)
 {
-    std::sort(held.begin(), held.end());
-    held.erase(std::unique(held.begin(), held.end()), held.end());
-    count = range.to() - range.from() + 1 - held.size();
-    if (!range.suffix().isEmpty() || range.from() == range.to())
-        return count == 0 ? QString() : range.numberText();
     QString runs;
-    const auto addRun = [&runs](quint64 first, quint64 last) {
+    count = 0;
+    held.forEachMissingRun([&](quint64 first, quint64 last) {
+        count += last - first + 1;
         if (!runs.isEmpty())
             runs += QLatin1String(", ");
         runs += QString::number(first);
         if (last > first)
             runs += u'-' + QString::number(last);
-    };
-    quint64 next = range.from();
-    for (const quint64 number : held) {
-        if (number > next)
-            addRun(next, number - 1);
-        next = number + 1;
-    }
-    if (held.empty() || held.back() < range.to())
-        addRun(next, range.to());
+    });
+    // A single number is written as it was given, with its suffix.
+    if (range.from() == range.to())
+        return count == 0 ? QString() : range.numberText();
     return runs;
 }
 
@@ -55,9 +116,10 @@ WantList WantList::of(const std::vector<StampRecord> &records, const QStringList
         list.m_lines.push_back(std::move(line));
     }
 
-    std::vector<std::vector<quint64>> held(readRanges.size());
+    std::vector<HeldNumbers> held(readRanges.begin(), readRanges.end());
     const RecordCategory wanted(category);
-    for (const StampRecord &record : records) {
+    for (size_t row = 0; row < records.size(); ++row) {
+        const StampRecord &record = records[row];
         if (!wanted.matches(record))
             continue;
         const CatalogueNumber number(record[StampRecord::CatalogueNumber]);
@@ -65,7 +127,7 @@ WantList WantList::of(const std::vector<StampRecord> &records, const QStringList
             continue;
         for (size_t index = 0; index < readRanges.size(); ++index) {
             if (readRanges[index].holds(number))
-                held[index].push_back(*number.number());
+                held[index].add(*number.number());
         }
     }
     for (size_t index = 0; index < readRanges.size(); ++index) {
