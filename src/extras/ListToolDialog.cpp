@@ -101,6 +101,11 @@ ListToolDialog::ListToolDialog(const Layout &layout, const QStringList &categori
     connect(m_categoryCombo, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
 }
 
+QWidget *ListToolDialog::firstSharedControl() const
+{
+    return m_categoryCombo;
+}
+
 QString ListToolDialog::category() const
 {
     return m_categoryCombo->currentIndex() > 0 ? m_categoryCombo->currentText() : QString();

@@ -37,6 +37,8 @@ protected:
     ListToolDialog(const Layout &layout, const QStringList &categories, const QStringList &headings,
                    std::vector<PrintListReport::Column> printColumns, QWidget *parent);
 
+    // The first of the shared controls in the tab order.
+    QWidget *firstSharedControl() const;
     // The chosen category; empty for all records.
     QString category() const;
     // Shows the lines; a marked line is drawn in red.

@@ -37,6 +37,9 @@ WantListDialog::WantListDialog(const OpenCollection &collection, QWidget *parent
     m_rangesText->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_rangesText->setTabChangesFocus(true);
     m_rangesLabel->setBuddy(m_rangesText);
+    // The ranges come first, as they are read.
+    setTabOrder(m_rangesText, firstSharedControl());
+    m_rangesText->setFocus();
     auto *hint = DialogLayout::addLabel(
         this, "HintLabel",
         QStringLiteral("Bijvoorbeeld \"MBund 1-20\", \"LP1-LP15\" of één nummer: \"NVPH 123a\"."), 180, 6630,

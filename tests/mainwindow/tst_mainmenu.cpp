@@ -99,7 +99,8 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
          {"TooleWebpage:Webpage Ontwerpen", "ToolsDataEdit:Data Bewerken",
           "ToolsPictureCheck:Afbeeldingen controleren", "ToolsSearch:Zoeken", "ToolsStatistics:Statistiek",
           "ToolsPictureAdd:Afbeelding toevoegen...", "ToolsPicturePaste:Afbeelding plakken",
-          "ToolsPictureImport:Afbeeldingen importeren..."}},
+          "ToolsPictureImport:Afbeeldingen importeren...", "ToolsListsStreep:", "ToolsWantList:Mancolijst...",
+          "ToolsTradeList:Dubbelen..."}},
         {QStringLiteral("Help"),
          {"HelpHelp:Help", "HelpStreep1:", "HelpMeerSoftware:Meer Software", "HelpDownloads:Downloads"}},
     };
