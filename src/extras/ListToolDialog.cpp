@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QColor BackgroundColour{220, 220, 190};
@@ -78,7 +80,9 @@ ListToolDialog::ListToolDialog(const Layout &layout, const QStringList &categori
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // The column before the count takes the room the others leave.
+    m_table->horizontalHeader()->setSectionResizeMode(std::max(0, m_table->columnCount() - 2),
+                                                      QHeaderView::Stretch);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row) { lineChosen(row); });
 
     m_totalLabel = DialogLayout::addLabel(this, "TotalLabel", QString(), left, bottom - ButtonHeight - 390,

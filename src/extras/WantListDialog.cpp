@@ -33,7 +33,7 @@ WantListDialog::WantListDialog(const OpenCollection &collection, QWidget *parent
         DialogLayout::addLabel(this, "RangesLabel", QStringLiteral("Reeksen, een per regel:"), 180, 195);
     m_rangesText = new QPlainTextEdit(this);
     m_rangesText->setObjectName(QStringLiteral("RangesText"));
-    m_rangesText->setGeometry(Twips::rect(180, 600, RangesWidth, 5985));
+    m_rangesText->setGeometry(Twips::rect(180, 600, RangesWidth, 5400));
     m_rangesText->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_rangesText->setTabChangesFocus(true);
     m_rangesLabel->setBuddy(m_rangesText);
@@ -42,8 +42,8 @@ WantListDialog::WantListDialog(const OpenCollection &collection, QWidget *parent
     m_rangesText->setFocus();
     auto *hint = DialogLayout::addLabel(
         this, "HintLabel",
-        QStringLiteral("Bijvoorbeeld \"MBund 1-20\", \"LP1-LP15\" of één nummer: \"NVPH 123a\"."), 180, 6630,
-        RangesWidth, 500);
+        QStringLiteral("Bijvoorbeeld \"MBund 1-20\", \"LP1-LP15\" of één nummer: \"NVPH 123a\"."), 180, 6090,
+        RangesWidth, 780);
     hint->setWordWrap(true);
 
     if (!collection.name().isEmpty()) {
