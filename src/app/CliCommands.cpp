@@ -1,6 +1,8 @@
 #include "app/CliCommands.h"
 
 #include "album/SlideshowPage.h"
+#include "extras/TradeList.h"
+#include "extras/WantList.h"
 #include "printing/PrintCommand.h"
 #include "storage/CollectionFile.h"
 #include "storage/CollectionListing.h"
@@ -29,7 +31,8 @@ const QString Usage = QStringLiteral(
     "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] [--force] | export-csv NAAM BESTAND "
     "[--force] | "
     "import-csv BESTAND NAAM [--force] | attach NAAM POS BESTAND [--replace] | "
-    "versions NAAM | restore NAAM VERSIE [--as NIEUW] [--force]");
+    "versions NAAM | restore NAAM VERSIE [--as NIEUW] [--force] | gaps NAAM REEKS... [--category TEKST] | "
+    "doubles NAAM [--category TEKST]");
 
 StorageResult invalidName(const QString &name)
 {
@@ -62,6 +65,34 @@ StorageResult valuesAndFlag(const QString &command, const QStringList &arguments
             values.append(argument);
     }
     return StorageResult::success();
+}
+
+// The plain values and the category that gaps and doubles take.
+StorageResult valuesAndCategory(const QString &command, const QStringList &arguments, QStringList &values,
+                                QString &category)
+{
+    bool categoryGiven = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--category")) {
+            if (categoryGiven || i + 1 == arguments.size())
+                return StorageResult::failure(QStringLiteral("--category verwacht één tekst"));
+            categoryGiven = true;
+            category = arguments.at(++i);
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            return StorageResult::failure(
+                QStringLiteral("Onbekend argument voor %1: '%2'").arg(command, argument));
+        } else {
+            values.append(argument);
+        }
+    }
+    return StorageResult::success();
+}
+
+void writeRows(QTextStream &out, const std::vector<QStringList> &rows)
+{
+    for (const QStringList &row : rows)
+        out << row.join(u'\t') << '\n';
 }
 
 } // namespace
@@ -99,6 +130,10 @@ StorageResult CliCommands::run(const QStringList &arguments)
         return versions(rest);
     if (command == QLatin1String("restore"))
         return restore(rest);
+    if (command == QLatin1String("gaps"))
+        return gaps(rest);
+    if (command == QLatin1String("doubles"))
+        return doubles(rest);
     return StorageResult::failure(QStringLiteral("Onbekend commando '%1'; %2").arg(command, Usage));
 }
 
@@ -444,6 +479,47 @@ StorageResult CliCommands::restore(const QStringList &arguments)
     if (!result)
         return StorageResult::failure(
             QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(newName, result.reason));
+    return result;
+}
+
+StorageResult CliCommands::gaps(const QStringList &arguments)
+{
+    QStringList values;
+    QString category;
+    StorageResult result = valuesAndCategory(QStringLiteral("gaps"), arguments, values, category);
+    if (!result)
+        return result;
+    if (values.size() < 2)
+        return StorageResult::failure(QStringLiteral("gaps verwacht een naam en ten minste één reeks; ") +
+                                      Usage);
+    const QString name = values.takeFirst();
+    if (!CollectionName::isValid(name))
+        return invalidName(name);
+    // Every range is read before anything is written, so that a mistyped one gives no half list.
+    for (const QString &range : values) {
+        if (!CatalogueRange::read(range))
+            return StorageResult::failure(QStringLiteral("Reeks '%1' kan niet worden gelezen").arg(range));
+    }
+    RecordList records;
+    result = load(name, records);
+    if (result)
+        writeRows(m_out, WantList::of(records.records(), values, category).rows());
+    return result;
+}
+
+StorageResult CliCommands::doubles(const QStringList &arguments)
+{
+    QStringList values;
+    QString category;
+    QString name;
+    RecordList records;
+    StorageResult result = valuesAndCategory(QStringLiteral("doubles"), arguments, values, category);
+    if (result)
+        result = singleName(QStringLiteral("doubles"), values, name);
+    if (result)
+        result = load(name, records);
+    if (result)
+        writeRows(m_out, TradeList::of(records.records(), category).rows());
     return result;
 }
 

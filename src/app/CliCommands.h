@@ -30,6 +30,8 @@ private:
     StorageResult attach(const QStringList &arguments);
     StorageResult versions(const QStringList &arguments);
     StorageResult restore(const QStringList &arguments);
+    StorageResult gaps(const QStringList &arguments);
+    StorageResult doubles(const QStringList &arguments);
 
     // Loads an existing collection; a missing one is an error here. The name
     // the file gives itself goes to collectionName when asked for.

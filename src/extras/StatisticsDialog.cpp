@@ -1,9 +1,8 @@
 #include "extras/StatisticsDialog.h"
 
 #include "extras/PrintStatistics.h"
-#include "printing/dialog/CurrentPrinter.h"
 #include "printing/dialog/PdfFileQuestion.h"
-#include "printing/dialog/SystemPrinterCanvas.h"
+#include "printing/dialog/PrintOnCurrentPrinter.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
@@ -175,22 +174,7 @@ void StatisticsDialog::drawChart()
 
 void StatisticsDialog::PrintKnop_Click()
 {
-    const QString printer = CurrentPrinter::name();
-    const QString refusal = SystemPrinterCanvas::queueRefusal(printer);
-    if (!refusal.isEmpty()) {
-        MessageBox::show(this, refusal, QStringLiteral("Error"), MessageBox::Buttons::Ok,
-                         MessageBox::Icon::Critical);
-        return;
-    }
-    QString pdfFile;
-    if (printer == CurrentPrinter::pdfFile()) {
-        pdfFile = askPdfFile(this);
-        if (pdfFile.isEmpty())
-            return;
-    }
-    SystemPrinterCanvas canvas(pdfFile);
-    PrintStatistics::print(canvas, m_statistics, measure(), m_collection.name(), QLocale());
-    if (!canvas.failure().isEmpty())
-        MessageBox::show(this, canvas.failure(), QStringLiteral("Error"), MessageBox::Buttons::Ok,
-                         MessageBox::Icon::Critical);
+    PrintOnCurrentPrinter::run(this, askPdfFile, [this](PrinterCanvas &canvas) {
+        PrintStatistics::print(canvas, m_statistics, measure(), m_collection.name(), QLocale());
+    });
 }

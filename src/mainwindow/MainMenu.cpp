@@ -8,6 +8,8 @@
 #include "dialogs/VersionsForm.h"
 #include "extras/PictureCheckDialog.h"
 #include "extras/StatisticsDialog.h"
+#include "extras/TradeListDialog.h"
+#include "extras/WantListDialog.h"
 #include "listeditor/EditData.h"
 #include "mainwindow/HistoryCommands.h"
 #include "mainwindow/Main.h"
@@ -67,6 +69,9 @@ MainMenu::MainMenu(Main &main)
     addSeparator(tools, "ToolsStreepHistory");
     tools->addAction(main.historyCommands().undoAction());
     tools->addAction(main.historyCommands().redoAction());
+    addSeparator(tools, "ToolsListsStreep");
+    addItem(tools, "ToolsWantList", QStringLiteral("Mancolijst..."), &MainMenu::ToolsWantList_Click);
+    addItem(tools, "ToolsTradeList", QStringLiteral("Dubbelen..."), &MainMenu::ToolsTradeList_Click);
 
     QMenu *help = addMenu("Help", QStringLiteral("Help"));
     addItem(help, "HelpHelp", QStringLiteral("Help"), &MainMenu::HelpHelp_Click);
@@ -227,4 +232,16 @@ void MainMenu::ToolsPicturePaste_Click()
 void MainMenu::ToolsPictureImport_Click()
 {
     m_main.pictureCommands().importFolder(m_main.panelColour());
+}
+
+void MainMenu::ToolsWantList_Click()
+{
+    WantListDialog(m_main.collection(), &m_main).exec();
+}
+
+void MainMenu::ToolsTradeList_Click()
+{
+    TradeListDialog dialog(m_main.collection(), &m_main);
+    connect(&dialog, &TradeListDialog::recordPicked, &m_main, &Main::selectRecord);
+    dialog.exec();
 }

@@ -44,6 +44,8 @@ private:
     void ToolsPictureAdd_Click();
     void ToolsPicturePaste_Click();
     void ToolsPictureImport_Click();
+    void ToolsWantList_Click();
+    void ToolsTradeList_Click();
 
     Main &m_main;
 };

@@ -28,6 +28,17 @@ void appendQuoted(QString &text, const QString &field)
     text += u'"';
 }
 
+// Every field quoted, ";" between them, CR LF after the row.
+template <class Field> void appendRow(QString &text, int count, const Field &field)
+{
+    for (int column = 0; column < count; ++column) {
+        if (column > 0)
+            text += u';';
+        appendQuoted(text, field(column));
+    }
+    text += RowEnd;
+}
+
 // A byte-order mark decides; without one, UTF-8 when the bytes are valid UTF-8,
 // else the code page of the collection files (what a spreadsheet saves as
 // "CSV" on a Windows machine with Dutch settings).
@@ -71,20 +82,19 @@ QByteArray serialize(const std::vector<StampRecord> &records)
 {
     QString text;
     text.reserve(static_cast<qsizetype>(256 + records.size() * 200));
-    for (int column = 0; column < StampRecord::FieldCount; ++column) {
-        if (column > 0)
-            text += u';';
-        appendQuoted(text, RecordList::headerText(column));
-    }
-    text += RowEnd;
-    for (const StampRecord &record : records) {
-        for (int field = 0; field < StampRecord::FieldCount; ++field) {
-            if (field > 0)
-                text += u';';
-            appendQuoted(text, record[field]);
-        }
-        text += RowEnd;
-    }
+    appendRow(text, StampRecord::FieldCount, [](int column) { return RecordList::headerText(column); });
+    for (const StampRecord &record : records)
+        appendRow(text, StampRecord::FieldCount,
+                  [&record](int field) -> const QString & { return record[field]; });
+    return QByteArray(Utf8Mark.data(), Utf8Mark.size()) + text.toUtf8();
+}
+
+QByteArray serializeRows(const std::vector<QStringList> &rows)
+{
+    QString text;
+    for (const QStringList &row : rows)
+        appendRow(text, static_cast<int>(row.size()),
+                  [&row](int field) -> const QString & { return row.at(field); });
     return QByteArray(Utf8Mark.data(), Utf8Mark.size()) + text.toUtf8();
 }
 

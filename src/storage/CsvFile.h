@@ -18,6 +18,8 @@
 namespace CsvFile {
 
 QByteArray serialize(const std::vector<StampRecord> &records);
+// Any table the same way, its first row as the header.
+QByteArray serializeRows(const std::vector<QStringList> &rows);
 StorageResult write(const QString &path, const std::vector<StampRecord> &records);
 
 struct [[nodiscard]] Table {

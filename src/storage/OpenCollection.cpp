@@ -10,6 +10,7 @@
 #include "storage/RecordSwapStep.h"
 #include "storage/RowsStep.h"
 #include "storage/SaveWithPictureFolder.h"
+#include "storage/WantListFile.h"
 
 #include <algorithm>
 
@@ -202,6 +203,9 @@ CollectionSave::Result OpenCollection::saveAs(const QString &name,
     const CollectionSave::Result saved =
         SaveWithPictureFolder(m_folder, name, m_records, &fingerprint, conditions);
     if (saved) {
+        // The want list's ranges go along; the collection is saved whether or not they can.
+        if (!m_name.isEmpty() && m_name != name)
+            (void)WantListFile::carryOver(m_folder, m_name, name);
         rememberFile(name, fingerprint);
         setName(name);
         m_history.setClean();

@@ -81,6 +81,7 @@ private slots:
     void versionsListsAndRestoreBringsBack();
     void twoSavesAtOnceKeepBothStates();
     void existingFilesAreOverwrittenOnlyWithForce();
+    void gapsAndDoublesPrintOneLineEach();
 
 private:
     ProgramRun run(const TestFolder &folder, const QStringList &arguments,
@@ -641,6 +642,45 @@ void TestCli::existingFilesAreOverwrittenOnlyWithForce()
     QCOMPARE(folder.read("Verzameling/Kopie.col"), copy);
     QCOMPARE(run(folder, {"restore", "Nat", version, "--as", "Kopie", "--force"}).exitCode, 0);
     QCOMPARE(run(folder, {"show", "Kopie"}).out, shown);
+}
+
+void TestCli::gapsAndDoublesPrintOneLineEach()
+{
+    TestFolder folder;
+    QList<QStringList> records;
+    for (const char *number : {"MBund 1", "MBund 2", "mbund 6", "MBund 7", "MBund 8", "MBund 10", "MBund 11",
+                               "MBund 13", "MBund  13", "MBund 14", "MBund 15", "MBund 16", "MBund 17",
+                               "MBund 18", "MBund 19", "MBund 20", "Blok", "blok", "MBund 21"})
+        records.append(record(QStringLiteral("1990"), QString::fromLatin1(number), {}, {}, {}));
+    records.last()[2] = QStringLiteral("Blokken");
+    folder.write(QStringLiteral("Verzameling/Nederland.col"),
+                 collectionFile(QStringLiteral("Nederland"), records));
+
+    ProgramRun result =
+        run(folder, {QStringLiteral("gaps"), QStringLiteral("Nederland"), QStringLiteral(" MBund 1-20"),
+                     QStringLiteral("MBund 13-16"), QStringLiteral("MBund 21")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("MBund 1-20\t3-5, 9, 12\t5\nMBund 13-16\t\t0\nMBund 21\t\t0\n"));
+    result = run(folder, {QStringLiteral("gaps"), QStringLiteral("Nederland"), QStringLiteral("MBund 20-21"),
+                          QStringLiteral("--category"), QStringLiteral("blokken")});
+    QCOMPARE(result.out, QByteArray("MBund 20-21\t20\t1\n"));
+    // A range that cannot be read is named, and nothing else is written.
+    verifyFailure(run(folder, {QStringLiteral("gaps"), QStringLiteral("Nederland"), QStringLiteral("1-5"),
+                               QStringLiteral("20-1")}));
+    QVERIFY(run(folder, {QStringLiteral("gaps"), QStringLiteral("Nederland"), QStringLiteral("20-1")})
+                .err.contains("'20-1'"));
+    verifyFailure(run(folder, {QStringLiteral("gaps"), QStringLiteral("Nederland")}));
+    verifyFailure(run(folder, {QStringLiteral("gaps"), QStringLiteral("Belgie"), QStringLiteral("1-5")}));
+
+    result = run(folder, {QStringLiteral("doubles"), QStringLiteral("Nederland")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("MBund 13\t2\nBlok\t2\n"));
+    result = run(folder, {QStringLiteral("doubles"), QStringLiteral("Nederland"),
+                          QStringLiteral("--category"), QStringLiteral("Blokken")});
+    QCOMPARE(result.out, QByteArray());
+    QCOMPARE(result.exitCode, 0);
+    verifyFailure(
+        run(folder, {QStringLiteral("doubles"), QStringLiteral("Nederland"), QStringLiteral("--category")}));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -100,7 +100,8 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
           "ToolsPictureCheck:Afbeeldingen controleren", "ToolsSearch:Zoeken", "ToolsStatistics:Statistiek",
           "ToolsPictureAdd:Afbeelding toevoegen...", "ToolsPicturePaste:Afbeelding plakken",
           "ToolsPictureImport:Afbeeldingen importeren...", "ToolsStreepHistory:", "ToolsUndo:Ongedaan maken",
-          "ToolsRedo:Opnieuw"}},
+          "ToolsRedo:Opnieuw", "ToolsListsStreep:", "ToolsWantList:Mancolijst...",
+          "ToolsTradeList:Dubbelen..."}},
         {QStringLiteral("Help"),
          {"HelpHelp:Help", "HelpStreep1:", "HelpMeerSoftware:Meer Software", "HelpDownloads:Downloads"}},
     };
