@@ -72,6 +72,8 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     Grid1->setWordWrap(false);
     Grid1->setFocusPolicy(Qt::NoFocus);
     Grid1->verticalHeader()->setDefaultSectionSize(Twips::toPixels(255));
+    // Long texts (Info) are cut, so that more columns show at once.
+    Grid1->horizontalHeader()->setMaximumSectionSize(Twips::toPixels(3000));
     MainLook::setBackground(Grid1, QPalette::Base, m_fieldColour);
     QStringList headers;
     for (int field = 0; field < StampRecord::FieldCount; ++field)
@@ -216,6 +218,7 @@ void TellicoImportForm::updatePreview()
         for (int field = 0; field < StampRecord::FieldCount; ++field)
             Grid1->setItem(static_cast<int>(row), field, new QTableWidgetItem(records[row][field]));
     }
+    Grid1->resizeColumnsToContents();
     const TellicoImport::Report plan = m_import.plan(chosen);
     QStringList collections;
     for (const TellicoImport::Count &count : plan.collections)
