@@ -37,12 +37,13 @@ QString writeSampleArchive(const QString &folder, int count)
     for (const StampRecord &record : SampleCollection::records(count)) {
         QString price = record[StampRecord::OwnPrice];
         ++i;
-        body += "<entry id=\"" + QByteArray::number(i) + "\"><description>" + escaped(record[StampRecord::Subject]) +
-                "</description><denomination>" + escaped(record[StampRecord::FaceValue]) +
-                "</denomination><currency>ct</currency><country>" + countries[i % 5] + "</country><years><year>" +
-                escaped(record[StampRecord::Year]) + "</year></years><color>rood</color><scott>" +
-                QByteArray::number(i) + "</scott><nvph>" + escaped(record[StampRecord::CatalogueNumber]) +
-                "</nvph><grade>Heel fijn</grade><cancelled>" + (i % 2 ? "true" : "") +
+        body += "<entry id=\"" + QByteArray::number(i) + "\"><description>" +
+                escaped(record[StampRecord::Subject]) + "</description><denomination>" +
+                escaped(record[StampRecord::FaceValue]) + "</denomination><currency>ct</currency><country>" +
+                countries[i % 5] + "</country><years><year>" + escaped(record[StampRecord::Year]) +
+                "</year></years><color>rood</color><scott>" + QByteArray::number(i) + "</scott><nvph>" +
+                escaped(record[StampRecord::CatalogueNumber]) + "</nvph><grade>Heel fijn</grade><cancelled>" +
+                (i % 2 ? "true" : "") +
                 "</cancelled><hinged>Nee</hinged><pur_date>2024-05-01</pur_date><pur_price>" +
                 escaped(price.replace(u',', u'.')) + "</pur_price><location>Album 3</location><comments>" +
                 escaped(record[StampRecord::Depiction]) + "<br/>" + escaped(record[StampRecord::Info]) +
@@ -90,8 +91,10 @@ void TellicoImportArchive(benchmark::State &state)
     const QString file = sampleArchive(count);
     QTemporaryDir home;
     QDir(home.path()).mkpath(QStringLiteral("Verzameling"));
-    const QList<QByteArray> imported = childFigures({QStringLiteral("--tellico-resident"), file, home.path()});
-    const QList<QByteArray> loaded = childFigures({QStringLiteral("--resident"), home.path(), SampleFolder::Name});
+    const QList<QByteArray> imported =
+        childFigures({QStringLiteral("--tellico-resident"), file, home.path()});
+    const QList<QByteArray> loaded =
+        childFigures({QStringLiteral("--resident"), home.path(), SampleFolder::Name});
     if (imported.size() == 2 && loaded.size() == 3) {
         const double peak = (imported[1].toDouble() - imported[0].toDouble()) / 1024;
         const double collection = (loaded[1].toDouble() - loaded[0].toDouble()) / 1024;
@@ -119,7 +122,11 @@ int measureTellicoResident(const QString &file, const QString &home)
             return -1L;
         for (const QByteArray &line : status.readAll().split('\n')) {
             if (line.startsWith(QByteArray(key) + ':'))
-                return line.mid(static_cast<qsizetype>(std::strlen(key)) + 1).trimmed().split(' ').value(0).toLong();
+                return line.mid(static_cast<qsizetype>(std::strlen(key)) + 1)
+                    .trimmed()
+                    .split(' ')
+                    .value(0)
+                    .toLong();
         }
         return -1L;
     };

@@ -41,11 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!file.read(handler) || embedded.isEmpty())
         return 0;
     int taken = 0;
-    const StorageResult pictures = file.readEmbeddedPictures(embedded, [&](const QString &id, const QByteArray &) {
-        FUZZ_CHECK(embedded.contains(id));
-        ++taken;
-        return true;
-    });
+    const StorageResult pictures =
+        file.readEmbeddedPictures(embedded, [&](const QString &id, const QByteArray &) {
+            FUZZ_CHECK(embedded.contains(id));
+            ++taken;
+            return true;
+        });
     FUZZ_CHECK(!pictures || taken > 0);
     return 0;
 }

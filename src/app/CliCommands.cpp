@@ -23,13 +23,13 @@
 
 namespace {
 
-const QString Usage =
-    QStringLiteral("gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
-                   "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
-                   "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] | export-csv NAAM BESTAND | "
-                   "import-csv BESTAND NAAM [--force] | import-tellico BESTAND NAAM [--per-country] [--force] "
-                   "[--dry-run] | attach NAAM POS BESTAND [--replace] | "
-                   "versions NAAM | restore NAAM VERSIE [--as NIEUW]");
+const QString Usage = QStringLiteral(
+    "gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
+    "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
+    "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] | export-csv NAAM BESTAND | "
+    "import-csv BESTAND NAAM [--force] | import-tellico BESTAND NAAM [--per-country] [--force] "
+    "[--dry-run] | attach NAAM POS BESTAND [--replace] | "
+    "versions NAAM | restore NAAM VERSIE [--as NIEUW]");
 
 StorageResult invalidName(const QString &name)
 {
@@ -338,7 +338,8 @@ StorageResult CliCommands::importTellico(const QStringList &arguments)
             names.append(argument);
     }
     if (names.size() != 2)
-        return StorageResult::failure(QStringLiteral("import-tellico verwacht een bestand en een naam; ") + Usage);
+        return StorageResult::failure(QStringLiteral("import-tellico verwacht een bestand en een naam; ") +
+                                      Usage);
     const QString &file = names.at(0);
     TellicoImport::Options options;
     options.name = names.at(1);
@@ -355,8 +356,9 @@ StorageResult CliCommands::importTellico(const QStringList &arguments)
             QStringLiteral("Tellico-bestand '%1' kan niet worden geïmporteerd: %2").arg(file, result.reason));
     const QStringList existing = import.existingCollections(m_folder, options);
     if (!existing.isEmpty() && !force)
-        return StorageResult::failure(QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar")
-                                          .arg(existing.join(QStringLiteral("', '"))));
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar")
+                .arg(existing.join(QStringLiteral("', '"))));
     TellicoImport::Report report;
     result = import.write(m_folder, options, dryRun, report);
     if (!result)

@@ -43,8 +43,8 @@ void showProgress(QProgressBar *bar, double done)
 
 } // namespace
 
-TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &background, const QColor &fieldColour,
-                                     const QString &fileName, QWidget *parent)
+TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &background,
+                                     const QColor &fieldColour, const QString &fileName, QWidget *parent)
     : QDialog(parent)
     , m_collection(collection)
     , m_fileName(fileName)
@@ -55,14 +55,16 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, background);
 
-    Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("Bestand : ") + QDir::toNativeSeparators(fileName),
-                                    180, 120, 9000, 285);
+    Label1 = DialogLayout::addLabel(this, "Label1",
+                                    QStringLiteral("Bestand : ") + QDir::toNativeSeparators(fileName), 180,
+                                    120, 9000, 285);
     Progress1 = new QProgressBar(this);
     Progress1->setObjectName(QStringLiteral("Progress1"));
     Progress1->setGeometry(Twips::rect(180, 450, 9000, 255));
     Progress1->setRange(0, ProgressSteps);
     Progress1->setTextVisible(false);
-    Label2 = DialogLayout::addLabel(this, "Label2", QStringLiteral("Bestand wordt gelezen..."), 180, 780, 9000, 285);
+    Label2 = DialogLayout::addLabel(this, "Label2", QStringLiteral("Bestand wordt gelezen..."), 180, 780,
+                                    9000, 285);
 
     Grid1 = new QTableWidget(0, StampRecord::FieldCount, this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
@@ -90,10 +92,10 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     const ProgramFolder &folder = collection.programFolder();
     Combo1 = addChoice("Label7", "Combo1", RecordList::headerText(StampRecord::Category),
                        folder.dataFile(QStringLiteral("Categorie.txt")), 3930);
-    Combo2 = addChoice("Label8", "Combo2", RecordList::headerText(StampRecord::Kind), folder.dataFile(QStringLiteral("Soort.txt")),
-                       4350);
-    Combo3 = addChoice("Label9", "Combo3", RecordList::headerText(StampRecord::Type), folder.dataFile(QStringLiteral("Type.txt")),
-                       4770);
+    Combo2 = addChoice("Label8", "Combo2", RecordList::headerText(StampRecord::Kind),
+                       folder.dataFile(QStringLiteral("Soort.txt")), 4350);
+    Combo3 = addChoice("Label9", "Combo3", RecordList::headerText(StampRecord::Type),
+                       folder.dataFile(QStringLiteral("Type.txt")), 4770);
     Check1 = new QCheckBox(QStringLiteral("Eén verzameling per land"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(Twips::rect(4080, 5190, 5000, 285));
@@ -231,8 +233,8 @@ void TellicoImportForm::updatePreview()
 bool TellicoImportForm::confirmReplacing(const TellicoImport::Options &chosen)
 {
     for (const QString &name : m_import.existingCollections(m_collection.programFolder(), chosen)) {
-        const QString question =
-            QStringLiteral("Verzameling '") + name + QStringLiteral("' bestaat reeds!\r\nWilt u deze overschrijven?");
+        const QString question = QStringLiteral("Verzameling '") + name +
+                                 QStringLiteral("' bestaat reeds!\r\nWilt u deze overschrijven?");
         if (MessageBox::show(this, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) !=
             MessageBox::Answer::Yes)
             return false;
@@ -245,8 +247,8 @@ void TellicoImportForm::OkKnop_Click()
 {
     const TellicoImport::Options chosen = options();
     if (!CollectionName::isValid(chosen.name)) {
-        MessageBox::show(this, QStringLiteral("Ongeldige naam voor een verzameling!"), QStringLiteral("Error"),
-                         MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, QStringLiteral("Ongeldige naam voor een verzameling!"),
+                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
         Text1->setFocus();
         return;
     }
@@ -264,7 +266,8 @@ void TellicoImportForm::OkKnop_Click()
         });
     }
     if (!written) {
-        MessageBox::show(this, QStringLiteral("Tellico-bestand kon niet worden geïmporteerd!\r\n") + written.reason,
+        MessageBox::show(this,
+                         QStringLiteral("Tellico-bestand kon niet worden geïmporteerd!\r\n") + written.reason,
                          QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
         QDialog::reject();
         return;
@@ -274,7 +277,8 @@ void TellicoImportForm::OkKnop_Click()
                           .arg(report.total.pictures)
                           .arg(report.collections.size());
     if (!report.notes.isEmpty()) {
-        summary += QStringLiteral("\r\n\r\nLet op:\r\n") + QStringList(report.notes.mid(0, NotesShown)).join(QStringLiteral("\r\n"));
+        summary += QStringLiteral("\r\n\r\nLet op:\r\n") +
+                   QStringList(report.notes.mid(0, NotesShown)).join(QStringLiteral("\r\n"));
         if (report.notes.size() > NotesShown)
             summary += QStringLiteral("\r\n... en nog %1.").arg(report.notes.size() - NotesShown);
     }

@@ -52,8 +52,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QComboBox *addChoice(const char *labelName, const char *name, const QString &caption, const QString &listFile,
-                         int top);
+    QComboBox *addChoice(const char *labelName, const char *name, const QString &caption,
+                         const QString &listFile, int top);
     void readFile();
     void showContents();
     TellicoImport::Options options() const;

@@ -42,7 +42,8 @@ MainMenu::MainMenu(Main &main)
     addSeparator(file, "FileStreep4");
     addItem(file, "FileExportCsv", QStringLiteral("Exporteren naar CSV"), &MainMenu::FileExportCsv_Click);
     addItem(file, "FileImportCsv", QStringLiteral("Importeren uit CSV"), &MainMenu::FileImportCsv_Click);
-    addItem(file, "FileImportTellico", QStringLiteral("Importeren uit Tellico..."), &MainMenu::FileImportTellico_Click);
+    addItem(file, "FileImportTellico", QStringLiteral("Importeren uit Tellico..."),
+            &MainMenu::FileImportTellico_Click);
     addItem(file, "FileVersions", QStringLiteral("Vorige versies..."), &MainMenu::FileVersions_Click);
     addSeparator(file, "FileStreep3");
     addItem(file, "FileExit", QStringLiteral("Exit"), &MainMenu::FileExit_Click);

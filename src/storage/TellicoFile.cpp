@@ -169,7 +169,8 @@ StorageResult TellicoFile::xmlError(const QXmlStreamReader &xml, const QIODevice
 {
     const auto *member = qobject_cast<const ZipMemberDevice *>(&device);
     if (member && member->damaged())
-        return StorageResult::failure(QStringLiteral("het zip-archief is beschadigd (%1)").arg(device.errorString()));
+        return StorageResult::failure(
+            QStringLiteral("het zip-archief is beschadigd (%1)").arg(device.errorString()));
     return StorageResult::failure(
         QStringLiteral("fout in de XML op regel %1: %2").arg(xml.lineNumber()).arg(xml.errorString()));
 }
@@ -305,7 +306,8 @@ StorageResult TellicoFile::readPictureFile(const QString &id, QByteArray &data) 
 }
 
 StorageResult TellicoFile::readEmbeddedPictures(
-    const QSet<QString> &wanted, const std::function<bool(const QString &id, const QByteArray &data)> &take) const
+    const QSet<QString> &wanted,
+    const std::function<bool(const QString &id, const QByteArray &data)> &take) const
 {
     StorageResult result;
     qint64 size = 0;

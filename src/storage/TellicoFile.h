@@ -76,8 +76,9 @@ public:
     StorageResult readPictureFile(const QString &id, QByteArray &data) const;
     // A second pass over the XML for the pictures held in it: take is given the
     // decoded data of each id in wanted, one at a time; false from take stops.
-    StorageResult readEmbeddedPictures(const QSet<QString> &wanted,
-                                       const std::function<bool(const QString &id, const QByteArray &data)> &take) const;
+    StorageResult
+    readEmbeddedPictures(const QSet<QString> &wanted,
+                         const std::function<bool(const QString &id, const QByteArray &data)> &take) const;
 
     // A picture id is a plain file name: no path separator, not "." or "..".
     static bool isSafePictureId(const QString &id);

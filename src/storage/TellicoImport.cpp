@@ -162,9 +162,10 @@ TellicoImport::Report TellicoImport::plan(const Options &options) const
         }
     }
     if (m_replacedCharacters > 0)
-        report.notes.append(QStringLiteral("%1 tekens die een verzameling niet kan bewaren zijn vervangen door "
-                                           "de letter die er het meest op lijkt of door '?'.")
-                                .arg(m_replacedCharacters));
+        report.notes.append(
+            QStringLiteral("%1 tekens die een verzameling niet kan bewaren zijn vervangen door "
+                           "de letter die er het meest op lijkt of door '?'.")
+                .arg(m_replacedCharacters));
     return report;
 }
 
@@ -174,8 +175,8 @@ StampRecord TellicoImport::stored(StampRecord record, const Extra &extra, const 
     record[StampRecord::Kind] = options.kind;
     record[StampRecord::Type] = options.type;
     if (extra.country >= 0 && !countryIsCollection(extra.country, options))
-        record[StampRecord::Info] =
-            TellicoMapping::withCountry(record[StampRecord::Info], extra.countryAt, m_countries.at(extra.country));
+        record[StampRecord::Info] = TellicoMapping::withCountry(record[StampRecord::Info], extra.countryAt,
+                                                                m_countries.at(extra.country));
     TellicoMapping::finish(record);
     return record;
 }
@@ -200,14 +201,16 @@ QStringList TellicoImport::existingCollections(const ProgramFolder &folder, cons
 
 QString TellicoImport::describe(const QString &collection, const StampRecord &record) const
 {
-    return QStringLiteral("%1, %2 %3").arg(collection, record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
+    return QStringLiteral("%1, %2 %3")
+        .arg(collection, record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
 }
 
 StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &options, bool dryRun,
                                    Report &report, const std::function<void(double done)> &progress)
 {
     if (!CollectionName::isValid(options.name))
-        return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling: '%1'").arg(options.name));
+        return StorageResult::failure(
+            QStringLiteral("Ongeldige naam voor een verzameling: '%1'").arg(options.name));
     report = plan(options);
     const size_t collections = report.collections.size();
 
@@ -216,9 +219,8 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
     std::vector<int> position(static_cast<size_t>(m_countries.size()) + 1, -1);
     for (size_t i = 0; i < collections; ++i) {
         const Count &count = report.collections[i];
-        const int index = count.name == options.name
-                              ? 0
-                              : static_cast<int>(m_countryIndex.value(count.name.toLower())) + 1;
+        const int index =
+            count.name == options.name ? 0 : static_cast<int>(m_countryIndex.value(count.name.toLower())) + 1;
         position[static_cast<size_t>(index)] = static_cast<int>(i);
     }
     std::vector<std::vector<StampRecord>> lists(collections);
@@ -260,10 +262,10 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
     const auto fileAndCount = [&](int collection, const StampRecord &record, const QByteArray &data) {
         Count &count = report.collections[static_cast<size_t>(collection)];
         // A blank catalogue number was stored as "-", which names no picture.
-        const StorageResult filed =
-            record[StampRecord::CatalogueNumber] == QLatin1String("-")
-                ? StorageResult::failure(QStringLiteral("geen catalogusnummer, dus geen plaats voor de afbeelding"))
-                : file(count.name, record, data);
+        const StorageResult filed = record[StampRecord::CatalogueNumber] == QLatin1String("-")
+                                        ? StorageResult::failure(QStringLiteral(
+                                              "geen catalogusnummer, dus geen plaats voor de afbeelding"))
+                                        : file(count.name, record, data);
         if (filed) {
             ++count.pictures;
             ++report.total.pictures;
@@ -281,7 +283,8 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
             const StorageResult saved = SaveWithPictureFolder(folder, name, list);
             if (!saved)
                 return StorageResult::failure(
-                    QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(name, saved.reason));
+                    QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2")
+                        .arg(name, saved.reason));
         }
         advance(list.count());
         for (const auto &[row, picture] : pictures[at]) {
@@ -293,9 +296,10 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
                 continue;
             }
             QByteArray data;
-            const StorageResult read = m_file.hasPictureFile(id)
-                                           ? m_file.readPictureFile(id, data)
-                                           : StorageResult::failure(QStringLiteral("afbeelding '%1' ontbreekt").arg(id));
+            const StorageResult read =
+                m_file.hasPictureFile(id)
+                    ? m_file.readPictureFile(id, data)
+                    : StorageResult::failure(QStringLiteral("afbeelding '%1' ontbreekt").arg(id));
             if (read)
                 fileAndCount(static_cast<int>(at), record, data);
             else
@@ -310,16 +314,17 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
         for (size_t i = 0; i < embedded.size(); ++i)
             byId[m_pictureIds.at(embedded[i].picture)].push_back(i);
         const QSet<QString> wanted(byId.keyBegin(), byId.keyEnd());
-        const StorageResult read = m_file.readEmbeddedPictures(wanted, [&](const QString &id, const QByteArray &data) {
-            for (const size_t i : byId.value(id)) {
-                StampRecord record;
-                record[StampRecord::Year] = embedded[i].year;
-                record[StampRecord::CatalogueNumber] = embedded[i].number;
-                fileAndCount(embedded[i].collection, record, data);
-                advance(1);
-            }
-            return true;
-        });
+        const StorageResult read =
+            m_file.readEmbeddedPictures(wanted, [&](const QString &id, const QByteArray &data) {
+                for (const size_t i : byId.value(id)) {
+                    StampRecord record;
+                    record[StampRecord::Year] = embedded[i].year;
+                    record[StampRecord::CatalogueNumber] = embedded[i].number;
+                    fileAndCount(embedded[i].collection, record, data);
+                    advance(1);
+                }
+                return true;
+            });
         if (!read)
             report.notes.append(QStringLiteral("Afbeeldingen in het bestand konden niet worden gelezen: ") +
                                 read.reason);

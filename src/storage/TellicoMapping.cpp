@@ -22,14 +22,14 @@ constexpr std::array<QLatin1String, 22> StandardFields = {
     QLatin1String("id"),
 };
 constexpr std::array<QLatin1String, 5> Catalogues = {
-    QLatin1String("nvph"), QLatin1String("michel"), QLatin1String("yvert"),
+    QLatin1String("nvph"), QLatin1String("michel"),   QLatin1String("yvert"),
     QLatin1String("sg"),   QLatin1String("zumstein"),
 };
 // What a collector answers for a stamp that was never hinged.
 constexpr std::array<QLatin1String, 4> NeverHinged = {
     QLatin1String("never hinged"), QLatin1String("unhinged"), QLatin1String("nee"), QLatin1String("no")};
-constexpr std::array<QLatin1String, 4> Yes = {
-    QLatin1String("true"), QLatin1String("ja"), QLatin1String("yes"), QLatin1String("1")};
+constexpr std::array<QLatin1String, 4> Yes = {QLatin1String("true"), QLatin1String("ja"),
+                                              QLatin1String("yes"), QLatin1String("1")};
 
 const QString PartSeparator = QStringLiteral("; ");
 
@@ -76,30 +76,25 @@ QString commentLine(const QString &text)
 }
 
 // Letters the decomposition does not reach: a stroke or bar through the letter.
+constexpr std::array<std::pair<char16_t, char16_t>, 9> StrokedLetters = {{
+    {u'\u0141', u'L'},
+    {u'\u0142', u'l'},
+    {u'\u0110', u'D'},
+    {u'\u0111', u'd'},
+    {u'\u0126', u'H'},
+    {u'\u0127', u'h'},
+    {u'\u0166', u'T'},
+    {u'\u0167', u't'},
+    {u'\u0131', u'i'},
+}};
+
 QChar strokedLetter(char16_t c)
 {
-    switch (c) {
-    case u'Ł':
-        return u'L';
-    case u'ł':
-        return u'l';
-    case u'Đ':
-        return u'D';
-    case u'đ':
-        return u'd';
-    case u'Ħ':
-        return u'H';
-    case u'ħ':
-        return u'h';
-    case u'Ŧ':
-        return u'T';
-    case u'ŧ':
-        return u't';
-    case u'ı':
-        return u'i';
-    default:
-        return QChar();
+    for (const auto &[stroked, plain] : StrokedLetters) {
+        if (stroked == c)
+            return plain;
     }
+    return QChar();
 }
 
 } // namespace
@@ -188,9 +183,9 @@ QString TellicoMapping::withCountry(const QString &info, qsizetype at, const QSt
 void TellicoMapping::finish(StampRecord &record)
 {
     static const QString Dash = QStringLiteral("-");
-    for (const int field : {StampRecord::CatalogueNumber, StampRecord::Subject, StampRecord::FaceValue,
-                            StampRecord::Depiction, StampRecord::Info, StampRecord::CataloguePrice,
-                            StampRecord::OwnPrice}) {
+    for (const int field :
+         {StampRecord::CatalogueNumber, StampRecord::Subject, StampRecord::FaceValue, StampRecord::Depiction,
+          StampRecord::Info, StampRecord::CataloguePrice, StampRecord::OwnPrice}) {
         if (record[field].trimmed().isEmpty())
             record[field] = Dash;
     }
@@ -259,8 +254,9 @@ void TellicoMapping::map(const TellicoFile::Entry &entry, Mapped &mapped) const
     record[StampRecord::Subject] = value(u"description");
     const QString denomination = value(u"denomination");
     const QString currency = value(u"currency");
-    record[StampRecord::FaceValue] =
-        denomination.isEmpty() || currency.isEmpty() ? denomination + currency : denomination + u' ' + currency;
+    record[StampRecord::FaceValue] = denomination.isEmpty() || currency.isEmpty()
+                                         ? denomination + currency
+                                         : denomination + u' ' + currency;
 
     QString info = parts.join(PartSeparator);
     mapped.countryAt = info.size();

@@ -44,8 +44,8 @@ StorageResult ZipArchive::openBytes(const QByteArray &bytes)
     m_bytes = bytes;
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t *source = zip_source_buffer_create(m_bytes.constData(),
-                                                    static_cast<zip_uint64_t>(m_bytes.size()), 0, &error);
+    zip_source_t *source =
+        zip_source_buffer_create(m_bytes.constData(), static_cast<zip_uint64_t>(m_bytes.size()), 0, &error);
     zip *archive = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr;
     if (source && !archive)
         zip_source_free(source);
@@ -57,8 +57,8 @@ StorageResult ZipArchive::openBytes(const QByteArray &bytes)
 StorageResult ZipArchive::finishOpening(zip *archive, int error)
 {
     if (!archive)
-        return StorageResult::failure(QStringLiteral("het zip-archief is onvolledig of beschadigd (%1)")
-                                          .arg(errorText(error)));
+        return StorageResult::failure(
+            QStringLiteral("het zip-archief is onvolledig of beschadigd (%1)").arg(errorText(error)));
     m_archive = archive;
     return StorageResult::success();
 }
@@ -90,7 +90,8 @@ StorageResult ZipArchive::read(const QString &name, qint64 maxSize, QByteArray &
     bytes.clear();
     const qint64 expected = size(name);
     if (expected > maxSize)
-        return StorageResult::failure(QStringLiteral("'%1' is groter dan %2 MB").arg(name).arg(maxSize >> 20));
+        return StorageResult::failure(
+            QStringLiteral("'%1' is groter dan %2 MB").arg(name).arg(maxSize >> 20));
     StorageResult result;
     const std::unique_ptr<ZipMemberDevice> member = stream(name, result);
     if (!member)
@@ -104,7 +105,8 @@ StorageResult ZipArchive::read(const QString &name, qint64 maxSize, QByteArray &
     }
     if (bytes.size() > maxSize) {
         bytes.clear();
-        return StorageResult::failure(QStringLiteral("'%1' is groter dan %2 MB").arg(name).arg(maxSize >> 20));
+        return StorageResult::failure(
+            QStringLiteral("'%1' is groter dan %2 MB").arg(name).arg(maxSize >> 20));
     }
     return StorageResult::success();
 }
@@ -114,9 +116,10 @@ std::unique_ptr<ZipMemberDevice> ZipArchive::stream(const QString &name, Storage
     const qint64 index = indexOf(name);
     zip_file_t *file = index < 0 ? nullptr : zip_fopen_index(m_archive, static_cast<zip_uint64_t>(index), 0);
     if (!file) {
-        result = StorageResult::failure(index < 0 ? QStringLiteral("'%1' ontbreekt in het archief").arg(name)
-                                                  : QStringLiteral("'%1' kan niet worden gelezen (%2)")
-                                                        .arg(name, QString::fromUtf8(zip_strerror(m_archive))));
+        result =
+            StorageResult::failure(index < 0 ? QStringLiteral("'%1' ontbreekt in het archief").arg(name)
+                                             : QStringLiteral("'%1' kan niet worden gelezen (%2)")
+                                                   .arg(name, QString::fromUtf8(zip_strerror(m_archive))));
         return nullptr;
     }
     result = StorageResult::success();

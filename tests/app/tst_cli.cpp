@@ -541,12 +541,13 @@ void TestCli::importTellicoReportsPerCollectionAndKeepsVersions()
                "</country><image>" + image + "</image></entry>\n";
     };
     const QString tc = folder.path(QStringLiteral("zegels.tc"));
-    QVERIFY(TellicoSample::writeZip(
-        tc,
-        TellicoSample::document("Zegels", "9",
-                                entry("1", "Belgi\xc3\xab", "a.jpeg") + entry("2", "", "") +
-                                    entry("3", "Belgi\xc3\xab", "weg.jpeg") + entry("4", "Duitsland", "a.jpeg")),
-        {{QStringLiteral("a.jpeg"), TellicoSample::picture(Qt::green, "jpeg")}}));
+    QVERIFY(TellicoSample::writeZip(tc,
+                                    TellicoSample::document("Zegels", "9",
+                                                            entry("1", "Belgi\xc3\xab", "a.jpeg") +
+                                                                entry("2", "", "") +
+                                                                entry("3", "Belgi\xc3\xab", "weg.jpeg") +
+                                                                entry("4", "Duitsland", "a.jpeg")),
+                                    {{QStringLiteral("a.jpeg"), TellicoSample::picture(Qt::green, "jpeg")}}));
     const QStringList perCountry{QStringLiteral("import-tellico"), tc, QStringLiteral("Wereld"),
                                  QStringLiteral("--per-country")};
     const QByteArray report = "Belgi\xc3\xab\t2\t1\nWereld\t1\t0\nDuitsland\t1\t1\ntotaal\t4\t2\n"
@@ -567,7 +568,8 @@ void TestCli::importTellicoReportsPerCollectionAndKeepsVersions()
 
     // Existing collections are replaced only with --force, and kept as versions.
     verifyFailure(run(folder, perCountry));
-    result = run(folder, {QStringLiteral("import-tellico"), tc, QStringLiteral("Duitsland"), QStringLiteral("--force")});
+    result = run(folder, {QStringLiteral("import-tellico"), tc, QStringLiteral("Duitsland"),
+                          QStringLiteral("--force")});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.startsWith("Duitsland\t4\t1\ntotaal\t4\t1\n"));
     result = run(folder, {QStringLiteral("versions"), QStringLiteral("Duitsland")});
@@ -576,7 +578,8 @@ void TestCli::importTellicoReportsPerCollectionAndKeepsVersions()
     folder.write(QStringLiteral("boeken.xml"), TellicoSample::document("Boeken", "2", ""));
     verifyFailure(run(folder, {QStringLiteral("import-tellico"), folder.path(QStringLiteral("boeken.xml")),
                                QStringLiteral("Boeken")}));
-    verifyFailure(run(folder, {QStringLiteral("import-tellico"), tc, QStringLiteral("Wereld"), QStringLiteral("--land")}));
+    verifyFailure(run(
+        folder, {QStringLiteral("import-tellico"), tc, QStringLiteral("Wereld"), QStringLiteral("--land")}));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

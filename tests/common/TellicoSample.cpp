@@ -16,7 +16,8 @@ QByteArray document(const QByteArray &title, const QByteArray &type, const QByte
            title + "\" type=\"" + type + "\">\n" + body + " </collection>\n</tellico>\n";
 }
 
-bool writeZip(const QString &path, const QByteArray &xml, const std::vector<std::pair<QString, QByteArray>> &pictures)
+bool writeZip(const QString &path, const QByteArray &xml,
+              const std::vector<std::pair<QString, QByteArray>> &pictures)
 {
     int error = 0;
     zip *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);

@@ -24,8 +24,9 @@ namespace {
 QString writeSample(const TestFolder &folder)
 {
     const auto entry = [](const QByteArray &number, const QByteArray &country, const QByteArray &image) {
-        return "<entry><description>Leeuw " + number + "</description><years><year>1990</year></years><scott>" +
-               number + "</scott><country>" + country + "</country><image>" + image + "</image></entry>\n";
+        return "<entry><description>Leeuw " + number +
+               "</description><years><year>1990</year></years><scott>" + number + "</scott><country>" +
+               country + "</country><image>" + image + "</image></entry>\n";
     };
     const QString path = folder.path(QStringLiteral("zegels.tc"));
     const bool written = TellicoSample::writeZip(
@@ -106,8 +107,8 @@ void TellicoImportFormTest::previewThenOkWritesAndOpensFirstCollection()
     click(form.OkKnop);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(yes.requests.size(), 2);
-    QVERIFY(yes.requests.last().text.startsWith(
-        QStringLiteral("4 records en 1 afbeeldingen ge\u00efmporteerd in 3 verzameling(en).\r\n\r\nLet op:\r\n")));
+    QVERIFY(yes.requests.last().text.startsWith(QStringLiteral(
+        "4 records en 1 afbeeldingen ge\u00efmporteerd in 3 verzameling(en).\r\n\r\nLet op:\r\n")));
     QVERIFY(folder.exists(QStringLiteral("Verzameling/Belgi\u00eb/1990/1.jpg")));
     QCOMPARE(CollectionVersions(folder.folder()).versions(QStringLiteral("Duitsland")).size(), size_t(1));
     QCOMPARE(main->collection().name(), QStringLiteral("Belgi\u00eb"));
@@ -137,8 +138,9 @@ void TellicoImportFormTest::cancelWritesNothing()
     refused.show();
     QTRY_VERIFY(!refused.isVisible());
     QCOMPARE(boxes.requests.value(0).text,
-             QStringLiteral("Tellico-bestand kon niet worden gelezen!\r\ndit is geen Tellico-bestand (het begint met "
-                            "<boek>)"));
+             QStringLiteral(
+                 "Tellico-bestand kon niet worden gelezen!\r\ndit is geen Tellico-bestand (het begint met "
+                 "<boek>)"));
 }
 
 QTEST_MAIN(TellicoImportFormTest)

@@ -18,8 +18,8 @@ QStringList header(const QString &name)
 }
 
 // Reads the file, then writes (or only reports) as the options say.
-TellicoImport::Report import(const TestFolder &folder, const QString &file, const TellicoImport::Options &options,
-                             bool dryRun = false)
+TellicoImport::Report import(const TestFolder &folder, const QString &file,
+                             const TellicoImport::Options &options, bool dryRun = false)
 {
     TellicoImport tellico;
     const StorageResult read = tellico.read(file);
@@ -47,18 +47,22 @@ QString reportText(const TellicoImport::Report &report)
     QStringList lines;
     for (const TellicoImport::Count &count : report.collections)
         lines << QStringLiteral("%1\t%2\t%3").arg(count.name).arg(count.records).arg(count.pictures);
-    lines << QStringLiteral("%1\t%2\t%3").arg(report.total.name).arg(report.total.records).arg(report.total.pictures);
+    lines << QStringLiteral("%1\t%2\t%3")
+                 .arg(report.total.name)
+                 .arg(report.total.records)
+                 .arg(report.total.pictures);
     return lines.join(u'\n');
 }
 
 QByteArray entry(int id, const QByteArray &nvph, const QByteArray &year, const QByteArray &image,
                  const QByteArray &country = {})
 {
-    return "  <entry id=\"" + QByteArray::number(id) + "\"><years><year>" + year + "</year></years><nvph>" + nvph +
-           "</nvph><country>" + country + "</country><image>" + image + "</image></entry>\n";
+    return "  <entry id=\"" + QByteArray::number(id) + "\"><years><year>" + year + "</year></years><nvph>" +
+           nvph + "</nvph><country>" + country + "</country><image>" + image + "</image></entry>\n";
 }
 
-const QByteArray NvphField = "  <fields><field name=\"_default\"/><field name=\"nvph\" title=\"NVPH#\"/></fields>\n";
+const QByteArray NvphField =
+    "  <fields><field name=\"_default\"/><field name=\"nvph\" title=\"NVPH#\"/></fields>\n";
 
 } // namespace
 
@@ -77,7 +81,8 @@ void TellicoImportTest::mapsEveryFieldIntoByteExactCollectionFile()
     TestFolder folder;
     const QByteArray body =
         "  <fields>\n   <field name=\"_default\"/>\n   <field name=\"nvph\" title=\"NVPH#\" type=\"1\"/>\n"
-        "   <field name=\"michel\" title=\"Michel-Nr.\"/>\n   <field name=\"watermark\" title=\"Watermerk\"/>\n"
+        "   <field name=\"michel\" title=\"Michel-Nr.\"/>\n   <field name=\"watermark\" "
+        "title=\"Watermerk\"/>\n"
         "  </fields>\n"
         "  <entry id=\"1\">\n   <description>Koningin Juliana</description><denomination>10</denomination>"
         "<currency>ct</currency><country>Nederland</country>\n"
@@ -101,28 +106,56 @@ void TellicoImportTest::mapsEveryFieldIntoByteExactCollectionFile()
     const TellicoImport::Report report = import(folder, folder.path(QStringLiteral("zegels.xml")), options);
     QCOMPARE(reportText(report), QStringLiteral("Zegels\t3\t0\ntotaal\t3\t0"));
     // Ł and ź have a nearest letter, Ω and the face none.
-    QCOMPARE(report.notes, QStringList{QStringLiteral("4 tekens die een verzameling niet kan bewaren zijn vervangen "
-                                                      "door de letter die er het meest op lijkt of door '?'.")});
+    QCOMPARE(report.notes,
+             QStringList{QStringLiteral("4 tekens die een verzameling niet kan bewaren zijn vervangen "
+                                        "door de letter die er het meest op lijkt of door '?'.")});
     const QStringList expected =
         header(QStringLiteral("Zegels")) +
-        QStringList{QStringLiteral("1949"), QStringLiteral("518"), QStringLiteral("Frankeerzegels"),
-                    QStringLiteral("Koningin Juliana"), QStringLiteral("-"), QStringLiteral("Los"),
-                    QStringLiteral("10 ct"), QStringLiteral("-"),
-                    QStringLiteral("Andere jaren: 1950; Kwaliteit: Heel fijn; Centrering: Goed; Plakker: Hinged; "
-                                   "Gom: Origineel; Kleur: rood; Plaats: Album 2; Aankoopdatum: 2020-03-01; "
-                                   "Geschenk: ja; Scott: 301; Michel-Nr.: 525; Watermerk: Ringen; Land: Nederland; "
-                                   "Opmerkingen: Eerste regel / tweede  regel"),
-                    QStringLiteral("Gestempeld"), QStringLiteral("-"), QStringLiteral("1,25"), Separator} +
-        QStringList{QStringLiteral("1960"), QStringLiteral("A12"), QStringLiteral("Frankeerzegels"),
-                    QStringLiteral("L\u00f3dz \u2013 ? ?"), QStringLiteral("-"), QStringLiteral("Los"), QStringLiteral("-"),
-                    QStringLiteral("-"), QStringLiteral("Plakker: Nee; Land: Polska; Opmerkingen: een / twee / drie"),
-                    QStringLiteral("Postfris"), QStringLiteral("-"), QStringLiteral("1234,50"), Separator} +
+        QStringList{
+            QStringLiteral("1949"),
+            QStringLiteral("518"),
+            QStringLiteral("Frankeerzegels"),
+            QStringLiteral("Koningin Juliana"),
+            QStringLiteral("-"),
+            QStringLiteral("Los"),
+            QStringLiteral("10 ct"),
+            QStringLiteral("-"),
+            QStringLiteral("Andere jaren: 1950; Kwaliteit: Heel fijn; Centrering: Goed; Plakker: Hinged; "
+                           "Gom: Origineel; Kleur: rood; Plaats: Album 2; Aankoopdatum: 2020-03-01; "
+                           "Geschenk: ja; Scott: 301; Michel-Nr.: 525; Watermerk: Ringen; Land: Nederland; "
+                           "Opmerkingen: Eerste regel / tweede  regel"),
+            QStringLiteral("Gestempeld"),
+            QStringLiteral("-"),
+            QStringLiteral("1,25"),
+            Separator} +
+        QStringList{QStringLiteral("1960"),
+                    QStringLiteral("A12"),
+                    QStringLiteral("Frankeerzegels"),
+                    QStringLiteral("L\u00f3dz \u2013 ? ?"),
+                    QStringLiteral("-"),
+                    QStringLiteral("Los"),
+                    QStringLiteral("-"),
+                    QStringLiteral("-"),
+                    QStringLiteral("Plakker: Nee; Land: Polska; Opmerkingen: een / twee / drie"),
+                    QStringLiteral("Postfris"),
+                    QStringLiteral("-"),
+                    QStringLiteral("1234,50"),
+                    Separator} +
         // No year, no catalogue number; a text that would read as the
         // separator line is left out.
-        QStringList{QString(), QStringLiteral("-"), QStringLiteral("Frankeerzegels"), QStringLiteral("-"),
-                    QStringLiteral("-"), QStringLiteral("Los"), QStringLiteral("-"), QStringLiteral("-"),
-                    QStringLiteral("Plakker: Lichte plakker"), QStringLiteral("Ongebruikt"), QStringLiteral("-"),
-                    QStringLiteral("-"), Separator};
+        QStringList{QString(),
+                    QStringLiteral("-"),
+                    QStringLiteral("Frankeerzegels"),
+                    QStringLiteral("-"),
+                    QStringLiteral("-"),
+                    QStringLiteral("Los"),
+                    QStringLiteral("-"),
+                    QStringLiteral("-"),
+                    QStringLiteral("Plakker: Lichte plakker"),
+                    QStringLiteral("Ongebruikt"),
+                    QStringLiteral("-"),
+                    QStringLiteral("-"),
+                    Separator};
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Zegels.col")), crlf(expected));
     QVERIFY(QFileInfo(folder.path(QStringLiteral("Verzameling/Zegels"))).isDir());
 
@@ -165,11 +198,13 @@ void TellicoImportTest::filesPicturesFromArchiveFolderAndData()
 
     // Plain XML: pictures in the folder beside it, or as data in the file.
     const QByteArray plain = NvphField + entry(1, "7", "1970", "c.jpeg") + entry(2, "8", "1971", "d.png") +
-                             entry(3, "9", "1972", "d.png") + "  <images><image id=\"d.png\" format=\"PNG\">\n" +
-                             png.toBase64() + "\n  </image><image id=\"c.jpeg\"/></images>\n";
+                             entry(3, "9", "1972", "d.png") +
+                             "  <images><image id=\"d.png\" format=\"PNG\">\n" + png.toBase64() +
+                             "\n  </image><image id=\"c.jpeg\"/></images>\n";
     folder.write(QStringLiteral("los.xml"), TellicoSample::document("Los", "9", plain));
     folder.write(QStringLiteral("los_files/c.jpeg"), jpeg);
-    const TellicoImport::Report fromXml = import(folder, folder.path(QStringLiteral("los.xml")), named(QStringLiteral("Los")));
+    const TellicoImport::Report fromXml =
+        import(folder, folder.path(QStringLiteral("los.xml")), named(QStringLiteral("Los")));
     QCOMPARE(reportText(fromXml), QStringLiteral("Los\t3\t3\ntotaal\t3\t3"));
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Los/1970/7.jpg")), jpeg);
     QVERIFY(folder.read(QStringLiteral("Verzameling/Los/1972/9.jpg")).startsWith("\xff\xd8"));
@@ -177,7 +212,8 @@ void TellicoImportTest::filesPicturesFromArchiveFolderAndData()
     // A picture link in the folder that leads out of it is not followed.
     QVERIFY(QFile::remove(folder.path(QStringLiteral("los_files/c.jpeg"))));
     folder.write(QStringLiteral("elders.jpeg"), jpeg);
-    QVERIFY(QFile::link(folder.path(QStringLiteral("elders.jpeg")), folder.path(QStringLiteral("los_files/c.jpeg"))));
+    QVERIFY(QFile::link(folder.path(QStringLiteral("elders.jpeg")),
+                        folder.path(QStringLiteral("los_files/c.jpeg"))));
     const TellicoImport::Report linked =
         import(folder, folder.path(QStringLiteral("los.xml")), named(QStringLiteral("Los2")));
     QCOMPARE(reportText(linked), QStringLiteral("Los2\t3\t2\ntotaal\t3\t2"));
@@ -187,10 +223,10 @@ void TellicoImportTest::filesPicturesFromArchiveFolderAndData()
 void TellicoImportTest::splitsPerCountryInTheOrderOfTheFile()
 {
     TestFolder folder;
-    const QByteArray body = NvphField + entry(1, "1", "1950", {}, "Belgi\xc3\xab") + entry(2, "2", "1950", {}) +
-                            entry(3, "3", "1950", {}, "Nederland") + entry(4, "4", "1950", {}, "belgi\xc3\xab") +
-                            entry(5, "5", "1950", {}, "Bosni\xc3\xab/Herzegovina") +
-                            entry(6, "6", "1950", {}, "Wereld");
+    const QByteArray body =
+        NvphField + entry(1, "1", "1950", {}, "Belgi\xc3\xab") + entry(2, "2", "1950", {}) +
+        entry(3, "3", "1950", {}, "Nederland") + entry(4, "4", "1950", {}, "belgi\xc3\xab") +
+        entry(5, "5", "1950", {}, "Bosni\xc3\xab/Herzegovina") + entry(6, "6", "1950", {}, "Wereld");
     folder.write(QStringLiteral("landen.xml"), TellicoSample::document("Landen", "9", body));
     const QString file = folder.path(QStringLiteral("landen.xml"));
 
@@ -206,7 +242,8 @@ void TellicoImportTest::splitsPerCountryInTheOrderOfTheFile()
     const TellicoImport::Report report = import(folder, file, named(QStringLiteral("Wereld"), true));
     QCOMPARE(reportText(report),
              QStringLiteral("Belgi\u00eb\t2\t0\nWereld\t3\t0\nNederland\t1\t0\ntotaal\t6\t0"));
-    QVERIFY(report.notes.value(0).startsWith(QStringLiteral("Het land 'Bosni\u00eb/Herzegovina' kan geen naam")));
+    QVERIFY(
+        report.notes.value(0).startsWith(QStringLiteral("Het land 'Bosni\u00eb/Herzegovina' kan geen naam")));
     const QByteArray world = folder.read(QStringLiteral("Verzameling/Wereld.col"));
     QVERIFY(world.contains("\r\nLand: Bosni\xeb/Herzegovina\r\n"));
     QVERIFY(!world.contains("Land: Wereld"));
@@ -221,28 +258,35 @@ void TellicoImportTest::refusesBadInputAndWritesNothing()
         const TellicoImport::Report report = import(folder, folder.path(name), named(QStringLiteral("Fout")));
         return report.notes.value(0);
     };
-    QCOMPARE(refusal(QStringLiteral("foto.tc"), "\x89PNG\r\n"), QStringLiteral("read: dit is geen zip- of XML-bestand"));
-    QCOMPARE(refusal(QStringLiteral("boeken.xml"), TellicoSample::document("Boeken", "2", "")),
-             QStringLiteral("read: 'Boeken' is geen postzegelverzameling maar een verzameling van het soort 2; "
-                            "alleen postzegelverzamelingen (soort 9) kunnen worden ge\u00efmporteerd"));
-    QVERIFY(refusal(QStringLiteral("kapot.xml"), TellicoSample::document("K", "9", "<entry>\n<year>1</entry>\n"))
-                .startsWith(QStringLiteral("read: fout in de XML op regel 6: ")));
+    QCOMPARE(refusal(QStringLiteral("foto.tc"), "\x89PNG\r\n"),
+             QStringLiteral("read: dit is geen zip- of XML-bestand"));
+    QCOMPARE(
+        refusal(QStringLiteral("boeken.xml"), TellicoSample::document("Boeken", "2", "")),
+        QStringLiteral("read: 'Boeken' is geen postzegelverzameling maar een verzameling van het soort 2; "
+                       "alleen postzegelverzamelingen (soort 9) kunnen worden ge\u00efmporteerd"));
+    QVERIFY(
+        refusal(QStringLiteral("kapot.xml"), TellicoSample::document("K", "9", "<entry>\n<year>1</entry>\n"))
+            .startsWith(QStringLiteral("read: fout in de XML op regel 6: ")));
     QCOMPARE(refusal(QStringLiteral("leeg.xml"), TellicoSample::document("K", "9", "")),
              QStringLiteral("read: de verzameling bevat geen postzegels"));
 
     const QString zip = folder.path(QStringLiteral("heel.tc"));
-    QVERIFY(TellicoSample::writeZip(zip, TellicoSample::document("K", "9", entry(1, "1", "1950", {})).repeated(50)));
+    QVERIFY(TellicoSample::writeZip(
+        zip, TellicoSample::document("K", "9", entry(1, "1", "1950", {})).repeated(50)));
     const QByteArray whole = folder.read(QStringLiteral("heel.tc"));
     QVERIFY(refusal(QStringLiteral("half.tc"), whole.left(whole.size() / 2))
                 .startsWith(QStringLiteral("read: het zip-archief is onvolledig of beschadigd")));
 
     const QString escaping = folder.path(QStringLiteral("ontsnapt.tc"));
-    QVERIFY(TellicoSample::writeZip(escaping, TellicoSample::document("K", "9", entry(1, "1", "1950", "../../x.jpeg")),
+    QVERIFY(TellicoSample::writeZip(escaping,
+                                    TellicoSample::document("K", "9", entry(1, "1", "1950", "../../x.jpeg")),
                                     {{QStringLiteral("x.jpeg"), "x"}}));
-    QCOMPARE(import(folder, escaping, named(QStringLiteral("Fout"))).notes.value(0),
-             QStringLiteral("read: de afbeelding '../../x.jpeg' verwijst naar een plaats buiten het bestand"));
-    QCOMPARE(QDir(folder.path(QStringLiteral("Verzameling"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-             QStringList());
+    QCOMPARE(
+        import(folder, escaping, named(QStringLiteral("Fout"))).notes.value(0),
+        QStringLiteral("read: de afbeelding '../../x.jpeg' verwijst naar een plaats buiten het bestand"));
+    QCOMPARE(
+        QDir(folder.path(QStringLiteral("Verzameling"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+        QStringList());
 }
 
 QTEST_MAIN(TellicoImportTest)
