@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int RecordsPerProgress = 4096;
-
 // A picture to file once the collection it belongs to is written.
 struct PendingPicture {
     int collection; // position in the report
