@@ -1,6 +1,7 @@
 # The whole set-up on a fresh Debian 12 machine:
-#   make run              installs what is missing, builds, starts the program on ~/Tessaron2
-#   make test             installs what is missing, checks the formatting, builds, runs every
+#   make run              installs what building and running need, builds the programs and
+#                         their shipped data, starts the program on ~/Tessaron2
+#   make test             installs everything the tests need too, checks the formatting, builds, runs every
 #                         test, then runs every fuzz corpus once under the address and
 #                         undefined-behaviour checks
 #   make test SANITIZE=1  the same with the whole program and its tests built with those checks
@@ -10,6 +11,10 @@ SANITIZE ?=
 BUILD    ?= $(if $(filter 1,$(SANITIZE)),build-asan,build)
 HOME_DIR ?= $(HOME)/Tessaron2
 JOBS     ?= $(shell nproc)
+
+# Building and running alone need only these (make run installs just them).
+RUN_PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
+                libcups2-dev fonts-liberation2 qt6-image-formats-plugins xdg-utils
 
 # Debian packages the build, the tests and the program need; clang and its
 # runtimes build the fuzz targets whose corpora the tests run; the image-format
@@ -60,7 +65,10 @@ $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_SANITIZE) \
 	  $(if $(filter true,$(CI)),-DT2_WARNINGS_AS_ERRORS=ON)
 
+# Configured again each time, so that packages installed since (the benchmark
+# library after a make run) are found.
 build: deps $(BUILD)/CMakeCache.txt
+	cmake $(BUILD) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Every C++ file keeps the formatting of .clang-format.
@@ -98,13 +106,19 @@ fuzz: fuzz-build
 	  grep -E "^stat::number_of_executed_units|^Done" $(FUZZ_BUILD)/fuzz_$$t.log; \
 	done
 
-# Fills the program folder from the shipped data on first use; never overwrites.
-run: build
-	@mkdir -p "$(HOME_DIR)"
-	@cp -rn $(BUILD)/data/. "$(HOME_DIR)/"
+# Fills the program folder from the shipped data only when it does not exist yet
+# (what the collector deleted stays deleted); only the help document is
+# refreshed when the build's is newer.
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display: set DISPLAY (or run under xvfb-run) to start Tessaron2."; exit 1; \
 	fi
+	@$(MAKE) --no-print-directory deps PACKAGES="$(RUN_PACKAGES)"
+	@$(MAKE) --no-print-directory $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target tessaron2 tessaron2-cli shipped-data
+	@if [ ! -e "$(HOME_DIR)" ]; then cp -r $(BUILD)/data "$(HOME_DIR)"; \
+	elif [ -f "$(HOME_DIR)/Data/help.pdf" ] && [ $(BUILD)/data/Data/help.pdf -nt "$(HOME_DIR)/Data/help.pdf" ]; then \
+	  cp $(BUILD)/data/Data/help.pdf "$(HOME_DIR)/Data/help.pdf"; fi
 	$(BUILD)/src/app/tessaron2 --home "$(HOME_DIR)"
 
 # The Debian package, built by CPack from the install rules and placed here.

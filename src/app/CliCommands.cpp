@@ -424,6 +424,8 @@ StorageResult CliCommands::versions(const QStringList &arguments)
     if (!result)
         return result;
     const std::vector<CollectionVersions::Version> versions = CollectionVersions(m_folder).versions(name);
+    if (versions.empty() && !FileExists(m_folder.collectionFile(name)))
+        return StorageResult::failure(QStringLiteral("Verzameling '%1' bestaat niet").arg(name));
     if (versions.empty())
         return StorageResult::failure(QStringLiteral("Verzameling '%1' heeft geen vorige versies").arg(name));
     for (const CollectionVersions::Version &version : versions)

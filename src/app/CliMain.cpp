@@ -91,6 +91,12 @@ int main(int argc, char *argv[])
     const ProgramFolder folder =
         ProgramFolder::fromCommandLine(arguments, QCoreApplication::applicationDirPath());
     arguments.removeFirst();
+    if (!folder.holdsProgramData()) {
+        QTextStream(stderr) << "Geen programmamap: " << folder.root()
+                            << " bevat geen map Verzameling of Data (start tessaron2 --home met die map om "
+                               "haar te vullen)\n";
+        return 1;
+    }
 
     QTextStream out(stdout); // UTF-8, whatever the code page of the files
     const StorageResult result = CliCommands(folder, out).run(arguments);

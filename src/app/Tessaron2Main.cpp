@@ -1,3 +1,4 @@
+#include "dialogs/OfferDemoData.h"
 #include "mainwindow/Main.h"
 #include "storage/ProgramFolder.h"
 
@@ -49,6 +50,7 @@ int main(int argc, char *argv[])
     QStringList arguments = QApplication::arguments();
     const ProgramFolder folder =
         ProgramFolder::fromCommandLine(arguments, QApplication::applicationDirPath());
+    OfferDemoData(folder, ProgramFolder::shippedData(QApplication::applicationDirPath()));
 
     Main window(folder);
     window.show();

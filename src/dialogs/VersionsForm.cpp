@@ -1,6 +1,7 @@
 #include "dialogs/VersionsForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
+#include "storage/CollectionListing.h"
 #include "storage/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/MainLook.h"
@@ -46,8 +47,13 @@ VersionsForm::VersionsForm(OpenCollection &collection, const QColor &background,
     MainLook::setTextColour(List1, ListText);
 
     const CollectionVersions versions(collection.programFolder());
-    if (!collection.name().isEmpty())
+    if (!collection.name().isEmpty()) {
         addVersions(versions.versions(collection.name()));
+    } else {
+        // With no collection open: those of every collection.
+        for (const QString &name : CollectionListing::collectionNames(collection.programFolder()))
+            addVersions(versions.versions(name));
+    }
     for (const QString &deleted : versions.deletedCollections()) {
         if (deleted != collection.name())
             addVersions(versions.versions(deleted));

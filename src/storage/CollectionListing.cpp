@@ -13,15 +13,17 @@ namespace {
 QStringList namesWithExtension(const ProgramFolder &folder, const QString &extension)
 {
     // Without QDir::CaseSensitive the pattern also matches "X.COL", as on Windows.
-    QStringList files =
-        QDir(folder.collectionFolder()).entryList({QStringLiteral("*") + extension}, QDir::Files, QDir::Name);
-    // Listed in name order already, so names that differ only in case keep a fixed order.
-    std::stable_sort(files.begin(), files.end(), [](const QString &left, const QString &right) {
-        return left.compare(right, Qt::CaseInsensitive) < 0;
+    QStringList names =
+        QDir(folder.collectionFolder()).entryList({QStringLiteral("*") + extension}, QDir::Files);
+    for (QString &name : names)
+        name.chop(extension.size());
+    // Ordered by the name alone ("Belgie" before "Belgie 2"); names that differ
+    // only in case keep a fixed order.
+    std::sort(names.begin(), names.end(), [](const QString &left, const QString &right) {
+        const int order = left.compare(right, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : left < right;
     });
-    for (QString &file : files)
-        file.chop(extension.size());
-    return files;
+    return names;
 }
 
 } // namespace

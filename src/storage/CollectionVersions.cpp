@@ -2,6 +2,7 @@
 
 #include "storage/CollectionFile.h"
 #include "storage/CollectionName.h"
+#include "storage/FileErrorReason.h"
 #include "storage/FileHelpers.h"
 #include "storage/TextFile.h"
 
@@ -67,7 +68,7 @@ StorageResult copyFile(const QString &from, const QString &to)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return StorageResult::failure(source.errorString());
+        return StorageResult::failure(FileErrorReason::of(source));
     const StorageResult written = TextFile::writePieces(to, [&source](const TextFile::Sink &sink) {
         for (QByteArray piece = source.read(CopyPiece); !piece.isEmpty(); piece = source.read(CopyPiece)) {
             if (!sink(piece))
@@ -76,7 +77,7 @@ StorageResult copyFile(const QString &from, const QString &to)
     });
     if (written && source.error() != QFileDevice::NoError) {
         QFile::remove(to);
-        return StorageResult::failure(source.errorString());
+        return StorageResult::failure(FileErrorReason::of(source));
     }
     return written;
 }
@@ -160,7 +161,7 @@ StorageResult CollectionVersions::deleteCollectionFile(const QString &name) cons
         return kept;
     QFile file(m_folder.collectionFile(name));
     if (!file.remove())
-        return StorageResult::failure(file.errorString());
+        return StorageResult::failure(FileErrorReason::of(file));
     return StorageResult::success();
 }
 

@@ -1,5 +1,7 @@
 #include "storage/FileHelpers.h"
 
+#include "storage/FileErrorReason.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +23,7 @@ StorageResult removeFile(const QString &path)
 {
     QFile file(path);
     if (!file.remove())
-        return StorageResult::failure(file.errorString());
+        return StorageResult::failure(FileErrorReason::of(file));
     return StorageResult::success();
 }
 

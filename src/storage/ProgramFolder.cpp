@@ -73,13 +73,51 @@ ProgramFolder ProgramFolder::fromCommandLine(QStringList &arguments, const QStri
     if (QFileInfo(portable.collectionFolder()).isDir())
         return portable;
     const QString personal = ProgramFolder(homeFolder).path({QStringLiteral("Tessaron2")});
-    fillOnFirstStart(personal, installedData(executableFolder));
+    fillOnFirstStart(personal, shippedData(executableFolder));
     return ProgramFolder(personal);
 }
 
 QString ProgramFolder::installedData(const QString &executableFolder)
 {
     return QDir::cleanPath(executableFolder + QLatin1String("/" T2_INSTALLED_DATA_FROM_PROGRAM));
+}
+
+QString ProgramFolder::shippedData(const QString &executableFolder)
+{
+    const QString installed = installedData(executableFolder);
+    if (QFileInfo(installed).isDir())
+        return installed;
+    const QString buildTree = QStringLiteral(T2_BUILD_TREE "/");
+    if ((QDir::cleanPath(executableFolder) + QLatin1Char('/')).startsWith(buildTree))
+        return QStringLiteral(T2_BUILD_SHIPPED_DATA);
+    return installed;
+}
+
+bool ProgramFolder::holdsProgramData() const
+{
+    return QFileInfo(collectionFolder()).isDir() || QFileInfo(dataFolder()).isDir();
+}
+
+StorageResult ProgramFolder::fillFrom(const QString &shippedData) const
+{
+    if (!QFileInfo(shippedData).isDir())
+        return StorageResult::failure(QStringLiteral("De meegeleverde gegevens zijn niet gevonden."));
+    if (!QDir().mkpath(m_root))
+        return StorageResult::failure(QStringLiteral("De map kon niet worden gemaakt: ") + m_root);
+    const QStringList parts =
+        QDir(shippedData).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QString &part : parts) {
+        if (QFileInfo::exists(path({part})))
+            continue;
+        // Assembled beside its place, so a failure leaves no half-filled folder.
+        QTemporaryDir assembly(m_root + QLatin1String("/.") + part + QLatin1String("-XXXXXX"));
+        if (!assembly.isValid() || !copyTree(shippedData + QLatin1Char('/') + part, assembly.path()) ||
+            !QDir().rename(assembly.path(), m_root + QLatin1Char('/') + part))
+            return StorageResult::failure(QStringLiteral("De map ") + part +
+                                          QStringLiteral(" kon niet worden gevuld."));
+        assembly.setAutoRemove(false);
+    }
+    return StorageResult::success();
 }
 
 QString ProgramFolder::path(const QStringList &components) const

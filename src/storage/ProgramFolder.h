@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/StorageResult.h"
+
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,7 @@ public:
 
     // --home DIR, else $TESSARON2_HOME, else the folder of the executable when
     // it holds a Verzameling folder (a portable copy), else Tessaron2 in the
-    // home folder. That last one is filled from the installed data on first
+    // home folder. That last one is filled from the shipped data on first
     // start, when it does not exist yet; nothing is ever overwritten.
     // Removes "--home DIR" from arguments when present.
     static ProgramFolder fromCommandLine(QStringList &arguments, const QString &executableFolder,
@@ -24,6 +26,17 @@ public:
     // the demo Verzameling/), found relative to the executable so that a moved
     // installation still finds its own.
     static QString installedData(const QString &executableFolder);
+    // The data new program folders are filled from: the installed data, or
+    // for a program run from its build folder, the data that build assembled.
+    static QString shippedData(const QString &executableFolder);
+
+    // A program folder holds Verzameling or Data; a folder with neither was
+    // most likely named by mistake.
+    bool holdsProgramData() const;
+    // Copies Data/ and Verzameling/ of the shipped data where this folder has
+    // no such folder (in any letter case); creates the folder when missing.
+    // What exists is never touched.
+    StorageResult fillFrom(const QString &shippedData) const;
 
     const QString &root() const { return m_root; }
 

@@ -3,6 +3,7 @@
 #include "storage/CollectionFile.h"
 #include "storage/CollectionName.h"
 #include "storage/CollectionVersions.h"
+#include "storage/FileErrorReason.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,7 +53,7 @@ StorageResult RecoveryFile::remove(const QString &collectionName) const
 {
     QFile file(pathFor(collectionName));
     if (file.exists() && !file.remove())
-        return StorageResult::failure(file.errorString());
+        return StorageResult::failure(FileErrorReason::of(file));
     return StorageResult::success();
 }
 
@@ -90,6 +91,6 @@ StorageResult RecoveryFile::discard(const LeftBehind &file) const
         return kept;
     QFile recovery(file.path);
     if (!recovery.remove())
-        return StorageResult::failure(recovery.errorString());
+        return StorageResult::failure(FileErrorReason::of(recovery));
     return StorageResult::success();
 }

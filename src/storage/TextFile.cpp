@@ -1,5 +1,6 @@
 #include "storage/TextFile.h"
 
+#include "storage/FileErrorReason.h"
 #include "storage/LineReader.h"
 #include "storage/ParallelParts.h"
 #include "storage/Windows1252.h"
@@ -68,7 +69,7 @@ StorageResult readBytes(const QString &path, QByteArray &bytes)
         return StorageResult::failure(QStringLiteral("Dit is geen gewoon bestand."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return StorageResult::failure(file.errorString());
+        return StorageResult::failure(FileErrorReason::of(file));
     // Checked on the open file: the name may have been given to another since.
     if (file.isSequential() || file.size() > MaxReadSize)
         return StorageResult::failure(QStringLiteral("Het bestand is te groot."));
@@ -77,7 +78,7 @@ StorageResult readBytes(const QString &path, QByteArray &bytes)
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         bytes.clear();
-        return StorageResult::failure(file.errorString());
+        return StorageResult::failure(FileErrorReason::of(file));
     }
     return StorageResult::success();
 }
@@ -127,7 +128,7 @@ StorageResult writePieces(const QString &path, const std::function<void(const Si
     // that fails part-way at the final flush, on a full disk, would still be
     // committed in place of the old file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return StorageResult::failure(file.errorString());
+        return StorageResult::failure(FileErrorReason::of(file));
     bool written = true;
     produce([&](QByteArrayView piece) {
         // A short write is not an error by itself: go on until all is written or a write fails.
@@ -139,12 +140,12 @@ StorageResult writePieces(const QString &path, const std::function<void(const Si
         return written;
     });
     if (!written) {
-        const QString reason = file.errorString();
+        const QString reason = FileErrorReason::of(file);
         file.cancelWriting();
         return StorageResult::failure(reason);
     }
     if (!file.commit())
-        return StorageResult::failure(file.errorString());
+        return StorageResult::failure(FileErrorReason::of(file));
     return StorageResult::success();
 }
 

@@ -112,13 +112,15 @@ void TestCli::listsNamesInOpenDialogOrder()
     folder.write(QStringLiteral("Verzameling/B.col"), empty);
     folder.write(QStringLiteral("Verzameling/a.col"), empty);
     folder.write(QStringLiteral("Verzameling/c.COL"), empty);
+    folder.write(QStringLiteral("Verzameling/Belgie 2.col"), empty);
+    folder.write(QStringLiteral("Verzameling/belgie.col"), empty);
     folder.write(QStringLiteral("Verzameling/X.cat"), oldDataFile({}));
     folder.write(QStringLiteral("Verzameling/notities.txt"), "x");
     QVERIFY(QDir(folder.path(QStringLiteral("Verzameling"))).mkdir(QStringLiteral("Map.col")));
 
     ProgramRun result = run(folder, {QStringLiteral("list")});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, QByteArray("a\nB\nc\n"));
+    QCOMPARE(result.out, QByteArray("a\nB\nbelgie\nBelgie 2\nc\n"));
     QVERIFY(result.err.isEmpty());
 
     result = run(folder, {QStringLiteral("list"), QStringLiteral("--old")});
@@ -308,6 +310,11 @@ void TestCli::failuresGiveOneLineAndNonZeroStatus()
     TestFolder elsewhere;
     QVERIFY(QDir(elsewhere.path(QString())).rmdir(QStringLiteral("Verzameling")));
     verifyFailure(run(elsewhere, {QStringLiteral("list")}));
+    // A folder with neither collections nor data is said to be no program folder.
+    QVERIFY(QDir(elsewhere.path(QString())).rmdir(QStringLiteral("Data")));
+    const ProgramRun empty = run(elsewhere, {QStringLiteral("list")});
+    verifyFailure(empty);
+    QVERIFY2(empty.err.startsWith("Geen programmamap: "), empty.err.constData());
 }
 
 void TestCli::invalidNamesAreRefused()
@@ -497,7 +504,12 @@ void TestCli::versionsListsAndRestoreBringsBack()
     folder.write(QStringLiteral("Verzameling/Oud.cat"), oldDataFile({}));
     const ProgramRun original = run(folder, {QStringLiteral("show"), QStringLiteral("Nat")});
     QCOMPARE(original.exitCode, 0);
-    verifyFailure(run(folder, {QStringLiteral("versions"), QStringLiteral("Nat")}));
+    const ProgramRun none = run(folder, {QStringLiteral("versions"), QStringLiteral("Nat")});
+    verifyFailure(none);
+    QVERIFY2(none.err.contains("geen vorige versies"), none.err.constData());
+    const ProgramRun never = run(folder, {QStringLiteral("versions"), QStringLiteral("Nooit")});
+    verifyFailure(never);
+    QVERIFY2(never.err.contains("bestaat niet"), never.err.constData());
 
     // Replacing it with a CSV file keeps the old file as a version.
     folder.write(QStringLiteral("los.csv"), "Jaar;Nummer\r\n2001;9\r\n");

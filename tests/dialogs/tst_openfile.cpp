@@ -1,6 +1,7 @@
 #include "DialogTestSupport.h"
 #include "common/CollectionState.h"
 #include "common/TestFolder.h"
+#include "dialogs/OfferDemoData.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/VersionsForm.h"
 #include "mainwindow/Main.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -31,6 +33,7 @@ private slots:
     void deleteStaysInsideTheCollectionFolder();
     void importModeDeletesNothing();
     void restoresAVersionAndADeletedCollection();
+    void aFolderWithoutProgramDataIsOfferedTheDemo();
 };
 
 namespace {
@@ -329,6 +332,12 @@ void OpenFileTest::restoresAVersionAndADeletedCollection()
     QVERIFY(collection.open(QStringLiteral("Land")));
     collection.records().assign(sampleRecords(5));
     QVERIFY(collection.saveAs(QStringLiteral("Land")));
+    {
+        // With no collection open, the versions of every collection are offered.
+        auto fresh = startMain(folder);
+        QVERIFY(restoreThreeRecordsOfLand(*fresh));
+        QCOMPARE(fresh->collection().name(), QStringLiteral("Land"));
+    }
 
     // Unsaved changes: asked first; No leaves everything as it was.
     collection.markChanged();
@@ -355,6 +364,35 @@ void OpenFileTest::restoresAVersionAndADeletedCollection()
     QVERIFY(restoreThreeRecordsOfLand(*main));
     QCOMPARE(collection.name(), QStringLiteral("Land"));
     QCOMPARE(collection.records().records(), first);
+}
+
+void OpenFileTest::aFolderWithoutProgramDataIsOfferedTheDemo()
+{
+    TestFolder shipped;
+    shipped.write(QStringLiteral("Verzameling/Demo.col"), "demo");
+    QTemporaryDir root;
+    const ProgramFolder folder(root.filePath(QStringLiteral("Tessaron2")));
+    {
+        BoxAnswers no({MessageBox::Answer::No});
+        OfferDemoData(folder, shipped.path(QString()));
+        QCOMPARE(no.requests.size(), 1);
+        QCOMPARE(no.requests[0].buttons, MessageBox::Buttons::YesNo);
+        QVERIFY(!QFileInfo::exists(folder.root()));
+    }
+    {
+        // Without shipped data there is nothing to offer: it is said instead.
+        BoxAnswers ok;
+        OfferDemoData(folder, root.filePath(QStringLiteral("nergens")));
+        QCOMPARE(ok.requests.size(), 1);
+        QCOMPARE(ok.requests[0].buttons, MessageBox::Buttons::Ok);
+    }
+    BoxAnswers yes({MessageBox::Answer::Yes});
+    OfferDemoData(folder, shipped.path(QString()));
+    QCOMPARE(yes.requests.size(), 1);
+    QVERIFY(QFileInfo::exists(folder.collectionFile(QStringLiteral("Demo"))));
+    // A folder holding program data is not asked about.
+    OfferDemoData(folder, shipped.path(QString()));
+    QCOMPARE(yes.requests.size(), 1);
 }
 
 QTEST_MAIN(OpenFileTest)

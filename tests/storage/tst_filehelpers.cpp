@@ -1,4 +1,7 @@
+#include "common/FileSizeLimit.h"
+#include "storage/FileErrorReason.h"
 #include "storage/FileHelpers.h"
+#include "storage/TextFile.h"
 #include "storage/WaitSeconds.h"
 
 #include <QDir>
@@ -7,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <cerrno>
 
 namespace {
 
@@ -28,6 +33,7 @@ private slots:
     void deleteFolderTreeRemovesLinksButNotTheirTargets();
     void deleteFolderTreeOfAMissingFolderFails();
     void waitSecondsWaitsAtLeastItsDurationAndHandlesEvents();
+    void commonFailuresGiveDutchReasons();
 };
 
 void FileHelpersTest::existenceTestsTellFilesFromFolders()
@@ -109,6 +115,29 @@ void FileHelpersTest::waitSecondsWaitsAtLeastItsDurationAndHandlesEvents()
 
     WaitSeconds(0.0f);
     WaitSeconds(-1.0f);
+}
+
+void FileHelpersTest::commonFailuresGiveDutchReasons()
+{
+    QTemporaryDir dir;
+    StorageResult result = TextFile::writeBytes(dir.filePath("absent/file.txt"), "x");
+    QCOMPARE(result.reason, QString("Het bestand of de map bestaat niet."));
+    result = TextFile::writeBytes(dir.path(), "x");
+    QCOMPARE(result.reason, QString("Dit is een map, geen bestand."));
+    {
+        const FileSizeLimit limit;
+        result = TextFile::writeBytes(dir.filePath("large.txt"), QByteArray(1000, 'x'));
+    }
+    QCOMPARE(result.reason, QString("Het bestand is te groot."));
+    QVERIFY(!QFile::exists(dir.filePath("large.txt")));
+
+    // Failures a test cannot cause as the superuser, by the system's own texts.
+    QCOMPARE(FileErrorReason::fromSystemText(qt_error_string(ENOSPC)), QString("De schijf is vol."));
+    QCOMPARE(FileErrorReason::fromSystemText("Cannot open x: " + qt_error_string(EACCES)),
+             QString("Geen toegang tot het bestand of de map."));
+    QCOMPARE(FileErrorReason::fromSystemText("Existing file /a/b is not writable"),
+             QString("Geen toegang tot het bestand of de map."));
+    QCOMPARE(FileErrorReason::fromSystemText(qt_error_string(EIO)), qt_error_string(EIO));
 }
 
 QTEST_GUILESS_MAIN(FileHelpersTest)

@@ -3,6 +3,7 @@
 #include "storage/LookupList.h"
 #include "storage/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@ class ProgramFolderTest : public QObject {
 private slots:
     void pathsMatchExistingNamesWithoutRegardToCase();
     void homeComesFromTheCommandLineThenTheEnvironmentThenTheProgram();
+    void aFolderWithoutProgramDataIsFilledOnlyWhereMissing();
     void eachWordListReaderKeepsItsOwnLineRule();
     void collectionNamesThatCouldLeaveTheFolderAreRefused();
 };
@@ -92,6 +94,40 @@ void ProgramFolderTest::homeComesFromTheCommandLineThenTheEnvironmentThenTheProg
     // A Verzameling folder (any letter case) beside the program makes it portable.
     QVERIFY(QDir(programs).mkdir("VERZAMELING"));
     QCOMPARE(ProgramFolder::fromCommandLine(arguments, programs, emptyHome).root(), programs);
+}
+
+void ProgramFolderTest::aFolderWithoutProgramDataIsFilledOnlyWhereMissing()
+{
+    // A program run from the build folder fills from the data the build assembled.
+    QCOMPARE(ProgramFolder::shippedData(QCoreApplication::applicationDirPath()),
+             QString(T2_SHIPPED_DATA_DIR));
+    QCOMPARE(ProgramFolder::shippedData("/opt/t2"), ProgramFolder::installedData("/opt/t2"));
+
+    TestFolder shipped;
+    shipped.write("Data/Landen.txt", "Nederland\r\n");
+    shipped.write("Verzameling/Demo.col", "demo");
+    QTemporaryDir root;
+    const ProgramFolder missing(root.filePath("nieuw"));
+    QVERIFY(!missing.holdsProgramData());
+    QVERIFY(!missing.fillFrom(root.filePath("absent")));
+    QVERIFY(missing.fillFrom(shipped.path(QString())));
+    QVERIFY(missing.holdsProgramData());
+    QVERIFY(QFile::exists(missing.collectionFile("Demo")));
+
+    // An existing folder of either kind, in any letter case, is left as it is.
+    TestFolder own;
+    QVERIFY(QDir(own.path("Verzameling")).removeRecursively());
+    QVERIFY(QDir(own.path(QString())).rename("Data", "data"));
+    own.write("data/Eigen.txt", "x");
+    QVERIFY(own.folder().holdsProgramData());
+    QVERIFY(own.folder().fillFrom(shipped.path(QString())));
+    QCOMPARE(QDir(own.path("data")).entryList(QDir::Files), QStringList{"Eigen.txt"});
+    QVERIFY(!QFileInfo::exists(own.path("Data")));
+    QCOMPARE(own.read("Verzameling/Demo.col"), QByteArray("demo"));
+    QCOMPARE(
+        QDir(own.path(QString()))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase),
+        QStringList({"data", "Verzameling"}));
 }
 
 void ProgramFolderTest::eachWordListReaderKeepsItsOwnLineRule()

@@ -1,0 +1,35 @@
+#include "dialogs/OfferDemoData.h"
+
+#include "storage/ProgramFolder.h"
+#include "widgets/MessageBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+void OfferDemoData(const ProgramFolder &folder, const QString &shippedData)
+{
+    if (folder.holdsProgramData())
+        return;
+    const QString where = QDir::toNativeSeparators(folder.root());
+    if (!QFileInfo(shippedData).isDir()) {
+        MessageBox::show(nullptr,
+                         QStringLiteral("De programmamap ") + where +
+                             QStringLiteral(" bevat geen map Verzameling of Data, en de meegeleverde "
+                                            "gegevens om haar te vullen zijn niet gevonden."),
+                         MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return;
+    }
+    const MessageBox::Answer answer =
+        MessageBox::show(nullptr,
+                         QStringLiteral("De programmamap ") + where +
+                             QStringLiteral(" bevat geen map Verzameling of Data.\r\n"
+                                            "Wilt u haar vullen met de woordenlijsten, de help en de "
+                                            "demoverzameling?"),
+                         MessageBox::programTitle(), MessageBox::Buttons::YesNo);
+    if (answer != MessageBox::Answer::Yes)
+        return;
+    const StorageResult filled = folder.fillFrom(shippedData);
+    if (!filled)
+        MessageBox::show(nullptr, QStringLiteral("Programmamap kon niet worden gevuld!\r\n") + filled.reason,
+                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+}
