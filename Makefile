@@ -14,7 +14,7 @@ JOBS     ?= $(shell nproc)
 
 # Building and running alone need only these (make run installs just them).
 RUN_PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
-                libcups2-dev fonts-liberation2 qt6-image-formats-plugins xdg-utils
+                libcups2-dev fonts-liberation2 qt6-image-formats-plugins xdg-utils libzip-dev
 
 # Debian packages the build, the tests and the program need; clang and its
 # runtimes build the fuzz targets whose corpora the tests run; the image-format
