@@ -3,6 +3,7 @@
 
 #include "CollectionWindow.h"
 #include "SampleFolder.h"
+#include "TellicoResident.h"
 
 #include "mainwindow/Main.h"
 #include "storage/CollectionFile.h"
@@ -194,6 +195,10 @@ int runChild(int argc, char **argv)
     if (argc == 4 && std::strcmp(argv[1], "--window-resident") == 0)
         return measureWindowResident(argc, argv, QString::fromLocal8Bit(argv[2]),
                                      QString::fromLocal8Bit(argv[3]));
+    if (argc == 4 && std::strcmp(argv[1], "--tellico-resident") == 0) {
+        QCoreApplication application(argc, argv);
+        return measureTellicoResident(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
     if (argc == 3 && std::strcmp(argv[1], "--startup") == 0)
         return measureStartup(argc, argv, QString::fromLocal8Bit(argv[2]));
     return -1;

@@ -17,6 +17,7 @@
 #include "storage/PriceTotals.h"
 #include "storage/RecordList.h"
 #include "storage/SaveWithPictureFolder.h"
+#include "storage/TellicoImport.h"
 
 #include <QDir>
 #include <QLocale>
@@ -29,8 +30,8 @@ const QString Usage = QStringLiteral(
     "gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] "
     "[--force] | show NAAM | totals NAAM | album NAAM [--open] | print NAAM --job N "
     "--pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] [--force] | export-csv NAAM BESTAND "
-    "[--force] | "
-    "import-csv BESTAND NAAM [--force] | attach NAAM POS BESTAND [--replace] | "
+    "[--force] | import-csv BESTAND NAAM [--force] | import-tellico BESTAND NAAM [--per-country] [--force] "
+    "[--dry-run] | attach NAAM POS BESTAND [--replace] | "
     "versions NAAM | restore NAAM VERSIE [--as NIEUW] [--force] | gaps NAAM REEKS... [--category TEKST] | "
     "doubles NAAM [--category TEKST]");
 
@@ -124,6 +125,8 @@ StorageResult CliCommands::run(const QStringList &arguments)
         return exportCsv(rest);
     if (command == QLatin1String("import-csv"))
         return importCsv(rest);
+    if (command == QLatin1String("import-tellico"))
+        return importTellico(rest);
     if (command == QLatin1String("attach"))
         return attach(rest);
     if (command == QLatin1String("versions"))
@@ -355,6 +358,59 @@ StorageResult CliCommands::importCsv(const QStringList &arguments)
         m_out << QStringLiteral("Let op: tekens die een verzameling niet kan bewaren, vervangen door '?': %1")
                      .arg(imported.replacedCharacters)
               << '\n';
+    return result;
+}
+
+StorageResult CliCommands::importTellico(const QStringList &arguments)
+{
+    QStringList names;
+    bool perCountry = false;
+    bool force = false;
+    bool dryRun = false;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--per-country"))
+            perCountry = true;
+        else if (argument == QLatin1String("--force"))
+            force = true;
+        else if (argument == QLatin1String("--dry-run"))
+            dryRun = true;
+        else if (argument.startsWith(QLatin1String("--")))
+            return StorageResult::failure(
+                QStringLiteral("Onbekend argument voor import-tellico: '%1'").arg(argument));
+        else
+            names.append(argument);
+    }
+    if (names.size() != 2)
+        return StorageResult::failure(QStringLiteral("import-tellico verwacht een bestand en een naam; ") +
+                                      Usage);
+    const QString &file = names.at(0);
+    TellicoImport::Options options;
+    options.name = names.at(1);
+    options.perCountry = perCountry;
+    if (!CollectionName::isValid(options.name))
+        return invalidName(options.name);
+    if (!FileExists(file))
+        return StorageResult::failure(QStringLiteral("Tellico-bestand '%1' bestaat niet").arg(file));
+
+    TellicoImport import;
+    StorageResult result = import.read(file);
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("Tellico-bestand '%1' kan niet worden geïmporteerd: %2").arg(file, result.reason));
+    const QStringList existing = import.existingCollections(m_folder, options);
+    if (!existing.isEmpty() && !force)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar")
+                .arg(existing.join(QStringLiteral("', '"))));
+    TellicoImport::Report report;
+    result = import.write(m_folder, options, dryRun, report);
+    if (!result)
+        return result;
+    for (const TellicoImport::Count &count : report.collections)
+        m_out << count.name << '\t' << count.records << '\t' << count.pictures << '\n';
+    m_out << report.total.name << '\t' << report.total.records << '\t' << report.total.pictures << '\n';
+    for (const QString &note : report.notes)
+        m_out << QStringLiteral("Let op: ") << note << '\n';
     return result;
 }
 

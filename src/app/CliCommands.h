@@ -27,6 +27,7 @@ private:
     StorageResult print(const QStringList &arguments);
     StorageResult exportCsv(const QStringList &arguments);
     StorageResult importCsv(const QStringList &arguments);
+    StorageResult importTellico(const QStringList &arguments);
     StorageResult attach(const QStringList &arguments);
     StorageResult versions(const QStringList &arguments);
     StorageResult restore(const QStringList &arguments);

@@ -5,6 +5,7 @@
 #include "dialogs/NieuwForm.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
+#include "dialogs/TellicoMenuCommand.h"
 #include "dialogs/VersionsForm.h"
 #include "extras/PictureCheckDialog.h"
 #include "extras/StatisticsDialog.h"
@@ -45,6 +46,8 @@ MainMenu::MainMenu(Main &main)
     addSeparator(file, "FileStreep4");
     addItem(file, "FileExportCsv", QStringLiteral("Exporteren naar CSV"), &MainMenu::FileExportCsv_Click);
     addItem(file, "FileImportCsv", QStringLiteral("Importeren uit CSV"), &MainMenu::FileImportCsv_Click);
+    addItem(file, "FileImportTellico", QStringLiteral("Importeren uit Tellico..."),
+            &MainMenu::FileImportTellico_Click);
     addItem(file, "FileVersions", QStringLiteral("Vorige versies..."), &MainMenu::FileVersions_Click);
     addSeparator(file, "FileStreep3");
     addItem(file, "FileExit", QStringLiteral("Exit"), &MainMenu::FileExit_Click);
@@ -162,6 +165,11 @@ void MainMenu::FileExportCsv_Click()
 void MainMenu::FileImportCsv_Click()
 {
     CsvMenuCommands::importList(m_main.collection(), m_main.panelColour(), m_main.fieldColour(), &m_main);
+}
+
+void MainMenu::FileImportTellico_Click()
+{
+    TellicoMenuCommand(m_main.collection(), m_main.panelColour(), m_main.fieldColour(), &m_main);
 }
 
 void MainMenu::FileVersions_Click()

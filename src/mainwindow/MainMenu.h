@@ -31,6 +31,7 @@ private:
     void FileExit_Click();
     void FileExportCsv_Click();
     void FileImportCsv_Click();
+    void FileImportTellico_Click();
     void FileVersions_Click();
     void TooleWebpage_Click();
     void ToolsDataEdit_Click();

@@ -1,4 +1,5 @@
 #include "common/ProgramRun.h"
+#include "common/TellicoSample.h"
 #include "common/TestFolder.h"
 #include "storage/CollectionFile.h"
 
@@ -82,6 +83,7 @@ private slots:
     void twoSavesAtOnceKeepBothStates();
     void existingFilesAreOverwrittenOnlyWithForce();
     void gapsAndDoublesPrintOneLineEach();
+    void importTellicoReportsPerCollectionAndKeepsVersions();
 
 private:
     ProgramRun run(const TestFolder &folder, const QStringList &arguments,
@@ -681,6 +683,55 @@ void TestCli::gapsAndDoublesPrintOneLineEach()
     QCOMPARE(result.exitCode, 0);
     verifyFailure(
         run(folder, {QStringLiteral("doubles"), QStringLiteral("Nederland"), QStringLiteral("--category")}));
+}
+
+void TestCli::importTellicoReportsPerCollectionAndKeepsVersions()
+{
+    TestFolder folder;
+    const auto entry = [](const QByteArray &number, const QByteArray &country, const QByteArray &image) {
+        return "<entry><years><year>1990</year></years><scott>" + number + "</scott><country>" + country +
+               "</country><image>" + image + "</image></entry>\n";
+    };
+    const QString tc = folder.path(QStringLiteral("zegels.tc"));
+    QVERIFY(TellicoSample::writeZip(tc,
+                                    TellicoSample::document("Zegels", "9",
+                                                            entry("1", "Belgi\xc3\xab", "a.jpeg") +
+                                                                entry("2", "", "") +
+                                                                entry("3", "Belgi\xc3\xab", "weg.jpeg") +
+                                                                entry("4", "Duitsland", "a.jpeg")),
+                                    {{QStringLiteral("a.jpeg"), TellicoSample::picture(Qt::green, "jpeg")}}));
+    const QStringList perCountry{QStringLiteral("import-tellico"), tc, QStringLiteral("Wereld"),
+                                 QStringLiteral("--per-country")};
+    const QByteArray report = "Belgi\xc3\xab\t2\t1\nWereld\t1\t0\nDuitsland\t1\t1\ntotaal\t4\t2\n"
+                              "Let op: Belgi\xc3\xab, 1990 3: afbeelding 'weg.jpeg' ontbreekt\n";
+
+    ProgramRun result = run(folder, perCountry + QStringList{QStringLiteral("--dry-run")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, report);
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Wereld.col")));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Duitsland")));
+
+    result = run(folder, perCountry);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, report);
+    QVERIFY(folder.exists(QStringLiteral("Verzameling/Duitsland/1990/4.jpg")));
+    result = run(folder, {QStringLiteral("show"), QStringLiteral("Wereld")});
+    QCOMPARE(result.out, "1990\t2\t-\t-\t-\t-\t-\t-\t-\tPostfris\t-\t-\n");
+
+    // Existing collections are replaced only with --force, and kept as versions.
+    verifyFailure(run(folder, perCountry));
+    result = run(folder, {QStringLiteral("import-tellico"), tc, QStringLiteral("Duitsland"),
+                          QStringLiteral("--force")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.startsWith("Duitsland\t4\t1\ntotaal\t4\t1\n"));
+    result = run(folder, {QStringLiteral("versions"), QStringLiteral("Duitsland")});
+    QCOMPARE(result.out.count('\n'), 1);
+
+    folder.write(QStringLiteral("boeken.xml"), TellicoSample::document("Boeken", "2", ""));
+    verifyFailure(run(folder, {QStringLiteral("import-tellico"), folder.path(QStringLiteral("boeken.xml")),
+                               QStringLiteral("Boeken")}));
+    verifyFailure(run(
+        folder, {QStringLiteral("import-tellico"), tc, QStringLiteral("Wereld"), QStringLiteral("--land")}));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
