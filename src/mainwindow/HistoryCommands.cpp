@@ -75,11 +75,21 @@ QAction *HistoryCommands::newAction(QAction *made, const char *name, const QStri
     connect(&m_history, textChanged, made, showCaption);
     // Not while a command of the window waits for an animation to finish.
     disconnect(made, &QAction::triggered, &m_history, nullptr);
-    connect(made, &QAction::triggered, this, [this, step] {
-        if (!BusyGuard::isBusy(m_window))
-            (m_history.*step)();
-    });
+    connect(made, &QAction::triggered, this,
+            step == &QUndoStack::undo ? &HistoryCommands::undoUnlessBusy : &HistoryCommands::redoUnlessBusy);
     return made;
+}
+
+void HistoryCommands::undoUnlessBusy()
+{
+    if (!BusyGuard::isBusy(m_window))
+        m_history.undo();
+}
+
+void HistoryCommands::redoUnlessBusy()
+{
+    if (!BusyGuard::isBusy(m_window))
+        m_history.redo();
 }
 
 bool HistoryCommands::eventFilter(QObject *watched, QEvent *event)

@@ -23,6 +23,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void undoUnlessBusy();
+    void redoUnlessBusy();
     QAction *newAction(QAction *made, const char *name, const QString &caption,
                        void (QUndoStack::*textChanged)(const QString &), void (QUndoStack::*step)());
 
