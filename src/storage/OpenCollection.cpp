@@ -205,7 +205,7 @@ CollectionSave::Result OpenCollection::saveAs(const QString &name,
     if (saved) {
         // The want list's ranges go along; the collection is saved whether or not they can.
         if (!m_name.isEmpty() && m_name != name)
-            (void)WantListFile::carryOver(m_folder, m_name, name);
+            static_cast<void>(WantListFile::carryOver(m_folder, m_name, name));
         rememberFile(name, fingerprint);
         setName(name);
         m_history.setClean();
