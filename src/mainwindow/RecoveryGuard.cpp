@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QTimer>
@@ -25,10 +26,12 @@ RecoveryGuard::RecoveryGuard(OpenCollection &collection, QWidget *window)
     m_timer->setInterval(IntervalMilliseconds);
     connect(m_timer, &QTimer::timeout, this, &RecoveryGuard::writeNow);
     connect(&collection, &OpenCollection::unsavedChangesChanged, this, &RecoveryGuard::unsavedChangesChanged);
-    connect(&m_writer, &RecoveryWriter::writeFailed, this, [](const QString &reason) {
+    connect(&collection, &OpenCollection::listChanged, this, &RecoveryGuard::listChanged);
+    connect(&m_writer, &RecoveryWriter::writeFailed, this, [this](const QString &reason) {
         // The collection itself is not at stake, and a box every minute would
-        // stand in the user's way; the next write tries again.
+        // stand in the user's way; the next write starts again.
         qWarning("Herstelbestand kon niet worden geschreven: %s", qUtf8Printable(reason));
+        m_started = false;
     });
     window->installEventFilter(this);
 }
@@ -61,6 +64,7 @@ void RecoveryGuard::closedCleanly()
 {
     // The focus-loss filter can still fire while the window goes.
     m_closed = true;
+    m_started = false;
     m_timer->stop();
     removeWritten();
 }
@@ -80,14 +84,26 @@ void RecoveryGuard::unsavedChangesChanged(bool unsaved)
         m_writtenName = m_collection.name();
         m_mayHaveWritten = true;
         m_timer->start();
+        start(true);
         return;
     }
     // Saved, or given up after the unsaved-changes question.
     m_timer->stop();
+    m_started = false;
+    m_sinceSaved.clear();
     removeWritten();
 }
 
-void RecoveryGuard::writeNow()
+void RecoveryGuard::listChanged(const std::shared_ptr<const ListChange> &change)
+{
+    if (m_started)
+        m_writer.append(change);
+    else if (!m_collection.unsavedChanges())
+        m_sinceSaved.push_back(change);
+    // Otherwise the next write starts from the whole list, this change included.
+}
+
+void RecoveryGuard::start(bool fromSavedState)
 {
     if (m_closed)
         return;
@@ -98,10 +114,34 @@ void RecoveryGuard::writeNow()
             // writing it would spoil that program's.
             qWarning("Herstelbestand van '%s' is in gebruik door een ander programma",
                      qUtf8Printable(RecoveryFile::shownName(m_writtenName)));
+            m_sinceSaved.clear();
             return;
         }
     }
-    m_writer.write(m_writtenName, m_collection.records().records(), m_collection.fileAsLoaded());
+    const QString &file = m_collection.fileOfSavedState();
+    const FileFingerprint &basis = m_collection.fileAsLoaded();
+    const QFileInfo now(file);
+    // The worker compares the contents too; a file changed in size or time is
+    // known here already, and the list taken now instead.
+    if (fromSavedState && !file.isEmpty() &&
+        basis.sameSizeAndTime(
+            FileFingerprint::withoutHash(now.size(), now.fileTime(QFileDevice::FileModificationTime)))) {
+        m_writer.startFromFile(m_writtenName, file, basis, basis);
+        for (const std::shared_ptr<const ListChange> &change : m_sinceSaved)
+            m_writer.append(change);
+    } else {
+        // Once for a state that no file holds (new, imported, restored), or
+        // after a failure: a copy of the list, sharing its texts.
+        m_writer.start(m_writtenName, m_collection.records().records(), basis);
+    }
+    m_sinceSaved.clear();
+    m_started = true;
+}
+
+void RecoveryGuard::writeNow()
+{
+    if (!m_started)
+        start(false);
 }
 
 void RecoveryGuard::removeWritten()

@@ -6,16 +6,21 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
+class ListChange;
 class OpenCollection;
 class QLockFile;
 class QTimer;
 class QWidget;
 
 // Keeps the unsaved state of the open collection in its recovery file, so that
-// a crash or a power cut loses at most a minute of work: written every minute
-// while there are unsaved changes and whenever the focus leaves the program,
-// removed when the changes are saved or given up, or the program closes.
+// a crash or a power cut loses as little as possible: started when the
+// collection gets unsaved changes, from the collection file it was opened from
+// or saved to (or, where no file holds that state, from the list as it is),
+// then each change is added as it is made. A start that failed is made again
+// from the whole list every minute and whenever the focus leaves the program.
+// Removed when the changes are saved or given up, or the program closes.
 class RecoveryGuard : public QObject {
     Q_OBJECT
 
@@ -39,6 +44,9 @@ protected:
 
 private:
     void unsavedChangesChanged(bool unsaved);
+    void listChanged(const std::shared_ptr<const ListChange> &change);
+    // fromSavedState: the changes since the saved state are all in m_sinceSaved.
+    void start(bool fromSavedState);
     void writeNow();
     void removeWritten();
 
@@ -52,6 +60,10 @@ private:
     QTimer *m_timer;
     // The name the recovery file was written under while changes were unsaved.
     QString m_writtenName;
+    // Changes made at the saved state, until the collection counts as unsaved.
+    std::vector<std::shared_ptr<const ListChange>> m_sinceSaved;
+    // The recovery file was started and takes each change.
+    bool m_started = false;
     bool m_mayHaveWritten = false;
     bool m_closed = false;
 };

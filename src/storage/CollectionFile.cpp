@@ -149,6 +149,25 @@ QByteArray serialize(const QString &name, const std::vector<StampRecord> &record
     return bytes;
 }
 
+bool keepsExactly(const std::vector<StampRecord> &records)
+{
+    const auto lineSafe = [](const QString &field) {
+        return std::all_of(field.begin(), field.end(), [](QChar c) {
+            const char16_t u = c.unicode();
+            if (u < 0x80)
+                return u != u'\r' && u != u'\n';
+            return (u >= 0xA0 && u <= 0xFF) || Windows1252::canEncode(c);
+        });
+    };
+    return std::all_of(records.begin(), records.end(), [&](const StampRecord &record) {
+        const QString &year = record[StampRecord::Year];
+        return trimmedSpaces(year).size() == year.size() &&
+               !std::all_of(record.fields.begin(), record.fields.end(),
+                            [](const QString &field) { return isBlank(field); }) &&
+               std::all_of(record.fields.begin(), record.fields.end(), lineSafe);
+    });
+}
+
 void serializeInPieces(const QString &name, const std::vector<StampRecord> &records,
                        const std::function<bool(QByteArrayView piece)> &sink)
 {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+class ListChange;
 class RecordList;
 
 // What one edit did to the records, kept so that it can be taken back and done
@@ -22,4 +23,7 @@ public:
     // -1 when that record is not in the list then, or no single record was touched.
     virtual int rowAfterApply() const { return -1; }
     virtual int rowAfterRevert() const { return -1; }
+    // What applying (applied) or reverting the edit did to the list, which
+    // stands as it left it.
+    virtual ListChange changeMade(const RecordList &list, bool applied) const = 0;
 };

@@ -20,13 +20,13 @@ void HistoryStep::redo()
         return;
     }
     m_edit->apply(m_collection.m_records);
-    m_collection.stepped(m_after, m_edit->rowAfterApply());
+    m_collection.stepped(*m_edit, true, m_after);
 }
 
 void HistoryStep::undo()
 {
     m_edit->revert(m_collection.m_records);
-    m_collection.stepped(m_before, m_edit->rowAfterRevert());
+    m_collection.stepped(*m_edit, false, m_before);
 }
 
 HistoryStep *HistoryStep::copy() const

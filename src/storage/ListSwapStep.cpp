@@ -1,5 +1,6 @@
 #include "storage/ListSwapStep.h"
 
+#include "storage/ListChange.h"
 #include "storage/RecordList.h"
 
 #include <algorithm>
@@ -12,4 +13,9 @@ ListSwapStep::ListSwapStep(std::vector<StampRecord> records, size_t replacedCoun
 void ListSwapStep::apply(RecordList &list)
 {
     list.swapAll(m_records);
+}
+
+ListChange ListSwapStep::changeMade(const RecordList &list, bool) const
+{
+    return ListChange::replacementOfAll(list.records());
 }

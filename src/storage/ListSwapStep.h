@@ -13,6 +13,9 @@ public:
     void apply(RecordList &list) override;
     void revert(RecordList &list) override { apply(list); }
     size_t weight() const override { return m_weight; }
+    // A copy of every record (their texts shared): once for a step that took
+    // far longer to make.
+    ListChange changeMade(const RecordList &list, bool applied) const override;
 
 private:
     std::vector<StampRecord> m_records;

@@ -3,6 +3,7 @@
 #include "storage/CollectionFile.h"
 #include "storage/FileHelpers.h"
 #include "storage/HistoryStep.h"
+#include "storage/ListChange.h"
 #include "storage/ListSwapStep.h"
 #include "storage/OldDataFile.h"
 #include "storage/PermutationStep.h"
@@ -11,6 +12,8 @@
 #include "storage/RowsStep.h"
 #include "storage/SaveWithPictureFolder.h"
 #include "storage/WantListFile.h"
+
+#include <QMetaMethod>
 
 #include <algorithm>
 
@@ -110,6 +113,7 @@ void OpenCollection::setSortPictures(const QImage &ascending, const QImage &desc
 void OpenCollection::keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before)
 {
     const std::shared_ptr<EditStep> kept(std::move(edit));
+    reportChange(*kept, true);
     // Steps undone before this one go from the history.
     for (int index = m_history.index(); index < m_history.count(); ++index)
         m_historyWeight -= static_cast<const HistoryStep *>(m_history.command(index))->weight();
@@ -155,10 +159,19 @@ void OpenCollection::trimHistory()
     m_historyWeight = weight;
 }
 
-void OpenCollection::stepped(const SortState &state, int row)
+void OpenCollection::stepped(const EditStep &edit, bool applied, const SortState &state)
 {
+    reportChange(edit, applied);
     setSortState(state);
-    emit historyStepped(row);
+    emit historyStepped(applied ? edit.rowAfterApply() : edit.rowAfterRevert());
+}
+
+void OpenCollection::reportChange(const EditStep &edit, bool applied)
+{
+    // A change copies what the step touched: only for someone who keeps it.
+    static const QMetaMethod signal = QMetaMethod::fromSignal(&OpenCollection::listChanged);
+    if (isSignalConnected(signal))
+        emit listChanged(std::make_shared<const ListChange>(edit.changeMade(m_records, applied)));
 }
 
 void OpenCollection::setSortState(const SortState &state)
@@ -184,6 +197,8 @@ StorageResult OpenCollection::open(const QString &fileName)
     const StorageResult loaded = LoadCollection(m_folder, fileName, m_records, name, &fingerprint);
     // What failed to load is not known as it was: saving over it asks first.
     rememberFile(fileName, loaded ? fingerprint : FileFingerprint());
+    if (loaded)
+        m_savedStateFile = m_fingerprintFile;
     finishReplacing(name, Replacement::Opened);
     return loaded;
 }
@@ -207,6 +222,8 @@ CollectionSave::Result OpenCollection::saveAs(const QString &name,
         if (!m_name.isEmpty() && m_name != name)
             static_cast<void>(WantListFile::carryOver(m_folder, m_name, name));
         rememberFile(name, fingerprint);
+        if (CollectionFile::keepsExactly(m_records.records()))
+            m_savedStateFile = m_fingerprintFile;
         setName(name);
         m_history.setClean();
         m_markedWithoutEdit = false;
@@ -250,6 +267,8 @@ void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> 
         rememberFile(name, *basis);
     else if (file != m_fingerprintFile)
         rememberFile(name, FileFingerprint::ofFile(file));
+    // The restored state is no file's, whichever is remembered.
+    m_savedStateFile.clear();
     m_records.assign(std::move(records));
     finishReplacing(name, Replacement::Restored);
     // Not the file's contents: unsaved until saved, whatever is undone.
@@ -279,6 +298,7 @@ void OpenCollection::rememberFile(const QString &name, const FileFingerprint &fi
 {
     m_fingerprintFile = name.isEmpty() ? QString() : m_folder.collectionFile(name);
     m_fingerprint = fingerprint;
+    m_savedStateFile.clear();
 }
 
 void OpenCollection::finishReplacing(const QString &name, Replacement how)

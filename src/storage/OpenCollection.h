@@ -17,6 +17,7 @@
 #include <vector>
 
 class EditStep;
+class ListChange;
 class QAbstractItemModel;
 
 // The open collection as a document: its records, its name, how its list was
@@ -102,6 +103,10 @@ public:
     const FileFingerprint &fileAsLoaded() const { return m_fingerprint; }
     // The file saving under name would write, as it is now (null: there is none).
     FileFingerprint fileNow(const QString &name) const;
+    // The file of fileAsLoaded when it holds exactly the records of the
+    // history's saved state (they were read from it, or saved to it without a
+    // change the file form makes); empty when no file does.
+    const QString &fileOfSavedState() const { return m_savedStateFile; }
 
 signals:
     void nameChanged(const QString &name);
@@ -113,6 +118,9 @@ signals:
     void sortStateChanged(const SortState &state);
     // A step was undone or redone; row is the record it touched, -1 for none.
     void historyStepped(int row);
+    // What an edit, undo or redo did to the list, right after it and before
+    // the unsaved state follows. Only made while something is connected.
+    void listChanged(const std::shared_ptr<const ListChange> &change);
 
 private:
     friend class HistoryStep;
@@ -125,8 +133,9 @@ private:
     void keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before);
     // Drops the oldest steps while the history holds more than the list again.
     void trimHistory();
-    // Called by a step undone or redone.
-    void stepped(const SortState &state, int row);
+    // Called by a step undone (applied false) or redone.
+    void stepped(const EditStep &edit, bool applied, const SortState &state);
+    void reportChange(const EditStep &edit, bool applied);
     void finishReplacing(const QString &name, Replacement how);
     // basis: what the collection file was when the restored state was made
     // from it, when that is known.
@@ -149,4 +158,5 @@ private:
     // The file last loaded or saved, and what it was then (null: not known).
     QString m_fingerprintFile;
     FileFingerprint m_fingerprint;
+    QString m_savedStateFile;
 };

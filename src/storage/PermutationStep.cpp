@@ -1,5 +1,6 @@
 #include "storage/PermutationStep.h"
 
+#include "storage/ListChange.h"
 #include "storage/RecordList.h"
 
 PermutationStep::PermutationStep(std::vector<int> sortedRows)
@@ -13,14 +14,23 @@ void PermutationStep::apply(RecordList &list)
 
 void PermutationStep::revert(RecordList &list)
 {
-    // Each record goes back to the row it came from.
-    std::vector<int> backRows(m_sortedRows.size());
+    list.permute(backRows());
+}
+
+std::vector<int> PermutationStep::backRows() const
+{
+    std::vector<int> rows(m_sortedRows.size());
     for (size_t row = 0; row < m_sortedRows.size(); ++row)
-        backRows[static_cast<size_t>(m_sortedRows[row])] = static_cast<int>(row);
-    list.permute(backRows);
+        rows[static_cast<size_t>(m_sortedRows[row])] = static_cast<int>(row);
+    return rows;
 }
 
 size_t PermutationStep::weight() const
 {
     return (m_sortedRows.size() * sizeof(int) + sizeof(StampRecord) - 1) / sizeof(StampRecord);
+}
+
+ListChange PermutationStep::changeMade(const RecordList &, bool applied) const
+{
+    return ListChange::reordering(applied ? m_sortedRows : backRows());
 }

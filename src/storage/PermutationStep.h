@@ -13,7 +13,11 @@ public:
     void apply(RecordList &list) override;
     void revert(RecordList &list) override;
     size_t weight() const override;
+    ListChange changeMade(const RecordList &list, bool applied) const override;
 
 private:
+    // The order that takes each record back to the row it came from.
+    std::vector<int> backRows() const;
+
     std::vector<int> m_sortedRows;
 };

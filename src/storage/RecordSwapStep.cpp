@@ -1,5 +1,6 @@
 #include "storage/RecordSwapStep.h"
 
+#include "storage/ListChange.h"
 #include "storage/RecordList.h"
 
 RecordSwapStep::RecordSwapStep(int row, const StampRecord &record)
@@ -10,4 +11,9 @@ RecordSwapStep::RecordSwapStep(int row, const StampRecord &record)
 void RecordSwapStep::apply(RecordList &list)
 {
     list.swapRecord(m_row, m_record);
+}
+
+ListChange RecordSwapStep::changeMade(const RecordList &list, bool) const
+{
+    return ListChange::replacement(m_row, list.record(m_row));
 }

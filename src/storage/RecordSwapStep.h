@@ -13,6 +13,7 @@ public:
     size_t weight() const override { return 1; }
     int rowAfterApply() const override { return m_row; }
     int rowAfterRevert() const override { return m_row; }
+    ListChange changeMade(const RecordList &list, bool applied) const override;
 
 private:
     int m_row;

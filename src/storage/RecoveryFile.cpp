@@ -5,6 +5,10 @@
 #include "storage/CollectionName.h"
 #include "storage/CollectionVersions.h"
 #include "storage/FileErrorReason.h"
+#include "storage/FileHelpers.h"
+#include "storage/ListChange.h"
+#include "storage/RecordList.h"
+#include "storage/RecoveryJournal.h"
 #include "storage/TextFile.h"
 
 #include <QDir>
@@ -31,6 +35,12 @@ QString fileBaseName(const QString &collectionName)
 QString basisPathOf(const QString &recoveryPath)
 {
     return recoveryPath.chopped(Extension.size()) + QLatin1String(".basis");
+}
+
+// <name>.stappen beside <name>.col
+QString journalPathOf(const QString &recoveryPath)
+{
+    return recoveryPath.chopped(Extension.size()) + QLatin1String(".stappen");
 }
 
 // Two lines: the size, and the modification time in milliseconds since 1970 (UTC).
@@ -105,20 +115,76 @@ std::unique_ptr<QLockFile> RecoveryFile::lock(const QString &collectionName) con
     return lock;
 }
 
-StorageResult RecoveryFile::write(const QString &collectionName, const std::vector<StampRecord> &records,
-                                  const FileFingerprint &basis) const
+StorageResult RecoveryFile::start(const QString &collectionName, const FileFingerprint &basis,
+                                  const BaseWriter &writeBase, const std::vector<QByteArray> &firstEntries) const
 {
     if (const StorageResult checked = checkFolder(); !checked)
         return checked;
     if (!QDir().mkpath(folder()))
         return StorageResult::failure(QStringLiteral("Map kon niet worden aangemaakt: ") + folder());
     const QString path = pathFor(collectionName);
-    if (QFileInfo(path).isSymLink())
-        return StorageResult::failure(QStringLiteral("Bestand is een symbolische koppeling: ") + path);
-    // The basis first: it stays the same while the state it goes with changes.
+    const QString journal = journalPathOf(path);
+    for (const QString &file : {path, journal}) {
+        if (QFileInfo(file).isSymLink())
+            return StorageResult::failure(QStringLiteral("Bestand is een symbolische koppeling: ") + file);
+    }
+    // The old journal goes first, even though its mark would not fit the new
+    // base: a base of the same bytes must not take the old changes.
+    if (const StorageResult removed = removeIfThere(journal); !removed)
+        return removed;
+    // The basis next: it stays the same while the state it goes with changes.
     if (const StorageResult written = TextFile::writeBytes(basisPathOf(path), basisText(basis)); !written)
         return written;
-    return CollectionFile::write(path, collectionName, records);
+    RecoveryJournal::BaseMark mark;
+    const StorageResult written = TextFile::writePieces(path, [&](const TextFile::Sink &sink) {
+        writeBase([&](QByteArrayView piece) {
+            mark.add(piece);
+            return sink(piece);
+        });
+    });
+    if (!written)
+        return written;
+    if (const StorageResult started = RecoveryJournal::start(journal, mark.result()); !started)
+        return started;
+    if (firstEntries.empty())
+        return StorageResult::success();
+    return RecoveryJournal::append(journal, firstEntries);
+}
+
+StorageResult RecoveryFile::write(const QString &collectionName, const std::vector<StampRecord> &records,
+                                  const FileFingerprint &basis) const
+{
+    // A state the file form would change is kept exactly by the journal.
+    std::vector<QByteArray> exact;
+    if (!CollectionFile::keepsExactly(records))
+        exact.push_back(ListChange::replacementOfAll(records).serialized());
+    return start(
+        collectionName, basis,
+        [&](const TextFile::Sink &sink) { CollectionFile::serializeInPieces(collectionName, records, sink); },
+        exact);
+}
+
+StorageResult RecoveryFile::writeCopyOf(const QString &collectionName, const QString &file,
+                                        const FileFingerprint &fingerprint, const FileFingerprint &basis) const
+{
+    QByteArray bytes;
+    if (const StorageResult read = TextFile::readBytes(file, bytes); !read)
+        return read;
+    if (FileFingerprint::of(file, bytes) != fingerprint || fingerprint.isNull())
+        return StorageResult::failure(QStringLiteral("Bestand is intussen gewijzigd: ") + file);
+    return start(collectionName, basis, [&](const TextFile::Sink &sink) { sink(bytes); }, {});
+}
+
+StorageResult RecoveryFile::append(const QString &collectionName,
+                                   const std::vector<std::shared_ptr<const ListChange>> &changes) const
+{
+    if (const StorageResult checked = checkFolder(); !checked)
+        return checked;
+    std::vector<QByteArray> entries;
+    entries.reserve(changes.size());
+    for (const auto &change : changes)
+        entries.push_back(change->serialized());
+    return RecoveryJournal::append(journalPathOf(pathFor(collectionName)), entries);
 }
 
 StorageResult RecoveryFile::remove(const QString &collectionName) const
@@ -126,9 +192,12 @@ StorageResult RecoveryFile::remove(const QString &collectionName) const
     if (const StorageResult checked = checkFolder(); !checked)
         return checked;
     const QString path = pathFor(collectionName);
-    if (const StorageResult removed = removeIfThere(path); !removed)
-        return removed;
-    return removeIfThere(basisPathOf(path));
+    // The journal first: a base left alone is a state of its own.
+    for (const QString &file : {journalPathOf(path), path, basisPathOf(path)}) {
+        if (const StorageResult removed = removeIfThere(file); !removed)
+            return removed;
+    }
+    return StorageResult::success();
 }
 
 std::vector<RecoveryFile::LeftBehind> RecoveryFile::leftBehind() const
@@ -150,8 +219,13 @@ std::vector<RecoveryFile::LeftBehind> RecoveryFile::leftBehind() const
         const CollectionFile::Contents header = CollectionFile::parse(file.read(HeaderBytes));
         if (!header.headerComplete)
             continue;
-        found.push_back({*header.name, info.fileTime(QFileDevice::FileModificationTime),
-                         info.absoluteFilePath(), readBasis(basisPathOf(info.absoluteFilePath()))});
+        // Written last: the journal when there is one.
+        const QFileInfo journal(journalPathOf(info.absoluteFilePath()));
+        const QDateTime writtenAt = std::max(info.fileTime(QFileDevice::FileModificationTime),
+                                             journal.exists() ? journal.fileTime(QFileDevice::FileModificationTime)
+                                                              : QDateTime());
+        found.push_back(
+            {*header.name, writtenAt, info.absoluteFilePath(), readBasis(basisPathOf(info.absoluteFilePath()))});
     }
     std::sort(found.begin(), found.end(), [](const LeftBehind &left, const LeftBehind &right) {
         return left.writtenAt > right.writtenAt;
@@ -161,17 +235,47 @@ std::vector<RecoveryFile::LeftBehind> RecoveryFile::leftBehind() const
 
 StorageResult RecoveryFile::read(const LeftBehind &file, std::vector<StampRecord> &records)
 {
-    return CollectionFile::readRecords(file.path, records);
+    records.clear();
+    QByteArray base;
+    if (const StorageResult read = TextFile::readBytes(file.path, base); !read)
+        return read;
+    CollectionFile::Contents contents = CollectionFile::parse(base);
+    if (!contents.headerComplete)
+        return StorageResult::failure(QStringLiteral("Het bestand is te kort."));
+    RecordList list;
+    list.assign(std::move(contents.records));
+    RecoveryJournal::BaseMark mark;
+    mark.add(base);
+    base.clear();
+    // A change that does not fit the list it follows ends the journal as a
+    // change cut short does: what came before it still holds.
+    RecoveryJournal::read(journalPathOf(file.path), mark.result(), [&list](QByteArrayView entry) {
+        std::optional<ListChange> change = ListChange::parse(entry);
+        return change && change->applyTo(list);
+    });
+    list.swapAll(records);
+    return StorageResult::success();
 }
 
 StorageResult RecoveryFile::discard(const LeftBehind &file) const
 {
+    // With a journal, the state is the base with its changes: that is what is
+    // kept, written over the base (whose journal then no longer counts).
+    const QString journal = journalPathOf(file.path);
+    if (FileExists(journal)) {
+        std::vector<StampRecord> records;
+        if (const StorageResult read = RecoveryFile::read(file, records); !read)
+            return read;
+        if (const StorageResult written = CollectionFile::write(file.path, file.collectionName, records); !written)
+            return written;
+    }
     const StorageResult kept =
         CollectionVersions(m_folder).keepCopyOf(fileBaseName(file.collectionName), file.path);
     if (!kept)
         return kept;
-    QFile recovery(file.path);
-    if (!recovery.remove())
-        return StorageResult::failure(FileErrorReason::of(recovery));
-    return removeIfThere(basisPathOf(file.path));
+    for (const QString &path : {journal, file.path, basisPathOf(file.path)}) {
+        if (const StorageResult removed = removeIfThere(path); !removed)
+            return removed;
+    }
+    return StorageResult::success();
 }

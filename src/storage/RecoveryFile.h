@@ -8,16 +8,22 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+class ListChange;
 class QLockFile;
 
-// The open collection's unsaved state, written now and then to
-// Verzameling/.herstel/<name>.col ("(naamloos).col" for a collection without a
-// name) so that a crash or a power cut loses little. The file has the form of
-// a collection file; line 2 holds the collection's name, empty for none.
-// Beside it, <name>.basis keeps the size and time of the collection file the
+// The open collection's unsaved state, kept in Verzameling/.herstel so that a
+// crash or a power cut loses little. <name>.col ("(naamloos).col" for a
+// collection without a name) is the base: the state the changes started from,
+// in the form of a collection file, line 2 holding the collection's name
+// (empty for none). Usually it is a copy of the collection file as opened or
+// last saved. <name>.stappen is the journal of the changes made since, so that
+// keeping the state up to date never copies the whole list. A base without a
+// journal (as earlier versions of the program wrote) is the state itself.
+// Beside them, <name>.basis keeps the size and time of the collection file the
 // state was made from, so that a restore still notices a later save elsewhere.
 class RecoveryFile {
 public:
@@ -43,18 +49,28 @@ public:
     // another running program holds it.
     std::unique_ptr<QLockFile> lock(const QString &collectionName) const;
 
-    // Writes the records atomically: an interrupted write leaves the previous
-    // recovery file as it was. basis: the collection file the state was made from.
+    // Starts the recovery file anew with the records as the base: what was
+    // there before counts until the new base is complete. basis: the
+    // collection file the state was made from.
     StorageResult write(const QString &collectionName, const std::vector<StampRecord> &records,
                         const FileFingerprint &basis = {}) const;
+    // The same with a copy of the collection file at file as the base; it must
+    // still be as fingerprint says (it holds the state), or nothing is written.
+    StorageResult writeCopyOf(const QString &collectionName, const QString &file,
+                              const FileFingerprint &fingerprint, const FileFingerprint &basis) const;
+    // Adds changes made to the list since to the journal of the base written last.
+    StorageResult append(const QString &collectionName,
+                         const std::vector<std::shared_ptr<const ListChange>> &changes) const;
     // Removes the collection's recovery file; none there is no failure.
     StorageResult remove(const QString &collectionName) const;
 
     // The recovery files a crash left behind, newest first; those a running
     // program holds are not.
     std::vector<LeftBehind> leftBehind() const;
+    // The base with the changes of its journal done again on it: the list as
+    // it was at the last change written (a change cut short by the crash is left out).
     static StorageResult read(const LeftBehind &file, std::vector<StampRecord> &records);
-    // Keeps a declined recovery file as a version of its collection (of
+    // Keeps a declined recovery file's state as a version of its collection (of
     // "(naamloos)" without a name), then removes it.
     StorageResult discard(const LeftBehind &file) const;
 
@@ -62,6 +78,11 @@ private:
     QString folder() const;
     // The folder when it is a real one (or none yet); never one reached through a link.
     StorageResult checkFolder() const;
+    // Writes the base that writeBase hands to its sink with an empty journal
+    // after it, and the first entries of that journal.
+    using BaseWriter = std::function<void(const std::function<bool(QByteArrayView piece)> &sink)>;
+    StorageResult start(const QString &collectionName, const FileFingerprint &basis, const BaseWriter &writeBase,
+                        const std::vector<QByteArray> &firstEntries) const;
 
     ProgramFolder m_folder;
 };

@@ -1,5 +1,6 @@
 #include "storage/RecoveryWriter.h"
 
+#include "storage/ListChange.h"
 #include "storage/RecoveryFile.h"
 
 #include <utility>
@@ -11,22 +12,32 @@ RecoveryWriter::RecoveryWriter(const ProgramFolder &folder, QObject *parent)
 
 RecoveryWriter::~RecoveryWriter()
 {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_waiting.reset();
-    }
     waitUntilIdle();
     if (m_worker.joinable())
         m_worker.join();
 }
 
-void RecoveryWriter::write(const QString &collectionName, const std::vector<StampRecord> &records,
+void RecoveryWriter::start(const QString &collectionName, const std::vector<StampRecord> &records,
                            const FileFingerprint &basis)
 {
-    Snapshot snapshot{collectionName, records, basis};
-    std::optional<Snapshot> replaced; // freed outside the lock
+    ask(Start{collectionName, basis, {}, {}, records});
+}
+
+void RecoveryWriter::startFromFile(const QString &collectionName, const QString &file,
+                                   const FileFingerprint &fingerprint, const FileFingerprint &basis)
+{
+    ask(Start{collectionName, basis, file, fingerprint, {}});
+}
+
+void RecoveryWriter::append(std::shared_ptr<const ListChange> change)
+{
+    ask(std::move(change));
+}
+
+void RecoveryWriter::ask(Work work)
+{
     const std::lock_guard lock(m_mutex);
-    replaced = std::exchange(m_waiting, std::move(snapshot));
+    m_waiting.push_back(std::move(work));
     if (m_running)
         return;
     // A worker that is not running has left its loop; joining it is immediate.
@@ -38,11 +49,14 @@ void RecoveryWriter::write(const QString &collectionName, const std::vector<Stam
 
 StorageResult RecoveryWriter::remove(const QString &collectionName)
 {
+    std::deque<Work> dropped; // freed outside the lock
     {
         const std::lock_guard lock(m_mutex);
-        m_waiting.reset();
+        dropped.swap(m_waiting);
     }
     waitUntilIdle();
+    // Changes asked for later belong to a start yet to come.
+    m_started = false;
     return RecoveryFile(m_folder).remove(collectionName);
 }
 
@@ -55,18 +69,46 @@ void RecoveryWriter::waitUntilIdle()
 void RecoveryWriter::run()
 {
     for (;;) {
-        std::optional<Snapshot> next;
+        std::deque<Work> work;
         {
             const std::lock_guard lock(m_mutex);
-            if (!m_waiting) {
+            if (m_waiting.empty()) {
                 m_running = false;
                 m_idle.notify_all();
                 return;
             }
-            next = std::exchange(m_waiting, std::nullopt);
+            work.swap(m_waiting);
         }
-        const StorageResult written =
-            RecoveryFile(m_folder).write(next->collectionName, next->records, next->basis);
+        doWork(work);
+    }
+}
+
+void RecoveryWriter::doWork(std::deque<Work> &work)
+{
+    const RecoveryFile recovery(m_folder);
+    while (!work.empty()) {
+        StorageResult written = StorageResult::success();
+        if (auto *start = std::get_if<Start>(&work.front())) {
+            m_startedName = start->collectionName;
+            written = start->file.isEmpty()
+                          ? recovery.write(start->collectionName, start->records, start->basis)
+                          : recovery.writeCopyOf(start->collectionName, start->file, start->fingerprint,
+                                                 start->basis);
+            m_started = written.ok;
+            work.pop_front();
+        } else {
+            std::vector<std::shared_ptr<const ListChange>> changes;
+            while (!work.empty() && std::holds_alternative<std::shared_ptr<const ListChange>>(work.front())) {
+                changes.push_back(std::get<std::shared_ptr<const ListChange>>(std::move(work.front())));
+                work.pop_front();
+            }
+            // After a failure the journal lacks a change: those after it
+            // would be done on the wrong list.
+            if (!m_started)
+                continue;
+            written = recovery.append(m_startedName, changes);
+            m_started = written.ok;
+        }
         if (!written)
             emit writeFailed(written.reason);
     }

@@ -1,5 +1,6 @@
 #include "storage/RowsStep.h"
 
+#include "storage/ListChange.h"
 #include "storage/RecordList.h"
 
 RowsStep::RowsStep(bool inserts, int row, int count, std::vector<StampRecord> records)
@@ -45,4 +46,12 @@ void RowsStep::putIn(RecordList &list)
 void RowsStep::takeOut(RecordList &list)
 {
     m_records = list.takeRecords(m_row, m_count);
+}
+
+ListChange RowsStep::changeMade(const RecordList &list, bool applied) const
+{
+    if (applied != m_inserts)
+        return ListChange::removal(m_row, m_count);
+    const auto first = list.records().begin() + m_row;
+    return ListChange::insertion(m_row, std::vector<StampRecord>(first, first + m_count));
 }

@@ -20,6 +20,7 @@ public:
     size_t weight() const override { return static_cast<size_t>(m_count); }
     int rowAfterApply() const override { return m_inserts ? m_row : -1; }
     int rowAfterRevert() const override { return m_inserts ? -1 : m_row; }
+    ListChange changeMade(const RecordList &list, bool applied) const override;
 
 private:
     RowsStep(bool inserts, int row, int count, std::vector<StampRecord> records);

@@ -412,9 +412,12 @@ void MainTest::crashLeavesARecoveryThatTheNextStartOffers()
     std::unique_ptr<Main> window;
     editWithoutSaving(folder, records, window);
     window.reset();
-    QCOMPARE(folder.read(RecoveryPath), edited);
+    const RecoveryFile::LeftBehind left = RecoveryFile(folder.folder()).leftBehind().at(0);
+    std::vector<StampRecord> recovered;
+    QVERIFY(RecoveryFile::read(left, recovered));
+    QCOMPARE(recovered, std::vector<StampRecord>{records[1]});
 
-    const QDateTime at = RecoveryFile(folder.folder()).leftBehind().at(0).writtenAt;
+    const QDateTime at = left.writtenAt;
     BoxRecorder yes(MessageBox::Answer::Yes);
     window = startWindow(folder);
     window->offerRecovery();
@@ -442,9 +445,26 @@ void MainTest::crashLeavesARecoveryThatTheNextStartOffers()
 
     // A clean exit, "Yes" to the closing question, leaves none behind.
     editWithoutSaving(folder, records, window);
-    BoxRecorder closing(MessageBox::Answer::Yes);
-    QVERIFY(window->close());
+    {
+        BoxRecorder closing(MessageBox::Answer::Yes);
+        QVERIFY(window->close());
+    }
     QVERIFY(!folder.exists(RecoveryPath));
+
+    // Rewritten by another program after opening: the recovery file starts
+    // from the window's list, not from the file as it is now.
+    writeCollection(folder, QStringLiteral("Land"), records);
+    window = startWindow(folder);
+    openCollection(*window, QStringLiteral("Land"));
+    writeCollection(folder, QStringLiteral("Land"), {records[0], records[0], records[1]});
+    {
+        BoxRecorder yesToDelete(MessageBox::Answer::Yes);
+        clickRow(*window, 0);
+        clickButton(control<VistaButton>(*window, "DelKnop"));
+    }
+    window.reset();
+    QVERIFY(RecoveryFile::read(RecoveryFile(folder.folder()).leftBehind().at(0), recovered));
+    QCOMPARE(recovered, std::vector<StampRecord>{records[1]});
 }
 
 void MainTest::aRecoveryFileBelongsToTheWindowThatWritesIt()

@@ -1,18 +1,23 @@
 #include "common/FileSizeLimit.h"
 #include "common/TestFolder.h"
+#include "storage/CollectionFile.h"
 #include "storage/CollectionSave.h"
 #include "storage/CollectionVersions.h"
 #include "storage/FileHelpers.h"
+#include "storage/ListChange.h"
 #include "storage/OpenCollection.h"
 #include "storage/RecoveryFile.h"
 #include "storage/RecoveryWriter.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -22,6 +27,50 @@ std::vector<StampRecord> recordsCalled(const QString &text, int count)
     for (int index = 0; index < count; ++index)
         records[static_cast<size_t>(index)][StampRecord::Subject] = text + QString::number(index);
     return records;
+}
+
+StampRecord stamp(const QString &year, const QString &number, const QString &subject = QString())
+{
+    StampRecord record;
+    record[StampRecord::Year] = year;
+    record[StampRecord::CatalogueNumber] = number;
+    record[StampRecord::Subject] = subject;
+    return record;
+}
+
+// An open collection whose changes go to its recovery file as the window's
+// guard sends them, started from the collection file it was opened from.
+struct Journaled {
+    Journaled(const TestFolder &home, const QString &name)
+        : collection(home.folder())
+        , writer(home.folder())
+    {
+        QVERIFY(collection.open(name));
+        QObject::connect(&collection, &OpenCollection::listChanged, &writer,
+                         [this](const std::shared_ptr<const ListChange> &change) { writer.append(change); });
+        QVERIFY(!collection.fileOfSavedState().isEmpty());
+        writer.startFromFile(name, collection.fileOfSavedState(), collection.fileAsLoaded(),
+                             collection.fileAsLoaded());
+    }
+
+    // The state the recovery file gives back, as at a start after a crash.
+    std::vector<StampRecord> recovered(const TestFolder &home)
+    {
+        writer.waitUntilIdle();
+        const std::vector<RecoveryFile::LeftBehind> found = RecoveryFile(home.folder()).leftBehind();
+        std::vector<StampRecord> records;
+        if (found.size() != 1 || !RecoveryFile::read(found.front(), records))
+            return {stamp(QStringLiteral("niet"), QStringLiteral("gelezen"))};
+        return records;
+    }
+
+    OpenCollection collection;
+    RecoveryWriter writer;
+};
+
+QString journalOf(const TestFolder &home, const QString &name)
+{
+    return home.path(QStringLiteral("Verzameling/.herstel/") + name + QStringLiteral(".stappen"));
 }
 
 } // namespace
@@ -34,6 +83,9 @@ private slots:
     void removingWaitsForARunningWrite();
     void aFailedWriteIsReported();
     void onlyFilesOfEndedProgramsAreOfferedWithTheirBasis();
+    void theJournalGivesBackTheListAfterEveryKindOfStep();
+    void aChangeCutShortAndAJournalOfAnotherBaseAreLeftOut();
+    void aBaseFileChangedBeforeTheCopyIsNotTaken();
 };
 
 void RecoveryFileTest::writtenInTheBackgroundAndFoundAtTheNextStart()
@@ -44,10 +96,10 @@ void RecoveryFileTest::writtenInTheBackgroundAndFoundAtTheNextStart()
     const std::vector<StampRecord> unnamed = recordsCalled(QStringLiteral("Bloem"), 2);
     {
         RecoveryWriter writer(home.folder());
-        writer.write(QStringLiteral("Nederland"), recordsCalled(QStringLiteral("ouder"), 1));
-        writer.write(QStringLiteral("Nederland"), named);
+        writer.start(QStringLiteral("Nederland"), recordsCalled(QStringLiteral("ouder"), 1));
+        writer.start(QStringLiteral("Nederland"), named);
         writer.waitUntilIdle();
-        writer.write(QString(), unnamed);
+        writer.start(QString(), unnamed);
         writer.waitUntilIdle();
     } // as a crash would, before anything removes them
     QVERIFY(home.exists(QStringLiteral("Verzameling/.herstel/Nederland.col")));
@@ -82,8 +134,8 @@ void RecoveryFileTest::removingWaitsForARunningWrite()
     RecoveryWriter writer(home.folder());
     const std::vector<StampRecord> records = recordsCalled(QStringLiteral("Munt"), 20000);
     for (int round = 0; round < 5; ++round) {
-        writer.write(QStringLiteral("Groot"), records);
-        writer.write(QStringLiteral("Groot"), records);
+        writer.start(QStringLiteral("Groot"), records);
+        writer.start(QStringLiteral("Groot"), records);
         QVERIFY(writer.remove(QStringLiteral("Groot")));
         writer.waitUntilIdle();
         QVERIFY(RecoveryFile(home.folder()).leftBehind().empty());
@@ -97,7 +149,7 @@ void RecoveryFileTest::aFailedWriteIsReported()
     QSignalSpy failures(&writer, &RecoveryWriter::writeFailed);
     {
         const FileSizeLimit limit;
-        writer.write(QStringLiteral("Vol"), recordsCalled(QStringLiteral("Trein"), 10));
+        writer.start(QStringLiteral("Vol"), recordsCalled(QStringLiteral("Trein"), 10));
         writer.waitUntilIdle();
     }
     // Emitted on the worker thread, where the spy takes it directly.
@@ -153,6 +205,134 @@ void RecoveryFileTest::onlyFilesOfEndedProgramsAreOfferedWithTheirBasis()
     static_cast<void>(recovery.remove(name));
     QCOMPARE(QDir(outside.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("Land.col")});
+}
+
+void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
+{
+    TestFolder home;
+    const QString name = QStringLiteral("Land");
+    RecordList list;
+    list.assign({stamp(QStringLiteral("1999"), QStringLiteral("9"), QStringLiteral("Molens")),
+                 stamp(QStringLiteral("1852"), QStringLiteral("100"), QStringLiteral("Koning")),
+                 stamp(QStringLiteral("2001"), QStringLiteral("10"), QStringLiteral("Bloemen"))});
+    QVERIFY(SaveCollection(home.folder(), name, list));
+    Journaled journaled(home, name);
+    OpenCollection &collection = journaled.collection;
+    // Texts the collection file would change are kept exactly.
+    const StampRecord spaced = stamp(QStringLiteral(" 1990 "), QStringLiteral("1"), QStringLiteral("regel\neen"));
+    const std::vector<std::function<void()>> steps{
+        [&] { collection.addRecord(spaced); },
+        [&] { collection.replaceRecord(1, stamp(QStringLiteral("1853"), QStringLiteral("101"))); },
+        [&] { collection.removeRecord(0); },
+        [&] { collection.sortByColumn(StampRecord::Year); },
+        [&] { collection.addImportedRecords({stamp(QStringLiteral("1960"), QStringLiteral("5")), {}}, false); },
+        [&] { collection.addImportedRecords({spaced, stamp(QStringLiteral("1961"), QStringLiteral("6"))}, true); },
+    };
+    for (const auto &step : steps) {
+        step();
+        QCOMPARE(journaled.recovered(home), collection.records().records());
+    }
+    // Undone back to the opened state, then redone to the end.
+    while (collection.history().canUndo()) {
+        collection.history().undo();
+        QCOMPARE(journaled.recovered(home), collection.records().records());
+    }
+    while (collection.history().canRedo()) {
+        collection.history().redo();
+        QCOMPARE(journaled.recovered(home), collection.records().records());
+    }
+
+    // Declined, the state with its journal is what is kept as a version (in
+    // the file form).
+    const std::vector<RecoveryFile::LeftBehind> found = RecoveryFile(home.folder()).leftBehind();
+    QCOMPARE(found.size(), size_t(1));
+    QVERIFY(RecoveryFile(home.folder()).discard(found.front()));
+    QVERIFY(!FileExists(journalOf(home, name)));
+    std::vector<StampRecord> kept;
+    QVERIFY(CollectionVersions::read(CollectionVersions(home.folder()).versions(name).front(), kept));
+    QCOMPARE(kept, CollectionFile::parse(CollectionFile::serialize(name, collection.records().records())).records);
+
+    // A list the file form would change, saved: no file holds it exactly, and
+    // a start from the list keeps it exactly.
+    QVERIFY(collection.saveAs(name));
+    QVERIFY(collection.fileOfSavedState().isEmpty());
+    journaled.writer.start(name, collection.records().records());
+    collection.removeRecord(1);
+    QCOMPARE(journaled.recovered(home), collection.records().records());
+    QVERIFY(journaled.writer.remove(name));
+
+    // A recovery file as earlier versions wrote it, without a journal.
+    QVERIFY(CollectionFile::write(RecoveryFile(home.folder()).pathFor(name), name, list.records()));
+    QCOMPARE(journaled.recovered(home), list.records());
+}
+
+void RecoveryFileTest::aChangeCutShortAndAJournalOfAnotherBaseAreLeftOut()
+{
+    TestFolder home;
+    const QString name = QStringLiteral("Land");
+    RecordList list;
+    list.assign(recordsCalled(QStringLiteral("Vogel"), 5));
+    QVERIFY(SaveCollection(home.folder(), name, list));
+    Journaled journaled(home, name);
+    journaled.collection.removeRecord(1);
+    const std::vector<StampRecord> beforeLast = journaled.recovered(home);
+    journaled.collection.replaceRecord(0, stamp(QStringLiteral("1970"), QStringLiteral("7")));
+    QCOMPARE(journaled.recovered(home), journaled.collection.records().records());
+
+    // Cut anywhere inside the last entry, or a byte of it spoilt: the entry goes.
+    QFile journal(journalOf(home, name));
+    QVERIFY(journal.open(QIODevice::ReadOnly));
+    const QByteArray whole = journal.readAll();
+    journal.close();
+    const qsizetype lastEntry = whole.size() - ListChange::replacement(0, journaled.collection.records().record(0))
+                                                   .serialized()
+                                                   .size() -
+                                20;
+    for (const qsizetype size : {whole.size() - 1, lastEntry + 21, lastEntry + 3}) {
+        home.write(QStringLiteral("Verzameling/.herstel/Land.stappen"), whole.first(size));
+        QCOMPARE(journaled.recovered(home), beforeLast);
+    }
+    QByteArray spoilt = whole;
+    spoilt[spoilt.size() - 2] = spoilt[spoilt.size() - 2] ^ 0x20;
+    home.write(QStringLiteral("Verzameling/.herstel/Land.stappen"), spoilt);
+    QCOMPARE(journaled.recovered(home), beforeLast);
+
+    // A base written in its place by a start that went no further: the
+    // journal belongs to the base before and does not count.
+    home.write(QStringLiteral("Verzameling/.herstel/Land.stappen"), whole);
+    const std::vector<StampRecord> otherBase = recordsCalled(QStringLiteral("Nieuw"), 2);
+    QVERIFY(CollectionFile::write(RecoveryFile(home.folder()).pathFor(name), name, otherBase));
+    QCOMPARE(journaled.recovered(home), otherBase);
+    QVERIFY(journaled.writer.remove(name));
+}
+
+void RecoveryFileTest::aBaseFileChangedBeforeTheCopyIsNotTaken()
+{
+    TestFolder home;
+    const QString name = QStringLiteral("Land");
+    RecordList list;
+    list.assign(recordsCalled(QStringLiteral("Vogel"), 3));
+    QVERIFY(SaveCollection(home.folder(), name, list));
+    OpenCollection collection(home.folder());
+    QVERIFY(collection.open(name));
+    // The same size and time, other contents: only the copy can tell.
+    const QString file = home.folder().collectionFile(name);
+    const QDateTime time = QFileInfo(file).fileTime(QFileDevice::FileModificationTime);
+    list.assign(recordsCalled(QStringLiteral("Vogal"), 3));
+    QVERIFY(CollectionFile::write(file, name, list.records()));
+    QFile changed(file);
+    QVERIFY(changed.open(QIODevice::ReadWrite) && changed.setFileTime(time, QFileDevice::FileModificationTime));
+    changed.close();
+
+    RecoveryWriter writer(home.folder());
+    QSignalSpy failures(&writer, &RecoveryWriter::writeFailed);
+    writer.startFromFile(name, collection.fileOfSavedState(), collection.fileAsLoaded(), collection.fileAsLoaded());
+    writer.append(std::make_shared<const ListChange>(ListChange::removal(0, 1)));
+    writer.waitUntilIdle();
+    // Nothing written, and the change after it not either: the window starts again from its list.
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(!home.exists(QStringLiteral("Verzameling/.herstel/Land.col")));
+    QVERIFY(!home.exists(QStringLiteral("Verzameling/.herstel/Land.stappen")));
 }
 
 QTEST_GUILESS_MAIN(RecoveryFileTest)
