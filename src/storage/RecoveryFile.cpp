@@ -128,27 +128,25 @@ StorageResult RecoveryFile::start(const QString &collectionName, const FileFinge
         if (QFileInfo(file).isSymLink())
             return StorageResult::failure(QStringLiteral("Bestand is een symbolische koppeling: ") + file);
     }
-    // The old journal goes first, even though its mark would not fit the new
-    // base: a base of the same bytes must not take the old changes.
-    if (const StorageResult removed = removeIfThere(journal); !removed)
-        return removed;
+    // The base's mark first, from its bytes as they will be written.
+    RecoveryJournal::BaseMark mark;
+    writeBase([&mark](QByteArrayView piece) {
+        mark.add(piece);
+        return true;
+    });
+    // A journal of a base with the same bytes would count for the new base:
+    // it goes before. Any other stops counting only once the new base is in
+    // place, so that a crash in between still finds the state it belongs to.
+    if (RecoveryJournal::baseMarkOf(journal) == mark.result()) {
+        if (const StorageResult removed = removeIfThere(journal); !removed)
+            return removed;
+    }
     // The basis next: it stays the same while the state it goes with changes.
     if (const StorageResult written = TextFile::writeBytes(basisPathOf(path), basisText(basis)); !written)
         return written;
-    RecoveryJournal::BaseMark mark;
-    const StorageResult written = TextFile::writePieces(path, [&](const TextFile::Sink &sink) {
-        writeBase([&](QByteArrayView piece) {
-            mark.add(piece);
-            return sink(piece);
-        });
-    });
-    if (!written)
+    if (const StorageResult written = TextFile::writePieces(path, writeBase); !written)
         return written;
-    if (const StorageResult started = RecoveryJournal::start(journal, mark.result()); !started)
-        return started;
-    if (firstEntries.empty())
-        return StorageResult::success();
-    return RecoveryJournal::append(journal, firstEntries);
+    return RecoveryJournal::start(journal, mark.result(), firstEntries);
 }
 
 StorageResult RecoveryFile::write(const QString &collectionName, const std::vector<StampRecord> &records,

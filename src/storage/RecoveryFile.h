@@ -78,8 +78,8 @@ private:
     QString folder() const;
     // The folder when it is a real one (or none yet); never one reached through a link.
     StorageResult checkFolder() const;
-    // Writes the base that writeBase hands to its sink with an empty journal
-    // after it, and the first entries of that journal.
+    // Writes the base that writeBase hands to its sink (asked twice: first for
+    // the base's mark), then a journal for it holding firstEntries.
     using BaseWriter = std::function<void(const std::function<bool(QByteArrayView piece)> &sink)>;
     StorageResult start(const QString &collectionName, const FileFingerprint &basis, const BaseWriter &writeBase,
                         const std::vector<QByteArray> &firstEntries) const;

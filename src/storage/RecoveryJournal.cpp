@@ -32,11 +32,35 @@ bool writeAll(QFile &file, QByteArrayView bytes)
     return true;
 }
 
+// The entries with their lengths and checksums, as they follow each other in the file.
+QByteArray encoded(const std::vector<QByteArray> &entries)
+{
+    QByteArray bytes;
+    for (const QByteArray &entry : entries) {
+        char length[4];
+        qToLittleEndian(static_cast<quint32>(entry.size()), length);
+        bytes.append(length, sizeof length).append(checksum(entry)).append(entry);
+    }
+    return bytes;
+}
+
 } // namespace
 
-StorageResult RecoveryJournal::start(const QString &path, const QByteArray &baseMark)
+QByteArray RecoveryJournal::baseMarkOf(const QString &path)
 {
-    return TextFile::writeBytes(path, Magic.toByteArray() + baseMark);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = file.read(Magic.size() + MarkSize);
+    if (head.size() != Magic.size() + MarkSize || !head.startsWith(Magic))
+        return {};
+    return head.sliced(Magic.size());
+}
+
+StorageResult RecoveryJournal::start(const QString &path, const QByteArray &baseMark,
+                                     const std::vector<QByteArray> &entries)
+{
+    return TextFile::writeBytes(path, Magic.toByteArray() + baseMark + encoded(entries));
 }
 
 StorageResult RecoveryJournal::append(const QString &path, const std::vector<QByteArray> &entries)
@@ -45,15 +69,8 @@ StorageResult RecoveryJournal::append(const QString &path, const std::vector<QBy
     // Unbuffered, so that a write that fails says so at once.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly | QIODevice::Unbuffered))
         return StorageResult::failure(FileErrorReason::of(file));
-    // The entries go in one write where they fit in memory twice over: fewer
-    // moments at which a crash can cut one.
-    QByteArray bytes;
-    for (const QByteArray &entry : entries) {
-        char length[4];
-        qToLittleEndian(static_cast<quint32>(entry.size()), length);
-        bytes.append(length, sizeof length).append(checksum(entry)).append(entry);
-    }
-    if (!writeAll(file, bytes))
+    // The entries go in one write: fewer moments at which a crash can cut one.
+    if (!writeAll(file, encoded(entries)))
         return StorageResult::failure(FileErrorReason::of(file));
     return StorageResult::success();
 }
@@ -64,7 +81,7 @@ void RecoveryJournal::read(const QString &path, const QByteArray &baseMark,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    if (file.read(Magic.size() + MarkSize) != Magic.toByteArray() + baseMark)
+    if (baseMark.isEmpty() || file.read(Magic.size() + MarkSize) != Magic.toByteArray() + baseMark)
         return;
     for (;;) {
         const QByteArray head = file.read(EntryHeadSize);

@@ -28,8 +28,12 @@ public:
         QCryptographicHash m_hash{QCryptographicHash::Md5};
     };
 
-    // A new, empty journal at path for the base with this mark, in place of any there.
-    static StorageResult start(const QString &path, const QByteArray &baseMark);
+    // The mark of the base the journal at path belongs to; empty when there is none.
+    static QByteArray baseMarkOf(const QString &path);
+    // A new journal at path for the base with this mark, holding the entries,
+    // in place of any there (atomically).
+    static StorageResult start(const QString &path, const QByteArray &baseMark,
+                               const std::vector<QByteArray> &entries = {});
     // Adds the entries at the end of the journal at path, which must exist.
     static StorageResult append(const QString &path, const std::vector<QByteArray> &entries);
     // Hands each whole entry of the journal at path to each, in order, while
