@@ -53,8 +53,9 @@ struct JournaledCollection {
 
     void journal()
     {
-        connection = QObject::connect(&collection, &OpenCollection::listChanged, &collection,
-                                      [this](const std::shared_ptr<const ListChange> &change) { writer.append(change); });
+        connection = QObject::connect(
+            &collection, &OpenCollection::listChanged, &collection,
+            [this](const std::shared_ptr<const ListChange> &change) { writer.append(change); });
     }
 
     OpenCollection collection;

@@ -116,7 +116,8 @@ std::unique_ptr<QLockFile> RecoveryFile::lock(const QString &collectionName) con
 }
 
 StorageResult RecoveryFile::start(const QString &collectionName, const FileFingerprint &basis,
-                                  const BaseWriter &writeBase, const std::vector<QByteArray> &firstEntries) const
+                                  const BaseWriter &writeBase,
+                                  const std::vector<QByteArray> &firstEntries) const
 {
     if (const StorageResult checked = checkFolder(); !checked)
         return checked;
@@ -163,7 +164,8 @@ StorageResult RecoveryFile::write(const QString &collectionName, const std::vect
 }
 
 StorageResult RecoveryFile::writeCopyOf(const QString &collectionName, const QString &file,
-                                        const FileFingerprint &fingerprint, const FileFingerprint &basis) const
+                                        const FileFingerprint &fingerprint,
+                                        const FileFingerprint &basis) const
 {
     QByteArray bytes;
     if (const StorageResult read = TextFile::readBytes(file, bytes); !read)
@@ -219,11 +221,11 @@ std::vector<RecoveryFile::LeftBehind> RecoveryFile::leftBehind() const
             continue;
         // Written last: the journal when there is one.
         const QFileInfo journal(journalPathOf(info.absoluteFilePath()));
-        const QDateTime writtenAt = std::max(info.fileTime(QFileDevice::FileModificationTime),
-                                             journal.exists() ? journal.fileTime(QFileDevice::FileModificationTime)
-                                                              : QDateTime());
-        found.push_back(
-            {*header.name, writtenAt, info.absoluteFilePath(), readBasis(basisPathOf(info.absoluteFilePath()))});
+        const QDateTime writtenAt =
+            std::max(info.fileTime(QFileDevice::FileModificationTime),
+                     journal.exists() ? journal.fileTime(QFileDevice::FileModificationTime) : QDateTime());
+        found.push_back({*header.name, writtenAt, info.absoluteFilePath(),
+                         readBasis(basisPathOf(info.absoluteFilePath()))});
     }
     std::sort(found.begin(), found.end(), [](const LeftBehind &left, const LeftBehind &right) {
         return left.writtenAt > right.writtenAt;
@@ -264,7 +266,8 @@ StorageResult RecoveryFile::discard(const LeftBehind &file) const
         std::vector<StampRecord> records;
         if (const StorageResult read = RecoveryFile::read(file, records); !read)
             return read;
-        if (const StorageResult written = CollectionFile::write(file.path, file.collectionName, records); !written)
+        if (const StorageResult written = CollectionFile::write(file.path, file.collectionName, records);
+            !written)
             return written;
     }
     const StorageResult kept =

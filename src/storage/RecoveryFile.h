@@ -81,8 +81,8 @@ private:
     // Writes the base that writeBase hands to its sink (asked twice: first for
     // the base's mark), then a journal for it holding firstEntries.
     using BaseWriter = std::function<void(const std::function<bool(QByteArrayView piece)> &sink)>;
-    StorageResult start(const QString &collectionName, const FileFingerprint &basis, const BaseWriter &writeBase,
-                        const std::vector<QByteArray> &firstEntries) const;
+    StorageResult start(const QString &collectionName, const FileFingerprint &basis,
+                        const BaseWriter &writeBase, const std::vector<QByteArray> &firstEntries) const;
 
     ProgramFolder m_folder;
 };

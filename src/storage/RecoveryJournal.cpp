@@ -67,7 +67,8 @@ StorageResult RecoveryJournal::append(const QString &path, const std::vector<QBy
 {
     QFile file(path);
     // Unbuffered, so that a write that fails says so at once.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly |
+                   QIODevice::Unbuffered))
         return StorageResult::failure(FileErrorReason::of(file));
     // The entries go in one write: fewer moments at which a crash can cut one.
     if (!writeAll(file, encoded(entries)))

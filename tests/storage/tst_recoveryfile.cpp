@@ -219,14 +219,19 @@ void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
     Journaled journaled(home, name);
     OpenCollection &collection = journaled.collection;
     // Texts the collection file would change are kept exactly.
-    const StampRecord spaced = stamp(QStringLiteral(" 1990 "), QStringLiteral("1"), QStringLiteral("regel\neen"));
+    const StampRecord spaced =
+        stamp(QStringLiteral(" 1990 "), QStringLiteral("1"), QStringLiteral("regel\neen"));
     const std::vector<std::function<void()>> steps{
         [&] { collection.addRecord(spaced); },
         [&] { collection.replaceRecord(1, stamp(QStringLiteral("1853"), QStringLiteral("101"))); },
         [&] { collection.removeRecord(0); },
         [&] { collection.sortByColumn(StampRecord::Year); },
-        [&] { collection.addImportedRecords({stamp(QStringLiteral("1960"), QStringLiteral("5")), {}}, false); },
-        [&] { collection.addImportedRecords({spaced, stamp(QStringLiteral("1961"), QStringLiteral("6"))}, true); },
+        [&] {
+            collection.addImportedRecords({stamp(QStringLiteral("1960"), QStringLiteral("5")), {}}, false);
+        },
+        [&] {
+            collection.addImportedRecords({spaced, stamp(QStringLiteral("1961"), QStringLiteral("6"))}, true);
+        },
     };
     for (const auto &step : steps) {
         step();
@@ -250,7 +255,8 @@ void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
     QVERIFY(!FileExists(journalOf(home, name)));
     std::vector<StampRecord> kept;
     QVERIFY(CollectionVersions::read(CollectionVersions(home.folder()).versions(name).front(), kept));
-    QCOMPARE(kept, CollectionFile::parse(CollectionFile::serialize(name, collection.records().records())).records);
+    QCOMPARE(kept,
+             CollectionFile::parse(CollectionFile::serialize(name, collection.records().records())).records);
 
     // A list the file form would change, saved: no file holds it exactly, and
     // a start from the list keeps it exactly.
@@ -284,10 +290,9 @@ void RecoveryFileTest::aChangeCutShortAndAJournalOfAnotherBaseAreLeftOut()
     QVERIFY(journal.open(QIODevice::ReadOnly));
     const QByteArray whole = journal.readAll();
     journal.close();
-    const qsizetype lastEntry = whole.size() - ListChange::replacement(0, journaled.collection.records().record(0))
-                                                   .serialized()
-                                                   .size() -
-                                20;
+    const qsizetype lastEntry =
+        whole.size() -
+        ListChange::replacement(0, journaled.collection.records().record(0)).serialized().size() - 20;
     for (const qsizetype size : {whole.size() - 1, lastEntry + 21, lastEntry + 3}) {
         home.write(QStringLiteral("Verzameling/.herstel/Land.stappen"), whole.first(size));
         QCOMPARE(journaled.recovered(home), beforeLast);
@@ -321,12 +326,14 @@ void RecoveryFileTest::aBaseFileChangedBeforeTheCopyIsNotTaken()
     list.assign(recordsCalled(QStringLiteral("Vogal"), 3));
     QVERIFY(CollectionFile::write(file, name, list.records()));
     QFile changed(file);
-    QVERIFY(changed.open(QIODevice::ReadWrite) && changed.setFileTime(time, QFileDevice::FileModificationTime));
+    QVERIFY(changed.open(QIODevice::ReadWrite) &&
+            changed.setFileTime(time, QFileDevice::FileModificationTime));
     changed.close();
 
     RecoveryWriter writer(home.folder());
     QSignalSpy failures(&writer, &RecoveryWriter::writeFailed);
-    writer.startFromFile(name, collection.fileOfSavedState(), collection.fileAsLoaded(), collection.fileAsLoaded());
+    writer.startFromFile(name, collection.fileOfSavedState(), collection.fileAsLoaded(),
+                         collection.fileAsLoaded());
     writer.append(std::make_shared<const ListChange>(ListChange::removal(0, 1)));
     writer.waitUntilIdle();
     // Nothing written, and the change after it not either: the window starts again from its list.
