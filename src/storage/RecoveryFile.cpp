@@ -25,6 +25,8 @@ const QString Unnamed = QStringLiteral("(naamloos)");
 const QString Extension = QStringLiteral(".col");
 // Enough of a file's start for its header, however long the name on line 2.
 constexpr qint64 HeaderBytes = 64 * 1024;
+// A journal shorter than this is never worth writing the base anew.
+constexpr qint64 ShortJournal = 4 * 1024 * 1024;
 
 QString fileBaseName(const QString &collectionName)
 {
@@ -185,6 +187,27 @@ StorageResult RecoveryFile::append(const QString &collectionName,
     for (const auto &change : changes)
         entries.push_back(change->serialized());
     return RecoveryJournal::append(journalPathOf(pathFor(collectionName)), entries);
+}
+
+qint64 RecoveryFile::journalSize(const QString &collectionName) const
+{
+    return QFileInfo(journalPathOf(pathFor(collectionName))).size();
+}
+
+StorageResult RecoveryFile::shortenJournal(const QString &collectionName, qint64 &startSize) const
+{
+    const QString path = pathFor(collectionName);
+    // A state the file form would change starts with all its records in the
+    // journal: only what came after counts.
+    if (journalSize(collectionName) - startSize <= std::max(QFileInfo(path).size(), ShortJournal))
+        return StorageResult::success();
+    const LeftBehind file{collectionName, {}, path, readBasis(basisPathOf(path))};
+    std::vector<StampRecord> records;
+    if (const StorageResult read = RecoveryFile::read(file, records); !read)
+        return read;
+    const StorageResult written = write(collectionName, records, file.basis);
+    startSize = journalSize(collectionName);
+    return written;
 }
 
 StorageResult RecoveryFile::remove(const QString &collectionName) const

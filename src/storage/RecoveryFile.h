@@ -61,6 +61,13 @@ public:
     // Adds changes made to the list since to the journal of the base written last.
     StorageResult append(const QString &collectionName,
                          const std::vector<std::shared_ptr<const ListChange>> &changes) const;
+    // The size of the journal, to be given to shortenJournal right after a start.
+    qint64 journalSize(const QString &collectionName) const;
+    // Once the journal has grown past its size at the start (startSize) by
+    // more than the base (and a few megabytes), writes the state it gives as
+    // a new start, whose size goes to startSize: reading it back stays quick
+    // however long the work goes on without a save.
+    StorageResult shortenJournal(const QString &collectionName, qint64 &startSize) const;
     // Removes the collection's recovery file; none there is no failure.
     StorageResult remove(const QString &collectionName) const;
 

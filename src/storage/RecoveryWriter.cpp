@@ -95,6 +95,7 @@ void RecoveryWriter::doWork(std::deque<Work> &work)
                           : recovery.writeCopyOf(start->collectionName, start->file, start->fingerprint,
                                                  start->basis);
             m_started = written.ok;
+            m_journalStartSize = recovery.journalSize(m_startedName);
             work.pop_front();
         } else {
             std::vector<std::shared_ptr<const ListChange>> changes;
@@ -107,6 +108,8 @@ void RecoveryWriter::doWork(std::deque<Work> &work)
             if (!m_started)
                 continue;
             written = recovery.append(m_startedName, changes);
+            if (written)
+                written = recovery.shortenJournal(m_startedName, m_journalStartSize);
             m_started = written.ok;
         }
         if (!written)

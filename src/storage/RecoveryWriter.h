@@ -75,4 +75,5 @@ private:
     // Worker thread only: where changes go, and whether they can.
     QString m_startedName;
     bool m_started = false;
+    qint64 m_journalStartSize = 0;
 };

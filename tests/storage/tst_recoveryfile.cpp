@@ -247,6 +247,18 @@ void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
         QCOMPARE(journaled.recovered(home), collection.records().records());
     }
 
+    // A journal grown past its base and a few megabytes becomes the base
+    // (with all records in the journal, as the file form would change some);
+    // the next change then does not write it again.
+    collection.addImportedRecords(recordsCalled(QString(300, u'x'), 20000), false);
+    QCOMPARE(journaled.recovered(home), collection.records().records());
+    const QFileInfo base(RecoveryFile(home.folder()).pathFor(name));
+    QVERIFY(base.size() > 20000 * 300);
+    const QDateTime shortened = base.lastModified();
+    collection.removeRecord(collection.records().count() - 1);
+    QCOMPARE(journaled.recovered(home), collection.records().records());
+    QCOMPARE(QFileInfo(RecoveryFile(home.folder()).pathFor(name)).lastModified(), shortened);
+
     // Declined, the state with its journal is what is kept as a version (in
     // the file form).
     const std::vector<RecoveryFile::LeftBehind> found = RecoveryFile(home.folder()).leftBehind();
