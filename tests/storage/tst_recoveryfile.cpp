@@ -29,13 +29,19 @@ std::vector<StampRecord> recordsCalled(const QString &text, int count)
     return records;
 }
 
-StampRecord stamp(const QString &year, const QString &number, const QString &subject = QString())
+StampRecord stamp(const QString &year, const QString &subject)
 {
     StampRecord record;
     record[StampRecord::Year] = year;
-    record[StampRecord::CatalogueNumber] = number;
     record[StampRecord::Subject] = subject;
     return record;
+}
+
+void saveCollection(const TestFolder &home, const QString &name, const std::vector<StampRecord> &records)
+{
+    RecordList list;
+    list.assign(records);
+    QVERIFY(SaveCollection(home.folder(), name, list));
 }
 
 // An open collection whose changes go to its recovery file as the window's
@@ -211,16 +217,14 @@ void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
 {
     TestFolder home;
     const QString name = QStringLiteral("Land");
-    RecordList list;
-    list.assign({stamp(QStringLiteral("1999"), QStringLiteral("9"), QStringLiteral("Molens")),
-                 stamp(QStringLiteral("1852"), QStringLiteral("100"), QStringLiteral("Koning")),
-                 stamp(QStringLiteral("2001"), QStringLiteral("10"), QStringLiteral("Bloemen"))});
-    QVERIFY(SaveCollection(home.folder(), name, list));
+    const std::vector<StampRecord> opened{stamp(QStringLiteral("1999"), QStringLiteral("Molens")),
+                                          stamp(QStringLiteral("1852"), QStringLiteral("Koning")),
+                                          stamp(QStringLiteral("2001"), QStringLiteral("Bloemen"))};
+    saveCollection(home, name, opened);
     Journaled journaled(home, name);
     OpenCollection &collection = journaled.collection;
     // Texts the collection file would change are kept exactly.
-    const StampRecord spaced =
-        stamp(QStringLiteral(" 1990 "), QStringLiteral("1"), QStringLiteral("regel\neen"));
+    const StampRecord spaced = stamp(QStringLiteral(" 1990 "), QStringLiteral("regel\neen"));
     const std::vector<std::function<void()>> steps{
         [&] { collection.addRecord(spaced); },
         [&] { collection.replaceRecord(1, stamp(QStringLiteral("1853"), QStringLiteral("101"))); },
@@ -280,17 +284,15 @@ void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
     QVERIFY(journaled.writer.remove(name));
 
     // A recovery file as earlier versions wrote it, without a journal.
-    QVERIFY(CollectionFile::write(RecoveryFile(home.folder()).pathFor(name), name, list.records()));
-    QCOMPARE(journaled.recovered(home), list.records());
+    QVERIFY(CollectionFile::write(RecoveryFile(home.folder()).pathFor(name), name, opened));
+    QCOMPARE(journaled.recovered(home), opened);
 }
 
 void RecoveryFileTest::aChangeCutShortAndAJournalOfAnotherBaseAreLeftOut()
 {
     TestFolder home;
     const QString name = QStringLiteral("Land");
-    RecordList list;
-    list.assign(recordsCalled(QStringLiteral("Vogel"), 5));
-    QVERIFY(SaveCollection(home.folder(), name, list));
+    saveCollection(home, name, recordsCalled(QStringLiteral("Vogel"), 5));
     Journaled journaled(home, name);
     journaled.collection.removeRecord(1);
     const std::vector<StampRecord> beforeLast = journaled.recovered(home);
@@ -327,16 +329,13 @@ void RecoveryFileTest::aBaseFileChangedBeforeTheCopyIsNotTaken()
 {
     TestFolder home;
     const QString name = QStringLiteral("Land");
-    RecordList list;
-    list.assign(recordsCalled(QStringLiteral("Vogel"), 3));
-    QVERIFY(SaveCollection(home.folder(), name, list));
+    saveCollection(home, name, recordsCalled(QStringLiteral("Vogel"), 3));
     OpenCollection collection(home.folder());
     QVERIFY(collection.open(name));
     // The same size and time, other contents: only the copy can tell.
     const QString file = home.folder().collectionFile(name);
     const QDateTime time = QFileInfo(file).fileTime(QFileDevice::FileModificationTime);
-    list.assign(recordsCalled(QStringLiteral("Vogal"), 3));
-    QVERIFY(CollectionFile::write(file, name, list.records()));
+    QVERIFY(CollectionFile::write(file, name, recordsCalled(QStringLiteral("Vogal"), 3)));
     QFile changed(file);
     QVERIFY(changed.open(QIODevice::ReadWrite) &&
             changed.setFileTime(time, QFileDevice::FileModificationTime));
