@@ -2,15 +2,17 @@
 #include "RequireSuccess.h"
 #include "SampleFolder.h"
 
-#include "storage/CollectionFile.h"
-#include "storage/ListChange.h"
-#include "storage/OpenCollection.h"
-#include "storage/PermutationStep.h"
-#include "storage/RecordOrder.h"
-#include "storage/RecordSwapStep.h"
-#include "storage/RecoveryFile.h"
-#include "storage/RecoveryWriter.h"
-#include "storage/RowsStep.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/document/PermutationStep.h"
+#include "storage/document/RecordList.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/document/RecordOrder.h"
+#include "storage/document/RecordSwapStep.h"
+#include "storage/document/RowsStep.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/keeping/ListChange.h"
+#include "storage/keeping/RecoveryFile.h"
+#include "storage/keeping/RecoveryWriter.h"
 
 #include <benchmark/benchmark.h>
 

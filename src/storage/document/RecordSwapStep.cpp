@@ -1,0 +1,19 @@
+#include "storage/document/RecordSwapStep.h"
+
+#include "storage/document/RecordList.h"
+#include "storage/keeping/ListChange.h"
+
+RecordSwapStep::RecordSwapStep(int row, const StampRecord &record)
+    : m_row(row)
+    , m_record(record)
+{}
+
+void RecordSwapStep::apply(RecordList &list)
+{
+    list.swapRecord(m_row, m_record);
+}
+
+ListChange RecordSwapStep::changeMade(const RecordList &list, bool) const
+{
+    return ListChange::replacement(m_row, list.record(m_row));
+}

@@ -1,0 +1,183 @@
+#include "storage/keeping/ListChange.h"
+
+#include <QDataStream>
+#include <QIODevice>
+
+#include <iterator>
+
+namespace {
+
+constexpr auto StreamVersion = QDataStream::Qt_6_4;
+
+void writeRecords(QDataStream &stream, const std::vector<StampRecord> &records)
+{
+    stream << static_cast<quint32>(records.size());
+    for (const StampRecord &record : records) {
+        for (const QString &field : record.fields)
+            stream << field;
+    }
+}
+
+// Stops at the first record the bytes do not hold whole.
+std::vector<StampRecord> readRecords(QDataStream &stream)
+{
+    quint32 count = 0;
+    stream >> count;
+    std::vector<StampRecord> records;
+    for (quint32 index = 0; index < count && stream.status() == QDataStream::Ok; ++index) {
+        StampRecord record;
+        for (QString &field : record.fields)
+            stream >> field;
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+} // namespace
+
+ListChange::ListChange(Kind kind, int row, int count)
+    : m_kind(kind)
+    , m_row(row)
+    , m_count(count)
+{}
+
+ListChange ListChange::insertion(int row, std::vector<StampRecord> records)
+{
+    ListChange change(Kind::Insert, row, static_cast<int>(records.size()));
+    change.m_records = std::move(records);
+    return change;
+}
+
+ListChange ListChange::removal(int row, int count)
+{
+    return ListChange(Kind::Remove, row, count);
+}
+
+ListChange ListChange::replacement(int row, const StampRecord &record)
+{
+    ListChange change(Kind::Replace, row, 1);
+    change.m_records = {record};
+    return change;
+}
+
+ListChange ListChange::reordering(std::vector<int> sortedRows)
+{
+    ListChange change(Kind::Reorder);
+    change.m_order = std::move(sortedRows);
+    return change;
+}
+
+ListChange ListChange::replacementOfAll(std::vector<StampRecord> records)
+{
+    ListChange change(Kind::ReplaceAll);
+    change.m_records = std::move(records);
+    return change;
+}
+
+QByteArray ListChange::serialized() const
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setVersion(StreamVersion);
+    stream << static_cast<quint8>(m_kind) << static_cast<qint32>(m_row) << static_cast<qint32>(m_count);
+    if (m_kind == Kind::Reorder) {
+        stream << static_cast<quint32>(m_order.size());
+        for (const int from : m_order)
+            stream << static_cast<qint32>(from);
+    } else {
+        writeRecords(stream, m_records);
+    }
+    return bytes;
+}
+
+std::optional<ListChange> ListChange::parse(QByteArrayView bytes)
+{
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QDataStream stream(data);
+    stream.setVersion(StreamVersion);
+    quint8 kind = 0;
+    qint32 row = 0;
+    qint32 count = 0;
+    stream >> kind >> row >> count;
+    if (stream.status() != QDataStream::Ok || kind > static_cast<quint8>(Kind::ReplaceAll))
+        return std::nullopt;
+    ListChange change(static_cast<Kind>(kind), row, count);
+    if (change.m_kind == Kind::Reorder) {
+        quint32 size = 0;
+        stream >> size;
+        // Four bytes a row: a size the bytes cannot hold is not believed.
+        if (size > static_cast<quint64>(bytes.size()) / sizeof(qint32))
+            return std::nullopt;
+        change.m_order.resize(size);
+        for (int &from : change.m_order) {
+            qint32 read = 0;
+            stream >> read;
+            from = read;
+        }
+    } else {
+        change.m_records = readRecords(stream);
+    }
+    if (stream.status() != QDataStream::Ok || !stream.atEnd())
+        return std::nullopt;
+    return change;
+}
+
+bool ListChange::fits(const std::vector<StampRecord> &records) const
+{
+    const auto size = static_cast<int>(records.size());
+    switch (m_kind) {
+    case Kind::Insert:
+        return m_row >= 0 && m_row <= size && m_count == static_cast<int>(m_records.size());
+    case Kind::Remove:
+        return m_row >= 0 && m_count >= 0 && m_count <= size - m_row;
+    case Kind::Replace:
+        return m_row >= 0 && m_row < size && m_records.size() == 1;
+    case Kind::Reorder: {
+        if (m_order.size() != static_cast<size_t>(size))
+            return false;
+        std::vector<bool> taken(m_order.size());
+        for (const int from : m_order) {
+            if (from < 0 || from >= size || taken[static_cast<size_t>(from)])
+                return false;
+            taken[static_cast<size_t>(from)] = true;
+        }
+        return true;
+    }
+    case Kind::ReplaceAll:
+        return true;
+    }
+    return false;
+}
+
+bool ListChange::applyTo(std::vector<StampRecord> &records)
+{
+    if (!fits(records))
+        return false;
+    const auto at = records.begin() + m_row;
+    switch (m_kind) {
+    case Kind::Insert:
+        records.insert(at, std::make_move_iterator(m_records.begin()),
+                       std::make_move_iterator(m_records.end()));
+        break;
+    case Kind::Remove:
+        records.erase(at, at + m_count);
+        break;
+    case Kind::Replace:
+        *at = std::move(m_records.front());
+        break;
+    case Kind::Reorder: {
+        std::vector<StampRecord> reordered;
+        reordered.reserve(records.size());
+        for (const int from : m_order)
+            reordered.push_back(std::move(records[static_cast<size_t>(from)]));
+        records.swap(reordered);
+        break;
+    }
+    case Kind::ReplaceAll:
+        records.swap(m_records);
+        break;
+    }
+    m_records = {};
+    m_order = {};
+    return true;
+}

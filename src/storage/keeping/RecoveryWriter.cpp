@@ -1,0 +1,118 @@
+#include "storage/keeping/RecoveryWriter.h"
+
+#include "storage/keeping/ListChange.h"
+#include "storage/keeping/RecoveryFile.h"
+
+#include <utility>
+
+RecoveryWriter::RecoveryWriter(const ProgramFolder &folder, QObject *parent)
+    : QObject(parent)
+    , m_folder(folder)
+{}
+
+RecoveryWriter::~RecoveryWriter()
+{
+    waitUntilIdle();
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void RecoveryWriter::start(const QString &collectionName, const std::vector<StampRecord> &records,
+                           const FileFingerprint &basis)
+{
+    ask(Start{collectionName, basis, {}, {}, records});
+}
+
+void RecoveryWriter::startFromFile(const QString &collectionName, const QString &file,
+                                   const FileFingerprint &fingerprint, const FileFingerprint &basis)
+{
+    ask(Start{collectionName, basis, file, fingerprint, {}});
+}
+
+void RecoveryWriter::append(std::shared_ptr<const ListChange> change)
+{
+    ask(std::move(change));
+}
+
+void RecoveryWriter::ask(Work work)
+{
+    const std::lock_guard lock(m_mutex);
+    m_waiting.push_back(std::move(work));
+    if (m_running)
+        return;
+    // A worker that is not running has left its loop; joining it is immediate.
+    if (m_worker.joinable())
+        m_worker.join();
+    m_running = true;
+    m_worker = std::thread(&RecoveryWriter::run, this);
+}
+
+StorageResult RecoveryWriter::remove(const QString &collectionName)
+{
+    std::deque<Work> dropped; // freed outside the lock
+    {
+        const std::lock_guard lock(m_mutex);
+        dropped.swap(m_waiting);
+    }
+    waitUntilIdle();
+    // Changes asked for later belong to a start yet to come.
+    m_started = false;
+    return RecoveryFile(m_folder).remove(collectionName);
+}
+
+void RecoveryWriter::waitUntilIdle()
+{
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return !m_running; });
+}
+
+void RecoveryWriter::run()
+{
+    for (;;) {
+        std::deque<Work> work;
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_waiting.empty()) {
+                m_running = false;
+                m_idle.notify_all();
+                return;
+            }
+            work.swap(m_waiting);
+        }
+        doWork(work);
+    }
+}
+
+void RecoveryWriter::doWork(std::deque<Work> &work)
+{
+    const RecoveryFile recovery(m_folder);
+    while (!work.empty()) {
+        StorageResult written = StorageResult::success();
+        if (auto *start = std::get_if<Start>(&work.front())) {
+            m_startedName = start->collectionName;
+            written = start->file.isEmpty()
+                          ? recovery.write(start->collectionName, start->records, start->basis)
+                          : recovery.writeCopyOf(start->collectionName, start->file, start->fingerprint,
+                                                 start->basis);
+            m_started = written.ok;
+            m_journalStartSize = recovery.journalSize(m_startedName);
+            work.pop_front();
+        } else {
+            std::vector<std::shared_ptr<const ListChange>> changes;
+            while (!work.empty() && std::holds_alternative<std::shared_ptr<const ListChange>>(work.front())) {
+                changes.push_back(std::get<std::shared_ptr<const ListChange>>(std::move(work.front())));
+                work.pop_front();
+            }
+            // After a failure the journal lacks a change: those after it
+            // would be done on the wrong list.
+            if (!m_started)
+                continue;
+            written = recovery.append(m_startedName, changes);
+            if (written)
+                written = recovery.shortenJournal(m_startedName, m_journalStartSize);
+            m_started = written.ok;
+        }
+        if (!written)
+            emit writeFailed(written.reason);
+    }
+}

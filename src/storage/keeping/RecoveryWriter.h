@@ -1,0 +1,79 @@
+#pragma once
+
+#include "storage/StampRecord.h"
+#include "storage/StorageResult.h"
+#include "storage/folder/FileFingerprint.h"
+#include "storage/folder/ProgramFolder.h"
+
+#include <QObject>
+#include <QString>
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <variant>
+#include <vector>
+
+class ListChange;
+
+// Writes the recovery file on a worker thread, so that the window's thread
+// only hands over what changed: a base at the start, then each change to the
+// list as it is made. The work is done in the order it was asked for; a
+// failure drops the changes after it until the next start.
+class RecoveryWriter : public QObject {
+    Q_OBJECT
+
+public:
+    explicit RecoveryWriter(const ProgramFolder &folder, QObject *parent = nullptr);
+    // Lets the work asked for finish.
+    ~RecoveryWriter() override;
+
+    // Starts the recovery file of collectionName with the records as the
+    // state (copied here, sharing their texts), made from the collection file basis.
+    void start(const QString &collectionName, const std::vector<StampRecord> &records,
+               const FileFingerprint &basis = {});
+    // The same with the collection file at file as the state, which it holds
+    // while it is as fingerprint says.
+    void startFromFile(const QString &collectionName, const QString &file, const FileFingerprint &fingerprint,
+                       const FileFingerprint &basis);
+    // Adds a change made to the list since, to the recovery file started last.
+    void append(std::shared_ptr<const ListChange> change);
+    // Drops the work not yet begun, waits for a running one, then removes the
+    // recovery file of collectionName, so that no write can bring it back.
+    StorageResult remove(const QString &collectionName);
+    // Returns when no work runs or waits.
+    void waitUntilIdle();
+
+signals:
+    // From the worker thread; a receiver on the window's thread gets it queued.
+    void writeFailed(const QString &reason);
+
+private:
+    struct Start {
+        QString collectionName;
+        FileFingerprint basis;
+        // The file to copy when it is set, else the records.
+        QString file;
+        FileFingerprint fingerprint;
+        std::vector<StampRecord> records;
+    };
+    using Work = std::variant<Start, std::shared_ptr<const ListChange>>;
+
+    void ask(Work work);
+    void run();
+    // Does the work in order; changes that follow each other go in one append.
+    void doWork(std::deque<Work> &work);
+
+    const ProgramFolder m_folder;
+    std::mutex m_mutex;
+    std::condition_variable m_idle;
+    std::deque<Work> m_waiting;
+    bool m_running = false;
+    std::thread m_worker;
+    // Worker thread only: where changes go, and whether they can.
+    QString m_startedName;
+    bool m_started = false;
+    qint64 m_journalStartSize = 0;
+};
