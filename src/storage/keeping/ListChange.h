@@ -24,8 +24,6 @@ public:
     static ListChange reordering(std::vector<int> sortedRows);
     static ListChange replacementOfAll(std::vector<StampRecord> records);
 
-    Kind kind() const { return m_kind; }
-
     QByteArray serialized() const;
     // Nothing when the bytes are not a change serialized gave.
     static std::optional<ListChange> parse(QByteArrayView bytes);
