@@ -15,8 +15,6 @@
 // for a replacement of every record.
 class ListChange {
 public:
-    enum class Kind { Insert, Remove, Replace, Reorder, ReplaceAll };
-
     static ListChange insertion(int row, std::vector<StampRecord> records);
     static ListChange removal(int row, int count);
     static ListChange replacement(int row, const StampRecord &record);
@@ -34,6 +32,8 @@ public:
     bool applyTo(std::vector<StampRecord> &records);
 
 private:
+    enum class Kind { Insert, Remove, Replace, Reorder, ReplaceAll };
+
     explicit ListChange(Kind kind, int row = 0, int count = 0);
     bool fits(const std::vector<StampRecord> &records) const;
 
