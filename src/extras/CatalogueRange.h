@@ -1,10 +1,10 @@
 #pragma once
 
-#include "extras/CatalogueNumber.h"
-
 #include <QString>
 
 #include <optional>
+
+class CatalogueKey;
 
 // One line of a want list: "[PREFIX] FROM-TO" (the prefix may stand before TO
 // as well: "LP1-LP15"), or one catalogue number ("MBund 152", "NVPH 123a").
@@ -28,7 +28,7 @@ public:
     const QString &numberText() const { return m_numberText; }
 
     // Whether the catalogue number is one this range asks for.
-    bool holds(const CatalogueNumber &number) const;
+    bool holds(const CatalogueKey &number) const;
 
 private:
     QString m_text;
@@ -37,4 +37,7 @@ private:
     quint64 m_to = 0;
     QString m_suffix;
     QString m_numberText;
+    // Prefix and suffix as a key holds them.
+    QString m_foldedPrefix;
+    QString m_foldedSuffix;
 };

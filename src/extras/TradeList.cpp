@@ -1,35 +1,78 @@
 #include "extras/TradeList.h"
 
 #include "extras/CatalogueNumber.h"
-#include "extras/RecordCategory.h"
-#include "storage/StampRecord.h"
+#include "extras/CataloguePass.h"
 
 #include <algorithm>
 
 namespace {
 
-// Prefix, number and suffix agree (letter case and runs of spaces aside), or
-// for texts without a digit the whole texts do.
-bool sameNumber(QStringView leftText, const CatalogueNumber &left, QStringView rightText,
-                const CatalogueNumber &right)
-{
-    if (left.hasNumber() != right.hasNumber())
-        return false;
-    if (!left.hasNumber())
-        return CatalogueNumber::samePrefix(leftText.trimmed(), rightText.trimmed());
-    return left.digits() == right.digits() && CatalogueNumber::samePrefix(left.prefix(), right.prefix()) &&
-           CatalogueNumber::samePrefix(left.suffix(), right.suffix());
-}
+// The numbers met and how often, one group per number, found through an
+// open-addressing table of key hashes: a record costs one look into the table
+// and one comparison of keys.
+class NumberGroups {
+public:
+    // Counts count more of the key's number; its first count gives the group
+    // its text and row.
+    void add(QStringView key, size_t hash, const QString &text, int count, int row)
+    {
+        size_t at = hash & (m_table.size() - 1);
+        for (; m_table[at].group >= 0; at = (at + 1) & (m_table.size() - 1)) {
+            Group &group = m_groups[static_cast<size_t>(m_table[at].group)];
+            if (m_table[at].hash == hash && group.key == key) {
+                group.entry.count += count;
+                return;
+            }
+        }
+        m_table[at] = {hash, static_cast<int>(m_groups.size())};
+        m_groups.push_back({{text, count, row}, key.toString(), hash});
+        // At most half full, so that a look ends soon.
+        if (m_groups.size() * 2 > m_table.size())
+            grow();
+    }
 
-// Agrees with sameNumber: the same numbers give the same hash.
-quint64 hashOf(QStringView text, const CatalogueNumber &number)
-{
-    if (!number.hasNumber())
-        return CatalogueNumber::hashPrefix(text.trimmed(), 0);
-    quint64 hash = CatalogueNumber::hashPrefix(number.prefix(), 1);
-    hash = CatalogueNumber::hashPrefix(number.digits(), hash);
-    return CatalogueNumber::hashPrefix(number.suffix(), hash);
-}
+    // Every group of other, as if its records came after these.
+    void add(const NumberGroups &other)
+    {
+        for (const Group &group : other.m_groups)
+            add(group.key, group.hash, group.entry.catalogueNumber, group.entry.count, group.entry.firstRow);
+    }
+
+    std::vector<TradeList::Entry> doubles() const
+    {
+        std::vector<TradeList::Entry> entries;
+        for (const Group &group : m_groups) {
+            if (group.entry.count > 1)
+                entries.push_back(group.entry);
+        }
+        return entries;
+    }
+
+private:
+    struct Group {
+        TradeList::Entry entry;
+        QString key;
+        size_t hash;
+    };
+    struct Slot {
+        size_t hash = 0;
+        int group = -1;
+    };
+
+    void grow()
+    {
+        m_table.assign(m_table.size() * 2, Slot());
+        for (size_t index = 0; index < m_groups.size(); ++index) {
+            size_t at = m_groups[index].hash & (m_table.size() - 1);
+            while (m_table[at].group >= 0)
+                at = (at + 1) & (m_table.size() - 1);
+            m_table[at] = {m_groups[index].hash, static_cast<int>(index)};
+        }
+    }
+
+    std::vector<Group> m_groups;
+    std::vector<Slot> m_table = std::vector<Slot>(1024);
+};
 
 bool catalogueOrder(const TradeList::Entry &leftEntry, const TradeList::Entry &rightEntry)
 {
@@ -51,61 +94,18 @@ bool catalogueOrder(const TradeList::Entry &leftEntry, const TradeList::Entry &r
 
 TradeList TradeList::of(const std::vector<StampRecord> &records, const QString &category)
 {
-    const RecordCategory wanted(category);
-    // One group per number in an open-addressing table of hashes: a record
-    // costs one look into the table, and a look at its group only when the
-    // hashes agree. Reading a number allocates nothing.
-    struct Group {
-        Entry entry;
-        QString key; // the first record's text, kept near the other groups
-    };
-    struct Slot {
-        quint64 hash = 0;
-        int group = -1;
-    };
-    std::vector<Group> groups;
-    std::vector<Slot> table(1024);
-    const auto place = [&table](quint64 hash, int group) {
-        size_t at = static_cast<size_t>(hash) & (table.size() - 1);
-        while (table[at].group >= 0)
-            at = (at + 1) & (table.size() - 1);
-        table[at] = {hash, group};
-    };
-    for (size_t row = 0; row < records.size(); ++row) {
-        const StampRecord &record = records[row];
-        const QString &text = record[StampRecord::CatalogueNumber];
-        if (QStringView(text).trimmed().isEmpty() || !wanted.matches(record))
-            continue;
-        const CatalogueNumber number(text);
-        const quint64 hash = hashOf(text, number);
-        size_t at = static_cast<size_t>(hash) & (table.size() - 1);
-        for (; table[at].group >= 0; at = (at + 1) & (table.size() - 1)) {
-            if (table[at].hash != hash)
-                continue;
-            Group &group = groups[static_cast<size_t>(table[at].group)];
-            if (sameNumber(group.key, CatalogueNumber(group.key), text, number))
-                break;
-        }
-        if (table[at].group >= 0) {
-            ++groups[static_cast<size_t>(table[at].group)].entry.count;
-            continue;
-        }
-        table[at] = {hash, static_cast<int>(groups.size())};
-        groups.push_back({{text, 1, static_cast<int>(row)}, QString(text.constData(), text.size())});
-        // At most half full, so that a look ends soon.
-        if (groups.size() * 2 > table.size()) {
-            table.assign(table.size() * 2, Slot());
-            for (size_t index = 0; index < groups.size(); ++index) {
-                const QString &key = groups[index].key;
-                place(hashOf(key, CatalogueNumber(key)), static_cast<int>(index));
-            }
-        }
-    }
+    // Each part of the pass counts into groups of its own; the first part's
+    // take in the others' in row order, so that each keeps its earliest record.
+    const CataloguePass pass(records, category);
+    std::vector<NumberGroups> groups(pass.partCount());
+    pass.run([&groups](size_t part, size_t row, const QString &text, const CatalogueKey &number) {
+        if (!number.isBlank())
+            groups[part].add(number.text(), qHash(number.text()), text, 1, static_cast<int>(row));
+    });
+    for (size_t part = 1; part < groups.size(); ++part)
+        groups[0].add(groups[part]);
     TradeList list;
-    for (const Group &group : groups) {
-        if (group.entry.count > 1)
-            list.m_entries.push_back(group.entry);
-    }
+    list.m_entries = groups[0].doubles();
     std::sort(list.m_entries.begin(), list.m_entries.end(), catalogueOrder);
     return list;
 }

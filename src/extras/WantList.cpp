@@ -1,7 +1,6 @@
 #include "extras/WantList.h"
 
-#include "extras/RecordCategory.h"
-#include "storage/StampRecord.h"
+#include "extras/CataloguePass.h"
 
 #include <algorithm>
 #include <bit>
@@ -30,6 +29,14 @@ public:
             m_numbers.push_back(at);
         else
             m_bits[static_cast<size_t>(at / 64)] |= quint64(1) << (at % 64);
+    }
+
+    // Adds the numbers other holds, of the same range.
+    void add(const HeldNumbers &other)
+    {
+        for (size_t word = 0; word < m_bits.size(); ++word)
+            m_bits[word] |= other.m_bits[word];
+        m_numbers.insert(m_numbers.end(), other.m_numbers.begin(), other.m_numbers.end());
     }
 
     // Calls missing(first, last) for each run of numbers not held, in order.
@@ -116,23 +123,25 @@ WantList WantList::of(const std::vector<StampRecord> &records, const QStringList
         list.m_lines.push_back(std::move(line));
     }
 
-    std::vector<HeldNumbers> held(readRanges.begin(), readRanges.end());
-    const RecordCategory wanted(category);
-    for (size_t row = 0; row < records.size(); ++row) {
-        const StampRecord &record = records[row];
-        if (!wanted.matches(record))
-            continue;
-        const CatalogueNumber number(record[StampRecord::CatalogueNumber]);
+    // Each part of the pass keeps its own held numbers; the first part's take in the others'.
+    const CataloguePass pass(records, category);
+    std::vector<std::vector<HeldNumbers>> held(
+        pass.partCount(), std::vector<HeldNumbers>(readRanges.begin(), readRanges.end()));
+    pass.run([&](size_t part, size_t, const QString &, const CatalogueKey &number) {
         if (!number.number())
-            continue;
+            return;
         for (size_t index = 0; index < readRanges.size(); ++index) {
             if (readRanges[index].holds(number))
-                held[index].add(*number.number());
+                held[part][index].add(*number.number());
         }
+    });
+    for (size_t part = 1; part < held.size(); ++part) {
+        for (size_t index = 0; index < readRanges.size(); ++index)
+            held[0][index].add(held[part][index]);
     }
     for (size_t index = 0; index < readRanges.size(); ++index) {
         Line &line = list.m_lines[lineOfRange[index]];
-        line.runs = runsOf(readRanges[index], held[index], line.count);
+        line.runs = runsOf(readRanges[index], held[0][index], line.count);
     }
     return list;
 }
