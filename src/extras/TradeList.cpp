@@ -8,24 +8,29 @@
 namespace {
 
 // The numbers met and how often, one group per number, found through an
-// open-addressing table of key hashes: a record costs one look into the table
-// and one comparison of keys.
+// open-addressing table of key hashes. The table, the groups and their keys
+// each lie in one stretch of memory and stay small, so that a record costs a
+// look into the table and one comparison of keys, mostly without waiting for
+// main memory.
 class NumberGroups {
 public:
     // Counts count more of the key's number; its first count gives the group
     // its text and row.
     void add(QStringView key, size_t hash, const QString &text, int count, int row)
     {
+        const auto check = static_cast<quint32>(hash >> 32);
         size_t at = hash & (m_table.size() - 1);
         for (; m_table[at].group >= 0; at = (at + 1) & (m_table.size() - 1)) {
             Group &group = m_groups[static_cast<size_t>(m_table[at].group)];
-            if (m_table[at].hash == hash && group.key == key) {
-                group.entry.count += count;
+            if (m_table[at].check == check && keyOf(group) == key) {
+                group.count += count;
                 return;
             }
         }
-        m_table[at] = {hash, static_cast<int>(m_groups.size())};
-        m_groups.push_back({{text, count, row}, key.toString(), hash});
+        m_table[at] = {check, static_cast<qint32>(m_groups.size())};
+        m_groups.push_back({m_keys.size(), key.size(), count});
+        m_keys.insert(m_keys.end(), key.utf16(), key.utf16() + key.size());
+        m_firsts.push_back({text, count, row});
         // At most half full, so that a look ends soon.
         if (m_groups.size() * 2 > m_table.size())
             grow();
@@ -34,44 +39,58 @@ public:
     // Every group of other, as if its records came after these.
     void add(const NumberGroups &other)
     {
-        for (const Group &group : other.m_groups)
-            add(group.key, group.hash, group.entry.catalogueNumber, group.entry.count, group.entry.firstRow);
+        for (size_t index = 0; index < other.m_groups.size(); ++index) {
+            const QStringView key = other.keyOf(other.m_groups[index]);
+            const TradeList::Entry &first = other.m_firsts[index];
+            add(key, qHash(key), first.catalogueNumber, other.m_groups[index].count, first.firstRow);
+        }
     }
 
     std::vector<TradeList::Entry> doubles() const
     {
         std::vector<TradeList::Entry> entries;
-        for (const Group &group : m_groups) {
-            if (group.entry.count > 1)
-                entries.push_back(group.entry);
+        for (size_t index = 0; index < m_groups.size(); ++index) {
+            if (m_groups[index].count > 1) {
+                entries.push_back(m_firsts[index]);
+                entries.back().count = m_groups[index].count;
+            }
         }
         return entries;
     }
 
 private:
     struct Group {
-        TradeList::Entry entry;
-        QString key;
-        size_t hash;
+        size_t keyAt; // in m_keys
+        qsizetype keyLength;
+        int count;
     };
     struct Slot {
-        size_t hash = 0;
-        int group = -1;
+        quint32 check = 0; // the high half of the hash
+        qint32 group = -1;
     };
+
+    QStringView keyOf(const Group &group) const
+    {
+        return QStringView(m_keys.data() + group.keyAt, group.keyLength);
+    }
 
     void grow()
     {
         m_table.assign(m_table.size() * 2, Slot());
         for (size_t index = 0; index < m_groups.size(); ++index) {
-            size_t at = m_groups[index].hash & (m_table.size() - 1);
+            const size_t hash = qHash(keyOf(m_groups[index]));
+            size_t at = hash & (m_table.size() - 1);
             while (m_table[at].group >= 0)
                 at = (at + 1) & (m_table.size() - 1);
-            m_table[at] = {m_groups[index].hash, static_cast<int>(index)};
+            m_table[at] = {static_cast<quint32>(hash >> 32), static_cast<qint32>(index)};
         }
     }
 
-    std::vector<Group> m_groups;
     std::vector<Slot> m_table = std::vector<Slot>(1024);
+    std::vector<Group> m_groups;
+    std::vector<char16_t> m_keys;
+    // The first record of each group; its count is kept in the group meanwhile.
+    std::vector<TradeList::Entry> m_firsts;
 };
 
 bool catalogueOrder(const TradeList::Entry &leftEntry, const TradeList::Entry &rightEntry)
