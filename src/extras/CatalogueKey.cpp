@@ -24,11 +24,11 @@ void CatalogueKey::read(QStringView text)
     }
     m_blank = false;
     appendFolded(number.prefix());
-    m_prefixEnd = m_key.size();
-    m_key.append(Separator);
-    m_key.append(number.digits().utf16(), number.digits().size());
-    m_key.append(Separator);
-    m_suffixStart = m_key.size();
+    m_prefixEnd = static_cast<qsizetype>(m_key.size());
+    m_key.push_back(Separator);
+    m_key.insert(m_key.end(), number.digits().utf16(), number.digits().utf16() + number.digits().size());
+    m_key.push_back(Separator);
+    m_suffixStart = static_cast<qsizetype>(m_key.size());
     appendFolded(number.suffix());
 }
 
@@ -54,5 +54,5 @@ void CatalogueKey::appendFolded(QStringView text)
     qsizetype at = 0;
     for (QChar c = CatalogueNumber::nextFolded(text, at); !c.isNull();
          c = CatalogueNumber::nextFolded(text, at))
-        m_key.append(c.unicode());
+        m_key.push_back(c.unicode());
 }

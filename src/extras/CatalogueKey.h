@@ -2,9 +2,9 @@
 
 #include <QString>
 #include <QStringView>
-#include <QVarLengthArray>
 
 #include <optional>
+#include <vector>
 
 // A catalogue number as it compares: prefix and suffix case folded with runs of
 // spaces as one, the digits without leading zeros, held as one text; a text
@@ -14,6 +14,8 @@
 // reading allocates nothing unless a text is longer than any before it.
 class CatalogueKey {
 public:
+    CatalogueKey() { m_key.reserve(64); }
+
     void read(QStringView text);
 
     // False for a text without a digit.
@@ -26,7 +28,7 @@ public:
     QStringView prefix() const;
     QStringView suffix() const;
     // The whole key.
-    QStringView text() const { return QStringView(m_key.constData(), m_key.size()); }
+    QStringView text() const { return QStringView(m_key.data(), static_cast<qsizetype>(m_key.size())); }
 
     // The text as a prefix or suffix compares.
     static QString folded(QStringView text);
@@ -34,7 +36,7 @@ public:
 private:
     void appendFolded(QStringView text);
 
-    QVarLengthArray<char16_t, 64> m_key;
+    std::vector<char16_t> m_key;
     // Where the prefix ends and the suffix begins in the key; -1 without a number.
     qsizetype m_prefixEnd = -1;
     qsizetype m_suffixStart = -1;

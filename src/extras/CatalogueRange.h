@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <optional>
-
-class CatalogueKey;
 
 // One line of a want list: "[PREFIX] FROM-TO" (the prefix may stand before TO
 // as well: "LP1-LP15"), or one catalogue number ("MBund 152", "NVPH 123a").
@@ -27,8 +26,15 @@ public:
     // How a single missing number is written: as given, without the prefix.
     const QString &numberText() const { return m_numberText; }
 
-    // Whether the catalogue number is one this range asks for.
-    bool holds(const CatalogueKey &number) const;
+    // The prefix as a catalogue key holds it: a number can be of this range
+    // only when its key's prefix is this.
+    const QString &keyPrefix() const { return m_keyPrefix; }
+    // Whether a number with that prefix is one this range asks for, given its
+    // suffix as its key holds it.
+    bool holds(quint64 number, QStringView keySuffix) const
+    {
+        return number >= m_from && number <= m_to && (m_suffix.isEmpty() || keySuffix == m_keySuffix);
+    }
 
 private:
     QString m_text;
@@ -37,7 +43,6 @@ private:
     quint64 m_to = 0;
     QString m_suffix;
     QString m_numberText;
-    // Prefix and suffix as a key holds them.
-    QString m_foldedPrefix;
-    QString m_foldedSuffix;
+    QString m_keyPrefix;
+    QString m_keySuffix;
 };

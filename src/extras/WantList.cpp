@@ -123,16 +123,38 @@ WantList WantList::of(const std::vector<StampRecord> &records, const QStringList
         list.m_lines.push_back(std::move(line));
     }
 
+    // The ranges by prefix: a record's prefix is compared once with each
+    // prefix the ranges have, rather than with each range.
+    struct Series {
+        QString keyPrefix;
+        std::vector<size_t> ranges;
+    };
+    std::vector<Series> series;
+    for (size_t index = 0; index < readRanges.size(); ++index) {
+        const QString &prefix = readRanges[index].keyPrefix();
+        auto same = std::find_if(series.begin(), series.end(),
+                                 [&prefix](const Series &known) { return known.keyPrefix == prefix; });
+        if (same == series.end())
+            same = series.insert(series.end(), {prefix, {}});
+        same->ranges.push_back(index);
+    }
+
     // Each part of the pass keeps its own held numbers; the first part's take in the others'.
     const CataloguePass pass(records, category);
     std::vector<std::vector<HeldNumbers>> held(
         pass.partCount(), std::vector<HeldNumbers>(readRanges.begin(), readRanges.end()));
-    pass.run([&](size_t part, size_t, const QString &, const CatalogueKey &number) {
-        if (!number.number())
+    pass.run([&](size_t part, size_t, const QString &, const CatalogueKey &key) {
+        const std::optional<quint64> number = key.number();
+        if (!number)
             return;
-        for (size_t index = 0; index < readRanges.size(); ++index) {
-            if (readRanges[index].holds(number))
-                held[part][index].add(*number.number());
+        for (const Series &known : series) {
+            if (key.prefix() != known.keyPrefix)
+                continue;
+            for (const size_t index : known.ranges) {
+                if (readRanges[index].holds(*number, key.suffix()))
+                    held[part][index].add(*number);
+            }
+            return;
         }
     });
     for (size_t part = 1; part < held.size(); ++part) {
