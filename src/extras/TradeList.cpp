@@ -8,10 +8,10 @@
 namespace {
 
 // The numbers met and how often, one group per number, found through an
-// open-addressing table of key hashes. The table, the groups and their keys
-// each lie in one stretch of memory and stay small, so that a record costs a
-// look into the table and one comparison of keys, mostly without waiting for
-// main memory.
+// open-addressing table whose slots say where each group's key lies. The
+// table, the counts and the keys each lie in one stretch of memory and stay
+// small, so that a record costs a look into the table and one comparison of
+// keys, mostly without waiting for main memory.
 class NumberGroups {
 public:
     // Counts count more of the key's number; its first count gives the group
@@ -21,75 +21,76 @@ public:
         const auto check = static_cast<quint32>(hash >> 32);
         size_t at = hash & (m_table.size() - 1);
         for (; m_table[at].group >= 0; at = (at + 1) & (m_table.size() - 1)) {
-            Group &group = m_groups[static_cast<size_t>(m_table[at].group)];
-            if (m_table[at].check == check && keyOf(group) == key) {
-                group.count += count;
+            if (m_table[at].check == check && keyOf(m_table[at]) == key) {
+                m_counts[static_cast<size_t>(m_table[at].group)] += count;
                 return;
             }
         }
-        m_table[at] = {check, static_cast<qint32>(m_groups.size())};
-        m_groups.push_back({m_keys.size(), key.size(), count});
+        m_table[at] = {m_keys.size(), key.size(), check, static_cast<qint32>(m_counts.size())};
         m_keys.insert(m_keys.end(), key.utf16(), key.utf16() + key.size());
+        m_counts.push_back(count);
         m_firsts.push_back({text, count, row});
         // At most half full, so that a look ends soon.
-        if (m_groups.size() * 2 > m_table.size())
+        if (m_counts.size() * 2 > m_table.size())
             grow();
     }
 
     // Every group of other, as if its records came after these.
     void add(const NumberGroups &other)
     {
-        for (size_t index = 0; index < other.m_groups.size(); ++index) {
-            const QStringView key = other.keyOf(other.m_groups[index]);
-            const TradeList::Entry &first = other.m_firsts[index];
-            add(key, qHash(key), first.catalogueNumber, other.m_groups[index].count, first.firstRow);
+        for (const Slot &slot : other.m_table) {
+            if (slot.group < 0)
+                continue;
+            const QStringView key = other.keyOf(slot);
+            const TradeList::Entry &first = other.m_firsts[static_cast<size_t>(slot.group)];
+            add(key, qHash(key), first.catalogueNumber, other.m_counts[static_cast<size_t>(slot.group)],
+                first.firstRow);
         }
     }
 
     std::vector<TradeList::Entry> doubles() const
     {
         std::vector<TradeList::Entry> entries;
-        for (size_t index = 0; index < m_groups.size(); ++index) {
-            if (m_groups[index].count > 1) {
-                entries.push_back(m_firsts[index]);
-                entries.back().count = m_groups[index].count;
+        for (size_t group = 0; group < m_counts.size(); ++group) {
+            if (m_counts[group] > 1) {
+                entries.push_back(m_firsts[group]);
+                entries.back().count = m_counts[group];
             }
         }
         return entries;
     }
 
 private:
-    struct Group {
-        size_t keyAt; // in m_keys
-        qsizetype keyLength;
-        int count;
-    };
     struct Slot {
+        size_t keyAt = 0; // in m_keys
+        qsizetype keyLength = 0;
         quint32 check = 0; // the high half of the hash
         qint32 group = -1;
     };
 
-    QStringView keyOf(const Group &group) const
+    QStringView keyOf(const Slot &slot) const
     {
-        return QStringView(m_keys.data() + group.keyAt, group.keyLength);
+        return QStringView(m_keys.data() + slot.keyAt, slot.keyLength);
     }
 
     void grow()
     {
-        m_table.assign(m_table.size() * 2, Slot());
-        for (size_t index = 0; index < m_groups.size(); ++index) {
-            const size_t hash = qHash(keyOf(m_groups[index]));
-            size_t at = hash & (m_table.size() - 1);
+        std::vector<Slot> old(m_table.size() * 2);
+        old.swap(m_table);
+        for (const Slot &slot : old) {
+            if (slot.group < 0)
+                continue;
+            size_t at = qHash(keyOf(slot)) & (m_table.size() - 1);
             while (m_table[at].group >= 0)
                 at = (at + 1) & (m_table.size() - 1);
-            m_table[at] = {static_cast<quint32>(hash >> 32), static_cast<qint32>(index)};
+            m_table[at] = slot;
         }
     }
 
     std::vector<Slot> m_table = std::vector<Slot>(1024);
-    std::vector<Group> m_groups;
     std::vector<char16_t> m_keys;
-    // The first record of each group; its count is kept in the group meanwhile.
+    std::vector<int> m_counts;
+    // The first record of each group; its count is kept in m_counts meanwhile.
     std::vector<TradeList::Entry> m_firsts;
 };
 
