@@ -94,20 +94,42 @@ private:
     std::vector<TradeList::Entry> m_firsts;
 };
 
-bool catalogueOrder(const TradeList::Entry &leftEntry, const TradeList::Entry &rightEntry)
+// An entry with its catalogue number read.
+struct ReadEntry {
+    CatalogueNumber number;
+    const TradeList::Entry *entry;
+};
+
+bool catalogueOrder(const ReadEntry &leftEntry, const ReadEntry &rightEntry)
 {
-    const CatalogueNumber left(leftEntry.catalogueNumber);
-    const CatalogueNumber right(rightEntry.catalogueNumber);
+    const CatalogueNumber &left = leftEntry.number;
+    const CatalogueNumber &right = rightEntry.number;
     if (left.hasNumber() != right.hasNumber())
         return left.hasNumber();
     if (!left.hasNumber())
-        return CatalogueNumber::comparePrefix(QStringView(leftEntry.catalogueNumber).trimmed(),
-                                              QStringView(rightEntry.catalogueNumber).trimmed()) < 0;
+        return CatalogueNumber::comparePrefix(QStringView(leftEntry.entry->catalogueNumber).trimmed(),
+                                              QStringView(rightEntry.entry->catalogueNumber).trimmed()) < 0;
     if (const int prefix = CatalogueNumber::comparePrefix(left.prefix(), right.prefix()))
         return prefix < 0;
     if (const int digits = CatalogueNumber::compareDigits(left.digits(), right.digits()))
         return digits < 0;
     return CatalogueNumber::comparePrefix(left.suffix(), right.suffix()) < 0;
+}
+
+// Prefix, number, suffix; numbers without a digit last. Each number is read
+// once rather than at every comparison.
+std::vector<TradeList::Entry> inCatalogueOrder(const std::vector<TradeList::Entry> &entries)
+{
+    std::vector<ReadEntry> read;
+    read.reserve(entries.size());
+    for (const TradeList::Entry &entry : entries)
+        read.push_back({CatalogueNumber(entry.catalogueNumber), &entry});
+    std::sort(read.begin(), read.end(), catalogueOrder);
+    std::vector<TradeList::Entry> sorted;
+    sorted.reserve(entries.size());
+    for (const ReadEntry &entry : read)
+        sorted.push_back(*entry.entry);
+    return sorted;
 }
 
 } // namespace
@@ -125,8 +147,7 @@ TradeList TradeList::of(const std::vector<StampRecord> &records, const QString &
     for (size_t part = 1; part < groups.size(); ++part)
         groups[0].add(groups[part]);
     TradeList list;
-    list.m_entries = groups[0].doubles();
-    std::sort(list.m_entries.begin(), list.m_entries.end(), catalogueOrder);
+    list.m_entries = inCatalogueOrder(groups[0].doubles());
     return list;
 }
 
