@@ -6,8 +6,9 @@
 #include "TellicoResident.h"
 
 #include "mainwindow/Main.h"
-#include "storage/CollectionFile.h"
-#include "storage/RecordList.h"
+#include "storage/document/RecordList.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/formats/CollectionFile.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "SampleCollection.h"
 
-#include "storage/CsvFile.h"
-#include "storage/CsvMapping.h"
+#include "storage/formats/CsvFile.h"
+#include "storage/formats/CsvMapping.h"
 
 #include <benchmark/benchmark.h>
 

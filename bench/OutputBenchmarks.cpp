@@ -6,8 +6,9 @@
 #include "printing/PrintJob.h"
 #include "printing/PrintSource.h"
 #include "printing/QtPrinterCanvas.h"
-#include "storage/CollectionFile.h"
-#include "storage/RecordList.h"
+#include "storage/document/RecordList.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/formats/CollectionFile.h"
 
 #include <benchmark/benchmark.h>
 

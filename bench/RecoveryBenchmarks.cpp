@@ -2,9 +2,10 @@
 #include "RequireSuccess.h"
 #include "SampleFolder.h"
 
-#include "storage/CollectionFile.h"
-#include "storage/RecordList.h"
-#include "storage/RecoveryWriter.h"
+#include "storage/document/RecordList.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/keeping/RecoveryWriter.h"
 
 #include <benchmark/benchmark.h>
 

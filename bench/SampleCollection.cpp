@@ -1,7 +1,7 @@
 #include "SampleCollection.h"
 
-#include "storage/CollectionFile.h"
-#include "storage/TextFile.h"
+#include "storage/folder/TextFile.h"
+#include "storage/formats/CollectionFile.h"
 
 #include <QRandomGenerator>
 #include <QStringList>

@@ -2,11 +2,12 @@
 #include "RequireSuccess.h"
 #include "SampleFolder.h"
 
-#include "storage/CollectionFile.h"
-#include "storage/CollectionSave.h"
-#include "storage/OldDataFile.h"
-#include "storage/PriceTotals.h"
-#include "storage/RecordList.h"
+#include "storage/document/PriceTotals.h"
+#include "storage/document/RecordList.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/formats/OldDataFile.h"
+#include "storage/keeping/CollectionSave.h"
 
 #include <benchmark/benchmark.h>
 

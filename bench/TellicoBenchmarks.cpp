@@ -4,8 +4,8 @@
 #include "TellicoResident.h"
 
 #include "common/TellicoSample.h"
-#include "storage/ProgramFolder.h"
-#include "storage/TellicoImport.h"
+#include "storage/document/TellicoImport.h"
+#include "storage/folder/ProgramFolder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,9 @@
 #include "RequireSuccess.h"
 #include "SampleFolder.h"
 
-#include "storage/CollectionFile.h"
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/formats/CollectionFile.h"
 
 #include <benchmark/benchmark.h>
 

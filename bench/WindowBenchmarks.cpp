@@ -3,7 +3,7 @@
 #include "SampleFolder.h"
 
 #include "mainwindow/RecordSelection.h"
-#include "storage/CollectionFile.h"
+#include "storage/formats/CollectionFile.h"
 #include "widgets/MessageBox.h"
 #include "widgets/VistaButton.h"
 

@@ -2,8 +2,8 @@
 // back unchanged from a save and a new load, apart from the year, which saving
 // trims: a record is never lost or shifted between save and load.
 #include "FuzzCheck.h"
-#include "storage/CollectionFile.h"
-#include "storage/Trim.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/text/Trim.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The spreadsheet reader on arbitrary bytes: whatever it makes of them, every
 // row it keeps has a field, and the separator is one it knows.
 #include "FuzzCheck.h"
-#include "storage/CsvFile.h"
+#include "storage/formats/CsvFile.h"
 
 #include <cstddef>
 #include <cstdint>

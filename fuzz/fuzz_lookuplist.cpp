@@ -2,9 +2,9 @@
 // bytes: no entry holds a line end, each reader keeps its own rule for blank
 // and padded lines, and a list the editor writes reads back unchanged.
 #include "FuzzCheck.h"
-#include "storage/LookupList.h"
-#include "storage/TextFile.h"
-#include "storage/Trim.h"
+#include "storage/folder/TextFile.h"
+#include "storage/formats/LookupList.h"
+#include "storage/text/Trim.h"
 
 #include <QFile>
 #include <QTemporaryDir>

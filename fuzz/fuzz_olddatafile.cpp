@@ -1,8 +1,8 @@
 // The old-format import on arbitrary bytes: every record it yields has a
 // catalogue number and one of the four conditions.
 #include "FuzzCheck.h"
-#include "storage/OldDataFile.h"
-#include "storage/Trim.h"
+#include "storage/formats/OldDataFile.h"
+#include "storage/text/Trim.h"
 
 #include <QStringList>
 

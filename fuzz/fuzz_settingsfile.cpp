@@ -1,8 +1,8 @@
 // The settings reader on arbitrary bytes: every value it keeps is one the
 // program can use, and what it writes back reads whole and unchanged.
 #include "FuzzCheck.h"
-#include "storage/SettingsFile.h"
-#include "storage/TextFile.h"
+#include "storage/folder/TextFile.h"
+#include "storage/formats/SettingsFile.h"
 #include "widgets/Twips.h"
 
 #include <cstddef>

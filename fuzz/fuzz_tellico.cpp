@@ -3,9 +3,9 @@
 // collection file can hold, and the picture pass never fails on what the
 // first pass accepted.
 #include "FuzzCheck.h"
-#include "storage/TellicoFile.h"
-#include "storage/TellicoMapping.h"
-#include "storage/Windows1252.h"
+#include "storage/formats/TellicoFile.h"
+#include "storage/formats/TellicoMapping.h"
+#include "storage/text/Windows1252.h"
 
 #include <cstddef>
 #include <cstdint>

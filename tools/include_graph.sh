@@ -1,7 +1,8 @@
 #!/bin/sh
 # The folder graph of src from its #include lines, one "from to" pair a line
-# (src/printing/dialog counts as a folder of its own). Exits non-zero, naming
-# the folders, when the graph has a circle.
+# (a sub-folder such as src/printing/dialog or src/storage/formats counts as a
+# folder of its own). Exits non-zero, naming the folders, when the graph has a
+# circle.
 cd "$(dirname "$0")/../src" || exit 1
 grep -rHE '^#include "[a-z]+/' --include='*.h' --include='*.cpp' . |
     sed -E 's#^\./(.*)/[^/]*:\#include "(.*)/[^/]*".*#\1 \2#' |

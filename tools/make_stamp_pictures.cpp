@@ -7,7 +7,7 @@
 
 #include "StampPictureRenderer.h"
 
-#include "storage/CollectionFile.h"
+#include "storage/formats/CollectionFile.h"
 
 #include <QDir>
 #include <QFile>

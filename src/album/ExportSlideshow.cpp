@@ -1,8 +1,8 @@
 #include "album/ExportSlideshow.h"
 
 #include "album/SlideshowPage.h"
-#include "storage/ProgramFolder.h"
-#include "storage/ShellOpen.h"
+#include "storage/folder/ProgramFolder.h"
+#include "storage/folder/ShellOpen.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "album/PictureTree.h"
 
-#include "storage/CollectionName.h"
-#include "storage/ProgramFolder.h"
+#include "storage/folder/CollectionName.h"
+#include "storage/folder/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

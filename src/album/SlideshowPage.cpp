@@ -1,10 +1,10 @@
 #include "album/SlideshowPage.h"
 
 #include "album/PictureTree.h"
-#include "storage/ProgramFolder.h"
-#include "storage/TextFile.h"
-#include "storage/WaitSeconds.h"
-#include "storage/Windows1252.h"
+#include "storage/folder/ProgramFolder.h"
+#include "storage/folder/TextFile.h"
+#include "storage/folder/WaitSeconds.h"
+#include "storage/text/Windows1252.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/ProgramFolder.h"
 #include "storage/StorageResult.h"
+#include "storage/folder/ProgramFolder.h"
 
 #include <QStringList>
 

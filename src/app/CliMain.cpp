@@ -1,5 +1,5 @@
 #include "app/CliCommands.h"
-#include "storage/PictureFiler.h"
+#include "storage/pictures/PictureFiler.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

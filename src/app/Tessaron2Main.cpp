@@ -1,7 +1,7 @@
 #include "dialogs/OfferDemoData.h"
 #include "mainwindow/Main.h"
-#include "storage/PictureFiler.h"
-#include "storage/ProgramFolder.h"
+#include "storage/folder/ProgramFolder.h"
+#include "storage/pictures/PictureFiler.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

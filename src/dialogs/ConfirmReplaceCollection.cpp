@@ -1,6 +1,6 @@
 #include "dialogs/ConfirmReplaceCollection.h"
 
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
 #include "widgets/MessageBox.h"
 
 bool ConfirmReplaceCollection(const OpenCollection &collection, QWidget *asker)

@@ -1,7 +1,7 @@
 #include "dialogs/CsvImportForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
@@ -125,7 +125,7 @@ void CsvImportForm::buildMapping()
         const int left = field < MappingRows ? 180 : 4800;
         const int top = MappingTop + (field % MappingRows) * MappingRowHeight;
         DialogLayout::addLabel(this, qPrintable(QStringLiteral("Veld%1").arg(field + 1)),
-                               RecordList::headerText(field), left, top + 45);
+                               StampRecord::headerText(field), left, top + 45);
         auto *box = new QComboBox(this);
         box->setObjectName(QStringLiteral("Combo%1").arg(field + 1));
         box->setGeometry(Twips::rect(left + 1350, top, 2970, 315));

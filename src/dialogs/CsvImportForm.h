@@ -1,8 +1,8 @@
 #pragma once
 
-#include "storage/CsvFile.h"
-#include "storage/CsvMapping.h"
 #include "storage/StampRecord.h"
+#include "storage/formats/CsvFile.h"
+#include "storage/formats/CsvMapping.h"
 
 #include <QDialog>
 

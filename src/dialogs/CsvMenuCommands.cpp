@@ -1,8 +1,8 @@
 #include "dialogs/CsvMenuCommands.h"
 
 #include "dialogs/CsvImportForm.h"
-#include "storage/CsvFile.h"
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/formats/CsvFile.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "dialogs/OfferDemoData.h"
 
-#include "storage/ProgramFolder.h"
+#include "storage/folder/ProgramFolder.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>

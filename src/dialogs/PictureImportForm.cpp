@@ -1,6 +1,6 @@
 #include "dialogs/PictureImportForm.h"
 
-#include "storage/RecordList.h"
+#include "storage/document/RecordList.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/PictureFiler.h"
-#include "storage/ScanFolder.h"
+#include "storage/pictures/PictureFiler.h"
+#include "storage/pictures/ScanFolder.h"
 
 #include <QDialog>
 

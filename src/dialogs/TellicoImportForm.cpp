@@ -1,11 +1,11 @@
 #include "dialogs/TellicoImportForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "storage/CollectionName.h"
-#include "storage/LookupList.h"
-#include "storage/OpenCollection.h"
-#include "storage/Trim.h"
-#include "storage/Windows1252.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/folder/CollectionName.h"
+#include "storage/formats/LookupList.h"
+#include "storage/text/Trim.h"
+#include "storage/text/Windows1252.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/MainLook.h"
@@ -79,7 +79,7 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     MainLook::setBackground(Grid1, QPalette::Base, m_fieldColour);
     QStringList headers;
     for (int field = 0; field < StampRecord::FieldCount; ++field)
-        headers << RecordList::headerText(field);
+        headers << StampRecord::headerText(field);
     Grid1->setHorizontalHeaderLabels(headers);
 
     DialogLayout::addLabel(this, "Label5", QStringLiteral("Landen"), 180, 3660);
@@ -90,11 +90,11 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     MainLook::setBackground(List1, QPalette::Base, m_fieldColour);
 
     const ProgramFolder &folder = collection.programFolder();
-    Combo1 = addChoice("Label7", "Combo1", RecordList::headerText(StampRecord::Category),
+    Combo1 = addChoice("Label7", "Combo1", StampRecord::headerText(StampRecord::Category),
                        folder.dataFile(QStringLiteral("Categorie.txt")), 3930);
-    Combo2 = addChoice("Label8", "Combo2", RecordList::headerText(StampRecord::Kind),
+    Combo2 = addChoice("Label8", "Combo2", StampRecord::headerText(StampRecord::Kind),
                        folder.dataFile(QStringLiteral("Soort.txt")), 4350);
-    Combo3 = addChoice("Label9", "Combo3", RecordList::headerText(StampRecord::Type),
+    Combo3 = addChoice("Label9", "Combo3", StampRecord::headerText(StampRecord::Type),
                        folder.dataFile(QStringLiteral("Type.txt")), 4770);
     Check1 = new QCheckBox(QStringLiteral("Eén verzameling per land"), this);
     Check1->setObjectName(QStringLiteral("Check1"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/TellicoImport.h"
+#include "storage/document/TellicoImport.h"
 
 #include <QDialog>
 

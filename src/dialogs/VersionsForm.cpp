@@ -1,8 +1,8 @@
 #include "dialogs/VersionsForm.h"
 
 #include "dialogs/ConfirmReplaceCollection.h"
-#include "storage/CollectionListing.h"
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/folder/CollectionListing.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"

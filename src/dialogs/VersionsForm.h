@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/CollectionVersions.h"
+#include "storage/keeping/CollectionVersions.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "extras/CollectionStatistics.h"
 
-#include "storage/PriceTotals.h"
-#include "storage/RecordList.h"
+#include "storage/document/PriceTotals.h"
+#include "storage/document/RecordList.h"
 
 #include <QCollator>
 #include <QHash>
@@ -66,7 +66,7 @@ CollectionStatistics CollectionStatistics::of(const RecordList &list, Grouping g
 
 QString CollectionStatistics::groupingName(Grouping grouping)
 {
-    return RecordList::headerText(fieldOf(grouping));
+    return StampRecord::headerText(fieldOf(grouping));
 }
 
 QString CollectionStatistics::displayName(const Group &group)

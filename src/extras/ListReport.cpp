@@ -1,6 +1,6 @@
 #include "extras/ListReport.h"
 
-#include "storage/CsvFile.h"
+#include "storage/formats/CsvFile.h"
 
 QString ListReport::text() const
 {

@@ -2,7 +2,7 @@
 
 #include "printing/dialog/PdfFileQuestion.h"
 #include "printing/dialog/PrintOnCurrentPrinter.h"
-#include "storage/TextFile.h"
+#include "storage/folder/TextFile.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"

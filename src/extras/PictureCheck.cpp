@@ -1,8 +1,8 @@
 #include "extras/PictureCheck.h"
 
-#include "storage/CollectionName.h"
-#include "storage/ProgramFolder.h"
-#include "storage/RecordList.h"
+#include "storage/document/RecordList.h"
+#include "storage/folder/CollectionName.h"
+#include "storage/folder/ProgramFolder.h"
 
 #include <QDir>
 #include <QDirIterator>

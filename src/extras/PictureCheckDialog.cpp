@@ -1,6 +1,6 @@
 #include "extras/PictureCheckDialog.h"
 
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/ReaderNames.h"

@@ -1,6 +1,6 @@
 #include "extras/RecordSearch.h"
 
-#include "storage/RecordList.h"
+#include "storage/document/RecordList.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "extras/StatisticsChart.h"
 
-#include "storage/PriceTotals.h"
+#include "storage/document/PriceTotals.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -3,7 +3,7 @@
 #include "extras/PrintStatistics.h"
 #include "printing/dialog/PdfFileQuestion.h"
 #include "printing/dialog/PrintOnCurrentPrinter.h"
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MessageBox.h"

@@ -1,7 +1,7 @@
 #include "extras/TradeListDialog.h"
 
 #include "extras/RecordCategory.h"
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "extras/WantListDialog.h"
 
 #include "extras/RecordCategory.h"
-#include "storage/OpenCollection.h"
-#include "storage/WantListFile.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/formats/WantListFile.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"

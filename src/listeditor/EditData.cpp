@@ -1,8 +1,8 @@
 #include "listeditor/EditData.h"
 
 #include "listeditor/SweepStrip.h"
-#include "storage/LookupList.h"
-#include "storage/WaitSeconds.h"
+#include "storage/folder/WaitSeconds.h"
+#include "storage/formats/LookupList.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"

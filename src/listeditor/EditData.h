@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/ProgramFolder.h"
+#include "storage/folder/ProgramFolder.h"
 
 #include <QCollator>
 #include <QDialog>

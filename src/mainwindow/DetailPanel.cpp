@@ -1,9 +1,9 @@
 #include "mainwindow/DetailPanel.h"
 
 #include "mainwindow/LoadLookupList.h"
-#include "storage/ProgramFolder.h"
-#include "storage/Trim.h"
-#include "storage/Windows1252.h"
+#include "storage/folder/ProgramFolder.h"
+#include "storage/text/Trim.h"
+#include "storage/text/Windows1252.h"
 #include "widgets/MainLook.h"
 #include "widgets/ReaderNames.h"
 #include "widgets/Twips.h"

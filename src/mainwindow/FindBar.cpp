@@ -1,6 +1,6 @@
 #include "mainwindow/FindBar.h"
 
-#include "storage/RecordList.h"
+#include "storage/document/RecordList.h"
 #include "widgets/ReaderNames.h"
 #include "widgets/SelectedRow.h"
 #include "widgets/Twips.h"

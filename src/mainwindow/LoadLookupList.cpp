@@ -1,6 +1,6 @@
 #include "mainwindow/LoadLookupList.h"
 
-#include "storage/LookupList.h"
+#include "storage/formats/LookupList.h"
 
 #include <QComboBox>
 

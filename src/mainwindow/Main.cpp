@@ -4,6 +4,7 @@
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/FindBar.h"
 #include "mainwindow/HistoryCommands.h"
+#include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/PictureCommands.h"
 #include "mainwindow/PictureViewer.h"
@@ -12,7 +13,7 @@
 #include "mainwindow/RecoveryGuard.h"
 #include "resources/ProgramIcon.h"
 #include "sorting/ColumnClickHandler.h"
-#include "storage/PriceTotals.h"
+#include "storage/document/PriceTotals.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ReaderNames.h"
@@ -85,8 +86,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     area->setFont(MainLook::normalFont());
     MainLook::setTextColour(area, MainLook::CaptionColour);
     setCentralWidget(area);
-    m_history = new HistoryCommands(m_collection.history(), this);
-    new MainMenu(*this);
+    auto *history = new HistoryCommands(m_collection.history(), this);
 
     buildTitleStrip(area);
     Frame1 = new DetailPanel(area);
@@ -109,8 +109,13 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     m_selection = new RecordSelection(ListView1, Frame1, Image1, ShowKnop, Frame5, m_collection, this);
     connect(m_selection, &RecordSelection::recordShown, this,
             [this] { showRecordCount(CountWording::Details); });
-    m_pictures = new PictureCommands(this, m_collection, ListView1, Image1);
-    connect(m_pictures, &PictureCommands::pictureFiled, this, &Main::showFiledPicture);
+    auto *pictures = new PictureCommands(this, m_collection, ListView1, Image1);
+    connect(pictures, &PictureCommands::pictureFiled, this, &Main::showFiledPicture);
+    auto *commands = new MainCommands(
+        {this, m_collection, m_settings, *pictures, ListView1, [this] { return printSource(); }});
+    connect(commands, &MainCommands::recordPicked, this, &Main::selectRecord);
+    connect(commands, &MainCommands::findWanted, this, &Main::openFindBar);
+    new MainMenu(menuBar(), *commands, *history);
     new RecordEditing(Frame1, ListView1, AddKnop, WijzigKnop, DelKnop, m_collection, this);
     new ColumnClickHandler(ListView1, Label10, m_collection, this);
     connect(CountKnop, &VistaButton::Click, this, &Main::CountKnop_Click);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "printing/PrintSource.h"
-#include "storage/OpenCollection.h"
-#include "storage/SettingsFile.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/formats/SettingsFile.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -14,8 +14,6 @@ class Clock;
 class ColumnClickHandler;
 class DetailPanel;
 class FindBar;
-class HistoryCommands;
-class PictureCommands;
 class PictureViewer;
 class QFrame;
 class QLabel;
@@ -52,12 +50,6 @@ public:
     // from the viewer to the list, then the row is selected, scrolled into sight
     // and shown, as a click shows it. A row outside the list changes nothing.
     void selectRecord(int row);
-    // The search bar above the list, made on first use.
-    void openFindBar();
-    // Adding pictures for the records: file dialog, clipboard, drops, scan folder.
-    PictureCommands &pictureCommands() { return *m_pictures; }
-    // Undo and redo of the collection's edits.
-    const HistoryCommands &historyCommands() const { return *m_history; }
 
     // The picture viewer: shows a picture at its own size, at the top left, or
     // none. The record sheet print takes the picture it holds (null for none).
@@ -91,6 +83,8 @@ private:
     void storeColumnWidths();
     void applyResizeRules();
     void CountKnop_Click();
+    // The search bar above the list, made on first use.
+    void openFindBar();
     void ShowKnop_Click();
     // Room taken above the list, in twips, by the search bar while it shows; the
     // list moves down and shortens by as much.
@@ -134,8 +128,6 @@ private:
     CountWording m_countWording = CountWording::Records;
     RecordSelection *m_selection = nullptr;
     FindBar *m_findBar = nullptr;
-    PictureCommands *m_pictures = nullptr;
-    HistoryCommands *m_history = nullptr;
     bool m_shownBefore = false;
     int m_listTopReserve = 0;
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;

@@ -1,8 +1,8 @@
 #include "mainwindow/PictureCommands.h"
 
 #include "dialogs/PictureImportForm.h"
-#include "storage/OpenCollection.h"
-#include "storage/ScanFolder.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/pictures/ScanFolder.h"
 #include "widgets/MessageBox.h"
 #include "widgets/SelectedRow.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/PictureFiler.h"
+#include "storage/pictures/PictureFiler.h"
 
 #include <QObject>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "mainwindow/RecordEditing.h"
 
 #include "mainwindow/DetailPanel.h"
-#include "storage/OpenCollection.h"
-#include "storage/Trim.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/text/Trim.h"
 #include "widgets/MessageBox.h"
 #include "widgets/SelectedRow.h"
 #include "widgets/VistaButton.h"

@@ -4,8 +4,8 @@
 #include "mainwindow/PictureViewer.h"
 #include "mainwindow/ThumbnailPicture.h"
 #include "resources/PlaceholderPicture.h"
-#include "storage/FileHelpers.h"
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/folder/FileHelpers.h"
 #include "widgets/SelectedRow.h"
 #include "widgets/VistaButton.h"
 

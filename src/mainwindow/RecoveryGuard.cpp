@@ -1,8 +1,8 @@
 #include "mainwindow/RecoveryGuard.h"
 
-#include "storage/FileHelpers.h"
-#include "storage/OpenCollection.h"
-#include "storage/RecoveryFile.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/keeping/RecoveryFile.h"
 #include "widgets/MessageBox.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/RecoveryWriter.h"
+#include "storage/keeping/RecoveryWriter.h"
 
 #include <QObject>
 #include <QString>

@@ -3,9 +3,9 @@
 #include "printing/PrintJob.h"
 #include "printing/PrintRecordSheet.h"
 #include "printing/QtPrinterCanvas.h"
-#include "storage/FileHelpers.h"
-#include "storage/OutputFile.h"
-#include "storage/ProgramFolder.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/folder/OutputFile.h"
+#include "storage/folder/ProgramFolder.h"
 
 #include <QImageReader>
 #include <QPdfWriter>

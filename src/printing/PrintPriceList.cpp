@@ -4,7 +4,7 @@
 #include "printing/PrintJob.h"
 #include "printing/PrintSource.h"
 #include "printing/PrinterCanvas.h"
-#include "storage/PriceTotals.h"
+#include "storage/document/PriceTotals.h"
 
 #include <QLocale>
 

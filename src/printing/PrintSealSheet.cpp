@@ -2,7 +2,7 @@
 
 #include "printing/PrintJob.h"
 #include "printing/PrinterCanvas.h"
-#include "storage/ProgramFolder.h"
+#include "storage/folder/ProgramFolder.h"
 
 #include <QImageReader>
 

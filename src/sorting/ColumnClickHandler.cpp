@@ -2,7 +2,7 @@
 
 #include "resources/SortDirectionImage.h"
 #include "sorting/ColumnSort.h"
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
 
 #include <QHeaderView>
 #include <QLabel>

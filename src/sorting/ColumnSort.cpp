@@ -1,6 +1,6 @@
 #include "sorting/ColumnSort.h"
 
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
 #include "widgets/MessageBox.h"
 
 #include <QApplication>

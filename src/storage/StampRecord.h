@@ -26,6 +26,16 @@ struct StampRecord {
 
     std::array<QString, FieldCount> fields;
 
+    // The field's name as the list's column header and a spreadsheet's first row show it.
+    static QString headerText(int field)
+    {
+        static const char *const texts[FieldCount] = {
+            "Jaartal", "Cat.nr.",    "Categorie", "Onderwerp", "Soort",     "Type",
+            "Opdruk",  "Afbeedling", "Info",      "Conditie",  "Cat.Prijs", "Mijn Prijs",
+        };
+        return QString::fromLatin1(texts[field]);
+    }
+
     QString &operator[](int field) { return fields[static_cast<size_t>(field)]; }
     const QString &operator[](int field) const { return fields[static_cast<size_t>(field)]; }
     bool operator==(const StampRecord &other) const = default;

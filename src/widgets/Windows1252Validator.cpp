@@ -1,6 +1,6 @@
 #include "widgets/Windows1252Validator.h"
 
-#include "storage/Windows1252.h"
+#include "storage/text/Windows1252.h"
 
 QValidator::State Windows1252Validator::validate(QString &input, int &pos) const
 {

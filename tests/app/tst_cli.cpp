@@ -1,7 +1,7 @@
 #include "common/ProgramRun.h"
 #include "common/TellicoSample.h"
 #include "common/TestFolder.h"
-#include "storage/CollectionFile.h"
+#include "storage/formats/CollectionFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "common/CollectionState.h"
 
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
 
 void arrangeCollection(OpenCollection &collection, const QString &name, std::vector<StampRecord> records)
 {

@@ -1,6 +1,6 @@
 #include "common/TestFolder.h"
 
-#include "storage/Windows1252.h"
+#include "storage/text/Windows1252.h"
 
 #include <QDir>
 #include <QFile>

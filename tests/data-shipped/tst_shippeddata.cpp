@@ -2,10 +2,10 @@
 // document, the seal-sheet frame, the demo collection with its pictures and the
 // old-format demo file, read from the assembled folder as the program reads them.
 
-#include "storage/CollectionFile.h"
-#include "storage/OldDataFile.h"
-#include "storage/ProgramFolder.h"
-#include "storage/Windows1252.h"
+#include "storage/folder/ProgramFolder.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/formats/OldDataFile.h"
+#include "storage/text/Windows1252.h"
 
 #include <QDir>
 #include <QDirIterator>

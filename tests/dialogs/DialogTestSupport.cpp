@@ -2,7 +2,7 @@
 
 #include "common/TestFolder.h"
 #include "mainwindow/Main.h"
-#include "storage/CollectionFile.h"
+#include "storage/formats/CollectionFile.h"
 #include "widgets/VistaButton.h"
 
 #include <QAction>

@@ -9,9 +9,9 @@
 #include "listeditor/EditData.h"
 #include "mainwindow/Main.h"
 #include "printing/PrintCommand.h"
-#include "storage/CollectionFile.h"
-#include "storage/CollectionVersions.h"
-#include "storage/SettingsFile.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/formats/SettingsFile.h"
+#include "storage/keeping/CollectionVersions.h"
 #include "widgets/VistaButton.h"
 
 #include <QDir>

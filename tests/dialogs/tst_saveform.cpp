@@ -3,7 +3,7 @@
 #include "common/TestFolder.h"
 #include "dialogs/SaveForm.h"
 #include "mainwindow/Main.h"
-#include "storage/CollectionFile.h"
+#include "storage/formats/CollectionFile.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"

@@ -4,7 +4,7 @@
 #include "common/TestFolder.h"
 #include "dialogs/TellicoImportForm.h"
 #include "mainwindow/Main.h"
-#include "storage/CollectionVersions.h"
+#include "storage/keeping/CollectionVersions.h"
 #include "widgets/VistaButton.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "mainwindow/Main.h"
 #include "mainwindow/WindowFixture.h"
 #include "printing/dialog/CurrentPrinter.h"
-#include "storage/PriceTotals.h"
+#include "storage/document/PriceTotals.h"
 #include "widgets/VistaButton.h"
 
 #include <QAction>

@@ -11,8 +11,8 @@
 #include "mainwindow/WindowFixture.h"
 #include "printing/PrintJob.h"
 #include "printing/RecordingCanvas.h"
-#include "storage/OpenCollection.h"
-#include "storage/WantListFile.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/formats/WantListFile.h"
 #include "widgets/VistaButton.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "common/TestFolder.h"
 #include "mainwindow/Main.h"
 #include "resources/SortDirectionImage.h"
-#include "storage/CollectionFile.h"
+#include "storage/formats/CollectionFile.h"
 #include "widgets/VistaButton.h"
 
 #include "common/Control.h"

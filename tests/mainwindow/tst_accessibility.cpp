@@ -3,8 +3,8 @@
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/PictureImportForm.h"
 #include "mainwindow/Main.h"
-#include "storage/CsvFile.h"
-#include "storage/PictureFiler.h"
+#include "storage/formats/CsvFile.h"
+#include "storage/pictures/PictureFiler.h"
 #include "widgets/VistaButton.h"
 
 #include <QAccessible>

@@ -9,7 +9,7 @@
 #include "mainwindow/Main.h"
 #include "printing/dialog/Afdrukken.h"
 #include "printing/dialog/CurrentPrinter.h"
-#include "storage/CollectionFile.h"
+#include "storage/formats/CollectionFile.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/VistaButton.h"
 

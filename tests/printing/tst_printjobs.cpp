@@ -8,7 +8,7 @@
 #include "printing/PrintSealSheet.h"
 #include "printing/PrintSource.h"
 #include "printing/PrintYearLabels.h"
-#include "storage/PriceTotals.h"
+#include "storage/document/PriceTotals.h"
 
 #include <QBuffer>
 #include <QFontInfo>

@@ -1,10 +1,11 @@
 #include "common/TestFolder.h"
-#include "storage/CollectionFile.h"
-#include "storage/CollectionSave.h"
-#include "storage/ParallelParts.h"
-#include "storage/RecordList.h"
-#include "storage/RecordParts.h"
-#include "storage/Windows1252.h"
+#include "storage/document/RecordList.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/formats/RecordParts.h"
+#include "storage/keeping/CollectionSave.h"
+#include "storage/text/ParallelParts.h"
+#include "storage/text/Windows1252.h"
 
 #include <QTest>
 

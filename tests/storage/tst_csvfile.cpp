@@ -1,8 +1,8 @@
 #include "common/TestFolder.h"
-#include "storage/CollectionFile.h"
-#include "storage/CsvFile.h"
-#include "storage/CsvMapping.h"
-#include "storage/Windows1252.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/formats/CsvFile.h"
+#include "storage/formats/CsvMapping.h"
+#include "storage/text/Windows1252.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 #include "common/FileSizeLimit.h"
-#include "storage/FileErrorReason.h"
-#include "storage/FileHelpers.h"
-#include "storage/TextFile.h"
-#include "storage/WaitSeconds.h"
+#include "storage/folder/FileErrorReason.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/folder/TextFile.h"
+#include "storage/folder/WaitSeconds.h"
 
 #include <QDir>
 #include <QElapsedTimer>

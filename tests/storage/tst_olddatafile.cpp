@@ -1,8 +1,9 @@
 #include "common/TestFolder.h"
-#include "storage/CollectionFile.h"
-#include "storage/CollectionSave.h"
-#include "storage/OldDataFile.h"
-#include "storage/RecordList.h"
+#include "storage/document/RecordList.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/formats/OldDataFile.h"
+#include "storage/keeping/CollectionSave.h"
 
 #include <QTest>
 

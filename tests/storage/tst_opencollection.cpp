@@ -1,7 +1,7 @@
 #include "common/TestFolder.h"
-#include "storage/CollectionFile.h"
-#include "storage/CollectionVersions.h"
-#include "storage/OpenCollection.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/keeping/CollectionVersions.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

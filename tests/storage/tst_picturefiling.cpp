@@ -1,8 +1,8 @@
 #include "common/TestFolder.h"
-#include "storage/CollectionVersions.h"
-#include "storage/KeptPictures.h"
-#include "storage/PictureFiler.h"
-#include "storage/ScanFolder.h"
+#include "storage/keeping/CollectionVersions.h"
+#include "storage/keeping/KeptPictures.h"
+#include "storage/pictures/PictureFiler.h"
+#include "storage/pictures/ScanFolder.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "storage/PriceTotals.h"
-#include "storage/RecordList.h"
+#include "storage/document/PriceTotals.h"
+#include "storage/document/RecordList.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "common/TestFolder.h"
-#include "storage/CollectionName.h"
-#include "storage/LookupList.h"
-#include "storage/ProgramFolder.h"
+#include "storage/folder/CollectionName.h"
+#include "storage/folder/ProgramFolder.h"
+#include "storage/formats/LookupList.h"
 
 #include <QCoreApplication>
 #include <QDir>

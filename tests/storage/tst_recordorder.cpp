@@ -1,5 +1,5 @@
-#include "storage/CollectionFile.h"
-#include "storage/RecordList.h"
+#include "storage/document/RecordList.h"
+#include "storage/formats/CollectionFile.h"
 
 #include <QPersistentModelIndex>
 #include <QTemporaryDir>

@@ -1,11 +1,12 @@
 #include "common/FileSizeLimit.h"
 #include "common/TestFolder.h"
-#include "storage/CollectionSave.h"
-#include "storage/CollectionVersions.h"
-#include "storage/FileHelpers.h"
-#include "storage/OpenCollection.h"
-#include "storage/RecoveryFile.h"
-#include "storage/RecoveryWriter.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/keeping/CollectionSave.h"
+#include "storage/keeping/CollectionVersions.h"
+#include "storage/keeping/RecoveryFile.h"
+#include "storage/keeping/RecoveryWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "common/TestFolder.h"
-#include "storage/SettingsFile.h"
+#include "storage/formats/SettingsFile.h"
 
 #include <QTest>
 

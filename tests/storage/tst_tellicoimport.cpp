@@ -1,8 +1,8 @@
 #include "common/TellicoSample.h"
 #include "common/TestFolder.h"
-#include "storage/CollectionFile.h"
-#include "storage/TellicoImport.h"
-#include "storage/TellicoMapping.h"
+#include "storage/document/TellicoImport.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/formats/TellicoMapping.h"
 
 #include <QDir>
 #include <QFile>

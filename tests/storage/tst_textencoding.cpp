@@ -1,6 +1,6 @@
-#include "storage/PackedTexts.h"
-#include "storage/TextFile.h"
-#include "storage/Windows1252.h"
+#include "storage/folder/TextFile.h"
+#include "storage/text/PackedTexts.h"
+#include "storage/text/Windows1252.h"
 
 #include <QTemporaryDir>
 #include <QTest>

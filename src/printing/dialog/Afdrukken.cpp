@@ -6,7 +6,7 @@
 #include "printing/dialog/PdfFileQuestion.h"
 #include "printing/dialog/SystemPrinterCanvas.h"
 #include "resources/PrintTemplate.h"
-#include "storage/WaitSeconds.h"
+#include "storage/folder/WaitSeconds.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MessageBox.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "printing/PrintSource.h"
-#include "storage/ProgramFolder.h"
+#include "storage/folder/ProgramFolder.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,0 +1,222 @@
+#include "mainwindow/MainCommands.h"
+
+#include "album/ExportSlideshow.h"
+#include "dialogs/CsvMenuCommands.h"
+#include "dialogs/NieuwForm.h"
+#include "dialogs/SaveForm.h"
+#include "dialogs/TellicoMenuCommand.h"
+#include "dialogs/VersionsForm.h"
+#include "extras/PictureCheckDialog.h"
+#include "extras/StatisticsDialog.h"
+#include "extras/TradeListDialog.h"
+#include "extras/WantListDialog.h"
+#include "listeditor/EditData.h"
+#include "mainwindow/MakerPages.h"
+#include "mainwindow/PictureCommands.h"
+#include "printing/dialog/Afdrukken.h"
+#include "storage/document/OpenCollection.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/folder/ShellOpen.h"
+#include "storage/formats/SettingsFile.h"
+#include "widgets/BusyGuard.h"
+#include "widgets/MessageBox.h"
+#include "widgets/SelectedRow.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QTreeView>
+
+MainCommands::MainCommands(const Window &window)
+    : QObject(window.widget)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("MainCommands"));
+
+    addCommand("FileNew", QStringLiteral("Nieuw"), &MainCommands::FileNew_Click);
+    addCommand("FileOpen", QStringLiteral("Openen"), &MainCommands::FileOpen_Click);
+    addCommand("FileSave", QStringLiteral("Opslaan"), &MainCommands::FileSave_Click);
+    addCommand("FilePrint", QStringLiteral("Afdrukken"), &MainCommands::FilePrint_Click);
+    addCommand("FileImport", QStringLiteral("Importeren Oude Data"), &MainCommands::FileImport_Click);
+    addCommand("FileExportCsv", QStringLiteral("Exporteren naar CSV"), &MainCommands::FileExportCsv_Click);
+    addCommand("FileImportCsv", QStringLiteral("Importeren uit CSV"), &MainCommands::FileImportCsv_Click);
+    addCommand("FileImportTellico", QStringLiteral("Importeren uit Tellico..."),
+               &MainCommands::FileImportTellico_Click);
+    addCommand("FileVersions", QStringLiteral("Vorige versies..."), &MainCommands::FileVersions_Click);
+    addCommand("FileExit", QStringLiteral("Exit"), &MainCommands::FileExit_Click);
+
+    addCommand("TooleWebpage", QStringLiteral("Webpage Ontwerpen"), &MainCommands::TooleWebpage_Click);
+    addCommand("ToolsDataEdit", QStringLiteral("Data Bewerken"), &MainCommands::ToolsDataEdit_Click);
+    addCommand("ToolsPictureCheck", QStringLiteral("Afbeeldingen controleren"),
+               &MainCommands::ToolsPictureCheck_Click);
+    addCommand("ToolsSearch", QStringLiteral("Zoeken"), &MainCommands::ToolsSearch_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    addCommand("ToolsStatistics", QStringLiteral("Statistiek"), &MainCommands::ToolsStatistics_Click);
+    addCommand("ToolsPictureAdd", QStringLiteral("Afbeelding toevoegen..."),
+               &MainCommands::ToolsPictureAdd_Click);
+    // A text field with the focus keeps Ctrl+V for its own paste.
+    addCommand("ToolsPicturePaste", QStringLiteral("Afbeelding plakken"),
+               &MainCommands::ToolsPicturePaste_Click)
+        ->setShortcut(QKeySequence::Paste);
+    addCommand("ToolsPictureImport", QStringLiteral("Afbeeldingen importeren..."),
+               &MainCommands::ToolsPictureImport_Click);
+    addCommand("ToolsWantList", QStringLiteral("Mancolijst..."), &MainCommands::ToolsWantList_Click);
+    addCommand("ToolsTradeList", QStringLiteral("Dubbelen..."), &MainCommands::ToolsTradeList_Click);
+
+    addCommand("HelpHelp", QStringLiteral("Help"), &MainCommands::HelpHelp_Click);
+    addCommand("HelpMeerSoftware", QStringLiteral("Meer Software"), &MainCommands::HelpMeerSoftware_Click);
+    addCommand("HelpDownloads", QStringLiteral("Downloads"), &MainCommands::HelpDownloads_Click);
+}
+
+QAction *MainCommands::action(const char *name) const
+{
+    return findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+QAction *MainCommands::addCommand(const char *name, const QString &caption, void (MainCommands::*command)())
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, [this, command] {
+        if (!BusyGuard::isBusy(m_window.widget))
+            (this->*command)();
+    });
+    return action;
+}
+
+void MainCommands::FileNew_Click()
+{
+    NieuwForm(m_window.collection, m_window.widget).exec();
+}
+
+void MainCommands::FileOpen_Click()
+{
+    showOpenDialog(OpenFile::Mode::Open);
+}
+
+void MainCommands::FileImport_Click()
+{
+    showOpenDialog(OpenFile::Mode::ImportOldData);
+}
+
+void MainCommands::showOpenDialog(OpenFile::Mode mode)
+{
+    OpenFile(m_window.collection, mode, m_window.settings.panelColour, m_window.widget).exec();
+}
+
+void MainCommands::FileSave_Click()
+{
+    if (m_window.collection.records().count() == 0) {
+        MessageBox::show(m_window.widget, QStringLiteral("Geen gegevens in de lijst!"));
+        return;
+    }
+    SaveForm(m_window.collection, m_window.settings.fieldColour, m_window.widget).exec();
+}
+
+void MainCommands::FilePrint_Click()
+{
+    Afdrukken(m_window.printSource(), m_window.collection.programFolder(), m_window.widget).exec();
+}
+
+void MainCommands::FileExit_Click()
+{
+    m_window.widget->close();
+}
+
+void MainCommands::FileExportCsv_Click()
+{
+    CsvMenuCommands::exportList(m_window.collection, m_window.widget);
+}
+
+void MainCommands::FileImportCsv_Click()
+{
+    CsvMenuCommands::importList(m_window.collection, m_window.settings.panelColour,
+                                m_window.settings.fieldColour, m_window.widget);
+}
+
+void MainCommands::FileImportTellico_Click()
+{
+    TellicoMenuCommand(m_window.collection, m_window.settings.panelColour, m_window.settings.fieldColour,
+                       m_window.widget);
+}
+
+void MainCommands::FileVersions_Click()
+{
+    VersionsForm(m_window.collection, m_window.settings.panelColour, m_window.widget).exec();
+}
+
+void MainCommands::TooleWebpage_Click()
+{
+    // The export keeps events flowing while it waits; the menu and the close
+    // box wait for it.
+    const BusyGuard busy(m_window.widget);
+    const OpenCollection &collection = m_window.collection;
+    ExportSlideshow(collection.programFolder(), collection.name(), collection.records().count(),
+                    m_window.widget);
+}
+
+void MainCommands::ToolsDataEdit_Click()
+{
+    EditData(m_window.collection.programFolder(), m_window.widget).exec();
+}
+
+void MainCommands::HelpHelp_Click()
+{
+    const QString helpFile = m_window.collection.programFolder().dataFile(QStringLiteral("help.pdf"));
+    if (FileExists(helpFile))
+        ShellOpen(m_window.widget, helpFile);
+}
+
+void MainCommands::HelpMeerSoftware_Click()
+{
+    ShellOpen(m_window.widget, MakerPages::MoreSoftware);
+}
+
+void MainCommands::HelpDownloads_Click()
+{
+    ShellOpen(m_window.widget, MakerPages::Downloads);
+}
+
+void MainCommands::ToolsPictureCheck_Click()
+{
+    PictureCheckDialog dialog(m_window.collection, m_window.widget);
+    connect(&dialog, &PictureCheckDialog::recordPicked, this, &MainCommands::recordPicked);
+    connect(&dialog, &PictureCheckDialog::pictureWanted, &m_window.pictures, &PictureCommands::addFromFile);
+    dialog.exec();
+}
+
+void MainCommands::ToolsSearch_Click()
+{
+    emit findWanted();
+}
+
+void MainCommands::ToolsStatistics_Click()
+{
+    StatisticsDialog(m_window.collection, m_window.widget).exec();
+}
+
+void MainCommands::ToolsPictureAdd_Click()
+{
+    m_window.pictures.addFromFile(SelectedRow(m_window.list));
+}
+
+void MainCommands::ToolsPicturePaste_Click()
+{
+    m_window.pictures.paste(SelectedRow(m_window.list));
+}
+
+void MainCommands::ToolsPictureImport_Click()
+{
+    m_window.pictures.importFolder(m_window.settings.panelColour);
+}
+
+void MainCommands::ToolsWantList_Click()
+{
+    WantListDialog(m_window.collection, m_window.widget).exec();
+}
+
+void MainCommands::ToolsTradeList_Click()
+{
+    TradeListDialog dialog(m_window.collection, m_window.widget);
+    connect(&dialog, &TradeListDialog::recordPicked, this, &MainCommands::recordPicked);
+    dialog.exec();
+}

@@ -1,0 +1,15 @@
+#include "storage/document/ListSwapStep.h"
+
+#include "storage/document/RecordList.h"
+
+#include <algorithm>
+
+ListSwapStep::ListSwapStep(std::vector<StampRecord> records, size_t replacedCount)
+    : m_records(std::move(records))
+    , m_weight(std::max(m_records.size(), replacedCount))
+{}
+
+void ListSwapStep::apply(RecordList &list)
+{
+    list.swapAll(m_records);
+}

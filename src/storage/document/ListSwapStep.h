@@ -1,0 +1,20 @@
+#pragma once
+
+#include "storage/StampRecord.h"
+#include "storage/document/EditStep.h"
+
+#include <vector>
+
+// Every record replaced at once: the list that is not shown is kept.
+class ListSwapStep : public EditStep {
+public:
+    ListSwapStep(std::vector<StampRecord> records, size_t replacedCount);
+
+    void apply(RecordList &list) override;
+    void revert(RecordList &list) override { apply(list); }
+    size_t weight() const override { return m_weight; }
+
+private:
+    std::vector<StampRecord> m_records;
+    size_t m_weight;
+};

@@ -1,0 +1,316 @@
+#include "storage/document/OpenCollection.h"
+
+#include "storage/document/HistoryStep.h"
+#include "storage/document/ListSwapStep.h"
+#include "storage/document/PermutationStep.h"
+#include "storage/document/RecordListFiles.h"
+#include "storage/document/RecordOrder.h"
+#include "storage/document/RecordSwapStep.h"
+#include "storage/document/RowsStep.h"
+#include "storage/document/SaveWithPictureFolder.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/formats/WantListFile.h"
+
+#include <algorithm>
+
+namespace {
+
+// Below this many records the history keeps its steps even when they hold more
+// than the list: a small collection still has a long history.
+constexpr size_t HistoryFloor = 100000;
+
+// How a step names its record: "1952 MBund 152".
+QString recordName(const StampRecord &record)
+{
+    return record[StampRecord::Year] + QLatin1Char(' ') + record[StampRecord::CatalogueNumber];
+}
+
+} // namespace
+
+OpenCollection::OpenCollection(const ProgramFolder &folder, QObject *parent)
+    : QObject(parent)
+    , m_folder(folder)
+{
+    m_records.showSortMark(m_sortState.markedColumn, m_sortState.direction);
+    connect(&m_history, &QUndoStack::cleanChanged, this, [this] {
+        if (!m_layingHistory)
+            updateUnsavedChanges();
+    });
+}
+
+void OpenCollection::addRecord(const StampRecord &record)
+{
+    const int row = m_records.count();
+    auto edit = RowsStep::insertion(row, {record});
+    edit->apply(m_records);
+    keepStep(QStringLiteral("Add ") + recordName(record), std::move(edit), m_sortState);
+}
+
+void OpenCollection::replaceRecord(int row, const StampRecord &record)
+{
+    auto edit = std::make_unique<RecordSwapStep>(row, record);
+    edit->apply(m_records);
+    keepStep(QStringLiteral("Wijzig ") + recordName(record), std::move(edit), m_sortState);
+}
+
+void OpenCollection::removeRecord(int row)
+{
+    const QString text = QStringLiteral("Delete ") + recordName(m_records.record(row));
+    auto edit = RowsStep::removal(row, 1);
+    edit->apply(m_records);
+    keepStep(text, std::move(edit), m_sortState);
+}
+
+void OpenCollection::sortByColumn(int column)
+{
+    const SortState before = m_sortState;
+    // The header picture and "Gesorteerd op" change before the sort is tried.
+    setSortState(before.sortedOn(column));
+    std::vector<int> sortedRows;
+    try {
+        sortedRows = RecordOrder::sorted(m_records.records(), column, m_sortState.direction);
+    } catch (...) {
+        markChangedWithoutEdit();
+        throw;
+    }
+    auto edit = std::make_unique<PermutationStep>(std::move(sortedRows));
+    edit->apply(m_records);
+    keepStep(QStringLiteral("sorteren op ") + StampRecord::headerText(column), std::move(edit), before);
+}
+
+void OpenCollection::clearSortMark()
+{
+    setSortState(m_sortState.unmarked());
+}
+
+void OpenCollection::addImportedRecords(std::vector<StampRecord> records, bool replace)
+{
+    std::unique_ptr<EditStep> edit;
+    if (replace)
+        edit = std::make_unique<ListSwapStep>(std::move(records), m_records.records().size());
+    else
+        edit = RowsStep::insertion(m_records.count(), std::move(records));
+    edit->apply(m_records);
+    keepStep(replace ? QStringLiteral("vervangen door CSV") : QStringLiteral("importeren uit CSV"),
+             std::move(edit), m_sortState);
+}
+
+void OpenCollection::markChangedWithoutEdit()
+{
+    m_markedWithoutEdit = true;
+    updateUnsavedChanges();
+}
+
+void OpenCollection::setSortPictures(const QImage &ascending, const QImage &descending)
+{
+    m_records.setSortPictures(ascending, descending);
+}
+
+void OpenCollection::keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before)
+{
+    const std::shared_ptr<EditStep> kept(std::move(edit));
+    // Steps undone before this one go from the history.
+    for (int index = m_history.index(); index < m_history.count(); ++index)
+        m_historyWeight -= static_cast<const HistoryStep *>(m_history.command(index))->weight();
+    m_history.push(new HistoryStep(*this, text, kept, before, m_sortState, true));
+    m_historyWeight += kept->weight();
+    trimHistory();
+    updateUnsavedChanges();
+}
+
+void OpenCollection::trimHistory()
+{
+    const size_t most = std::max(m_records.records().size(), HistoryFloor);
+    if (m_historyWeight <= most)
+        return;
+    // A quarter more than needed goes, so that the history is not laid anew at
+    // every step. The newest step always stays: it can be undone at once.
+    const int count = m_history.count();
+    int first = 0;
+    size_t weight = m_historyWeight;
+    while (first < count - 1 && weight > most - most / 4) {
+        weight -= static_cast<const HistoryStep *>(m_history.command(first))->weight();
+        ++first;
+    }
+    std::vector<HistoryStep *> kept;
+    kept.reserve(static_cast<size_t>(count - first));
+    for (int index = first; index < count; ++index)
+        kept.push_back(static_cast<const HistoryStep *>(m_history.command(index))->copy());
+
+    // All steps are done (a step was just taken); the saved state moves with them.
+    const int clean = m_history.cleanIndex();
+    m_layingHistory = true;
+    m_history.clear();
+    if (clean < first)
+        m_history.resetClean();
+    for (size_t index = 0; index < kept.size(); ++index) {
+        if (clean == first + static_cast<int>(index))
+            m_history.setClean();
+        m_history.push(kept[index]);
+    }
+    if (clean == count)
+        m_history.setClean();
+    m_layingHistory = false;
+    m_historyWeight = weight;
+}
+
+void OpenCollection::stepped(const SortState &state, int row)
+{
+    setSortState(state);
+    emit historyStepped(row);
+}
+
+void OpenCollection::setSortState(const SortState &state)
+{
+    if (state == m_sortState)
+        return;
+    m_sortState = state;
+    m_records.showSortMark(state.markedColumn, state.direction);
+    emit sortStateChanged(m_sortState);
+}
+
+void OpenCollection::startNew(const QString &name, std::vector<StampRecord> records)
+{
+    m_records.assign(std::move(records));
+    rememberFile(QString(), FileFingerprint());
+    finishReplacing(name, Replacement::New);
+}
+
+StorageResult OpenCollection::open(const QString &fileName)
+{
+    QString name = fileName;
+    FileFingerprint fingerprint;
+    const StorageResult loaded = LoadCollection(m_folder, fileName, m_records, name, &fingerprint);
+    // What failed to load is not known as it was: saving over it asks first.
+    rememberFile(fileName, loaded ? fingerprint : FileFingerprint());
+    finishReplacing(name, Replacement::Opened);
+    return loaded;
+}
+
+StorageResult OpenCollection::importOldData(const QString &fileName)
+{
+    const StorageResult imported = ImportOldData(m_folder, fileName, m_records);
+    rememberFile(QString(), FileFingerprint());
+    finishReplacing(fileName, Replacement::Imported);
+    return imported;
+}
+
+CollectionSave::Result OpenCollection::saveAs(const QString &name,
+                                              const CollectionSave::Conditions &conditions)
+{
+    FileFingerprint fingerprint;
+    const CollectionSave::Result saved =
+        SaveWithPictureFolder(m_folder, name, m_records, &fingerprint, conditions);
+    if (saved) {
+        // The want list's ranges go along; the collection is saved whether or not they can.
+        if (!m_name.isEmpty() && m_name != name)
+            static_cast<void>(WantListFile::carryOver(m_folder, m_name, name));
+        rememberFile(name, fingerprint);
+        setName(name);
+        m_history.setClean();
+        m_markedWithoutEdit = false;
+        updateUnsavedChanges();
+    }
+    return saved;
+}
+
+StorageResult OpenCollection::restoreVersion(const CollectionVersions::Version &version)
+{
+    std::vector<StampRecord> records;
+    const StorageResult read = CollectionVersions::read(version, records);
+    if (read)
+        takeRestored(version.collection, std::move(records));
+    return read;
+}
+
+StorageResult OpenCollection::restoreRecovery(const RecoveryFile::LeftBehind &file)
+{
+    std::vector<StampRecord> records;
+    const StorageResult read = RecoveryFile::read(file, records);
+    if (read) {
+        // The collection file is taken as the state was made from it only when
+        // it is still that file; if it was saved since, saving over it asks.
+        const FileFingerprint now = FileFingerprint::ofFile(m_folder.collectionFile(file.collectionName));
+        takeRestored(file.collectionName, std::move(records),
+                     file.basis.sameSizeAndTime(now) ? now : FileFingerprint());
+    }
+    return read;
+}
+
+void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> records,
+                                  std::optional<FileFingerprint> basis)
+{
+    // Saving over the collection file of that name is what the user asks for by
+    // restoring; a change made elsewhere from now on is still noticed.
+    const QString file = m_folder.collectionFile(name);
+    if (name.isEmpty())
+        rememberFile(QString(), FileFingerprint());
+    else if (basis)
+        rememberFile(name, *basis);
+    else if (file != m_fingerprintFile)
+        rememberFile(name, FileFingerprint::ofFile(file));
+    m_records.assign(std::move(records));
+    finishReplacing(name, Replacement::Restored);
+    // Not the file's contents: unsaved until saved, whatever is undone.
+    markChangedWithoutEdit();
+}
+
+bool OpenCollection::changedElsewhere(const QString &name) const
+{
+    const QString file = m_folder.collectionFile(name);
+    if (name.isEmpty() || file != m_fingerprintFile)
+        return false;
+    return m_fingerprint.isNull() ? FileExists(file) : m_fingerprint.changedOnDisk(file);
+}
+
+bool OpenCollection::overwritesAnother(const QString &name) const
+{
+    const QString file = m_folder.collectionFile(name);
+    return !name.isEmpty() && file != m_fingerprintFile && FileExists(file);
+}
+
+FileFingerprint OpenCollection::fileNow(const QString &name) const
+{
+    return CollectionSave(m_folder, name).fileNow();
+}
+
+void OpenCollection::rememberFile(const QString &name, const FileFingerprint &fingerprint)
+{
+    m_fingerprintFile = name.isEmpty() ? QString() : m_folder.collectionFile(name);
+    m_fingerprint = fingerprint;
+}
+
+void OpenCollection::finishReplacing(const QString &name, Replacement how)
+{
+    setName(name);
+    // Changes of the collection that was open were given up by the caller, and
+    // its steps with them.
+    m_layingHistory = true;
+    m_history.clear();
+    m_layingHistory = false;
+    m_historyWeight = 0;
+    m_markedWithoutEdit = false;
+    updateUnsavedChanges();
+    emit contentsReplaced(how);
+}
+
+void OpenCollection::setName(const QString &name)
+{
+    if (name == m_name)
+        return;
+    m_name = name;
+    emit nameChanged(m_name);
+}
+
+void OpenCollection::updateUnsavedChanges()
+{
+    setUnsavedChanges(m_markedWithoutEdit || !m_history.isClean());
+}
+
+void OpenCollection::setUnsavedChanges(bool unsaved)
+{
+    if (unsaved == m_unsavedChanges)
+        return;
+    m_unsavedChanges = unsaved;
+    emit unsavedChangesChanged(m_unsavedChanges);
+}

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "storage/StorageResult.h"
+#include "storage/document/RecordList.h"
+#include "storage/document/SortState.h"
+#include "storage/folder/FileFingerprint.h"
+#include "storage/folder/ProgramFolder.h"
+#include "storage/keeping/CollectionSave.h"
+#include "storage/keeping/CollectionVersions.h"
+#include "storage/keeping/RecoveryFile.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include <memory>
+#include <vector>
+
+class EditStep;
+class QAbstractItemModel;
+
+// The open collection as a document: its records, its name, how its list was
+// last sorted and whether it has changes that are not saved yet. Every edit and
+// every operation that replaces or writes the whole collection goes through
+// here; each edit marks the collection changed and is one step of its history,
+// which can be undone and redone. The windows follow the signals.
+class OpenCollection : public QObject {
+    Q_OBJECT
+
+public:
+    // How the collection that took the place of the previous one came.
+    enum class Replacement { New, Opened, Imported, Restored };
+
+    explicit OpenCollection(const ProgramFolder &folder, QObject *parent = nullptr);
+
+    const ProgramFolder &programFolder() const { return m_folder; }
+    const RecordList &records() const { return m_records; }
+    // The list for a view to show; the view only reads it (its own sorting and
+    // editing stay off).
+    QAbstractItemModel *listModel() { return &m_records; }
+    // Empty until a collection is started, opened or imported.
+    const QString &name() const { return m_name; }
+    // Not at the saved state of the history, or marked without an edit since the last save.
+    bool unsavedChanges() const { return m_unsavedChanges; }
+    const SortState &sortState() const { return m_sortState; }
+    // The steps taken since the collection was started, opened, imported or
+    // restored; for the window's undo and redo commands.
+    QUndoStack &history() { return m_history; }
+
+    // The edits. Each marks the collection changed and is one step of the history.
+    // At the end of the list, also in a sorted list: the row keeps its place until the next sort.
+    void addRecord(const StampRecord &record);
+    void replaceRecord(int row, const StampRecord &record);
+    void removeRecord(int row);
+    // Sorts by a sortable column, ascending, or descending when that column's
+    // header shows the picture of an ascending sort. The new sort state holds
+    // before the rows are sorted; should sorting fail (memory), the error is
+    // passed on, the state stays and the collection is marked changed.
+    void sortByColumn(int column);
+    // No header shows a direction picture any more; the rows keep their order.
+    void clearSortMark();
+    // Records read from a spreadsheet, after the present ones or in their place;
+    // the collection keeps its name.
+    void addImportedRecords(std::vector<StampRecord> records, bool replace);
+    // Marks a change without an edit: it stays marked until the next save,
+    // whatever is undone.
+    void markChangedWithoutEdit();
+
+    // The pictures the list's headers show for the sort state, drawn by the window.
+    void setSortPictures(const QImage &ascending, const QImage &descending);
+
+    // A new collection under name, holding records, with nothing to save yet.
+    void startNew(const QString &name, std::vector<StampRecord> records = {});
+    // Verzameling/<fileName>.col; the name becomes line 2 of the file when it can
+    // be read. A file that cannot be read gives an empty collection under fileName.
+    StorageResult open(const QString &fileName);
+    // Verzameling/<fileName>.cat, under the name fileName.
+    StorageResult importOldData(const QString &fileName);
+    // Writes the collection with its picture folder under the name, as one
+    // exclusive step under the conditions; on success the collection carries
+    // that name and has no unsaved changes. On failure nothing changes.
+    CollectionSave::Result saveAs(const QString &name, const CollectionSave::Conditions &conditions = {});
+    // A kept version, or the recovery file a crash left behind, becomes the
+    // open collection under its collection's name, with unsaved changes: the
+    // collection file itself is not touched until the user saves. On failure
+    // nothing changes.
+    StorageResult restoreVersion(const CollectionVersions::Version &version);
+    StorageResult restoreRecovery(const RecoveryFile::LeftBehind &file);
+
+    // True when saving under name would write over the file this collection
+    // was loaded from or last saved to, and another program has changed that
+    // file since. A file deleted meanwhile has not changed: it is written again.
+    // Where that file was not known as it was (it failed to load, or did not
+    // exist), any file there now counts as changed.
+    bool changedElsewhere(const QString &name) const;
+    // True when saving under name would write over an existing file other than
+    // the one this collection was loaded from or last saved to (a copy whose
+    // line 2 names another collection, an imported collection, a new one).
+    bool overwritesAnother(const QString &name) const;
+    // The file this collection was loaded from or last saved to, as it was
+    // then; null when there is none or it is not known.
+    const FileFingerprint &fileAsLoaded() const { return m_fingerprint; }
+    // The file saving under name would write, as it is now (null: there is none).
+    FileFingerprint fileNow(const QString &name) const;
+
+signals:
+    void nameChanged(const QString &name);
+    void unsavedChangesChanged(bool unsaved);
+    // Another collection took the place of the open one (new, opened or
+    // imported). Records changed within the collection come through the
+    // RecordList's own model signals.
+    void contentsReplaced(OpenCollection::Replacement how);
+    void sortStateChanged(const SortState &state);
+    // A step was undone or redone; row is the record it touched, -1 for none.
+    void historyStepped(int row);
+
+private:
+    friend class HistoryStep;
+
+    void setName(const QString &name);
+    void setUnsavedChanges(bool unsaved);
+    void updateUnsavedChanges();
+    void setSortState(const SortState &state);
+    // The edit has been applied to the list; it goes on the history.
+    void keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before);
+    // Drops the oldest steps while the history holds more than the list again.
+    void trimHistory();
+    // Called by a step undone or redone.
+    void stepped(const SortState &state, int row);
+    void finishReplacing(const QString &name, Replacement how);
+    // basis: what the collection file was when the restored state was made
+    // from it, when that is known.
+    void takeRestored(const QString &name, std::vector<StampRecord> records,
+                      std::optional<FileFingerprint> basis = std::nullopt);
+    // Remembers the collection file of name as it is now (after a load or save,
+    // the fingerprint the write or read gave).
+    void rememberFile(const QString &name, const FileFingerprint &fingerprint);
+
+    ProgramFolder m_folder;
+    RecordList m_records;
+    QString m_name;
+    bool m_unsavedChanges = false;
+    bool m_markedWithoutEdit = false;
+    SortState m_sortState;
+    QUndoStack m_history;
+    // The records the history's steps hold, as their weights add up.
+    size_t m_historyWeight = 0;
+    bool m_layingHistory = false;
+    // The file last loaded or saved, and what it was then (null: not known).
+    QString m_fingerprintFile;
+    FileFingerprint m_fingerprint;
+};

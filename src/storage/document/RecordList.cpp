@@ -1,0 +1,236 @@
+#include "storage/document/RecordList.h"
+
+#include "storage/document/RecordOrder.h"
+
+#include <QPixmap>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+bool isPriceColumn(int column)
+{
+    return column == StampRecord::CataloguePrice || column == StampRecord::OwnPrice;
+}
+
+} // namespace
+
+RecordList::RecordList(QObject *parent)
+    : QAbstractTableModel(parent)
+{}
+
+// The list view asks for the index and the flags of every row each time it
+// lays its rows out again, after every added or deleted row: both are
+// answered here directly, without the base classes' checks through virtual calls.
+QModelIndex RecordList::index(int row, int column, const QModelIndex &parent) const
+{
+    if (parent.isValid() || row < 0 || row >= count() || column < 0 || column >= StampRecord::FieldCount)
+        return {};
+    return createIndex(row, column);
+}
+
+Qt::ItemFlags RecordList::flags(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.model() != this || index.row() >= count())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+}
+
+int RecordList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int RecordList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : StampRecord::FieldCount;
+}
+
+QVariant RecordList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return cell(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (isPriceColumn(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
+    default:
+        return {};
+    }
+}
+
+QVariant RecordList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= StampRecord::FieldCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return StampRecord::headerText(section);
+    case Qt::DecorationRole: {
+        if (section != m_markedColumn)
+            return {};
+        const QImage &picture = m_sortPictures[m_markedDirection == Qt::AscendingOrder ? 0 : 1];
+        if (picture.isNull())
+            return {};
+        return QPixmap::fromImage(picture);
+    }
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (isPriceColumn(section) ? Qt::AlignRight : Qt::AlignLeft));
+    default:
+        return {};
+    }
+}
+
+void RecordList::append(const StampRecord &record)
+{
+    insertRecords(count(), {record});
+}
+
+void RecordList::insertRecords(int row, std::vector<StampRecord> records)
+{
+    if (records.empty())
+        return;
+    const auto at = static_cast<size_t>(row);
+    const size_t added = records.size();
+    const size_t before = m_records.size();
+    // Room first, half as much again when it must grow, so that records added
+    // one by one do not move the list each time: a list that cannot grow stays
+    // as it was. Growing into the room then makes empty records, which cannot fail.
+    if (m_records.capacity() < before + added)
+        m_records.reserve(std::max(before + added, before + before / 2));
+    beginInsertRows({}, row, row + static_cast<int>(added) - 1);
+    m_records.resize(before + added);
+    // The records from row on move up as their bytes (see permute). The empty
+    // records made room for give up nothing when their bytes are written over.
+    static_assert(QTypeInfo<QString>::isRelocatable);
+    std::memmove(static_cast<void *>(m_records.data() + at + added), m_records.data() + at,
+                 (before - at) * sizeof(StampRecord));
+    for (size_t i = 0; i < added; ++i)
+        new (&m_records[at + i]) StampRecord(std::move(records[i]));
+    endInsertRows();
+}
+
+std::vector<StampRecord> RecordList::takeRecords(int row, int count)
+{
+    std::vector<StampRecord> taken;
+    if (count <= 0)
+        return taken;
+    static_assert(QTypeInfo<StampRecord>::isRelocatable);
+    const auto at = static_cast<size_t>(row);
+    const auto removed = static_cast<size_t>(count);
+    beginRemoveRows({}, row, row + count - 1);
+    taken.reserve(removed);
+    for (size_t i = 0; i < removed; ++i) {
+        taken.push_back(std::move(m_records[at + i]));
+        std::destroy_at(&m_records[at + i]);
+    }
+    // The records after them move down as their bytes: one copy of memory
+    // instead of twelve string swaps for each of up to a million records.
+    std::memmove(static_cast<void *>(m_records.data() + at), m_records.data() + at + removed,
+                 (m_records.size() - at - removed) * sizeof(StampRecord));
+    // The last places now hold the bytes of records that moved down; empty
+    // records take their places before the list gives them up.
+    for (size_t i = m_records.size() - removed; i < m_records.size(); ++i)
+        new (&m_records[i]) StampRecord();
+    m_records.resize(m_records.size() - removed);
+    endRemoveRows();
+    return taken;
+}
+
+void RecordList::swapRecord(int row, StampRecord &record)
+{
+    std::swap(m_records[static_cast<size_t>(row)], record);
+    emit dataChanged(index(row, 0), index(row, StampRecord::FieldCount - 1), {Qt::DisplayRole, Qt::EditRole});
+}
+
+void RecordList::swapAll(std::vector<StampRecord> &records)
+{
+    beginResetModel();
+    m_records.swap(records);
+    endResetModel();
+}
+
+void RecordList::clear()
+{
+    assign({});
+}
+
+void RecordList::assign(std::vector<StampRecord> records)
+{
+    beginResetModel();
+    m_records = std::move(records);
+    endResetModel();
+}
+
+void RecordList::sort(int column, Qt::SortOrder order)
+{
+    if (column >= 0 && column < StampRecord::FieldCount)
+        permute(RecordOrder::sorted(m_records, column, order));
+}
+
+void RecordList::permute(const std::vector<int> &sortedRows)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+
+    std::vector<int> newRowOf(m_records.size());
+    for (size_t position = 0; position < sortedRows.size(); ++position)
+        newRowOf[static_cast<size_t>(sortedRows[position])] = static_cast<int>(position);
+    // In place, one cycle of the permutation after the other: a million records
+    // need no second array of records, whose fresh memory would cost more than
+    // the moves. A record moves as its bytes, as Qt's own containers move
+    // strings: one copy, where twelve string moves would also write back to
+    // the record they come from.
+    static_assert(QTypeInfo<StampRecord>::isRelocatable);
+    const auto recordAt = [this](size_t row) { return static_cast<void *>(&m_records[row]); };
+    std::vector<bool> placed(m_records.size());
+    alignas(StampRecord) std::byte held[sizeof(StampRecord)];
+    for (size_t start = 0; start < m_records.size(); ++start) {
+        if (placed[start])
+            continue;
+        std::memcpy(held, recordAt(start), sizeof(StampRecord));
+        size_t position = start;
+        for (auto from = static_cast<size_t>(sortedRows[position]); from != start;
+             from = static_cast<size_t>(sortedRows[position])) {
+            // The record after this one is far away in memory: ask for it now.
+            __builtin_prefetch(recordAt(static_cast<size_t>(sortedRows[from])));
+            std::memcpy(recordAt(position), recordAt(from), sizeof(StampRecord));
+            placed[position] = true;
+            position = from;
+        }
+        std::memcpy(recordAt(position), held, sizeof(StampRecord));
+        placed[position] = true;
+    }
+
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after.append(this->index(newRowOf[static_cast<size_t>(index.row())], index.column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void RecordList::setSortPictures(const QImage &ascending, const QImage &descending)
+{
+    m_sortPictures = {ascending, descending};
+    if (m_markedColumn >= 0)
+        emit headerDataChanged(Qt::Horizontal, m_markedColumn, m_markedColumn);
+}
+
+void RecordList::showSortMark(int column, Qt::SortOrder direction)
+{
+    const int before = m_markedColumn;
+    m_markedColumn = column;
+    m_markedDirection = direction;
+    for (const int changed : {before, column}) {
+        if (changed >= 0)
+            emit headerDataChanged(Qt::Horizontal, changed, changed);
+    }
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "storage/StampRecord.h"
+
+#include <QAbstractTableModel>
+#include <QImage>
+
+#include <array>
+#include <vector>
+
+// The open collection: the only in-memory copy of its records, shown by the
+// main window's list. Columns are the twelve fields in file order (0 = Year).
+class RecordList : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit RecordList(QObject *parent = nullptr);
+
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    int count() const { return static_cast<int>(m_records.size()); }
+    const StampRecord &record(int row) const { return m_records[static_cast<size_t>(row)]; }
+    const std::vector<StampRecord> &records() const { return m_records; }
+    const QString &cell(int row, int column) const { return m_records[static_cast<size_t>(row)][column]; }
+
+    // The open collection's list changes only through the open collection,
+    // which hands out no other access than const: these serve it and lists of
+    // one's own.
+    void append(const StampRecord &record);
+    void clear();
+    // Replaces every row at once; used by loading and importing.
+    void assign(std::vector<StampRecord> records);
+    // Puts the records in at row; the rows from there on move down.
+    void insertRecords(int row, std::vector<StampRecord> records);
+    // Takes count records out from row on; the rows after them move up.
+    std::vector<StampRecord> takeRecords(int row, int count);
+    // Swaps the record at row with record.
+    void swapRecord(int row, StampRecord &record);
+    // Swaps every row at once with records.
+    void swapAll(std::vector<StampRecord> &records);
+    // Row i takes the record of row sortedRows[i]; a selection stays on its record.
+    void permute(const std::vector<int> &sortedRows);
+    // Reorders the rows by one column.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // The direction pictures a header can show: after an ascending sort, after a
+    // descending one.
+    void setSortPictures(const QImage &ascending, const QImage &descending);
+    // The header of column shows the picture of direction; -1 for no header.
+    void showSortMark(int column, Qt::SortOrder direction);
+
+private:
+    std::vector<StampRecord> m_records;
+    std::array<QImage, 2> m_sortPictures;
+    int m_markedColumn = -1;
+    Qt::SortOrder m_markedDirection = Qt::AscendingOrder;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "storage/StampRecord.h"
+#include "storage/StorageResult.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <vector>
+
+class ProgramFolder;
+
+// The older collection format (.cat): three header lines, then per record
+// fourteen lines and a separator. Read only; the program never changes it.
+namespace OldDataFile {
+
+std::vector<StampRecord> parse(QByteArrayView bytes);
+QString conditionFromFlags(const QString &mint, const QString &cancelled, const QString &firstDay);
+
+} // namespace OldDataFile

@@ -1,0 +1,273 @@
+#include "storage/keeping/CollectionVersions.h"
+
+#include "storage/folder/CollectionName.h"
+#include "storage/folder/FileErrorReason.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/folder/TextFile.h"
+#include "storage/formats/CollectionFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+const QString VersionsFolder = QStringLiteral(".versies");
+const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH.mm.ss");
+const QString Extension = QStringLiteral(".col");
+// Large enough for few reads, small enough that a large file is never held whole.
+constexpr qint64 CopyPiece = qint64(1) << 20;
+// Enough of a file's start for its header, however long the name on line 2.
+constexpr qsizetype HeaderBytes = 64 * 1024;
+
+// The date and time a name holds, taken as they are written: no time zone or
+// summer time shifts or refuses them.
+QDateTime timeOfName(const QString &text)
+{
+    return QDateTime(QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd")),
+                     QTime::fromString(text.mid(11), QStringLiteral("HH.mm.ss")), Qt::UTC);
+}
+
+struct Name {
+    QDateTime keptAt;
+    int sequence = 1; // the n-th version kept within that second
+};
+
+// Only names this program gives count as versions; anything else a person put
+// into the folder is neither listed nor ever deleted.
+std::optional<Name> parseFileName(const QString &fileName)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2} \\d{2}\\.\\d{2}\\.\\d{2})(?: \\(([1-9]\\d{0,5})\\))?\\.col$"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QDateTime keptAt = timeOfName(match.captured(1));
+    if (!keptAt.isValid())
+        return std::nullopt;
+    return Name{keptAt, match.hasCaptured(2) ? match.captured(2).toInt() : 1};
+}
+
+QString fileNameOf(const QDateTime &keptAt, int sequence)
+{
+    const QString time = keptAt.toString(TimeFormat);
+    return (sequence == 1 ? time : QStringLiteral("%1 (%2)").arg(time).arg(sequence)) + Extension;
+}
+
+bool sameBytes(const QString &leftPath, const QString &rightPath)
+{
+    QFile left(leftPath);
+    QFile right(rightPath);
+    if (left.size() != right.size() || !left.open(QIODevice::ReadOnly) || !right.open(QIODevice::ReadOnly))
+        return false;
+    for (;;) {
+        const QByteArray leftPiece = left.read(CopyPiece);
+        if (leftPiece != right.read(CopyPiece))
+            return false;
+        if (leftPiece.isEmpty())
+            return left.error() == QFileDevice::NoError && right.error() == QFileDevice::NoError;
+    }
+}
+
+// Copies in pieces through an atomic write: a copy that fails, reading or
+// writing, leaves nothing at to.
+StorageResult copyFile(const QString &from, const QString &to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return StorageResult::failure(FileErrorReason::of(source));
+    const StorageResult written = TextFile::writePieces(to, [&source](const TextFile::Sink &sink) {
+        for (QByteArray piece = source.read(CopyPiece); !piece.isEmpty(); piece = source.read(CopyPiece)) {
+            if (!sink(piece))
+                return;
+        }
+    });
+    if (written && source.error() != QFileDevice::NoError) {
+        QFile::remove(to);
+        return StorageResult::failure(FileErrorReason::of(source));
+    }
+    return written;
+}
+
+StorageResult notKept(const QString &reason)
+{
+    return StorageResult::failure(QStringLiteral("Vorige versie kon niet worden bewaard: ") + reason);
+}
+
+} // namespace
+
+CollectionVersions::CollectionVersions(const ProgramFolder &folder)
+    : m_folder(folder)
+{}
+
+QString CollectionVersions::rootFolder() const
+{
+    return m_folder.path({QStringLiteral("Verzameling"), VersionsFolder});
+}
+
+QString CollectionVersions::folderOf(const QString &name) const
+{
+    return rootFolder() + QLatin1Char('/') + name;
+}
+
+StorageResult CollectionVersions::keep(const QString &name) const
+{
+    return keepCopyOf(name, m_folder.collectionFile(name));
+}
+
+StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString &current) const
+{
+    // The name becomes a folder inside the versions folder: it may lead nowhere else.
+    if (!CollectionName::isValid(name))
+        return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
+    if (!FileExists(current))
+        return StorageResult::success();
+    const QString root = rootFolder();
+    const QString folder = folderOf(name);
+    for (const QString &path : {root, folder}) {
+        if (QFileInfo(path).isSymLink())
+            return notKept(QStringLiteral("map is een symbolische koppeling: ") + path);
+    }
+    // Folders made for a version that then fails go again: a failed save
+    // leaves no trace.
+    const bool rootMade = !FolderExists(root);
+    const bool folderMade = !FolderExists(folder);
+    if (!QDir().mkpath(folder))
+        return notKept(QStringLiteral("map kon niet worden aangemaakt: ") + folder);
+
+    const std::vector<Version> earlier = listed(name);
+    // Saving an unchanged collection again must not push real history out.
+    if (!earlier.empty() && sameBytes(earlier.back().path, current))
+        return StorageResult::success();
+
+    // Always after the newest of the same second, also when older ones of that
+    // second have been deleted, so that the order of the names stays the order
+    // of keeping; after the newest altogether when the clock is behind it.
+    QDateTime second = timeOfName(QDateTime::currentDateTime().toString(TimeFormat));
+    if (!earlier.empty())
+        second = std::max(second, earlier.back().keptAt);
+    int sequence = 1;
+    for (const Version &version : earlier) {
+        if (version.keptAt == second)
+            sequence = std::max(sequence, parseFileName(QFileInfo(version.path).fileName())->sequence + 1);
+    }
+    const QString kept = folder + QLatin1Char('/') + fileNameOf(second, sequence);
+    const StorageResult copied = copyFile(current, kept);
+    if (!copied) {
+        if (folderMade)
+            QDir().rmdir(folder);
+        if (rootMade)
+            QDir().rmdir(root);
+        return notKept(copied.reason);
+    }
+    QFile keptFile(kept);
+    if (keptFile.open(QIODevice::ReadWrite))
+        keptFile.setFileTime(QFileInfo(current).fileTime(QFileDevice::FileModificationTime),
+                             QFileDevice::FileModificationTime);
+
+    // earlier plus the one just kept; the oldest beyond Kept go.
+    const std::ptrdiff_t surplus = static_cast<std::ptrdiff_t>(earlier.size()) + 1 - Kept;
+    for (std::ptrdiff_t index = 0; index < surplus; ++index)
+        QFile::remove(earlier[static_cast<size_t>(index)].path);
+    return StorageResult::success();
+}
+
+StorageResult CollectionVersions::deleteCollectionFile(const QString &name) const
+{
+    const QString path = m_folder.collectionFile(name);
+    const QFileInfo info(path);
+    // Already gone (deleted elsewhere, through a synchronised folder): deleted.
+    if (!info.exists() && !info.isSymLink())
+        return StorageResult::success();
+    // A listed file whose name the program would now refuse is kept under a
+    // name it accepts, where "Vorige versies..." finds it.
+    const StorageResult kept =
+        keepCopyOf(CollectionName::isValid(name) ? name : CollectionName::repaired(name), path);
+    if (!kept)
+        return kept;
+    QFile file(path);
+    if (!file.remove())
+        return StorageResult::failure(FileErrorReason::of(file));
+    return StorageResult::success();
+}
+
+std::vector<CollectionVersions::Version> CollectionVersions::listed(const QString &name) const
+{
+    std::vector<Version> versions;
+    if (!CollectionName::isValid(name))
+        return versions;
+    const QString folder = folderOf(name);
+    // Nothing reached through a link is listed, so nothing there is ever pruned.
+    if (QFileInfo(rootFolder()).isSymLink() || QFileInfo(folder).isSymLink())
+        return versions;
+    std::vector<std::pair<Name, Version>> found;
+    for (const QString &fileName :
+         QDir(folder).entryList({QStringLiteral("*") + Extension}, QDir::Files | QDir::NoSymLinks)) {
+        const std::optional<Name> parsed = parseFileName(fileName);
+        if (!parsed)
+            continue;
+        Version version;
+        version.collection = name;
+        version.id = fileName.chopped(Extension.size());
+        version.path = folder + QLatin1Char('/') + fileName;
+        version.keptAt = parsed->keptAt;
+        found.emplace_back(*parsed, std::move(version));
+    }
+    std::sort(found.begin(), found.end(), [](const auto &left, const auto &right) {
+        return std::pair(left.first.keptAt, left.first.sequence) <
+               std::pair(right.first.keptAt, right.first.sequence);
+    });
+    for (auto &[parsed, version] : found)
+        versions.push_back(std::move(version));
+    return versions;
+}
+
+std::vector<CollectionVersions::Version> CollectionVersions::versions(const QString &name) const
+{
+    std::vector<Version> versions = listed(name);
+    std::reverse(versions.begin(), versions.end());
+    for (Version &version : versions) {
+        QByteArray bytes;
+        // A version that cannot be read is listed with no records.
+        static_cast<void>(TextFile::readBytes(version.path, bytes));
+        version.recordCount = CollectionFile::countRecords(bytes);
+        version.storedName =
+            CollectionFile::parse(bytes.first(std::min<qsizetype>(bytes.size(), HeaderBytes)))
+                .name.value_or(QString());
+        version.savedAt = QFileInfo(version.path).fileTime(QFileDevice::FileModificationTime);
+    }
+    return versions;
+}
+
+std::optional<CollectionVersions::Version> CollectionVersions::find(const QString &name,
+                                                                    const QString &id) const
+{
+    for (Version &version : versions(name)) {
+        if (version.id == id)
+            return std::move(version);
+    }
+    return std::nullopt;
+}
+
+QStringList CollectionVersions::deletedCollections() const
+{
+    QStringList names;
+    const QString collections = m_folder.collectionFolder() + QLatin1Char('/');
+    for (const QString &name : QDir(rootFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        // The collection file of exactly that name: another's differing in case is not it.
+        if (!FileExists(collections + name + Extension) && !listed(name).empty())
+            names.append(name);
+    }
+    std::stable_sort(names.begin(), names.end(), [](const QString &left, const QString &right) {
+        return left.compare(right, Qt::CaseInsensitive) < 0;
+    });
+    return names;
+}
+
+StorageResult CollectionVersions::read(const Version &version, std::vector<StampRecord> &records)
+{
+    return CollectionFile::readRecords(version.path, records);
+}
