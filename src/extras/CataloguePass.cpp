@@ -1,6 +1,6 @@
 #include "extras/CataloguePass.h"
 
-#include "storage/ParallelParts.h"
+#include "storage/text/ParallelParts.h"
 
 #include <algorithm>
 
