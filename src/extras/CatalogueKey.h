@@ -18,8 +18,6 @@ public:
 
     void read(QStringView text);
 
-    // False for a text without a digit.
-    bool hasNumber() const { return m_prefixEnd >= 0; }
     // Empty without a number or when it is too large for a range.
     std::optional<quint64> number() const { return m_number; }
     // True for a text of spaces only, or none.
