@@ -7,30 +7,6 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-bool isSpace(QChar c)
-{
-    return c.isSpace();
-}
-
-// The next character of a prefix for comparing: case folded, a run of spaces
-// as one space. Returns a null character at the end.
-inline QChar nextPrefixChar(QStringView text, qsizetype &at)
-{
-    if (at >= text.size())
-        return QChar();
-    const QChar c = text[at++];
-    // Most catalogue numbers are plain ASCII, which folds without a table.
-    if (c.unicode() > 0x20 && c.unicode() < 0x80) {
-        const char16_t code = c.unicode();
-        return QChar(code >= u'A' && code <= u'Z' ? char16_t(code + 0x20) : code);
-    }
-    if (!isSpace(c))
-        return c.toCaseFolded();
-    while (at < text.size() && isSpace(text[at]))
-        ++at;
-    return QChar(u' ');
-}
-
 } // namespace
 
 CatalogueNumber::CatalogueNumber(QStringView text)
@@ -73,23 +49,13 @@ int CatalogueNumber::comparePrefix(QStringView left, QStringView right)
     qsizetype leftAt = 0;
     qsizetype rightAt = 0;
     for (;;) {
-        const QChar l = nextPrefixChar(left, leftAt);
-        const QChar r = nextPrefixChar(right, rightAt);
+        const QChar l = nextFolded(left, leftAt);
+        const QChar r = nextFolded(right, rightAt);
         if (l != r)
             return l < r ? -1 : 1;
         if (l.isNull())
             return 0;
     }
-}
-
-quint64 CatalogueNumber::hashPrefix(QStringView text, quint64 seed)
-{
-    // FNV-1a over the characters as they are compared.
-    quint64 hash = seed ^ 0xcbf29ce484222325ULL;
-    qsizetype at = 0;
-    for (QChar c = nextPrefixChar(text, at); !c.isNull(); c = nextPrefixChar(text, at))
-        hash = (hash ^ c.unicode()) * 0x100000001b3ULL;
-    return hash;
 }
 
 int CatalogueNumber::compareDigits(QStringView left, QStringView right)

@@ -35,8 +35,24 @@ public:
     // Case-insensitive; runs of spaces as one.
     static bool samePrefix(QStringView left, QStringView right);
     static int comparePrefix(QStringView left, QStringView right);
-    // A hash that agrees with samePrefix: equal prefixes give equal hashes.
-    static quint64 hashPrefix(QStringView text, quint64 seed);
+    // The next character of a prefix as prefixes compare: case folded, a run of
+    // spaces as one space. A null character at the end (or at a null character).
+    static QChar nextFolded(QStringView text, qsizetype &at)
+    {
+        if (at >= text.size())
+            return QChar();
+        const QChar c = text[at++];
+        // Most catalogue numbers are plain ASCII, which folds without a table.
+        if (c.unicode() > 0x20 && c.unicode() < 0x80) {
+            const char16_t code = c.unicode();
+            return QChar(code >= u'A' && code <= u'Z' ? char16_t(code + 0x20) : code);
+        }
+        if (!c.isSpace())
+            return c.toCaseFolded();
+        while (at < text.size() && text[at].isSpace())
+            ++at;
+        return QChar(u' ');
+    }
     // Whole numbers given as digits without leading zeros.
     static int compareDigits(QStringView left, QStringView right);
 

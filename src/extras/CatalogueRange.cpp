@@ -1,5 +1,8 @@
 #include "extras/CatalogueRange.h"
 
+#include "extras/CatalogueKey.h"
+#include "extras/CatalogueNumber.h"
+
 #include <QRegularExpression>
 
 std::optional<CatalogueRange> CatalogueRange::read(const QString &text)
@@ -11,6 +14,7 @@ std::optional<CatalogueRange> CatalogueRange::read(const QString &text)
     if (!from)
         return std::nullopt;
     range.m_prefix = first.plainPrefix();
+    range.m_keyPrefix = CatalogueKey::folded(range.m_prefix);
     range.m_from = *from;
     range.m_to = *from;
     // A dash after the number makes the text a range; anything else after it
@@ -18,6 +22,7 @@ std::optional<CatalogueRange> CatalogueRange::read(const QString &text)
     const QStringView rest = first.suffix();
     if (!rest.contains(u'-')) {
         range.m_suffix = rest.toString();
+        range.m_keySuffix = CatalogueKey::folded(rest);
         // The number as written from its first significant digit on, suffix included.
         const qsizetype runEnd = first.digits().data() - range.m_text.constData() + first.digits().size();
         range.m_numberText = first.digits().toString() + range.m_text.sliced(runEnd);
@@ -36,12 +41,4 @@ std::optional<CatalogueRange> CatalogueRange::read(const QString &text)
         return std::nullopt;
     range.m_to = *to;
     return range;
-}
-
-bool CatalogueRange::holds(const CatalogueNumber &number) const
-{
-    const std::optional<quint64> value = number.number();
-    return value && *value >= m_from && *value <= m_to &&
-           CatalogueNumber::samePrefix(number.prefix(), m_prefix) &&
-           (m_suffix.isEmpty() || CatalogueNumber::samePrefix(number.suffix(), m_suffix));
 }

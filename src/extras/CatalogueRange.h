@@ -1,8 +1,7 @@
 #pragma once
 
-#include "extras/CatalogueNumber.h"
-
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -27,8 +26,15 @@ public:
     // How a single missing number is written: as given, without the prefix.
     const QString &numberText() const { return m_numberText; }
 
-    // Whether the catalogue number is one this range asks for.
-    bool holds(const CatalogueNumber &number) const;
+    // The prefix as a catalogue key holds it: a number can be of this range
+    // only when its key's prefix is this.
+    const QString &keyPrefix() const { return m_keyPrefix; }
+    // Whether a number with that prefix is one this range asks for, given its
+    // suffix as its key holds it.
+    bool holds(quint64 number, QStringView keySuffix) const
+    {
+        return number >= m_from && number <= m_to && (m_suffix.isEmpty() || keySuffix == m_keySuffix);
+    }
 
 private:
     QString m_text;
@@ -37,4 +43,6 @@ private:
     quint64 m_to = 0;
     QString m_suffix;
     QString m_numberText;
+    QString m_keyPrefix;
+    QString m_keySuffix;
 };

@@ -10,10 +10,17 @@ RecordCategory::RecordCategory(const QString &category)
     : m_category(category.trimmed())
 {}
 
-bool RecordCategory::matches(const StampRecord &record) const
+bool RecordCategory::matches(const StampRecord &record)
 {
-    return m_category.isEmpty() ||
-           QStringView(record[StampRecord::Category]).trimmed().compare(m_category, Qt::CaseInsensitive) == 0;
+    if (m_category.isEmpty())
+        return true;
+    const QString &text = record[StampRecord::Category];
+    if (text.constData() != m_lastData || text.size() != m_lastSize) {
+        m_lastData = text.constData();
+        m_lastSize = text.size();
+        m_lastMatched = QStringView(text).trimmed().compare(m_category, Qt::CaseInsensitive) == 0;
+    }
+    return m_lastMatched;
 }
 
 QStringList RecordCategory::namesIn(const std::vector<StampRecord> &records)

@@ -1,7 +1,6 @@
 #include "extras/WantList.h"
 
-#include "extras/RecordCategory.h"
-#include "storage/StampRecord.h"
+#include "extras/CataloguePass.h"
 
 #include <algorithm>
 #include <bit>
@@ -30,6 +29,14 @@ public:
             m_numbers.push_back(at);
         else
             m_bits[static_cast<size_t>(at / 64)] |= quint64(1) << (at % 64);
+    }
+
+    // Adds the numbers other holds, of the same range.
+    void add(const HeldNumbers &other)
+    {
+        for (size_t word = 0; word < m_bits.size(); ++word)
+            m_bits[word] |= other.m_bits[word];
+        m_numbers.insert(m_numbers.end(), other.m_numbers.begin(), other.m_numbers.end());
     }
 
     // Calls missing(first, last) for each run of numbers not held, in order.
@@ -116,23 +123,47 @@ WantList WantList::of(const std::vector<StampRecord> &records, const QStringList
         list.m_lines.push_back(std::move(line));
     }
 
-    std::vector<HeldNumbers> held(readRanges.begin(), readRanges.end());
-    const RecordCategory wanted(category);
-    for (size_t row = 0; row < records.size(); ++row) {
-        const StampRecord &record = records[row];
-        if (!wanted.matches(record))
-            continue;
-        const CatalogueNumber number(record[StampRecord::CatalogueNumber]);
-        if (!number.number())
-            continue;
-        for (size_t index = 0; index < readRanges.size(); ++index) {
-            if (readRanges[index].holds(number))
-                held[index].add(*number.number());
+    // The ranges by prefix: a record's prefix is compared once with each
+    // prefix the ranges have, rather than with each range.
+    struct Series {
+        QString keyPrefix;
+        std::vector<size_t> ranges;
+    };
+    std::vector<Series> series;
+    for (size_t index = 0; index < readRanges.size(); ++index) {
+        const QString &prefix = readRanges[index].keyPrefix();
+        auto same = std::find_if(series.begin(), series.end(),
+                                 [&prefix](const Series &known) { return known.keyPrefix == prefix; });
+        if (same == series.end())
+            same = series.insert(series.end(), {prefix, {}});
+        same->ranges.push_back(index);
+    }
+
+    // Each part of the pass keeps its own held numbers; the first part's take in the others'.
+    const CataloguePass pass(records, category);
+    std::vector<std::vector<HeldNumbers>> held(
+        pass.partCount(), std::vector<HeldNumbers>(readRanges.begin(), readRanges.end()));
+    pass.run([&](size_t part, size_t, const QString &, const CatalogueKey &key) {
+        const std::optional<quint64> number = key.number();
+        if (!number)
+            return;
+        for (const Series &known : series) {
+            if (key.prefix() != known.keyPrefix)
+                continue;
+            for (const size_t index : known.ranges) {
+                if (readRanges[index].holds(*number, key.suffix()))
+                    held[part][index].add(*number);
+            }
+            return;
         }
+    });
+    for (size_t part = 1; part < held.size(); ++part) {
+        for (size_t index = 0; index < readRanges.size(); ++index)
+            held[0][index].add(held[part][index]);
     }
     for (size_t index = 0; index < readRanges.size(); ++index) {
         Line &line = list.m_lines[lineOfRange[index]];
-        line.runs = runsOf(readRanges[index], held[index], line.count);
+        line.runs = runsOf(readRanges[index], held[0][index], line.count);
     }
     return list;
 }

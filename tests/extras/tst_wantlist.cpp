@@ -93,6 +93,7 @@ private slots:
     void readsRanges();
     void findsTheGapsOfEachRange();
     void findsDoublesInCatalogueOrder();
+    void largeListsGiveTheSameAcrossParts();
     void sideFileKeepsBytesAndGoesAlongWithSaveAs();
     void printsTitleRunsAndPageNumbers();
     void windowsWorkFromTheMenu();
@@ -204,6 +205,35 @@ void WantListTest::findsDoublesInCatalogueOrder()
                           "nvph 100|2|12", "Blok|2|1"}));
     QCOMPARE(entryTexts(TradeList::of(list, QStringLiteral("frankeer"))), QStringList());
     QCOMPARE(TradeList::of(list).rows().front(), QStringList({"9", "2"}));
+}
+
+void WantListTest::largeListsGiveTheSameAcrossParts()
+{
+    // Large enough to be read in parts on a computer with more than one core;
+    // the same numbers in rows far apart, and at the middle, count together.
+    std::vector<StampRecord> list;
+    for (int row = 0; row < 60000; ++row)
+        list.push_back(makeRecord({QString(), QStringLiteral("Z %1").arg(row)}));
+    const auto put = [&list](int row, const char *number, const char *category = "") {
+        list[static_cast<size_t>(row)] =
+            makeRecord({QString(), QLatin1String(number), QLatin1String(category)});
+    };
+    put(5, "lp 7", "Luchtpost");
+    put(59000, "LP7", "luchtpost ");
+    put(29999, "Blok");
+    put(30000, " blok ");
+    put(40000, "12a");
+    put(50000, "12 A");
+    put(59990, "12a");
+    QCOMPARE(entryTexts(TradeList::of(list)), QStringList({"12a|3|40000", "lp 7|2|5", "Blok|2|29999"}));
+    QCOMPARE(entryTexts(TradeList::of(list, QStringLiteral("Luchtpost"))), QStringList({"lp 7|2|5"}));
+
+    const WantList wants = WantList::of(list, {QStringLiteral("Z 0-59999"), QStringLiteral("LP 1-10")});
+    QCOMPARE(lineTexts(wants),
+             QStringList({"Z 0-59999|5, 29999-30000, 40000, 50000, 59000, 59990|7", "LP 1-10|1-6, 8-10|9"}));
+    QCOMPARE(lineTexts(WantList::of(list, {QStringLiteral("Z 1-3"), QStringLiteral("LP 7")},
+                                    QStringLiteral("luchtpost"))),
+             QStringList({"Z 1-3|1-3|3", "LP 7||0"}));
 }
 
 void WantListTest::sideFileKeepsBytesAndGoesAlongWithSaveAs()
