@@ -127,6 +127,8 @@ void RecoveryGuard::start(bool fromSavedState)
         basis.sameSizeAndTime(
             FileFingerprint::withoutHash(now.size(), now.fileTime(QFileDevice::FileModificationTime)))) {
         m_writer.startFromFile(m_writtenName, file, basis, basis);
+        for (const std::shared_ptr<const ListChange> &correction : m_collection.savedStateCorrections())
+            m_writer.append(correction);
         for (const std::shared_ptr<const ListChange> &change : m_sinceSaved)
             m_writer.append(change);
     } else {

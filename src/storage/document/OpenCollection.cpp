@@ -9,7 +9,6 @@
 #include "storage/document/RowsStep.h"
 #include "storage/document/SaveWithPictureFolder.h"
 #include "storage/folder/FileHelpers.h"
-#include "storage/formats/CollectionFile.h"
 #include "storage/formats/WantListFile.h"
 #include "storage/keeping/ListChange.h"
 
@@ -222,8 +221,9 @@ CollectionSave::Result OpenCollection::saveAs(const QString &name,
         if (!m_name.isEmpty() && m_name != name)
             static_cast<void>(WantListFile::carryOver(m_folder, m_name, name));
         rememberFile(name, fingerprint);
-        if (CollectionFile::keepsExactly(m_records.records()))
-            m_savedStateFile = m_fingerprintFile;
+        m_savedStateFile = m_fingerprintFile;
+        for (ListChange &correction : ListChange::fileFormCorrections(m_records.records()))
+            m_savedStateCorrections.push_back(std::make_shared<const ListChange>(std::move(correction)));
         setName(name);
         m_history.setClean();
         m_markedWithoutEdit = false;
@@ -269,6 +269,7 @@ void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> 
         rememberFile(name, FileFingerprint::ofFile(file));
     // The restored state is no file's, whichever is remembered.
     m_savedStateFile.clear();
+    m_savedStateCorrections.clear();
     m_records.assign(std::move(records));
     finishReplacing(name, Replacement::Restored);
     // Not the file's contents: unsaved until saved, whatever is undone.
@@ -299,6 +300,7 @@ void OpenCollection::rememberFile(const QString &name, const FileFingerprint &fi
     m_fingerprintFile = name.isEmpty() ? QString() : m_folder.collectionFile(name);
     m_fingerprint = fingerprint;
     m_savedStateFile.clear();
+    m_savedStateCorrections.clear();
 }
 
 void OpenCollection::finishReplacing(const QString &name, Replacement how)

@@ -103,10 +103,17 @@ public:
     const FileFingerprint &fileAsLoaded() const { return m_fingerprint; }
     // The file saving under name would write, as it is now (null: there is none).
     FileFingerprint fileNow(const QString &name) const;
-    // The file of fileAsLoaded when it holds exactly the records of the
-    // history's saved state (they were read from it, or saved to it without a
-    // change the file form makes); empty when no file does.
+    // The file of fileAsLoaded when it holds the history's saved state (it was
+    // read from it or saved to it); empty when no file does. With
+    // savedStateCorrections done on what the file gives, the records are exactly
+    // those of the saved state.
     const QString &fileOfSavedState() const { return m_savedStateFile; }
+    // What the file form changed of the records saved (a year with spaces
+    // around it, a line break in a field, a blank record); none for most.
+    const std::vector<std::shared_ptr<const ListChange>> &savedStateCorrections() const
+    {
+        return m_savedStateCorrections;
+    }
 
 signals:
     void nameChanged(const QString &name);
@@ -159,4 +166,5 @@ private:
     QString m_fingerprintFile;
     FileFingerprint m_fingerprint;
     QString m_savedStateFile;
+    std::vector<std::shared_ptr<const ListChange>> m_savedStateCorrections;
 };

@@ -148,7 +148,7 @@ QByteArray serialize(const QString &name, const std::vector<StampRecord> &record
     return bytes;
 }
 
-bool keepsExactly(const std::vector<StampRecord> &records)
+std::vector<int> rowsNotKeptExactly(const std::vector<StampRecord> &records)
 {
     const auto lineSafe = [](const QString &field) {
         return std::all_of(field.begin(), field.end(), [](QChar c) {
@@ -158,13 +158,18 @@ bool keepsExactly(const std::vector<StampRecord> &records)
             return (u >= 0xA0 && u <= 0xFF) || Windows1252::canEncode(c);
         });
     };
-    return std::all_of(records.begin(), records.end(), [&](const StampRecord &record) {
+    std::vector<int> rows;
+    for (size_t row = 0; row < records.size(); ++row) {
+        const StampRecord &record = records[row];
         const QString &year = record[StampRecord::Year];
-        return trimmedSpaces(year).size() == year.size() &&
-               !std::all_of(record.fields.begin(), record.fields.end(),
-                            [](const QString &field) { return isBlank(field); }) &&
-               std::all_of(record.fields.begin(), record.fields.end(), lineSafe);
-    });
+        const bool exact = trimmedSpaces(year).size() == year.size() &&
+                           !std::all_of(record.fields.begin(), record.fields.end(),
+                                        [](const QString &field) { return isBlank(field); }) &&
+                           std::all_of(record.fields.begin(), record.fields.end(), lineSafe);
+        if (!exact)
+            rows.push_back(static_cast<int>(row));
+    }
+    return rows;
 }
 
 void serializeInPieces(const QString &name, const std::vector<StampRecord> &records,

@@ -31,10 +31,10 @@ Contents parse(QByteArrayView bytes);
 // The records parse would give, counted without keeping them.
 qsizetype countRecords(QByteArrayView bytes);
 QByteArray serialize(const QString &name, const std::vector<StampRecord> &records);
-// True when parsing what serialize writes gives exactly these records: no
-// line break inside a field, no character the code page cannot hold, no year
-// with spaces around it, no record with every field blank.
-bool keepsExactly(const std::vector<StampRecord> &records);
+// The rows whose records parsing what serialize writes would not give back
+// exactly: with a line break inside a field, a character the code page cannot
+// hold, a year with spaces around it, or every field blank (left out).
+std::vector<int> rowsNotKeptExactly(const std::vector<StampRecord> &records);
 // The same bytes in consecutive pieces of a few thousand records, handed to
 // sink; stops as soon as sink returns false.
 void serializeInPieces(const QString &name, const std::vector<StampRecord> &records,

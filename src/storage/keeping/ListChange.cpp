@@ -1,8 +1,12 @@
 #include "storage/keeping/ListChange.h"
 
+#include "storage/formats/CollectionFile.h"
+#include "storage/text/Trim.h"
+
 #include <QDataStream>
 #include <QIODevice>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -72,6 +76,20 @@ ListChange ListChange::replacementOfAll(std::vector<StampRecord> records)
     ListChange change(Kind::ReplaceAll);
     change.m_records = std::move(records);
     return change;
+}
+
+std::vector<ListChange> ListChange::fileFormCorrections(const std::vector<StampRecord> &records)
+{
+    // Row by row from the top, each row above already as it should be: a
+    // record the file leaves out goes in at its row, any other is written over.
+    std::vector<ListChange> corrections;
+    for (const int row : CollectionFile::rowsNotKeptExactly(records)) {
+        const StampRecord &record = records[static_cast<size_t>(row)];
+        const bool leftOut = std::all_of(record.fields.begin(), record.fields.end(),
+                                         [](const QString &field) { return isBlank(field); });
+        corrections.push_back(leftOut ? insertion(row, {record}) : replacement(row, record));
+    }
+    return corrections;
 }
 
 QByteArray ListChange::serialized() const

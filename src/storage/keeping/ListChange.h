@@ -21,6 +21,9 @@ public:
     // Row i took the record of row sortedRows[i].
     static ListChange reordering(std::vector<int> sortedRows);
     static ListChange replacementOfAll(std::vector<StampRecord> records);
+    // The changes that turn what the collection file form gives back of the
+    // records (written, then read) into the records themselves; none for most.
+    static std::vector<ListChange> fileFormCorrections(const std::vector<StampRecord> &records);
 
     QByteArray serialized() const;
     // Nothing when the bytes are not a change serialized gave.

@@ -154,10 +154,10 @@ StorageResult RecoveryFile::start(const QString &collectionName, const FileFinge
 StorageResult RecoveryFile::write(const QString &collectionName, const std::vector<StampRecord> &records,
                                   const FileFingerprint &basis) const
 {
-    // A state the file form would change is kept exactly by the journal.
+    // What the file form would change of the state is kept exactly by the journal.
     std::vector<QByteArray> exact;
-    if (!CollectionFile::keepsExactly(records))
-        exact.push_back(ListChange::replacementOfAll(records).serialized());
+    for (const ListChange &correction : ListChange::fileFormCorrections(records))
+        exact.push_back(correction.serialized());
     return start(
         collectionName, basis,
         [&](const TextFile::Sink &sink) { CollectionFile::serializeInPieces(collectionName, records, sink); },
