@@ -77,6 +77,14 @@ QStringList treeOf(const TestFolder &folder)
     return entries;
 }
 
+QStringList treeWithoutRecovery(const TestFolder &folder)
+{
+    QStringList tree = treeOf(folder);
+    tree.removeIf(
+        [](const QString &path) { return path.startsWith(QLatin1String("/Verzameling/.herstel")); });
+    return tree;
+}
+
 std::unique_ptr<Main> startMain(const TestFolder &folder)
 {
     auto window = std::make_unique<Main>(folder.folder());

@@ -38,6 +38,9 @@ void writeCollection(const TestFolder &folder, const QString &fileName, const QS
 QByteArray writeOldData(const TestFolder &folder, const QString &name, int count);
 // Every file and folder below the program folder, relative to it.
 QStringList treeOf(const TestFolder &folder);
+// The same but for the recovery files: those come and go with the unsaved
+// changes, written on a thread of their own, apart from the writers tried.
+QStringList treeWithoutRecovery(const TestFolder &folder);
 
 std::unique_ptr<Main> startMain(const TestFolder &folder);
 void click(VistaButton *button);

@@ -77,17 +77,6 @@ std::unique_ptr<Main> mainWithCollection(const TestFolder &folder, int records)
     return main;
 }
 
-// The files below the program folder, but for the recovery files: those come
-// and go with the unsaved changes, written on a thread of their own, apart
-// from the writers tried here.
-QStringList treeWithoutRecovery(const TestFolder &folder)
-{
-    QStringList tree = treeOf(folder);
-    tree.removeIf(
-        [](const QString &path) { return path.startsWith(QLatin1String("/Verzameling/.herstel")); });
-    return tree;
-}
-
 // Saves under the name in the dialog, which must show one message box and stay open.
 void saveExpectingABox(Main &main, const QString &name, MessageBox::Request &box)
 {

@@ -81,7 +81,7 @@ void SaveFormTest::refusedNamesWriteNothing()
 {
     TestFolder folder;
     auto main = mainWithOldCollection(folder, sampleRecords(2));
-    const QStringList treeBefore = treeOf(folder);
+    const QStringList treeBefore = treeWithoutRecovery(folder);
     SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
     BoxAnswers boxes;
@@ -112,7 +112,7 @@ void SaveFormTest::refusedNamesWriteNothing()
     }
     QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
     QVERIFY(main->collection().unsavedChanges());
-    QCOMPARE(treeOf(folder), treeBefore);
+    QCOMPARE(treeWithoutRecovery(folder), treeBefore);
 }
 
 void SaveFormTest::savesUnderANewNameAndIgnoresClicksMeanwhile()
