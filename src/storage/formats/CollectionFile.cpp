@@ -2,7 +2,6 @@
 
 #include "storage/folder/ContentHash.h"
 #include "storage/folder/FileFingerprint.h"
-#include "storage/folder/ProgramFolder.h"
 #include "storage/folder/TextFile.h"
 #include "storage/formats/RecordParts.h"
 #include "storage/text/LineReader.h"

@@ -11,7 +11,6 @@
 #include <vector>
 
 class FileFingerprint;
-class ProgramFolder;
 
 // The collection file: the maker line, the collection's name, the separator
 // line, then per record its twelve fields and a separator line.

@@ -1,7 +1,5 @@
 #include "storage/formats/OldDataFile.h"
 
-#include "storage/folder/ProgramFolder.h"
-#include "storage/folder/TextFile.h"
 #include "storage/formats/RecordParts.h"
 #include "storage/text/LineReader.h"
 #include "storage/text/SharedTexts.h"

@@ -8,8 +8,6 @@
 
 #include <vector>
 
-class ProgramFolder;
-
 // The older collection format (.cat): three header lines, then per record
 // fourteen lines and a separator. Read only; the program never changes it.
 namespace OldDataFile {
