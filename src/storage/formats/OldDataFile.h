@@ -1,7 +1,6 @@
 #pragma once
 
 #include "storage/StampRecord.h"
-#include "storage/StorageResult.h"
 
 #include <QByteArrayView>
 #include <QString>
