@@ -90,10 +90,12 @@ void RecordOrderTest::aSelectedRecordStaysSelectedAfterASort()
 
 void RecordOrderTest::aLoadedListSortsAndDeletesCellForCell()
 {
-    // More records than one piece of a parallel load; texts shared between
-    // records, packed into blocks, and long enough to have their own memory.
-    // Multiplying by a prime coprime to the count gives long permutation cycles.
-    constexpr int Count = 5000;
+    // More records than one piece of a parallel load, and more than a
+    // megabyte of them behind a row in the middle (moved by streaming stores);
+    // texts shared between records, packed into blocks, and long enough to
+    // have their own memory. Multiplying by a prime coprime to the count gives
+    // long permutation cycles.
+    constexpr int Count = 20000;
     std::vector<StampRecord> written(Count);
     for (int i = 0; i < Count; ++i) {
         StampRecord &record = written[size_t(i)];
@@ -126,6 +128,14 @@ void RecordOrderTest::aLoadedListSortsAndDeletesCellForCell()
     for (const int row : {0, 2500, 1, Count - 4, 777}) {
         static_cast<void>(list.takeRecords(row, 1));
         expected.erase(expected.begin() + row);
+        QVERIFY(list.records() == expected);
+    }
+    // Three records out and back in again, as a deleted record undone: each
+    // move of the records behind them, down and up, keeps every byte.
+    for (const int row : {3, 1001, Count / 2}) {
+        std::vector<StampRecord> taken = list.takeRecords(row, 3);
+        QVERIFY(std::equal(taken.begin(), taken.end(), expected.begin() + row));
+        list.insertRecords(row, std::move(taken));
         QVERIFY(list.records() == expected);
     }
     std::reverse(expected.begin(), expected.end());
