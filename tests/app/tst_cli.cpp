@@ -582,7 +582,7 @@ void TestCli::twoSavesAtOnceKeepBothStates()
         }
         for (QProcess &save : saves) {
             QVERIFY(save.waitForFinished(240000));
-            QCOMPARE(save.exitCode(), 0);
+            QVERIFY2(save.exitCode() == 0, save.readAllStandardError().constData());
         }
     }
     // Every state is the collection file or one of its versions.

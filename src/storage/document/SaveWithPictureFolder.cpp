@@ -16,8 +16,9 @@ CollectionSave::Result SaveWithPictureFolder(const ProgramFolder &folder, const 
         return {StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!")), Stop::Failed};
     // One level only: the collection folder itself comes with the installation.
     const QString pictureFolder = folder.pictureFolder(name);
-    const bool created = !FolderExists(pictureFolder);
-    if (created && !QDir().mkdir(pictureFolder))
+    // Another program saving the same new name may make the folder first.
+    const bool created = !FolderExists(pictureFolder) && QDir().mkdir(pictureFolder);
+    if (!created && !FolderExists(pictureFolder))
         return {StorageResult::failure(QStringLiteral("Map voor afbeeldingen kon niet worden aangemaakt: ") +
                                        pictureFolder),
                 Stop::Failed};

@@ -40,7 +40,8 @@ StorageResult makeFolders(const QString &collectionFolder, const QString &folder
         if (info.isSymLink())
             return StorageResult::failure(
                 QStringLiteral("'%1' is een koppeling").arg(QDir::toNativeSeparators(path)));
-        if (!info.exists() && !QDir().mkdir(path))
+        // Another program keeping a picture may make the folder first.
+        if (!info.exists() && !QDir().mkdir(path) && !QFileInfo::exists(path))
             return StorageResult::failure(
                 QStringLiteral("map '%1' kon niet worden gemaakt").arg(QDir::toNativeSeparators(path)));
         if (!QFileInfo(path).isDir())
