@@ -91,16 +91,24 @@ void RecoveryGuard::unsavedChangesChanged(bool unsaved)
     m_timer->stop();
     m_started = false;
     m_sinceSaved.clear();
+    m_journalAsides.clear();
     removeWritten();
 }
 
 void RecoveryGuard::listChanged(const std::shared_ptr<const ListChange> &change)
 {
-    if (m_started)
-        m_writer.append(change);
-    else if (!m_collection.unsavedChanges())
-        m_sinceSaved.push_back(change);
     // Otherwise the next write starts from the whole list, this change included.
+    if (!m_started && m_collection.unsavedChanges())
+        return;
+    // Made whole now: the list a swap brought is the list as it is now.
+    std::shared_ptr<const ListChange> journaled =
+        m_journalAsides.journaled(change, m_collection.records().records());
+    if (!journaled)
+        return;
+    if (m_started)
+        m_writer.append(std::move(journaled));
+    else
+        m_sinceSaved.push_back(std::move(journaled));
 }
 
 void RecoveryGuard::start(bool fromSavedState)
@@ -135,6 +143,7 @@ void RecoveryGuard::start(bool fromSavedState)
         // Once for a state that no file holds (new, imported, restored), or
         // after a failure: a copy of the list, sharing its texts.
         m_writer.start(m_writtenName, m_collection.records().records(), basis);
+        m_journalAsides.clear();
     }
     m_sinceSaved.clear();
     m_started = true;

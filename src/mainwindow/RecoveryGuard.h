@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/keeping/JournalAsides.h"
 #include "storage/keeping/RecoveryWriter.h"
 
 #include <QObject>
@@ -62,6 +63,8 @@ private:
     QString m_writtenName;
     // Changes made at the saved state, until the collection counts as unsaved.
     std::vector<std::shared_ptr<const ListChange>> m_sinceSaved;
+    // Of the journal the changes go to, or will go to with m_sinceSaved.
+    JournalAsides m_journalAsides;
     // The recovery file was started and takes each change.
     bool m_started = false;
     bool m_mayHaveWritten = false;

@@ -2,6 +2,7 @@
 #include "storage/document/OpenCollection.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionVersions.h"
+#include "storage/keeping/ListChange.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -56,6 +57,7 @@ private slots:
     void replacingTheCollectionClearsTheHistory();
     void aSortFollowsTheDirectionRulesAndIsUndoneWithItsState();
     void theHistoryHoldsNoMoreThanTheListAgain();
+    void aListSetAsideIsForgottenWhenItsStepLeavesTheHistory();
 };
 
 void OpenCollectionTest::everyEditIsOneStepUndoneAndRedoneByteForByte()
@@ -256,6 +258,39 @@ void OpenCollectionTest::theHistoryHoldsNoMoreThanTheListAgain()
     QVERIFY(collection.unsavedChanges());
     collection.history().redo();
     QCOMPARE(collection.records().records(), threeStamps());
+}
+
+void OpenCollectionTest::aListSetAsideIsForgottenWhenItsStepLeavesTheHistory()
+{
+    TestFolder home;
+    Document document(home);
+    OpenCollection &collection = document.collection;
+    using Use = ListChange::AsideUse;
+    std::vector<std::pair<Use, quint64>> seen;
+    connect(&collection, &OpenCollection::listChanged, this,
+            [&](const std::shared_ptr<const ListChange> &change) {
+                seen.emplace_back(change->asideUse(), change->aside());
+            });
+    collection.addImportedRecords(std::vector<StampRecord>(150000, stamp("1900", "x")), true);
+    collection.history().undo();
+    collection.history().redo();
+    // Too much for the history: the first import goes, the second stays.
+    collection.addImportedRecords(threeStamps(), true);
+    collection.history().undo();
+    // A new step drops the second import, which was undone.
+    collection.addRecord(stamp("1960", "1"));
+    QCOMPARE(seen.size(), size_t(8));
+    const quint64 first = seen[0].second;
+    const quint64 second = seen[3].second;
+    QVERIFY(first != 0 && second != 0 && first != second);
+    const std::vector<std::pair<Use, quint64>> expected{
+        {Use::SetsAside, first}, {Use::Swaps, first},  {Use::Swaps, first}, {Use::SetsAside, second},
+        {Use::Forgets, first},   {Use::Swaps, second}, {Use::None, 0},      {Use::Forgets, second}};
+    QVERIFY(seen == expected);
+    // Another collection in its place: its changes start anew, nothing to forget.
+    collection.addImportedRecords(threeStamps(), true);
+    collection.startNew(QStringLiteral("Nieuw"));
+    QCOMPARE(seen.size(), size_t(9));
 }
 
 QTEST_MAIN(OpenCollectionTest)

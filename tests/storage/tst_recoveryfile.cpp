@@ -6,10 +6,12 @@
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionSave.h"
 #include "storage/keeping/CollectionVersions.h"
+#include "storage/keeping/JournalAsides.h"
 #include "storage/keeping/ListChange.h"
 #include "storage/keeping/RecoveryFile.h"
 #include "storage/keeping/RecoveryWriter.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,10 +56,22 @@ struct Journaled {
     {
         QVERIFY(collection.open(name));
         QObject::connect(&collection, &OpenCollection::listChanged, &writer,
-                         [this](const std::shared_ptr<const ListChange> &change) { writer.append(change); });
+                         [this](const std::shared_ptr<const ListChange> &change) {
+                             if (auto journaled = asides.journaled(change, collection.records().records()))
+                                 writer.append(std::move(journaled));
+                         });
+        restartFromSavedState();
+    }
+
+    // As at the first change after opening or saving.
+    void restartFromSavedState()
+    {
         QVERIFY(!collection.fileOfSavedState().isEmpty());
-        writer.startFromFile(name, collection.fileOfSavedState(), collection.fileAsLoaded(),
+        writer.startFromFile(collection.name(), collection.fileOfSavedState(), collection.fileAsLoaded(),
                              collection.fileAsLoaded());
+        asides.clear();
+        for (const std::shared_ptr<const ListChange> &correction : collection.savedStateCorrections())
+            writer.append(correction);
     }
 
     // The state the recovery file gives back, as at a start after a crash.
@@ -73,6 +87,7 @@ struct Journaled {
 
     OpenCollection collection;
     RecoveryWriter writer;
+    JournalAsides asides;
 };
 
 QString journalOf(const TestFolder &home, const QString &name)
@@ -91,6 +106,8 @@ private slots:
     void aFailedWriteIsReported();
     void onlyFilesOfEndedProgramsAreOfferedWithTheirBasis();
     void theJournalGivesBackTheListAfterEveryKindOfStep();
+    void aReplacedListIsSetAsideAndThenOnlyNamed();
+    void aFoldKeepsOnlyTheListsStillSetAside();
     void aChangeCutShortAndAJournalOfAnotherBaseAreLeftOut();
     void aBaseFileChangedBeforeTheCopyIsNotTaken();
 };
@@ -282,10 +299,7 @@ void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
     collection.addRecord(stamp(QStringLiteral("1962"), QStringLiteral("na de lege")));
     QVERIFY(collection.saveAs(name));
     QCOMPARE(collection.savedStateCorrections().size(), size_t(2));
-    journaled.writer.startFromFile(name, collection.fileOfSavedState(), collection.fileAsLoaded(),
-                                   collection.fileAsLoaded());
-    for (const std::shared_ptr<const ListChange> &correction : collection.savedStateCorrections())
-        journaled.writer.append(correction);
+    journaled.restartFromSavedState();
     collection.removeRecord(1);
     QCOMPARE(journaled.recovered(home), collection.records().records());
     journaled.writer.start(name, collection.records().records());
@@ -295,6 +309,111 @@ void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
     // A recovery file as earlier versions wrote it, without a journal.
     QVERIFY(CollectionFile::write(RecoveryFile(home.folder()).pathFor(name), name, opened));
     QCOMPARE(journaled.recovered(home), opened);
+}
+
+void RecoveryFileTest::aReplacedListIsSetAsideAndThenOnlyNamed()
+{
+    TestFolder home;
+    const QString name = QStringLiteral("Land");
+    saveCollection(home, name, recordsCalled(QStringLiteral("Vogel"), 3));
+    Journaled journaled(home, name);
+    OpenCollection &collection = journaled.collection;
+    const auto journalSize = [&] {
+        journaled.writer.waitUntilIdle();
+        return QFileInfo(journalOf(home, name)).size();
+    };
+    const auto step = [&](const std::function<void()> &edit) {
+        edit();
+        QCOMPARE(journaled.recovered(home), collection.records().records());
+    };
+
+    // Large enough for the journal to become the base at once, the list set
+    // aside going to the new journal.
+    step([&] { collection.addImportedRecords(recordsCalled(QString(300, u'x'), 20000), true); });
+    QVERIFY(QFileInfo(RecoveryFile(home.folder()).pathFor(name)).size() > 20000 * 300);
+    step([&] { collection.replaceRecord(0, stamp(QStringLiteral(" 1990 "), QStringLiteral("regel\neen"))); });
+    step([&] { collection.history().undo(); });
+    // Undone and redone, the import only names the list set aside.
+    const qint64 beforeUndo = journalSize();
+    step([&] { collection.history().undo(); });
+    step([&] { collection.history().redo(); });
+    step([&] { collection.history().undo(); });
+    QVERIFY(journalSize() - beforeUndo < 1000);
+
+    // A new step drops the import from the history, then another import.
+    step([&] { collection.addRecord(stamp(QStringLiteral("1960"), QStringLiteral("5"))); });
+    step([&] { collection.history().undo(); });
+    step([&] { collection.addImportedRecords(recordsCalled(QStringLiteral("Bloem"), 2), true); });
+    step([&] { collection.history().undo(); });
+    step([&] { collection.history().redo(); });
+
+    // Saved, the journal starts again from the file without the list set aside:
+    // the first swap with it carries the list.
+    QVERIFY(collection.saveAs(name));
+    journaled.restartFromSavedState();
+    step([&] { collection.history().undo(); });
+    step([&] { collection.history().redo(); });
+    QVERIFY(journaled.writer.remove(name));
+}
+
+void RecoveryFileTest::aFoldKeepsOnlyTheListsStillSetAside()
+{
+    TestFolder home;
+    const QString name = QStringLiteral("Land");
+    const RecoveryFile recovery(home.folder());
+    const std::vector<StampRecord> first = recordsCalled(QStringLiteral("Vogel"), 3);
+    const std::vector<StampRecord> kept = recordsCalled(QStringLiteral("Bloem"), 2);
+    QVERIFY(recovery.write(name, first));
+    const auto append = [&](std::vector<ListChange> changes) {
+        std::vector<std::shared_ptr<const ListChange>> shared;
+        for (ListChange &change : changes)
+            shared.push_back(std::make_shared<const ListChange>(std::move(change)));
+        QVERIFY(recovery.append(name, shared));
+    };
+    const auto recovered = [&] {
+        std::vector<StampRecord> records;
+        const std::vector<RecoveryFile::LeftBehind> found = recovery.leftBehind();
+        if (found.size() != 1 || !RecoveryFile::read(found.front(), records))
+            return std::vector<StampRecord>{stamp(QStringLiteral("niet"), QStringLiteral("gelezen"))};
+        return records;
+    };
+    append({ListChange::settingAside(7, recordsCalled(QString(300, u'x'), 20000)),
+            ListChange::settingAside(8, kept), ListChange::forgettingAside(7)});
+    qint64 startSize = 0;
+    QVERIFY(recovery.shortenJournal(name, startSize));
+    QVERIFY(startSize > 0 && startSize < 100000);
+    append({ListChange::swapWithAside(8)});
+    QCOMPARE(recovered(), kept);
+
+    // A list not set aside ends the journal, as any change that does not fit.
+    append({ListChange::swapWithAside(7), ListChange::replacement(0, stamp(QStringLiteral("1970"), {}))});
+    QCOMPARE(recovered(), kept);
+
+    // Cut anywhere, or of a kind not known, the bytes are no change.
+    for (const ListChange &change :
+         {ListChange::replacementSettingAside(9, kept), ListChange::swapWithAside(9),
+          ListChange::forgettingAside(9), ListChange::settingAside(9, kept)}) {
+        const QByteArray bytes = change.serialized();
+        for (qsizetype size = 0; size < bytes.size(); ++size)
+            QVERIFY(!ListChange::parse(bytes.first(size)));
+        QByteArray unknown = bytes;
+        unknown[0] = 9;
+        QVERIFY(!ListChange::parse(unknown));
+    }
+
+    // A replacement of every record as journals of earlier versions hold it.
+    QByteArray earlier;
+    QDataStream stream(&earlier, QIODevice::WriteOnly);
+    stream.setVersion(QDataStream::Qt_6_4);
+    stream << quint8(4) << qint32(0) << qint32(0) << quint32(1);
+    for (const QString &field : kept.front().fields)
+        stream << field;
+    std::optional<ListChange> change = ListChange::parse(earlier);
+    QVERIFY(change);
+    std::vector<StampRecord> records = first;
+    ListChange::AsideLists asides;
+    QVERIFY(change->applyTo(records, asides));
+    QCOMPARE(records, std::vector<StampRecord>{kept.front()});
 }
 
 void RecoveryFileTest::aChangeCutShortAndAJournalOfAnotherBaseAreLeftOut()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 
 class ListChange;
 class RecordList;
@@ -26,4 +27,7 @@ public:
     // What applying (applied) or reverting the edit did to the list, which
     // stands as it left it.
     virtual ListChange changeMade(const RecordList &list, bool applied) const = 0;
+    // What the list's change record learns when the step leaves the history
+    // for good; null for most steps.
+    virtual std::shared_ptr<const ListChange> changeOnLeaving() const { return nullptr; }
 };

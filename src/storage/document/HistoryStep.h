@@ -22,6 +22,7 @@ public:
     void undo() override;
 
     size_t weight() const { return m_edit->weight(); }
+    const EditStep &edit() const { return *m_edit; }
     // The same step, done, for a history laid anew.
     HistoryStep *copy() const;
 

@@ -4,10 +4,24 @@
 #include "storage/keeping/ListChange.h"
 
 #include <algorithm>
+#include <atomic>
+#include <utility>
+
+namespace {
+
+// Never 0, which names no list.
+quint64 nextAside()
+{
+    static std::atomic<quint64> last = 0;
+    return ++last;
+}
+
+} // namespace
 
 ListSwapStep::ListSwapStep(std::vector<StampRecord> records, size_t replacedCount)
     : m_records(std::move(records))
     , m_weight(std::max(m_records.size(), replacedCount))
+    , m_aside(nextAside())
 {}
 
 void ListSwapStep::apply(RecordList &list)
@@ -17,5 +31,12 @@ void ListSwapStep::apply(RecordList &list)
 
 ListChange ListSwapStep::changeMade(const RecordList &list, bool) const
 {
-    return ListChange::replacementOfAll(list.records());
+    if (std::exchange(m_reported, true))
+        return ListChange::swapWithAside(m_aside);
+    return ListChange::replacementSettingAside(m_aside, list.records());
+}
+
+std::shared_ptr<const ListChange> ListSwapStep::changeOnLeaving() const
+{
+    return std::make_shared<const ListChange>(ListChange::forgettingAside(m_aside));
 }

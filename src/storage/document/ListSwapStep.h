@@ -3,9 +3,12 @@
 #include "storage/StampRecord.h"
 #include "storage/document/EditStep.h"
 
+#include <QtGlobal>
+
 #include <vector>
 
-// Every record replaced at once: the list that is not shown is kept.
+// Every record replaced at once: the list that is not shown is kept. Its
+// changes name that list by a number of its own within the program's run.
 class ListSwapStep : public EditStep {
 public:
     ListSwapStep(std::vector<StampRecord> records, size_t replacedCount);
@@ -13,11 +16,15 @@ public:
     void apply(RecordList &list) override;
     void revert(RecordList &list) override { apply(list); }
     size_t weight() const override { return m_weight; }
-    // A copy of every record (their texts shared): once for a step that took
-    // far longer to make.
+    // The first time, a copy of every record (their texts shared): once for
+    // a step that took far longer to make. After that only the number.
     ListChange changeMade(const RecordList &list, bool applied) const override;
+    std::shared_ptr<const ListChange> changeOnLeaving() const override;
 
 private:
     std::vector<StampRecord> m_records;
     size_t m_weight;
+    quint64 m_aside;
+    // A change has carried the records already.
+    mutable bool m_reported = false;
 };

@@ -114,6 +114,7 @@ void OpenCollection::keepStep(const QString &text, std::unique_ptr<EditStep> edi
     const std::shared_ptr<EditStep> kept(std::move(edit));
     reportChange(*kept, true);
     // Steps undone before this one go from the history.
+    reportLeaving(m_history.index(), m_history.count());
     for (int index = m_history.index(); index < m_history.count(); ++index)
         m_historyWeight -= static_cast<const HistoryStep *>(m_history.command(index))->weight();
     m_history.push(new HistoryStep(*this, text, kept, before, m_sortState, true));
@@ -136,6 +137,7 @@ void OpenCollection::trimHistory()
         weight -= static_cast<const HistoryStep *>(m_history.command(first))->weight();
         ++first;
     }
+    reportLeaving(0, first);
     std::vector<HistoryStep *> kept;
     kept.reserve(static_cast<size_t>(count - first));
     for (int index = first; index < count; ++index)
@@ -165,12 +167,28 @@ void OpenCollection::stepped(const EditStep &edit, bool applied, const SortState
     emit historyStepped(applied ? edit.rowAfterApply() : edit.rowAfterRevert());
 }
 
-void OpenCollection::reportChange(const EditStep &edit, bool applied)
+bool OpenCollection::listWatched() const
 {
     // A change copies what the step touched: only for someone who keeps it.
     static const QMetaMethod signal = QMetaMethod::fromSignal(&OpenCollection::listChanged);
-    if (isSignalConnected(signal))
+    return isSignalConnected(signal);
+}
+
+void OpenCollection::reportChange(const EditStep &edit, bool applied)
+{
+    if (listWatched())
         emit listChanged(std::make_shared<const ListChange>(edit.changeMade(m_records, applied)));
+}
+
+void OpenCollection::reportLeaving(int first, int end)
+{
+    if (!listWatched())
+        return;
+    for (int index = first; index < end; ++index) {
+        if (auto change =
+                static_cast<const HistoryStep *>(m_history.command(index))->edit().changeOnLeaving())
+            emit listChanged(change);
+    }
 }
 
 void OpenCollection::setSortState(const SortState &state)

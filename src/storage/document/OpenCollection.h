@@ -126,7 +126,9 @@ signals:
     // A step was undone or redone; row is the record it touched, -1 for none.
     void historyStepped(int row);
     // What an edit, undo or redo did to the list, right after it and before
-    // the unsaved state follows. Only made while something is connected.
+    // the unsaved state follows; also that a step which set a list aside has
+    // left the history for good (not when another collection takes the open
+    // one's place). Only made while something is connected.
     void listChanged(const std::shared_ptr<const ListChange> &change);
 
 private:
@@ -143,6 +145,9 @@ private:
     // Called by a step undone (applied false) or redone.
     void stepped(const EditStep &edit, bool applied, const SortState &state);
     void reportChange(const EditStep &edit, bool applied);
+    // The steps of the history from first to before end leave it for good.
+    void reportLeaving(int first, int end);
+    bool listWatched() const;
     void finishReplacing(const QString &name, Replacement how);
     // basis: what the collection file was when the restored state was made
     // from it, when that is known.

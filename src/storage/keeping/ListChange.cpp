@@ -39,6 +39,16 @@ std::vector<StampRecord> readRecords(QDataStream &stream)
 
 } // namespace
 
+bool ListChange::namesAside(Kind kind)
+{
+    return kind >= Kind::ReplaceSettingAside;
+}
+
+bool ListChange::holdsRecords(Kind kind)
+{
+    return kind != Kind::Reorder && kind != Kind::SwapWithAside && kind != Kind::ForgetAside;
+}
+
 ListChange::ListChange(Kind kind, int row, int count)
     : m_kind(kind)
     , m_row(row)
@@ -71,9 +81,32 @@ ListChange ListChange::reordering(std::vector<int> sortedRows)
     return change;
 }
 
-ListChange ListChange::replacementOfAll(std::vector<StampRecord> records)
+ListChange ListChange::replacementSettingAside(quint64 aside, std::vector<StampRecord> records)
 {
-    ListChange change(Kind::ReplaceAll);
+    ListChange change(Kind::ReplaceSettingAside);
+    change.m_aside = aside;
+    change.m_records = std::move(records);
+    return change;
+}
+
+ListChange ListChange::swapWithAside(quint64 aside)
+{
+    ListChange change(Kind::SwapWithAside);
+    change.m_aside = aside;
+    return change;
+}
+
+ListChange ListChange::forgettingAside(quint64 aside)
+{
+    ListChange change(Kind::ForgetAside);
+    change.m_aside = aside;
+    return change;
+}
+
+ListChange ListChange::settingAside(quint64 aside, std::vector<StampRecord> records)
+{
+    ListChange change(Kind::SetAside);
+    change.m_aside = aside;
     change.m_records = std::move(records);
     return change;
 }
@@ -98,11 +131,13 @@ QByteArray ListChange::serialized() const
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream.setVersion(StreamVersion);
     stream << static_cast<quint8>(m_kind) << static_cast<qint32>(m_row) << static_cast<qint32>(m_count);
+    if (namesAside(m_kind))
+        stream << m_aside;
     if (m_kind == Kind::Reorder) {
         stream << static_cast<quint32>(m_order.size());
         for (const int from : m_order)
             stream << static_cast<qint32>(from);
-    } else {
+    } else if (holdsRecords(m_kind)) {
         writeRecords(stream, m_records);
     }
     return bytes;
@@ -117,9 +152,11 @@ std::optional<ListChange> ListChange::parse(QByteArrayView bytes)
     qint32 row = 0;
     qint32 count = 0;
     stream >> kind >> row >> count;
-    if (stream.status() != QDataStream::Ok || kind > static_cast<quint8>(Kind::ReplaceAll))
+    if (stream.status() != QDataStream::Ok || kind > static_cast<quint8>(Kind::SetAside))
         return std::nullopt;
     ListChange change(static_cast<Kind>(kind), row, count);
+    if (namesAside(change.m_kind))
+        stream >> change.m_aside;
     if (change.m_kind == Kind::Reorder) {
         quint32 size = 0;
         stream >> size;
@@ -132,7 +169,7 @@ std::optional<ListChange> ListChange::parse(QByteArrayView bytes)
             stream >> read;
             from = read;
         }
-    } else {
+    } else if (holdsRecords(change.m_kind)) {
         change.m_records = readRecords(stream);
     }
     if (stream.status() != QDataStream::Ok || !stream.atEnd())
@@ -140,7 +177,22 @@ std::optional<ListChange> ListChange::parse(QByteArrayView bytes)
     return change;
 }
 
-bool ListChange::fits(const std::vector<StampRecord> &records) const
+ListChange::AsideUse ListChange::asideUse() const
+{
+    switch (m_kind) {
+    case Kind::ReplaceSettingAside:
+    case Kind::SetAside:
+        return AsideUse::SetsAside;
+    case Kind::SwapWithAside:
+        return AsideUse::Swaps;
+    case Kind::ForgetAside:
+        return AsideUse::Forgets;
+    default:
+        return AsideUse::None;
+    }
+}
+
+bool ListChange::fits(const std::vector<StampRecord> &records, const AsideLists &asides) const
 {
     const auto size = static_cast<int>(records.size());
     switch (m_kind) {
@@ -161,15 +213,20 @@ bool ListChange::fits(const std::vector<StampRecord> &records) const
         }
         return true;
     }
+    case Kind::SwapWithAside:
+        return asides.contains(m_aside);
     case Kind::ReplaceAll:
+    case Kind::ReplaceSettingAside:
+    case Kind::ForgetAside:
+    case Kind::SetAside:
         return true;
     }
     return false;
 }
 
-bool ListChange::applyTo(std::vector<StampRecord> &records)
+bool ListChange::applyTo(std::vector<StampRecord> &records, AsideLists &asides)
 {
-    if (!fits(records))
+    if (!fits(records, asides))
         return false;
     const auto at = records.begin() + m_row;
     switch (m_kind) {
@@ -193,6 +250,19 @@ bool ListChange::applyTo(std::vector<StampRecord> &records)
     }
     case Kind::ReplaceAll:
         records.swap(m_records);
+        break;
+    case Kind::ReplaceSettingAside:
+        asides[m_aside].swap(records);
+        records.swap(m_records);
+        break;
+    case Kind::SwapWithAside:
+        records.swap(asides[m_aside]);
+        break;
+    case Kind::ForgetAside:
+        asides.erase(m_aside);
+        break;
+    case Kind::SetAside:
+        asides[m_aside].swap(m_records);
         break;
     }
     m_records = {};

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -12,15 +13,28 @@
 // records it put in, the rows it took out, the new order. Written to the
 // recovery journal as it happens, and done again on the saved state to bring
 // back the list after a crash. It holds only what the step touched, except
-// for a replacement of every record.
+// for a replacement of every record. The list a replacement took the place of
+// is set aside under a number, so that taking the replacement back and doing
+// it again only names that number.
 class ListChange {
 public:
+    // The lists set aside, by their numbers, while the changes are done again.
+    using AsideLists = std::map<quint64, std::vector<StampRecord>>;
+    enum class AsideUse { None, SetsAside, Swaps, Forgets };
+
     static ListChange insertion(int row, std::vector<StampRecord> records);
     static ListChange removal(int row, int count);
     static ListChange replacement(int row, const StampRecord &record);
     // Row i took the record of row sortedRows[i].
     static ListChange reordering(std::vector<int> sortedRows);
-    static ListChange replacementOfAll(std::vector<StampRecord> records);
+    // The list goes aside under the number, and the records take its place.
+    static ListChange replacementSettingAside(quint64 aside, std::vector<StampRecord> records);
+    // The list and the one set aside under the number change places.
+    static ListChange swapWithAside(quint64 aside);
+    // The list set aside under the number is no longer needed.
+    static ListChange forgettingAside(quint64 aside);
+    // The records are set aside under the number; the list stays as it is.
+    static ListChange settingAside(quint64 aside, std::vector<StampRecord> records);
     // The changes that turn what the collection file form gives back of the
     // records (written, then read) into the records themselves; none for most.
     static std::vector<ListChange> fileFormCorrections(const std::vector<StampRecord> &records);
@@ -29,20 +43,40 @@ public:
     // Nothing when the bytes are not a change serialized gave.
     static std::optional<ListChange> parse(QByteArrayView bytes);
 
-    // Does the change again on the records as they stood before it; false,
-    // leaving them as they were, when the change does not fit them (rows
-    // outside the list, an order of another length). Its records go into the list.
-    bool applyTo(std::vector<StampRecord> &records);
+    AsideUse asideUse() const;
+    // The number of the list set aside that the change uses; 0 for none.
+    quint64 aside() const { return m_aside; }
+
+    // Does the change again on the records as they stood before it, with the
+    // lists set aside so far; false, leaving both as they were, when the
+    // change does not fit them (rows outside the list, an order of another
+    // length, a list set aside that is not there). Its records go into them.
+    bool applyTo(std::vector<StampRecord> &records, AsideLists &asides);
 
 private:
-    enum class Kind { Insert, Remove, Replace, Reorder, ReplaceAll };
+    // The numbers are written to the journal: new kinds go at the end.
+    enum class Kind {
+        Insert,
+        Remove,
+        Replace,
+        Reorder,
+        ReplaceAll,
+        ReplaceSettingAside,
+        SwapWithAside,
+        ForgetAside,
+        SetAside
+    };
 
     explicit ListChange(Kind kind, int row = 0, int count = 0);
-    bool fits(const std::vector<StampRecord> &records) const;
+    static bool namesAside(Kind kind);
+    // Written with a count of records, none for a removal.
+    static bool holdsRecords(Kind kind);
+    bool fits(const std::vector<StampRecord> &records, const AsideLists &asides) const;
 
     Kind m_kind;
     int m_row;
     int m_count;
+    quint64 m_aside = 0;
     std::vector<StampRecord> m_records;
     std::vector<int> m_order;
 };

@@ -16,6 +16,7 @@
 #include <QLockFile>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -154,10 +155,18 @@ StorageResult RecoveryFile::start(const QString &collectionName, const FileFinge
 StorageResult RecoveryFile::write(const QString &collectionName, const std::vector<StampRecord> &records,
                                   const FileFingerprint &basis) const
 {
+    return write(collectionName, records, basis, {});
+}
+
+StorageResult RecoveryFile::write(const QString &collectionName, const std::vector<StampRecord> &records,
+                                  const FileFingerprint &basis, std::vector<QByteArray> laterEntries) const
+{
     // What the file form would change of the state is kept exactly by the journal.
     std::vector<QByteArray> exact;
     for (const ListChange &correction : ListChange::fileFormCorrections(records))
         exact.push_back(correction.serialized());
+    exact.insert(exact.end(), std::make_move_iterator(laterEntries.begin()),
+                 std::make_move_iterator(laterEntries.end()));
     return start(
         collectionName, basis,
         [&](const TextFile::Sink &sink) { CollectionFile::serializeInPieces(collectionName, records, sink); },
@@ -202,9 +211,14 @@ StorageResult RecoveryFile::shortenJournal(const QString &collectionName, qint64
         return StorageResult::success();
     const LeftBehind file{collectionName, {}, path, readBasis(basisPathOf(path))};
     std::vector<StampRecord> records;
-    if (const StorageResult read = RecoveryFile::read(file, records); !read)
+    ListChange::AsideLists asides;
+    if (const StorageResult read = replay(file, records, asides); !read)
         return read;
-    const StorageResult written = write(collectionName, records, file.basis);
+    std::vector<QByteArray> setAside;
+    for (auto &[aside, list] : asides)
+        setAside.push_back(ListChange::settingAside(aside, std::move(list)).serialized());
+    asides.clear();
+    const StorageResult written = write(collectionName, records, file.basis, std::move(setAside));
     startSize = journalSize(collectionName);
     return written;
 }
@@ -257,7 +271,15 @@ std::vector<RecoveryFile::LeftBehind> RecoveryFile::leftBehind() const
 
 StorageResult RecoveryFile::read(const LeftBehind &file, std::vector<StampRecord> &records)
 {
+    ListChange::AsideLists asides;
+    return replay(file, records, asides);
+}
+
+StorageResult RecoveryFile::replay(const LeftBehind &file, std::vector<StampRecord> &records,
+                                   ListChange::AsideLists &asides)
+{
     records.clear();
+    asides.clear();
     QByteArray base;
     if (const StorageResult read = TextFile::readBytes(file.path, base); !read)
         return read;
@@ -270,9 +292,9 @@ StorageResult RecoveryFile::read(const LeftBehind &file, std::vector<StampRecord
     base.clear();
     // A change that does not fit the list it follows ends the journal as a
     // change cut short does: what came before it still holds.
-    RecoveryJournal::read(journalPathOf(file.path), mark.result(), [&records](QByteArrayView entry) {
+    RecoveryJournal::read(journalPathOf(file.path), mark.result(), [&](QByteArrayView entry) {
         std::optional<ListChange> change = ListChange::parse(entry);
-        return change && change->applyTo(records);
+        return change && change->applyTo(records, asides);
     });
     return StorageResult::success();
 }

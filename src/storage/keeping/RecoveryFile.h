@@ -4,6 +4,7 @@
 #include "storage/StorageResult.h"
 #include "storage/folder/FileFingerprint.h"
 #include "storage/folder/ProgramFolder.h"
+#include "storage/keeping/ListChange.h"
 
 #include <QDateTime>
 #include <QString>
@@ -12,7 +13,6 @@
 #include <memory>
 #include <vector>
 
-class ListChange;
 class QLockFile;
 
 // The open collection's unsaved state, kept in Verzameling/.herstel so that a
@@ -66,7 +66,8 @@ public:
     // Once the journal has grown past its size at the start (startSize) by
     // more than the base (and a few megabytes), writes the state it gives as
     // a new start, whose size goes to startSize: reading it back stays quick
-    // however long the work goes on without a save.
+    // however long the work goes on without a save. The lists set aside then
+    // are set aside again at the new start.
     StorageResult shortenJournal(const QString &collectionName, qint64 &startSize) const;
     // Removes the collection's recovery file; none there is no failure.
     StorageResult remove(const QString &collectionName) const;
@@ -82,6 +83,12 @@ public:
     StorageResult discard(const LeftBehind &file) const;
 
 private:
+    // read, also giving the lists set aside at the end of the journal.
+    static StorageResult replay(const LeftBehind &file, std::vector<StampRecord> &records,
+                                ListChange::AsideLists &asides);
+    // write, with the entries after the base's own.
+    StorageResult write(const QString &collectionName, const std::vector<StampRecord> &records,
+                        const FileFingerprint &basis, std::vector<QByteArray> laterEntries) const;
     QString folder() const;
     // The folder when it is a real one (or none yet); never one reached through a link.
     StorageResult checkFolder() const;

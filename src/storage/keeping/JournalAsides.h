@@ -1,0 +1,29 @@
+#pragma once
+
+#include "storage/StampRecord.h"
+
+#include <QtGlobal>
+
+#include <memory>
+#include <set>
+#include <vector>
+
+class ListChange;
+
+// Which lists set aside the recovery journal holds, followed on the window's
+// thread as the changes go to it. A journal started after a list was set
+// aside (from a saved file, or anew after a failure) lacks that list.
+class JournalAsides {
+public:
+    // The journal starts anew, holding none.
+    void clear() { m_held.clear(); }
+    // The change as the journal can take it, or null when it has nothing to
+    // do there: a swap with a list the journal lacks carries listNow instead
+    // (copied, sharing the texts), the list the swap brought; forgetting such
+    // a list is left out.
+    std::shared_ptr<const ListChange> journaled(const std::shared_ptr<const ListChange> &change,
+                                                const std::vector<StampRecord> &listNow);
+
+private:
+    std::set<quint64> m_held;
+};
