@@ -10,6 +10,7 @@
 #include "storage/document/RecordSwapStep.h"
 #include "storage/document/RowsStep.h"
 #include "storage/formats/CollectionFile.h"
+#include "storage/keeping/JournalAsides.h"
 #include "storage/keeping/ListChange.h"
 #include "storage/keeping/RecoveryFile.h"
 #include "storage/keeping/RecoveryWriter.h"
@@ -60,13 +61,17 @@ struct JournaledCollection {
 
     void journal()
     {
-        connection = QObject::connect(
-            &collection, &OpenCollection::listChanged, &collection,
-            [this](const std::shared_ptr<const ListChange> &change) { writer.append(change); });
+        connection = QObject::connect(&collection, &OpenCollection::listChanged, &collection,
+                                      [this](const std::shared_ptr<const ListChange> &change) {
+                                          if (auto journaled =
+                                                  asides.journaled(change, collection.records().records()))
+                                              writer.append(std::move(journaled));
+                                      });
     }
 
     OpenCollection collection;
     RecoveryWriter writer;
+    JournalAsides asides;
     QMetaObject::Connection connection;
 };
 

@@ -60,7 +60,7 @@ private:
         Remove,
         Replace,
         Reorder,
-        ReplaceAll,
+        ReplaceAll, // as earlier versions wrote a replacement of every record
         ReplaceSettingAside,
         SwapWithAside,
         ForgetAside,
