@@ -12,7 +12,11 @@ RecoveryWriter::RecoveryWriter(const ProgramFolder &folder, QObject *parent)
 
 RecoveryWriter::~RecoveryWriter()
 {
-    waitUntilIdle();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_ending = true;
+    }
+    m_workAsked.notify_one();
     if (m_worker.joinable())
         m_worker.join();
 }
@@ -36,15 +40,13 @@ void RecoveryWriter::append(std::shared_ptr<const ListChange> change)
 
 void RecoveryWriter::ask(Work work)
 {
-    const std::lock_guard lock(m_mutex);
-    m_waiting.push_back(std::move(work));
-    if (m_running)
-        return;
-    // A worker that is not running has left its loop; joining it is immediate.
-    if (m_worker.joinable())
-        m_worker.join();
-    m_running = true;
-    m_worker = std::thread(&RecoveryWriter::run, this);
+    {
+        const std::lock_guard lock(m_mutex);
+        m_waiting.push_back(std::move(work));
+        if (!m_worker.joinable())
+            m_worker = std::thread(&RecoveryWriter::run, this);
+    }
+    m_workAsked.notify_one();
 }
 
 StorageResult RecoveryWriter::remove(const QString &collectionName)
@@ -63,23 +65,25 @@ StorageResult RecoveryWriter::remove(const QString &collectionName)
 void RecoveryWriter::waitUntilIdle()
 {
     std::unique_lock lock(m_mutex);
-    m_idle.wait(lock, [this] { return !m_running; });
+    m_idle.wait(lock, [this] { return m_waiting.empty() && !m_busy; });
 }
 
 void RecoveryWriter::run()
 {
+    std::unique_lock lock(m_mutex);
     for (;;) {
+        m_workAsked.wait(lock, [this] { return !m_waiting.empty() || m_ending; });
+        // The work asked for is done before the writer goes.
+        if (m_waiting.empty())
+            return;
         std::deque<Work> work;
-        {
-            const std::lock_guard lock(m_mutex);
-            if (m_waiting.empty()) {
-                m_running = false;
-                m_idle.notify_all();
-                return;
-            }
-            work.swap(m_waiting);
-        }
+        work.swap(m_waiting);
+        m_busy = true;
+        lock.unlock();
         doWork(work);
+        lock.lock();
+        m_busy = false;
+        m_idle.notify_all();
     }
 }
 

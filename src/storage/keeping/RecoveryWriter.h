@@ -62,15 +62,21 @@ private:
     using Work = std::variant<Start, std::shared_ptr<const ListChange>>;
 
     void ask(Work work);
+    // Waits for work until the writer goes. One thread for the writer's
+    // life: a thread that ends after large work can take long to free its
+    // memory, and the window's thread would wait for it.
     void run();
     // Does the work in order; changes that follow each other go in one append.
     void doWork(std::deque<Work> &work);
 
     const ProgramFolder m_folder;
     std::mutex m_mutex;
+    std::condition_variable m_workAsked;
     std::condition_variable m_idle;
     std::deque<Work> m_waiting;
-    bool m_running = false;
+    // The worker has taken work and not finished it yet.
+    bool m_busy = false;
+    bool m_ending = false;
     std::thread m_worker;
     // Worker thread only: where changes go, and whether they can.
     QString m_startedName;
