@@ -97,7 +97,8 @@ void RecoveryGuard::unsavedChangesChanged(bool unsaved)
 
 void RecoveryGuard::listChanged(const std::shared_ptr<const ListChange> &change)
 {
-    // Otherwise the next write starts from the whole list, this change included.
+    // Unsaved and not started: the next write starts from the whole list,
+    // this change included.
     if (!m_started && m_collection.unsavedChanges())
         return;
     // Made whole now: the list a swap brought is the list as it is now.
