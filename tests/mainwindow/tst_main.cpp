@@ -465,6 +465,23 @@ void MainTest::crashLeavesARecoveryThatTheNextStartOffers()
     window.reset();
     QVERIFY(RecoveryFile::read(RecoveryFile(folder.folder()).leftBehind().at(0), recovered));
     QCOMPARE(recovered, std::vector<StampRecord>{records[1]});
+    QVERIFY(RecoveryFile(folder.folder()).remove(QStringLiteral("Land")));
+
+    // An import that replaced every record, saved, then undone: the recovery
+    // file starts from the saved file, which lacks the list the undo brought back.
+    writeCollection(folder, QStringLiteral("Land"), records);
+    window = startWindow(folder);
+    openCollection(*window, QStringLiteral("Land"));
+    window->collection().addImportedRecords({records[1]}, true);
+    QVERIFY(window->collection().saveAs(QStringLiteral("Land")));
+    window->collection().history().undo();
+    const RecoveryFile::LeftBehind written{QStringLiteral("Land"), {}, folder.path(RecoveryPath), {}};
+    const auto writtenState = [&] {
+        std::vector<StampRecord> state;
+        static_cast<void>(RecoveryFile::read(written, state));
+        return state;
+    };
+    QTRY_COMPARE(writtenState(), records);
 }
 
 void MainTest::aRecoveryFileBelongsToTheWindowThatWritesIt()
