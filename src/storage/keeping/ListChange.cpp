@@ -81,34 +81,32 @@ ListChange ListChange::reordering(std::vector<int> sortedRows)
     return change;
 }
 
-ListChange ListChange::replacementSettingAside(quint64 aside, std::vector<StampRecord> records)
+ListChange ListChange::namingAside(Kind kind, quint64 aside, std::vector<StampRecord> records)
 {
-    ListChange change(Kind::ReplaceSettingAside);
+    ListChange change(kind);
     change.m_aside = aside;
     change.m_records = std::move(records);
     return change;
+}
+
+ListChange ListChange::replacementSettingAside(quint64 aside, std::vector<StampRecord> records)
+{
+    return namingAside(Kind::ReplaceSettingAside, aside, std::move(records));
 }
 
 ListChange ListChange::swapWithAside(quint64 aside)
 {
-    ListChange change(Kind::SwapWithAside);
-    change.m_aside = aside;
-    return change;
+    return namingAside(Kind::SwapWithAside, aside);
 }
 
 ListChange ListChange::forgettingAside(quint64 aside)
 {
-    ListChange change(Kind::ForgetAside);
-    change.m_aside = aside;
-    return change;
+    return namingAside(Kind::ForgetAside, aside);
 }
 
 ListChange ListChange::settingAside(quint64 aside, std::vector<StampRecord> records)
 {
-    ListChange change(Kind::SetAside);
-    change.m_aside = aside;
-    change.m_records = std::move(records);
-    return change;
+    return namingAside(Kind::SetAside, aside, std::move(records));
 }
 
 std::vector<ListChange> ListChange::fileFormCorrections(const std::vector<StampRecord> &records)

@@ -68,6 +68,7 @@ private:
     };
 
     explicit ListChange(Kind kind, int row = 0, int count = 0);
+    static ListChange namingAside(Kind kind, quint64 aside, std::vector<StampRecord> records = {});
     static bool namesAside(Kind kind);
     // Written with a count of records, none for a removal.
     static bool holdsRecords(Kind kind);
