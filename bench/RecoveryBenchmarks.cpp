@@ -209,7 +209,7 @@ void RecoveryRead(benchmark::State &state)
     const std::vector<RecoveryFile::LeftBehind> found = recovery.leftBehind();
     std::vector<StampRecord> records;
     if (found.size() != 1 || !RecoveryFile::read(found.front(), records) ||
-        records != collection.records().records())
+        !std::ranges::equal(records, collection.records().records()))
         qFatal("Het herstelbestand geeft de lijst niet terug");
     for (auto _ : state) {
         requireSuccess(RecoveryFile::read(found.front(), records));

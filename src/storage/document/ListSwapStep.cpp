@@ -17,5 +17,6 @@ void ListSwapStep::apply(RecordList &list)
 
 ListChange ListSwapStep::changeMade(const RecordList &list, bool) const
 {
-    return ListChange::replacementOfAll(list.records());
+    const RecordSpan records = list.records();
+    return ListChange::replacementOfAll({records.begin(), records.end()});
 }

@@ -23,10 +23,10 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    int count() const { return static_cast<int>(m_records.size()); }
-    const StampRecord &record(int row) const { return m_records[static_cast<size_t>(row)]; }
-    const std::vector<StampRecord> &records() const { return m_records; }
-    const QString &cell(int row, int column) const { return m_records[static_cast<size_t>(row)][column]; }
+    int count() const { return static_cast<int>(m_records.size() - m_first); }
+    const StampRecord &record(int row) const { return m_records[m_first + static_cast<size_t>(row)]; }
+    RecordSpan records() const { return RecordSpan(m_records).subspan(m_first); }
+    const QString &cell(int row, int column) const { return record(row)[column]; }
 
     // The open collection's list changes only through the open collection,
     // which hands out no other access than const: these serve it and lists of
@@ -55,7 +55,15 @@ public:
     void showSortMark(int column, Qt::SortOrder direction);
 
 private:
+    StampRecord *rowAddress(size_t row) { return m_records.data() + m_first + row; }
+    // The room before the first row goes, so that m_records holds the rows alone.
+    void dropRoomBeforeFirst();
+
+    // The rows are m_records from m_first on. The places before m_first hold
+    // empty records: room that records taken out near the start left, so that
+    // the shorter side of the list moves when one is taken out or put back.
     std::vector<StampRecord> m_records;
+    size_t m_first = 0;
     std::array<QImage, 2> m_sortPictures;
     int m_markedColumn = -1;
     Qt::SortOrder m_markedDirection = Qt::AscendingOrder;

@@ -13,7 +13,7 @@ namespace {
 
 constexpr auto StreamVersion = QDataStream::Qt_6_4;
 
-void writeRecords(QDataStream &stream, const std::vector<StampRecord> &records)
+void writeRecords(QDataStream &stream, RecordSpan records)
 {
     stream << static_cast<quint32>(records.size());
     for (const StampRecord &record : records) {
@@ -78,7 +78,7 @@ ListChange ListChange::replacementOfAll(std::vector<StampRecord> records)
     return change;
 }
 
-std::vector<ListChange> ListChange::fileFormCorrections(const std::vector<StampRecord> &records)
+std::vector<ListChange> ListChange::fileFormCorrections(RecordSpan records)
 {
     // Row by row from the top, each row above already as it should be: a
     // record the file leaves out goes in at its row, any other is written over.
@@ -140,7 +140,7 @@ std::optional<ListChange> ListChange::parse(QByteArrayView bytes)
     return change;
 }
 
-bool ListChange::fits(const std::vector<StampRecord> &records) const
+bool ListChange::fits(RecordSpan records) const
 {
     const auto size = static_cast<int>(records.size());
     switch (m_kind) {

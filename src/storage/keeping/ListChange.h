@@ -23,7 +23,7 @@ public:
     static ListChange replacementOfAll(std::vector<StampRecord> records);
     // The changes that turn what the collection file form gives back of the
     // records (written, then read) into the records themselves; none for most.
-    static std::vector<ListChange> fileFormCorrections(const std::vector<StampRecord> &records);
+    static std::vector<ListChange> fileFormCorrections(RecordSpan records);
 
     QByteArray serialized() const;
     // Nothing when the bytes are not a change serialized gave.
@@ -38,7 +38,7 @@ private:
     enum class Kind { Insert, Remove, Replace, Reorder, ReplaceAll };
 
     explicit ListChange(Kind kind, int row = 0, int count = 0);
-    bool fits(const std::vector<StampRecord> &records) const;
+    bool fits(RecordSpan records) const;
 
     Kind m_kind;
     int m_row;

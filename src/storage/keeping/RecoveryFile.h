@@ -52,7 +52,7 @@ public:
     // Starts the recovery file anew with the records as the base: what was
     // there before counts until the new base is complete. basis: the
     // collection file the state was made from.
-    StorageResult write(const QString &collectionName, const std::vector<StampRecord> &records,
+    StorageResult write(const QString &collectionName, RecordSpan records,
                         const FileFingerprint &basis = {}) const;
     // The same with a copy of the collection file at file as the base; it must
     // still be as fingerprint says (it holds the state), or nothing is written.
