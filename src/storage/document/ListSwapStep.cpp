@@ -6,13 +6,13 @@
 #include <algorithm>
 
 ListSwapStep::ListSwapStep(std::vector<StampRecord> records, size_t replacedCount)
-    : m_records(std::move(records))
-    , m_weight(std::max(m_records.size(), replacedCount))
+    : m_storage{std::move(records)}
+    , m_weight(std::max(m_storage.records.size(), replacedCount))
 {}
 
 void ListSwapStep::apply(RecordList &list)
 {
-    list.swapAll(m_records);
+    list.swapAll(m_storage);
 }
 
 ListChange ListSwapStep::changeMade(const RecordList &list, bool) const

@@ -2,6 +2,7 @@
 
 #include "storage/StampRecord.h"
 #include "storage/document/EditStep.h"
+#include "storage/document/RecordList.h"
 
 #include <vector>
 
@@ -18,6 +19,6 @@ public:
     ListChange changeMade(const RecordList &list, bool applied) const override;
 
 private:
-    std::vector<StampRecord> m_records;
+    RecordList::Storage m_storage;
     size_t m_weight;
 };

@@ -232,26 +232,12 @@ void RecordList::swapRecord(int row, StampRecord &record)
     emit dataChanged(index(row, 0), index(row, StampRecord::FieldCount - 1), {Qt::DisplayRole, Qt::EditRole});
 }
 
-void RecordList::swapAll(std::vector<StampRecord> &records)
+void RecordList::swapAll(Storage &storage)
 {
     beginResetModel();
-    dropRoomBeforeFirst();
-    m_records.swap(records);
+    m_records.swap(storage.records);
+    std::swap(m_first, storage.first);
     endResetModel();
-}
-
-void RecordList::dropRoomBeforeFirst()
-{
-    if (m_first == 0)
-        return;
-    const size_t rows = m_records.size() - m_first;
-    // The empty records of the room give up nothing when written over; the
-    // places the rows leave at the end take empty records before they go.
-    moveRecordBytes(bytesOf(m_records.data()), bytesOf(rowAddress(0)), rows * sizeof(StampRecord));
-    for (size_t i = rows; i < m_records.size(); ++i)
-        new (&m_records[i]) StampRecord();
-    m_records.resize(rows);
-    m_first = 0;
 }
 
 void RecordList::clear()
@@ -264,7 +250,28 @@ void RecordList::assign(std::vector<StampRecord> records)
     beginResetModel();
     m_records = std::move(records);
     m_first = 0;
+    makeRoomBeforeFirst();
     endResetModel();
+}
+
+void RecordList::makeRoomBeforeFirst()
+{
+    // Enough for records put back near the start by the hundred (deleted
+    // records undone) without moving the rows after them. Made only where the
+    // list has room after its end already, as a loaded list has: moving the
+    // rows up within their memory costs as little as one deleted record, a
+    // second copy of the list far more.
+    const size_t rows = m_records.size();
+    const size_t room = rows / 256;
+    if (room == 0 || m_records.capacity() - rows < room)
+        return;
+    m_records.resize(rows + room);
+    // The empty records made at the end give up nothing when written over; the
+    // places the rows leave at the start take empty records.
+    moveRecordBytes(bytesOf(m_records.data() + room), bytesOf(m_records.data()), rows * sizeof(StampRecord));
+    for (size_t i = 0; i < room; ++i)
+        new (&m_records[i]) StampRecord();
+    m_first = room;
 }
 
 void RecordList::sort(int column, Qt::SortOrder order)

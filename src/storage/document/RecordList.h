@@ -41,8 +41,14 @@ public:
     std::vector<StampRecord> takeRecords(int row, int count);
     // Swaps the record at row with record.
     void swapRecord(int row, StampRecord &record);
-    // Swaps every row at once with records.
-    void swapAll(std::vector<StampRecord> &records);
+    // The rows as the list keeps them: records from first on, empty records
+    // before them (see m_first).
+    struct Storage {
+        std::vector<StampRecord> records;
+        size_t first = 0;
+    };
+    // Swaps every row at once with those of storage.
+    void swapAll(Storage &storage);
     // Row i takes the record of row sortedRows[i]; a selection stays on its record.
     void permute(const std::vector<int> &sortedRows);
     // Reorders the rows by one column.
@@ -56,8 +62,8 @@ public:
 
 private:
     StampRecord *rowAddress(size_t row) { return m_records.data() + m_first + row; }
-    // The room before the first row goes, so that m_records holds the rows alone.
-    void dropRoomBeforeFirst();
+    // Room before the first row for a list that has none.
+    void makeRoomBeforeFirst();
 
     // The rows are m_records from m_first on. The places before m_first hold
     // empty records: room that records taken out near the start left, so that
