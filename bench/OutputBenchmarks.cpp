@@ -61,7 +61,7 @@ void PrintToPdf(benchmark::State &state)
     RecordList list;
     PrintSource source;
     requireSuccess(LoadCollection(sample.folder(), SampleFolder::Name, list, source.collectionName));
-    source.rows = list.records();
+    source.rows.assign(list.records().begin(), list.records().end());
     list.clear();
     const int job = static_cast<int>(state.range(1));
     const QString pdf = sample.folder().path({QStringLiteral("job.pdf")});

@@ -170,9 +170,8 @@ void RecoveryReplacingImportUndo(benchmark::State &state)
     SampleFolder &sample = SampleFolder::of(LargestCount);
     JournaledCollection journaled(sample);
     OpenCollection &collection = journaled.collection;
-    std::vector<StampRecord> imported = collection.records().records();
-    std::reverse(imported.begin(), imported.end());
-    collection.addImportedRecords(std::move(imported), true);
+    const RecordSpan shown = collection.records().records();
+    collection.addImportedRecords({shown.rbegin(), shown.rend()}, true);
     journaled.writer.waitUntilIdle();
     double redos = 0;
     for (auto _ : state) {
@@ -241,7 +240,7 @@ void RecoveryRead(benchmark::State &state)
     const std::vector<RecoveryFile::LeftBehind> found = recovery.leftBehind();
     std::vector<StampRecord> records;
     if (found.size() != 1 || !RecoveryFile::read(found.front(), records) ||
-        records != collection.records().records())
+        !std::ranges::equal(records, collection.records().records()))
         qFatal("Het herstelbestand geeft de lijst niet terug");
     for (auto _ : state) {
         requireSuccess(RecoveryFile::read(found.front(), records));

@@ -117,7 +117,7 @@ void Sort(benchmark::State &state)
     RecordList list;
     QString name;
     requireSuccess(LoadCollection(sample.folder(), SampleFolder::Name, list, name));
-    const std::vector<StampRecord> loaded = list.records();
+    const std::vector<StampRecord> loaded(list.records().begin(), list.records().end());
     const int column = static_cast<int>(state.range(1));
     const auto order = static_cast<Qt::SortOrder>(state.range(2));
     for (auto _ : state) {

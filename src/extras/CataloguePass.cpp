@@ -11,8 +11,8 @@ constexpr size_t SmallestPart = 20000;
 
 } // namespace
 
-CataloguePass::CataloguePass(const std::vector<StampRecord> &records, const QString &category)
-    : m_records(&records)
+CataloguePass::CataloguePass(RecordSpan records, const QString &category)
+    : m_records(records)
     , m_category(category)
 {
     const size_t count =

@@ -16,7 +16,7 @@
 class CataloguePass {
 public:
     // Only records of the category count (all when it is empty).
-    CataloguePass(const std::vector<StampRecord> &records, const QString &category);
+    CataloguePass(RecordSpan records, const QString &category);
 
     size_t partCount() const { return m_parts.size(); }
 
@@ -34,8 +34,8 @@ public:
                 // few rows ahead, so that it is there when its turn comes.
                 if (row + PrefetchAhead < rows.end)
                     __builtin_prefetch(
-                        (*m_records)[row + PrefetchAhead][StampRecord::CatalogueNumber].constData());
-                const StampRecord &record = (*m_records)[row];
+                        m_records[row + PrefetchAhead][StampRecord::CatalogueNumber].constData());
+                const StampRecord &record = m_records[row];
                 if (category.matches(record)) {
                     const QString &text = record[StampRecord::CatalogueNumber];
                     key.read(text);
@@ -55,7 +55,7 @@ private:
 
     void runParts(const std::function<void(size_t part)> &work) const;
 
-    const std::vector<StampRecord> *m_records;
+    RecordSpan m_records;
     RecordCategory m_category;
     std::vector<Rows> m_parts;
 };

@@ -23,7 +23,7 @@ bool RecordCategory::matches(const StampRecord &record)
     return m_lastMatched;
 }
 
-QStringList RecordCategory::namesIn(const std::vector<StampRecord> &records)
+QStringList RecordCategory::namesIn(RecordSpan records)
 {
     QStringList names;
     QSet<QString> seen;

@@ -1,11 +1,9 @@
 #pragma once
 
+#include "storage/StampRecord.h"
+
 #include <QString>
 #include <QStringList>
-
-#include <vector>
-
-struct StampRecord;
 
 // The category a list is limited to: records whose category is the same text,
 // trimmed and without regard to letter case. An empty one lets every record in.
@@ -19,7 +17,7 @@ public:
 
     // The categories the records use, trimmed, each once (as first written), in
     // alphabetical order without regard to letter case; blank ones left out.
-    static QStringList namesIn(const std::vector<StampRecord> &records);
+    static QStringList namesIn(RecordSpan records);
 
 private:
     QString m_category;

@@ -134,7 +134,7 @@ std::vector<TradeList::Entry> inCatalogueOrder(const std::vector<TradeList::Entr
 
 } // namespace
 
-TradeList TradeList::of(const std::vector<StampRecord> &records, const QString &category)
+TradeList TradeList::of(RecordSpan records, const QString &category)
 {
     // Each part of the pass counts into groups of its own; the first part's
     // take in the others' in row order, so that each keeps its earliest record.

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "storage/StampRecord.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <vector>
-
-struct StampRecord;
 
 // The trade list: catalogue numbers held more than once. Two records hold the
 // same number when prefix, number and suffix agree (letter case and the spaces
@@ -20,7 +20,7 @@ public:
         int firstRow = 0; // that first record's row
     };
 
-    static TradeList of(const std::vector<StampRecord> &records, const QString &category = {});
+    static TradeList of(RecordSpan records, const QString &category = {});
 
     // In catalogue order: prefix, number, suffix; numbers without a digit last.
     const std::vector<Entry> &entries() const { return m_entries; }

@@ -104,8 +104,7 @@ QString runsOf(const CatalogueRange &range, HeldNumbers &held, quint64 &count)
 
 } // namespace
 
-WantList WantList::of(const std::vector<StampRecord> &records, const QStringList &ranges,
-                      const QString &category)
+WantList WantList::of(RecordSpan records, const QStringList &ranges, const QString &category)
 {
     std::vector<CatalogueRange> readRanges;
     std::vector<size_t> lineOfRange;

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "extras/CatalogueRange.h"
+#include "storage/StampRecord.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 #include <vector>
-
-struct StampRecord;
 
 // The want list: for each range, the numbers no record holds. Only records of
 // the category, when one is given, count (compared trimmed, without regard to
@@ -23,8 +22,7 @@ public:
     };
 
     // Blank ranges are left out; a range that cannot be read gives a line that says so.
-    static WantList of(const std::vector<StampRecord> &records, const QStringList &ranges,
-                       const QString &category = {});
+    static WantList of(RecordSpan records, const QStringList &ranges, const QString &category = {});
 
     const std::vector<Line> &lines() const { return m_lines; }
     // The missing numbers of all readable ranges.

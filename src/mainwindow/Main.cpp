@@ -191,7 +191,7 @@ PrintSource Main::printSource() const
     PrintSource source;
     source.collectionName = m_collection.name();
     // The print dialog is modal: the list stays as it is while the jobs read it.
-    source.shownRows = &m_collection.records().records();
+    source.shownRows = m_collection.records().records();
     source.selectedRow = selectedRow();
     source.panel = Frame1->recordInFields();
     source.collectionCaption = QStringLiteral("Verzamelgebied : ") + m_captionName;

@@ -26,8 +26,7 @@ QImage readPicture(const QString &path)
 
 } // namespace
 
-PrintCommand::PrintCommand(const ProgramFolder &folder, const QString &collectionName,
-                           const std::vector<StampRecord> &rows)
+PrintCommand::PrintCommand(const ProgramFolder &folder, const QString &collectionName, RecordSpan rows)
     : m_folder(folder)
     , m_collectionName(collectionName)
     , m_rows(rows)
@@ -37,7 +36,8 @@ PrintSource PrintCommand::source(int position) const
 {
     PrintSource source;
     source.collectionName = m_collectionName;
-    source.rows = m_rows;
+    // The command line changes nothing while the jobs run: the rows are lent.
+    source.shownRows = m_rows;
     source.collectionCaption = QStringLiteral("Verzamelgebied : ") + m_collectionName;
     const QString count = QString::number(m_rows.size());
     source.recordCountLine = QStringLiteral("Aantal Records : ") + count;

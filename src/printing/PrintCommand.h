@@ -14,8 +14,7 @@ class ProgramFolder;
 //   --job N (1 to 5)  --pdf FILE  [--copies C]  [--record POS]  [--photo FILE]
 class PrintCommand {
 public:
-    PrintCommand(const ProgramFolder &folder, const QString &collectionName,
-                 const std::vector<StampRecord> &rows);
+    PrintCommand(const ProgramFolder &folder, const QString &collectionName, RecordSpan rows);
 
     StorageResult run(const QStringList &options);
 
@@ -27,5 +26,5 @@ public:
 private:
     const ProgramFolder &m_folder;
     QString m_collectionName;
-    const std::vector<StampRecord> &m_rows;
+    RecordSpan m_rows;
 };

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // What the print jobs read of the main window, taken at the moment of printing,
@@ -15,7 +16,7 @@ struct PrintSource {
     // or, when the list stays untouched while the jobs run (a modal print
     // dialog over the window that owns it), the list itself, lent in shownRows.
     std::vector<StampRecord> rows;
-    const std::vector<StampRecord> *shownRows = nullptr;
+    std::optional<RecordSpan> shownRows;
     // Index into rows of the selected row; -1 when no row is selected.
     int selectedRow = -1;
     // The twelve texts the detail panel shows, possibly edited and not yet applied.
@@ -28,7 +29,7 @@ struct PrintSource {
     QImage picture;
 
     // What the jobs read: the lent list when there is one, else the copy.
-    const std::vector<StampRecord> &records() const { return shownRows ? *shownRows : rows; }
+    RecordSpan records() const { return shownRows ? *shownRows : RecordSpan(rows); }
 
     // 1 for the first row; 0 when no row is selected.
     int selectedPosition() const { return selectedRow + 1; }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <span>
 #include <type_traits>
 
 // One stamp entry: twelve single-line text fields in their fixed file order.
@@ -48,3 +49,7 @@ Q_DECLARE_TYPEINFO(StampRecord, Q_RELOCATABLE_TYPE);
 static_assert(sizeof(StampRecord) == StampRecord::FieldCount * sizeof(QString) &&
                   std::is_standard_layout_v<StampRecord> && QTypeInfo<QString>::isRelocatable,
               "StampRecord must stay twelve relocatable strings");
+
+// The records of a list, read in place: the open collection's rows, a list
+// read from a file, a part of either.
+using RecordSpan = std::span<const StampRecord>;

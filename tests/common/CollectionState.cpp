@@ -9,5 +9,10 @@ void arrangeCollection(OpenCollection &collection, const QString &name, std::vec
 
 void clearUnsavedChanges(OpenCollection &collection)
 {
-    arrangeCollection(collection, collection.name(), collection.records().records());
+    arrangeCollection(collection, collection.name(), recordsCopy(collection.records().records()));
+}
+
+std::vector<StampRecord> recordsCopy(RecordSpan records)
+{
+    return {records.begin(), records.end()};
 }

@@ -13,3 +13,5 @@ class OpenCollection;
 void arrangeCollection(OpenCollection &collection, const QString &name, std::vector<StampRecord> records);
 // The same name and records, without unsaved changes.
 void clearUnsavedChanges(OpenCollection &collection);
+// The records as a list of their own, to compare or keep.
+std::vector<StampRecord> recordsCopy(RecordSpan records);

@@ -306,7 +306,7 @@ void FailuresTest::aHostileCollectionFileReachesNothingOutsideItsFolder()
         {QStringLiteral("Vreemd"), {false, false, false, true}},
     };
     for (const auto &[name, hasPicture] : namesAndPictures) {
-        arrangeCollection(main->collection(), name, main->collection().records().records());
+        arrangeCollection(main->collection(), name, recordsCopy(main->collection().records().records()));
         const PrintCommand print(folder.folder(), name, main->collection().records().records());
         for (int row = 0; row < 4; ++row) {
             selectRow(*main, row);
@@ -314,7 +314,7 @@ void FailuresTest::aHostileCollectionFileReachesNothingOutsideItsFolder()
             QCOMPARE(!print.source(row + 1).picture.isNull(), hasPicture[row]);
         }
     }
-    arrangeCollection(main->collection(), outside, main->collection().records().records());
+    arrangeCollection(main->collection(), outside, recordsCopy(main->collection().records().records()));
     // The record sheet prints without a picture.
     QTemporaryDir output;
     const QString pdf = output.filePath(QStringLiteral("blad.pdf"));

@@ -408,7 +408,8 @@ void MainTest::crashLeavesARecoveryThatTheNextStartOffers()
 {
     TestFolder folder;
     const std::vector<StampRecord> records{makeRecord({"1990", "12", "A"}), makeRecord({"1991", "13", "B"})};
-    const QByteArray edited = CollectionFile::serialize(QStringLiteral("Land"), {records[1]});
+    const QByteArray edited =
+        CollectionFile::serialize(QStringLiteral("Land"), RecordSpan(records).subspan(1));
     std::unique_ptr<Main> window;
     editWithoutSaving(folder, records, window);
     window.reset();

@@ -1,3 +1,4 @@
+#include "common/CollectionState.h"
 #include "common/PdfReadback.h"
 
 #include "common/TestFolder.h"
@@ -41,7 +42,7 @@ void TestPrintCommand::sourceAsAfterAClick()
 
     const PrintSource none = command.source(0);
     QCOMPARE(none.selectedRow, -1);
-    QCOMPARE(none.rows, rows);
+    QCOMPARE(recordsCopy(none.records()), rows);
     QCOMPARE(none.recordCountLine, QStringLiteral("Aantal Records : 3"));
     QCOMPARE(none.collectionCaption, QStringLiteral("Verzamelgebied : Nederland"));
     QVERIFY(none.picture.isNull());

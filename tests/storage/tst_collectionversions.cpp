@@ -218,7 +218,7 @@ void CollectionVersionsTest::theProgramsOwnFoldersShowNowhere()
     const QString name = QStringLiteral("Nederland");
     RecordList list;
     list.assign(numberedRecords(1));
-    QVERIFY(save(home, name, list.records()));
+    QVERIFY(save(home, name, numberedRecords(1)));
     home.write(QStringLiteral("Verzameling/Nederland/r1 v0/r1 v1.jpg"), "jpg");
     QVERIFY(save(home, name, numberedRecords(2)));
     QVERIFY(RecoveryFile(home.folder()).write(name, list.records()));

@@ -49,7 +49,7 @@ private slots:
 
 void CsvFileTest::writesWhatSpreadsheetsOpen()
 {
-    const QByteArray bytes = CsvFile::serialize({makeRecord(
+    const QByteArray bytes = CsvFile::serialize(std::vector<StampRecord>{makeRecord(
         {"1990", "1", "", "Zegel \"A\"; rood", "", "", "", "Caf\u00e9 \u20ac", "regel 1\r\nregel 2"})});
     const QByteArray header =
         "\xef\xbb\xbf\"Jaartal\";\"Cat.nr.\";\"Categorie\";\"Onderwerp\";\"Soort\";\"Type\";"

@@ -123,24 +123,37 @@ void RecordOrderTest::aLoadedListSortsAndDeletesCellForCell()
     };
     std::sort(expected.begin(), expected.end(), byNumber);
     list.sort(StampRecord::CatalogueNumber, Qt::AscendingOrder);
-    QVERIFY(list.records() == expected);
+    QVERIFY(std::ranges::equal(list.records(), expected));
 
     for (const int row : {0, 2500, 1, Count - 4, 777}) {
         static_cast<void>(list.takeRecords(row, 1));
         expected.erase(expected.begin() + row);
-        QVERIFY(list.records() == expected);
+        QVERIFY(std::ranges::equal(list.records(), expected));
     }
-    // Three records out and back in again, as a deleted record undone: each
-    // move of the records behind them, down and up, keeps every byte.
-    for (const int row : {3, 1001, Count / 2}) {
-        std::vector<StampRecord> taken = list.takeRecords(row, 3);
+    // Records out and back in again, as deleted records undone: each move of
+    // the records before or after them, down and up, keeps every byte; the
+    // last puts back more than the room before the first row holds.
+    for (const auto &[row, count] : {std::pair{3, 3}, {1001, 3}, {Count / 2, 3}, {Count - 20, 3}, {5, 400}}) {
+        std::vector<StampRecord> taken = list.takeRecords(row, count);
         QVERIFY(std::equal(taken.begin(), taken.end(), expected.begin() + row));
         list.insertRecords(row, std::move(taken));
-        QVERIFY(list.records() == expected);
+        QVERIFY(std::ranges::equal(list.records(), expected));
     }
     std::reverse(expected.begin(), expected.end());
     list.sort(StampRecord::CatalogueNumber, Qt::DescendingOrder);
-    QVERIFY(list.records() == expected);
+    QVERIFY(std::ranges::equal(list.records(), expected));
+
+    // Swapped out whole and back, the room before the first row goes along.
+    RecordList::Storage other{{written.front()}};
+    list.swapAll(other);
+    QVERIFY(std::ranges::equal(list.records(), std::vector{written.front()}));
+    list.swapAll(other);
+    QVERIFY(std::ranges::equal(list.records(), expected));
+    static_cast<void>(list.takeRecords(0, 2));
+    list.insertRecords(1, {written[7]});
+    expected.erase(expected.begin(), expected.begin() + 2);
+    expected.insert(expected.begin() + 1, written[7]);
+    QVERIFY(std::ranges::equal(list.records(), expected));
 }
 
 QTEST_GUILESS_MAIN(RecordOrderTest)

@@ -19,21 +19,22 @@ quint64 nextAside()
 } // namespace
 
 ListSwapStep::ListSwapStep(std::vector<StampRecord> records, size_t replacedCount)
-    : m_records(std::move(records))
-    , m_weight(std::max(m_records.size(), replacedCount))
+    : m_storage{std::move(records)}
+    , m_weight(std::max(m_storage.records.size(), replacedCount))
     , m_aside(nextAside())
 {}
 
 void ListSwapStep::apply(RecordList &list)
 {
-    list.swapAll(m_records);
+    list.swapAll(m_storage);
 }
 
 ListChange ListSwapStep::changeMade(const RecordList &list, bool) const
 {
     if (std::exchange(m_reported, true))
         return ListChange::swapWithAside(m_aside);
-    return ListChange::replacementSettingAside(m_aside, list.records());
+    const RecordSpan records = list.records();
+    return ListChange::replacementSettingAside(m_aside, {records.begin(), records.end()});
 }
 
 std::shared_ptr<const ListChange> ListSwapStep::changeOnLeaving() const

@@ -2,6 +2,7 @@
 
 #include "storage/StampRecord.h"
 #include "storage/document/EditStep.h"
+#include "storage/document/RecordList.h"
 
 #include <QtGlobal>
 
@@ -22,7 +23,7 @@ public:
     std::shared_ptr<const ListChange> changeOnLeaving() const override;
 
 private:
-    std::vector<StampRecord> m_records;
+    RecordList::Storage m_storage;
     size_t m_weight;
     quint64 m_aside;
     // A change has carried the records already.

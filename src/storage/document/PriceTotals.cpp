@@ -78,7 +78,7 @@ PriceTotals PriceTotals::of(const RecordList &list)
     return of(list.records());
 }
 
-PriceTotals PriceTotals::of(const std::vector<StampRecord> &records)
+PriceTotals PriceTotals::of(RecordSpan records)
 {
     PriceTotals totals;
     for (const StampRecord &record : records) {

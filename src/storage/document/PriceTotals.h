@@ -21,7 +21,7 @@ struct PriceTotals {
     // Both prices of every row added up in double precision, first row to last.
     // The screen and the printed price list both add with this one rule.
     static PriceTotals of(const RecordList &list);
-    static PriceTotals of(const std::vector<StampRecord> &records);
+    static PriceTotals of(RecordSpan records);
 
     // A price text with its commas read as decimal points.
     static double priceValue(QStringView text);

@@ -65,6 +65,19 @@ void moveRecordBytes(char *to, const char *from, size_t bytes)
     std::memmove(to, from, bytes);
 }
 
+// A move toward the end of memory (from the last byte down) is measurably
+// slower than one toward its start: the shorter side of the list moves, unless
+// only the other moves toward the start and is at most a quarter longer.
+bool moveFrontSide(size_t frontRecords, bool frontMovesUp, size_t backRecords)
+{
+    return frontMovesUp ? frontRecords * 5 < backRecords * 4 : frontRecords * 4 <= backRecords * 5;
+}
+
+char *bytesOf(StampRecord *record)
+{
+    return reinterpret_cast<char *>(record);
+}
+
 bool isPriceColumn(int column)
 {
     return column == StampRecord::CataloguePrice || column == StampRecord::OwnPrice;
@@ -153,22 +166,29 @@ void RecordList::insertRecords(int row, std::vector<StampRecord> records)
         return;
     const auto at = static_cast<size_t>(row);
     const size_t added = records.size();
-    const size_t before = m_records.size();
-    // Room first, half as much again when it must grow, so that records added
-    // one by one do not move the list each time: a list that cannot grow stays
-    // as it was. Growing into the room then makes empty records, which cannot fail.
-    if (m_records.capacity() < before + added)
-        m_records.reserve(std::max(before + added, before + before / 2));
+    const size_t before = m_records.size() - m_first;
+    static_assert(QTypeInfo<StampRecord>::isRelocatable);
     beginInsertRows({}, row, row + static_cast<int>(added) - 1);
-    m_records.resize(before + added);
-    // The records from row on move up as their bytes (see permute). The empty
-    // records made room for give up nothing when their bytes are written over.
-    static_assert(QTypeInfo<QString>::isRelocatable);
-    moveRecordBytes(reinterpret_cast<char *>(m_records.data() + at + added),
-                    reinterpret_cast<const char *>(m_records.data() + at),
-                    (before - at) * sizeof(StampRecord));
+    if (m_first >= added && moveFrontSide(at, false, before - at)) {
+        // The records before row move down into the room before the first.
+        moveRecordBytes(bytesOf(rowAddress(0) - added), bytesOf(rowAddress(0)), at * sizeof(StampRecord));
+        m_first -= added;
+    } else {
+        // Room first, half as much again when it must grow, so that records
+        // added one by one do not move the list each time: a list that cannot
+        // grow stays as it was. Growing into the room then makes empty
+        // records, which cannot fail.
+        if (m_records.capacity() < m_records.size() + added)
+            m_records.reserve(std::max(m_records.size() + added, m_records.size() + before / 2));
+        m_records.resize(m_records.size() + added);
+        // The records from row on move up as their bytes (see permute).
+        moveRecordBytes(bytesOf(rowAddress(at + added)), bytesOf(rowAddress(at)),
+                        (before - at) * sizeof(StampRecord));
+    }
+    // The empty records whose places the new ones take give up nothing when
+    // their bytes are written over.
     for (size_t i = 0; i < added; ++i)
-        new (&m_records[at + i]) StampRecord(std::move(records[i]));
+        new (rowAddress(at + i)) StampRecord(std::move(records[i]));
     endInsertRows();
 }
 
@@ -177,39 +197,46 @@ std::vector<StampRecord> RecordList::takeRecords(int row, int count)
     std::vector<StampRecord> taken;
     if (count <= 0)
         return taken;
-    static_assert(QTypeInfo<StampRecord>::isRelocatable);
     const auto at = static_cast<size_t>(row);
     const auto removed = static_cast<size_t>(count);
+    const size_t before = m_records.size() - m_first;
     beginRemoveRows({}, row, row + count - 1);
     taken.reserve(removed);
     for (size_t i = 0; i < removed; ++i) {
-        taken.push_back(std::move(m_records[at + i]));
-        std::destroy_at(&m_records[at + i]);
+        taken.push_back(std::move(*rowAddress(at + i)));
+        std::destroy_at(rowAddress(at + i));
     }
-    // The records after them move down as their bytes: one copy of memory
-    // instead of twelve string swaps for each of up to a million records.
-    moveRecordBytes(reinterpret_cast<char *>(m_records.data() + at),
-                    reinterpret_cast<const char *>(m_records.data() + at + removed),
-                    (m_records.size() - at - removed) * sizeof(StampRecord));
-    // The last places now hold the bytes of records that moved down; empty
-    // records take their places before the list gives them up.
-    for (size_t i = m_records.size() - removed; i < m_records.size(); ++i)
-        new (&m_records[i]) StampRecord();
-    m_records.resize(m_records.size() - removed);
+    // The records on the shorter side move over them as their bytes: one copy
+    // of memory instead of twelve string swaps for each of up to a million
+    // records. The places left behind hold the bytes of records that moved:
+    // empty records take them.
+    if (moveFrontSide(at, true, before - at - removed)) {
+        moveRecordBytes(bytesOf(rowAddress(removed)), bytesOf(rowAddress(0)), at * sizeof(StampRecord));
+        for (size_t i = 0; i < removed; ++i)
+            new (rowAddress(i)) StampRecord();
+        m_first += removed;
+    } else {
+        moveRecordBytes(bytesOf(rowAddress(at)), bytesOf(rowAddress(at + removed)),
+                        (before - at - removed) * sizeof(StampRecord));
+        for (size_t i = before - removed; i < before; ++i)
+            new (rowAddress(i)) StampRecord();
+        m_records.resize(m_records.size() - removed);
+    }
     endRemoveRows();
     return taken;
 }
 
 void RecordList::swapRecord(int row, StampRecord &record)
 {
-    std::swap(m_records[static_cast<size_t>(row)], record);
+    std::swap(*rowAddress(static_cast<size_t>(row)), record);
     emit dataChanged(index(row, 0), index(row, StampRecord::FieldCount - 1), {Qt::DisplayRole, Qt::EditRole});
 }
 
-void RecordList::swapAll(std::vector<StampRecord> &records)
+void RecordList::swapAll(Storage &storage)
 {
     beginResetModel();
-    m_records.swap(records);
+    m_records.swap(storage.records);
+    std::swap(m_first, storage.first);
     endResetModel();
 }
 
@@ -222,20 +249,43 @@ void RecordList::assign(std::vector<StampRecord> records)
 {
     beginResetModel();
     m_records = std::move(records);
+    m_first = 0;
+    makeRoomBeforeFirst();
     endResetModel();
+}
+
+void RecordList::makeRoomBeforeFirst()
+{
+    // Enough for records put back near the start by the hundred (deleted
+    // records undone) without moving the rows after them. Made only where the
+    // list has room after its end already, as a loaded list has: moving the
+    // rows up within their memory costs as little as one deleted record, a
+    // second copy of the list far more.
+    const size_t rows = m_records.size();
+    const size_t room = rows / 256;
+    if (room == 0 || m_records.capacity() - rows < room)
+        return;
+    m_records.resize(rows + room);
+    // The empty records made at the end give up nothing when written over; the
+    // places the rows leave at the start take empty records.
+    moveRecordBytes(bytesOf(m_records.data() + room), bytesOf(m_records.data()), rows * sizeof(StampRecord));
+    for (size_t i = 0; i < room; ++i)
+        new (&m_records[i]) StampRecord();
+    m_first = room;
 }
 
 void RecordList::sort(int column, Qt::SortOrder order)
 {
     if (column >= 0 && column < StampRecord::FieldCount)
-        permute(RecordOrder::sorted(m_records, column, order));
+        permute(RecordOrder::sorted(records(), column, order));
 }
 
 void RecordList::permute(const std::vector<int> &sortedRows)
 {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
-    std::vector<int> newRowOf(m_records.size());
+    const auto rows = static_cast<size_t>(count());
+    std::vector<int> newRowOf(rows);
     for (size_t position = 0; position < sortedRows.size(); ++position)
         newRowOf[static_cast<size_t>(sortedRows[position])] = static_cast<int>(position);
     // In place, one cycle of the permutation after the other: a million records
@@ -244,10 +294,10 @@ void RecordList::permute(const std::vector<int> &sortedRows)
     // strings: one copy, where twelve string moves would also write back to
     // the record they come from.
     static_assert(QTypeInfo<StampRecord>::isRelocatable);
-    const auto recordAt = [this](size_t row) { return static_cast<void *>(&m_records[row]); };
-    std::vector<bool> placed(m_records.size());
+    const auto recordAt = [this](size_t row) { return static_cast<void *>(rowAddress(row)); };
+    std::vector<bool> placed(rows);
     alignas(StampRecord) std::byte held[sizeof(StampRecord)];
-    for (size_t start = 0; start < m_records.size(); ++start) {
+    for (size_t start = 0; start < rows; ++start) {
         if (placed[start])
             continue;
         std::memcpy(held, recordAt(start), sizeof(StampRecord));

@@ -23,10 +23,10 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    int count() const { return static_cast<int>(m_records.size()); }
-    const StampRecord &record(int row) const { return m_records[static_cast<size_t>(row)]; }
-    const std::vector<StampRecord> &records() const { return m_records; }
-    const QString &cell(int row, int column) const { return m_records[static_cast<size_t>(row)][column]; }
+    int count() const { return static_cast<int>(m_records.size() - m_first); }
+    const StampRecord &record(int row) const { return m_records[m_first + static_cast<size_t>(row)]; }
+    RecordSpan records() const { return RecordSpan(m_records).subspan(m_first); }
+    const QString &cell(int row, int column) const { return record(row)[column]; }
 
     // The open collection's list changes only through the open collection,
     // which hands out no other access than const: these serve it and lists of
@@ -41,8 +41,14 @@ public:
     std::vector<StampRecord> takeRecords(int row, int count);
     // Swaps the record at row with record.
     void swapRecord(int row, StampRecord &record);
-    // Swaps every row at once with records.
-    void swapAll(std::vector<StampRecord> &records);
+    // The rows as the list keeps them: records from first on, empty records
+    // before them (see m_first).
+    struct Storage {
+        std::vector<StampRecord> records;
+        size_t first = 0;
+    };
+    // Swaps every row at once with those of storage.
+    void swapAll(Storage &storage);
     // Row i takes the record of row sortedRows[i]; a selection stays on its record.
     void permute(const std::vector<int> &sortedRows);
     // Reorders the rows by one column.
@@ -55,7 +61,15 @@ public:
     void showSortMark(int column, Qt::SortOrder direction);
 
 private:
+    StampRecord *rowAddress(size_t row) { return m_records.data() + m_first + row; }
+    // Room before the first row for a list that has none.
+    void makeRoomBeforeFirst();
+
+    // The rows are m_records from m_first on. The places before m_first hold
+    // empty records: room that records taken out near the start left, so that
+    // the shorter side of the list moves when one is taken out or put back.
     std::vector<StampRecord> m_records;
+    size_t m_first = 0;
     std::array<QImage, 2> m_sortPictures;
     int m_markedColumn = -1;
     Qt::SortOrder m_markedDirection = Qt::AscendingOrder;

@@ -10,7 +10,7 @@
 
 namespace RecordOrder {
 
-std::vector<int> sorted(const std::vector<StampRecord> &records, int column, Qt::SortOrder order)
+std::vector<int> sorted(RecordSpan records, int column, Qt::SortOrder order)
 {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);

@@ -11,6 +11,6 @@
 // 100, 9), empty texts first, rows with equal texts kept in their order.
 namespace RecordOrder {
 
-std::vector<int> sorted(const std::vector<StampRecord> &records, int column, Qt::SortOrder order);
+std::vector<int> sorted(RecordSpan records, int column, Qt::SortOrder order);
 
 } // namespace RecordOrder

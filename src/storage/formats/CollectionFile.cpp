@@ -137,7 +137,7 @@ qsizetype countRecords(QByteArrayView bytes)
         countInBody(QByteArrayView(lines.position(), bytes.data() + bytes.size() - lines.position())));
 }
 
-QByteArray serialize(const QString &name, const std::vector<StampRecord> &records)
+QByteArray serialize(const QString &name, RecordSpan records)
 {
     QByteArray bytes;
     serializeInPieces(name, records, [&bytes](QByteArrayView piece) {
@@ -147,7 +147,7 @@ QByteArray serialize(const QString &name, const std::vector<StampRecord> &record
     return bytes;
 }
 
-std::vector<int> rowsNotKeptExactly(const std::vector<StampRecord> &records)
+std::vector<int> rowsNotKeptExactly(RecordSpan records)
 {
     const auto lineSafe = [](const QString &field) {
         return std::all_of(field.begin(), field.end(), [](QChar c) {
@@ -171,7 +171,7 @@ std::vector<int> rowsNotKeptExactly(const std::vector<StampRecord> &records)
     return rows;
 }
 
-void serializeInPieces(const QString &name, const std::vector<StampRecord> &records,
+void serializeInPieces(const QString &name, RecordSpan records,
                        const std::function<bool(QByteArrayView piece)> &sink)
 {
     // Every character becomes one byte; a CR LF inside a field only shrinks it.
@@ -228,7 +228,7 @@ StorageResult readRecords(const QString &path, std::vector<StampRecord> &records
     return result;
 }
 
-StorageResult write(const QString &path, const QString &name, const std::vector<StampRecord> &records,
+StorageResult write(const QString &path, const QString &name, RecordSpan records,
                     FileFingerprint *fingerprint)
 {
     ContentHash hash;

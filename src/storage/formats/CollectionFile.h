@@ -29,14 +29,14 @@ struct [[nodiscard]] Contents {
 Contents parse(QByteArrayView bytes);
 // The records parse would give, counted without keeping them.
 qsizetype countRecords(QByteArrayView bytes);
-QByteArray serialize(const QString &name, const std::vector<StampRecord> &records);
+QByteArray serialize(const QString &name, RecordSpan records);
 // The rows whose records parsing what serialize writes would not give back
 // exactly: with a line break inside a field, a character the code page cannot
 // hold, a year with spaces around it, or every field blank (left out).
-std::vector<int> rowsNotKeptExactly(const std::vector<StampRecord> &records);
+std::vector<int> rowsNotKeptExactly(RecordSpan records);
 // The same bytes in consecutive pieces of a few thousand records, handed to
 // sink; stops as soon as sink returns false.
-void serializeInPieces(const QString &name, const std::vector<StampRecord> &records,
+void serializeInPieces(const QString &name, RecordSpan records,
                        const std::function<bool(QByteArrayView piece)> &sink);
 
 // Reads and parses the file at path; its fingerprint goes to fingerprint when
@@ -47,7 +47,7 @@ StorageResult read(const QString &path, Contents &contents, FileFingerprint *fin
 StorageResult readRecords(const QString &path, std::vector<StampRecord> &records);
 // Writes the records as the collection called name to path, replacing it
 // atomically; the fingerprint of what was written goes to fingerprint when asked for.
-StorageResult write(const QString &path, const QString &name, const std::vector<StampRecord> &records,
+StorageResult write(const QString &path, const QString &name, RecordSpan records,
                     FileFingerprint *fingerprint = nullptr);
 
 } // namespace CollectionFile

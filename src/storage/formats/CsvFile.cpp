@@ -77,7 +77,7 @@ QChar detectSeparator(QStringView text)
 
 namespace CsvFile {
 
-QByteArray serialize(const std::vector<StampRecord> &records)
+QByteArray serialize(RecordSpan records)
 {
     QString text;
     text.reserve(static_cast<qsizetype>(256 + records.size() * 200));
@@ -97,7 +97,7 @@ QByteArray serializeRows(const std::vector<QStringList> &rows)
     return QByteArray(Utf8Mark.data(), Utf8Mark.size()) + text.toUtf8();
 }
 
-StorageResult write(const QString &path, const std::vector<StampRecord> &records)
+StorageResult write(const QString &path, RecordSpan records)
 {
     return TextFile::writeBytes(path, serialize(records));
 }

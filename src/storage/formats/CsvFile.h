@@ -17,10 +17,10 @@
 // Windows-1252 when the bytes are not UTF-8.
 namespace CsvFile {
 
-QByteArray serialize(const std::vector<StampRecord> &records);
+QByteArray serialize(RecordSpan records);
 // Any table the same way, its first row as the header.
 QByteArray serializeRows(const std::vector<QStringList> &rows);
-StorageResult write(const QString &path, const std::vector<StampRecord> &records);
+StorageResult write(const QString &path, RecordSpan records);
 
 struct [[nodiscard]] Table {
     QChar separator = u';';

@@ -20,8 +20,8 @@ CollectionSave::CollectionSave(const ProgramFolder &folder, const QString &name)
     , m_name(name)
 {}
 
-CollectionSave::Result CollectionSave::write(const std::vector<StampRecord> &records,
-                                             const Conditions &conditions, FileFingerprint *written) const
+CollectionSave::Result CollectionSave::write(RecordSpan records, const Conditions &conditions,
+                                             FileFingerprint *written) const
 {
     if (!CollectionName::isValid(m_name))
         return stopped(Stop::Failed, QStringLiteral("Ongeldige naam voor een verzameling!"));

@@ -41,8 +41,7 @@ public:
     CollectionSave(const ProgramFolder &folder, const QString &name);
 
     // The fingerprint of what was written goes to written when asked for.
-    Result write(const std::vector<StampRecord> &records, const Conditions &conditions,
-                 FileFingerprint *written = nullptr) const;
+    Result write(RecordSpan records, const Conditions &conditions, FileFingerprint *written = nullptr) const;
 
     // What the file to be written is now, for Conditions::fileAsBefore; a null
     // fingerprint when there is none.

@@ -3,7 +3,7 @@
 #include "storage/keeping/ListChange.h"
 
 std::shared_ptr<const ListChange> JournalAsides::journaled(const std::shared_ptr<const ListChange> &change,
-                                                           const std::vector<StampRecord> &listNow)
+                                                           RecordSpan listNow)
 {
     const quint64 aside = change->aside();
     switch (change->asideUse()) {
@@ -16,7 +16,8 @@ std::shared_ptr<const ListChange> JournalAsides::journaled(const std::shared_ptr
         return m_held.erase(aside) != 0 ? change : nullptr;
     case ListChange::AsideUse::Swaps:
         if (m_held.insert(aside).second)
-            return std::make_shared<const ListChange>(ListChange::replacementSettingAside(aside, listNow));
+            return std::make_shared<const ListChange>(
+                ListChange::replacementSettingAside(aside, {listNow.begin(), listNow.end()}));
         return change;
     }
     return change;

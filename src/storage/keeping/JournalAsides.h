@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <set>
-#include <vector>
 
 class ListChange;
 
@@ -22,7 +21,7 @@ public:
     // (copied, sharing the texts), the list the swap brought; forgetting such
     // a list is left out.
     std::shared_ptr<const ListChange> journaled(const std::shared_ptr<const ListChange> &change,
-                                                const std::vector<StampRecord> &listNow);
+                                                RecordSpan listNow);
 
 private:
     std::set<quint64> m_held;

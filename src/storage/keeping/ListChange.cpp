@@ -13,7 +13,7 @@ namespace {
 
 constexpr auto StreamVersion = QDataStream::Qt_6_4;
 
-void writeRecords(QDataStream &stream, const std::vector<StampRecord> &records)
+void writeRecords(QDataStream &stream, RecordSpan records)
 {
     stream << static_cast<quint32>(records.size());
     for (const StampRecord &record : records) {
@@ -109,7 +109,7 @@ ListChange ListChange::settingAside(quint64 aside, std::vector<StampRecord> reco
     return namingAside(Kind::SetAside, aside, std::move(records));
 }
 
-std::vector<ListChange> ListChange::fileFormCorrections(const std::vector<StampRecord> &records)
+std::vector<ListChange> ListChange::fileFormCorrections(RecordSpan records)
 {
     // Row by row from the top, each row above already as it should be: a
     // record the file leaves out goes in at its row, any other is written over.
@@ -190,7 +190,7 @@ ListChange::AsideUse ListChange::asideUse() const
     }
 }
 
-bool ListChange::fits(const std::vector<StampRecord> &records, const AsideLists &asides) const
+bool ListChange::fits(RecordSpan records, const AsideLists &asides) const
 {
     const auto size = static_cast<int>(records.size());
     switch (m_kind) {

@@ -37,7 +37,7 @@ public:
     static ListChange settingAside(quint64 aside, std::vector<StampRecord> records);
     // The changes that turn what the collection file form gives back of the
     // records (written, then read) into the records themselves; none for most.
-    static std::vector<ListChange> fileFormCorrections(const std::vector<StampRecord> &records);
+    static std::vector<ListChange> fileFormCorrections(RecordSpan records);
 
     QByteArray serialized() const;
     // Nothing when the bytes are not a change serialized gave.
@@ -72,7 +72,7 @@ private:
     static bool namesAside(Kind kind);
     // Written with a count of records, none for a removal.
     static bool holdsRecords(Kind kind);
-    bool fits(const std::vector<StampRecord> &records, const AsideLists &asides) const;
+    bool fits(RecordSpan records, const AsideLists &asides) const;
 
     Kind m_kind;
     int m_row;

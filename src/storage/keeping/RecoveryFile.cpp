@@ -152,13 +152,13 @@ StorageResult RecoveryFile::start(const QString &collectionName, const FileFinge
     return RecoveryJournal::start(journal, mark.result(), firstEntries);
 }
 
-StorageResult RecoveryFile::write(const QString &collectionName, const std::vector<StampRecord> &records,
+StorageResult RecoveryFile::write(const QString &collectionName, RecordSpan records,
                                   const FileFingerprint &basis) const
 {
     return write(collectionName, records, basis, {});
 }
 
-StorageResult RecoveryFile::write(const QString &collectionName, const std::vector<StampRecord> &records,
+StorageResult RecoveryFile::write(const QString &collectionName, RecordSpan records,
                                   const FileFingerprint &basis, std::vector<QByteArray> laterEntries) const
 {
     // What the file form would change of the state is kept exactly by the journal.

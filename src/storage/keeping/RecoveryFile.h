@@ -52,7 +52,7 @@ public:
     // Starts the recovery file anew with the records as the base: what was
     // there before counts until the new base is complete. basis: the
     // collection file the state was made from.
-    StorageResult write(const QString &collectionName, const std::vector<StampRecord> &records,
+    StorageResult write(const QString &collectionName, RecordSpan records,
                         const FileFingerprint &basis = {}) const;
     // The same with a copy of the collection file at file as the base; it must
     // still be as fingerprint says (it holds the state), or nothing is written.
@@ -87,8 +87,8 @@ private:
     static StorageResult replay(const LeftBehind &file, std::vector<StampRecord> &records,
                                 ListChange::AsideLists &asides);
     // write, with the entries after the base's own.
-    StorageResult write(const QString &collectionName, const std::vector<StampRecord> &records,
-                        const FileFingerprint &basis, std::vector<QByteArray> laterEntries) const;
+    StorageResult write(const QString &collectionName, RecordSpan records, const FileFingerprint &basis,
+                        std::vector<QByteArray> laterEntries) const;
     QString folder() const;
     // The folder when it is a real one (or none yet); never one reached through a link.
     StorageResult checkFolder() const;

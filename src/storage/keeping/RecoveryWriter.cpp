@@ -21,10 +21,9 @@ RecoveryWriter::~RecoveryWriter()
         m_worker.join();
 }
 
-void RecoveryWriter::start(const QString &collectionName, const std::vector<StampRecord> &records,
-                           const FileFingerprint &basis)
+void RecoveryWriter::start(const QString &collectionName, RecordSpan records, const FileFingerprint &basis)
 {
-    ask(Start{collectionName, basis, {}, {}, records});
+    ask(Start{collectionName, basis, {}, {}, {records.begin(), records.end()}});
 }
 
 void RecoveryWriter::startFromFile(const QString &collectionName, const QString &file,

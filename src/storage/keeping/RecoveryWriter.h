@@ -32,8 +32,7 @@ public:
 
     // Starts the recovery file of collectionName with the records as the
     // state (copied here, sharing their texts), made from the collection file basis.
-    void start(const QString &collectionName, const std::vector<StampRecord> &records,
-               const FileFingerprint &basis = {});
+    void start(const QString &collectionName, RecordSpan records, const FileFingerprint &basis = {});
     // The same with the collection file at file as the state, which it holds
     // while it is as fingerprint says.
     void startFromFile(const QString &collectionName, const QString &file, const FileFingerprint &fingerprint,

@@ -123,8 +123,8 @@ QString numberKey(const QString &number)
 // 3. No reading finds a record: NoRecord. Several records left, or a record
 //    whose picture cannot be filed: Conflict without a row. Several files for
 //    one record: each is a Conflict with that row. Otherwise New or Replaces.
-std::vector<ScanFolder::Match>
-ScanFolder::match(const QString &folder, const std::vector<StampRecord> &records, const PictureFiler &filer)
+std::vector<ScanFolder::Match> ScanFolder::match(const QString &folder, RecordSpan records,
+                                                 const PictureFiler &filer)
 {
     QHash<QString, std::vector<int>> rowsByNumber;
     for (int row = 0; row < int(records.size()); ++row) {
@@ -202,9 +202,8 @@ ScanFolder::match(const QString &folder, const std::vector<StampRecord> &records
     return matches;
 }
 
-ScanFolder::Outcome ScanFolder::file(const std::vector<Match> &chosen,
-                                     const std::vector<StampRecord> &records, const PictureFiler &filer,
-                                     const Progress &progress)
+ScanFolder::Outcome ScanFolder::file(const std::vector<Match> &chosen, RecordSpan records,
+                                     const PictureFiler &filer, const Progress &progress)
 {
     Outcome outcome;
     // A record receives one file per import: a second one would replace the first.

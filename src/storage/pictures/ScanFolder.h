@@ -49,11 +49,10 @@ public:
     // The image files below folder (sub-folders included, hidden entries,
     // linked folders and the collection folder not), in path order, each with
     // its record and action.
-    static std::vector<Match> match(const QString &folder, const std::vector<StampRecord> &records,
-                                    const PictureFiler &filer);
+    static std::vector<Match> match(const QString &folder, RecordSpan records, const PictureFiler &filer);
     // Files the chosen matches: a picture that exists is replaced only for a
     // match shown as Replaces. Conflicts, matches without a record and a
     // second file for one record are skipped, each with a reason.
-    static Outcome file(const std::vector<Match> &chosen, const std::vector<StampRecord> &records,
-                        const PictureFiler &filer, const Progress &progress = {});
+    static Outcome file(const std::vector<Match> &chosen, RecordSpan records, const PictureFiler &filer,
+                        const Progress &progress = {});
 };
