@@ -208,7 +208,7 @@ void RecoveryStart(benchmark::State &state)
         writer.waitUntilIdle();
         whole += millisecondsSince(start);
         start = Clock::now();
-        writer.start(collection.name(), collection.records().records(), collection.fileAsLoaded());
+        writer.start(collection.name(), collection.records().lend(), collection.fileAsLoaded());
         snapshot += millisecondsSince(start);
         writer.waitUntilIdle();
         state.SetIterationTime(handedOver / 1000);

@@ -142,8 +142,8 @@ void RecoveryGuard::start(bool fromSavedState)
             m_writer.append(change);
     } else {
         // Once for a state that no file holds (new, imported, restored), or
-        // after a failure: a copy of the list, sharing its texts.
-        m_writer.start(m_writtenName, m_collection.records().records(), basis);
+        // after a failure: the list, lent to the writer, which copies it.
+        m_writer.start(m_writtenName, m_collection.records().lend(), basis);
         m_journalAsides.clear();
     }
     m_sinceSaved.clear();

@@ -8,6 +8,7 @@
 #include "storage/keeping/CollectionSave.h"
 #include "storage/keeping/CollectionVersions.h"
 #include "storage/keeping/JournalAsides.h"
+#include "storage/keeping/LentRecords.h"
 #include "storage/keeping/ListChange.h"
 #include "storage/keeping/RecoveryFile.h"
 #include "storage/keeping/RecoveryWriter.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -31,6 +33,12 @@ std::vector<StampRecord> recordsCalled(const QString &text, int count)
     for (int index = 0; index < count; ++index)
         records[static_cast<size_t>(index)][StampRecord::Subject] = text + QString::number(index);
     return records;
+}
+
+// Records of the test's own, handed to a writer.
+std::shared_ptr<LentRecords> given(std::vector<StampRecord> records)
+{
+    return std::make_shared<LentRecords>(std::move(records));
 }
 
 StampRecord stamp(const QString &year, const QString &subject)
@@ -105,6 +113,7 @@ private slots:
     void writtenInTheBackgroundAndFoundAtTheNextStart();
     void removingWaitsForARunningWrite();
     void aFailedWriteIsReported();
+    void aLentListIsWrittenAsItWasLent();
     void onlyFilesOfEndedProgramsAreOfferedWithTheirBasis();
     void theJournalGivesBackTheListAfterEveryKindOfStep();
     void aReplacedListIsSetAsideAndThenOnlyNamed();
@@ -121,10 +130,10 @@ void RecoveryFileTest::writtenInTheBackgroundAndFoundAtTheNextStart()
     const std::vector<StampRecord> unnamed = recordsCalled(QStringLiteral("Bloem"), 2);
     {
         RecoveryWriter writer(home.folder());
-        writer.start(QStringLiteral("Nederland"), recordsCalled(QStringLiteral("ouder"), 1));
-        writer.start(QStringLiteral("Nederland"), named);
+        writer.start(QStringLiteral("Nederland"), given(recordsCalled(QStringLiteral("ouder"), 1)));
+        writer.start(QStringLiteral("Nederland"), given(named));
         writer.waitUntilIdle();
-        writer.start(QString(), unnamed);
+        writer.start(QString(), given(unnamed));
         writer.waitUntilIdle();
     } // as a crash would, before anything removes them
     QVERIFY(home.exists(QStringLiteral("Verzameling/.herstel/Nederland.col")));
@@ -159,8 +168,8 @@ void RecoveryFileTest::removingWaitsForARunningWrite()
     RecoveryWriter writer(home.folder());
     const std::vector<StampRecord> records = recordsCalled(QStringLiteral("Munt"), 20000);
     for (int round = 0; round < 5; ++round) {
-        writer.start(QStringLiteral("Groot"), records);
-        writer.start(QStringLiteral("Groot"), records);
+        writer.start(QStringLiteral("Groot"), given(records));
+        writer.start(QStringLiteral("Groot"), given(records));
         QVERIFY(writer.remove(QStringLiteral("Groot")));
         writer.waitUntilIdle();
         QVERIFY(RecoveryFile(home.folder()).leftBehind().empty());
@@ -174,12 +183,63 @@ void RecoveryFileTest::aFailedWriteIsReported()
     QSignalSpy failures(&writer, &RecoveryWriter::writeFailed);
     {
         const FileSizeLimit limit;
-        writer.start(QStringLiteral("Vol"), recordsCalled(QStringLiteral("Trein"), 10));
+        writer.start(QStringLiteral("Vol"), given(recordsCalled(QStringLiteral("Trein"), 10)));
         writer.waitUntilIdle();
     }
     // Emitted on the worker thread, where the spy takes it directly.
     QCOMPARE(failures.size(), 1);
     QVERIFY(RecoveryFile(home.folder()).leftBehind().empty());
+}
+
+void RecoveryFileTest::aLentListIsWrittenAsItWasLent()
+{
+    TestFolder home;
+    const RecoveryFile recovery(home.folder());
+    const std::vector<StampRecord> lent = recordsCalled(QStringLiteral("Vlag"), 50000);
+    const auto writtenList = [&recovery] {
+        const std::vector<RecoveryFile::LeftBehind> found = recovery.leftBehind();
+        std::vector<StampRecord> records;
+        // None, or one that cannot be read, gives no records.
+        if (found.size() != 1 || !RecoveryFile::read(found.front(), records))
+            records.clear();
+        return records;
+    };
+    RecoveryWriter writer(home.folder());
+    // Changed at once, before or while the writer copies it: every kind of
+    // change takes the rows back first.
+    const std::vector<std::function<void(RecordList &)>> changes = {
+        [](RecordList &list) { list.takeRecords(10, 3); },
+        [](RecordList &list) {
+            list.insertRecords(0, {stamp(QStringLiteral("1900"), QStringLiteral("nieuw"))});
+        },
+        [](RecordList &list) {
+            StampRecord other = stamp(QStringLiteral("1901"), QStringLiteral("ander"));
+            list.swapRecord(0, other);
+        },
+        [](RecordList &list) { list.sort(StampRecord::Subject, Qt::DescendingOrder); },
+        [](RecordList &list) { list.assign({}); },
+        [](RecordList &list) {
+            RecordList::Storage other;
+            list.swapAll(other);
+        },
+    };
+    for (const auto &change : changes) {
+        RecordList list;
+        list.assign(lent);
+        writer.start(QStringLiteral("Leen"), list.lend());
+        change(list);
+        writer.waitUntilIdle();
+        QCOMPARE(writtenList(), lent);
+    }
+    // Gone before the writer comes to it.
+    {
+        auto list = std::make_unique<RecordList>();
+        list->assign(lent);
+        writer.start(QStringLiteral("Leen"), list->lend());
+        list.reset();
+    }
+    writer.waitUntilIdle();
+    QCOMPARE(writtenList(), lent);
 }
 
 void RecoveryFileTest::onlyFilesOfEndedProgramsAreOfferedWithTheirBasis()
@@ -303,7 +363,7 @@ void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
     journaled.restartFromSavedState();
     collection.removeRecord(1);
     QCOMPARE(journaled.recovered(home), recordsCopy(collection.records().records()));
-    journaled.writer.start(name, collection.records().records());
+    journaled.writer.start(name, collection.records().lend());
     QCOMPARE(journaled.recovered(home), recordsCopy(collection.records().records()));
     QVERIFY(journaled.writer.remove(name));
 

@@ -1,6 +1,7 @@
 #include "storage/document/RecordList.h"
 
 #include "storage/document/RecordOrder.h"
+#include "storage/keeping/LentRecords.h"
 
 #include <QPixmap>
 
@@ -89,6 +90,28 @@ RecordList::RecordList(QObject *parent)
     : QAbstractTableModel(parent)
 {}
 
+RecordList::~RecordList()
+{
+    takeBackLent();
+}
+
+std::shared_ptr<LentRecords> RecordList::lend() const
+{
+    std::erase_if(m_lent, [](const std::weak_ptr<LentRecords> &lent) { return lent.expired(); });
+    auto lent = std::make_shared<LentRecords>(records());
+    m_lent.push_back(lent);
+    return lent;
+}
+
+void RecordList::takeBackLent()
+{
+    for (const std::weak_ptr<LentRecords> &lent : m_lent) {
+        if (const std::shared_ptr<LentRecords> borrowed = lent.lock())
+            borrowed->takeBack();
+    }
+    m_lent.clear();
+}
+
 // The list view asks for the index and the flags of every row each time it
 // lays its rows out again, after every added or deleted row: both are
 // answered here directly, without the base classes' checks through virtual calls.
@@ -162,6 +185,7 @@ void RecordList::append(const StampRecord &record)
 
 void RecordList::insertRecords(int row, std::vector<StampRecord> records)
 {
+    takeBackLent();
     if (records.empty())
         return;
     const auto at = static_cast<size_t>(row);
@@ -197,6 +221,7 @@ std::vector<StampRecord> RecordList::takeRecords(int row, int count)
     std::vector<StampRecord> taken;
     if (count <= 0)
         return taken;
+    takeBackLent();
     const auto at = static_cast<size_t>(row);
     const auto removed = static_cast<size_t>(count);
     const size_t before = m_records.size() - m_first;
@@ -228,12 +253,14 @@ std::vector<StampRecord> RecordList::takeRecords(int row, int count)
 
 void RecordList::swapRecord(int row, StampRecord &record)
 {
+    takeBackLent();
     std::swap(*rowAddress(static_cast<size_t>(row)), record);
     emit dataChanged(index(row, 0), index(row, StampRecord::FieldCount - 1), {Qt::DisplayRole, Qt::EditRole});
 }
 
 void RecordList::swapAll(Storage &storage)
 {
+    takeBackLent();
     beginResetModel();
     m_records.swap(storage.records);
     std::swap(m_first, storage.first);
@@ -247,6 +274,7 @@ void RecordList::clear()
 
 void RecordList::assign(std::vector<StampRecord> records)
 {
+    takeBackLent();
     beginResetModel();
     m_records = std::move(records);
     m_first = 0;
@@ -282,6 +310,7 @@ void RecordList::sort(int column, Qt::SortOrder order)
 
 void RecordList::permute(const std::vector<int> &sortedRows)
 {
+    takeBackLent();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
     const auto rows = static_cast<size_t>(count());

@@ -6,7 +6,10 @@
 #include <QImage>
 
 #include <array>
+#include <memory>
 #include <vector>
+
+class LentRecords;
 
 // The open collection: the only in-memory copy of its records, shown by the
 // main window's list. Columns are the twelve fields in file order (0 = Year).
@@ -15,6 +18,7 @@ class RecordList : public QAbstractTableModel {
 
 public:
     explicit RecordList(QObject *parent = nullptr);
+    ~RecordList() override;
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
@@ -27,6 +31,9 @@ public:
     const StampRecord &record(int row) const { return m_records[m_first + static_cast<size_t>(row)]; }
     RecordSpan records() const { return RecordSpan(m_records).subspan(m_first); }
     const QString &cell(int row, int column) const { return record(row)[column]; }
+    // The rows as they are now, lent to another thread, which copies them
+    // there: the list takes them back before it next changes them.
+    std::shared_ptr<LentRecords> lend() const;
 
     // The open collection's list changes only through the open collection,
     // which hands out no other access than const: these serve it and lists of
@@ -64,6 +71,8 @@ private:
     StampRecord *rowAddress(size_t row) { return m_records.data() + m_first + row; }
     // Room before the first row for a list that has none.
     void makeRoomBeforeFirst();
+    // Before any change to the rows: none is lent any more.
+    void takeBackLent();
 
     // The rows are m_records from m_first on. The places before m_first hold
     // empty records: room that records taken out near the start left, so that
@@ -72,5 +81,6 @@ private:
     size_t m_first = 0;
     std::array<QImage, 2> m_sortPictures;
     int m_markedColumn = -1;
+    mutable std::vector<std::weak_ptr<LentRecords>> m_lent;
     Qt::SortOrder m_markedDirection = Qt::AscendingOrder;
 };

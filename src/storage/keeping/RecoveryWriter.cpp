@@ -1,5 +1,6 @@
 #include "storage/keeping/RecoveryWriter.h"
 
+#include "storage/keeping/LentRecords.h"
 #include "storage/keeping/ListChange.h"
 #include "storage/keeping/RecoveryFile.h"
 
@@ -21,9 +22,10 @@ RecoveryWriter::~RecoveryWriter()
         m_worker.join();
 }
 
-void RecoveryWriter::start(const QString &collectionName, RecordSpan records, const FileFingerprint &basis)
+void RecoveryWriter::start(const QString &collectionName, std::shared_ptr<LentRecords> records,
+                           const FileFingerprint &basis)
 {
-    ask(Start{collectionName, basis, {}, {}, {records.begin(), records.end()}});
+    ask(Start{collectionName, basis, {}, {}, std::move(records)});
 }
 
 void RecoveryWriter::startFromFile(const QString &collectionName, const QString &file,
@@ -94,7 +96,7 @@ void RecoveryWriter::doWork(std::deque<Work> &work)
         if (auto *start = std::get_if<Start>(&work.front())) {
             m_startedName = start->collectionName;
             written = start->file.isEmpty()
-                          ? recovery.write(start->collectionName, start->records, start->basis)
+                          ? recovery.write(start->collectionName, start->records->take(), start->basis)
                           : recovery.writeCopyOf(start->collectionName, start->file, start->fingerprint,
                                                  start->basis);
             m_started = written.ok;

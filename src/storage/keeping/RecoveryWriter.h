@@ -1,6 +1,5 @@
 #pragma once
 
-#include "storage/StampRecord.h"
 #include "storage/StorageResult.h"
 #include "storage/folder/FileFingerprint.h"
 #include "storage/folder/ProgramFolder.h"
@@ -14,8 +13,8 @@
 #include <mutex>
 #include <thread>
 #include <variant>
-#include <vector>
 
+class LentRecords;
 class ListChange;
 
 // Writes the recovery file on a worker thread, so that the window's thread
@@ -31,8 +30,10 @@ public:
     ~RecoveryWriter() override;
 
     // Starts the recovery file of collectionName with the records as the
-    // state (copied here, sharing their texts), made from the collection file basis.
-    void start(const QString &collectionName, RecordSpan records, const FileFingerprint &basis = {});
+    // state, made from the collection file basis. The worker copies lent
+    // records (sharing their texts), so that the window's thread does not.
+    void start(const QString &collectionName, std::shared_ptr<LentRecords> records,
+               const FileFingerprint &basis = {});
     // The same with the collection file at file as the state, which it holds
     // while it is as fingerprint says.
     void startFromFile(const QString &collectionName, const QString &file, const FileFingerprint &fingerprint,
@@ -56,7 +57,7 @@ private:
         // The file to copy when it is set, else the records.
         QString file;
         FileFingerprint fingerprint;
-        std::vector<StampRecord> records;
+        std::shared_ptr<LentRecords> records;
     };
     using Work = std::variant<Start, std::shared_ptr<const ListChange>>;
 
