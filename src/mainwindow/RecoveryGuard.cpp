@@ -103,7 +103,7 @@ void RecoveryGuard::listChanged(const std::shared_ptr<const ListChange> &change)
         return;
     // Made whole now: the list a swap brought is the list as it is now.
     std::shared_ptr<const ListChange> journaled =
-        m_journalAsides.journaled(change, m_collection.records().records());
+        m_journalAsides.journaled(change, [this] { return m_collection.records().lend(); });
     if (!journaled)
         return;
     if (m_started)

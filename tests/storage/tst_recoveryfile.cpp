@@ -66,7 +66,8 @@ struct Journaled {
         QVERIFY(collection.open(name));
         QObject::connect(&collection, &OpenCollection::listChanged, &writer,
                          [this](const std::shared_ptr<const ListChange> &change) {
-                             if (auto journaled = asides.journaled(change, collection.records().records()))
+                             if (auto journaled =
+                                     asides.journaled(change, [this] { return collection.records().lend(); }))
                                  writer.append(std::move(journaled));
                          });
         restartFromSavedState();
@@ -456,8 +457,8 @@ void RecoveryFileTest::aFoldKeepsOnlyTheListsStillSetAside()
 
     // Cut anywhere, or of a kind not known, the bytes are no change.
     for (const ListChange &change :
-         {ListChange::replacementSettingAside(9, kept), ListChange::swapWithAside(9),
-          ListChange::forgettingAside(9), ListChange::settingAside(9, kept)}) {
+         {ListChange::replacementSettingAside(9, std::make_shared<LentRecords>(kept)),
+          ListChange::swapWithAside(9), ListChange::forgettingAside(9), ListChange::settingAside(9, kept)}) {
         const QByteArray bytes = change.serialized();
         for (qsizetype size = 0; size < bytes.size(); ++size)
             QVERIFY(!ListChange::parse(bytes.first(size)));

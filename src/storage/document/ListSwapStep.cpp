@@ -33,8 +33,7 @@ ListChange ListSwapStep::changeMade(const RecordList &list, bool) const
 {
     if (std::exchange(m_reported, true))
         return ListChange::swapWithAside(m_aside);
-    const RecordSpan records = list.records();
-    return ListChange::replacementSettingAside(m_aside, {records.begin(), records.end()});
+    return ListChange::replacementSettingAside(m_aside, list.lend());
 }
 
 std::shared_ptr<const ListChange> ListSwapStep::changeOnLeaving() const

@@ -2,8 +2,9 @@
 
 #include "storage/keeping/ListChange.h"
 
-std::shared_ptr<const ListChange> JournalAsides::journaled(const std::shared_ptr<const ListChange> &change,
-                                                           RecordSpan listNow)
+std::shared_ptr<const ListChange>
+JournalAsides::journaled(const std::shared_ptr<const ListChange> &change,
+                         const std::function<std::shared_ptr<LentRecords>()> &lendListNow)
 {
     const quint64 aside = change->aside();
     switch (change->asideUse()) {
@@ -17,7 +18,7 @@ std::shared_ptr<const ListChange> JournalAsides::journaled(const std::shared_ptr
     case ListChange::AsideUse::Swaps:
         if (m_held.insert(aside).second)
             return std::make_shared<const ListChange>(
-                ListChange::replacementSettingAside(aside, {listNow.begin(), listNow.end()}));
+                ListChange::replacementSettingAside(aside, lendListNow()));
         return change;
     }
     return change;

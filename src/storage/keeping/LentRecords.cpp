@@ -10,12 +10,13 @@ LentRecords::LentRecords(std::vector<StampRecord> records)
     : m_own(std::move(records))
 {}
 
-std::vector<StampRecord> LentRecords::take()
+RecordSpan LentRecords::rows()
 {
-    // The lender waits in takeBack() while the rows are copied here.
+    // The lender waits in takeBack() while the rows are copied here. Once
+    // copied, the records of its own never change again.
     const std::lock_guard lock(m_mutex);
     ownTheRows();
-    return std::move(m_own);
+    return m_own;
 }
 
 void LentRecords::takeBack()

@@ -6,9 +6,9 @@
 #include <vector>
 
 // Records handed to another thread without copying them on the lender's: the
-// borrower copies them when it comes to them, and the lender takes them back
-// before they change or go, copying them itself only when the borrower has not
-// come to them yet. Both sides hold it shared.
+// borrower copies them when it first comes to them, and the lender takes them
+// back before they change or go, copying them itself only when the borrower
+// has not come to them yet. Both sides hold it shared.
 class LentRecords {
 public:
     // Lends rows, which stay valid and unchanged until takeBack().
@@ -19,8 +19,9 @@ public:
     LentRecords(const LentRecords &) = delete;
     LentRecords &operator=(const LentRecords &) = delete;
 
-    // The borrower's side, once: the records as its own (copied, sharing their texts).
-    std::vector<StampRecord> take();
+    // The borrower's side: the records, copied (sharing their texts) at the
+    // first call if they are still lent; they stay as long as this does.
+    RecordSpan rows();
     // The lender's side: after it, the lent rows are no longer read.
     void takeBack();
 

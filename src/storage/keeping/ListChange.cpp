@@ -1,6 +1,7 @@
 #include "storage/keeping/ListChange.h"
 
 #include "storage/formats/CollectionFile.h"
+#include "storage/keeping/LentRecords.h"
 #include "storage/text/Trim.h"
 
 #include <QDataStream>
@@ -89,9 +90,11 @@ ListChange ListChange::namingAside(Kind kind, quint64 aside, std::vector<StampRe
     return change;
 }
 
-ListChange ListChange::replacementSettingAside(quint64 aside, std::vector<StampRecord> records)
+ListChange ListChange::replacementSettingAside(quint64 aside, std::shared_ptr<LentRecords> records)
 {
-    return namingAside(Kind::ReplaceSettingAside, aside, std::move(records));
+    ListChange change = namingAside(Kind::ReplaceSettingAside, aside);
+    change.m_lentRecords = std::move(records);
+    return change;
 }
 
 ListChange ListChange::swapWithAside(quint64 aside)
@@ -136,7 +139,7 @@ QByteArray ListChange::serialized() const
         for (const int from : m_order)
             stream << static_cast<qint32>(from);
     } else if (holdsRecords(m_kind)) {
-        writeRecords(stream, m_records);
+        writeRecords(stream, records());
     }
     return bytes;
 }
@@ -190,6 +193,11 @@ ListChange::AsideUse ListChange::asideUse() const
     }
 }
 
+RecordSpan ListChange::records() const
+{
+    return m_lentRecords ? m_lentRecords->rows() : RecordSpan(m_records);
+}
+
 bool ListChange::fits(RecordSpan records, const AsideLists &asides) const
 {
     const auto size = static_cast<int>(records.size());
@@ -226,6 +234,11 @@ bool ListChange::applyTo(std::vector<StampRecord> &records, AsideLists &asides)
 {
     if (!fits(records, asides))
         return false;
+    if (m_lentRecords) {
+        const RecordSpan lent = m_lentRecords->rows();
+        m_records.assign(lent.begin(), lent.end());
+        m_lentRecords.reset();
+    }
     const auto at = records.begin() + m_row;
     switch (m_kind) {
     case Kind::Insert:

@@ -6,8 +6,11 @@
 #include <QByteArrayView>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
+
+class LentRecords;
 
 // What one edit, undo or redo did to the list, in the direction it went: the
 // records it put in, the rows it took out, the new order. Written to the
@@ -27,8 +30,9 @@ public:
     static ListChange replacement(int row, const StampRecord &record);
     // Row i took the record of row sortedRows[i].
     static ListChange reordering(std::vector<int> sortedRows);
-    // The list goes aside under the number, and the records take its place.
-    static ListChange replacementSettingAside(quint64 aside, std::vector<StampRecord> records);
+    // The list goes aside under the number, and the records take its place:
+    // a whole list, lent, so that its copy is made where the change is written.
+    static ListChange replacementSettingAside(quint64 aside, std::shared_ptr<LentRecords> records);
     // The list and the one set aside under the number change places.
     static ListChange swapWithAside(quint64 aside);
     // The list set aside under the number is no longer needed.
@@ -74,10 +78,14 @@ private:
     static bool holdsRecords(Kind kind);
     bool fits(RecordSpan records, const AsideLists &asides) const;
 
+    // The change's records: lent ones, else its own.
+    RecordSpan records() const;
+
     Kind m_kind;
     int m_row;
     int m_count;
     quint64 m_aside = 0;
     std::vector<StampRecord> m_records;
+    std::shared_ptr<LentRecords> m_lentRecords;
     std::vector<int> m_order;
 };

@@ -96,7 +96,7 @@ void RecoveryWriter::doWork(std::deque<Work> &work)
         if (auto *start = std::get_if<Start>(&work.front())) {
             m_startedName = start->collectionName;
             written = start->file.isEmpty()
-                          ? recovery.write(start->collectionName, start->records->take(), start->basis)
+                          ? recovery.write(start->collectionName, start->records->rows(), start->basis)
                           : recovery.writeCopyOf(start->collectionName, start->file, start->fingerprint,
                                                  start->basis);
             m_started = written.ok;
