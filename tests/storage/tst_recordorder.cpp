@@ -144,9 +144,16 @@ void RecordOrderTest::aLoadedListSortsAndDeletesCellForCell()
     QVERIFY(std::ranges::equal(list.records(), expected));
 
     // Swapped out whole and back, the room before the first row goes along.
-    RecordList::Storage other{{written.front()}};
+    // A list made to replace it has room where its memory has some to spare,
+    // made within that memory.
+    std::vector<StampRecord> replacing = written;
+    replacing.reserve(Count + Count / 256);
+    const StampRecord *const memory = replacing.data();
+    RecordList::Storage other = RecordList::withRoomBeforeFirst(std::move(replacing));
+    QCOMPARE(other.first, size_t(Count / 256));
+    QCOMPARE(other.records.data(), memory);
     list.swapAll(other);
-    QVERIFY(std::ranges::equal(list.records(), std::vector{written.front()}));
+    QVERIFY(std::ranges::equal(list.records(), written));
     list.swapAll(other);
     QVERIFY(std::ranges::equal(list.records(), expected));
     static_cast<void>(list.takeRecords(0, 2));

@@ -19,8 +19,8 @@ quint64 nextAside()
 } // namespace
 
 ListSwapStep::ListSwapStep(std::vector<StampRecord> records, size_t replacedCount)
-    : m_storage{std::move(records)}
-    , m_weight(std::max(m_storage.records.size(), replacedCount))
+    : m_weight(std::max(records.size(), replacedCount))
+    , m_storage(RecordList::withRoomBeforeFirst(std::move(records)))
     , m_aside(nextAside())
 {}
 

@@ -17,14 +17,14 @@ public:
     void apply(RecordList &list) override;
     void revert(RecordList &list) override { apply(list); }
     size_t weight() const override { return m_weight; }
-    // The first time, a copy of every record (their texts shared): once for
-    // a step that took far longer to make. After that only the number.
+    // The first time, every record, lent to the recovery writer, which copies
+    // them (their texts shared). After that only the number.
     ListChange changeMade(const RecordList &list, bool applied) const override;
     std::shared_ptr<const ListChange> changeOnLeaving() const override;
 
 private:
-    RecordList::Storage m_storage;
     size_t m_weight;
+    RecordList::Storage m_storage;
     quint64 m_aside;
     // A change has carried the records already.
     mutable bool m_reported = false;

@@ -276,30 +276,30 @@ void RecordList::assign(std::vector<StampRecord> records)
 {
     takeBackLent();
     beginResetModel();
-    m_records = std::move(records);
-    m_first = 0;
-    makeRoomBeforeFirst();
+    Storage rows = withRoomBeforeFirst(std::move(records));
+    m_records.swap(rows.records);
+    m_first = rows.first;
     endResetModel();
 }
 
-void RecordList::makeRoomBeforeFirst()
+RecordList::Storage RecordList::withRoomBeforeFirst(std::vector<StampRecord> records)
 {
     // Enough for records put back near the start by the hundred (deleted
     // records undone) without moving the rows after them. Made only where the
     // list has room after its end already, as a loaded list has: moving the
     // rows up within their memory costs as little as one deleted record, a
     // second copy of the list far more.
-    const size_t rows = m_records.size();
+    const size_t rows = records.size();
     const size_t room = rows / 256;
-    if (room == 0 || m_records.capacity() - rows < room)
-        return;
-    m_records.resize(rows + room);
+    if (room == 0 || records.capacity() - rows < room)
+        return {std::move(records), 0};
+    records.resize(rows + room);
     // The empty records made at the end give up nothing when written over; the
     // places the rows leave at the start take empty records.
-    moveRecordBytes(bytesOf(m_records.data() + room), bytesOf(m_records.data()), rows * sizeof(StampRecord));
+    moveRecordBytes(bytesOf(records.data() + room), bytesOf(records.data()), rows * sizeof(StampRecord));
     for (size_t i = 0; i < room; ++i)
-        new (&m_records[i]) StampRecord();
-    m_first = room;
+        new (&records[i]) StampRecord();
+    return {std::move(records), room};
 }
 
 void RecordList::sort(int column, Qt::SortOrder order)

@@ -56,6 +56,9 @@ public:
     };
     // Swaps every row at once with those of storage.
     void swapAll(Storage &storage);
+    // The records as rows with room before the first, where the spare memory
+    // after their end allows it.
+    static Storage withRoomBeforeFirst(std::vector<StampRecord> records);
     // Row i takes the record of row sortedRows[i]; a selection stays on its record.
     void permute(const std::vector<int> &sortedRows);
     // Reorders the rows by one column.
@@ -69,8 +72,6 @@ public:
 
 private:
     StampRecord *rowAddress(size_t row) { return m_records.data() + m_first + row; }
-    // Room before the first row for a list that has none.
-    void makeRoomBeforeFirst();
     // Before any change to the rows: none is lent any more.
     void takeBackLent();
 

@@ -104,8 +104,12 @@ CsvMapping::Result CsvMapping::records(const CsvFile::Table &table, bool skipHea
 {
     Result result;
     const size_t first = skipHeader ? 1 : 0;
-    if (table.rows.size() > first)
-        result.records.reserve(table.rows.size() - first);
+    // With one record in 256 to spare: a list that replaces the open one
+    // keeps it as room before its first row.
+    if (table.rows.size() > first) {
+        const size_t count = table.rows.size() - first;
+        result.records.reserve(count + count / 256);
+    }
     for (size_t row = first; row < table.rows.size(); ++row) {
         const QStringList &cells = table.rows[row];
         StampRecord record;
