@@ -14,19 +14,20 @@ JOBS     ?= $(shell nproc)
 
 # Building and running alone need only these (make run installs just them).
 RUN_PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
-                libcups2-dev fonts-liberation2 qt6-image-formats-plugins xdg-utils libzip-dev
+                libcups2-dev fonts-liberation2 qt6-image-formats-plugins xdg-utils libzip-dev \
+                libjpeg62-turbo-dev
 
 # Debian packages the build, the tests and the program need; clang and its
 # runtimes build the fuzz targets whose corpora the tests run; the image-format
 # plugins let pictures be filed from TIFF and WebP scans; libzip reads Tellico's
-# archives; the validators,
+# archives; libjpeg checks that a filed JPEG decodes cleanly; the validators,
 # dpkg-dev (dpkg-shlibdeps) and file build and check the Debian package;
 # clang-format checks the formatting.
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
             libgl-dev fonts-liberation2 libbenchmark-dev poppler-utils chromium xdg-utils \
             cups printer-driver-cups-pdf libcups2-dev clang libclang-rt-14-dev \
             qt6-image-formats-plugins desktop-file-utils appstream dpkg-dev file clang-format \
-            libzip-dev
+            libzip-dev libjpeg62-turbo-dev
 # The screen-reader test: a virtual display and the accessibility bus with its
 # Python bindings.
 PACKAGES += xvfb at-spi2-core python3-pyatspi dbus-x11

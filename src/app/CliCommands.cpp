@@ -7,7 +7,6 @@
 #include "storage/document/PriceTotals.h"
 #include "storage/document/RecordList.h"
 #include "storage/document/RecordListFiles.h"
-#include "storage/document/SaveWithPictureFolder.h"
 #include "storage/document/TellicoImport.h"
 #include "storage/folder/CollectionListing.h"
 #include "storage/folder/CollectionName.h"
@@ -17,6 +16,7 @@
 #include "storage/formats/CsvFile.h"
 #include "storage/formats/CsvMapping.h"
 #include "storage/formats/OldDataFile.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionVersions.h"
 #include "storage/pictures/PictureFiler.h"
 
@@ -41,15 +41,40 @@ StorageResult invalidName(const QString &name)
     return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling: '%1'").arg(name));
 }
 
+// A name as given, taken in NFC (a name listed from a file stored
+// decomposed is the same name); refused when no collection can have it.
+StorageResult takeName(const QString &given, QString &name)
+{
+    name = CollectionName::normalized(given);
+    return CollectionName::isValid(name) ? StorageResult::success() : invalidName(given);
+}
+
+// The collection a command is about to write: the existing one of that name
+// in any spelling, else a new one whose name must fit the disk.
+StorageResult collectionToWrite(const ProgramFolder &folder, const QString &given, QString &name)
+{
+    if (const StorageResult taken = takeName(given, name); !taken)
+        return taken;
+    const CollectionFiles collection(folder, name);
+    name = collection.name();
+    if (const StorageResult fits = CollectionFiles::checkLength(folder, name); !fits)
+        return StorageResult::failure(
+            QStringLiteral("Ongeldige naam voor een verzameling: '%1': %2").arg(given, fits.reason));
+    return StorageResult::success();
+}
+
+StorageResult alreadyThere(const QString &name)
+{
+    return StorageResult::failure(
+        QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar").arg(name));
+}
+
 // The single collection name that show and totals take.
 StorageResult singleName(const QString &command, const QStringList &arguments, QString &name)
 {
     if (arguments.size() != 1 || arguments.first().startsWith(QLatin1String("--")))
         return StorageResult::failure(QStringLiteral("%1 verwacht precies één naam; %2").arg(command, Usage));
-    name = arguments.first();
-    if (!CollectionName::isValid(name))
-        return invalidName(name);
-    return StorageResult::success();
+    return takeName(arguments.first(), name);
 }
 
 // The plain values and the one flag that import-csv and attach take.
@@ -186,14 +211,14 @@ StorageResult CliCommands::import(const QStringList &arguments)
         newName = oldName;
     if (!CollectionName::isValid(oldName))
         return invalidName(oldName);
-    if (!CollectionName::isValid(newName))
-        return invalidName(newName);
+    if (const StorageResult named = collectionToWrite(m_folder, newName, newName); !named)
+        return named;
 
     if (!FileExists(m_folder.oldDataFile(oldName)))
         return StorageResult::failure(QStringLiteral("Oude data '%1' bestaat niet").arg(oldName));
-    if (FileExists(m_folder.collectionFile(newName)) && !force)
-        return StorageResult::failure(
-            QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar").arg(newName));
+    const CollectionFiles collection(m_folder, newName);
+    if (collection.exists() && !force)
+        return alreadyThere(newName);
 
     RecordList records;
     const StorageResult imported = ImportOldData(m_folder, oldName, records);
@@ -203,7 +228,7 @@ StorageResult CliCommands::import(const QStringList &arguments)
     // The program saves only a list that holds records.
     if (records.count() == 0)
         return StorageResult::failure(QStringLiteral("Oude data '%1' bevat geen records").arg(oldName));
-    const StorageResult saved = SaveWithPictureFolder(m_folder, newName, records);
+    const StorageResult saved = collection.save(records.records());
     if (!saved)
         return StorageResult::failure(
             QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(newName, saved.reason));
@@ -271,8 +296,8 @@ StorageResult CliCommands::album(const QStringList &arguments)
     }
     if (name.isNull())
         return StorageResult::failure(QStringLiteral("album verwacht de naam van een verzameling; ") + Usage);
-    if (!CollectionName::isValid(name))
-        return invalidName(name);
+    if (const StorageResult taken = takeName(name, name); !taken)
+        return taken;
 
     // As in the program: the pictures are those of the name the loaded file
     // gives itself.
@@ -303,14 +328,16 @@ StorageResult CliCommands::exportCsv(const QStringList &arguments)
     if (values.size() != 2)
         return StorageResult::failure(QStringLiteral("export-csv verwacht een naam en een bestand; ") +
                                       Usage);
-    const QString &name = values.at(0);
+    QString name;
     const QString &file = values.at(1);
-    if (!CollectionName::isValid(name))
-        return invalidName(name);
+    if (result = takeName(values.at(0), name); !result)
+        return result;
     RecordList records;
     result = load(name, records);
     if (result)
         result = OutputFile::mayWrite(m_folder, file, force);
+    if (result)
+        result = OutputFile::replaceLink(file);
     if (!result)
         return result;
     result = CsvFile::write(file, records.records());
@@ -332,14 +359,14 @@ StorageResult CliCommands::importCsv(const QStringList &arguments)
         return StorageResult::failure(QStringLiteral("import-csv verwacht een bestand en een naam; ") +
                                       Usage);
     const QString &file = names.at(0);
-    const QString &name = names.at(1);
-    if (!CollectionName::isValid(name))
-        return invalidName(name);
+    QString name;
+    if (const StorageResult named = collectionToWrite(m_folder, names.at(1), name); !named)
+        return named;
     if (!FileExists(file))
         return StorageResult::failure(QStringLiteral("CSV-bestand '%1' bestaat niet").arg(file));
-    if (FileExists(m_folder.collectionFile(name)) && !force)
-        return StorageResult::failure(
-            QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar").arg(name));
+    const CollectionFiles collection(m_folder, name);
+    if (collection.exists() && !force)
+        return alreadyThere(name);
 
     CsvFile::Table table;
     StorageResult result = CsvFile::read(file, table);
@@ -349,9 +376,7 @@ StorageResult CliCommands::importCsv(const QStringList &arguments)
     CsvMapping::Result imported = CsvMapping::preset(table).records(table, CsvMapping::hasHeader(table));
     if (imported.records.empty())
         return StorageResult::failure(QStringLiteral("CSV-bestand '%1' bevat geen records").arg(file));
-    RecordList records;
-    records.assign(std::move(imported.records));
-    result = SaveWithPictureFolder(m_folder, name, records);
+    result = collection.save(imported.records);
     if (!result)
         return StorageResult::failure(
             QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(name, result.reason));
@@ -386,10 +411,9 @@ StorageResult CliCommands::importTellico(const QStringList &arguments)
                                       Usage);
     const QString &file = names.at(0);
     TellicoImport::Options options;
-    options.name = names.at(1);
     options.perCountry = perCountry;
-    if (!CollectionName::isValid(options.name))
-        return invalidName(options.name);
+    if (const StorageResult named = collectionToWrite(m_folder, names.at(1), options.name); !named)
+        return named;
     if (!FileExists(file))
         return StorageResult::failure(QStringLiteral("Tellico-bestand '%1' bestaat niet").arg(file));
 
@@ -427,10 +451,10 @@ StorageResult CliCommands::attach(const QStringList &arguments)
     if (values.size() != 3)
         return StorageResult::failure(
             QStringLiteral("attach verwacht een naam, een positie en een bestand; ") + Usage);
-    const QString &name = values.at(0);
+    QString name;
     const QString &file = values.at(2);
-    if (!CollectionName::isValid(name))
-        return invalidName(name);
+    if (result = takeName(values.at(0), name); !result)
+        return result;
     bool isNumber = false;
     const int position = values.at(1).toInt(&isNumber);
     // As in the program: the pictures are those of the name the loaded file
@@ -468,7 +492,7 @@ StorageResult CliCommands::versions(const QStringList &arguments)
     if (!result)
         return result;
     const std::vector<CollectionVersions::Version> versions = CollectionVersions(m_folder).versions(name);
-    if (versions.empty() && !FileExists(m_folder.collectionFile(name)))
+    if (versions.empty() && !CollectionFiles(m_folder, name).exists())
         return StorageResult::failure(QStringLiteral("Verzameling '%1' bestaat niet").arg(name));
     if (versions.empty())
         return StorageResult::failure(QStringLiteral("Verzameling '%1' heeft geen vorige versies").arg(name));
@@ -499,29 +523,29 @@ StorageResult CliCommands::restore(const QStringList &arguments)
     }
     if (names.size() != 2)
         return StorageResult::failure(QStringLiteral("restore verwacht een naam en een versie; ") + Usage);
-    const QString &name = names.at(0);
+    QString name;
     const QString &id = names.at(1);
+    if (const StorageResult taken = takeName(names.at(0), name); !taken)
+        return taken;
+    name = CollectionFiles(m_folder, name).name();
     if (newName.isNull())
         newName = name;
-    if (!CollectionName::isValid(name))
-        return invalidName(name);
-    if (!CollectionName::isValid(newName))
-        return invalidName(newName);
+    if (const StorageResult named = collectionToWrite(m_folder, newName, newName); !named)
+        return named;
 
     const std::optional<CollectionVersions::Version> version = CollectionVersions(m_folder).find(name, id);
     if (!version)
         return StorageResult::failure(
             QStringLiteral("Verzameling '%1' heeft geen versie '%2' (zie versions)").arg(name, id));
     // A version holding another collection (line 2) would give this one its records.
-    if (version->storedName != name)
+    if (!CollectionName::sameCollection(version->storedName, name))
         return StorageResult::failure(QStringLiteral("Versie '%1' bevat verzameling '%2', niet '%3'")
                                           .arg(id, version->storedName, name));
     // Restoring over the collection itself keeps it as a version first; another
     // collection is replaced only when asked, as import does.
-    if (newName != name && FileExists(m_folder.collectionFile(newName)) && !force)
-        return StorageResult::failure(
-            QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar").arg(newName));
-    RecordList records;
+    const CollectionFiles target(m_folder, newName);
+    if (!CollectionName::sameCollection(newName, name) && target.exists() && !force)
+        return alreadyThere(newName);
     std::vector<StampRecord> read;
     StorageResult result = CollectionVersions::read(*version, read);
     if (!result)
@@ -529,10 +553,9 @@ StorageResult CliCommands::restore(const QStringList &arguments)
             QStringLiteral("Versie '%1' kon niet worden gelezen: %2").arg(id, result.reason));
     if (read.empty())
         return StorageResult::failure(QStringLiteral("Versie '%1' bevat geen records").arg(id));
-    records.assign(std::move(read));
     // The collection it replaces is kept as a version first, so a restore can
     // itself be undone.
-    result = SaveWithPictureFolder(m_folder, newName, records);
+    result = target.restore(version->path, name, read);
     if (!result)
         return StorageResult::failure(
             QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(newName, result.reason));
@@ -549,9 +572,9 @@ StorageResult CliCommands::gaps(const QStringList &arguments)
     if (values.size() < 2)
         return StorageResult::failure(QStringLiteral("gaps verwacht een naam en ten minste één reeks; ") +
                                       Usage);
-    const QString name = values.takeFirst();
-    if (!CollectionName::isValid(name))
-        return invalidName(name);
+    QString name;
+    if (result = takeName(values.takeFirst(), name); !result)
+        return result;
     // Every range is read before anything is written, so that a mistyped one gives no half list.
     for (const QString &range : values) {
         if (!CatalogueRange::read(range))
@@ -582,7 +605,7 @@ StorageResult CliCommands::doubles(const QStringList &arguments)
 
 StorageResult CliCommands::load(const QString &name, RecordList &records, QString *collectionName)
 {
-    if (!FileExists(m_folder.collectionFile(name)))
+    if (!CollectionFiles(m_folder, name).exists())
         return StorageResult::failure(QStringLiteral("Verzameling '%1' bestaat niet").arg(name));
     QString loadedName = name;
     const StorageResult result = LoadCollection(m_folder, name, records, loadedName);

@@ -2,6 +2,7 @@
 
 #include "dialogs/CsvImportForm.h"
 #include "storage/document/OpenCollection.h"
+#include "storage/folder/OutputFile.h"
 #include "storage/formats/CsvFile.h"
 #include "widgets/MessageBox.h"
 
@@ -33,8 +34,10 @@ void exportList(const OpenCollection &collection, QWidget *parent)
     dialog.selectFile(name + QStringLiteral(".csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const StorageResult written =
-        CsvFile::write(dialog.selectedFiles().first(), collection.records().records());
+    const QString file = dialog.selectedFiles().first();
+    StorageResult written = OutputFile::replaceLink(file);
+    if (written)
+        written = CsvFile::write(file, collection.records().records());
     if (!written)
         reportFailure(parent, QStringLiteral("CSV-bestand kon niet worden geschreven!"), written);
 }

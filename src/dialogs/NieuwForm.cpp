@@ -2,9 +2,8 @@
 
 #include "dialogs/ConfirmReplaceCollection.h"
 #include "storage/document/OpenCollection.h"
-#include "storage/folder/CollectionName.h"
-#include "storage/folder/FileHelpers.h"
 #include "storage/formats/LookupList.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
@@ -84,13 +83,16 @@ void NieuwForm::OkKnop_Click()
         return;
     const QString errorCaption = QStringLiteral("Error");
     // The name becomes a file and a folder name at the first save.
-    if (!CollectionName::isValid(name)) {
-        MessageBox::show(this, QStringLiteral("Ongeldige naam voor een verzameling!"), errorCaption);
+    if (const StorageResult named = CollectionFiles::checkNewName(m_collection.programFolder(), name);
+        !named) {
+        MessageBox::show(this, named.reason, errorCaption);
         return;
     }
-    if (FileExists(m_collection.programFolder().collectionFile(name))) {
-        MessageBox::show(this, QStringLiteral("Verzameling '") + name + QStringLiteral("' bestaat reeds!"),
-                         errorCaption);
+    // Also in another spelling: that is the same collection.
+    if (const CollectionFiles existing(m_collection.programFolder(), name); existing.exists()) {
+        MessageBox::show(
+            this, QStringLiteral("Verzameling '") + existing.name() + QStringLiteral("' bestaat reeds!"),
+            errorCaption);
         return;
     }
     if (!ConfirmReplaceCollection(m_collection, this))

@@ -4,7 +4,7 @@
 #include "storage/document/OpenCollection.h"
 #include "storage/folder/CollectionListing.h"
 #include "storage/folder/FileHelpers.h"
-#include "storage/keeping/CollectionVersions.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
@@ -107,7 +107,7 @@ void OpenFile::DelKnop_Click()
     // The file is kept as a version first, so a regretted delete can be undone
     // from "Vorige versies...". When that fails nothing is deleted.
     const ProgramFolder &folder = m_collection.programFolder();
-    const StorageResult deleted = CollectionVersions(folder).deleteCollectionFile(name);
+    const StorageResult deleted = CollectionFiles(folder, name).remove();
     if (!deleted) {
         MessageBox::show(this, QStringLiteral("Verzameling kon niet worden verwijderd!\r\n") + deleted.reason,
                          QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);

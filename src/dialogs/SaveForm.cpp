@@ -1,8 +1,8 @@
 #include "dialogs/SaveForm.h"
 
 #include "storage/document/OpenCollection.h"
-#include "storage/folder/CollectionName.h"
 #include "storage/folder/WaitSeconds.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionSave.h"
 #include "storage/text/Trim.h"
 #include "widgets/BusyGuard.h"
@@ -117,15 +117,19 @@ bool SaveForm::askChangedElsewhere(const QString &name)
 
 void SaveForm::SaveKnop_Click()
 {
-    const QString name = Text1->text();
-    if (isBlank(name)) {
+    const QString typed = Text1->text();
+    if (isBlank(typed)) {
         refuseName(QStringLiteral("Naam verzameling ontbreekt!"));
         return;
     }
-    if (!CollectionName::isValid(name)) {
-        refuseName(QStringLiteral("Ongeldige naam voor een verzameling!"));
+    if (const StorageResult named = CollectionFiles::checkNewName(m_collection.programFolder(), typed);
+        !named) {
+        refuseName(named.reason);
         return;
     }
+    // Another spelling of an existing collection's name is that collection,
+    // and the questions name it as it is spelled.
+    const QString name = CollectionFiles(m_collection.programFolder(), typed).name();
     if (!confirmOverwrite(name) || !confirmChangedElsewhere(name)) {
         Text1->setFocus();
         return;

@@ -4,6 +4,7 @@
 #include "storage/document/OpenCollection.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/formats/LookupList.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "storage/text/Trim.h"
 #include "storage/text/Windows1252.h"
 #include "widgets/BusyGuard.h"
@@ -246,9 +247,10 @@ bool TellicoImportForm::confirmReplacing(const TellicoImport::Options &chosen)
 void TellicoImportForm::OkKnop_Click()
 {
     const TellicoImport::Options chosen = options();
-    if (!CollectionName::isValid(chosen.name)) {
-        MessageBox::show(this, QStringLiteral("Ongeldige naam voor een verzameling!"),
-                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+    if (const StorageResult named = CollectionFiles::checkNewName(m_collection.programFolder(), chosen.name);
+        !named) {
+        MessageBox::show(this, named.reason, QStringLiteral("Error"), MessageBox::Buttons::Ok,
+                         MessageBox::Icon::Critical);
         Text1->setFocus();
         return;
     }

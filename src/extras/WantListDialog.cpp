@@ -3,6 +3,7 @@
 #include "extras/RecordCategory.h"
 #include "storage/document/OpenCollection.h"
 #include "storage/formats/WantListFile.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -47,8 +48,8 @@ WantListDialog::WantListDialog(const OpenCollection &collection, QWidget *parent
     hint->setWordWrap(true);
 
     if (!collection.name().isEmpty()) {
-        const StorageResult read =
-            WantListFile::read(collection.programFolder(), collection.name(), m_savedRanges);
+        const StorageResult read = WantListFile::read(
+            CollectionFiles(collection.programFolder(), collection.name()).wantList(), m_savedRanges);
         if (!read)
             MessageBox::show(this, QStringLiteral("Mancolijst kon niet worden gelezen!\r\n") + read.reason,
                              QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
@@ -99,8 +100,8 @@ void WantListDialog::done(int result)
     const QStringList typed = ranges();
     // A collection without a name has nowhere to keep them yet.
     if (typed != m_savedRanges && !m_collection.name().isEmpty()) {
-        const StorageResult written =
-            WantListFile::write(m_collection.programFolder(), m_collection.name(), typed);
+        const StorageResult written = WantListFile::write(
+            CollectionFiles(m_collection.programFolder(), m_collection.name()).wantList(), typed);
         // The ranges stay on screen, to be copied, until a second close gives them up.
         m_savedRanges = typed;
         if (!written) {

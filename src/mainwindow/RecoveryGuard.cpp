@@ -27,6 +27,7 @@ RecoveryGuard::RecoveryGuard(OpenCollection &collection, QWidget *window)
     connect(m_timer, &QTimer::timeout, this, &RecoveryGuard::writeNow);
     connect(&collection, &OpenCollection::unsavedChangesChanged, this, &RecoveryGuard::unsavedChangesChanged);
     connect(&collection, &OpenCollection::listChanged, this, &RecoveryGuard::listChanged);
+    connect(&collection, &OpenCollection::contentsReplaced, this, &RecoveryGuard::claim);
     connect(&m_writer, &RecoveryWriter::writeFailed, this, [this](const QString &reason) {
         // The collection itself is not at stake, and a box every minute would
         // stand in the user's way; the next write starts again.
@@ -52,9 +53,17 @@ void RecoveryGuard::offerLeftBehind()
         if (MessageBox::show(m_window, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) ==
             MessageBox::Answer::Yes) {
             // An unreadable file stays where it is, to be offered again.
-            if (m_collection.restoreRecovery(file))
-                return;
-            continue;
+            if (!m_collection.restoreRecovery(file))
+                continue;
+            // The state goes on in this program's own recovery file; another
+            // program's left behind goes once that is written.
+            const RecoveryFile own(m_collection.programFolder(), m_program);
+            if (file.path != own.pathFor(file.collectionName)) {
+                m_writer.waitUntilIdle();
+                if (FileExists(own.pathFor(file.collectionName)))
+                    static_cast<void>(recovery.forget(file));
+            }
+            return;
         }
         static_cast<void>(recovery.discard(file));
     }
@@ -93,6 +102,31 @@ void RecoveryGuard::unsavedChangesChanged(bool unsaved)
     m_sinceSaved.clear();
     m_journalAsides.clear();
     removeWritten();
+    // Saved under another name: that one is claimed now.
+    claim();
+}
+
+void RecoveryGuard::claim()
+{
+    const QString &name = m_collection.name();
+    // Without a name there is nothing another program could have open; a
+    // recovery file of the previous name is removed first.
+    if (m_closed || name.isEmpty() || m_mayHaveWritten || (m_lock && m_lockedName == name))
+        return;
+    m_lock.reset();
+    m_lockedName = name;
+    m_program = 0;
+    m_lock = RecoveryFile(m_collection.programFolder()).lock(name);
+    if (m_lock)
+        return;
+    m_program = QCoreApplication::applicationPid();
+    m_lock = RecoveryFile(m_collection.programFolder(), m_program).lock(name);
+    MessageBox::show(m_window,
+                     QStringLiteral("Verzameling '") + name +
+                         QStringLiteral("' is ook geopend in een ander programma.\r\n"
+                                        "Wat u hier wijzigt, wordt apart bewaard tot u het opslaat; "
+                                        "sla op onder een andere naam om beide te houden."),
+                     MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
 void RecoveryGuard::listChanged(const std::shared_ptr<const ListChange> &change)
@@ -116,12 +150,20 @@ void RecoveryGuard::start(bool fromSavedState)
 {
     if (m_closed)
         return;
+    if (m_lockedName != m_writtenName)
+        m_lock.reset();
     if (!m_lock) {
+        // A collection without a name, or one claimed too late: this program
+        // takes the first recovery file free.
+        m_lockedName = m_writtenName;
+        m_program = 0;
         m_lock = RecoveryFile(m_collection.programFolder()).lock(m_writtenName);
         if (!m_lock) {
-            // Another running program keeps the recovery file of this name;
-            // writing it would spoil that program's.
-            qWarning("Herstelbestand van '%s' is in gebruik door een ander programma",
+            m_program = QCoreApplication::applicationPid();
+            m_lock = RecoveryFile(m_collection.programFolder(), m_program).lock(m_writtenName);
+        }
+        if (!m_lock) {
+            qWarning("Herstelbestand van '%s' kon niet worden vergrendeld",
                      qUtf8Printable(RecoveryFile::shownName(m_writtenName)));
             m_sinceSaved.clear();
             return;
@@ -135,7 +177,7 @@ void RecoveryGuard::start(bool fromSavedState)
     if (fromSavedState && !file.isEmpty() &&
         basis.sameSizeAndTime(
             FileFingerprint::withoutHash(now.size(), now.fileTime(QFileDevice::FileModificationTime)))) {
-        m_writer.startFromFile(m_writtenName, file, basis, basis);
+        m_writer.startFromFile(m_writtenName, file, basis, basis, m_program);
         for (const std::shared_ptr<const ListChange> &correction : m_collection.savedStateCorrections())
             m_writer.append(correction);
         for (const std::shared_ptr<const ListChange> &change : m_sinceSaved)
@@ -143,7 +185,7 @@ void RecoveryGuard::start(bool fromSavedState)
     } else {
         // Once for a state that no file holds (new, imported, restored), or
         // after a failure: the list, lent to the writer, which copies it.
-        m_writer.start(m_writtenName, m_collection.records().lend(), basis);
+        m_writer.start(m_writtenName, m_collection.records().lend(), basis, m_program);
         m_journalAsides.clear();
     }
     m_sinceSaved.clear();
@@ -163,10 +205,18 @@ void RecoveryGuard::removeWritten()
     m_mayHaveWritten = false;
     // A file there that this program did not write (a crash's, taken over) is
     // removed too, unless another running program holds it.
-    const RecoveryFile recovery(m_collection.programFolder());
-    if (!m_lock && FileExists(recovery.pathFor(m_writtenName)))
+    const RecoveryFile recovery(m_collection.programFolder(), m_program);
+    if (m_lockedName != m_writtenName)
+        m_lock.reset();
+    if (!m_lock && FileExists(recovery.pathFor(m_writtenName))) {
         m_lock = recovery.lock(m_writtenName);
+        m_lockedName = m_writtenName;
+    }
     if (m_lock)
-        static_cast<void>(m_writer.remove(m_writtenName));
-    m_lock.reset();
+        static_cast<void>(m_writer.remove(m_writtenName, m_program));
+    // The open collection stays claimed while it is open.
+    if (m_lockedName != m_collection.name() || m_closed) {
+        m_lock.reset();
+        m_lockedName.clear();
+    }
 }

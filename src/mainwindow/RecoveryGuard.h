@@ -22,6 +22,9 @@ class QWidget;
 // then each change is added as it is made. A start that failed is made again
 // from the whole list every minute and whenever the focus leaves the program.
 // Removed when the changes are saved or given up, or the program closes.
+// A named collection is claimed as soon as it is open: a program that opens
+// one another running program has open is told so, and keeps its recovery
+// file under a name of its own.
 class RecoveryGuard : public QObject {
     Q_OBJECT
 
@@ -45,6 +48,9 @@ protected:
 
 private:
     void unsavedChangesChanged(bool unsaved);
+    // Takes the recovery file of the open collection for this program, once
+    // nothing is kept under the previous name.
+    void claim();
     void listChanged(const std::shared_ptr<const ListChange> &change);
     // fromSavedState: the changes since the saved state are all in m_sinceSaved.
     void start(bool fromSavedState);
@@ -57,6 +63,9 @@ private:
     // recovery file; released only after the writer has finished (members go
     // in reverse order).
     std::unique_ptr<QLockFile> m_lock;
+    // The name and program the lock is for (see RecoveryFile).
+    QString m_lockedName;
+    qint64 m_program = 0;
     RecoveryWriter m_writer;
     QTimer *m_timer;
     // The name the recovery file was written under while changes were unsaved.

@@ -98,6 +98,8 @@ StorageResult PrintCommand::run(const QStringList &options)
     const StorageResult mayWrite = OutputFile::mayWrite(m_folder, pdfFile, force);
     if (!mayWrite)
         return optionError(mayWrite.reason);
+    if (const StorageResult replaced = OutputFile::replaceLink(pdfFile); !replaced)
+        return replaced;
     QImage photo;
     if (!photoFile.isEmpty()) {
         photo = readPicture(photoFile);

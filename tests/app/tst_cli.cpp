@@ -552,7 +552,7 @@ void TestCli::versionsListsAndRestoreBringsBack()
                                QStringLiteral("--as"), QStringLiteral("a/b")}));
     // A version whose line 2 names another collection does not give this one its records.
     folder.write(QStringLiteral("Verzameling/.versies/Nat/2001-01-01 00.00.00.col"),
-                 collectionFile(QStringLiteral("nat"), {record("1990", "1", "Vis", "1", "2")}));
+                 collectionFile(QStringLiteral("Natuur"), {record("1990", "1", "Vis", "1", "2")}));
     verifyFailure(run(
         folder, {QStringLiteral("restore"), QStringLiteral("Nat"), QStringLiteral("2001-01-01 00.00.00")}));
     QCOMPARE(run(folder, {QStringLiteral("show"), QStringLiteral("Nat")}).out, original.out);

@@ -195,12 +195,19 @@ void CsvExchangeTest::exportWritesTheListInItsShownOrder()
     QCOMPARE(CsvMapping::preset(table).records(table, true).records,
              recordsCopy(main->collection().records().records()));
 
-    // A file that cannot be written (a link into a folder that is gone) is
-    // reported with the reason.
+    // A link chosen as the file is replaced by the list, never written through.
     QVERIFY(QFile::link(folder.path("weg/lijst.csv"), folder.path("link.csv")));
     withModalDialogs(menuItem(*main, "FileExportCsv"), {{"QFileDialog", [&](QWidget *dialog) {
                                                              chooseFile(dialog, folder.path("link.csv"));
                                                          }}});
+    QVERIFY(boxes.requests.isEmpty());
+    QVERIFY(!QFileInfo(folder.path("link.csv")).isSymLink());
+    QCOMPARE(folder.read("link.csv"), folder.read("lijst.csv"));
+
+    // A file that cannot be written is reported with the reason.
+    withModalDialogs(menuItem(*main, "FileExportCsv"),
+                     {{"QFileDialog",
+                       [&](QWidget *dialog) { chooseFile(dialog, QStringLiteral("/proc/t2-lijst.csv")); }}});
     QCOMPARE(boxes.requests.size(), 1);
     QVERIFY(boxes.requests.first().text.startsWith(
         QStringLiteral("CSV-bestand kon niet worden geschreven!\r\n")));

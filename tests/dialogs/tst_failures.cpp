@@ -288,7 +288,7 @@ void FailuresTest::aHostileCollectionFileReachesNothingOutsideItsFolder()
     const QString outside = QStringLiteral("../Buiten");
     writeCollection(folder, QStringLiteral("Vreemd"), outside, records);
     auto main = startMain(folder);
-    const QStringList treeBefore = treeOf(folder);
+    const QStringList treeBefore = treeWithoutRecovery(folder);
     {
         OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
         dialog.show();
@@ -331,7 +331,7 @@ void FailuresTest::aHostileCollectionFileReachesNothingOutsideItsFolder()
     MessageBox::Request box;
     saveExpectingABox(*main, main->collection().name(), box);
     QCOMPARE(box.text, QStringLiteral("Ongeldige naam voor een verzameling!"));
-    QCOMPARE(treeOf(folder), treeBefore);
+    QCOMPARE(treeWithoutRecovery(folder), treeBefore);
     QCOMPARE(folder.read(QStringLiteral("Buiten.col")), QByteArray("niet van het programma"));
 }
 

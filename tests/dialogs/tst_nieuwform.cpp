@@ -95,7 +95,7 @@ void NieuwFormTest::refusedNamesChangeNothing()
     writeCollection(folder, QStringLiteral("Bestaand"), QStringLiteral("Bestaand"), sampleRecords(1));
     auto main = startMain(folder);
     showOldCollection(*main);
-    const QStringList treeBefore = treeOf(folder);
+    const QStringList treeBefore = treeWithoutRecovery(folder);
 
     NieuwForm dialog(main->collection(), main.get());
     dialog.show();
@@ -131,7 +131,7 @@ void NieuwFormTest::refusedNamesChangeNothing()
     QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Oud"));
     QCOMPARE(main->collection().records().count(), 2);
     QCOMPARE(control<QLineEdit>(*main, "Text1")->text(), QStringLiteral("Text1 inhoud"));
-    QCOMPARE(treeOf(folder), treeBefore);
+    QCOMPARE(treeWithoutRecovery(folder), treeBefore);
 }
 
 void NieuwFormTest::okStartsAnEmptyCollectionWithoutWriting()
@@ -139,7 +139,7 @@ void NieuwFormTest::okStartsAnEmptyCollectionWithoutWriting()
     TestFolder folder;
     auto main = startMain(folder);
     showOldCollection(*main);
-    const QStringList treeBefore = treeOf(folder);
+    const QStringList treeBefore = treeWithoutRecovery(folder);
     BoxAnswers boxes;
 
     NieuwForm dialog(main->collection(), main.get());
@@ -163,7 +163,7 @@ void NieuwFormTest::okStartsAnEmptyCollectionWithoutWriting()
     QCOMPARE(control<QLineEdit>(*panel, "Text6")->text(), QStringLiteral("Text6 inhoud"));
     QCOMPARE(control<QLineEdit>(*panel, "Text7")->text(), QStringLiteral("Text7 inhoud"));
     QVERIFY(!main->collection().unsavedChanges());
-    QCOMPARE(treeOf(folder), treeBefore);
+    QCOMPARE(treeWithoutRecovery(folder), treeBefore);
 }
 
 void NieuwFormTest::unsavedChangesAreAskedAboutFirst()

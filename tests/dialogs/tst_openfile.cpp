@@ -369,9 +369,13 @@ void OpenFileTest::restoresAVersionAndADeletedCollection()
     QVERIFY(collection.saveAs(QStringLiteral("Land")));
     {
         // With no collection open, the versions of every collection are offered.
+        // The first window has Land open: this one is told so.
         auto fresh = startMain(folder);
+        BoxAnswers told;
         QVERIFY(restoreThreeRecordsOfLand(*fresh));
         QCOMPARE(fresh->collection().name(), QStringLiteral("Land"));
+        QCOMPARE(told.requests.size(), 1);
+        QVERIFY(told.requests[0].text.startsWith(QStringLiteral("Verzameling 'Land' is ook geopend")));
     }
 
     // Unsaved changes: asked first; No leaves everything as it was.

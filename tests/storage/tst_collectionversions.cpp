@@ -4,12 +4,12 @@
 #include "extras/PictureCheck.h"
 #include "storage/document/RecordList.h"
 #include "storage/document/RecordListFiles.h"
-#include "storage/document/SaveWithPictureFolder.h"
 #include "storage/folder/CollectionListing.h"
 #include "storage/folder/ContentHash.h"
 #include "storage/folder/FileFingerprint.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/formats/CollectionFile.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionSave.h"
 #include "storage/keeping/CollectionVersions.h"
 #include "storage/keeping/RecoveryFile.h"
@@ -39,7 +39,7 @@ StorageResult save(const TestFolder &home, const QString &name, std::vector<Stam
 {
     RecordList list;
     list.assign(std::move(records));
-    return SaveWithPictureFolder(home.folder(), name, list, fingerprint);
+    return CollectionFiles(home.folder(), name).save(list.records(), {}, fingerprint);
 }
 
 // Everything in the folder, hidden entries included.
@@ -123,7 +123,7 @@ void CollectionVersionsTest::aDeletedCollectionComesBackFromItsVersions()
     const QByteArray before = home.read(QStringLiteral("Verzameling/Weg.col"));
     QVERIFY(versions.deletedCollections().isEmpty());
 
-    QVERIFY(versions.deleteCollectionFile(QStringLiteral("Weg")));
+    QVERIFY(CollectionFiles(home.folder(), QStringLiteral("Weg")).remove());
     QVERIFY(!home.exists(QStringLiteral("Verzameling/Weg.col")));
     QCOMPARE(versions.deletedCollections(), QStringList{QStringLiteral("Weg")});
     const std::vector<CollectionVersions::Version> kept = versions.versions(QStringLiteral("Weg"));
@@ -160,7 +160,7 @@ void CollectionVersionsTest::aFullDiskWhileKeepingAVersionLeavesTheCurrentFile()
     // Deleting keeps the file too when its version cannot be written.
     {
         const FileSizeLimit limit;
-        QVERIFY(!CollectionVersions(home.folder()).deleteCollectionFile(name));
+        QVERIFY(!CollectionFiles(home.folder(), name).remove());
     }
     QCOMPARE(home.read(QStringLiteral("Verzameling/Vol.col")), before);
 }
@@ -293,14 +293,14 @@ void CollectionVersionsTest::aVersionThatCannotBeKeptStopsTheSaveUnlessAgreed()
         else
             QVERIFY(QFile::link(target, home.path(blocked)));
         home.write(QStringLiteral("Verzameling/Vast.col"), first);
-        const CollectionSave::Result refused = SaveWithPictureFolder(home.folder(), name, list);
+        const CollectionSave::Result refused = CollectionFiles(home.folder(), name).save(list.records());
         QCOMPARE(refused.stop, Stop::VersionNotKept);
         QVERIFY2(refused.reason.startsWith(QStringLiteral("Vorige versie kon niet worden bewaard: ")),
                  qPrintable(refused.reason));
         QCOMPARE(home.read(QStringLiteral("Verzameling/Vast.col")), first);
         QVERIFY(entriesOf(outside.path()).isEmpty());
         // Agreed to: written without a version, and still nothing elsewhere.
-        QVERIFY(SaveWithPictureFolder(home.folder(), name, list, nullptr, {std::nullopt, false}));
+        QVERIFY(CollectionFiles(home.folder(), name).save(list.records(), {std::nullopt, false}));
         QCOMPARE(home.read(QStringLiteral("Verzameling/Vast.col")),
                  CollectionFile::serialize(name, list.records()));
         QVERIFY(entriesOf(outside.path()).isEmpty());
@@ -309,7 +309,7 @@ void CollectionVersionsTest::aVersionThatCannotBeKeptStopsTheSaveUnlessAgreed()
 
     // Written only while the file is as expected, compared under the lock.
     removeVersionsFolder(home);
-    const CollectionSave step(home.folder(), name);
+    const CollectionSave step{CollectionFiles(home.folder(), name)};
     const FileFingerprint before = step.fileNow();
     home.write(QStringLiteral("Verzameling/Vast.col"), first);
     QCOMPARE(step.write(numberedRecords(3), {before}).stop, Stop::ChangedElsewhere);

@@ -1,7 +1,6 @@
 #include "common/TestFolder.h"
 #include "storage/document/RecordList.h"
 #include "storage/document/RecordListFiles.h"
-#include "storage/document/SaveWithPictureFolder.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/folder/TextFile.h"
@@ -9,6 +8,7 @@
 #include "storage/formats/LookupList.h"
 #include "storage/formats/OldDataFile.h"
 #include "storage/formats/SettingsFile.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionSave.h"
 
 #include <QDir>
@@ -99,11 +99,11 @@ void HostileFilesTest::nulBytesSurviveButNeverNameACollection()
     // The name from the file cannot be saved under; a valid one keeps the byte.
     const QStringList treeBefore =
         QDir(home.path("Verzameling")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const StorageResult refused = SaveWithPictureFolder(home.folder(), name, list);
+    const StorageResult refused = CollectionFiles(home.folder(), name).save(list.records());
     QVERIFY(!refused);
     QCOMPARE(refused.reason, QStringLiteral("Ongeldige naam voor een verzameling!"));
     QCOMPARE(QDir(home.path("Verzameling")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), treeBefore);
-    QVERIFY(SaveWithPictureFolder(home.folder(), "Proef", list));
+    QVERIFY(CollectionFiles(home.folder(), "Proef").save(list.records()));
     QVERIFY(home.read("Verzameling/Proef.col").endsWith(record));
 }
 
@@ -145,12 +145,12 @@ void HostileFilesTest::aFailedSaveLeavesNoNewPictureFolder()
     list.append(StampRecord{});
     // The collection file's name is taken by a folder, so the save fails.
     QVERIFY(QDir().mkdir(home.path("Verzameling/Bezet.col")));
-    QVERIFY(!SaveWithPictureFolder(home.folder(), "Bezet", list));
+    QVERIFY(!CollectionFiles(home.folder(), "Bezet").save(list.records()));
     QVERIFY(!home.exists("Verzameling/Bezet"));
 
     // A picture folder that was there already stays, with its pictures.
     home.write("Verzameling/Bezet/1990/1.jpg", "jpg");
-    QVERIFY(!SaveWithPictureFolder(home.folder(), "Bezet", list));
+    QVERIFY(!CollectionFiles(home.folder(), "Bezet").save(list.records()));
     QVERIFY(home.exists("Verzameling/Bezet/1990/1.jpg"));
 }
 

@@ -259,8 +259,10 @@ void RecoveryFileTest::onlyFilesOfEndedProgramsAreOfferedWithTheirBasis()
         QVERIFY(recovery.write(name, recordsCalled(QStringLiteral("hersteld"), 2), basis));
         QVERIFY(recovery.leftBehind().empty());
     }
-    // Names differing in case are two collections with two recovery files.
-    QVERIFY(recovery.write(QStringLiteral("land"), recordsCalled(QStringLiteral("klein"), 1)));
+    // A second program on the same collection kept its own; both are offered,
+    // and any spelling of the name reaches the collection's.
+    QCOMPARE(recovery.pathFor(QStringLiteral("LAND")), recovery.pathFor(name));
+    QVERIFY(RecoveryFile(home.folder(), 4711).write(name, recordsCalled(QStringLiteral("klein"), 1)));
     QCOMPARE(recovery.leftBehind().size(), size_t(2));
 
     // Restored, the collection file counts as it was when the state was

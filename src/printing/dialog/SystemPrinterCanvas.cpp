@@ -1,6 +1,7 @@
 #include "printing/dialog/SystemPrinterCanvas.h"
 
 #include "printing/dialog/CurrentPrinter.h"
+#include "storage/folder/OutputFile.h"
 
 #include <QPrinter>
 
@@ -14,7 +15,10 @@ std::unique_ptr<QPrinter> printerFor(const QString &printerName, const QString &
     printer->setDocName(QStringLiteral("Tessaron2"));
     if (printerName == CurrentPrinter::pdfFile()) {
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdfFile);
+        // A link chosen as the file is replaced, never written through; one
+        // that cannot be replaced leaves the printer without a file, which
+        // the print reports as failed.
+        printer->setOutputFileName(OutputFile::replaceLink(pdfFile) ? pdfFile : QString());
         printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     } else {
         printer->setPrinterName(printerName);

@@ -7,9 +7,8 @@
 #include "storage/document/RecordOrder.h"
 #include "storage/document/RecordSwapStep.h"
 #include "storage/document/RowsStep.h"
-#include "storage/document/SaveWithPictureFolder.h"
 #include "storage/folder/FileHelpers.h"
-#include "storage/formats/WantListFile.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/ListChange.h"
 
 #include <QMetaMethod>
@@ -212,6 +211,8 @@ StorageResult OpenCollection::open(const QString &fileName)
     QString name = fileName;
     FileFingerprint fingerprint;
     const StorageResult loaded = LoadCollection(m_folder, fileName, m_records, name, &fingerprint);
+    // Line 2 in another spelling of an existing collection's name is that collection.
+    name = CollectionFiles(m_folder, name).name();
     // What failed to load is not known as it was: saving over it asks first.
     rememberFile(fileName, loaded ? fingerprint : FileFingerprint());
     if (loaded)
@@ -232,17 +233,15 @@ CollectionSave::Result OpenCollection::saveAs(const QString &name,
                                               const CollectionSave::Conditions &conditions)
 {
     FileFingerprint fingerprint;
+    const CollectionFiles target(m_folder, name);
     const CollectionSave::Result saved =
-        SaveWithPictureFolder(m_folder, name, m_records, &fingerprint, conditions);
+        target.saveFrom(CollectionFiles(m_folder, m_name), m_records.records(), conditions, &fingerprint);
     if (saved) {
-        // The want list's ranges go along; the collection is saved whether or not they can.
-        if (!m_name.isEmpty() && m_name != name)
-            static_cast<void>(WantListFile::carryOver(m_folder, m_name, name));
-        rememberFile(name, fingerprint);
+        rememberFile(target.name(), fingerprint);
         m_savedStateFile = m_fingerprintFile;
         for (ListChange &correction : ListChange::fileFormCorrections(m_records.records()))
             m_savedStateCorrections.push_back(std::make_shared<const ListChange>(std::move(correction)));
-        setName(name);
+        setName(target.name());
         m_history.setClean();
         m_markedWithoutEdit = false;
         updateUnsavedChanges();
@@ -266,7 +265,8 @@ StorageResult OpenCollection::restoreRecovery(const RecoveryFile::LeftBehind &fi
     if (read) {
         // The collection file is taken as the state was made from it only when
         // it is still that file; if it was saved since, saving over it asks.
-        const FileFingerprint now = FileFingerprint::ofFile(m_folder.collectionFile(file.collectionName));
+        const FileFingerprint now =
+            FileFingerprint::ofFile(CollectionFiles(m_folder, file.collectionName).file());
         takeRestored(file.collectionName, std::move(records),
                      file.basis.sameSizeAndTime(now) ? now : FileFingerprint());
     }
@@ -278,7 +278,7 @@ void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> 
 {
     // Saving over the collection file of that name is what the user asks for by
     // restoring; a change made elsewhere from now on is still noticed.
-    const QString file = m_folder.collectionFile(name);
+    const QString file = CollectionFiles(m_folder, name).file();
     if (name.isEmpty())
         rememberFile(QString(), FileFingerprint());
     else if (basis)
@@ -296,7 +296,7 @@ void OpenCollection::takeRestored(const QString &name, std::vector<StampRecord> 
 
 bool OpenCollection::changedElsewhere(const QString &name) const
 {
-    const QString file = m_folder.collectionFile(name);
+    const QString file = CollectionFiles(m_folder, name).file();
     if (name.isEmpty() || file != m_fingerprintFile)
         return false;
     return m_fingerprint.isNull() ? FileExists(file) : m_fingerprint.changedOnDisk(file);
@@ -304,18 +304,18 @@ bool OpenCollection::changedElsewhere(const QString &name) const
 
 bool OpenCollection::overwritesAnother(const QString &name) const
 {
-    const QString file = m_folder.collectionFile(name);
+    const QString file = CollectionFiles(m_folder, name).file();
     return !name.isEmpty() && file != m_fingerprintFile && FileExists(file);
 }
 
 FileFingerprint OpenCollection::fileNow(const QString &name) const
 {
-    return CollectionSave(m_folder, name).fileNow();
+    return CollectionSave(CollectionFiles(m_folder, name)).fileNow();
 }
 
 void OpenCollection::rememberFile(const QString &name, const FileFingerprint &fingerprint)
 {
-    m_fingerprintFile = name.isEmpty() ? QString() : m_folder.collectionFile(name);
+    m_fingerprintFile = name.isEmpty() ? QString() : CollectionFiles(m_folder, name).file();
     m_fingerprint = fingerprint;
     m_savedStateFile.clear();
     m_savedStateCorrections.clear();

@@ -5,14 +5,15 @@
 #include "storage/folder/TextFile.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/formats/OldDataFile.h"
-#include "storage/keeping/CollectionSave.h"
+#include "storage/keeping/CollectionFiles.h"
 
 StorageResult LoadCollection(const ProgramFolder &folder, const QString &name, RecordList &list,
                              QString &collectionName, FileFingerprint *fingerprint)
 {
     list.clear();
     CollectionFile::Contents contents;
-    const StorageResult read = CollectionFile::read(folder.collectionFile(name), contents, fingerprint);
+    const StorageResult read =
+        CollectionFile::read(CollectionFiles(folder, name).file(), contents, fingerprint);
     if (contents.name)
         collectionName = *contents.name;
     if (read)
@@ -33,5 +34,5 @@ StorageResult ImportOldData(const ProgramFolder &folder, const QString &name, Re
 StorageResult SaveCollection(const ProgramFolder &folder, const QString &name, const RecordList &list,
                              FileFingerprint *fingerprint)
 {
-    return CollectionSave(folder, name).write(list.records(), {}, fingerprint);
+    return CollectionSave(CollectionFiles(folder, name)).write(list.records(), {}, fingerprint);
 }

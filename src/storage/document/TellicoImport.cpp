@@ -1,11 +1,11 @@
 #include "storage/document/TellicoImport.h"
 
-#include "storage/document/RecordList.h"
-#include "storage/document/SaveWithPictureFolder.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/folder/ProgramFolder.h"
 #include "storage/formats/TellicoMapping.h"
+#include "storage/keeping/CollectionFiles.h"
+#include "storage/keeping/ImportedCollections.h"
 #include "storage/pictures/PictureFiler.h"
 #include "storage/text/PackedTexts.h"
 #include "storage/text/Windows1252.h"
@@ -15,18 +15,6 @@
 
 #include <memory>
 #include <optional>
-
-namespace {
-
-// A picture to file once the collection it belongs to is written.
-struct PendingPicture {
-    int collection; // position in the report
-    QString year;
-    QString number;
-    int picture;
-};
-
-} // namespace
 
 StorageResult TellicoImport::read(const QString &path, const Progress &progress)
 {
@@ -123,13 +111,19 @@ std::vector<TellicoImport::Count> TellicoImport::countries() const
 
 bool TellicoImport::countryIsCollection(int country, const Options &options) const
 {
-    return options.perCountry && country >= 0 && CollectionName::isValid(m_countries.at(country));
+    return options.perCountry && country >= 0 && canBeCollection(m_countries.at(country));
+}
+
+bool TellicoImport::canBeCollection(const QString &country)
+{
+    // A name too long for the disk would stop the import half-way.
+    return CollectionName::isValid(country) && CollectionFiles::checkLength(country);
 }
 
 int TellicoImport::collectionOf(const Extra &extra, const Options &options) const
 {
     if (!countryIsCollection(extra.country, options) ||
-        m_countries.at(extra.country).compare(options.name, Qt::CaseInsensitive) == 0)
+        CollectionName::sameCollection(m_countries.at(extra.country), options.name))
         return 0;
     return extra.country + 1;
 }
@@ -151,7 +145,7 @@ TellicoImport::Report TellicoImport::plan(const Options &options) const
     report.total = {QStringLiteral("totaal"), entryCount(), 0};
     if (options.perCountry) {
         for (const Count &country : countries()) {
-            if (!country.name.isEmpty() && !CollectionName::isValid(country.name))
+            if (!country.name.isEmpty() && !canBeCollection(country.name))
                 report.notes.append(QStringLiteral("Het land '%1' kan geen naam van een verzameling zijn; "
                                                    "de %2 records ervan gaan naar '%3'.")
                                         .arg(country.name)
@@ -191,8 +185,8 @@ QStringList TellicoImport::existingCollections(const ProgramFolder &folder, cons
 {
     QStringList names;
     for (const Count &collection : plan(options).collections) {
-        if (FileExists(folder.collectionFile(collection.name)))
-            names.append(collection.name);
+        if (const CollectionFiles files(folder, collection.name); files.exists())
+            names.append(files.name());
     }
     return names;
 }
@@ -203,15 +197,9 @@ QString TellicoImport::describe(const QString &collection, const StampRecord &re
         .arg(collection, record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
 }
 
-StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &options, bool dryRun,
-                                   Report &report, const std::function<void(double done)> &progress)
+TellicoImport::Sorted TellicoImport::sortOut(const Options &options, const Report &report)
 {
-    if (!CollectionName::isValid(options.name))
-        return StorageResult::failure(
-            QStringLiteral("Ongeldige naam voor een verzameling: '%1'").arg(options.name));
-    report = plan(options);
     const size_t collections = report.collections.size();
-
     // Each record goes into the list of its collection, taken from the front
     // of the deque so that its memory goes back as the lists fill.
     std::vector<int> position(static_cast<size_t>(m_countries.size()) + 1, -1);
@@ -221,18 +209,38 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
             count.name == options.name ? 0 : static_cast<int>(m_countryIndex.value(count.name.toLower())) + 1;
         position[static_cast<size_t>(index)] = static_cast<int>(i);
     }
-    std::vector<std::vector<StampRecord>> lists(collections);
-    std::vector<std::vector<std::pair<int, int>>> pictures(collections); // row, picture
+    Sorted sorted{std::vector<std::vector<StampRecord>>(collections),
+                  std::vector<std::vector<std::pair<int, int>>>(collections)};
     for (size_t i = 0; i < collections; ++i)
-        lists[i].reserve(static_cast<size_t>(report.collections[i].records));
+        sorted.lists[i].reserve(static_cast<size_t>(report.collections[i].records));
     for (const Extra &extra : m_extras) {
         const auto at = static_cast<size_t>(position[static_cast<size_t>(collectionOf(extra, options))]);
         if (extra.picture >= 0)
-            pictures[at].emplace_back(static_cast<int>(lists[at].size()), extra.picture);
-        lists[at].push_back(stored(std::move(m_records.front()), extra, options));
+            sorted.pictures[at].emplace_back(static_cast<int>(sorted.lists[at].size()), extra.picture);
+        sorted.lists[at].push_back(stored(std::move(m_records.front()), extra, options));
         m_records.pop_front();
     }
     m_extras.clear();
+    return sorted;
+}
+
+StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &options, bool dryRun,
+                                   Report &report, const std::function<void(double done)> &progress)
+{
+    if (!CollectionName::isValid(options.name))
+        return StorageResult::failure(
+            QStringLiteral("Ongeldige naam voor een verzameling: '%1'").arg(options.name));
+    report = plan(options);
+    // Every collection is looked at before the first is written, so that a
+    // dry run refuses what writing would refuse.
+    for (const Count &count : report.collections) {
+        if (const StorageResult ready = ImportedCollections::check(folder, count.name); !ready)
+            return ready;
+    }
+    Sorted sorted = sortOut(options, report);
+    // Reported under the spelling of a collection that exists.
+    for (Count &count : report.collections)
+        count.name = CollectionFiles(folder, count.name).name();
 
     const double work = static_cast<double>(entryCount() + m_picturesFound + m_picturesMissing) + 1;
     double done = 0;
@@ -241,14 +249,18 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
         if (progress)
             progress(done / work);
     };
+    ImportedCollections written(folder);
     // A dry run files the pictures in a scratch folder, so that it refuses
     // exactly what writing would refuse.
     std::unique_ptr<QTemporaryDir> scratch;
     const auto file = [&](const QString &name, const StampRecord &record, const QByteArray &data) {
-        if (!dryRun)
-            return PictureFiler(folder, name).fileFromData(data, record, PictureFiler::Existing::Keep);
         const PictureFiler filer(folder, name);
         QString path;
+        if (!dryRun) {
+            if (filer.target(record, path))
+                written.filing(path);
+            return filer.fileFromData(data, record, PictureFiler::Existing::Keep);
+        }
         if (filer.hasPicture(record) && filer.target(record, path))
             return StorageResult::failure(QStringLiteral("Dit record heeft al een afbeelding: ") +
                                           QDir::toNativeSeparators(path));
@@ -273,20 +285,19 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
     };
 
     std::vector<PendingPicture> embedded;
-    for (size_t at = 0; at < collections; ++at) {
+    for (size_t at = 0; at < sorted.lists.size(); ++at) {
         const QString &name = report.collections[at].name;
-        RecordList list;
-        list.assign(std::move(lists[at]));
+        const std::vector<StampRecord> list = std::move(sorted.lists[at]);
         if (!dryRun) {
-            const StorageResult saved = SaveWithPictureFolder(folder, name, list);
+            const StorageResult saved = written.save(name, list);
             if (!saved)
                 return StorageResult::failure(
                     QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2")
                         .arg(name, saved.reason));
         }
-        advance(list.count());
-        for (const auto &[row, picture] : pictures[at]) {
-            const StampRecord &record = list.record(row);
+        advance(static_cast<double>(list.size()));
+        for (const auto &[row, picture] : sorted.pictures[at]) {
+            const StampRecord &record = list[static_cast<size_t>(row)];
             const QString &id = m_pictureIds.at(picture);
             if (m_embedded.contains(id)) {
                 embedded.push_back({static_cast<int>(at), record[StampRecord::Year],
@@ -304,28 +315,34 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
                 report.notes.append(describe(name, record) + QStringLiteral(": ") + read.reason);
             advance(1);
         }
-        lists[at] = {};
     }
-
-    if (!embedded.empty()) {
-        QHash<QString, std::vector<size_t>> byId;
-        for (size_t i = 0; i < embedded.size(); ++i)
-            byId[m_pictureIds.at(embedded[i].picture)].push_back(i);
-        const QSet<QString> wanted(byId.keyBegin(), byId.keyEnd());
-        const StorageResult read =
-            m_file.readEmbeddedPictures(wanted, [&](const QString &id, const QByteArray &data) {
-                for (const size_t i : byId.value(id)) {
-                    StampRecord record;
-                    record[StampRecord::Year] = embedded[i].year;
-                    record[StampRecord::CatalogueNumber] = embedded[i].number;
-                    fileAndCount(embedded[i].collection, record, data);
-                    advance(1);
-                }
-                return true;
-            });
-        if (!read)
-            report.notes.append(QStringLiteral("Afbeeldingen in het bestand konden niet worden gelezen: ") +
-                                read.reason);
-    }
+    fileEmbedded(embedded, fileAndCount, advance, report);
+    written.finish();
     return StorageResult::success();
+}
+
+void TellicoImport::fileEmbedded(const std::vector<PendingPicture> &embedded,
+                                 const FileAndCount &fileAndCount,
+                                 const std::function<void(double steps)> &advance, Report &report)
+{
+    if (embedded.empty())
+        return;
+    QHash<QString, std::vector<size_t>> byId;
+    for (size_t i = 0; i < embedded.size(); ++i)
+        byId[m_pictureIds.at(embedded[i].picture)].push_back(i);
+    const QSet<QString> wanted(byId.keyBegin(), byId.keyEnd());
+    const StorageResult read =
+        m_file.readEmbeddedPictures(wanted, [&](const QString &id, const QByteArray &data) {
+            for (const size_t i : byId.value(id)) {
+                StampRecord record;
+                record[StampRecord::Year] = embedded[i].year;
+                record[StampRecord::CatalogueNumber] = embedded[i].number;
+                fileAndCount(embedded[i].collection, record, data);
+                advance(1);
+            }
+            return true;
+        });
+    if (!read)
+        report.notes.append(QStringLiteral("Afbeeldingen in het bestand konden niet worden gelezen: ") +
+                            read.reason);
 }

@@ -66,13 +66,36 @@ public:
     QStringList existingCollections(const ProgramFolder &folder, const Options &options) const;
 
     // Writes the collections (the collection a file replaces is kept as a
-    // version) and files the pictures. With dryRun nothing is written, and the
-    // report is what writing would give. Afterwards the records are gone.
-    // progress (0 to 1) is told as the work goes on.
+    // version) and files the pictures, all or nothing: every collection is
+    // checked first, and a failure part-way takes back what was written. With dryRun nothing is written, and
+    // the report is what writing would give. Afterwards the records are gone. progress (0 to 1) is told as
+    // the work goes on.
     StorageResult write(const ProgramFolder &folder, const Options &options, bool dryRun, Report &report,
                         const std::function<void(double done)> &progress = {});
 
 private:
+    // A picture to file once the collection it belongs to is written.
+    struct PendingPicture {
+        int collection; // position in the report
+        QString year;
+        QString number;
+        int picture;
+    };
+    // The records of each collection of the report, with their pictures (row, picture).
+    struct Sorted {
+        std::vector<std::vector<StampRecord>> lists;
+        std::vector<std::vector<std::pair<int, int>>> pictures;
+    };
+    using FileAndCount =
+        std::function<void(int collection, const StampRecord &record, const QByteArray &data)>;
+
+    // Takes the records out, into the lists of their collections.
+    Sorted sortOut(const Options &options, const Report &report);
+    // The pictures held in the file itself, read in one pass at the end.
+    void fileEmbedded(const std::vector<PendingPicture> &embedded, const FileAndCount &fileAndCount,
+                      const std::function<void(double steps)> &advance, Report &report);
+    static bool canBeCollection(const QString &country);
+
     struct Extra {
         int country = -1;    // index into m_countries, -1: none
         int picture = -1;    // index into m_pictureIds, -1: none

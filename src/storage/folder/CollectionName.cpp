@@ -44,4 +44,14 @@ QString repaired(const QString &name)
     return safe;
 }
 
+QString normalized(const QString &name)
+{
+    return name.normalized(QString::NormalizationForm_C);
+}
+
+bool sameCollection(const QString &left, const QString &right)
+{
+    return normalized(left).compare(normalized(right), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace CollectionName

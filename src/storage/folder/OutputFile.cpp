@@ -1,8 +1,10 @@
 #include "storage/folder/OutputFile.h"
 
+#include "storage/folder/FileErrorReason.h"
 #include "storage/folder/ProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -44,6 +46,15 @@ StorageResult mayWrite(const ProgramFolder &folder, const QString &path, bool fo
     if ((file.exists() || file.isSymLink()) && !force)
         return StorageResult::failure(
             QStringLiteral("Bestand '%1' bestaat reeds; --force overschrijft het").arg(shown));
+    return StorageResult::success();
+}
+
+StorageResult replaceLink(const QString &path)
+{
+    QFile link(path);
+    if (QFileInfo(path).isSymLink() && !link.remove())
+        return StorageResult::failure(QStringLiteral("Koppeling '%1' kon niet worden vervangen: %2")
+                                          .arg(QDir::toNativeSeparators(path), FileErrorReason::of(link)));
     return StorageResult::success();
 }
 

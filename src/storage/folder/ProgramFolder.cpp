@@ -128,8 +128,9 @@ QString ProgramFolder::path(const QStringList &components) const
         if (!QFileInfo::exists(candidate)) {
             const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::Hidden |
                                                                 QDir::System | QDir::NoDotAndDotDot);
+            // Also a name stored decomposed (NFD) is found by its composed spelling.
             for (const QString &entry : entries) {
-                if (entry.compare(component, Qt::CaseInsensitive) == 0) {
+                if (CollectionName::sameCollection(entry, component)) {
                     candidate = current + QLatin1Char('/') + entry;
                     break;
                 }

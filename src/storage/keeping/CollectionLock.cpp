@@ -10,8 +10,8 @@ constexpr int StaleMilliseconds = 10 * 60 * 1000;
 
 } // namespace
 
-CollectionLock::CollectionLock(const ProgramFolder &folder, const QString &name)
-    : m_lock(besideFile(folder.collectionFile(name)))
+CollectionLock::CollectionLock(const QString &lockFile)
+    : m_lock(lockFile)
 {
     m_lock.setStaleLockTime(StaleMilliseconds);
 }

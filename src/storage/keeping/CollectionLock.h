@@ -1,7 +1,6 @@
 #pragma once
 
 #include "storage/StorageResult.h"
-#include "storage/folder/ProgramFolder.h"
 
 #include <QLockFile>
 #include <QString>
@@ -16,8 +15,8 @@ public:
     // How long to wait for another program's save to end.
     static constexpr int WaitMilliseconds = 15 * 1000;
 
-    // For the file that name is saved to (Verzameling/<name>.col as found on disk).
-    CollectionLock(const ProgramFolder &folder, const QString &name);
+    // lockFile: the collection's, beside its file.
+    explicit CollectionLock(const QString &lockFile);
 
     // Waits until no other program holds the lock, then holds it until this
     // object goes.

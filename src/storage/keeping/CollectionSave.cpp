@@ -3,6 +3,7 @@
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/formats/CollectionFile.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionLock.h"
 #include "storage/keeping/CollectionVersions.h"
 
@@ -15,9 +16,11 @@ CollectionSave::Result stopped(CollectionSave::Stop stop, const QString &reason)
 
 } // namespace
 
-CollectionSave::CollectionSave(const ProgramFolder &folder, const QString &name)
-    : m_folder(folder)
-    , m_name(name)
+CollectionSave::CollectionSave(const CollectionFiles &collection)
+    : m_folder(collection.programFolder())
+    , m_name(collection.name())
+    , m_file(collection.file())
+    , m_lockFile(collection.lockFile())
 {}
 
 CollectionSave::Result CollectionSave::write(RecordSpan records, const Conditions &conditions,
@@ -25,12 +28,12 @@ CollectionSave::Result CollectionSave::write(RecordSpan records, const Condition
 {
     if (!CollectionName::isValid(m_name))
         return stopped(Stop::Failed, QStringLiteral("Ongeldige naam voor een verzameling!"));
-    CollectionLock lock(m_folder, m_name);
+    CollectionLock lock(m_lockFile);
     if (const StorageResult locked = lock.acquire(); !locked)
         return stopped(Stop::Failed,
                        QStringLiteral("Verzameling kon niet worden vergrendeld: ") + locked.reason);
 
-    const QString file = m_folder.collectionFile(m_name);
+    const QString &file = m_file;
     if (conditions.fileAsBefore) {
         const FileFingerprint &before = *conditions.fileAsBefore;
         if (before.isNull() ? FileExists(file) : before.changedOnDisk(file))
@@ -49,5 +52,5 @@ CollectionSave::Result CollectionSave::write(RecordSpan records, const Condition
 
 FileFingerprint CollectionSave::fileNow() const
 {
-    return FileFingerprint::ofFile(m_folder.collectionFile(m_name));
+    return FileFingerprint::ofFile(m_file);
 }

@@ -5,6 +5,8 @@
 #include "storage/folder/FileFingerprint.h"
 #include "storage/folder/ProgramFolder.h"
 
+class CollectionFiles;
+
 #include <QString>
 
 #include <optional>
@@ -38,7 +40,7 @@ public:
         bool keepVersion = true;
     };
 
-    CollectionSave(const ProgramFolder &folder, const QString &name);
+    explicit CollectionSave(const CollectionFiles &collection);
 
     // The fingerprint of what was written goes to written when asked for.
     Result write(RecordSpan records, const Conditions &conditions, FileFingerprint *written = nullptr) const;
@@ -50,4 +52,6 @@ public:
 private:
     ProgramFolder m_folder;
     QString m_name;
+    QString m_file;
+    QString m_lockFile;
 };

@@ -5,6 +5,7 @@
 #include "storage/folder/FileHelpers.h"
 #include "storage/folder/TextFile.h"
 #include "storage/formats/CollectionFile.h"
+#include "storage/keeping/CollectionFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 
 namespace {
 
-const QString VersionsFolder = QStringLiteral(".versies");
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH.mm.ss");
 const QString Extension = QStringLiteral(".col");
 // Large enough for few reads, small enough that a large file is never held whole.
@@ -92,6 +92,13 @@ StorageResult copyFile(const QString &from, const QString &to)
     return written;
 }
 
+// A want list kept with a version is the same as the collection's now (neither has one counts too).
+bool sameWantList(const QString &kept, const QString &current)
+{
+    const bool hasKept = FileExists(kept);
+    return hasKept == FileExists(current) && (!hasKept || sameBytes(kept, current));
+}
+
 StorageResult notKept(const QString &reason)
 {
     return StorageResult::failure(QStringLiteral("Vorige versie kon niet worden bewaard: ") + reason);
@@ -105,17 +112,17 @@ CollectionVersions::CollectionVersions(const ProgramFolder &folder)
 
 QString CollectionVersions::rootFolder() const
 {
-    return m_folder.path({QStringLiteral("Verzameling"), VersionsFolder});
+    return CollectionFiles::versionsRoot(m_folder);
 }
 
 QString CollectionVersions::folderOf(const QString &name) const
 {
-    return rootFolder() + QLatin1Char('/') + name;
+    return CollectionFiles(m_folder, name).versionsFolder();
 }
 
 StorageResult CollectionVersions::keep(const QString &name) const
 {
-    return keepCopyOf(name, m_folder.collectionFile(name));
+    return keepCopyOf(name, CollectionFiles(m_folder, name).file());
 }
 
 StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString &current) const
@@ -126,7 +133,9 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
     if (!FileExists(current))
         return StorageResult::success();
     const QString root = rootFolder();
-    const QString folder = folderOf(name);
+    const CollectionFiles collection(m_folder, name);
+    const QString folder = collection.versionsFolder();
+    const QString wantList = collection.wantList();
     for (const QString &path : {root, folder}) {
         if (QFileInfo(path).isSymLink())
             return notKept(QStringLiteral("map is een symbolische koppeling: ") + path);
@@ -140,7 +149,8 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
 
     const std::vector<Version> earlier = listed(name);
     // Saving an unchanged collection again must not push real history out.
-    if (!earlier.empty() && sameBytes(earlier.back().path, current))
+    if (!earlier.empty() && sameBytes(earlier.back().path, current) &&
+        sameWantList(CollectionFiles::wantListOfVersion(earlier.back().path), wantList))
         return StorageResult::success();
 
     // Always after the newest of the same second, also when older ones of that
@@ -155,8 +165,13 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
             sequence = std::max(sequence, parseFileName(QFileInfo(version.path).fileName())->sequence + 1);
     }
     const QString kept = folder + QLatin1Char('/') + fileNameOf(second, sequence);
-    const StorageResult copied = copyFile(current, kept);
+    const QString keptWantList = CollectionFiles::wantListOfVersion(kept);
+    // The want list first: a version is listed once its file is there.
+    StorageResult copied = FileExists(wantList) ? copyFile(wantList, keptWantList) : StorageResult::success();
+    if (copied)
+        copied = copyFile(current, kept);
     if (!copied) {
+        QFile::remove(keptWantList);
         if (folderMade)
             QDir().rmdir(folder);
         if (rootMade)
@@ -170,27 +185,11 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
 
     // earlier plus the one just kept; the oldest beyond Kept go.
     const std::ptrdiff_t surplus = static_cast<std::ptrdiff_t>(earlier.size()) + 1 - Kept;
-    for (std::ptrdiff_t index = 0; index < surplus; ++index)
-        QFile::remove(earlier[static_cast<size_t>(index)].path);
-    return StorageResult::success();
-}
-
-StorageResult CollectionVersions::deleteCollectionFile(const QString &name) const
-{
-    const QString path = m_folder.collectionFile(name);
-    const QFileInfo info(path);
-    // Already gone (deleted elsewhere, through a synchronised folder): deleted.
-    if (!info.exists() && !info.isSymLink())
-        return StorageResult::success();
-    // A listed file whose name the program would now refuse is kept under a
-    // name it accepts, where "Vorige versies..." finds it.
-    const StorageResult kept =
-        keepCopyOf(CollectionName::isValid(name) ? name : CollectionName::repaired(name), path);
-    if (!kept)
-        return kept;
-    QFile file(path);
-    if (!file.remove())
-        return StorageResult::failure(FileErrorReason::of(file));
+    for (std::ptrdiff_t index = 0; index < surplus; ++index) {
+        const QString &path = earlier[static_cast<size_t>(index)].path;
+        if (QFile::remove(path))
+            QFile::remove(CollectionFiles::wantListOfVersion(path));
+    }
     return StorageResult::success();
 }
 
@@ -199,22 +198,26 @@ std::vector<CollectionVersions::Version> CollectionVersions::listed(const QStrin
     std::vector<Version> versions;
     if (!CollectionName::isValid(name))
         return versions;
-    const QString folder = folderOf(name);
     // Nothing reached through a link is listed, so nothing there is ever pruned.
-    if (QFileInfo(rootFolder()).isSymLink() || QFileInfo(folder).isSymLink())
+    if (QFileInfo(rootFolder()).isSymLink())
         return versions;
+    const CollectionFiles collection(m_folder, name);
     std::vector<std::pair<Name, Version>> found;
-    for (const QString &fileName :
-         QDir(folder).entryList({QStringLiteral("*") + Extension}, QDir::Files | QDir::NoSymLinks)) {
-        const std::optional<Name> parsed = parseFileName(fileName);
-        if (!parsed)
+    for (const QString &folder : collection.versionFolders()) {
+        if (QFileInfo(folder).isSymLink())
             continue;
-        Version version;
-        version.collection = name;
-        version.id = fileName.chopped(Extension.size());
-        version.path = folder + QLatin1Char('/') + fileName;
-        version.keptAt = parsed->keptAt;
-        found.emplace_back(*parsed, std::move(version));
+        for (const QString &fileName :
+             QDir(folder).entryList({QStringLiteral("*") + Extension}, QDir::Files | QDir::NoSymLinks)) {
+            const std::optional<Name> parsed = parseFileName(fileName);
+            if (!parsed)
+                continue;
+            Version version;
+            version.collection = collection.name();
+            version.id = fileName.chopped(Extension.size());
+            version.path = folder + QLatin1Char('/') + fileName;
+            version.keptAt = parsed->keptAt;
+            found.emplace_back(*parsed, std::move(version));
+        }
     }
     std::sort(found.begin(), found.end(), [](const auto &left, const auto &right) {
         return std::pair(left.first.keptAt, left.first.sequence) <
@@ -255,11 +258,14 @@ std::optional<CollectionVersions::Version> CollectionVersions::find(const QStrin
 QStringList CollectionVersions::deletedCollections() const
 {
     QStringList names;
-    const QString collections = m_folder.collectionFolder() + QLatin1Char('/');
-    for (const QString &name : QDir(rootFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-        // The collection file of exactly that name: another's differing in case is not it.
-        if (!FileExists(collections + name + Extension) && !listed(name).empty())
-            names.append(name);
+    for (const QString &folder :
+         QDir(rootFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        // A folder spelled in another case than the collection file is that collection's.
+        const CollectionFiles collection(m_folder, folder);
+        const bool listedAlready = std::any_of(names.begin(), names.end(),
+                                               [&](const QString &name) { return collection.isNamed(name); });
+        if (!collection.exists() && !listedAlready && !listed(folder).empty())
+            names.append(collection.name());
     }
     std::stable_sort(names.begin(), names.end(), [](const QString &left, const QString &right) {
         return left.compare(right, Qt::CaseInsensitive) < 0;

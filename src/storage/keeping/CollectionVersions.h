@@ -18,9 +18,10 @@
 // The order of the names is the order of keeping: a clock that went back (the
 // hour repeated when summer time ends, another computer's clock on a
 // synchronised folder) names the new version after the newest instead.
-// The folder of a name matches it exactly (names that differ only in letter
-// case are two collections), and a work-keeping folder that is a symbolic link
-// is never followed: a version cannot be kept there.
+// Each version keeps the collection's want list beside it. The folders are
+// those of CollectionFiles: a name in any spelling reaches its collection's.
+// A work-keeping folder that is a symbolic link is never followed: a version
+// cannot be kept there.
 // The folder's name begins with a dot, as no collection's may, so it never
 // counts as a collection or as a collection's picture folder.
 class CollectionVersions {
@@ -49,17 +50,12 @@ public:
     // The same for another file that holds a state of name (a recovery file
     // the collector declined).
     StorageResult keepCopyOf(const QString &name, const QString &path) const;
-    // Keeps the collection file of name, then deletes it. When keeping fails
-    // the file stays where it is. A file already gone counts as deleted; one
-    // whose name isValid refuses is kept under CollectionName::repaired(name).
-    StorageResult deleteCollectionFile(const QString &name) const;
-
     // The versions of name, newest first, each with its record count and line 2.
     std::vector<Version> versions(const QString &name) const;
     // The version of name with this id, if there is one.
     std::optional<Version> find(const QString &name, const QString &id) const;
-    // Names that have versions but no collection file any more, ordered
-    // without regard to letter case.
+    // Collections that have versions but no collection file any more, ordered
+    // without regard to letter case, each named once.
     QStringList deletedCollections() const;
     // The records of a version as a load would give them.
     static StorageResult read(const Version &version, std::vector<StampRecord> &records);

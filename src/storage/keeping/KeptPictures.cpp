@@ -1,7 +1,7 @@
 #include "storage/keeping/KeptPictures.h"
 
 #include "storage/folder/TextFile.h"
-#include "storage/keeping/CollectionVersions.h"
+#include "storage/keeping/CollectionFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,8 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString PicturesFolder = QStringLiteral("afbeeldingen");
 
 // The kept pictures in a folder, by their number, oldest first. Only names
 // this program gives count; links are never listed, so never deleted through.
@@ -65,8 +63,8 @@ KeptPictures::KeptPictures(const ProgramFolder &folder, const QString &collectio
 
 QString KeptPictures::folderOf(const QString &year, const QString &number) const
 {
-    return CollectionVersions(m_folder).folderOf(m_collectionName) + QLatin1Char('/') + PicturesFolder +
-           QLatin1Char('/') + year + QLatin1Char('/') + number;
+    return CollectionFiles(m_folder, m_collectionName).keptPicturesFolder() + QLatin1Char('/') + year +
+           QLatin1Char('/') + number;
 }
 
 StorageResult KeptPictures::keep(const QString &picture, const QString &year, const QString &number) const

@@ -5,6 +5,7 @@
 #include "storage/folder/FileHelpers.h"
 #include "storage/folder/TextFile.h"
 #include "storage/formats/CollectionFile.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionLock.h"
 #include "storage/keeping/CollectionVersions.h"
 #include "storage/keeping/ListChange.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-const QString RecoveryFolder = QStringLiteral(".herstel");
 const QString Unnamed = QStringLiteral("(naamloos)");
 const QString Extension = QStringLiteral(".col");
 // Enough of a file's start for its header, however long the name on line 2.
@@ -78,8 +78,9 @@ StorageResult removeIfThere(const QString &path)
 
 } // namespace
 
-RecoveryFile::RecoveryFile(const ProgramFolder &folder)
+RecoveryFile::RecoveryFile(const ProgramFolder &folder, qint64 program)
     : m_folder(folder)
+    , m_program(program)
 {}
 
 QString RecoveryFile::shownName(const QString &collectionName)
@@ -89,7 +90,7 @@ QString RecoveryFile::shownName(const QString &collectionName)
 
 QString RecoveryFile::folder() const
 {
-    return m_folder.path({QStringLiteral("Verzameling"), RecoveryFolder});
+    return CollectionFiles::recoveryFolder(m_folder);
 }
 
 StorageResult RecoveryFile::checkFolder() const
@@ -101,8 +102,7 @@ StorageResult RecoveryFile::checkFolder() const
 
 QString RecoveryFile::pathFor(const QString &collectionName) const
 {
-    // The name exactly: names that differ only in case are two collections.
-    return folder() + QLatin1Char('/') + fileBaseName(collectionName) + Extension;
+    return CollectionFiles(m_folder, fileBaseName(collectionName)).recoveryFile(m_program);
 }
 
 std::unique_ptr<QLockFile> RecoveryFile::lock(const QString &collectionName) const
@@ -227,13 +227,7 @@ StorageResult RecoveryFile::remove(const QString &collectionName) const
 {
     if (const StorageResult checked = checkFolder(); !checked)
         return checked;
-    const QString path = pathFor(collectionName);
-    // The journal first: a base left alone is a state of its own.
-    for (const QString &file : {journalPathOf(path), path, basisPathOf(path)}) {
-        if (const StorageResult removed = removeIfThere(file); !removed)
-            return removed;
-    }
-    return StorageResult::success();
+    return forget({collectionName, {}, pathFor(collectionName), {}});
 }
 
 std::vector<RecoveryFile::LeftBehind> RecoveryFile::leftBehind() const
@@ -314,9 +308,13 @@ StorageResult RecoveryFile::discard(const LeftBehind &file) const
     }
     const StorageResult kept =
         CollectionVersions(m_folder).keepCopyOf(fileBaseName(file.collectionName), file.path);
-    if (!kept)
-        return kept;
-    for (const QString &path : {journal, file.path, basisPathOf(file.path)}) {
+    return kept ? forget(file) : kept;
+}
+
+StorageResult RecoveryFile::forget(const LeftBehind &file)
+{
+    // The journal first: a base left alone is a state of its own.
+    for (const QString &path : {journalPathOf(file.path), file.path, basisPathOf(file.path)}) {
         if (const StorageResult removed = removeIfThere(path); !removed)
             return removed;
     }

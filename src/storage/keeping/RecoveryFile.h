@@ -25,6 +25,8 @@ class QLockFile;
 // journal (as earlier versions of the program wrote) is the state itself.
 // Beside them, <name>.basis keeps the size and time of the collection file the
 // state was made from, so that a restore still notices a later save elsewhere.
+// A program that opens a collection another running program has open keeps a
+// recovery file of its own, named for it, so that the work of both survives.
 class RecoveryFile {
 public:
     struct LeftBehind {
@@ -36,7 +38,9 @@ public:
         FileFingerprint basis;
     };
 
-    explicit RecoveryFile(const ProgramFolder &folder);
+    // program: 0 for the recovery file of the first program that has the
+    // collection open, else the process id of a later one.
+    explicit RecoveryFile(const ProgramFolder &folder, qint64 program = 0);
 
     // Where the recovery file of a collection of this name goes. A name that
     // cannot be a file name (from a damaged collection file) counts as none.
@@ -81,6 +85,8 @@ public:
     // Keeps a declined recovery file's state as a version of its collection (of
     // "(naamloos)" without a name), then removes it.
     StorageResult discard(const LeftBehind &file) const;
+    // Removes a file left behind whose state lives on elsewhere.
+    static StorageResult forget(const LeftBehind &file);
 
 private:
     // read, also giving the lists set aside at the end of the journal.
@@ -99,4 +105,5 @@ private:
                         const BaseWriter &writeBase, const std::vector<QByteArray> &firstEntries) const;
 
     ProgramFolder m_folder;
+    qint64 m_program;
 };

@@ -23,15 +23,16 @@ RecoveryWriter::~RecoveryWriter()
 }
 
 void RecoveryWriter::start(const QString &collectionName, std::shared_ptr<LentRecords> records,
-                           const FileFingerprint &basis)
+                           const FileFingerprint &basis, qint64 program)
 {
-    ask(Start{collectionName, basis, {}, {}, std::move(records)});
+    ask(Start{collectionName, program, basis, {}, {}, std::move(records)});
 }
 
 void RecoveryWriter::startFromFile(const QString &collectionName, const QString &file,
-                                   const FileFingerprint &fingerprint, const FileFingerprint &basis)
+                                   const FileFingerprint &fingerprint, const FileFingerprint &basis,
+                                   qint64 program)
 {
-    ask(Start{collectionName, basis, file, fingerprint, {}});
+    ask(Start{collectionName, program, basis, file, fingerprint, {}});
 }
 
 void RecoveryWriter::append(std::shared_ptr<const ListChange> change)
@@ -50,7 +51,7 @@ void RecoveryWriter::ask(Work work)
     m_workAsked.notify_one();
 }
 
-StorageResult RecoveryWriter::remove(const QString &collectionName)
+StorageResult RecoveryWriter::remove(const QString &collectionName, qint64 program)
 {
     std::deque<Work> dropped; // freed outside the lock
     {
@@ -60,7 +61,7 @@ StorageResult RecoveryWriter::remove(const QString &collectionName)
     waitUntilIdle();
     // Changes asked for later belong to a start yet to come.
     m_started = false;
-    return RecoveryFile(m_folder).remove(collectionName);
+    return RecoveryFile(m_folder, program).remove(collectionName);
 }
 
 void RecoveryWriter::waitUntilIdle()
@@ -90,11 +91,12 @@ void RecoveryWriter::run()
 
 void RecoveryWriter::doWork(std::deque<Work> &work)
 {
-    const RecoveryFile recovery(m_folder);
     while (!work.empty()) {
         StorageResult written = StorageResult::success();
         if (auto *start = std::get_if<Start>(&work.front())) {
             m_startedName = start->collectionName;
+            m_startedProgram = start->program;
+            const RecoveryFile recovery(m_folder, m_startedProgram);
             written = start->file.isEmpty()
                           ? recovery.write(start->collectionName, start->records->rows(), start->basis)
                           : recovery.writeCopyOf(start->collectionName, start->file, start->fingerprint,
@@ -112,6 +114,7 @@ void RecoveryWriter::doWork(std::deque<Work> &work)
             // would be done on the wrong list.
             if (!m_started)
                 continue;
+            const RecoveryFile recovery(m_folder, m_startedProgram);
             written = recovery.append(m_startedName, changes);
             if (written)
                 written = recovery.shortenJournal(m_startedName, m_journalStartSize);

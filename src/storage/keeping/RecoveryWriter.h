@@ -32,17 +32,18 @@ public:
     // Starts the recovery file of collectionName with the records as the
     // state, made from the collection file basis. The worker copies lent
     // records (sharing their texts), so that the window's thread does not.
+    // program: whose recovery file it is (see RecoveryFile).
     void start(const QString &collectionName, std::shared_ptr<LentRecords> records,
-               const FileFingerprint &basis = {});
+               const FileFingerprint &basis = {}, qint64 program = 0);
     // The same with the collection file at file as the state, which it holds
     // while it is as fingerprint says.
     void startFromFile(const QString &collectionName, const QString &file, const FileFingerprint &fingerprint,
-                       const FileFingerprint &basis);
+                       const FileFingerprint &basis, qint64 program = 0);
     // Adds a change made to the list since, to the recovery file started last.
     void append(std::shared_ptr<const ListChange> change);
     // Drops the work not yet begun, waits for a running one, then removes the
     // recovery file of collectionName, so that no write can bring it back.
-    StorageResult remove(const QString &collectionName);
+    StorageResult remove(const QString &collectionName, qint64 program = 0);
     // Returns when no work runs or waits.
     void waitUntilIdle();
 
@@ -53,6 +54,7 @@ signals:
 private:
     struct Start {
         QString collectionName;
+        qint64 program = 0;
         FileFingerprint basis;
         // The file to copy when it is set, else the records.
         QString file;
@@ -80,6 +82,7 @@ private:
     std::thread m_worker;
     // Worker thread only: where changes go, and whether they can.
     QString m_startedName;
+    qint64 m_startedProgram = 0;
     bool m_started = false;
     qint64 m_journalStartSize = 0;
 };

@@ -3,6 +3,7 @@
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/TextFile.h"
 #include "storage/keeping/KeptPictures.h"
+#include "storage/pictures/JpegDecodeCheck.h"
 #include "storage/pictures/JpegStructure.h"
 #include "storage/text/Trim.h"
 
@@ -115,7 +116,8 @@ StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const Stam
 {
     // The decoder fills a cut-off JPEG with grey without failing; asked before
     // the reader sees the file, which would warn about it.
-    if (imageData.startsWith("\xFF\xD8\xFF") && !JpegStructure::isComplete(imageData))
+    if (imageData.startsWith("\xFF\xD8\xFF") &&
+        (!JpegStructure::isComplete(imageData) || !JpegDecodeCheck::decodesCleanly(imageData)))
         return StorageResult::failure(QStringLiteral("Dit JPEG-bestand is beschadigd of onvolledig."));
     allowLargePictures();
     QBuffer buffer;

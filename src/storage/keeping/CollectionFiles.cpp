@@ -1,0 +1,293 @@
+#include "storage/keeping/CollectionFiles.h"
+
+#include "storage/folder/CollectionName.h"
+#include "storage/folder/FileErrorReason.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/folder/TextFile.h"
+#include "storage/keeping/CollectionLock.h"
+#include "storage/keeping/CollectionVersions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+#include <algorithm>
+
+namespace {
+
+const QString Extension = QStringLiteral(".col");
+const QString VersionsFolder = QStringLiteral(".versies");
+const QString WantListsFolder = QStringLiteral(".mancolijst");
+const QString RecoveryFolder = QStringLiteral(".herstel");
+const QString KeptPicturesFolder = QStringLiteral("afbeeldingen");
+const QString WantListExtension = QStringLiteral(".txt");
+const QString VersionWantListExtension = QStringLiteral(".mancolijst");
+// The longest process id Linux gives, for the length of a second program's recovery file.
+constexpr qint64 LongestProgramId = 4194304;
+// What a write adds to a file name while it works: the temporary name of an
+// atomic write (".XXXXXX") or of a lock taken over (".rmlock").
+constexpr qsizetype WorkSuffixBytes = 7;
+
+QString recoveryBaseName(const QString &name, qint64 program)
+{
+    return program == 0 ? name : QStringLiteral("%1 (programma %2)").arg(name).arg(program);
+}
+
+qsizetype bytesOf(const QString &fileName)
+{
+    return QFile::encodeName(fileName).size();
+}
+
+// The longest file name the disk holding folder allows.
+qsizetype longestFileNameIn(const QString &folder)
+{
+    QString existing = folder;
+    while (!existing.isEmpty() && !QFileInfo::exists(existing))
+        existing = QFileInfo(existing).path();
+    const long limit = pathconf(QFile::encodeName(existing).constData(), _PC_NAME_MAX);
+    return limit > 0 ? limit : 255;
+}
+
+StorageResult copyWantList(const QString &from, const QString &to)
+{
+    if (to.isEmpty())
+        return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
+    if (!FileExists(from)) {
+        QFile old(to);
+        if (old.exists() && !old.remove())
+            return StorageResult::failure(FileErrorReason::of(old));
+        return StorageResult::success();
+    }
+    QByteArray bytes;
+    StorageResult result = TextFile::readBytes(from, bytes);
+    if (result && !QDir().mkpath(QFileInfo(to).path()))
+        result =
+            StorageResult::failure(QStringLiteral("map kon niet worden aangemaakt: ") + QFileInfo(to).path());
+    return result ? TextFile::writeBytes(to, bytes) : result;
+}
+
+} // namespace
+
+CollectionFiles::CollectionFiles(const ProgramFolder &folder, const QString &name)
+    : m_folder(folder)
+    , m_name(CollectionName::normalized(name))
+    , m_file(folder.collectionFile(m_name))
+{
+    // The spelling of the file there is the collection's name. A name from a
+    // damaged file may lead anywhere: it stays as it is.
+    if (CollectionName::isValid(m_name) && FileExists(m_file))
+        m_name = CollectionName::normalized(QFileInfo(m_file).fileName().chopped(Extension.size()));
+}
+
+bool CollectionFiles::exists() const
+{
+    return FileExists(m_file);
+}
+
+bool CollectionFiles::isNamed(const QString &spelling) const
+{
+    if (!CollectionName::sameCollection(spelling, m_name))
+        return false;
+    // Two files differing only in case, as earlier versions of the program
+    // made them, stay two collections.
+    const CollectionFiles other(m_folder, spelling);
+    return !other.exists() || !exists() || other.m_file == m_file;
+}
+
+StorageResult CollectionFiles::checkLength(const ProgramFolder &folder, const QString &name)
+{
+    return checkLength(name, longestFileNameIn(folder.collectionFolder()));
+}
+
+StorageResult CollectionFiles::checkNewName(const ProgramFolder &folder, const QString &name)
+{
+    const QString invalid = QStringLiteral("Ongeldige naam voor een verzameling!");
+    if (!CollectionName::isValid(name))
+        return StorageResult::failure(invalid);
+    const StorageResult fits = checkLength(folder, name);
+    return fits ? fits : StorageResult::failure(invalid + QStringLiteral("\r\n") + fits.reason);
+}
+
+StorageResult CollectionFiles::checkLength(const QString &name, qsizetype longestFileName)
+{
+    const QString normalized = CollectionName::normalized(name);
+    const QStringList fileNames = {
+        normalized + Extension,
+        QFileInfo(CollectionLock::besideFile(recoveryBaseName(normalized, LongestProgramId) + Extension))
+            .fileName(),
+        recoveryBaseName(normalized, LongestProgramId) + QStringLiteral(".stappen"),
+        normalized + WantListExtension,
+    };
+    qsizetype longest = 0;
+    for (const QString &fileName : fileNames)
+        longest = std::max(longest, bytesOf(fileName) + WorkSuffixBytes);
+    const qsizetype limit = longestFileName;
+    if (longest <= limit)
+        return StorageResult::success();
+    return StorageResult::failure(
+        QStringLiteral("De naam is te lang voor een bestandsnaam op deze schijf: %1 bytes, ten hoogste %2 "
+                       "(een letter met een accent telt voor twee).")
+            .arg(bytesOf(normalized))
+            .arg(bytesOf(normalized) - (longest - limit)));
+}
+
+QString CollectionFiles::file() const
+{
+    return m_file;
+}
+
+QString CollectionFiles::pictureFolder() const
+{
+    return m_folder.pictureFolder(m_name);
+}
+
+QString CollectionFiles::lockFile() const
+{
+    return CollectionLock::besideFile(m_file);
+}
+
+QString CollectionFiles::companionIn(const QString &folder, const QString &suffix) const
+{
+    const QString exact = folder + QLatin1Char('/') + m_name + suffix;
+    if (QFileInfo::exists(exact))
+        return exact;
+    for (const QString &entry :
+         QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (entry.endsWith(suffix, Qt::CaseInsensitive) && isNamed(entry.chopped(suffix.size())))
+            return folder + QLatin1Char('/') + entry;
+    }
+    return exact;
+}
+
+QString CollectionFiles::wantList() const
+{
+    // A name from a damaged file may lead anywhere.
+    if (!CollectionName::isValid(m_name))
+        return {};
+    return companionIn(m_folder.path({QStringLiteral("Verzameling"), WantListsFolder}), WantListExtension);
+}
+
+QString CollectionFiles::versionsFolder() const
+{
+    return companionIn(versionsRoot(m_folder), QString());
+}
+
+QStringList CollectionFiles::versionFolders() const
+{
+    const QString root = versionsRoot(m_folder);
+    QStringList folders;
+    for (const QString &entry : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (isNamed(entry))
+            folders.append(root + QLatin1Char('/') + entry);
+    }
+    return folders;
+}
+
+QString CollectionFiles::keptPicturesFolder() const
+{
+    return versionsFolder() + QLatin1Char('/') + KeptPicturesFolder;
+}
+
+QString CollectionFiles::recoveryFile(qint64 program) const
+{
+    return recoveryFolder(m_folder) + QLatin1Char('/') + recoveryBaseName(m_name, program) + Extension;
+}
+
+QString CollectionFiles::versionsRoot(const ProgramFolder &folder)
+{
+    return folder.path({QStringLiteral("Verzameling"), VersionsFolder});
+}
+
+QString CollectionFiles::recoveryFolder(const ProgramFolder &folder)
+{
+    return folder.path({QStringLiteral("Verzameling"), RecoveryFolder});
+}
+
+QString CollectionFiles::wantListOfVersion(const QString &versionFile)
+{
+    return versionFile.chopped(Extension.size()) + VersionWantListExtension;
+}
+
+CollectionSave::Result CollectionFiles::save(RecordSpan records, const CollectionSave::Conditions &conditions,
+                                             FileFingerprint *written) const
+{
+    using Stop = CollectionSave::Stop;
+    if (const StorageResult named = checkNewName(m_folder, m_name); !named)
+        return {named, Stop::Failed};
+    // One level only: the collection folder itself comes with the installation.
+    const QString pictures = pictureFolder();
+    // Another program saving the same new name may make the folder first.
+    const bool created = !FolderExists(pictures) && QDir().mkdir(pictures);
+    if (!created && !FolderExists(pictures))
+        return {StorageResult::failure(QStringLiteral("Map voor afbeeldingen kon niet worden aangemaakt: ") +
+                                       pictures),
+                Stop::Failed};
+    const CollectionSave::Result saved = CollectionSave(*this).write(records, conditions, written);
+    // A collection that was not saved leaves no empty folder of its own behind.
+    if (!saved && created)
+        QDir().rmdir(pictures);
+    return saved;
+}
+
+CollectionSave::Result CollectionFiles::saveFrom(const CollectionFiles &source, RecordSpan records,
+                                                 const CollectionSave::Conditions &conditions,
+                                                 FileFingerprint *written) const
+{
+    CollectionSave::Result saved = save(records, conditions, written);
+    // The want list is the collector's own work; the collection is saved
+    // whether or not it can go along, and the reason is passed on.
+    if (saved && !source.m_name.isEmpty() && !isNamed(source.m_name)) {
+        if (const StorageResult taken = takeWantList(source.wantList()); !taken)
+            saved.reason = QStringLiteral("Mancolijst niet meegenomen: ") + taken.reason;
+    }
+    return saved;
+}
+
+CollectionSave::Result CollectionFiles::restore(const QString &versionFile, const QString &versionOf,
+                                                RecordSpan records) const
+{
+    CollectionSave::Result saved = save(records);
+    if (!saved)
+        return saved;
+    const QString keptWantList = wantListOfVersion(versionFile);
+    StorageResult taken = StorageResult::success();
+    if (FileExists(keptWantList))
+        taken = takeWantList(keptWantList);
+    else if (!isNamed(versionOf))
+        taken = takeWantList(CollectionFiles(m_folder, versionOf).wantList());
+    if (!taken)
+        saved.reason = QStringLiteral("Mancolijst niet teruggezet: ") + taken.reason;
+    return saved;
+}
+
+StorageResult CollectionFiles::takeWantList(const QString &sourceFile) const
+{
+    return copyWantList(sourceFile, wantList());
+}
+
+StorageResult CollectionFiles::remove() const
+{
+    const QFileInfo info(m_file);
+    // Already gone (deleted elsewhere, through a synchronised folder): deleted.
+    if (!info.exists() && !info.isSymLink())
+        return StorageResult::success();
+    // A listed file whose name the program would now refuse is kept under a
+    // name it accepts, where "Vorige versies..." finds it.
+    const bool valid = CollectionName::isValid(m_name);
+    const StorageResult kept =
+        CollectionVersions(m_folder).keepCopyOf(valid ? m_name : CollectionName::repaired(m_name), m_file);
+    if (!kept)
+        return kept;
+    QFile file(m_file);
+    if (!file.remove())
+        return StorageResult::failure(FileErrorReason::of(file));
+    // Kept with the version: the next collection of this name starts without it.
+    if (valid) {
+        QFile wants(wantList());
+        if (wants.exists() && !wants.remove())
+            return StorageResult::failure(FileErrorReason::of(wants));
+    }
+    return StorageResult::success();
+}

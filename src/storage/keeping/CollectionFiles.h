@@ -1,0 +1,109 @@
+#pragma once
+
+#include "storage/StampRecord.h"
+#include "storage/StorageResult.h"
+#include "storage/folder/ProgramFolder.h"
+#include "storage/keeping/CollectionSave.h"
+
+#include <QString>
+#include <QStringList>
+
+class FileFingerprint;
+
+// A collection and every file that belongs to it. A collection is its name,
+// compared in NFC and without regard to letter case (the collectors' files
+// come from a system where "Belgie" and "belgie" are one file): whatever
+// spelling it is given, it is the collection whose file exists, under that
+// file's spelling. Besides Verzameling/<name>.col it owns
+//   its picture folder        Verzameling/<name>/
+//   its want list             Verzameling/.mancolijst/<name>.txt
+//   its versions              Verzameling/.versies/<name>/<moment>.col, each with the
+//                             want list it had as <moment>.mancolijst, and its kept
+//                             pictures below afbeeldingen/
+//   its recovery file         Verzameling/.herstel/<name>.col (a second program that has
+//                             it open: "<name> (programma <pid>).col")
+//   its lock                  Verzameling/.<name>.col.lock
+// and this class is the only place that names them. What each operation
+// does with them:
+//   save            the file it replaces becomes a version with the want list;
+//                   the picture folder is made when missing
+//   save under a new name (also over an existing collection)
+//                   as save, for the collection written; the want list of the
+//                   collection saved goes along and replaces the one there
+//   delete          the file becomes a version with the want list, then both go;
+//                   versions stay (the picture folder is the open dialog's)
+//   restore         as save; the version's want list, when it kept one, comes
+//                   back (restore under another name: else the want list of the
+//                   collection restored goes along)
+//   import over an existing collection
+//                   as save: the want list stays, a copy goes with the version
+//   versions        of every spelling of the name (earlier versions of the
+//                   program kept names differing in case apart)
+// The recovery file is the window's, removed on a save; the lock is held
+// while a file of the collection is written.
+class CollectionFiles {
+public:
+    CollectionFiles(const ProgramFolder &folder, const QString &name);
+
+    const ProgramFolder &programFolder() const { return m_folder; }
+    const QString &name() const { return m_name; }
+    // The collection file exists.
+    bool exists() const;
+    // Both spellings name this collection.
+    bool isNamed(const QString &spelling) const;
+
+    // A name is given to a new collection only when every file the collection
+    // may need fits the disk's file names; a name CollectionName refuses is
+    // not looked at here.
+    static StorageResult checkLength(const ProgramFolder &folder, const QString &name);
+    // Both checks a new name meets, with the windows' message.
+    static StorageResult checkNewName(const ProgramFolder &folder, const QString &name);
+    // The same against a limit of the disk's file names (most disks' 255 bytes).
+    static StorageResult checkLength(const QString &name, qsizetype longestFileName = 255);
+
+    QString file() const;
+    QString pictureFolder() const;
+    QString lockFile() const;
+    // Empty for a name that can have none (from a damaged collection file).
+    QString wantList() const;
+    // Where new versions go, and every folder that holds versions of the collection.
+    QString versionsFolder() const;
+    QStringList versionFolders() const;
+    QString keptPicturesFolder() const;
+    // program: 0 for the first program that has the collection open, else
+    // the process id of the program that keeps a recovery file of its own.
+    QString recoveryFile(qint64 program = 0) const;
+
+    static QString versionsRoot(const ProgramFolder &folder);
+    static QString recoveryFolder(const ProgramFolder &folder);
+    // The want list kept with the version at versionFile.
+    static QString wantListOfVersion(const QString &versionFile);
+
+    // Writes the records as this collection (see above). On failure nothing is
+    // written, and a picture folder made for it goes again.
+    CollectionSave::Result save(RecordSpan records, const CollectionSave::Conditions &conditions = {},
+                                FileFingerprint *written = nullptr) const;
+    // The same for the records of source saved under this name; the want list
+    // goes along when they are two collections.
+    CollectionSave::Result saveFrom(const CollectionFiles &source, RecordSpan records,
+                                    const CollectionSave::Conditions &conditions = {},
+                                    FileFingerprint *written = nullptr) const;
+    // The records of a version (of this collection or, restored under this
+    // name, of another) written as this collection.
+    CollectionSave::Result restore(const QString &versionFile, const QString &versionOf,
+                                   RecordSpan records) const;
+    // Keeps the file with its want list as a version, then removes both. A
+    // file already gone counts as deleted; one whose name the program now
+    // refuses is kept under CollectionName::repaired(name).
+    StorageResult remove() const;
+
+private:
+    // The file in folder named <name><suffix>, found as the collection file is.
+    QString companionIn(const QString &folder, const QString &suffix) const;
+    // The want list of the collection becomes that of source (none: removed).
+    StorageResult takeWantList(const QString &sourceFile) const;
+
+    ProgramFolder m_folder;
+    QString m_name;
+    QString m_file;
+};
