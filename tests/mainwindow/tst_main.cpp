@@ -501,6 +501,25 @@ void MainTest::aRecoveryFileBelongsToTheWindowThatWritesIt()
         QVERIFY(folder.exists(RecoveryPath));
     }
 
+    // A second window that opens the same collection is told so at once, and
+    // keeps its work in a recovery file of its own: after a crash it is offered.
+    {
+        BoxRecorder yes(MessageBox::Answer::Yes);
+        std::unique_ptr<Main> second = startWindow(folder);
+        openCollection(*second, QStringLiteral("Land"));
+        QCOMPARE(yes.requests.size(), 1);
+        QVERIFY(yes.requests[0].text.startsWith(QStringLiteral("Verzameling 'Land' is ook geopend")));
+        clickRow(*second, 1);
+        clickButton(control<VistaButton>(*second, "DelKnop"));
+    }
+    const std::vector<RecoveryFile::LeftBehind> left = RecoveryFile(folder.folder()).leftBehind();
+    QCOMPARE(left.size(), size_t(1));
+    QVERIFY(left[0].path != folder.path(RecoveryPath));
+    std::vector<StampRecord> recovered;
+    QVERIFY(RecoveryFile::read(left[0], recovered));
+    QCOMPARE(recovered, std::vector<StampRecord>{records[0]});
+    QVERIFY(RecoveryFile::forget(left[0]));
+
     // After a clean close, the focus leaving writes nothing any more.
     BoxRecorder closing(MessageBox::Answer::Yes);
     QVERIFY(window->close());

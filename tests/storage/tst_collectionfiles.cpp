@@ -1,0 +1,190 @@
+#include "common/TestFolder.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/keeping/CollectionFiles.h"
+#include "storage/keeping/CollectionVersions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+std::vector<StampRecord> recordsOf(const QString &subject, int count = 1)
+{
+    std::vector<StampRecord> records(static_cast<size_t>(count));
+    for (int index = 0; index < count; ++index) {
+        records[static_cast<size_t>(index)][StampRecord::Year] = QStringLiteral("1990");
+        records[static_cast<size_t>(index)][StampRecord::CatalogueNumber] = QString::number(index + 1);
+        records[static_cast<size_t>(index)][StampRecord::Subject] = subject;
+    }
+    return records;
+}
+
+QString wantListPath(const QString &name)
+{
+    return QStringLiteral("Verzameling/.mancolijst/%1.txt").arg(name);
+}
+
+} // namespace
+
+class CollectionFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aNameInAnySpellingIsTheCollectionOfItsFile();
+    void eachOperationDoesWithEachCompanionWhatItSays();
+};
+
+void CollectionFilesTest::aNameInAnySpellingIsTheCollectionOfItsFile()
+{
+    TestFolder home;
+    home.write(QStringLiteral("Verzameling/Belgie.col"),
+               CollectionFile::serialize(QStringLiteral("Belgie"), {}));
+    const CollectionFiles belgie(home.folder(), QStringLiteral("BELGIE"));
+    QVERIFY(belgie.exists());
+    QCOMPARE(belgie.name(), QStringLiteral("Belgie"));
+    QCOMPARE(belgie.file(), home.path(QStringLiteral("Verzameling/Belgie.col")));
+    QCOMPARE(belgie.wantList(), home.path(wantListPath(QStringLiteral("Belgie"))));
+    QVERIFY(belgie.isNamed(QStringLiteral("belgie")));
+    QVERIFY(!belgie.isNamed(QStringLiteral("Belgie 2")));
+
+    // A file name stored decomposed is the composed name.
+    const QString decomposed = QStringLiteral("Re\u0301union");
+    home.write(QStringLiteral("Verzameling/%1.col").arg(decomposed), "x");
+    const CollectionFiles reunion(home.folder(), QStringLiteral("R\u00e9union"));
+    QVERIFY(reunion.exists());
+    QCOMPARE(reunion.name(), QStringLiteral("R\u00e9union"));
+
+    // Two files differing only in case, as earlier versions made them, stay two.
+    home.write(QStringLiteral("Verzameling/Zee.col"), "Z");
+    home.write(QStringLiteral("Verzameling/zee.col"), "z");
+    home.write(QStringLiteral("Verzameling/.versies/zee/2001-01-01 00.00.00.col"), "z");
+    QCOMPARE(CollectionFiles(home.folder(), QStringLiteral("zee")).name(), QStringLiteral("zee"));
+    QVERIFY(CollectionFiles(home.folder(), QStringLiteral("Zee")).versionFolders().isEmpty());
+    QCOMPARE(CollectionFiles(home.folder(), QStringLiteral("zee")).versionFolders().size(), 1);
+
+    // A name is refused when a file the collection needs would not fit the
+    // disk; a letter with an accent takes two bytes.
+    QVERIFY(CollectionFiles::checkLength(QString(200, u'a')));
+    QVERIFY(!CollectionFiles::checkLength(QString(230, u'a')));
+    QVERIFY(!CollectionFiles::checkLength(QString(115, u'\u00e9')));
+    const StorageResult refused = CollectionFiles::checkNewName(home.folder(), QString(245, u'a'));
+    QVERIFY(refused.reason.startsWith(
+        QStringLiteral("Ongeldige naam voor een verzameling!\r\nDe naam is te lang")));
+    QVERIFY(!CollectionFiles(home.folder(), QString(245, u'a')).save(recordsOf(QStringLiteral("x"))));
+    QVERIFY(!home.exists(QStringLiteral("Verzameling/") + QString(245, u'a')));
+}
+
+// Every operation on a collection, and what it does with each file of it:
+// the collection file, the picture folder, the want list, the versions with
+// the want list kept beside each, and the lock.
+void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
+{
+    struct Expected {
+        bool file;
+        QByteArray wantList;
+        int versions;
+        QByteArray keptWantList; // beside the newest version
+    };
+    struct Row {
+        const char *operation;
+        QString written; // the collection the operation is about
+        std::function<bool(const TestFolder &)> run;
+        Expected expected;
+    };
+    const QByteArray wantsOfA = "A 1-5\r\n";
+    const QByteArray wantsOfC = "C 1-9\r\n";
+    const auto files = [](const TestFolder &home, const char *name) {
+        return CollectionFiles(home.folder(), QString::fromLatin1(name));
+    };
+    // The newest version of A, kept by saving it once more.
+    const auto versionOfA = [&](const TestFolder &home) {
+        QVERIFY(files(home, "A").save(recordsOf(QStringLiteral("a2"))));
+        home.write(wantListPath(QStringLiteral("A")), "A 6\r\n");
+    };
+    const auto newestOfA = [](const TestFolder &home) {
+        return CollectionVersions(home.folder()).versions(QStringLiteral("A")).front().path;
+    };
+    const std::vector<Row> rows{
+        {"save",
+         QStringLiteral("A"),
+         [&](const TestFolder &home) { return bool(files(home, "A").save(recordsOf(QStringLiteral("a2")))); },
+         {true, wantsOfA, 1, wantsOfA}},
+        {"save under a new name",
+         QStringLiteral("B"),
+         [&](const TestFolder &home) {
+             return bool(files(home, "B").saveFrom(files(home, "A"), recordsOf(QStringLiteral("a"))));
+         },
+         {true, wantsOfA, 0, {}}},
+        {"save over another collection",
+         QStringLiteral("C"),
+         [&](const TestFolder &home) {
+             return bool(files(home, "c").saveFrom(files(home, "A"), recordsOf(QStringLiteral("a"))));
+         },
+         {true, wantsOfA, 1, wantsOfC}},
+        {"save over another from one without a want list",
+         QStringLiteral("C"),
+         [&](const TestFolder &home) {
+             return bool(files(home, "C").saveFrom(files(home, "N"), recordsOf(QStringLiteral("n"))));
+         },
+         {true, {}, 1, wantsOfC}},
+        {"delete",
+         QStringLiteral("A"),
+         [&](const TestFolder &home) { return bool(files(home, "a").remove()); },
+         {false, {}, 1, wantsOfA}},
+        {"restore",
+         QStringLiteral("A"),
+         [&](const TestFolder &home) {
+             versionOfA(home);
+             return bool(files(home, "A").restore(newestOfA(home), QStringLiteral("A"),
+                                                  recordsOf(QStringLiteral("a"))));
+         },
+         {true, wantsOfA, 2, "A 6\r\n"}},
+        {"restore under another name",
+         QStringLiteral("C"),
+         [&](const TestFolder &home) {
+             versionOfA(home);
+             return bool(files(home, "C").restore(newestOfA(home), QStringLiteral("A"),
+                                                  recordsOf(QStringLiteral("a"))));
+         },
+         {true, wantsOfA, 1, wantsOfC}},
+        {"import over it",
+         QStringLiteral("C"),
+         [&](const TestFolder &home) {
+             return bool(files(home, "C").save(recordsOf(QStringLiteral("i"), 3)));
+         },
+         {true, wantsOfC, 1, wantsOfC}},
+    };
+    for (const Row &row : rows) {
+        TestFolder home;
+        QVERIFY(files(home, "A").save(recordsOf(QStringLiteral("a"))));
+        QVERIFY(files(home, "C").save(recordsOf(QStringLiteral("c"))));
+        QVERIFY(files(home, "N").save(recordsOf(QStringLiteral("n"))));
+        home.write(wantListPath(QStringLiteral("A")), wantsOfA);
+        home.write(wantListPath(QStringLiteral("C")), wantsOfC);
+        QVERIFY2(row.run(home), row.operation);
+
+        const CollectionFiles written(home.folder(), row.written);
+        const Expected &expected = row.expected;
+        QVERIFY2(written.exists() == expected.file, row.operation);
+        // The picture folder is made by every write and left alone by a delete.
+        QVERIFY2(home.exists(QStringLiteral("Verzameling/") + row.written), row.operation);
+        QVERIFY2(!home.exists(QStringLiteral("Verzameling/.%1.col.lock").arg(row.written)), row.operation);
+        QCOMPARE(home.exists(wantListPath(row.written)) ? home.read(wantListPath(row.written)) : QByteArray(),
+                 expected.wantList);
+        const std::vector<CollectionVersions::Version> versions =
+            CollectionVersions(home.folder()).versions(row.written);
+        QVERIFY2(versions.size() == size_t(expected.versions), row.operation);
+        if (!versions.empty()) {
+            const QString kept = CollectionFiles::wantListOfVersion(versions.front().path);
+            QCOMPARE(QFile::exists(kept) ? home.read(QDir(home.path(QString())).relativeFilePath(kept))
+                                         : QByteArray(),
+                     expected.keptWantList);
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(CollectionFilesTest)
+#include "tst_collectionfiles.moc"
