@@ -1,8 +1,11 @@
 #include "common/ProgramRun.h"
 #include "common/TellicoSample.h"
 #include "common/TestFolder.h"
+#include "storage/folder/FileHelpers.h"
 #include "storage/formats/CollectionFile.h"
+#include "storage/pictures/JpegStructure.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -45,6 +48,29 @@ QByteArray collectionFile(const QString &name, const QList<QStringList> &records
     return crlf(lines);
 }
 
+// A JPEG damaged inside its compressed data, every marker still in place:
+// a tolerant decoder shows it with smeared blocks instead of failing.
+QByteArray damagedJpeg()
+{
+    QImage image(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 4, y * 4, (x * y) & 0xFF));
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "jpeg", 90);
+    const qsizetype scan = jpeg.indexOf("\xFF\xDA");
+    int changed = 0;
+    for (qsizetype at = scan + (jpeg.size() - scan) / 3; changed < 24; ++at) {
+        // Neither a marker nor the byte stuffed after a 0xFF changes.
+        if (jpeg[at] != '\xFF' && jpeg[at - 1] != '\xFF')
+            jpeg[at] = char(0x21 + 7 * changed++);
+    }
+    return jpeg;
+}
+
 QStringList record(const QString &year, const QString &number, const QString &subject,
                    const QString &catalogue, const QString &own)
 {
@@ -84,6 +110,7 @@ private slots:
     void existingFilesAreOverwrittenOnlyWithForce();
     void gapsAndDoublesPrintOneLineEach();
     void importTellicoReportsPerCollectionAndKeepsVersions();
+    void aNameInAnySpellingIsOneCollection();
 
 private:
     ProgramRun run(const TestFolder &folder, const QStringList &arguments,
@@ -499,6 +526,17 @@ void TestCli::attachFilesThePictureOfTheRecordAtPos()
     verifyFailure(run(folder, {"attach", "nl", "0", folder.path("scan.png")}));
     verifyFailure(run(folder, {"attach", "nl", "1", folder.path("Verzameling/nl.col"), "--replace"}));
     QVERIFY(!QFileInfo::exists(folder.path("Verzameling/Nederland/1991")));
+
+    // A JPEG damaged inside, though complete and shown by a tolerant decoder, is refused.
+    const QByteArray damaged = damagedJpeg();
+    QVERIFY(JpegStructure::isComplete(damaged));
+    QVERIFY(!QImage::fromData(damaged).isNull());
+    folder.write("beschadigd.jpg", damaged);
+    const QByteArray before = folder.read("Verzameling/Nederland/1990/12.jpg");
+    result = run(folder, {"attach", "nl", "1", folder.path("beschadigd.jpg"), "--replace"});
+    verifyFailure(result);
+    QVERIFY2(result.err.contains("beschadigd"), result.err.constData());
+    QCOMPARE(folder.read("Verzameling/Nederland/1990/12.jpg"), before);
 }
 
 void TestCli::versionsListsAndRestoreBringsBack()
@@ -633,6 +671,18 @@ void TestCli::existingFilesAreOverwrittenOnlyWithForce()
     QCOMPARE(folder.read("Verzameling/Nat.col"), collection);
     QVERIFY(!folder.exists("Verzameling/Nieuw.col"));
 
+    // A link to a stamp picture is replaced with --force, never written through.
+    folder.write("Verzameling/Nat/1990/1.jpg", "foto");
+    for (const char *output : {"foto.csv", "foto.pdf"})
+        QVERIFY(QFile::link(folder.path("Verzameling/Nat/1990/1.jpg"), folder.path(output)));
+    verifyFailure(run(folder, {"export-csv", "Nat", folder.path("foto.csv")}));
+    QCOMPARE(run(folder, {"export-csv", "Nat", folder.path("foto.csv"), "--force"}).exitCode, 0);
+    QCOMPARE(
+        run(folder, {"print", "Nat", "--job", "2", "--pdf", folder.path("foto.pdf"), "--force"}).exitCode, 0);
+    QCOMPARE(folder.read("Verzameling/Nat/1990/1.jpg"), QByteArray("foto"));
+    QVERIFY(folder.read("foto.csv").contains("\"Jaartal\""));
+    QVERIFY(folder.read("foto.pdf").startsWith("%PDF"));
+
     // restore --as replaces another collection only with --force, as import does.
     folder.write("los.csv", "Jaar;Nummer\r\n2001;9\r\n");
     QCOMPARE(run(folder, {"import-csv", folder.path("los.csv"), "Kopie"}).exitCode, 0);
@@ -727,11 +777,73 @@ void TestCli::importTellicoReportsPerCollectionAndKeepsVersions()
     result = run(folder, {QStringLiteral("versions"), QStringLiteral("Duitsland")});
     QCOMPARE(result.out.count('\n'), 1);
 
+    // All or nothing: when the third collection cannot be written, the first
+    // two are taken back, with the picture filed and the file replaced.
+    QVERIFY(QFile::remove(folder.path(QStringLiteral("Verzameling/Belgi\u00eb.col"))));
+    QVERIFY(DeleteFolderTree(folder.path(QStringLiteral("Verzameling/Belgi\u00eb"))));
+    const QByteArray wereld = folder.read(QStringLiteral("Verzameling/Wereld.col"));
+    const QString versions = folder.path(QStringLiteral("Verzameling/.versies/Duitsland"));
+    QVERIFY(QDir().rename(versions, versions + QStringLiteral(" oud")));
+    QVERIFY(QFile::link(versions + QStringLiteral(" oud"), versions));
+    verifyFailure(run(folder, perCountry + QStringList{QStringLiteral("--force")}));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Belgi\u00eb.col")));
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/Belgi\u00eb")));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/Wereld.col")), wereld);
+
+    // A country too long for a file name goes to the main collection, in the
+    // dry run as in the real one.
+    const QByteArray longCountry(240, 'x');
+    QVERIFY(TellicoSample::writeZip(
+        tc,
+        TellicoSample::document("Zegels", "9", entry("5", longCountry, "") + entry("6", "Frankrijk", ""))));
+    const QStringList intoVerre{QStringLiteral("import-tellico"), tc, QStringLiteral("Verre"),
+                                QStringLiteral("--per-country")};
+    const ProgramRun dry = run(folder, intoVerre + QStringList{QStringLiteral("--dry-run")});
+    QCOMPARE(dry.exitCode, 0);
+    QVERIFY(dry.out.startsWith("Verre\t1\t0\nFrankrijk\t1\t0\ntotaal\t2\t0\n"));
+    QCOMPARE(run(folder, intoVerre).out, dry.out);
+
     folder.write(QStringLiteral("boeken.xml"), TellicoSample::document("Boeken", "2", ""));
     verifyFailure(run(folder, {QStringLiteral("import-tellico"), folder.path(QStringLiteral("boeken.xml")),
                                QStringLiteral("Boeken")}));
     verifyFailure(run(
         folder, {QStringLiteral("import-tellico"), tc, QStringLiteral("Wereld"), QStringLiteral("--land")}));
+}
+
+void TestCli::aNameInAnySpellingIsOneCollection()
+{
+    TestFolder folder;
+    folder.write("Verzameling/Belgie.col", collectionFile("Belgie", {record("1990", "1", "Vis", "1", "2")}));
+    // A version an earlier program kept under another spelling is this collection's.
+    folder.write("Verzameling/.versies/belgie/2001-01-01 00.00.00.col",
+                 collectionFile("belgie", {record("1980", "7", "Boot", "1", "2")}));
+    QCOMPARE(run(folder, {"versions", "Belgie"}).out, QByteArray("2001-01-01 00.00.00\t1\n"));
+    QCOMPARE(run(folder, {"restore", "belgie", "2001-01-01 00.00.00"}).exitCode, 0);
+    QCOMPARE(folder.read("Verzameling/Belgie.col").split('\r').value(1), QByteArray("\nBelgie"));
+    QVERIFY(run(folder, {"show", "BELGIE"}).out.startsWith("1980\t7\t"));
+    QCOMPARE(run(folder, {"versions", "belgie"}).out.count('\n'), 2);
+
+    // A new collection in another spelling of an existing one's name is that one.
+    folder.write("los.csv", "Jaar;Nummer\r\n2001;9\r\n");
+    ProgramRun result = run(folder, {"import-csv", folder.path("los.csv"), "BELGIE"});
+    verifyFailure(result);
+    QVERIFY2(result.err.contains("'Belgie' bestaat reeds"), result.err.constData());
+    QCOMPARE(run(folder, {"import-csv", folder.path("los.csv"), "BELGIE", "--force"}).exitCode, 0);
+    QCOMPARE(folder.read("Verzameling/Belgie.col").split('\r').value(1), QByteArray("\nBelgie"));
+    QCOMPARE(QDir(folder.path("Verzameling")).entryList({"*.col"}, QDir::Files), QStringList{"Belgie.col"});
+
+    // A name stored decomposed is reached as listed and as typed.
+    const QString decomposed = QStringLiteral("Re\u0301union");
+    folder.write("Verzameling/" + decomposed + ".col",
+                 collectionFile(QStringLiteral("R\u00e9union"), {record("1990", "1", "Vis", "1", "2")}));
+    QVERIFY(run(folder, {"list"}).out.contains(decomposed.toUtf8()));
+    for (const QString &name : {decomposed, QStringLiteral("R\u00e9union")})
+        QVERIFY(run(folder, {"show", name}).out.startsWith("1990\t1\t"));
+
+    // A name too long for the disk is refused before anything is written.
+    const QString tooLong(240, u'a');
+    verifyFailure(run(folder, {"import-csv", folder.path("los.csv"), tooLong}));
+    QVERIFY(!folder.exists("Verzameling/" + tooLong));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
