@@ -3,6 +3,7 @@
 #include "dialogs/ConfirmReplaceCollection.h"
 #include "storage/document/OpenCollection.h"
 #include "storage/folder/CollectionListing.h"
+#include "storage/folder/CollectionName.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
@@ -58,7 +59,7 @@ VersionsForm::VersionsForm(OpenCollection &collection, const QColor &background,
             addVersions(versions.versions(name));
     }
     for (const QString &deleted : versions.deletedCollections()) {
-        if (deleted != collection.name())
+        if (!CollectionName::sameCollection(deleted, collection.name()))
             addVersions(versions.versions(deleted));
     }
     for (int column = 0; column < List1->columnCount(); ++column)
@@ -81,9 +82,9 @@ void VersionsForm::showEvent(QShowEvent *event)
 
 QString VersionsForm::shownName(const CollectionVersions::Version &version)
 {
-    // A version that holds another collection (kept before names differing in
-    // case had folders of their own, or from a copy) says so before it is chosen.
-    if (version.storedName == version.collection)
+    // A version that holds another collection (from a copy) says so before
+    // it is chosen; another spelling of the name is the same collection.
+    if (CollectionName::sameCollection(version.storedName, version.collection))
         return version.collection;
     return version.collection + QStringLiteral(" (inhoud van '") + version.storedName + QStringLiteral("')");
 }

@@ -203,7 +203,8 @@ void SaveFormTest::otherCollectionIsOverwrittenOnlyWhenConfirmed()
 
     SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
-    dialog.Text1->setText(QStringLiteral("Ander"));
+    // Another spelling of its name is that collection, named as its file is.
+    dialog.Text1->setText(QStringLiteral("ANDER"));
     {
         BoxAnswers no({MessageBox::Answer::No});
         click(dialog.SaveKnop);
