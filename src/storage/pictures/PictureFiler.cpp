@@ -116,9 +116,11 @@ StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const Stam
 {
     // The decoder fills a cut-off JPEG with grey without failing; asked before
     // the reader sees the file, which would warn about it.
-    if (imageData.startsWith("\xFF\xD8\xFF") &&
-        (!JpegStructure::isComplete(imageData) || !JpegDecodeCheck::decodesCleanly(imageData)))
-        return StorageResult::failure(QStringLiteral("Dit JPEG-bestand is beschadigd of onvolledig."));
+    const bool jpeg = imageData.startsWith("\xFF\xD8\xFF");
+    const StorageResult damaged =
+        StorageResult::failure(QStringLiteral("Dit JPEG-bestand is beschadigd of onvolledig."));
+    if (jpeg && !JpegStructure::isComplete(imageData))
+        return damaged;
     allowLargePictures();
     QBuffer buffer;
     buffer.setData(imageData);
@@ -137,6 +139,10 @@ StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const Stam
                 .arg(size.width())
                 .arg(size.height())
                 .arg((qint64(LargestPictureMegabytes) << 20) / 4 / 1000000));
+    // Damage inside the compressed data is reported after the size, the truer
+    // reason for a picture that is both.
+    if (jpeg && !JpegDecodeCheck::decodesCleanly(imageData))
+        return damaged;
     // Decoded even when copied, so that a damaged file is never filed.
     const QImage image = reader.read();
     if (image.isNull())
