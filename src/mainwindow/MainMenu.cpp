@@ -31,8 +31,9 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     QMenu *tools = addMenu("Tools", QStringLiteral("Tools"));
     addItems(tools, {"TooleWebpage", "ToolsDataEdit"});
     // Tools beyond the usual, after the items that were there.
-    addItems(tools, {"ToolsPictureCheck", "ToolsSearch", "ToolsStatistics", "ToolsPictureAdd",
-                     "ToolsPicturePaste", "ToolsPictureImport"});
+    addItems(tools, {"ToolsPictureCheck", "ToolsSearch", "ToolsStatistics"});
+    addSeparator(tools, "ToolsPictureStreep");
+    addItems(tools, {"ToolsPictureAdd", "ToolsPicturePaste", "ToolsPictureImport"});
     addSeparator(tools, "ToolsStreepHistory");
     tools->addAction(history.undoAction());
     tools->addAction(history.redoAction());
