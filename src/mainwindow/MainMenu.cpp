@@ -2,6 +2,7 @@
 
 #include "mainwindow/HistoryCommands.h"
 #include "mainwindow/MainCommands.h"
+#include "widgets/ApplicationKey.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -44,6 +45,8 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     addItems(help, {"HelpHelp"});
     addSeparator(help, "HelpStreep1");
     addItems(help, {"HelpMeerSoftware", "HelpDownloads"});
+    addSeparator(help, "HelpStreepAbout");
+    addItems(help, {"HelpAbout"});
 
     // F10 opens the first menu on every desktop style; the arrow keys go on from there.
     QWidget *window = bar->window();
@@ -53,6 +56,8 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     window->addAction(menuKey);
     connect(menuKey, &QAction::triggered, this,
             [this] { m_bar->setActiveAction(m_bar->actions().constFirst()); });
+    // F1 opens the help from every window; the menu item keeps no shortcut.
+    new ApplicationKey(Qt::Key_F1, commands.action("HelpHelp"), this);
 }
 
 QMenu *MainMenu::addMenu(const char *name, const QString &caption)
