@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
@@ -341,6 +342,16 @@ void WantListTest::windowsWorkFromTheMenu()
         QCOMPARE(file.readAll(), QByteArray("\xef\xbb\xbf\"Reeks\";\"Ontbrekend\";\"Aantal\"\r\n"
                                             "\"LP1-LP4\";\"2, 4\";\"2\"\r\n\"1-6\";\"1-4, 6\";\"5\"\r\n"
                                             "\"Totaal\";\"\";\"7\"\r\n"));
+
+        // Afdrukken asks for the printer first and says where the list went.
+        const QString pdf = output.filePath(QStringLiteral("lijst.pdf"));
+        dialog.askPdfFile = [&](QWidget *) { return pdf; };
+        const BoxRecorder boxes(MessageBox::Answer::Ok);
+        choosePdfFileWhenAsked();
+        clickButton(control<VistaButton>(dialog, "PrintKnop"));
+        QCOMPARE(boxes.requests.size(), 1);
+        QCOMPARE(boxes.requests[0].text, QStringLiteral("Opgeslagen als PDF-bestand: ") + pdf);
+        QVERIFY(QFileInfo(pdf).size() > 0);
     });
     // The ranges were kept when the window closed, and come back with it.
     QCOMPARE(folder.read(QStringLiteral("Verzameling/.mancolijst/Nederland.txt")),
