@@ -211,15 +211,19 @@ void TellicoImportTest::filesPicturesFromArchiveFolderAndData()
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Los/1970/7.jpg")), jpeg);
     QVERIFY(folder.read(QStringLiteral("Verzameling/Los/1972/9.jpg")).startsWith("\xff\xd8"));
 
-    // A picture link in the folder that leads out of it is not followed.
-    QVERIFY(QFile::remove(folder.path(QStringLiteral("los_files/c.jpeg"))));
-    folder.write(QStringLiteral("elders.jpeg"), jpeg);
-    QVERIFY(QFile::link(folder.path(QStringLiteral("elders.jpeg")),
-                        folder.path(QStringLiteral("los_files/c.jpeg"))));
-    const TellicoImport::Report linked =
-        import(folder, folder.path(QStringLiteral("los.xml")), named(QStringLiteral("Los2")));
-    QCOMPARE(reportText(linked), QStringLiteral("Los2\t3\t2\ntotaal\t3\t2"));
-    QVERIFY(linked.notes.value(0).contains(QStringLiteral("buiten het bestand")));
+    // A picture link in the folder that leads out of it is not followed: to the
+    // folder above, or to a folder beside it whose name begins the same.
+    for (const auto &[outside, name] :
+         {std::pair{QStringLiteral("elders.jpeg"), QStringLiteral("Los2")},
+          std::pair{QStringLiteral("los_files_ander/c.jpeg"), QStringLiteral("Los3")}}) {
+        QVERIFY(QFile::remove(folder.path(QStringLiteral("los_files/c.jpeg"))));
+        folder.write(outside, jpeg);
+        QVERIFY(QFile::link(folder.path(outside), folder.path(QStringLiteral("los_files/c.jpeg"))));
+        const TellicoImport::Report linked =
+            import(folder, folder.path(QStringLiteral("los.xml")), named(name));
+        QCOMPARE(reportText(linked), name + QStringLiteral("\t3\t2\ntotaal\t3\t2"));
+        QVERIFY2(linked.notes.value(0).contains(QStringLiteral("buiten het bestand")), qPrintable(outside));
+    }
 }
 
 void TellicoImportTest::splitsPerCountryInTheOrderOfTheFile()
