@@ -1,6 +1,5 @@
 #include "album/PictureTree.h"
 
-#include "storage/folder/CollectionName.h"
 #include "storage/folder/ProgramFolder.h"
 
 #include <QDir>
@@ -44,7 +43,7 @@ PictureTree PictureTree::read(const ProgramFolder &folder, const QString &collec
     PictureTree tree;
     // A name read from a damaged file must not point the page outside the
     // collection folder.
-    if (!CollectionName::isValid(collectionName))
+    if (!ProgramFolder::namesPictureFolder(collectionName))
         return tree;
     const QString pictureFolder = folder.pictureFolder(collectionName);
     if (!QFileInfo(pictureFolder).isDir())

@@ -47,9 +47,18 @@ QImage thumbnail(const QString &file)
     QImageReader reader(file);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
-    if (size.isValid())
+    // A picture of two colours (1 bit a pixel) loses its colours when the
+    // reader scales it: it would show as a black-and-white grid. It is small
+    // to read whole, so it is scaled here instead.
+    const QImage::Format format = reader.imageFormat();
+    const bool twoColours = format == QImage::Format_Mono || format == QImage::Format_MonoLSB;
+    if (size.isValid() && !twoColours)
         reader.setScaledSize(size.scaled(ThumbnailSize, ThumbnailSize, Qt::KeepAspectRatio));
-    return reader.read();
+    const QImage image = reader.read();
+    if (!twoColours || image.isNull())
+        return image;
+    return image.convertToFormat(QImage::Format_RGB32)
+        .scaled(ThumbnailSize, ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace

@@ -32,6 +32,13 @@ constexpr int BarWidth = 300;
 constexpr int BarHeight = 20;
 constexpr int FilledBottom = 18;
 
+// The reasons of file errors are Dutch sentences with their own full stop;
+// the others get one.
+QString sentence(const QString &reason)
+{
+    return reason.endsWith(u'.') ? reason : reason + u'.';
+}
+
 } // namespace
 
 SaveForm::SaveForm(OpenCollection &collection, const QColor &fieldColour, QWidget *parent)
@@ -171,24 +178,42 @@ bool SaveForm::saveAfterAnimation(const QString &name, const FileFingerprint &as
             return true;
         case Stop::ChangedElsewhere:
             // Changed during the animation: asked again, right before writing.
-            if (!askChangedElsewhere(name))
+            if (!outsideBusyLook([&] { return askChangedElsewhere(name); }))
                 return false;
             conditions.fileAsBefore.reset();
             break;
         case Stop::VersionNotKept:
-            if (MessageBox::show(
-                    this, saved.reason + QStringLiteral(".\r\nToch opslaan zonder vorige versie?"),
-                    MessageBox::programTitle(), MessageBox::Buttons::YesNo) != MessageBox::Answer::Yes)
+            if (!outsideBusyLook([&] {
+                    return MessageBox::show(this,
+                                            sentence(saved.reason) +
+                                                QStringLiteral("\r\nToch opslaan zonder vorige versie?"),
+                                            MessageBox::programTitle(),
+                                            MessageBox::Buttons::YesNo) == MessageBox::Answer::Yes;
+                }))
                 return false;
             conditions.keepVersion = false;
             break;
         case Stop::Failed:
-            MessageBox::show(this,
-                             QStringLiteral("Verzameling kon niet worden opgeslagen!\r\n") + saved.reason,
-                             QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+            outsideBusyLook([&] {
+                MessageBox::show(
+                    this, QStringLiteral("Verzameling kon niet worden opgeslagen!\r\n") + saved.reason,
+                    QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+                return false;
+            });
             return false;
         }
     }
+}
+
+bool SaveForm::outsideBusyLook(const std::function<bool()> &ask)
+{
+    QGuiApplication::restoreOverrideCursor();
+    showNameAgain();
+    const bool answer = ask();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    Text1->hide();
+    Bar->show();
+    return answer;
 }
 
 void SaveForm::showNameAgain()

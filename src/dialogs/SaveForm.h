@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+
 #include <QImage>
+#include <functional>
 
 class FileFingerprint;
 class OpenCollection;
@@ -40,6 +42,9 @@ private:
     // Saves after the animation; false when nothing was written (a failure, or
     // a No to a question asked right before writing).
     bool saveAfterAnimation(const QString &name, const FileFingerprint &asConfirmed);
+    // A question or report in the middle of a save shows as any other: with the
+    // arrow and the name box. The save's look comes back for the rest of it.
+    bool outsideBusyLook(const std::function<bool()> &ask);
     // The name box in place of the bar again, for another try.
     void showNameAgain();
     void runProgressAnimation();

@@ -9,6 +9,7 @@
 #include "storage/text/Windows1252.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/DialogLayout.h"
+#include "widgets/EnterConfirms.h"
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -123,6 +124,7 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     connect(Text1, &QLineEdit::textChanged, this, &TellicoImportForm::updatePreview);
     connect(CancelKnop, &VistaButton::Click, this, &TellicoImportForm::reject);
     connect(OkKnop, &VistaButton::Click, this, &TellicoImportForm::OkKnop_Click);
+    new EnterConfirms(this, OkKnop);
 }
 
 QComboBox *TellicoImportForm::addChoice(const char *labelName, const char *name, const QString &caption,
@@ -284,8 +286,9 @@ void TellicoImportForm::OkKnop_Click()
         if (report.notes.size() > NotesShown)
             summary += QStringLiteral("\r\n... en nog %1.").arg(report.notes.size() - NotesShown);
     }
+    // The notes (pictures missing, letters replaced) belong to a done import: a report, not a warning.
     MessageBox::show(this, summary, MessageBox::programTitle(), MessageBox::Buttons::Ok,
-                     report.notes.isEmpty() ? MessageBox::Icon::Information : MessageBox::Icon::Warning);
+                     MessageBox::Icon::Information);
     const StorageResult opened = m_collection.open(report.collections.front().name);
     if (!opened)
         MessageBox::show(this, QStringLiteral("Verzameling kon niet worden geopend!\r\n") + opened.reason,

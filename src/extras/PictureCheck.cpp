@@ -1,7 +1,6 @@
 #include "extras/PictureCheck.h"
 
 #include "storage/document/RecordList.h"
-#include "storage/folder/CollectionName.h"
 #include "storage/folder/ProgramFolder.h"
 
 #include <QDir>
@@ -18,7 +17,7 @@ bool hasPictureFolder(const ProgramFolder &folder, const QString &collectionName
 {
     // An empty name would make the collection folder itself the picture folder,
     // and a damaged one could point outside it.
-    return !collectionName.isEmpty() && CollectionName::isValid(collectionName) &&
+    return ProgramFolder::namesPictureFolder(collectionName) &&
            QFileInfo(folder.pictureFolder(collectionName)).isDir();
 }
 

@@ -136,13 +136,15 @@ void Main::offerRecovery()
     m_recovery->offerLeftBehind();
 }
 
-void Main::collectionReplaced(OpenCollection::Replacement how)
+void Main::collectionReplaced()
 {
     m_captionName = m_collection.name();
     showCollectionCaption();
     showRecordCount(CountWording::Records);
-    if (how == OpenCollection::Replacement::New)
-        Frame1->clearForNewCollection();
+    // Opened, imported or restored alike: no field or picture of the collection
+    // before can be shown or added to this one.
+    Frame1->clearForNewCollection();
+    m_selection->forgetShownRecord();
 }
 
 void Main::showCollectionCaption()

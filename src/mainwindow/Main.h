@@ -94,7 +94,7 @@ private:
     void showCollectionCaption();
     // The record of the row has a new picture: it shows at once.
     void showFiledPicture(int row);
-    void collectionReplaced(OpenCollection::Replacement how);
+    void collectionReplaced();
     // Label6: "Aantal Records : " after the rows changed, "Aantal Gegevens : "
     // after a record was shown; the number is always the number of rows.
     enum class CountWording { Records, Details };

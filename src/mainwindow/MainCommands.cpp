@@ -1,6 +1,7 @@
 #include "mainwindow/MainCommands.h"
 
 #include "album/ExportSlideshow.h"
+#include "dialogs/AboutForm.h"
 #include "dialogs/CsvMenuCommands.h"
 #include "dialogs/NieuwForm.h"
 #include "dialogs/SaveForm.h"
@@ -23,6 +24,7 @@
 #include "widgets/SelectedRow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QTreeView>
 
@@ -65,6 +67,7 @@ MainCommands::MainCommands(const Window &window)
     addCommand("HelpHelp", QStringLiteral("Help"), &MainCommands::HelpHelp_Click);
     addCommand("HelpMeerSoftware", QStringLiteral("Meer Software"), &MainCommands::HelpMeerSoftware_Click);
     addCommand("HelpDownloads", QStringLiteral("Downloads"), &MainCommands::HelpDownloads_Click);
+    addCommand("HelpAbout", QStringLiteral("Over Tessaron2..."), &MainCommands::HelpAbout_Click);
 }
 
 QAction *MainCommands::action(const char *name) const
@@ -162,8 +165,16 @@ void MainCommands::ToolsDataEdit_Click()
 void MainCommands::HelpHelp_Click()
 {
     const QString helpFile = m_window.collection.programFolder().dataFile(QStringLiteral("help.pdf"));
-    if (FileExists(helpFile))
-        ShellOpen(m_window.widget, helpFile);
+    if (!FileExists(helpFile))
+        return;
+    // Without a program for PDF files the desktop's opener fails without a
+    // word; the collector is told where the document is instead.
+    if (!DesktopOpensType(QStringLiteral("application/pdf")) || !ShellOpen(m_window.widget, helpFile))
+        MessageBox::show(m_window.widget,
+                         QStringLiteral("Er is geen programma ingesteld om PDF-bestanden te openen.\r\n"
+                                        "De help staat in: ") +
+                             QDir::toNativeSeparators(helpFile),
+                         MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
 void MainCommands::HelpMeerSoftware_Click()
@@ -174,6 +185,11 @@ void MainCommands::HelpMeerSoftware_Click()
 void MainCommands::HelpDownloads_Click()
 {
     ShellOpen(m_window.widget, MakerPages::Downloads);
+}
+
+void MainCommands::HelpAbout_Click()
+{
+    AboutForm(m_window.collection.programFolder(), m_window.widget).exec();
 }
 
 void MainCommands::ToolsPictureCheck_Click()

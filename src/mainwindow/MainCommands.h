@@ -15,7 +15,7 @@ class QWidget;
 class SettingsFile;
 
 // The commands of the main window's menus, as actions the window owns (named
-// by objectName, "FileNew" to "HelpDownloads"). Each opens a dialog, runs one
+// by objectName, "FileNew" to "HelpAbout"). Each opens a dialog, runs one
 // operation or hands a document to the desktop, and is ignored while the window
 // is busy. No command has an access key; only "Zoeken" (Ctrl+F) and
 // "Afbeelding plakken" (Ctrl+V) have a shortcut.
@@ -63,6 +63,7 @@ private:
     void HelpHelp_Click();
     void HelpMeerSoftware_Click();
     void HelpDownloads_Click();
+    void HelpAbout_Click();
     void showOpenDialog(OpenFile::Mode mode);
     void ToolsPictureCheck_Click();
     void ToolsSearch_Click();

@@ -2,6 +2,7 @@
 
 #include "mainwindow/HistoryCommands.h"
 #include "mainwindow/MainCommands.h"
+#include "widgets/ApplicationKey.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -31,8 +32,9 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     QMenu *tools = addMenu("Tools", QStringLiteral("Tools"));
     addItems(tools, {"TooleWebpage", "ToolsDataEdit"});
     // Tools beyond the usual, after the items that were there.
-    addItems(tools, {"ToolsPictureCheck", "ToolsSearch", "ToolsStatistics", "ToolsPictureAdd",
-                     "ToolsPicturePaste", "ToolsPictureImport"});
+    addItems(tools, {"ToolsPictureCheck", "ToolsSearch", "ToolsStatistics"});
+    addSeparator(tools, "ToolsPictureStreep");
+    addItems(tools, {"ToolsPictureAdd", "ToolsPicturePaste", "ToolsPictureImport"});
     addSeparator(tools, "ToolsStreepHistory");
     tools->addAction(history.undoAction());
     tools->addAction(history.redoAction());
@@ -43,6 +45,8 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     addItems(help, {"HelpHelp"});
     addSeparator(help, "HelpStreep1");
     addItems(help, {"HelpMeerSoftware", "HelpDownloads"});
+    addSeparator(help, "HelpStreepAbout");
+    addItems(help, {"HelpAbout"});
 
     // F10 opens the first menu on every desktop style; the arrow keys go on from there.
     QWidget *window = bar->window();
@@ -52,6 +56,8 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     window->addAction(menuKey);
     connect(menuKey, &QAction::triggered, this,
             [this] { m_bar->setActiveAction(m_bar->actions().constFirst()); });
+    // F1 opens the help from every window; the menu item keeps no shortcut.
+    new ApplicationKey(Qt::Key_F1, commands.action("HelpHelp"), this);
 }
 
 QMenu *MainMenu::addMenu(const char *name, const QString &caption)

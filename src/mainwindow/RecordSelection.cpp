@@ -79,6 +79,13 @@ void RecordSelection::ShowSelectedRecord()
                        : QString());
 }
 
+void RecordSelection::forgetShownRecord()
+{
+    showNoPicture();
+    m_backPic = QImage();
+    namePictures(QString());
+}
+
 void RecordSelection::namePictures(const QString &name)
 {
     const QString text =

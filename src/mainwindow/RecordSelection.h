@@ -24,6 +24,9 @@ public:
 
     // Works on the list's selected row; without one it does nothing.
     void ShowSelectedRecord();
+    // Shows no record's picture: the placeholder, an empty viewer, "Show" off
+    // and no BackPic, so nothing of a collection that was replaced stays at hand.
+    void forgetShownRecord();
     // The source of the thumbnail: the last picture loaded, kept when a record
     // without a picture is shown.
     const QImage &BackPic() const { return m_backPic; }

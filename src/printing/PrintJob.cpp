@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QRegularExpression>
 
 namespace PrintJob {
 
@@ -42,10 +43,11 @@ int copiesFromText(const QString &text)
 
 bool copiesAboveLimit(const QString &text)
 {
-    // Read as any number, so that digits beyond the range of an int count too.
-    bool isNumber = false;
-    const double copies = text.trimmed().toDouble(&isNumber);
-    return isNumber && copies > MaxCopies;
+    // Only a whole number counts, as in copiesFromText ("999.5" and "1e3" are
+    // one copy there); its digits may go beyond the range of an int.
+    static const QRegularExpression wholeNumber(QStringLiteral("^\\+?[0-9]+$"));
+    const QString trimmed = text.trimmed();
+    return wholeNumber.match(trimmed).hasMatch() && trimmed.toDouble() > MaxCopies;
 }
 
 bool print(int job, PrinterCanvas &canvas, const PrintSource &source, const ProgramFolder &folder,

@@ -26,7 +26,8 @@ QString description(int job);
 // bury the printer; the print dialog and the command line refuse them first.
 constexpr int MaxCopies = 999;
 int copiesFromText(const QString &text);
-// Whether the copies text asks for more than MaxCopies.
+// Whether the copies text is a whole number above MaxCopies; any other text is
+// one copy, never refused.
 bool copiesAboveLimit(const QString &text);
 
 // Told by the list jobs at every page break: rows printed so far, and all rows.

@@ -234,6 +234,10 @@ void VistaButton::timerEvent(QTimerEvent *event)
 
 void VistaButton::mousePressEvent(QMouseEvent *event)
 {
+    // The platform's click (press and release inside) is the mouse's own: the
+    // space key, which also presses the face, neither starts nor ends it.
+    if (event->button() == Qt::LeftButton)
+        m_mouseClickStarted = true;
     press(buttonMask(event->button()), shiftMask(event->modifiers()), event->position());
 }
 
@@ -262,10 +266,11 @@ void VistaButton::mouseDoubleClickEvent(QMouseEvent *event)
 void VistaButton::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF point = event->position();
-    const bool pressed = m_pressed;
+    const bool clicked = m_mouseClickStarted && event->button() == Qt::LeftButton;
+    if (event->button() == Qt::LeftButton)
+        m_mouseClickStarted = false;
     release(buttonMask(event->button()), shiftMask(event->modifiers()), point);
-    if (pressed && event->button() == Qt::LeftButton && isInside(point) && m_enabled &&
-        !BusyGuard::isBusy(this))
+    if (clicked && isInside(point) && m_enabled && !BusyGuard::isBusy(this))
         emit Click();
 }
 

@@ -139,6 +139,7 @@ private:
 
     ButtonState m_state = ButtonState::Normal;
     bool m_pressed = false;
+    bool m_mouseClickStarted = false;
     bool m_hasFocus = false;
     bool m_savedTabStop = false;
     bool m_tabStopSaved = false;

@@ -173,6 +173,16 @@ void SlideshowPageTest::hiddenAndSystemEntriesAreLeftOut()
                  "<SPAN class=tekst>12</SPAN><br><img src=\"Verzameling\\Nederland\\1990\\12.jpg\"><P> \r\n"
                  "<SPAN class=tekst>13</SPAN><br><img src=\"Verzameling\\Nederland\\1990\\13.jpg\"><P> \r\n" +
                  Footer);
+
+    // A name line beginning with a dot, refused for a new collection, still
+    // names the folder its pictures are in, as the window looks for them.
+    home.write("Verzameling/.Oud/1950/1.jpg", "one");
+    QVERIFY(SlideshowPage::write(home.folder(), ".Oud", true));
+    QCOMPARE(home.read("Slideshow.htm"),
+             Header +
+                 "<hr color=\"#BBBBFF\"><SPAN class=jaar>1950</SPAN><P>\r\n"
+                 "<SPAN class=tekst>1</SPAN><br><img src=\"Verzameling\\.Oud\\1950\\1.jpg\"><P> \r\n" +
+                 Footer);
 }
 
 void SlideshowPageTest::namesAreOrderedIgnoringCaseAndLinkedAsOnDisk()

@@ -320,14 +320,25 @@ void SaveFormTest::copiesFailedLoadsAndBlockedVersionsAskFirst()
     folder.write(QStringLiteral("Verzameling/Kort.col"), "Kop\r\nKort\r\n");
     const QByteArray original = folder.read(QStringLiteral("Verzameling/Nederland.col"));
     auto main = startMain(folder);
+    // Every question is asked with the arrow and the name box, not the save's wait cursor and bar.
+    bool askedWhileBusy = false;
+    const auto saveAnswering = [&](SaveForm &dialog, MessageBox::Answer answer) {
+        QList<MessageBox::Request> requests;
+        MessageBox::setTestHook([&](const MessageBox::Request &request) {
+            askedWhileBusy = askedWhileBusy || QApplication::overrideCursor() || dialog.Bar->isVisible();
+            requests.append(request);
+            return answer;
+        });
+        click(dialog.SaveKnop);
+        MessageBox::setTestHook({});
+        return requests;
+    };
     const auto answerSave = [&](const QString &name, MessageBox::Answer answer) {
         main->collection().markChangedWithoutEdit();
         SaveForm dialog(main->collection(), main->fieldColour(), main.get());
         dialog.show();
         dialog.Text1->setText(name);
-        BoxAnswers boxes({answer});
-        click(dialog.SaveKnop);
-        return boxes.requests;
+        return saveAnswering(dialog, answer);
     };
 
     // A copy whose line 2 names its original does not save over it unasked.
@@ -366,6 +377,18 @@ void SaveFormTest::copiesFailedLoadsAndBlockedVersionsAskFirst()
     QVERIFY(!main->collection().unsavedChanges());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/.versies")), QByteArray("geen map"));
 
+    // A reason that ends a sentence itself gets no second full stop: here a folder
+    // stands where the version would go (after a newer one, as when the clock went back).
+    QVERIFY(QFile::remove(folder.path(QStringLiteral("Verzameling/.versies"))));
+    folder.write(QStringLiteral("Verzameling/.versies/Nederland/2099-01-01 00.00.00.col"), "ouder");
+    QVERIFY(QDir().mkpath(
+        folder.path(QStringLiteral("Verzameling/.versies/Nederland/2099-01-01 00.00.00 (2).col"))));
+    asked = answerSave(QStringLiteral("Nederland"), MessageBox::Answer::No);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].text, QStringLiteral("Vorige versie kon niet worden bewaard: Dit is een map, geen "
+                                           "bestand.\r\nToch opslaan zonder vorige versie?"));
+    QVERIFY(!askedWhileBusy);
+
     // Changed by another program during the animation: asked right before writing.
     const QByteArray elsewhere = "Kop\r\nNederland\r\n-\r\n";
     main->collection().markChangedWithoutEdit();
@@ -373,12 +396,11 @@ void SaveFormTest::copiesFailedLoadsAndBlockedVersionsAskFirst()
     dialog.show();
     QTimer::singleShot(400, &dialog,
                        [&] { folder.write(QStringLiteral("Verzameling/Nederland.col"), elsewhere); });
-    BoxAnswers no({MessageBox::Answer::No});
-    click(dialog.SaveKnop);
-    QCOMPARE(no.requests.size(), 1);
-    QCOMPARE(no.requests[0].text,
-             QStringLiteral("Verzameling 'Nederland' is intussen door een ander programma "
-                            "gewijzigd.\r\nWilt u deze toch overschrijven?"));
+    const QList<MessageBox::Request> requests = saveAnswering(dialog, MessageBox::Answer::No);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].text, QStringLiteral("Verzameling 'Nederland' is intussen door een ander programma "
+                                              "gewijzigd.\r\nWilt u deze toch overschrijven?"));
+    QVERIFY(!askedWhileBusy);
     QVERIFY(dialog.isVisible());
     QVERIFY(dialog.Text1->isVisible());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")), elsewhere);

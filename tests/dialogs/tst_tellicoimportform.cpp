@@ -103,10 +103,12 @@ void TellicoImportFormTest::previewThenOkWritesAndOpensFirstCollection()
     QVERIFY(form.isVisible());
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/Wereld.col")));
 
+    // Enter in the name box confirms as Ok does; the report of a done import informs.
     const BoxAnswers yes({MessageBox::Answer::Yes, MessageBox::Answer::Ok});
-    click(form.OkKnop);
+    QTest::keyClick(form.Text1, Qt::Key_Return);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(yes.requests.size(), 2);
+    QCOMPARE(yes.requests.last().icon, MessageBox::Icon::Information);
     QVERIFY(yes.requests.last().text.startsWith(QStringLiteral(
         "4 records en 1 afbeeldingen ge\u00efmporteerd in 3 verzameling(en).\r\n\r\nLet op:\r\n")));
     QVERIFY(folder.exists(QStringLiteral("Verzameling/Belgi\u00eb/1990/1.jpg")));
@@ -126,7 +128,7 @@ void TellicoImportFormTest::cancelWritesNothing()
     TellicoImportForm form(main->collection(), main->panelColour(), main->fieldColour(), file, main.get());
     form.show();
     QTRY_VERIFY(form.OkKnop->isEnabled());
-    click(form.CancelKnop);
+    QTest::keyClick(form.Text1, Qt::Key_Escape);
     QCOMPARE(form.result(), int(QDialog::Rejected));
     QCOMPARE(treeOf(folder), before);
 

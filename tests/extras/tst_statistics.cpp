@@ -5,7 +5,6 @@
 #include "extras/StatisticsDialog.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/WindowFixture.h"
-#include "printing/dialog/CurrentPrinter.h"
 #include "storage/document/PriceTotals.h"
 #include "widgets/VistaButton.h"
 
@@ -125,11 +124,11 @@ void StatisticsTest::dialogShowsTheTableAndPrintsItWithTheChart()
     writeCollection(folder, QStringLiteral("Nederland"), statisticsRecords());
     auto window = startWindow(folder);
     openCollection(*window, QStringLiteral("Nederland"));
-    CurrentPrinter::select(static_cast<int>(CurrentPrinter::choices().size()) - 1);
     QTemporaryDir output;
     const QString pdfPath = output.filePath(QStringLiteral("statistiek"));
 
     QStringList table;
+    const BoxRecorder boxes(MessageBox::Answer::Ok);
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<StatisticsDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
@@ -148,12 +147,16 @@ void StatisticsTest::dialogShowsTheTableAndPrintsItWithTheChart()
         QVERIFY(barLength(chart, 2) > 10 * std::max(1, barLength(chart, 0)));
 
         dialog->askPdfFile = [&](QWidget *) { return pdfPath + QStringLiteral(".pdf"); };
+        choosePdfFileWhenAsked();
         clickButton(dialog->PrintKnop);
     });
     window->findChild<QAction *>(QStringLiteral("ToolsStatistics"))->trigger();
 
     QCOMPARE(table, QStringList({"Frankeerzegels|3|14,75|13,50", "Luchtpost|1|0,00|0,75",
                                  "Port|1|1000000,10|0,00", "Totaal|5|1000014,85|14,25"}));
+    QCOMPARE(boxes.requests.size(), 1);
+    QCOMPARE(boxes.requests[0].text,
+             QStringLiteral("Opgeslagen als PDF-bestand: ") + pdfPath + QStringLiteral(".pdf"));
     const PdfReadback pdf(pdfPath + QStringLiteral(".pdf"));
     QVERIFY2(pdf.ok(), qPrintable(pdf.error()));
     // The table on the first page, the chart of the catalogue totals on the second.

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
@@ -154,22 +155,24 @@ void WantListTest::readsRanges()
 void WantListTest::findsTheGapsOfEachRange()
 {
     const std::vector<StampRecord> list =
-        records({{"MBund 1"},  {"mbund  2"}, {"MBund 6"},  {"MBund 7a"},  {"MBund 8", "Blok"},
-                 {"MBund 10"}, {"MBund 11"}, {"MBund 13"}, {"MBund 14"},  {"MBund 15"},
-                 {"MBund 16"}, {"MBund 17"}, {"MBund 18"}, {"MBund 19"},  {"MBund 20"},
-                 {"MBund 21"}, {"3"},        {"LP 4"},     {"NVPH 123A"}, {"NVPH 124b"},
-                 {"Blok"},     {""}});
+        records({{"MBund 1"},   {"mbund  2"}, {"MBund 6"},  {"MBund 7a"},  {"MBund 8", "Blok"},
+                 {"MBund 10"},  {"MBund 11"}, {"MBund 13"}, {"MBund 14"},  {"MBund 15"},
+                 {"MBund 16"},  {"MBund 17"}, {"MBund 18"}, {"MBund 19"},  {"MBund 20"},
+                 {"MBund 21"},  {"3"},        {"LP 4"},     {"NVPH 123A"}, {"NVPH 124b"},
+                 {"NVPH 125a"}, {"Blok"},     {""}});
     const WantList all =
         WantList::of(list, {QStringLiteral("MBund 1-20"), QStringLiteral(" "), QStringLiteral("MBund 2-19"),
                             QStringLiteral("MBund 0-1"), QStringLiteral("1-5"), QStringLiteral("NVPH 123a"),
                             QStringLiteral("NVPH 124a"), QStringLiteral("NVPH 124"),
-                            QStringLiteral("MBund 9"), QStringLiteral("20-1")});
-    QCOMPARE(lineTexts(all), QStringList({"MBund 1-20|3-5, 9, 12|5", "MBund 2-19|3-5, 9, 12|5",
-                                          "MBund 0-1|0|1", "1-5|1-2, 4-5|4", "NVPH 123a||0",
-                                          "NVPH 124a|124a|1", "NVPH 124||0", "MBund 9|9|1", "20-1|?"}));
+                            QStringLiteral("NVPH 125A"), QStringLiteral("MBund 9"), QStringLiteral("20-1")});
+    // A suffix matches in either letter case, on either side.
+    QCOMPARE(lineTexts(all),
+             QStringList({"MBund 1-20|3-5, 9, 12|5", "MBund 2-19|3-5, 9, 12|5", "MBund 0-1|0|1",
+                          "1-5|1-2, 4-5|4", "NVPH 123a||0", "NVPH 124a|124a|1", "NVPH 124||0", "NVPH 125A||0",
+                          "MBund 9|9|1", "20-1|?"}));
     QCOMPARE(all.total(), quint64(17));
     QCOMPARE(all.unreadable(), std::optional<QString>(QStringLiteral("20-1")));
-    QCOMPARE(all.rows().size(), size_t(8));
+    QCOMPARE(all.rows().size(), size_t(9));
 
     // Only the category's records count, its name trimmed and in any letter case.
     const WantList blocks = WantList::of(list, {QStringLiteral("MBund 1-10")}, QStringLiteral(" blok "));
@@ -334,6 +337,16 @@ void WantListTest::windowsWorkFromTheMenu()
         QCOMPARE(file.readAll(), QByteArray("\xef\xbb\xbf\"Reeks\";\"Ontbrekend\";\"Aantal\"\r\n"
                                             "\"LP1-LP4\";\"2, 4\";\"2\"\r\n\"1-6\";\"1-4, 6\";\"5\"\r\n"
                                             "\"Totaal\";\"\";\"7\"\r\n"));
+
+        // Afdrukken asks for the printer first and says where the list went.
+        const QString pdf = output.filePath(QStringLiteral("lijst.pdf"));
+        dialog.askPdfFile = [&](QWidget *) { return pdf; };
+        const BoxRecorder boxes(MessageBox::Answer::Ok);
+        choosePdfFileWhenAsked();
+        clickButton(control<VistaButton>(dialog, "PrintKnop"));
+        QCOMPARE(boxes.requests.size(), 1);
+        QCOMPARE(boxes.requests[0].text, QStringLiteral("Opgeslagen als PDF-bestand: ") + pdf);
+        QVERIFY(QFileInfo(pdf).size() > 0);
     });
     // The ranges were kept when the window closed, and come back with it.
     QCOMPARE(folder.read(QStringLiteral("Verzameling/.mancolijst/Nederland.txt")),

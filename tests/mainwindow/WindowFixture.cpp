@@ -2,18 +2,22 @@
 
 #include "common/TestFolder.h"
 #include "mainwindow/Main.h"
+#include "printing/dialog/PrinterChoice.h"
 #include "resources/SortDirectionImage.h"
 #include "storage/formats/CollectionFile.h"
 #include "widgets/VistaButton.h"
 
 #include "common/Control.h"
+#include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 StampRecord makeRecord(const QStringList &fields)
@@ -77,6 +81,16 @@ void clickHeader(Main &window, int index)
                         header->height() / 2);
     QVERIFY2(header->viewport()->rect().contains(middle), "header section not visible");
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+}
+
+void choosePdfFileWhenAsked()
+{
+    QTimer::singleShot(0, [] {
+        auto *choice = qobject_cast<PrinterChoice *>(QApplication::activeModalWidget());
+        QVERIFY(choice);
+        choice->Combo1->setCurrentIndex(choice->Combo1->count() - 1);
+        clickButton(choice->PrintKnop);
+    });
 }
 
 void clickButton(VistaButton *button)

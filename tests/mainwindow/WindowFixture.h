@@ -32,6 +32,8 @@ void clickRow(Main &window, int row);
 // index: the 1-based column.
 void clickHeader(Main &window, int index);
 void clickButton(VistaButton *button);
+// Answers the printer choice of the next print from a list window with "PDF-bestand".
+void choosePdfFileWhenAsked();
 // The direction picture the list's header shows over the 0-based column: "up",
 // "down", or empty for none.
 QString headerPicture(const Main &window, int column);

@@ -1,6 +1,7 @@
 #include "common/CollectionState.h"
 #include "common/PdfReadback.h"
 #include "common/TestFolder.h"
+#include "dialogs/AboutForm.h"
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/OpenFile.h"
 #include "dialogs/SaveForm.h"
@@ -99,12 +100,13 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
         {QStringLiteral("Tools"),
          {"TooleWebpage:Webpage Ontwerpen", "ToolsDataEdit:Data Bewerken",
           "ToolsPictureCheck:Afbeeldingen controleren", "ToolsSearch:Zoeken", "ToolsStatistics:Statistiek",
-          "ToolsPictureAdd:Afbeelding toevoegen...", "ToolsPicturePaste:Afbeelding plakken",
-          "ToolsPictureImport:Afbeeldingen importeren...", "ToolsStreepHistory:", "ToolsUndo:Ongedaan maken",
-          "ToolsRedo:Opnieuw", "ToolsListsStreep:", "ToolsWantList:Mancolijst...",
-          "ToolsTradeList:Dubbelen..."}},
+          "ToolsPictureStreep:", "ToolsPictureAdd:Afbeelding toevoegen...",
+          "ToolsPicturePaste:Afbeelding plakken", "ToolsPictureImport:Afbeeldingen importeren...",
+          "ToolsStreepHistory:", "ToolsUndo:Ongedaan maken", "ToolsRedo:Opnieuw",
+          "ToolsListsStreep:", "ToolsWantList:Mancolijst...", "ToolsTradeList:Dubbelen..."}},
         {QStringLiteral("Help"),
-         {"HelpHelp:Help", "HelpStreep1:", "HelpMeerSoftware:Meer Software", "HelpDownloads:Downloads"}},
+         {"HelpHelp:Help", "HelpStreep1:", "HelpMeerSoftware:Meer Software", "HelpDownloads:Downloads",
+          "HelpStreepAbout:", "HelpAbout:Over Tessaron2..."}},
     };
     for (int index = 0; index < menus.size(); ++index) {
         QMenu *menu = menus[index]->menu();
@@ -184,6 +186,16 @@ void MainMenuTest::helpAndWebPagesAreHandedToTheDesktop()
     auto main = startMain(folder);
     m_desktop.opened.clear();
     m_desktop.window = nullptr;
+    // The desktop's answer to which program opens PDF files: at first none.
+    const QByteArray path = qgetenv("PATH");
+    const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+    qputenv("PATH", QFile::encodeName(folder.path(QStringLiteral("bin"))) + ':' + path);
+    const auto pdfProgram = [&](const QByteArray &answer) {
+        folder.write(QStringLiteral("bin/xdg-mime"), "#!/bin/sh\necho " + answer + "\n");
+        QVERIFY(QFile::setPermissions(folder.path(QStringLiteral("bin/xdg-mime")),
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    };
+    pdfProgram(QByteArray());
 
     // No help document: nothing opens, nothing is said.
     BoxAnswers boxes;
@@ -191,20 +203,47 @@ void MainMenuTest::helpAndWebPagesAreHandedToTheDesktop()
     QVERIFY(m_desktop.opened.isEmpty());
     QCOMPARE(boxes.requests.size(), 0);
 
+    // No program for it: said, with where the document is.
     folder.write(QStringLiteral("Data/Help.PDF"), "%PDF-1.4");
+    menuItem(*main, "HelpHelp")->trigger();
+    QVERIFY(m_desktop.opened.isEmpty());
+    QCOMPARE(boxes.requests.size(), 1);
+    QCOMPARE(boxes.requests[0].text, QStringLiteral("Er is geen programma ingesteld om PDF-bestanden te "
+                                                    "openen.\r\nDe help staat in: ") +
+                                         folder.path(QStringLiteral("Data/Help.PDF")));
+    QCOMPARE(boxes.requests[0].icon, MessageBox::Icon::Information);
+
+    pdfProgram("viewer.desktop");
     menuItem(*main, "HelpHelp")->trigger();
     QCOMPARE(m_desktop.opened.size(), 1);
     QCOMPARE(m_desktop.opened[0], QUrl::fromLocalFile(folder.path(QStringLiteral("Data/Help.PDF"))));
+    // F1 opens it from the main window and from a dialog, the About window here,
+    // which names the version, the folders in use and the help document.
+    QTest::keyClick(main.get(), Qt::Key_F1);
+    QCOMPARE(m_desktop.opened.size(), 2);
+    QVERIFY(withModalDialog(menuItem(*main, "HelpAbout"), [&](QWidget *dialog) {
+        auto *about = qobject_cast<AboutForm *>(dialog);
+        QCOMPARE(about->windowTitle(), QStringLiteral("Over Tessaron2"));
+        QCOMPARE(about->Label1->text(), QStringLiteral("Tessaron2 Zegelarchief " T2_VERSION));
+        QVERIFY(about->Label2->text().startsWith(QStringLiteral("Licentie : ")));
+        QVERIFY(about->Label3->text().contains(QStringLiteral("Programmamap : ") + folder.path(QString())));
+        QVERIFY(about->Label3->text().contains(QStringLiteral("Help : ") +
+                                               folder.path(QStringLiteral("Data/Help.PDF"))));
+        QTest::keyClick(about->OkKnop, Qt::Key_F1);
+        QCOMPARE(m_desktop.opened.size(), 3);
+        QTest::keyClick(about->OkKnop, Qt::Key_Return);
+        QVERIFY(!about->isVisible());
+    }));
 
     menuItem(*main, "HelpMeerSoftware")->trigger();
     menuItem(*main, "HelpDownloads")->trigger();
-    QCOMPARE(m_desktop.opened.size(), 3);
-    for (const QUrl &page : {m_desktop.opened[1], m_desktop.opened[2]}) {
+    QCOMPARE(m_desktop.opened.size(), 5);
+    for (const QUrl &page : {m_desktop.opened[3], m_desktop.opened[4]}) {
         QCOMPARE(page.scheme(), QStringLiteral("https"));
         QCOMPARE(page.host(), QStringLiteral("example.org"));
     }
-    QVERIFY(m_desktop.opened[1] != m_desktop.opened[2]);
-    QCOMPARE(boxes.requests.size(), 0);
+    QVERIFY(m_desktop.opened[3] != m_desktop.opened[4]);
+    QCOMPARE(boxes.requests.size(), 1);
 }
 
 void MainMenuTest::webPageExportKeepsTheWindowBusy()

@@ -44,6 +44,19 @@ QByteArray encoded(const QImage &image, const char *format)
     return bytes;
 }
 
+// A scan of one bit a pixel: red on the left, blue on the right.
+QByteArray twoColourScan()
+{
+    QImage scan(100, 100, QImage::Format_Mono);
+    scan.setColorTable({qRgb(220, 20, 20), qRgb(20, 20, 220)});
+    scan.fill(0);
+    for (int y = 0; y < scan.height(); ++y) {
+        for (int x = scan.width() / 2; x < scan.width(); ++x)
+            scan.setPixel(x, y, 1);
+    }
+    return encoded(scan, "PNG");
+}
+
 struct PictureFixture {
     PictureFixture()
     {
@@ -226,9 +239,10 @@ void PictureCommandsTest::scanFolderFilesTheTickedRows()
 {
     PictureFixture fixture;
     const QByteArray oldPicture = fixture.folder.read(PictureFolder + QStringLiteral("1852/2.jpg"));
-    for (const char *name : {"scans/1.png", "scans/2.png", "scans/5.png", "scans/99.png"})
+    for (const char *name : {"scans/2.png", "scans/5.png", "scans/99.png"})
         fixture.folder.write(QLatin1String(name),
                              encoded(twoColourPicture({16, 16}, Qt::red, Qt::red), "PNG"));
+    fixture.folder.write(QStringLiteral("scans/1.png"), twoColourScan());
 
     QStringList actions;
     QList<Qt::CheckState> ticks;
@@ -246,6 +260,12 @@ void PictureCommandsTest::scanFolderFilesTheTickedRows()
               }
               QVERIFY(
                   !(form->Grid1->item(3, PictureImportForm::TickColumn)->flags() & Qt::ItemIsUserCheckable));
+              // The preview of the scan of two colours shows them, as the filed JPEG does.
+              QTableWidgetItem *preview = form->Grid1->item(0, PictureImportForm::PictureColumn);
+              QTRY_VERIFY(!preview->icon().isNull());
+              const QImage shown = preview->icon().pixmap(32, 32).toImage();
+              QVERIFY(nearColour(shown.pixelColor(4, 16), QColor(220, 20, 20)));
+              QVERIFY(nearColour(shown.pixelColor(28, 16), QColor(20, 20, 220)));
               clickButton(form->CopyKnop);
               clickButton(form->ImportKnop);
           }}});
@@ -261,6 +281,8 @@ void PictureCommandsTest::scanFolderFilesTheTickedRows()
     QCOMPARE(boxes.requests[0].text, QStringLiteral("1 afbeeldingen toegevoegd."));
     QCOMPARE(QImageReader(fixture.folder.path(PictureFolder + QStringLiteral("1852/1.jpg"))).format(),
              QByteArray("jpeg"));
+    const QImage filed(fixture.folder.path(PictureFolder + QStringLiteral("1852/1.jpg")));
+    QVERIFY(nearColour(filed.pixelColor(8, 50), QColor(220, 20, 20)));
     QCOMPARE(fixture.folder.read(PictureFolder + QStringLiteral("1852/2.jpg")), oldPicture);
     QVERIFY(!fixture.folder.exists(PictureFolder + QStringLiteral("1860/5.jpg")));
     QVERIFY(!fixture.folder.exists(PictureFolder + QStringLiteral("1861/5.jpg")));

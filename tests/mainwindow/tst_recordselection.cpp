@@ -75,6 +75,7 @@ private slots:
     void unreadablePictureLeavesEmptyThumbnailAndViewer();
     void keyboardSelectsToo();
     void clickOnSelectedRowShowsItAgain();
+    void openingAnotherCollectionForgetsTheShownRecord();
 };
 
 void RecordSelectionTest::startShowsPlaceholder()
@@ -204,6 +205,23 @@ void RecordSelectionTest::clickOnSelectedRowShowsItAgain()
     QCOMPARE(window.selectedRow(), 2);
     QCOMPARE(control<QLineEdit>(window, "Text2")->text(), QStringLiteral("Molens"));
     QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 4"));
+}
+
+void RecordSelectionTest::openingAnotherCollectionForgetsTheShownRecord()
+{
+    SelectionFixture fixture;
+    Main &window = *fixture.window;
+    clickRow(window, 0);
+    writeCollection(fixture.folder, QStringLiteral("Belgie"), {makeRecord({"1950", "800"})});
+    openCollection(window, QStringLiteral("Belgie"));
+
+    for (const char *box : {"Text1", "Text2", "Text3", "Text4"})
+        QCOMPARE(control<QLineEdit>(window, box)->text(), QString());
+    QCOMPARE(control<QPlainTextEdit>(window, "Text5")->toPlainText(), QString());
+    QVERIFY(showsPlaceholder(window));
+    QVERIFY(!control<VistaButton>(window, "ShowKnop")->enabled());
+    QVERIFY(window.viewerPicture().isNull());
+    QVERIFY(window.BackPic().isNull());
 }
 
 QTEST_MAIN(RecordSelectionTest)

@@ -81,6 +81,13 @@ void TestPrintJobs::copiesRule()
     };
     for (const auto &[text, copies] : cases)
         QVERIFY2(PrintJob::copiesFromText(text) == copies, qPrintable(text));
+    // The limit refuses only what would be read as a number of copies.
+    const QList<QPair<QString, bool>> limits = {
+        {"999", false},   {" 1000 ", true}, {"+1000", true},   {"99999999999999", true},
+        {"999.5", false}, {"1e3", false},   {"1000,5", false}, {"-5000", false},
+    };
+    for (const auto &[text, refused] : limits)
+        QVERIFY2(PrintJob::copiesAboveLimit(text) == refused, qPrintable(text));
 
     RecordingCanvas canvas;
     PrintYearLabels(canvas, QStringLiteral("7"));

@@ -259,6 +259,17 @@ void OpenCollectionTest::theHistoryHoldsNoMoreThanTheListAgain()
     QVERIFY(collection.unsavedChanges());
     collection.history().redo();
     QCOMPARE(recordsCopy(collection.records().records()), threeStamps());
+
+    // A saved large list replaced by a few records: that one step trims the
+    // history at once, and the saved state stays the one before it.
+    collection.addImportedRecords(std::vector<StampRecord>(150000, stamp("1900", "x")), true);
+    QVERIFY(collection.saveAs(QStringLiteral("Groot")));
+    collection.addImportedRecords(threeStamps(), true);
+    QVERIFY(collection.unsavedChanges());
+    collection.history().undo();
+    QVERIFY(!collection.unsavedChanges());
+    collection.history().redo();
+    QVERIFY(collection.unsavedChanges());
 }
 
 void OpenCollectionTest::aListSetAsideIsForgottenWhenItsStepLeavesTheHistory()

@@ -91,7 +91,9 @@ void TellicoImportTest::mapsEveryFieldIntoByteExactCollectionFile()
         "<hinged>Hinged</hinged><centering>Goed</centering><gummed>Origineel</gummed>"
         "<pur_date>2020-03-01</pur_date><pur_price>1.25</pur_price><location>Album 2</location>"
         "<gift>true</gift><watermark>Ringen</watermark>\n"
-        "   <comments>Eerste regel<br/>tweede  regel<br/></comments><cdate>2020-03-01</cdate>\n  </entry>\n"
+        "   <comments>Eerste regel<br/>tweede  regel<br/></comments>\n"
+        "   <cdate><year>2026</year><month>12</month><day>07</day></cdate>"
+        "<mdate><year>2025</year><month>01</month><day>02</day></mdate>\n  </entry>\n"
         "  <entry id=\"2\"><description>\xc5\x81\xc3\xb3\x64\xc5\xba \xe2\x80\x93 \xce\xa9 \xf0\x9f\x98\x80"
         "</description><country>Polska</country><years><year>1960</year></years><scott>A12</scott>"
         "<hinged>Nee</hinged><pur_price>\xe2\x82\xac 1,234.50</pur_price>"
@@ -209,15 +211,19 @@ void TellicoImportTest::filesPicturesFromArchiveFolderAndData()
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Los/1970/7.jpg")), jpeg);
     QVERIFY(folder.read(QStringLiteral("Verzameling/Los/1972/9.jpg")).startsWith("\xff\xd8"));
 
-    // A picture link in the folder that leads out of it is not followed.
-    QVERIFY(QFile::remove(folder.path(QStringLiteral("los_files/c.jpeg"))));
-    folder.write(QStringLiteral("elders.jpeg"), jpeg);
-    QVERIFY(QFile::link(folder.path(QStringLiteral("elders.jpeg")),
-                        folder.path(QStringLiteral("los_files/c.jpeg"))));
-    const TellicoImport::Report linked =
-        import(folder, folder.path(QStringLiteral("los.xml")), named(QStringLiteral("Los2")));
-    QCOMPARE(reportText(linked), QStringLiteral("Los2\t3\t2\ntotaal\t3\t2"));
-    QVERIFY(linked.notes.value(0).contains(QStringLiteral("buiten het bestand")));
+    // A picture link in the folder that leads out of it is not followed: to the
+    // folder above, or to a folder beside it whose name begins the same.
+    for (const auto &[outside, name] :
+         {std::pair{QStringLiteral("elders.jpeg"), QStringLiteral("Los2")},
+          std::pair{QStringLiteral("los_files_ander/c.jpeg"), QStringLiteral("Los3")}}) {
+        QVERIFY(QFile::remove(folder.path(QStringLiteral("los_files/c.jpeg"))));
+        folder.write(outside, jpeg);
+        QVERIFY(QFile::link(folder.path(outside), folder.path(QStringLiteral("los_files/c.jpeg"))));
+        const TellicoImport::Report linked =
+            import(folder, folder.path(QStringLiteral("los.xml")), named(name));
+        QCOMPARE(reportText(linked), name + QStringLiteral("\t3\t2\ntotaal\t3\t2"));
+        QVERIFY2(linked.notes.value(0).contains(QStringLiteral("buiten het bestand")), qPrintable(outside));
+    }
 }
 
 void TellicoImportTest::splitsPerCountryInTheOrderOfTheFile()

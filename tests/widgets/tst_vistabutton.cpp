@@ -335,6 +335,14 @@ void tst_VistaButton::spaceClicksEnterDoesNot()
     QTest::keyClick(m_ok, Qt::Key_Space);
     QCOMPARE(m_ok->state(), ButtonState::Hot);
     QCOMPARE(log.entries.count(QStringLiteral("Click")), 1);
+
+    // The mouse's click is its own: a space key pressed and released while the
+    // mouse button is held clicks, and so does the mouse button's release.
+    log.entries.clear();
+    QTest::mousePress(m_ok, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::keyClick(m_ok, Qt::Key_Space);
+    QTest::mouseRelease(m_ok, Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(log.entries.count(QStringLiteral("Click")), 2);
 }
 
 void tst_VistaButton::focusShowsFocusedLook()

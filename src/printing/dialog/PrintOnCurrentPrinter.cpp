@@ -1,8 +1,11 @@
 #include "printing/dialog/PrintOnCurrentPrinter.h"
 
 #include "printing/dialog/CurrentPrinter.h"
+#include "printing/dialog/PrinterChoice.h"
 #include "printing/dialog/SystemPrinterCanvas.h"
 #include "widgets/MessageBox.h"
+
+#include <QDir>
 
 namespace {
 
@@ -18,6 +21,8 @@ namespace PrintOnCurrentPrinter {
 
 bool run(QWidget *parent, const PdfQuestion &askPdfFile, const std::function<void(PrinterCanvas &)> &document)
 {
+    if (PrinterChoice(parent).exec() != QDialog::Accepted)
+        return false;
     const QString printer = CurrentPrinter::name();
     const QString refusal = SystemPrinterCanvas::queueRefusal(printer);
     if (!refusal.isEmpty()) {
@@ -36,6 +41,11 @@ bool run(QWidget *parent, const PdfQuestion &askPdfFile, const std::function<voi
         showFailure(parent, canvas.failure());
         return false;
     }
+    MessageBox::show(parent,
+                     pdfFile.isEmpty()
+                         ? QStringLiteral("Naar printer '") + printer + QStringLiteral("' gestuurd.")
+                         : QStringLiteral("Opgeslagen als PDF-bestand: ") + QDir::toNativeSeparators(pdfFile),
+                     QStringLiteral("Afdrukken"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
     return true;
 }
 

@@ -7,14 +7,15 @@
 class PrinterCanvas;
 class QWidget;
 
-// Prints a document of a window other than the print dialog on the current
-// printer: a print queue that cannot take it now says why, "PDF-bestand" asks
-// for the file first, and a failure of the document is shown afterwards.
+// Prints a document of a window other than the print dialog: the printer is
+// chosen first in the print dialog's printer box (PrinterChoice), a print queue
+// that cannot take it now says why, "PDF-bestand" asks for the file, and
+// afterwards the user is told where the document went, or why it failed.
 namespace PrintOnCurrentPrinter {
 
 using PdfQuestion = std::function<QString(QWidget *parent)>;
 
-// Returns false when nothing was printed (refused, cancelled or failed).
+// Returns false when nothing was printed (cancelled, refused or failed).
 bool run(QWidget *parent, const PdfQuestion &askPdfFile,
          const std::function<void(PrinterCanvas &)> &document);
 

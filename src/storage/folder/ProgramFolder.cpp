@@ -191,10 +191,15 @@ bool ProgramFolder::staysInside(const QString &component)
     return !component.contains(u'/') && component != QLatin1String(".") && component != QLatin1String("..");
 }
 
+bool ProgramFolder::namesPictureFolder(const QString &name)
+{
+    return !name.isEmpty() && staysInside(name);
+}
+
 QString ProgramFolder::picturePath(const QString &name, const QString &year,
                                    const QString &catalogueNumber) const
 {
-    if (!CollectionName::isValid(name) || !staysInside(year) || !staysInside(catalogueNumber))
+    if (!namesPictureFolder(name) || !staysInside(year) || !staysInside(catalogueNumber))
         return {};
     return path({QStringLiteral("Verzameling"), name, year, catalogueNumber + QLatin1String(".jpg")});
 }

@@ -54,12 +54,17 @@ public:
     QString pictureFolder(const QString &name) const;  // Verzameling/<name>
     QString yearFolder(const QString &name, const QString &year) const;
     // Verzameling/<name>/<year>/<catalogueNumber>.jpg, texts used untrimmed.
-    // Empty when the texts would lead out of the picture folder (an invalid
-    // collection name, a year or number holding "/" or being "." or ".."),
-    // as they may in a damaged or hostile collection file.
+    // Empty when the texts would lead out of the picture folder (a name, year
+    // or number holding "/" or being "." or "..", an empty name), as they may
+    // in a damaged or hostile collection file.
     QString picturePath(const QString &name, const QString &year, const QString &catalogueNumber) const;
     // False for a year or catalogue number that would lead out of its folder.
     static bool staysInside(const QString &component);
+    // Whether Verzameling/<name> can be read as the picture folder of a loaded
+    // collection: the window, the album and the picture check agree. A name
+    // refused for a new collection but harmless to read (a leading dot, from a
+    // file's name line) still finds its pictures.
+    static bool namesPictureFolder(const QString &name);
 
 private:
     QString m_root;

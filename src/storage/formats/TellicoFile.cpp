@@ -29,13 +29,17 @@ StorageResult unsafeId(const QString &id)
 }
 
 // One child element of an entry, from its start to its end: its text, with
-// <br/> as a line break, as a pair; an element holding elements of its own
-// (years > year) gives a pair for each of those instead.
+// <br/> as a line break, as a pair. A field with several values is written as
+// a plural holding one element per value (years > year): each gives a pair of
+// its own. Any other element holding elements (a date: year, month, day) is
+// one value, its parts joined with '-', so the year of when an entry was made
+// (cdate) is never taken for a year of issue.
 void readValue(QXmlStreamReader &xml, TellicoFile::Entry &entry, int depth)
 {
     const QString name = xml.name().toString();
     QString text;
-    bool nested = false;
+    QStringList parts;
+    bool plural = false;
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::Characters) {
@@ -44,18 +48,26 @@ void readValue(QXmlStreamReader &xml, TellicoFile::Entry &entry, int depth)
             if (xml.name() == QLatin1String("br")) {
                 text += u'\n';
                 xml.skipCurrentElement();
-            } else if (depth < MaxValueDepth) {
-                nested = true;
+            } else if (depth >= MaxValueDepth) {
+                xml.skipCurrentElement();
+            } else if (name == xml.name().toString() + u's') {
+                plural = true;
                 readValue(xml, entry, depth + 1);
             } else {
-                xml.skipCurrentElement();
+                TellicoFile::Entry part;
+                readValue(xml, part, depth + 1);
+                for (const auto &[field, value] : part.values)
+                    parts.append(value.trimmed());
             }
         } else if (token == QXmlStreamReader::EndElement) {
             break;
         }
     }
-    if (!nested)
-        entry.values.emplace_back(name, std::move(text));
+    if (plural)
+        return;
+    if (!parts.isEmpty())
+        text = parts.join(u'-');
+    entry.values.emplace_back(name, std::move(text));
 }
 
 // The text of the current element is only looked at, never kept: a picture's

@@ -39,7 +39,8 @@ public:
     };
     struct Entry {
         // Field name and text, in the order written; a field with several values
-        // (the years) gives a pair for each. A line break (<br/>) is a '\n'.
+        // (the years) gives a pair for each, a date one pair "year-month-day".
+        // A line break (<br/>) is a '\n'.
         std::vector<std::pair<QString, QString>> values;
 
         QString value(QStringView name) const;
