@@ -1,8 +1,8 @@
 #include "BenchSizes.h"
 #include "SampleCollection.h"
 
-#include "extras/TradeList.h"
-#include "extras/WantList.h"
+#include "catalogue/TradeList.h"
+#include "catalogue/WantList.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "TellicoResident.h"
 
 #include "common/TellicoSample.h"
-#include "storage/document/TellicoImport.h"
+#include "importing/TellicoImport.h"
 #include "storage/folder/ProgramFolder.h"
 
 #include <benchmark/benchmark.h>

@@ -3,8 +3,8 @@
 // collection file can hold, and the picture pass never fails on what the
 // first pass accepted.
 #include "FuzzCheck.h"
-#include "storage/formats/TellicoFile.h"
-#include "storage/formats/TellicoMapping.h"
+#include "importing/TellicoFile.h"
+#include "importing/TellicoMapping.h"
 #include "storage/text/Windows1252.h"
 
 #include <cstddef>

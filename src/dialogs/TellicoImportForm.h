@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/document/TellicoImport.h"
+#include "importing/TellicoImport.h"
 
 #include <QDialog>
 

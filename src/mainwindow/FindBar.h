@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extras/RecordSearch.h"
+#include "storage/document/RecordSearch.h"
 
 #include <QFrame>
 

@@ -1,9 +1,9 @@
 #include "WindowFixture.h"
 #include "common/TestFolder.h"
-#include "extras/RecordSearch.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/FindBar.h"
 #include "mainwindow/Main.h"
+#include "storage/document/RecordSearch.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 

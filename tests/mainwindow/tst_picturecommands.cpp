@@ -2,8 +2,8 @@
 #include "common/Control.h"
 #include "common/TestFolder.h"
 #include "dialogs/PictureImportForm.h"
-#include "extras/PictureCheckDialog.h"
 #include "mainwindow/Main.h"
+#include "reports/PictureCheckDialog.h"
 #include "widgets/VistaButton.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "album/PictureTree.h"
 #include "common/FileSizeLimit.h"
 #include "common/TestFolder.h"
-#include "extras/PictureCheck.h"
+#include "reports/PictureCheck.h"
 #include "storage/document/RecordList.h"
 #include "storage/document/RecordListFiles.h"
 #include "storage/folder/CollectionListing.h"
