@@ -1,9 +1,9 @@
 # The whole set-up on a fresh Debian 12 machine:
 #   make run              installs what building and running need, builds the programs and
 #                         their shipped data, starts the program on ~/Tessaron2
-#   make test             installs everything the tests need too, checks the formatting, builds, runs every
-#                         test, then runs every fuzz corpus once under the address and
-#                         undefined-behaviour checks
+#   make test             installs everything the tests need too, checks the formatting, the folder
+#                         layout and the package lists, builds, runs every test, then runs every fuzz
+#                         corpus once under the address and undefined-behaviour checks
 #   make test SANITIZE=1  the same with the whole program and its tests built with those checks
 #   make fuzz             fuzzes each file reader for FUZZ_TIME seconds (FUZZ_TARGETS to pick)
 #   make package          builds the Debian package tessaron2_<version>_<arch>.deb here
