@@ -1,9 +1,9 @@
 # The whole set-up on a fresh Debian 12 machine:
 #   make run              installs what building and running need, builds the programs and
 #                         their shipped data, starts the program on ~/Tessaron2
-#   make test             installs everything the tests need too, checks the formatting, builds, runs every
-#                         test, then runs every fuzz corpus once under the address and
-#                         undefined-behaviour checks
+#   make test             installs everything the tests need too, checks the formatting, the folder
+#                         layout and the package lists, builds, runs every test, then runs every fuzz
+#                         corpus once under the address and undefined-behaviour checks
 #   make test SANITIZE=1  the same with the whole program and its tests built with those checks
 #   make fuzz             fuzzes each file reader for FUZZ_TIME seconds (FUZZ_TARGETS to pick)
 #   make package          builds the Debian package tessaron2_<version>_<arch>.deb here
@@ -31,6 +31,10 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
 # The screen-reader test: a virtual display and the accessibility bus with its
 # Python bindings.
 PACKAGES += xvfb at-spi2-core python3-pyatspi dbus-x11
+# pkg-config finds libzip for the build, and a fresh machine lacks it. make test
+# checks that these lists install every library the CMake files look for.
+RUN_PACKAGES += pkg-config
+PACKAGES += pkg-config
 
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 CMAKE_SANITIZE  := $(if $(filter 1,$(SANITIZE)),"-DCMAKE_CXX_FLAGS=$(SANITIZER_FLAGS)" \
@@ -48,7 +52,7 @@ FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist csvfile telli
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build format-check layout-check test run bench clean fuzz-build fuzz package
+.PHONY: all deps build format-check layout-check package-check test run bench clean fuzz-build fuzz package
 
 all: build
 
@@ -85,7 +89,11 @@ format-check: deps
 layout-check:
 	sh tools/include_graph.sh >/dev/null
 
-test: format-check layout-check build fuzz-build
+# Every library the build looks for is installed by the package lists above.
+package-check:
+	sh tools/check_packages.sh
+
+test: format-check layout-check package-check build fuzz-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure
 
@@ -115,7 +123,8 @@ fuzz: fuzz-build
 # refreshed when the build's is newer.
 run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "No display: set DISPLAY (or run under xvfb-run) to start Tessaron2."; exit 1; \
+	  echo "No display: set DISPLAY to start Tessaron2, or install xvfb (sudo apt-get install xvfb)"; \
+	  echo "and start it on a virtual display with: xvfb-run make run"; exit 1; \
 	fi
 	@$(MAKE) --no-print-directory deps PACKAGES="$(RUN_PACKAGES)"
 	@$(MAKE) --no-print-directory $(BUILD)/CMakeCache.txt

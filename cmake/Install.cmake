@@ -52,7 +52,15 @@ add_custom_command(
 add_custom_target(desktop-files ALL DEPENDS ${compressed_outputs} ${icons_done})
 
 install(TARGETS tessaron2 tessaron2-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${CMAKE_BINARY_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tessaron2)
+# The shipped data by name: a program or benchmark started on the build's data
+# folder would leave its settings file there, and that must never ship.
+foreach(file ${T2_SHIPPED_FILES})
+    get_filename_component(folder ${file} DIRECTORY)
+    install(FILES ${T2_SHIPPED_DIR}/${file} DESTINATION ${CMAKE_INSTALL_DATADIR}/tessaron2/${folder})
+endforeach()
+get_filename_component(folder ${T2_SHIPPED_PICTURES} DIRECTORY)
+install(DIRECTORY ${T2_SHIPPED_DIR}/${T2_SHIPPED_PICTURES}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/tessaron2/${folder} FILES_MATCHING PATTERN "*.jpg")
 install(FILES ${T2_DESKTOP_BUILD}/${T2_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${T2_DESKTOP_BUILD}/${T2_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${T2_ICONS_BUILD} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

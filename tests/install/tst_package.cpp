@@ -1,6 +1,8 @@
 #include "common/ProgramRun.h"
 
 #include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,6 +17,14 @@ private slots:
 
 void PackageTest::packageHoldsTheInstallationAndItsControlFields()
 {
+    // Whatever else lies in the build's data folder (a program started on it
+    // writes its settings file there) is not shipped.
+    const QString stray = QStringLiteral(T2_BUILD_DIR "/data/Tessaron2.ini");
+    QFile strayFile(stray);
+    QVERIFY(strayFile.open(QIODevice::WriteOnly));
+    strayFile.close();
+    const auto removeStray = qScopeGuard([&] { QFile::remove(stray); });
+
     QTemporaryDir output;
     const ProgramRun cpack =
         ProgramRun::of(QStringLiteral(T2_CPACK),
@@ -53,6 +63,30 @@ void PackageTest::packageHoldsTheInstallationAndItsControlFields()
         expected << QStringLiteral("./usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
     for (const QString &path : expected)
         QVERIFY2(paths.contains(path), qPrintable(path));
+    // The shared data is exactly what ships: word lists, help, seal frame, the
+    // demo collection with its pictures and the old-format file.
+    const QString shared = QStringLiteral("./usr/share/tessaron2/");
+    QStringList sharedFiles;
+    for (const QString &path : paths) {
+        if (path.startsWith(shared) && !path.endsWith(u'/'))
+            sharedFiles << path.mid(shared.size());
+    }
+    QStringList shipped;
+    const QDir source(QStringLiteral(T2_TEST_DATA_DIR "/../../data"));
+    for (const QString &file :
+         QDir(source.filePath(QStringLiteral("Data"))).entryList({QStringLiteral("*.txt")}))
+        shipped << QStringLiteral("Data/") + file;
+    shipped << QStringLiteral("Data/help.pdf") << QStringLiteral("Data/sluitzegels.fra");
+    for (const QString &file : QDir(source.filePath(QStringLiteral("Verzameling")))
+                                   .entryList({QStringLiteral("*.col"), QStringLiteral("*.cat")}))
+        shipped << QStringLiteral("Verzameling/") + file;
+    for (const QString &file : shipped)
+        QVERIFY2(sharedFiles.removeAll(file) == 1, qPrintable(file));
+    QVERIFY(!sharedFiles.isEmpty());
+    for (const QString &picture : sharedFiles)
+        QVERIFY2(picture.startsWith(QStringLiteral("Verzameling/Nederland/")) &&
+                     picture.endsWith(QStringLiteral(".jpg")),
+                 qPrintable(picture));
 
     const auto field = [&package](const char *name) {
         const ProgramRun run = ProgramRun::of(QStringLiteral("dpkg-deb"),
