@@ -103,12 +103,12 @@ void RecoveryEditWindowThread(benchmark::State &state)
         const double time = millisecondsSince(start);
         fastestWith = std::min(fastestWith, time);
         journaled.writer.waitUntilIdle();
-        collection.history().undo();
+        collection.undo();
         QObject::disconnect(journaled.connection);
         start = Clock::now();
         edit();
         fastestWithout = std::min(fastestWithout, millisecondsSince(start));
-        collection.history().undo();
+        collection.undo();
         journaled.journal();
         journaled.writer.waitUntilIdle();
         state.SetIterationTime(time / 1000);
@@ -180,11 +180,11 @@ void RecoveryReplacingImportUndo(benchmark::State &state)
     double redos = 0;
     for (auto _ : state) {
         auto start = Clock::now();
-        collection.history().undo();
+        collection.undo();
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
         journaled.writer.waitUntilIdle();
         start = Clock::now();
-        collection.history().redo();
+        collection.redo();
         redos += millisecondsSince(start);
         journaled.writer.waitUntilIdle();
     }

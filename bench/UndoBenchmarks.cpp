@@ -46,12 +46,12 @@ void timeSteps(benchmark::State &state, OpenCollection &collection, const std::f
         const double editTime = millisecondsSince(start);
         edits += editTime;
         start = Clock::now();
-        collection.history().undo();
+        collection.undo();
         undos += millisecondsSince(start);
         start = Clock::now();
-        collection.history().redo();
+        collection.redo();
         redos += millisecondsSince(start);
-        collection.history().undo();
+        collection.undo();
         state.SetIterationTime(editTime / 1000);
     }
     const auto iterations = static_cast<double>(state.iterations());

@@ -1,5 +1,6 @@
 #include "mainwindow/HistoryCommands.h"
 
+#include "storage/document/OpenCollection.h"
 #include "widgets/BusyGuard.h"
 
 #include <QAction>
@@ -8,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QUndoStack>
 
 namespace {
 
@@ -46,16 +46,16 @@ bool matches(const QAction *action, const QKeyEvent *key)
 
 } // namespace
 
-HistoryCommands::HistoryCommands(QUndoStack &history, QWidget *window)
+HistoryCommands::HistoryCommands(OpenCollection &collection, QWidget *window)
     : QObject(window)
-    , m_history(history)
+    , m_collection(collection)
     , m_window(window)
 {
-    m_undo = newAction(history.createUndoAction(this), "ToolsUndo", QStringLiteral("Ongedaan maken"),
-                       &QUndoStack::undoTextChanged, &QUndoStack::undo);
+    m_undo = newAction(collection.createUndoAction(this), "ToolsUndo", QStringLiteral("Ongedaan maken"),
+                       &OpenCollection::undoTextChanged, &HistoryCommands::undoUnlessBusy);
     m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redo = newAction(history.createRedoAction(this), "ToolsRedo", QStringLiteral("Opnieuw"),
-                       &QUndoStack::redoTextChanged, &QUndoStack::redo);
+    m_redo = newAction(collection.createRedoAction(this), "ToolsRedo", QStringLiteral("Opnieuw"),
+                       &OpenCollection::redoTextChanged, &HistoryCommands::redoUnlessBusy);
     m_redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     // The keys reach the focused text box before any command of the window.
@@ -63,33 +63,33 @@ HistoryCommands::HistoryCommands(QUndoStack &history, QWidget *window)
 }
 
 QAction *HistoryCommands::newAction(QAction *made, const char *name, const QString &caption,
-                                    void (QUndoStack::*textChanged)(const QString &),
-                                    void (QUndoStack::*step)())
+                                    void (OpenCollection::*textChanged)(const QString &),
+                                    void (HistoryCommands::*step)())
 {
     made->setObjectName(QLatin1String(name));
     // The caption names the step: "Ongedaan maken: Delete 1952 MBund 152".
     const auto showCaption = [made, caption](const QString &stepText) {
         made->setText(stepText.isEmpty() ? caption : caption + QStringLiteral(": ") + stepText);
     };
-    showCaption(step == &QUndoStack::undo ? m_history.undoText() : m_history.redoText());
-    connect(&m_history, textChanged, made, showCaption);
-    // Not while a command of the window waits for an animation to finish.
-    disconnect(made, &QAction::triggered, &m_history, nullptr);
-    connect(made, &QAction::triggered, this,
-            step == &QUndoStack::undo ? &HistoryCommands::undoUnlessBusy : &HistoryCommands::redoUnlessBusy);
+    showCaption(step == &HistoryCommands::undoUnlessBusy ? m_collection.undoText() : m_collection.redoText());
+    connect(&m_collection, textChanged, made, showCaption);
+    // Not while a command of the window waits for an animation to finish: the
+    // action's own connection to the history goes.
+    disconnect(made, &QAction::triggered, nullptr, nullptr);
+    connect(made, &QAction::triggered, this, step);
     return made;
 }
 
 void HistoryCommands::undoUnlessBusy()
 {
     if (!BusyGuard::isBusy(m_window))
-        m_history.undo();
+        m_collection.undo();
 }
 
 void HistoryCommands::redoUnlessBusy()
 {
     if (!BusyGuard::isBusy(m_window))
-        m_history.redo();
+        m_collection.redo();
 }
 
 bool HistoryCommands::eventFilter(QObject *watched, QEvent *event)

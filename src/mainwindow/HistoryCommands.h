@@ -2,8 +2,8 @@
 
 #include <QObject>
 
+class OpenCollection;
 class QAction;
-class QUndoStack;
 class QWidget;
 
 // The window's undo and redo commands over the open collection's history:
@@ -14,7 +14,7 @@ class HistoryCommands : public QObject {
     Q_OBJECT
 
 public:
-    HistoryCommands(QUndoStack &history, QWidget *window);
+    HistoryCommands(OpenCollection &collection, QWidget *window);
 
     QAction *undoAction() const { return m_undo; }
     QAction *redoAction() const { return m_redo; }
@@ -26,9 +26,9 @@ private:
     void undoUnlessBusy();
     void redoUnlessBusy();
     QAction *newAction(QAction *made, const char *name, const QString &caption,
-                       void (QUndoStack::*textChanged)(const QString &), void (QUndoStack::*step)());
+                       void (OpenCollection::*textChanged)(const QString &), void (HistoryCommands::*step)());
 
-    QUndoStack &m_history;
+    OpenCollection &m_collection;
     QWidget *m_window;
     QAction *m_undo;
     QAction *m_redo;

@@ -86,7 +86,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     area->setFont(MainLook::normalFont());
     MainLook::setTextColour(area, MainLook::CaptionColour);
     setCentralWidget(area);
-    auto *history = new HistoryCommands(m_collection.history(), this);
+    auto *history = new HistoryCommands(m_collection, this);
 
     buildTitleStrip(area);
     Frame1 = new DetailPanel(area);

@@ -475,7 +475,7 @@ void MainTest::crashLeavesARecoveryThatTheNextStartOffers()
     openCollection(*window, QStringLiteral("Land"));
     window->collection().addImportedRecords({records[1]}, true);
     QVERIFY(window->collection().saveAs(QStringLiteral("Land")));
-    window->collection().history().undo();
+    window->collection().undo();
     const RecoveryFile::LeftBehind written{QStringLiteral("Land"), {}, folder.path(RecoveryPath), {}};
     const auto writtenState = [&] {
         std::vector<StampRecord> state;

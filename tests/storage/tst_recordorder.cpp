@@ -1,4 +1,5 @@
 #include "storage/document/RecordList.h"
+#include "storage/document/RecordOrder.h"
 #include "storage/formats/CollectionFile.h"
 
 #include <QPersistentModelIndex>
@@ -45,10 +46,10 @@ void RecordOrderTest::numbersSortAsTextWithEmptyCellsFirst()
 {
     RecordList list;
     fill(list, {{"1", "9"}, {"2", "100"}, {"3", ""}, {"4", "10"}});
-    list.sort(StampRecord::CatalogueNumber, Qt::AscendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::CatalogueNumber, Qt::AscendingOrder));
     QCOMPARE(column(list, StampRecord::CatalogueNumber), QStringList({"", "10", "100", "9"}));
     QCOMPARE(column(list, StampRecord::Year), QStringList({"3", "4", "2", "1"}));
-    list.sort(StampRecord::CatalogueNumber, Qt::DescendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::CatalogueNumber, Qt::DescendingOrder));
     QCOMPARE(column(list, StampRecord::CatalogueNumber), QStringList({"9", "100", "10", ""}));
 }
 
@@ -56,7 +57,7 @@ void RecordOrderTest::lettersSortWithoutRegardToCase()
 {
     RecordList list;
     fill(list, {{"1", "banaan"}, {"2", "Appel"}, {"3", "aap"}, {"4", "Beer"}});
-    list.sort(StampRecord::CatalogueNumber, Qt::AscendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::CatalogueNumber, Qt::AscendingOrder));
     QCOMPARE(column(list, StampRecord::CatalogueNumber), QStringList({"aap", "Appel", "banaan", "Beer"}));
 }
 
@@ -64,17 +65,17 @@ void RecordOrderTest::equalKeysKeepTheirOrderBothWays()
 {
     RecordList list;
     fill(list, {{"1990", "a"}, {"1980", "b"}, {"1990", "c"}, {"1980", "d"}, {"1990", "e"}});
-    list.sort(StampRecord::Year, Qt::AscendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::Year, Qt::AscendingOrder));
     QCOMPARE(column(list, StampRecord::CatalogueNumber), QStringList({"b", "d", "a", "c", "e"}));
-    list.sort(StampRecord::Year, Qt::DescendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::Year, Qt::DescendingOrder));
     QCOMPARE(column(list, StampRecord::CatalogueNumber), QStringList({"a", "c", "e", "b", "d"}));
 
     // Different texts that differ only in case are equal keys as well.
     list.clear();
     fill(list, {{"1", "blok"}, {"2", "Los"}, {"3", "BLOK"}, {"4", "los"}, {"5", "Blok"}});
-    list.sort(StampRecord::CatalogueNumber, Qt::AscendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::CatalogueNumber, Qt::AscendingOrder));
     QCOMPARE(column(list, StampRecord::Year), QStringList({"1", "3", "5", "2", "4"}));
-    list.sort(StampRecord::CatalogueNumber, Qt::DescendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::CatalogueNumber, Qt::DescendingOrder));
     QCOMPARE(column(list, StampRecord::Year), QStringList({"2", "4", "1", "3", "5"}));
 }
 
@@ -83,7 +84,7 @@ void RecordOrderTest::aSelectedRecordStaysSelectedAfterASort()
     RecordList list;
     fill(list, {{"2000", "x"}, {"1900", "y"}, {"1950", "z"}});
     const QPersistentModelIndex selected = list.index(0, 1);
-    list.sort(StampRecord::Year, Qt::AscendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::Year, Qt::AscendingOrder));
     QCOMPARE(selected.row(), 2);
     QCOMPARE(selected.data().toString(), QString("x"));
 }
@@ -122,7 +123,7 @@ void RecordOrderTest::aLoadedListSortsAndDeletesCellForCell()
         return left[StampRecord::CatalogueNumber] < right[StampRecord::CatalogueNumber];
     };
     std::sort(expected.begin(), expected.end(), byNumber);
-    list.sort(StampRecord::CatalogueNumber, Qt::AscendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::CatalogueNumber, Qt::AscendingOrder));
     QVERIFY(std::ranges::equal(list.records(), expected));
 
     for (const int row : {0, 2500, 1, Count - 4, 777}) {
@@ -140,7 +141,7 @@ void RecordOrderTest::aLoadedListSortsAndDeletesCellForCell()
         QVERIFY(std::ranges::equal(list.records(), expected));
     }
     std::reverse(expected.begin(), expected.end());
-    list.sort(StampRecord::CatalogueNumber, Qt::DescendingOrder);
+    list.permute(RecordOrder::sorted(list.records(), StampRecord::CatalogueNumber, Qt::DescendingOrder));
     QVERIFY(std::ranges::equal(list.records(), expected));
 
     // Swapped out whole and back, the room before the first row goes along.

@@ -3,6 +3,7 @@
 #include "common/TestFolder.h"
 #include "storage/document/OpenCollection.h"
 #include "storage/document/RecordListFiles.h"
+#include "storage/document/RecordOrder.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionSave.h"
@@ -217,7 +218,9 @@ void RecoveryFileTest::aLentListIsWrittenAsItWasLent()
             StampRecord other = stamp(QStringLiteral("1901"), QStringLiteral("ander"));
             list.swapRecord(0, other);
         },
-        [](RecordList &list) { list.sort(StampRecord::Subject, Qt::DescendingOrder); },
+        [](RecordList &list) {
+            list.permute(RecordOrder::sorted(list.records(), StampRecord::Subject, Qt::DescendingOrder));
+        },
         [](RecordList &list) { list.assign({}); },
         [](RecordList &list) {
             RecordList::Storage other;
@@ -324,12 +327,12 @@ void RecoveryFileTest::theJournalGivesBackTheListAfterEveryKindOfStep()
         QCOMPARE(journaled.recovered(home), recordsCopy(collection.records().records()));
     }
     // Undone back to the opened state, then redone to the end.
-    while (collection.history().canUndo()) {
-        collection.history().undo();
+    while (collection.canUndo()) {
+        collection.undo();
         QCOMPARE(journaled.recovered(home), recordsCopy(collection.records().records()));
     }
-    while (collection.history().canRedo()) {
-        collection.history().redo();
+    while (collection.canRedo()) {
+        collection.redo();
         QCOMPARE(journaled.recovered(home), recordsCopy(collection.records().records()));
     }
 
@@ -396,31 +399,31 @@ void RecoveryFileTest::aReplacedListIsSetAsideAndThenOnlyNamed()
     step([&] { collection.addImportedRecords(recordsCalled(QString(300, u'x'), 20000), true); });
     QVERIFY(QFileInfo(RecoveryFile(home.folder()).pathFor(name)).size() > 20000 * 300);
     step([&] { collection.replaceRecord(0, stamp(QStringLiteral(" 1990 "), QStringLiteral("regel\neen"))); });
-    step([&] { collection.history().undo(); });
+    step([&] { collection.undo(); });
     // Undone and redone, the import only names the list set aside: the journal
     // grows by a few bytes, and is not made the base again.
     const qint64 beforeUndo = journalSize();
     const QFileInfo base(RecoveryFile(home.folder()).pathFor(name));
     const QDateTime baseWritten = base.lastModified();
-    step([&] { collection.history().undo(); });
-    step([&] { collection.history().redo(); });
-    step([&] { collection.history().undo(); });
+    step([&] { collection.undo(); });
+    step([&] { collection.redo(); });
+    step([&] { collection.undo(); });
     QVERIFY(journalSize() - beforeUndo < 1000);
     QCOMPARE(QFileInfo(base.filePath()).lastModified(), baseWritten);
 
     // A new step drops the import from the history, then another import.
     step([&] { collection.addRecord(stamp(QStringLiteral("1960"), QStringLiteral("5"))); });
-    step([&] { collection.history().undo(); });
+    step([&] { collection.undo(); });
     step([&] { collection.addImportedRecords(recordsCalled(QStringLiteral("Bloem"), 2), true); });
-    step([&] { collection.history().undo(); });
-    step([&] { collection.history().redo(); });
+    step([&] { collection.undo(); });
+    step([&] { collection.redo(); });
 
     // Saved, the journal starts again from the file without the list set aside:
     // the first swap with it carries the list.
     QVERIFY(collection.saveAs(name));
     journaled.restartFromSavedState();
-    step([&] { collection.history().undo(); });
-    step([&] { collection.history().redo(); });
+    step([&] { collection.undo(); });
+    step([&] { collection.redo(); });
     QVERIFY(journaled.writer.remove(name));
 }
 

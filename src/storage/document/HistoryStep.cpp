@@ -1,35 +1,37 @@
 #include "storage/document/HistoryStep.h"
 
-#include "storage/document/OpenCollection.h"
-
-HistoryStep::HistoryStep(OpenCollection &collection, const QString &text, std::shared_ptr<EditStep> edit,
-                         const SortState &before, const SortState &after, bool done)
+HistoryStep::HistoryStep(RecordList &records, Stepped stepped, const QString &text,
+                         std::shared_ptr<EditStep> edit, const SortState &before, const SortState &after)
     : QUndoCommand(text)
-    , m_collection(collection)
+    , m_records(records)
+    , m_stepped(std::move(stepped))
     , m_edit(std::move(edit))
     , m_before(before)
     , m_after(after)
-    , m_done(done)
 {}
 
 void HistoryStep::redo()
 {
-    // The history does each step it is given; this one is done already.
     if (m_done) {
         m_done = false;
         return;
     }
-    m_edit->apply(m_collection.m_records);
-    m_collection.stepped(*m_edit, true, m_after);
+    m_edit->apply(m_records);
+    const bool first = m_first;
+    m_first = false;
+    m_stepped(*m_edit, true, m_after, first);
 }
 
 void HistoryStep::undo()
 {
-    m_edit->revert(m_collection.m_records);
-    m_collection.stepped(*m_edit, false, m_before);
+    m_edit->revert(m_records);
+    m_stepped(*m_edit, false, m_before, false);
 }
 
-HistoryStep *HistoryStep::copy() const
+HistoryStep *HistoryStep::laidAgain() const
 {
-    return new HistoryStep(m_collection, text(), m_edit, m_before, m_after, true);
+    auto *step = new HistoryStep(m_records, m_stepped, text(), m_edit, m_before, m_after);
+    step->m_first = false;
+    step->m_done = true;
+    return step;
 }

@@ -5,31 +5,41 @@
 
 #include <QUndoCommand>
 
+#include <functional>
 #include <memory>
 
-class OpenCollection;
+class RecordList;
 
 // One step of the open collection's history: an edit with the sort state before
-// and after it. The edit is shared, so that the history can be laid anew
-// without its oldest steps while the others keep what they hold.
+// and after it. Doing the step applies the edit, the first time as every time
+// after an undo; undoing it takes the edit back. The edit is shared, so that
+// the history can be laid anew without its oldest steps while the others keep
+// what they hold.
 class HistoryStep : public QUndoCommand {
 public:
-    // done: the edit has already been applied, and the step only goes on the history.
-    HistoryStep(OpenCollection &collection, const QString &text, std::shared_ptr<EditStep> edit,
-                const SortState &before, const SortState &after, bool done);
+    // Told after the step was done (applied) or undone, with the sort state it
+    // leaves; first: the edit was just made.
+    using Stepped =
+        std::function<void(const EditStep &edit, bool applied, const SortState &state, bool first)>;
+
+    HistoryStep(RecordList &records, Stepped stepped, const QString &text, std::shared_ptr<EditStep> edit,
+                const SortState &before, const SortState &after);
 
     void redo() override;
     void undo() override;
 
     size_t weight() const { return m_edit->weight(); }
     const EditStep &edit() const { return *m_edit; }
-    // The same step, done, for a history laid anew.
-    HistoryStep *copy() const;
+    // The same step, done, for a history laid anew: going on the history does
+    // not do it again.
+    HistoryStep *laidAgain() const;
 
 private:
-    OpenCollection &m_collection;
+    RecordList &m_records;
+    Stepped m_stepped;
     std::shared_ptr<EditStep> m_edit;
     SortState m_before;
     SortState m_after;
-    bool m_done;
+    bool m_first = true;
+    bool m_done = false;
 };

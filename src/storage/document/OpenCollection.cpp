@@ -38,20 +38,20 @@ OpenCollection::OpenCollection(const ProgramFolder &folder, QObject *parent)
         if (!m_layingHistory)
             updateUnsavedChanges();
     });
+    connect(&m_history, &QUndoStack::undoTextChanged, this, &OpenCollection::undoTextChanged);
+    connect(&m_history, &QUndoStack::redoTextChanged, this, &OpenCollection::redoTextChanged);
 }
 
 void OpenCollection::addRecord(const StampRecord &record)
 {
     const int row = m_records.count();
     auto edit = RowsStep::insertion(row, {record});
-    edit->apply(m_records);
     keepStep(QStringLiteral("Add ") + recordName(record), std::move(edit), m_sortState);
 }
 
 void OpenCollection::replaceRecord(int row, const StampRecord &record)
 {
     auto edit = std::make_unique<RecordSwapStep>(row, record);
-    edit->apply(m_records);
     keepStep(QStringLiteral("Wijzig ") + recordName(record), std::move(edit), m_sortState);
 }
 
@@ -59,7 +59,6 @@ void OpenCollection::removeRecord(int row)
 {
     const QString text = QStringLiteral("Delete ") + recordName(m_records.record(row));
     auto edit = RowsStep::removal(row, 1);
-    edit->apply(m_records);
     keepStep(text, std::move(edit), m_sortState);
 }
 
@@ -76,7 +75,6 @@ void OpenCollection::sortByColumn(int column)
         throw;
     }
     auto edit = std::make_unique<PermutationStep>(std::move(sortedRows));
-    edit->apply(m_records);
     keepStep(QStringLiteral("sorteren op ") + StampRecord::headerText(column), std::move(edit), before);
 }
 
@@ -92,7 +90,6 @@ void OpenCollection::addImportedRecords(std::vector<StampRecord> records, bool r
         edit = std::make_unique<ListSwapStep>(std::move(records), m_records.records().size());
     else
         edit = RowsStep::insertion(m_records.count(), std::move(records));
-    edit->apply(m_records);
     keepStep(replace ? QStringLiteral("vervangen door CSV") : QStringLiteral("importeren uit CSV"),
              std::move(edit), m_sortState);
 }
@@ -111,12 +108,20 @@ void OpenCollection::setSortPictures(const QImage &ascending, const QImage &desc
 void OpenCollection::keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before)
 {
     const std::shared_ptr<EditStep> kept(std::move(edit));
-    reportChange(*kept, true);
-    // Steps undone before this one go from the history.
-    reportLeaving(m_history.index(), m_history.count());
+    // Steps undone before this one go from the history as it takes the step.
+    const std::vector<std::shared_ptr<const ListChange>> leaving =
+        changesOnLeaving(m_history.index(), m_history.count());
     for (int index = m_history.index(); index < m_history.count(); ++index)
         m_historyWeight -= static_cast<const HistoryStep *>(m_history.command(index))->weight();
-    m_history.push(new HistoryStep(*this, text, kept, before, m_sortState, true));
+    // The history does the step it is given.
+    m_history.push(new HistoryStep(
+        m_records,
+        [this](const EditStep &step, bool applied, const SortState &state, bool first) {
+            stepped(step, applied, state, first);
+        },
+        text, kept, before, m_sortState));
+    for (const auto &change : leaving)
+        emit listChanged(change);
     m_historyWeight += kept->weight();
     trimHistory();
     updateUnsavedChanges();
@@ -136,11 +141,12 @@ void OpenCollection::trimHistory()
         weight -= static_cast<const HistoryStep *>(m_history.command(first))->weight();
         ++first;
     }
-    reportLeaving(0, first);
+    for (const auto &change : changesOnLeaving(0, first))
+        emit listChanged(change);
     std::vector<HistoryStep *> kept;
     kept.reserve(static_cast<size_t>(count - first));
     for (int index = first; index < count; ++index)
-        kept.push_back(static_cast<const HistoryStep *>(m_history.command(index))->copy());
+        kept.push_back(static_cast<const HistoryStep *>(m_history.command(index))->laidAgain());
 
     // All steps are done (a step was just taken); the saved state moves with them.
     const int clean = m_history.cleanIndex();
@@ -159,11 +165,34 @@ void OpenCollection::trimHistory()
     m_historyWeight = weight;
 }
 
-void OpenCollection::stepped(const EditStep &edit, bool applied, const SortState &state)
+void OpenCollection::stepped(const EditStep &edit, bool applied, const SortState &state, bool first)
 {
     reportChange(edit, applied);
+    // An edit just made leaves the sort state and the selection as they are.
+    if (first)
+        return;
     setSortState(state);
     emit historyStepped(applied ? edit.rowAfterApply() : edit.rowAfterRevert());
+}
+
+void OpenCollection::undo()
+{
+    m_history.undo();
+}
+
+void OpenCollection::redo()
+{
+    m_history.redo();
+}
+
+QAction *OpenCollection::createUndoAction(QObject *parent)
+{
+    return m_history.createUndoAction(parent);
+}
+
+QAction *OpenCollection::createRedoAction(QObject *parent)
+{
+    return m_history.createRedoAction(parent);
 }
 
 bool OpenCollection::listWatched() const
@@ -179,15 +208,17 @@ void OpenCollection::reportChange(const EditStep &edit, bool applied)
         emit listChanged(std::make_shared<const ListChange>(edit.changeMade(m_records, applied)));
 }
 
-void OpenCollection::reportLeaving(int first, int end)
+std::vector<std::shared_ptr<const ListChange>> OpenCollection::changesOnLeaving(int first, int end) const
 {
+    std::vector<std::shared_ptr<const ListChange>> changes;
     if (!listWatched())
-        return;
+        return changes;
     for (int index = first; index < end; ++index) {
         if (auto change =
                 static_cast<const HistoryStep *>(m_history.command(index))->edit().changeOnLeaving())
-            emit listChanged(change);
+            changes.push_back(std::move(change));
     }
+    return changes;
 }
 
 void OpenCollection::setSortState(const SortState &state)

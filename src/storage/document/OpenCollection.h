@@ -19,6 +19,7 @@
 class EditStep;
 class ListChange;
 class QAbstractItemModel;
+class QAction;
 
 // The open collection as a document: its records, its name, how its list was
 // last sorted and whether it has changes that are not saved yet. Every edit and
@@ -36,8 +37,8 @@ public:
 
     const ProgramFolder &programFolder() const { return m_folder; }
     const RecordList &records() const { return m_records; }
-    // The list for a view to show; the view only reads it (its own sorting and
-    // editing stay off).
+    // The list for a view to show. It only reads it: the model neither sorts
+    // nor takes edits; the verbs below change the records.
     QAbstractItemModel *listModel() { return &m_records; }
     // Empty until a collection is started, opened or imported.
     const QString &name() const { return m_name; }
@@ -45,8 +46,18 @@ public:
     bool unsavedChanges() const { return m_unsavedChanges; }
     const SortState &sortState() const { return m_sortState; }
     // The steps taken since the collection was started, opened, imported or
-    // restored; for the window's undo and redo commands.
-    QUndoStack &history() { return m_history; }
+    // restored: taken back and done again one at a time, each named by its
+    // text ("Delete 1952 MBund 152").
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    QString undoText() const { return m_history.undoText(); }
+    QString redoText() const { return m_history.redoText(); }
+    int stepsInHistory() const { return m_history.count(); }
+    void undo();
+    void redo();
+    // The window's commands for them, enabled while there is a step to take.
+    QAction *createUndoAction(QObject *parent);
+    QAction *createRedoAction(QObject *parent);
 
     // The edits. Each marks the collection changed and is one step of the history.
     // At the end of the list, also in a sorted list: the row keeps its place until the next sort.
@@ -130,10 +141,10 @@ signals:
     // left the history for good (not when another collection takes the open
     // one's place). Only made while something is connected.
     void listChanged(const std::shared_ptr<const ListChange> &change);
+    void undoTextChanged(const QString &text);
+    void redoTextChanged(const QString &text);
 
 private:
-    friend class HistoryStep;
-
     void setName(const QString &name);
     void setUnsavedChanges(bool unsaved);
     void updateUnsavedChanges();
@@ -142,11 +153,12 @@ private:
     void keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before);
     // Drops the oldest steps while the history holds more than the list again.
     void trimHistory();
-    // Called by a step undone (applied false) or redone.
-    void stepped(const EditStep &edit, bool applied, const SortState &state);
+    // Called by a step done (applied; first: the edit was just made) or undone.
+    void stepped(const EditStep &edit, bool applied, const SortState &state, bool first);
     void reportChange(const EditStep &edit, bool applied);
-    // The steps of the history from first to before end leave it for good.
-    void reportLeaving(int first, int end);
+    // What the list's watchers learn when the steps of the history from first
+    // to before end leave it for good.
+    std::vector<std::shared_ptr<const ListChange>> changesOnLeaving(int first, int end) const;
     bool listWatched() const;
     void finishReplacing(const QString &name, Replacement how);
     // basis: what the collection file was when the restored state was made

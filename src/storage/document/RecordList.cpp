@@ -1,6 +1,5 @@
 #include "storage/document/RecordList.h"
 
-#include "storage/document/RecordOrder.h"
 #include "storage/keeping/LentRecords.h"
 
 #include <QPixmap>
@@ -300,12 +299,6 @@ RecordList::Storage RecordList::withRoomBeforeFirst(std::vector<StampRecord> rec
     for (size_t i = 0; i < room; ++i)
         new (&records[i]) StampRecord();
     return {std::move(records), room};
-}
-
-void RecordList::sort(int column, Qt::SortOrder order)
-{
-    if (column >= 0 && column < StampRecord::FieldCount)
-        permute(RecordOrder::sorted(records(), column, order));
 }
 
 void RecordList::permute(const std::vector<int> &sortedRows)

@@ -61,8 +61,8 @@ public:
     static Storage withRoomBeforeFirst(std::vector<StampRecord> records);
     // Row i takes the record of row sortedRows[i]; a selection stays on its record.
     void permute(const std::vector<int> &sortedRows);
-    // Reorders the rows by one column.
-    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // No sort(): a view never reorders the rows itself; the open collection
+    // sorts them as one step of its history.
 
     // The direction pictures a header can show: after an ascending sort, after a
     // descending one.
