@@ -1,5 +1,7 @@
 #include "importing/TellicoImport.h"
 
+#include "importing/ImportPictureFiler.h"
+
 #include "importing/TellicoMapping.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileHelpers.h"
@@ -11,7 +13,6 @@
 #include "storage/text/Windows1252.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <memory>
 #include <optional>
@@ -197,6 +198,14 @@ QString TellicoImport::describe(const QString &collection, const StampRecord &re
         .arg(collection, record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
 }
 
+StampRecord TellicoImport::PendingPicture::record() const
+{
+    StampRecord record;
+    record[StampRecord::Year] = year;
+    record[StampRecord::CatalogueNumber] = number;
+    return record;
+}
+
 TellicoImport::Sorted TellicoImport::sortOut(const Options &options, const Report &report)
 {
     const size_t collections = report.collections.size();
@@ -250,40 +259,7 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
             progress(done / work);
     };
     ImportedCollections written(folder);
-    // A dry run files the pictures in a scratch folder, so that it refuses
-    // exactly what writing would refuse.
-    std::unique_ptr<QTemporaryDir> scratch;
-    const auto file = [&](const QString &name, const StampRecord &record, const QByteArray &data) {
-        const PictureFiler filer(folder, name);
-        QString path;
-        if (!dryRun) {
-            if (filer.target(record, path))
-                written.filing(path);
-            return filer.fileFromData(data, record, PictureFiler::Existing::Keep);
-        }
-        if (filer.hasPicture(record) && filer.target(record, path))
-            return StorageResult::failure(QStringLiteral("Dit record heeft al een afbeelding: ") +
-                                          QDir::toNativeSeparators(path));
-        if (!scratch)
-            scratch = std::make_unique<QTemporaryDir>();
-        return PictureFiler(ProgramFolder(scratch->path()), name)
-            .fileFromData(data, record, PictureFiler::Existing::Keep);
-    };
-    const auto fileAndCount = [&](int collection, const StampRecord &record, const QByteArray &data) {
-        Count &count = report.collections[static_cast<size_t>(collection)];
-        // A blank catalogue number was stored as "-", which names no picture.
-        const StorageResult filed = record[StampRecord::CatalogueNumber] == QLatin1String("-")
-                                        ? StorageResult::failure(QStringLiteral(
-                                              "geen catalogusnummer, dus geen plaats voor de afbeelding"))
-                                        : file(count.name, record, data);
-        if (filed) {
-            ++count.pictures;
-            ++report.total.pictures;
-        } else {
-            report.notes.append(describe(count.name, record) + QStringLiteral(": ") + filed.reason);
-        }
-    };
-
+    ImportPictureFiler pictures(folder, dryRun ? nullptr : &written);
     std::vector<PendingPicture> embedded;
     for (size_t at = 0; at < sorted.lists.size(); ++at) {
         const QString &name = report.collections[at].name;
@@ -298,31 +274,55 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
         advance(static_cast<double>(list.size()));
         for (const auto &[row, picture] : sorted.pictures[at]) {
             const StampRecord &record = list[static_cast<size_t>(row)];
-            const QString &id = m_pictureIds.at(picture);
-            if (m_embedded.contains(id)) {
-                embedded.push_back({static_cast<int>(at), record[StampRecord::Year],
-                                    record[StampRecord::CatalogueNumber], picture});
+            const PendingPicture pending{static_cast<int>(at), record[StampRecord::Year],
+                                         record[StampRecord::CatalogueNumber], picture};
+            if (m_embedded.contains(m_pictureIds.at(picture))) {
+                embedded.push_back(pending);
                 continue;
             }
-            QByteArray data;
-            const StorageResult read =
-                m_file.hasPictureFile(id)
-                    ? m_file.readPictureFile(id, data)
-                    : StorageResult::failure(QStringLiteral("afbeelding '%1' ontbreekt").arg(id));
-            if (read)
-                fileAndCount(static_cast<int>(at), record, data);
-            else
-                report.notes.append(describe(name, record) + QStringLiteral(": ") + read.reason);
+            fileFromFile(pictures, pending, report);
             advance(1);
         }
     }
-    fileEmbedded(embedded, fileAndCount, advance, report);
+    fileEmbedded(pictures, embedded, advance, report);
     written.finish();
     return StorageResult::success();
 }
 
-void TellicoImport::fileEmbedded(const std::vector<PendingPicture> &embedded,
-                                 const FileAndCount &fileAndCount,
+void TellicoImport::fileFromFile(ImportPictureFiler &pictures, const PendingPicture &pending, Report &report)
+{
+    const QString &id = m_pictureIds.at(pending.picture);
+    QByteArray data;
+    const StorageResult read =
+        m_file.hasPictureFile(id)
+            ? m_file.readPictureFile(id, data)
+            : StorageResult::failure(QStringLiteral("afbeelding '%1' ontbreekt").arg(id));
+    if (read)
+        fileAndCount(pictures, pending, data, report);
+    else
+        report.notes.append(
+            describe(report.collections[static_cast<size_t>(pending.collection)].name, pending.record()) +
+            QStringLiteral(": ") + read.reason);
+}
+
+void TellicoImport::fileAndCount(ImportPictureFiler &pictures, const PendingPicture &pending,
+                                 const QByteArray &data, Report &report) const
+{
+    Count &count = report.collections[static_cast<size_t>(pending.collection)];
+    // A blank catalogue number was stored as "-", which names no picture.
+    const StorageResult filed = pending.number == QLatin1String("-")
+                                    ? StorageResult::failure(QStringLiteral(
+                                          "geen catalogusnummer, dus geen plaats voor de afbeelding"))
+                                    : pictures.file(count.name, pending.record(), data);
+    if (filed) {
+        ++count.pictures;
+        ++report.total.pictures;
+    } else {
+        report.notes.append(describe(count.name, pending.record()) + QStringLiteral(": ") + filed.reason);
+    }
+}
+
+void TellicoImport::fileEmbedded(ImportPictureFiler &pictures, const std::vector<PendingPicture> &embedded,
                                  const std::function<void(double steps)> &advance, Report &report)
 {
     if (embedded.empty())
@@ -334,10 +334,7 @@ void TellicoImport::fileEmbedded(const std::vector<PendingPicture> &embedded,
     const StorageResult read =
         m_file.readEmbeddedPictures(wanted, [&](const QString &id, const QByteArray &data) {
             for (const size_t i : byId.value(id)) {
-                StampRecord record;
-                record[StampRecord::Year] = embedded[i].year;
-                record[StampRecord::CatalogueNumber] = embedded[i].number;
-                fileAndCount(embedded[i].collection, record, data);
+                fileAndCount(pictures, embedded[i], data, report);
                 advance(1);
             }
             return true;

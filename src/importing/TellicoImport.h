@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+class ImportPictureFiler;
 class ProgramFolder;
 
 // A stamp collection kept in Tellico brought over in one step: read whole
@@ -80,20 +81,26 @@ private:
         QString year;
         QString number;
         int picture;
+
+        // The record as far as the picture's place goes.
+        StampRecord record() const;
     };
     // The records of each collection of the report, with their pictures (row, picture).
     struct Sorted {
         std::vector<std::vector<StampRecord>> lists;
         std::vector<std::vector<std::pair<int, int>>> pictures;
     };
-    using FileAndCount =
-        std::function<void(int collection, const StampRecord &record, const QByteArray &data)>;
 
     // Takes the records out, into the lists of their collections.
     Sorted sortOut(const Options &options, const Report &report);
+    // A picture kept as a file beside the collection or in the archive.
+    void fileFromFile(ImportPictureFiler &pictures, const PendingPicture &pending, Report &report);
     // The pictures held in the file itself, read in one pass at the end.
-    void fileEmbedded(const std::vector<PendingPicture> &embedded, const FileAndCount &fileAndCount,
+    void fileEmbedded(ImportPictureFiler &pictures, const std::vector<PendingPicture> &embedded,
                       const std::function<void(double steps)> &advance, Report &report);
+    // Files one picture, counting it or noting why not.
+    void fileAndCount(ImportPictureFiler &pictures, const PendingPicture &pending, const QByteArray &data,
+                      Report &report) const;
     static bool canBeCollection(const QString &country);
 
     struct Extra {
