@@ -1,6 +1,7 @@
 #include "dialogs/SaveForm.h"
 
 #include "storage/document/OpenCollection.h"
+#include "storage/folder/CollectionName.h"
 #include "storage/folder/WaitSeconds.h"
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionSave.h"
@@ -135,8 +136,11 @@ void SaveForm::SaveKnop_Click()
         return;
     }
     // Another spelling of an existing collection's name is that collection,
-    // and the questions name it as it is spelled.
-    const QString name = CollectionFiles(m_collection.programFolder(), typed).name();
+    // and the questions name it as it is spelled; the open collection's own
+    // name in another spelling renames it.
+    const QString name = CollectionName::sameCollection(typed, m_collection.name())
+                             ? typed
+                             : CollectionFiles(m_collection.programFolder(), typed).name();
     if (!confirmOverwrite(name) || !confirmChangedElsewhere(name)) {
         Text1->setFocus();
         return;

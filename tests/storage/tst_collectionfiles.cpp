@@ -1,4 +1,5 @@
 #include "common/TestFolder.h"
+#include "storage/document/OpenCollection.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionVersions.h"
@@ -35,6 +36,7 @@ class CollectionFilesTest : public QObject {
 private slots:
     void aNameInAnySpellingIsTheCollectionOfItsFile();
     void eachOperationDoesWithEachCompanionWhatItSays();
+    void savedUnderItsNameInAnotherCaseTheCollectionIsRespelled();
 };
 
 void CollectionFilesTest::aNameInAnySpellingIsTheCollectionOfItsFile()
@@ -184,6 +186,26 @@ void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
                      expected.keptWantList);
         }
     }
+}
+
+void CollectionFilesTest::savedUnderItsNameInAnotherCaseTheCollectionIsRespelled()
+{
+    TestFolder home;
+    QVERIFY(CollectionFiles(home.folder(), QStringLiteral("Belgie")).save(recordsOf(QStringLiteral("b"))));
+    QVERIFY(CollectionFiles(home.folder(), QStringLiteral("Belgie")).save(recordsOf(QStringLiteral("b"), 2)));
+    home.write(wantListPath(QStringLiteral("Belgie")), "1-5\r\n");
+    OpenCollection collection(home.folder());
+    QVERIFY(collection.open(QStringLiteral("belgie")));
+    QCOMPARE(collection.name(), QStringLiteral("Belgie"));
+    QVERIFY(collection.saveAs(QStringLiteral("BELGIE")));
+    QCOMPARE(collection.name(), QStringLiteral("BELGIE"));
+    const QStringList files =
+        QDir(home.path(QStringLiteral("Verzameling"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QCOMPARE(files, QStringList({"BELGIE", "BELGIE.col"}));
+    QVERIFY(home.read(QStringLiteral("Verzameling/BELGIE.col")).contains("\r\nBELGIE\r\n"));
+    QCOMPARE(home.read(wantListPath(QStringLiteral("BELGIE"))), QByteArray("1-5\r\n"));
+    QCOMPARE(CollectionVersions(home.folder()).versions(QStringLiteral("BELGIE")).size(), size_t(2));
+    QVERIFY(home.exists(QStringLiteral("Verzameling/.versies/BELGIE")));
 }
 
 QTEST_GUILESS_MAIN(CollectionFilesTest)

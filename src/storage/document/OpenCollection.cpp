@@ -7,6 +7,7 @@
 #include "storage/document/RecordOrder.h"
 #include "storage/document/RecordSwapStep.h"
 #include "storage/document/RowsStep.h"
+#include "storage/folder/CollectionName.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/ListChange.h"
@@ -264,7 +265,14 @@ CollectionSave::Result OpenCollection::saveAs(const QString &name,
                                               const CollectionSave::Conditions &conditions)
 {
     FileFingerprint fingerprint;
-    const CollectionFiles target(m_folder, name);
+    CollectionFiles target(m_folder, name);
+    // The file this collection came from, saved under another spelling of
+    // its name: the collection and its files take that spelling.
+    if (target.exists() && target.file() == m_fingerprintFile &&
+        target.name() != CollectionName::normalized(name) && CollectionName::sameCollection(name, m_name)) {
+        if (const StorageResult respelled = target.respell(name); !respelled)
+            return {respelled, CollectionSave::Stop::Failed};
+    }
     const CollectionSave::Result saved =
         target.saveFrom(CollectionFiles(m_folder, m_name), m_records.records(), conditions, &fingerprint);
     if (saved) {

@@ -267,6 +267,40 @@ StorageResult CollectionFiles::takeWantList(const QString &sourceFile) const
     return copyWantList(sourceFile, wantList());
 }
 
+StorageResult CollectionFiles::respell(const QString &spelling)
+{
+    const QString respelled = CollectionName::normalized(spelling);
+    if (!CollectionName::isValid(respelled) || !CollectionName::sameCollection(respelled, m_name))
+        return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
+    CollectionLock lock(lockFile());
+    if (const StorageResult locked = lock.acquire(); !locked)
+        return StorageResult::failure(QStringLiteral("Verzameling kon niet worden vergrendeld: ") +
+                                      locked.reason);
+    // The collection file last: until it moves, the old spelling is the name.
+    const QString wants = wantList();
+    const std::vector<std::pair<QString, QString>> moves{
+        {pictureFolder(), QFileInfo(pictureFolder()).path() + QLatin1Char('/') + respelled},
+        {wants, QFileInfo(wants).path() + QLatin1Char('/') + respelled + WantListExtension},
+        {versionsFolder(), versionsRoot(m_folder) + QLatin1Char('/') + respelled},
+        {m_file, QFileInfo(m_file).path() + QLatin1Char('/') + respelled + Extension},
+    };
+    std::vector<std::pair<QString, QString>> done;
+    for (const auto &[from, to] : moves) {
+        if (from == to || (!QFileInfo::exists(from) && !QFileInfo(from).isSymLink()))
+            continue;
+        if (!QDir().rename(from, to)) {
+            for (auto back = done.rbegin(); back != done.rend(); ++back)
+                QDir().rename(back->second, back->first);
+            return StorageResult::failure(
+                QStringLiteral("'%1' kon niet worden hernoemd").arg(QDir::toNativeSeparators(from)));
+        }
+        done.emplace_back(from, to);
+    }
+    m_name = respelled;
+    m_file = moves.back().second;
+    return StorageResult::success();
+}
+
 StorageResult CollectionFiles::remove() const
 {
     const QFileInfo info(m_file);

@@ -39,6 +39,8 @@ class FileFingerprint;
 //                   as save: the want list stays, a copy goes with the version
 //   versions        of every spelling of the name (earlier versions of the
 //                   program kept names differing in case apart)
+//   respell         every file takes the new spelling (a save under a name that
+//                   differs from the open collection's only in case)
 // The recovery file is the window's, removed on a save; the lock is held
 // while a file of the collection is written.
 class CollectionFiles {
@@ -92,6 +94,11 @@ public:
     // name, of another) written as this collection.
     CollectionSave::Result restore(const QString &versionFile, const QString &versionOf,
                                    RecordSpan records) const;
+    // The collection and every file of it (picture folder, want list,
+    // versions folder) take another spelling of its name, which differs only
+    // in letter case; on failure everything keeps its old spelling. The
+    // collection file keeps its contents: a save writes the new name into it.
+    StorageResult respell(const QString &spelling);
     // Keeps the file with its want list as a version, then removes both. A
     // file already gone counts as deleted; one whose name the program now
     // refuses is kept under CollectionName::repaired(name).
