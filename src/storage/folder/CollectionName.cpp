@@ -51,6 +51,15 @@ QString normalized(const QString &name)
 
 bool sameCollection(const QString &left, const QString &right)
 {
+    if (left.compare(right, Qt::CaseInsensitive) == 0)
+        return true;
+    // Only a name holding a combining mark or a letter that decomposes can
+    // have another form; most names are compared without normalizing them.
+    const auto composedOnly = [](const QString &name) {
+        return std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0xC0; });
+    };
+    if (composedOnly(left) && composedOnly(right))
+        return false;
     return normalized(left).compare(normalized(right), Qt::CaseInsensitive) == 0;
 }
 
