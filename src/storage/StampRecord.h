@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -27,14 +28,22 @@ struct StampRecord {
 
     std::array<QString, FieldCount> fields;
 
-    // The field's name as the list's column header and a spreadsheet's first row show it.
-    static QString headerText(int field)
+    static constexpr const char *HeaderTexts[FieldCount] = {
+        QT_TRANSLATE_NOOP("StampRecord", "Jaartal"),   QT_TRANSLATE_NOOP("StampRecord", "Cat.nr."),
+        QT_TRANSLATE_NOOP("StampRecord", "Categorie"), QT_TRANSLATE_NOOP("StampRecord", "Onderwerp"),
+        QT_TRANSLATE_NOOP("StampRecord", "Soort"),     QT_TRANSLATE_NOOP("StampRecord", "Type"),
+        QT_TRANSLATE_NOOP("StampRecord", "Opdruk"),    QT_TRANSLATE_NOOP("StampRecord", "Afbeedling"),
+        QT_TRANSLATE_NOOP("StampRecord", "Info"),      QT_TRANSLATE_NOOP("StampRecord", "Conditie"),
+        QT_TRANSLATE_NOOP("StampRecord", "Cat.Prijs"), QT_TRANSLATE_NOOP("StampRecord", "Mijn Prijs"),
+    };
+
+    // The field's name as a spreadsheet's first row holds it: other programs read
+    // that row, so it never follows the interface's language.
+    static QString headerText(int field) { return QString::fromLatin1(HeaderTexts[field]); }
+    // The same name as the list's column header and the windows show it.
+    static QString columnTitle(int field)
     {
-        static const char *const texts[FieldCount] = {
-            "Jaartal", "Cat.nr.",    "Categorie", "Onderwerp", "Soort",     "Type",
-            "Opdruk",  "Afbeedling", "Info",      "Conditie",  "Cat.Prijs", "Mijn Prijs",
-        };
-        return QString::fromLatin1(texts[field]);
+        return QCoreApplication::translate("StampRecord", HeaderTexts[field]);
     }
 
     QString &operator[](int field) { return fields[static_cast<size_t>(field)]; }

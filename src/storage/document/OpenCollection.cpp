@@ -1,5 +1,6 @@
 #include "storage/document/OpenCollection.h"
 
+#include "storage/StorageText.h"
 #include "storage/document/HistoryStep.h"
 #include "storage/document/ListSwapStep.h"
 #include "storage/document/PermutationStep.h"
@@ -47,18 +48,18 @@ void OpenCollection::addRecord(const StampRecord &record)
 {
     const int row = m_records.count();
     auto edit = RowsStep::insertion(row, {record});
-    keepStep(QStringLiteral("Add ") + recordName(record), std::move(edit), m_sortState);
+    keepStep(StorageText::tr("Add %1").arg(recordName(record)), std::move(edit), m_sortState);
 }
 
 void OpenCollection::replaceRecord(int row, const StampRecord &record)
 {
     auto edit = std::make_unique<RecordSwapStep>(row, record);
-    keepStep(QStringLiteral("Wijzig ") + recordName(record), std::move(edit), m_sortState);
+    keepStep(StorageText::tr("Wijzig %1").arg(recordName(record)), std::move(edit), m_sortState);
 }
 
 void OpenCollection::removeRecord(int row)
 {
-    const QString text = QStringLiteral("Delete ") + recordName(m_records.record(row));
+    const QString text = StorageText::tr("Delete %1").arg(recordName(m_records.record(row)));
     auto edit = RowsStep::removal(row, 1);
     keepStep(text, std::move(edit), m_sortState);
 }
@@ -76,7 +77,8 @@ void OpenCollection::sortByColumn(int column)
         throw;
     }
     auto edit = std::make_unique<PermutationStep>(std::move(sortedRows));
-    keepStep(QStringLiteral("sorteren op ") + StampRecord::headerText(column), std::move(edit), before);
+    keepStep(StorageText::tr("sorteren op %1").arg(StampRecord::columnTitle(column)), std::move(edit),
+             before);
 }
 
 void OpenCollection::clearSortMark()
@@ -91,7 +93,7 @@ void OpenCollection::addImportedRecords(std::vector<StampRecord> records, bool r
         edit = std::make_unique<ListSwapStep>(std::move(records), m_records.records().size());
     else
         edit = RowsStep::insertion(m_records.count(), std::move(records));
-    keepStep(replace ? QStringLiteral("vervangen door CSV") : QStringLiteral("importeren uit CSV"),
+    keepStep(replace ? StorageText::tr("vervangen door CSV") : StorageText::tr("importeren uit CSV"),
              std::move(edit), m_sortState);
 }
 

@@ -1,5 +1,6 @@
 #include "storage/document/PriceTotals.h"
 
+#include "storage/StorageText.h"
 #include "storage/document/RecordList.h"
 
 #include <QVarLengthArray>
@@ -184,6 +185,6 @@ QString PriceTotals::formatAmount(double amount, const QLocale &locale)
 
 QStringList PriceTotals::messageLines(const QLocale &locale) const
 {
-    return {QStringLiteral("Cat.Prijs : € ") + formatAmount(catalogue, locale),
-            QStringLiteral("Mijn Prijs : € ") + formatAmount(own, locale)};
+    return {StorageText::tr("Cat.Prijs : € %1").arg(formatAmount(catalogue, locale)),
+            StorageText::tr("Mijn Prijs : € %1").arg(formatAmount(own, locale))};
 }

@@ -160,7 +160,7 @@ QVariant RecordList::headerData(int section, Qt::Orientation orientation, int ro
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return StampRecord::headerText(section);
+        return StampRecord::columnTitle(section);
     case Qt::DecorationRole: {
         if (section != m_markedColumn)
             return {};

@@ -1,5 +1,6 @@
 #include "storage/folder/FileHelpers.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/FileErrorReason.h"
 
 #include <QDir>
@@ -57,6 +58,6 @@ StorageResult DeleteFolderTree(const QString &path)
             return result;
     }
     if (!QDir().rmdir(path))
-        return StorageResult::failure(QStringLiteral("Map kon niet worden verwijderd: ") + path);
+        return StorageResult::failure(StorageText::tr("Map kon niet worden verwijderd: %1").arg(path));
     return StorageResult::success();
 }

@@ -1,5 +1,6 @@
 #include "storage/folder/OutputFile.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/FileErrorReason.h"
 #include "storage/folder/ProgramFolder.h"
 
@@ -39,13 +40,13 @@ StorageResult mayWrite(const ProgramFolder &folder, const QString &path, bool fo
     const QString target = file.isSymLink() ? resolved(QFileInfo(file.symLinkTarget())) : QString();
     if (isCollectionData(resolved(file), collectionFolder) || isCollectionData(target, collectionFolder))
         return StorageResult::failure(
-            QStringLiteral("'%1' is een bestand van de verzamelingen en wordt nooit overschreven")
+            StorageText::tr("'%1' is een bestand van de verzamelingen en wordt nooit overschreven")
                 .arg(shown));
     if (file.isDir())
-        return StorageResult::failure(QStringLiteral("'%1' is een map").arg(shown));
+        return StorageResult::failure(StorageText::tr("'%1' is een map").arg(shown));
     if ((file.exists() || file.isSymLink()) && !force)
         return StorageResult::failure(
-            QStringLiteral("Bestand '%1' bestaat reeds; --force overschrijft het").arg(shown));
+            StorageText::tr("Bestand '%1' bestaat reeds; --force overschrijft het").arg(shown));
     return StorageResult::success();
 }
 
@@ -53,7 +54,7 @@ StorageResult replaceLink(const QString &path)
 {
     QFile link(path);
     if (QFileInfo(path).isSymLink() && !link.remove())
-        return StorageResult::failure(QStringLiteral("Koppeling '%1' kon niet worden vervangen: %2")
+        return StorageResult::failure(StorageText::tr("Koppeling '%1' kon niet worden vervangen: %2")
                                           .arg(QDir::toNativeSeparators(path), FileErrorReason::of(link)));
     return StorageResult::success();
 }

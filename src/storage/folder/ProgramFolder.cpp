@@ -1,5 +1,6 @@
 #include "storage/folder/ProgramFolder.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/CollectionName.h"
 
 #include <QDir>
@@ -101,9 +102,9 @@ bool ProgramFolder::holdsProgramData() const
 StorageResult ProgramFolder::fillFrom(const QString &shippedData) const
 {
     if (!QFileInfo(shippedData).isDir())
-        return StorageResult::failure(QStringLiteral("De meegeleverde gegevens zijn niet gevonden."));
+        return StorageResult::failure(StorageText::tr("De meegeleverde gegevens zijn niet gevonden."));
     if (!QDir().mkpath(m_root))
-        return StorageResult::failure(QStringLiteral("De map kon niet worden gemaakt: ") + m_root);
+        return StorageResult::failure(StorageText::tr("De map kon niet worden gemaakt: %1").arg(m_root));
     const QStringList parts =
         QDir(shippedData).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QString &part : parts) {
@@ -113,8 +114,7 @@ StorageResult ProgramFolder::fillFrom(const QString &shippedData) const
         QTemporaryDir assembly(m_root + QLatin1String("/.") + part + QLatin1String("-XXXXXX"));
         if (!assembly.isValid() || !copyTree(shippedData + QLatin1Char('/') + part, assembly.path()) ||
             !QDir().rename(assembly.path(), m_root + QLatin1Char('/') + part))
-            return StorageResult::failure(QStringLiteral("De map ") + part +
-                                          QStringLiteral(" kon niet worden gevuld."));
+            return StorageResult::failure(StorageText::tr("De map %1 kon niet worden gevuld.").arg(part));
         assembly.setAutoRemove(false);
     }
     return StorageResult::success();

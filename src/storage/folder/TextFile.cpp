@@ -1,5 +1,6 @@
 #include "storage/folder/TextFile.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/FileErrorReason.h"
 #include "storage/text/LineReader.h"
 #include "storage/text/ParallelParts.h"
@@ -64,15 +65,15 @@ StorageResult readBytes(const QString &path, QByteArray &bytes)
     bytes.clear();
     const QFileInfo info(path);
     if (!info.exists())
-        return StorageResult::failure(QStringLiteral("Het bestand bestaat niet."));
+        return StorageResult::failure(StorageText::tr("Het bestand bestaat niet."));
     if (!info.isFile())
-        return StorageResult::failure(QStringLiteral("Dit is geen gewoon bestand."));
+        return StorageResult::failure(StorageText::tr("Dit is geen gewoon bestand."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return StorageResult::failure(FileErrorReason::of(file));
     // Checked on the open file: the name may have been given to another since.
     if (file.isSequential() || file.size() > MaxReadSize)
-        return StorageResult::failure(QStringLiteral("Het bestand is te groot."));
+        return StorageResult::failure(StorageText::tr("Het bestand is te groot."));
     if (file.size() >= 2 * SmallestReadPart && readInParts(file, bytes))
         return StorageResult::success();
     bytes = file.readAll();

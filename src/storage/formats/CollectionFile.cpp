@@ -1,5 +1,6 @@
 #include "storage/formats/CollectionFile.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/ContentHash.h"
 #include "storage/folder/FileFingerprint.h"
 #include "storage/folder/TextFile.h"
@@ -216,7 +217,7 @@ StorageResult read(const QString &path, Contents &contents, FileFingerprint *fin
         *fingerprint = FileFingerprint::of(path, bytes);
     contents = parse(bytes);
     if (!contents.headerComplete)
-        return StorageResult::failure(QStringLiteral("Het bestand is te kort."));
+        return StorageResult::failure(StorageText::tr("Het bestand is te kort."));
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "storage/formats/WantListFile.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/TextFile.h"
 
 #include <QDir>
@@ -9,7 +10,7 @@ namespace {
 
 StorageResult invalidName()
 {
-    return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
+    return StorageResult::failure(StorageText::tr("Ongeldige naam voor een verzameling!"));
 }
 
 } // namespace
@@ -32,7 +33,7 @@ StorageResult write(const QString &path, const QStringList &ranges)
         return invalidName();
     const QString parent = QFileInfo(path).path();
     if (!QDir().mkpath(parent))
-        return StorageResult::failure(QStringLiteral("map kon niet worden aangemaakt: ") + parent);
+        return StorageResult::failure(StorageText::tr("map kon niet worden aangemaakt: %1").arg(parent));
     return TextFile::writeLines(path, ranges);
 }
 

@@ -1,5 +1,6 @@
 #include "storage/keeping/CollectionFiles.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileErrorReason.h"
 #include "storage/folder/FileHelpers.h"
@@ -53,7 +54,7 @@ qsizetype longestFileNameIn(const QString &folder)
 StorageResult copyWantList(const QString &from, const QString &to)
 {
     if (to.isEmpty())
-        return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
+        return StorageResult::failure(StorageText::tr("Ongeldige naam voor een verzameling!"));
     if (!FileExists(from)) {
         QFile old(to);
         if (old.exists() && !old.remove())
@@ -63,8 +64,8 @@ StorageResult copyWantList(const QString &from, const QString &to)
     QByteArray bytes;
     StorageResult result = TextFile::readBytes(from, bytes);
     if (result && !QDir().mkpath(QFileInfo(to).path()))
-        result =
-            StorageResult::failure(QStringLiteral("map kon niet worden aangemaakt: ") + QFileInfo(to).path());
+        result = StorageResult::failure(
+            StorageText::tr("map kon niet worden aangemaakt: %1").arg(QFileInfo(to).path()));
     return result ? TextFile::writeBytes(to, bytes) : result;
 }
 
@@ -103,7 +104,7 @@ StorageResult CollectionFiles::checkLength(const ProgramFolder &folder, const QS
 
 StorageResult CollectionFiles::checkNewName(const ProgramFolder &folder, const QString &name)
 {
-    const QString invalid = QStringLiteral("Ongeldige naam voor een verzameling!");
+    const QString invalid = StorageText::tr("Ongeldige naam voor een verzameling!");
     if (!CollectionName::isValid(name))
         return StorageResult::failure(invalid);
     const StorageResult fits = checkLength(folder, name);
@@ -127,8 +128,8 @@ StorageResult CollectionFiles::checkLength(const QString &name, qsizetype longes
     if (longest <= limit)
         return StorageResult::success();
     return StorageResult::failure(
-        QStringLiteral("De naam is te lang voor een bestandsnaam op deze schijf: %1 bytes, ten hoogste %2 "
-                       "(een letter met een accent telt voor twee).")
+        StorageText::tr("De naam is te lang voor een bestandsnaam op deze schijf: %1 bytes, ten hoogste %2 "
+                        "(een letter met een accent telt voor twee).")
             .arg(bytesOf(normalized))
             .arg(bytesOf(normalized) - (longest - limit)));
 }
@@ -221,8 +222,8 @@ CollectionSave::Result CollectionFiles::save(RecordSpan records, const Collectio
     // Another program saving the same new name may make the folder first.
     const bool created = !FolderExists(pictures) && QDir().mkdir(pictures);
     if (!created && !FolderExists(pictures))
-        return {StorageResult::failure(QStringLiteral("Map voor afbeeldingen kon niet worden aangemaakt: ") +
-                                       pictures),
+        return {StorageResult::failure(
+                    StorageText::tr("Map voor afbeeldingen kon niet worden aangemaakt: %1").arg(pictures)),
                 Stop::Failed};
     const CollectionSave::Result saved = CollectionSave(*this).write(records, conditions, written);
     // A collection that was not saved leaves no empty folder of its own behind.
@@ -240,7 +241,7 @@ CollectionSave::Result CollectionFiles::saveFrom(const CollectionFiles &source, 
     // whether or not it can go along, and the reason is passed on.
     if (saved && !source.m_name.isEmpty() && !isNamed(source.m_name)) {
         if (const StorageResult taken = takeWantList(source.wantList()); !taken)
-            saved.reason = QStringLiteral("Mancolijst niet meegenomen: ") + taken.reason;
+            saved.reason = StorageText::tr("Mancolijst niet meegenomen: %1").arg(taken.reason);
     }
     return saved;
 }
@@ -258,7 +259,7 @@ CollectionSave::Result CollectionFiles::restore(const QString &versionFile, cons
     else if (!isNamed(versionOf))
         taken = takeWantList(CollectionFiles(m_folder, versionOf).wantList());
     if (!taken)
-        saved.reason = QStringLiteral("Mancolijst niet teruggezet: ") + taken.reason;
+        saved.reason = StorageText::tr("Mancolijst niet teruggezet: %1").arg(taken.reason);
     return saved;
 }
 
@@ -271,11 +272,11 @@ StorageResult CollectionFiles::respell(const QString &spelling)
 {
     const QString respelled = CollectionName::normalized(spelling);
     if (!CollectionName::isValid(respelled) || !CollectionName::sameCollection(respelled, m_name))
-        return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
+        return StorageResult::failure(StorageText::tr("Ongeldige naam voor een verzameling!"));
     CollectionLock lock(lockFile());
     if (const StorageResult locked = lock.acquire(); !locked)
-        return StorageResult::failure(QStringLiteral("Verzameling kon niet worden vergrendeld: ") +
-                                      locked.reason);
+        return StorageResult::failure(
+            StorageText::tr("Verzameling kon niet worden vergrendeld: %1").arg(locked.reason));
     // The collection file last: until it moves, the old spelling is the name.
     const QString wants = wantList();
     const std::vector<std::pair<QString, QString>> moves{
@@ -292,7 +293,7 @@ StorageResult CollectionFiles::respell(const QString &spelling)
             for (auto back = done.rbegin(); back != done.rend(); ++back)
                 QDir().rename(back->second, back->first);
             return StorageResult::failure(
-                QStringLiteral("'%1' kon niet worden hernoemd").arg(QDir::toNativeSeparators(from)));
+                StorageText::tr("'%1' kon niet worden hernoemd").arg(QDir::toNativeSeparators(from)));
         }
         done.emplace_back(from, to);
     }

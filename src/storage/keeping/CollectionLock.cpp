@@ -1,5 +1,7 @@
 #include "storage/keeping/CollectionLock.h"
 
+#include "storage/StorageText.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -21,8 +23,8 @@ StorageResult CollectionLock::acquire()
     if (m_lock.tryLock(WaitMilliseconds))
         return StorageResult::success();
     if (m_lock.error() == QLockFile::LockFailedError)
-        return StorageResult::failure(QStringLiteral("een ander programma slaat deze verzameling op"));
-    return StorageResult::failure(QStringLiteral("slotbestand kon niet worden aangemaakt"));
+        return StorageResult::failure(StorageText::tr("een ander programma slaat deze verzameling op"));
+    return StorageResult::failure(StorageText::tr("slotbestand kon niet worden aangemaakt"));
 }
 
 QString CollectionLock::besideFile(const QString &file)

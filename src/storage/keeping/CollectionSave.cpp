@@ -1,5 +1,6 @@
 #include "storage/keeping/CollectionSave.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/formats/CollectionFile.h"
@@ -27,19 +28,19 @@ CollectionSave::Result CollectionSave::write(RecordSpan records, const Condition
                                              FileFingerprint *written) const
 {
     if (!CollectionName::isValid(m_name))
-        return stopped(Stop::Failed, QStringLiteral("Ongeldige naam voor een verzameling!"));
+        return stopped(Stop::Failed, StorageText::tr("Ongeldige naam voor een verzameling!"));
     CollectionLock lock(m_lockFile);
     if (const StorageResult locked = lock.acquire(); !locked)
         return stopped(Stop::Failed,
-                       QStringLiteral("Verzameling kon niet worden vergrendeld: ") + locked.reason);
+                       StorageText::tr("Verzameling kon niet worden vergrendeld: %1").arg(locked.reason));
 
     const QString &file = m_file;
     if (conditions.fileAsBefore) {
         const FileFingerprint &before = *conditions.fileAsBefore;
         if (before.isNull() ? FileExists(file) : before.changedOnDisk(file))
             return stopped(Stop::ChangedElsewhere,
-                           QStringLiteral("Verzameling '") + m_name +
-                               QStringLiteral("' is intussen door een ander programma gewijzigd."));
+                           StorageText::tr("Verzameling '%1' is intussen door een ander programma gewijzigd.")
+                               .arg(m_name));
     }
     if (conditions.keepVersion) {
         if (const StorageResult kept = CollectionVersions(m_folder).keep(m_name); !kept)

@@ -1,5 +1,6 @@
 #include "storage/keeping/CollectionVersions.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileErrorReason.h"
 #include "storage/folder/FileHelpers.h"
@@ -101,7 +102,7 @@ bool sameWantList(const QString &kept, const QString &current)
 
 StorageResult notKept(const QString &reason)
 {
-    return StorageResult::failure(QStringLiteral("Vorige versie kon niet worden bewaard: ") + reason);
+    return StorageResult::failure(StorageText::tr("Vorige versie kon niet worden bewaard: %1").arg(reason));
 }
 
 } // namespace
@@ -129,7 +130,7 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
 {
     // The name becomes a folder inside the versions folder: it may lead nowhere else.
     if (!CollectionName::isValid(name))
-        return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling!"));
+        return StorageResult::failure(StorageText::tr("Ongeldige naam voor een verzameling!"));
     if (!FileExists(current))
         return StorageResult::success();
     const QString root = rootFolder();
@@ -138,14 +139,14 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
     const QString wantList = collection.wantList();
     for (const QString &path : {root, folder}) {
         if (QFileInfo(path).isSymLink())
-            return notKept(QStringLiteral("map is een symbolische koppeling: ") + path);
+            return notKept(StorageText::tr("map is een symbolische koppeling: %1").arg(path));
     }
     // Folders made for a version that then fails go again: a failed save
     // leaves no trace.
     const bool rootMade = !FolderExists(root);
     const bool folderMade = !FolderExists(folder);
     if (!QDir().mkpath(folder))
-        return notKept(QStringLiteral("map kon niet worden aangemaakt: ") + folder);
+        return notKept(StorageText::tr("map kon niet worden aangemaakt: %1").arg(folder));
 
     const std::vector<Version> earlier = listed(name);
     // Saving an unchanged collection again must not push real history out.

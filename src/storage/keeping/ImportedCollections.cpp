@@ -1,5 +1,6 @@
 #include "storage/keeping/ImportedCollections.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/folder/TextFile.h"
@@ -26,19 +27,21 @@ StorageResult ImportedCollections::check(const ProgramFolder &folder, const QStr
 {
     const auto refused = [&name](const QString &reason) {
         return StorageResult::failure(
-            QStringLiteral("Verzameling '%1' kan niet worden geschreven: %2").arg(name, reason));
+            StorageText::tr("Verzameling '%1' kan niet worden geschreven: %2").arg(name, reason));
     };
     if (!CollectionName::isValid(name))
-        return refused(QStringLiteral("ongeldige naam"));
+        return refused(StorageText::tr("ongeldige naam"));
     if (const StorageResult fits = CollectionFiles::checkLength(folder, name); !fits)
         return refused(fits.reason);
     const CollectionFiles collection(folder, name);
     const QFileInfo file(collection.file());
     if (file.exists() && !file.isFile())
-        return refused(QStringLiteral("'%1' is geen bestand").arg(QDir::toNativeSeparators(file.filePath())));
+        return refused(
+            StorageText::tr("'%1' is geen bestand").arg(QDir::toNativeSeparators(file.filePath())));
     const QFileInfo pictures(collection.pictureFolder());
     if (pictures.exists() && !pictures.isDir())
-        return refused(QStringLiteral("'%1' is geen map").arg(QDir::toNativeSeparators(pictures.filePath())));
+        return refused(
+            StorageText::tr("'%1' is geen map").arg(QDir::toNativeSeparators(pictures.filePath())));
     return StorageResult::success();
 }
 

@@ -1,5 +1,6 @@
 #include "storage/keeping/KeptPictures.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/TextFile.h"
 #include "storage/keeping/CollectionFiles.h"
 
@@ -37,21 +38,22 @@ StorageResult makeFolders(const QString &collectionFolder, const QString &folder
         const QFileInfo info(path);
         if (info.isSymLink())
             return StorageResult::failure(
-                QStringLiteral("'%1' is een koppeling").arg(QDir::toNativeSeparators(path)));
+                StorageText::tr("'%1' is een koppeling").arg(QDir::toNativeSeparators(path)));
         // Another program keeping a picture may make the folder first.
         if (!info.exists() && !QDir().mkdir(path) && !QFileInfo::exists(path))
             return StorageResult::failure(
-                QStringLiteral("map '%1' kon niet worden gemaakt").arg(QDir::toNativeSeparators(path)));
+                StorageText::tr("map '%1' kon niet worden gemaakt").arg(QDir::toNativeSeparators(path)));
         if (!QFileInfo(path).isDir())
             return StorageResult::failure(
-                QStringLiteral("'%1' is geen map").arg(QDir::toNativeSeparators(path)));
+                StorageText::tr("'%1' is geen map").arg(QDir::toNativeSeparators(path)));
     }
     return StorageResult::success();
 }
 
 StorageResult notKept(const QString &reason)
 {
-    return StorageResult::failure(QStringLiteral("Vorige afbeelding kon niet worden bewaard: ") + reason);
+    return StorageResult::failure(
+        StorageText::tr("Vorige afbeelding kon niet worden bewaard: %1").arg(reason));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "storage/keeping/RecoveryFile.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileErrorReason.h"
 #include "storage/folder/FileHelpers.h"
@@ -96,7 +97,7 @@ QString RecoveryFile::folder() const
 StorageResult RecoveryFile::checkFolder() const
 {
     if (QFileInfo(folder()).isSymLink())
-        return StorageResult::failure(QStringLiteral("Map is een symbolische koppeling: ") + folder());
+        return StorageResult::failure(StorageText::tr("Map is een symbolische koppeling: %1").arg(folder()));
     return StorageResult::success();
 }
 
@@ -124,12 +125,13 @@ StorageResult RecoveryFile::start(const QString &collectionName, const FileFinge
     if (const StorageResult checked = checkFolder(); !checked)
         return checked;
     if (!QDir().mkpath(folder()))
-        return StorageResult::failure(QStringLiteral("Map kon niet worden aangemaakt: ") + folder());
+        return StorageResult::failure(StorageText::tr("Map kon niet worden aangemaakt: %1").arg(folder()));
     const QString path = pathFor(collectionName);
     const QString journal = journalPathOf(path);
     for (const QString &file : {path, journal}) {
         if (QFileInfo(file).isSymLink())
-            return StorageResult::failure(QStringLiteral("Bestand is een symbolische koppeling: ") + file);
+            return StorageResult::failure(
+                StorageText::tr("Bestand is een symbolische koppeling: %1").arg(file));
     }
     // The base's mark first, from its bytes as they will be written.
     RecoveryJournal::BaseMark mark;
@@ -181,7 +183,7 @@ StorageResult RecoveryFile::writeCopyOf(const QString &collectionName, const QSt
     if (const StorageResult read = TextFile::readBytes(file, bytes); !read)
         return read;
     if (FileFingerprint::of(file, bytes) != fingerprint || fingerprint.isNull())
-        return StorageResult::failure(QStringLiteral("Bestand is intussen gewijzigd: ") + file);
+        return StorageResult::failure(StorageText::tr("Bestand is intussen gewijzigd: %1").arg(file));
     return start(collectionName, basis, [&](const TextFile::Sink &sink) { sink(bytes); }, {});
 }
 
@@ -279,7 +281,7 @@ StorageResult RecoveryFile::replay(const LeftBehind &file, std::vector<StampReco
         return read;
     CollectionFile::Contents contents = CollectionFile::parse(base);
     if (!contents.headerComplete)
-        return StorageResult::failure(QStringLiteral("Het bestand is te kort."));
+        return StorageResult::failure(StorageText::tr("Het bestand is te kort."));
     records = std::move(contents.records);
     RecoveryJournal::BaseMark mark;
     mark.add(base);

@@ -1,5 +1,6 @@
 #include "storage/pictures/PictureFiler.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/TextFile.h"
 #include "storage/keeping/KeptPictures.h"
@@ -38,8 +39,8 @@ StorageResult encodeJpeg(const QImage &image, QByteArray &jpeg)
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(PictureFiler::JpegQuality);
     if (!writer.write(withoutTransparency(image)))
-        return StorageResult::failure(QStringLiteral("Afbeelding kon niet als JPEG worden opgeslagen: ") +
-                                      writer.errorString());
+        return StorageResult::failure(
+            StorageText::tr("Afbeelding kon niet als JPEG worden opgeslagen: %1").arg(writer.errorString()));
     return StorageResult::success();
 }
 
@@ -59,23 +60,23 @@ StorageResult PictureFiler::target(const StampRecord &record, QString &path) con
     const QString &number = record[StampRecord::CatalogueNumber];
     if (m_collectionName.isEmpty())
         return StorageResult::failure(
-            QStringLiteral("De verzameling heeft nog geen naam; sla haar eerst op."));
+            StorageText::tr("De verzameling heeft nog geen naam; sla haar eerst op."));
     if (!CollectionName::isValid(m_collectionName))
         return StorageResult::failure(
-            QStringLiteral("Ongeldige naam voor een verzameling: '%1'").arg(m_collectionName));
+            StorageText::tr("Ongeldige naam voor een verzameling: '%1'").arg(m_collectionName));
     if (isBlank(year))
-        return StorageResult::failure(QStringLiteral("Dit record heeft geen jaartal."));
+        return StorageResult::failure(StorageText::tr("Dit record heeft geen jaartal."));
     if (isBlank(number))
-        return StorageResult::failure(QStringLiteral("Dit record heeft geen catalogusnummer."));
+        return StorageResult::failure(StorageText::tr("Dit record heeft geen catalogusnummer."));
     // Year and number become a folder and a file name beside the collection's
     // own, so they obey the same rule as a collection name: no separator, no
     // character Windows forbids, not "." or "..". The window's own lookup
     // (picturePath) refuses a subset of these.
     if (!CollectionName::isValid(year))
-        return StorageResult::failure(QStringLiteral("Het jaartal '%1' kan geen mapnaam zijn.").arg(year));
+        return StorageResult::failure(StorageText::tr("Het jaartal '%1' kan geen mapnaam zijn.").arg(year));
     if (!CollectionName::isValid(number))
         return StorageResult::failure(
-            QStringLiteral("Het catalogusnummer '%1' kan geen bestandsnaam zijn.").arg(number));
+            StorageText::tr("Het catalogusnummer '%1' kan geen bestandsnaam zijn.").arg(number));
     path = m_folder.picturePath(m_collectionName, year, number);
     return StorageResult::success();
 }
@@ -100,7 +101,7 @@ StorageResult PictureFiler::fileFromFile(const QString &imageFile, const StampRe
     QByteArray bytes;
     result = TextFile::readBytes(imageFile, bytes);
     if (!result)
-        return StorageResult::failure(QStringLiteral("'%1' kon niet worden gelezen: %2")
+        return StorageResult::failure(StorageText::tr("'%1' kon niet worden gelezen: %2")
                                           .arg(QDir::toNativeSeparators(imageFile), result.reason));
     return fileFromData(bytes, record, existing);
 }
@@ -118,7 +119,7 @@ StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const Stam
     // the reader sees the file, which would warn about it.
     const bool jpeg = imageData.startsWith("\xFF\xD8\xFF");
     const StorageResult damaged =
-        StorageResult::failure(QStringLiteral("Dit JPEG-bestand is beschadigd of onvolledig."));
+        StorageResult::failure(StorageText::tr("Dit JPEG-bestand is beschadigd of onvolledig."));
     if (jpeg && !JpegStructure::isComplete(imageData))
         return damaged;
     allowLargePictures();
@@ -134,8 +135,8 @@ StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const Stam
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(LargestPictureMegabytes) << 20)
         return StorageResult::failure(
-            QStringLiteral("Deze afbeelding is te groot: %1 x %2 beeldpunten (het programma leest tot %3 "
-                           "miljoen beeldpunten).")
+            StorageText::tr("Deze afbeelding is te groot: %1 x %2 beeldpunten (het programma leest tot %3 "
+                            "miljoen beeldpunten).")
                 .arg(size.width())
                 .arg(size.height())
                 .arg((qint64(LargestPictureMegabytes) << 20) / 4 / 1000000));
@@ -146,7 +147,7 @@ StorageResult PictureFiler::fileFromData(const QByteArray &imageData, const Stam
     // Decoded even when copied, so that a damaged file is never filed.
     const QImage image = reader.read();
     if (image.isNull())
-        return StorageResult::failure(QStringLiteral("Dit is geen afbeelding die het programma kan lezen."));
+        return StorageResult::failure(StorageText::tr("Dit is geen afbeelding die het programma kan lezen."));
     return uprightJpeg ? write(record, existing, imageData) : fileFromImage(image, record, existing);
 }
 
@@ -154,7 +155,7 @@ StorageResult PictureFiler::fileFromImage(const QImage &image, const StampRecord
                                           Existing existing) const
 {
     if (image.isNull())
-        return StorageResult::failure(QStringLiteral("Er is geen afbeelding."));
+        return StorageResult::failure(StorageText::tr("Er is geen afbeelding."));
     QByteArray jpeg;
     const StorageResult encoded = encodeJpeg(image, jpeg);
     return encoded ? write(record, existing, jpeg) : encoded;
@@ -169,20 +170,20 @@ StorageResult PictureFiler::write(const StampRecord &record, Existing existing, 
     const QFileInfo file(path);
     const bool exists = file.exists() || file.isSymLink();
     if (exists && existing == Existing::Keep)
-        return StorageResult::failure(QStringLiteral("Dit record heeft al een afbeelding: ") +
-                                      QDir::toNativeSeparators(path));
+        return StorageResult::failure(
+            StorageText::tr("Dit record heeft al een afbeelding: %1").arg(QDir::toNativeSeparators(path)));
     const QString yearFolder = file.absolutePath();
     if (!QDir().mkpath(yearFolder))
         return StorageResult::failure(
-            QStringLiteral("Map '%1' kon niet worden gemaakt.").arg(QDir::toNativeSeparators(yearFolder)));
+            StorageText::tr("Map '%1' kon niet worden gemaakt.").arg(QDir::toNativeSeparators(yearFolder)));
     if (!staysInPictureFolder(yearFolder))
-        return StorageResult::failure(QStringLiteral("'%1' ligt buiten de map van de verzameling.")
+        return StorageResult::failure(StorageText::tr("'%1' ligt buiten de map van de verzameling.")
                                           .arg(QDir::toNativeSeparators(path)));
     if (file.isSymLink()) {
         // A link may lead to another record's picture: the link goes, its
         // target stays as it is, and the record gets a file of its own.
         if (!QFile::remove(path))
-            return StorageResult::failure(QStringLiteral("Koppeling '%1' kon niet worden verwijderd.")
+            return StorageResult::failure(StorageText::tr("Koppeling '%1' kon niet worden verwijderd.")
                                               .arg(QDir::toNativeSeparators(path)));
     } else if (exists) {
         result = KeptPictures(m_folder, m_collectionName)
@@ -192,8 +193,8 @@ StorageResult PictureFiler::write(const StampRecord &record, Existing existing, 
     }
     result = TextFile::writeBytes(path, jpeg);
     if (!result)
-        return StorageResult::failure(QStringLiteral("Afbeelding kon niet worden opgeslagen: ") +
-                                      result.reason);
+        return StorageResult::failure(
+            StorageText::tr("Afbeelding kon niet worden opgeslagen: %1").arg(result.reason));
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "storage/pictures/ScanFolder.h"
 
+#include "storage/StorageText.h"
 #include "storage/pictures/PictureFiler.h"
 
 #include <QDir>
@@ -174,7 +175,7 @@ std::vector<ScanFolder::Match> ScanFolder::match(const QString &folder, RecordSp
         } else if (targets.size() > 1) {
             match.action = Action::Conflict;
             match.candidates = rows;
-            match.reason = QStringLiteral("Dit catalogusnummer hoort bij %1 records.").arg(rows.size());
+            match.reason = StorageText::tr("Dit catalogusnummer hoort bij %1 records.").arg(rows.size());
         } else if (const StorageResult usable = filer.target(records[size_t(rows.front())], target);
                    !usable) {
             match.action = Action::Conflict;
@@ -196,7 +197,7 @@ std::vector<ScanFolder::Match> ScanFolder::match(const QString &folder, RecordSp
         for (size_t index : sameRecord) {
             matches[index].action = Action::Conflict;
             matches[index].reason =
-                QStringLiteral("%1 bestanden horen bij dit record.").arg(sameRecord.size());
+                StorageText::tr("%1 bestanden horen bij dit record.").arg(sameRecord.size());
         }
     }
     return matches;
@@ -213,11 +214,11 @@ ScanFolder::Outcome ScanFolder::file(const std::vector<Match> &chosen, RecordSpa
         const Match &match = chosen[size_t(done)];
         const QString name = QDir::toNativeSeparators(match.file);
         if (match.row < 0 || match.row >= int(records.size())) {
-            outcome.failures.append(name + QStringLiteral(": geen record"));
+            outcome.failures.append(StorageText::tr("%1: geen record").arg(name));
         } else if (!match.canBeChosen()) {
-            outcome.failures.append(name + QStringLiteral(": conflict; ") + match.reason);
+            outcome.failures.append(StorageText::tr("%1: conflict; %2").arg(name, match.reason));
         } else if (filedRows.contains(match.row)) {
-            outcome.failures.append(name + QStringLiteral(": dit record kreeg al een afbeelding"));
+            outcome.failures.append(StorageText::tr("%1: dit record kreeg al een afbeelding").arg(name));
         } else {
             const auto existing = match.action == Action::Replaces ? PictureFiler::Existing::Replace
                                                                    : PictureFiler::Existing::Keep;
@@ -226,7 +227,7 @@ ScanFolder::Outcome ScanFolder::file(const std::vector<Match> &chosen, RecordSpa
                 ++outcome.filed;
                 filedRows.insert(match.row);
             } else {
-                outcome.failures.append(name + QStringLiteral(": ") + filed.reason);
+                outcome.failures.append(StorageText::tr("%1: %2").arg(name, filed.reason));
             }
         }
         ++done;
