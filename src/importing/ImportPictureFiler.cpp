@@ -1,5 +1,6 @@
 #include "importing/ImportPictureFiler.h"
 
+#include "importing/ImportText.h"
 #include "storage/keeping/ImportedCollections.h"
 #include "storage/pictures/PictureFiler.h"
 
@@ -23,8 +24,8 @@ StorageResult ImportPictureFiler::file(const QString &collection, const StampRec
         return filer.fileFromData(data, record, PictureFiler::Existing::Keep);
     }
     if (filer.hasPicture(record) && filer.target(record, path))
-        return StorageResult::failure(QStringLiteral("Dit record heeft al een afbeelding: ") +
-                                      QDir::toNativeSeparators(path));
+        return StorageResult::failure(
+            ImportText::tr("Dit record heeft al een afbeelding: %1").arg(QDir::toNativeSeparators(path)));
     if (!m_scratch)
         m_scratch = std::make_unique<QTemporaryDir>();
     return PictureFiler(ProgramFolder(m_scratch->path()), collection)

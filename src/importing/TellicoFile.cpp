@@ -1,5 +1,6 @@
 #include "importing/TellicoFile.h"
 
+#include "importing/ImportText.h"
 #include "importing/ZipMemberDevice.h"
 #include "storage/folder/TextFile.h"
 
@@ -25,7 +26,7 @@ QString archiveMember(const QString &id)
 StorageResult unsafeId(const QString &id)
 {
     return StorageResult::failure(
-        QStringLiteral("de afbeelding '%1' verwijst naar een plaats buiten het bestand").arg(id));
+        ImportText::tr("de afbeelding '%1' verwijst naar een plaats buiten het bestand").arg(id));
 }
 
 // One child element of an entry, from its start to its end: its text, with
@@ -123,20 +124,20 @@ StorageResult TellicoFile::open(const QString &path)
     QFile file(path);
     const QFileInfo info(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return StorageResult::failure(QStringLiteral("het bestand kan niet worden gelezen"));
+        return StorageResult::failure(ImportText::tr("het bestand kan niet worden gelezen"));
     const QByteArray start = file.read(64);
     file.close();
     if (ZipArchive::looksLikeZip(start)) {
         m_zip = std::make_unique<ZipArchive>();
         StorageResult opened = m_zip->open(path);
         if (opened && !m_zip->contains(XmlMember))
-            opened = StorageResult::failure(QStringLiteral("het zip-archief bevat geen tellico.xml"));
+            opened = StorageResult::failure(ImportText::tr("het zip-archief bevat geen tellico.xml"));
         return opened;
     }
     // Tellico keeps the pictures of a plain XML file in a folder beside it.
     m_pictureFolder = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral("_files"));
     if (!start.trimmed().startsWith('<') && !start.startsWith("\xef\xbb\xbf<"))
-        return StorageResult::failure(QStringLiteral("dit is geen zip- of XML-bestand"));
+        return StorageResult::failure(ImportText::tr("dit is geen zip- of XML-bestand"));
     return StorageResult::success();
 }
 
@@ -146,7 +147,7 @@ StorageResult TellicoFile::openBytes(const QByteArray &bytes)
         m_zip = std::make_unique<ZipArchive>();
         StorageResult opened = m_zip->openBytes(bytes);
         if (opened && !m_zip->contains(XmlMember))
-            opened = StorageResult::failure(QStringLiteral("het zip-archief bevat geen tellico.xml"));
+            opened = StorageResult::failure(ImportText::tr("het zip-archief bevat geen tellico.xml"));
         return opened;
     }
     m_bytes = bytes;
@@ -163,8 +164,8 @@ std::unique_ptr<QIODevice> TellicoFile::openXml(StorageResult &result, qint64 &s
     if (!m_path.isEmpty()) {
         auto file = std::make_unique<QFile>(m_path);
         if (!file->open(QIODevice::ReadOnly)) {
-            result = StorageResult::failure(QStringLiteral("het bestand kan niet worden gelezen: ") +
-                                            file->errorString());
+            result = StorageResult::failure(
+                ImportText::tr("het bestand kan niet worden gelezen: %1").arg(file->errorString()));
             return nullptr;
         }
         size = file->size();
@@ -182,9 +183,9 @@ StorageResult TellicoFile::xmlError(const QXmlStreamReader &xml, const QIODevice
     const auto *member = qobject_cast<const ZipMemberDevice *>(&device);
     if (member && member->damaged())
         return StorageResult::failure(
-            QStringLiteral("het zip-archief is beschadigd (%1)").arg(device.errorString()));
+            ImportText::tr("het zip-archief is beschadigd (%1)").arg(device.errorString()));
     return StorageResult::failure(
-        QStringLiteral("fout in de XML op regel %1: %2").arg(xml.lineNumber()).arg(xml.errorString()));
+        ImportText::tr("fout in de XML op regel %1: %2").arg(xml.lineNumber()).arg(xml.errorString()));
 }
 
 StorageResult TellicoFile::read(const Handler &handler) const
@@ -197,10 +198,10 @@ StorageResult TellicoFile::read(const Handler &handler) const
     QXmlStreamReader xml(device.get());
     if (!xml.readNextStartElement())
         return xml.hasError() ? xmlError(xml, *device)
-                              : StorageResult::failure(QStringLiteral("het bestand bevat geen XML"));
+                              : StorageResult::failure(ImportText::tr("het bestand bevat geen XML"));
     if (xml.name() != QLatin1String("tellico"))
         return StorageResult::failure(
-            QStringLiteral("dit is geen Tellico-bestand (het begint met <%1>)").arg(xml.name()));
+            ImportText::tr("dit is geen Tellico-bestand (het begint met <%1>)").arg(xml.name()));
 
     bool seenCollection = false;
     bool stopped = false;
@@ -216,9 +217,9 @@ StorageResult TellicoFile::read(const Handler &handler) const
         collection.title = attributes.value(QLatin1String("title")).toString();
         if (type != StampCollectionType)
             return StorageResult::failure(
-                QStringLiteral("'%1' is geen postzegelverzameling maar een verzameling van het soort %2; "
+                ImportText::tr("'%1' is geen postzegelverzameling maar een verzameling van het soort %2; "
                                "alleen postzegelverzamelingen (soort 9) kunnen worden geïmporteerd")
-                    .arg(collection.title, type.isEmpty() ? QStringLiteral("(geen)") : type));
+                    .arg(collection.title, type.isEmpty() ? ImportText::tr("(geen)") : type));
         bool started = false;
         const auto start = [&] {
             if (!started && handler.started)
@@ -276,7 +277,7 @@ StorageResult TellicoFile::read(const Handler &handler) const
     if (xml.hasError())
         return xmlError(xml, *device);
     if (!seenCollection)
-        return StorageResult::failure(QStringLiteral("het bestand bevat geen verzameling"));
+        return StorageResult::failure(ImportText::tr("het bestand bevat geen verzameling"));
     return StorageResult::success();
 }
 
@@ -308,12 +309,12 @@ StorageResult TellicoFile::readPictureFile(const QString &id, QByteArray &data) 
     const QString folder = QFileInfo(m_pictureFolder).canonicalFilePath();
     const QString resolved = QFileInfo(path).canonicalFilePath();
     if (path.isEmpty() || resolved.isEmpty() || folder.isEmpty())
-        return StorageResult::failure(QStringLiteral("afbeelding '%1' ontbreekt").arg(id));
+        return StorageResult::failure(ImportText::tr("afbeelding '%1' ontbreekt").arg(id));
     if (!resolved.startsWith(folder + u'/'))
         return unsafeId(id);
     if (QFileInfo(resolved).size() > MaxPictureSize)
         return StorageResult::failure(
-            QStringLiteral("afbeelding '%1' is groter dan %2 MB").arg(id).arg(MaxPictureSize >> 20));
+            ImportText::tr("afbeelding '%1' is groter dan %2 MB").arg(id).arg(MaxPictureSize >> 20));
     return TextFile::readBytes(resolved, data);
 }
 

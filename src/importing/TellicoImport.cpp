@@ -1,6 +1,7 @@
 #include "importing/TellicoImport.h"
 
 #include "importing/ImportPictureFiler.h"
+#include "importing/ImportText.h"
 
 #include "importing/TellicoMapping.h"
 #include "storage/folder/CollectionName.h"
@@ -77,9 +78,9 @@ StorageResult TellicoImport::read(const QString &path, const Progress &progress)
     if (!result)
         return result;
     if (stopped)
-        return StorageResult::failure(QStringLiteral("het lezen is afgebroken"));
+        return StorageResult::failure(ImportText::tr("het lezen is afgebroken"));
     if (m_records.empty())
-        return StorageResult::failure(QStringLiteral("de verzameling bevat geen postzegels"));
+        return StorageResult::failure(ImportText::tr("de verzameling bevat geen postzegels"));
 
     std::vector<bool> available(static_cast<size_t>(m_pictureIds.size()));
     for (qsizetype i = 0; i < m_pictureIds.size(); ++i)
@@ -143,11 +144,11 @@ TellicoImport::Report TellicoImport::plan(const Options &options) const
         }
         ++report.collections[static_cast<size_t>(at)].records;
     }
-    report.total = {QStringLiteral("totaal"), entryCount(), 0};
+    report.total = {ImportText::tr("totaal"), entryCount(), 0};
     if (options.perCountry) {
         for (const Count &country : countries()) {
             if (!country.name.isEmpty() && !canBeCollection(country.name))
-                report.notes.append(QStringLiteral("Het land '%1' kan geen naam van een verzameling zijn; "
+                report.notes.append(ImportText::tr("Het land '%1' kan geen naam van een verzameling zijn; "
                                                    "de %2 records ervan gaan naar '%3'.")
                                         .arg(country.name)
                                         .arg(country.records)
@@ -156,7 +157,7 @@ TellicoImport::Report TellicoImport::plan(const Options &options) const
     }
     if (m_replacedCharacters > 0)
         report.notes.append(
-            QStringLiteral("%1 tekens die een verzameling niet kan bewaren zijn vervangen door "
+            ImportText::tr("%1 tekens die een verzameling niet kan bewaren zijn vervangen door "
                            "de letter die er het meest op lijkt of door '?'.")
                 .arg(m_replacedCharacters));
     return report;
@@ -238,7 +239,7 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
 {
     if (!CollectionName::isValid(options.name))
         return StorageResult::failure(
-            QStringLiteral("Ongeldige naam voor een verzameling: '%1'").arg(options.name));
+            ImportText::tr("Ongeldige naam voor een verzameling: '%1'").arg(options.name));
     report = plan(options);
     // Every collection is looked at before the first is written, so that a
     // dry run refuses what writing would refuse.
@@ -268,7 +269,7 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
             const StorageResult saved = written.save(name, list);
             if (!saved)
                 return StorageResult::failure(
-                    QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2")
+                    ImportText::tr("Verzameling '%1' kon niet worden opgeslagen: %2")
                         .arg(name, saved.reason));
         }
         advance(static_cast<double>(list.size()));
@@ -296,13 +297,13 @@ void TellicoImport::fileFromFile(ImportPictureFiler &pictures, const PendingPict
     const StorageResult read =
         m_file.hasPictureFile(id)
             ? m_file.readPictureFile(id, data)
-            : StorageResult::failure(QStringLiteral("afbeelding '%1' ontbreekt").arg(id));
+            : StorageResult::failure(ImportText::tr("afbeelding '%1' ontbreekt").arg(id));
     if (read)
         fileAndCount(pictures, pending, data, report);
     else
-        report.notes.append(
-            describe(report.collections[static_cast<size_t>(pending.collection)].name, pending.record()) +
-            QStringLiteral(": ") + read.reason);
+        report.notes.append(ImportText::tr("%1: %2").arg(
+            describe(report.collections[static_cast<size_t>(pending.collection)].name, pending.record()),
+            read.reason));
 }
 
 void TellicoImport::fileAndCount(ImportPictureFiler &pictures, const PendingPicture &pending,
@@ -311,14 +312,15 @@ void TellicoImport::fileAndCount(ImportPictureFiler &pictures, const PendingPict
     Count &count = report.collections[static_cast<size_t>(pending.collection)];
     // A blank catalogue number was stored as "-", which names no picture.
     const StorageResult filed = pending.number == QLatin1String("-")
-                                    ? StorageResult::failure(QStringLiteral(
+                                    ? StorageResult::failure(ImportText::tr(
                                           "geen catalogusnummer, dus geen plaats voor de afbeelding"))
                                     : pictures.file(count.name, pending.record(), data);
     if (filed) {
         ++count.pictures;
         ++report.total.pictures;
     } else {
-        report.notes.append(describe(count.name, pending.record()) + QStringLiteral(": ") + filed.reason);
+        report.notes.append(
+            ImportText::tr("%1: %2").arg(describe(count.name, pending.record()), filed.reason));
     }
 }
 
@@ -340,6 +342,6 @@ void TellicoImport::fileEmbedded(ImportPictureFiler &pictures, const std::vector
             return true;
         });
     if (!read)
-        report.notes.append(QStringLiteral("Afbeeldingen in het bestand konden niet worden gelezen: ") +
-                            read.reason);
+        report.notes.append(
+            ImportText::tr("Afbeeldingen in het bestand konden niet worden gelezen: %1").arg(read.reason));
 }

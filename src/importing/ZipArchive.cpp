@@ -1,5 +1,6 @@
 #include "importing/ZipArchive.h"
 
+#include "importing/ImportText.h"
 #include "importing/ZipMemberDevice.h"
 
 #include <QFile>
@@ -58,7 +59,7 @@ StorageResult ZipArchive::finishOpening(zip *archive, int error)
 {
     if (!archive)
         return StorageResult::failure(
-            QStringLiteral("het zip-archief is onvolledig of beschadigd (%1)").arg(errorText(error)));
+            ImportText::tr("het zip-archief is onvolledig of beschadigd (%1)").arg(errorText(error)));
     m_archive = archive;
     return StorageResult::success();
 }
@@ -91,7 +92,7 @@ StorageResult ZipArchive::read(const QString &name, qint64 maxSize, QByteArray &
     const qint64 expected = size(name);
     if (expected > maxSize)
         return StorageResult::failure(
-            QStringLiteral("'%1' is groter dan %2 MB").arg(name).arg(maxSize >> 20));
+            ImportText::tr("'%1' is groter dan %2 MB").arg(name).arg(maxSize >> 20));
     StorageResult result;
     const std::unique_ptr<ZipMemberDevice> member = stream(name, result);
     if (!member)
@@ -101,12 +102,12 @@ StorageResult ZipArchive::read(const QString &name, qint64 maxSize, QByteArray &
     if (member->damaged()) {
         bytes.clear();
         return StorageResult::failure(
-            QStringLiteral("'%1' is beschadigd (%2)").arg(name, member->errorString()));
+            ImportText::tr("'%1' is beschadigd (%2)").arg(name, member->errorString()));
     }
     if (bytes.size() > maxSize) {
         bytes.clear();
         return StorageResult::failure(
-            QStringLiteral("'%1' is groter dan %2 MB").arg(name).arg(maxSize >> 20));
+            ImportText::tr("'%1' is groter dan %2 MB").arg(name).arg(maxSize >> 20));
     }
     return StorageResult::success();
 }
@@ -117,8 +118,8 @@ std::unique_ptr<ZipMemberDevice> ZipArchive::stream(const QString &name, Storage
     zip_file_t *file = index < 0 ? nullptr : zip_fopen_index(m_archive, static_cast<zip_uint64_t>(index), 0);
     if (!file) {
         result =
-            StorageResult::failure(index < 0 ? QStringLiteral("'%1' ontbreekt in het archief").arg(name)
-                                             : QStringLiteral("'%1' kan niet worden gelezen (%2)")
+            StorageResult::failure(index < 0 ? ImportText::tr("'%1' ontbreekt in het archief").arg(name)
+                                             : ImportText::tr("'%1' kan niet worden gelezen (%2)")
                                                    .arg(name, QString::fromUtf8(zip_strerror(m_archive))));
         return nullptr;
     }
