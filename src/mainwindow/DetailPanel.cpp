@@ -52,7 +52,7 @@ DetailPanel::DetailPanel(QWidget *parent)
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setAutoFillBackground(true);
 
-    Label9 = new QLabel(QStringLiteral("Record"), this);
+    Label9 = new QLabel(tr("Record"), this);
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setFont(MainLook::titleFont());
     MainLook::setTextColour(Label9, QColor(170, 170, 170));
@@ -63,32 +63,32 @@ DetailPanel::DetailPanel(QWidget *parent)
     for (int year = FirstYear; year <= LastYear; ++year)
         Combo1->addItem(QString::number(year));
     Combo1->setCurrentIndex(YearShownAtStart - FirstYear);
-    addCaption(0, QStringLiteral("Jaar van uitgifte"), 1110, 295);
+    addCaption(0, tr("Jaar van uitgifte"), 1110, 295);
 
     Text1 = addLineEdit("Text1", 150, 660, 1200);
-    addCaption(1, QStringLiteral("Cat.nummer"), 1440, 705);
+    addCaption(1, tr("Cat.nummer"), 1440, 705);
     Combo2 = addCombo("Combo2", 150, 1080, 2700);
-    addCaption(2, QStringLiteral("Categorie"), 2910, 1125);
+    addCaption(2, tr("Categorie"), 2910, 1125);
     Text2 = addLineEdit("Text2", 150, 1500, 3300);
-    addCaption(3, QStringLiteral("Onderwerp"), 3510, 1545);
+    addCaption(3, tr("Onderwerp"), 3510, 1545);
     Combo3 = addCombo("Combo3", 150, 1920, 2400);
-    addCaption(4, QStringLiteral("Soort zegel"), 2610, 1965);
+    addCaption(4, tr("Soort zegel"), 2610, 1965);
     Combo4 = addCombo("Combo4", 150, 2340, 2400);
-    addCaption(5, QStringLiteral("Type zegel"), 2610, 2385);
+    addCaption(5, tr("Type zegel"), 2610, 2385);
     Text3 = addLineEdit("Text3", 150, 2760, 3000);
-    addCaption(6, QStringLiteral("Waarde opdruk"), 3210, 2805);
+    addCaption(6, tr("Waarde opdruk"), 3210, 2805);
     Text4 = addLineEdit("Text4", 150, 3180, 3660);
-    addCaption(7, QStringLiteral("Afbeelding"), 3870, 3235);
+    addCaption(7, tr("Afbeelding"), 3870, 3235);
 
     Text5 = new QPlainTextEdit(this);
     Text5->setObjectName(QStringLiteral("Text5"));
     Text5->setGeometry(Twips::rect(150, 3780, 4500, 510));
     Text5->setTabChangesFocus(true);
     connect(Text5, &QPlainTextEdit::textChanged, this, &DetailPanel::dropUnwritableRemarks);
-    addCaption(8, QStringLiteral("Informatie"), 165, 3555);
+    addCaption(8, tr("Informatie"), 165, 3555);
 
     Combo5 = addCombo("Combo5", 150, 4395, 2100);
-    addCaption(9, QStringLiteral("Conditie"), 2310, 4440);
+    addCaption(9, tr("Conditie"), 2310, 4440);
     Text6 = addLineEdit("Text6", 150, 4830, 1050);
     Text7 = addLineEdit("Text7", 2400, 4830, 1050);
     // One caption names both price boxes; the blanks carry "Mijn Prijs" over to the second.
@@ -100,8 +100,8 @@ DetailPanel::DetailPanel(QWidget *parent)
                                               Combo4, Text3, Text4,  Text5, Combo5};
     for (size_t i = 0; i < captioned.size(); ++i)
         ReaderNames::labelField(Label1[i], captioned[i]);
-    ReaderNames::name(Text6, QStringLiteral("Cat.Prijs"));
-    ReaderNames::name(Text7, QStringLiteral("Mijn Prijs"));
+    ReaderNames::name(Text6, tr("Cat.Prijs"));
+    ReaderNames::name(Text7, tr("Mijn Prijs"));
 }
 
 void DetailPanel::loadLookupLists(const ProgramFolder &folder)

@@ -51,10 +51,10 @@ HistoryCommands::HistoryCommands(OpenCollection &collection, QWidget *window)
     , m_collection(collection)
     , m_window(window)
 {
-    m_undo = newAction(collection.createUndoAction(this), "ToolsUndo", QStringLiteral("Ongedaan maken"),
+    m_undo = newAction(collection.createUndoAction(this), "ToolsUndo", tr("Ongedaan maken"),
                        &OpenCollection::undoTextChanged, &HistoryCommands::undoUnlessBusy);
     m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redo = newAction(collection.createRedoAction(this), "ToolsRedo", QStringLiteral("Opnieuw"),
+    m_redo = newAction(collection.createRedoAction(this), "ToolsRedo", tr("Opnieuw"),
                        &OpenCollection::redoTextChanged, &HistoryCommands::redoUnlessBusy);
     m_redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -69,7 +69,7 @@ QAction *HistoryCommands::newAction(QAction *made, const char *name, const QStri
     made->setObjectName(QLatin1String(name));
     // The caption names the step: "Ongedaan maken: Delete 1952 MBund 152".
     const auto showCaption = [made, caption](const QString &stepText) {
-        made->setText(stepText.isEmpty() ? caption : caption + QStringLiteral(": ") + stepText);
+        made->setText(stepText.isEmpty() ? caption : tr("%1: %2").arg(caption, stepText));
     };
     showCaption(step == &HistoryCommands::undoUnlessBusy ? m_collection.undoText() : m_collection.redoText());
     connect(&m_collection, textChanged, made, showCaption);

@@ -77,7 +77,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     , m_collection(folder)
 {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Tessaron (2)"));
+    setWindowTitle(tr("Tessaron (2)"));
     setWindowIcon(ProgramIcon::icon());
     resize(Twips::toPixels(StartWidth), Twips::toPixels(StartHeight));
 
@@ -149,7 +149,7 @@ void Main::collectionReplaced()
 
 void Main::showCollectionCaption()
 {
-    Label2->setText(QStringLiteral("Verzamelgebied : ") + m_captionName);
+    Label2->setText(tr("Verzamelgebied : %1").arg(m_captionName));
 }
 
 void Main::showRecordCount(CountWording wording)
@@ -160,9 +160,9 @@ void Main::showRecordCount(CountWording wording)
 
 QString Main::recordCountLine() const
 {
-    const QString prefix = m_countWording == CountWording::Records ? QStringLiteral("Aantal Records : ")
-                                                                   : QStringLiteral("Aantal Gegevens : ");
-    return prefix + QString::number(m_collection.records().count());
+    const int count = m_collection.records().count();
+    return m_countWording == CountWording::Records ? tr("Aantal Records : %1").arg(count)
+                                                   : tr("Aantal Gegevens : %1").arg(count);
 }
 
 void Main::SetPanelColour(int red, int green, int blue)
@@ -196,8 +196,9 @@ PrintSource Main::printSource() const
     source.shownRows = m_collection.records().records();
     source.selectedRow = selectedRow();
     source.panel = Frame1->recordInFields();
-    source.collectionCaption = QStringLiteral("Verzamelgebied : ") + m_captionName;
-    source.recordCountLine = recordCountLine();
+    source.collectionCaption = PrintSource::collectionCaptionOf(m_captionName);
+    source.recordCountLine = PrintSource::recordCountLineOf(m_collection.records().count(),
+                                                            m_countWording == CountWording::Details);
     source.picture = viewerPicture();
     return source;
 }
@@ -243,8 +244,8 @@ void Main::openFindBar()
 void Main::CountKnop_Click()
 {
     const QStringList lines = PriceTotals::of(m_collection.records()).messageLines(QLocale());
-    MessageBox::show(this, lines.join(QStringLiteral("\r\n")), QStringLiteral("Totaalprijs"),
-                     MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+    MessageBox::show(this, lines.join(QStringLiteral("\r\n")), tr("Totaalprijs"), MessageBox::Buttons::Ok,
+                     MessageBox::Icon::Information);
 }
 
 void Main::buildTitleStrip(QWidget *area)
@@ -258,19 +259,16 @@ void Main::buildTitleStrip(QWidget *area)
     MainLook::setTextColour(MenuPic, MainLook::TitleStripTextColour);
     MenuPic->setGeometry(Twips::rect(90, 90, 0, 510));
 
-    Label2 = newLabel(MenuPic, "Label2", QStringLiteral("Verzamelgebied : "), 90, 60, 9000);
+    Label2 = newLabel(MenuPic, "Label2", tr("Verzamelgebied : %1").arg(QString()), 90, 60, 9000);
     KlokLabel = newLabel(MenuPic, "KlokLabel", QStringLiteral("00:00:00"), 0, 60);
     m_clock = new Clock(KlokLabel, this);
 }
 
 void Main::buildEditButtons()
 {
-    AddKnop =
-        newButton(Frame1, "AddKnop", QStringLiteral("Add"), QStringLiteral(" Record Toevoegen "), 150, 5700);
-    WijzigKnop = newButton(Frame1, "WijzigKnop", QStringLiteral("Wijzig"),
-                           QStringLiteral(" Record Wijzigen "), 1020, 5700);
-    DelKnop = newButton(Frame1, "DelKnop", QStringLiteral("Delete"), QStringLiteral(" Record Verwijderen "),
-                        1890, 5700);
+    AddKnop = newButton(Frame1, "AddKnop", tr("Add"), tr(" Record Toevoegen "), 150, 5700);
+    WijzigKnop = newButton(Frame1, "WijzigKnop", tr("Wijzig"), tr(" Record Wijzigen "), 1020, 5700);
+    DelKnop = newButton(Frame1, "DelKnop", tr("Delete"), tr(" Record Verwijderen "), 1890, 5700);
 }
 
 void Main::buildPictureFrame(QWidget *area)
@@ -282,10 +280,10 @@ void Main::buildPictureFrame(QWidget *area)
     Image1->setGeometry(Twips::rect(120, 225, 2250, 1305));
     ShowKnop = new VistaButton(QStringLiteral("ShowKnop"), Frame3);
     ShowKnop->setGeometry(Twips::rect(2490, 225, 840, 330));
-    ShowKnop->setCaption(QStringLiteral("Show"));
+    ShowKnop->setCaption(tr("Show"));
     ShowKnop->setEnabled(false);
     connect(ShowKnop, &VistaButton::Click, this, &Main::ShowKnop_Click);
-    Label5 = newLabel(Frame3, "Label5", QStringLiteral("Afbeelding"), 3420, 300);
+    Label5 = newLabel(Frame3, "Label5", tr("Afbeelding"), 3420, 300);
 }
 
 void Main::buildListFrame(QWidget *area)
@@ -306,7 +304,7 @@ void Main::buildListFrame(QWidget *area)
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setModel(m_collection.listModel());
-    ReaderNames::name(ListView1, QStringLiteral("Records"));
+    ReaderNames::name(ListView1, tr("Records"));
 
     QHeaderView *header = ListView1->header();
     header->setSectionsMovable(false);
@@ -355,7 +353,7 @@ void Main::ShowKnop_Click()
         Frame5->hide();
         Frame2->show();
     }
-    ShowKnop->setCaption(toViewer ? QStringLiteral("Exit") : QStringLiteral("Show"));
+    ShowKnop->setCaption(toViewer ? tr("Exit") : tr("Show"));
     // No record can be edited while the list is out of sight.
     for (VistaButton *button : {AddKnop, WijzigKnop, DelKnop})
         button->setEnabled(!toViewer);
@@ -366,11 +364,10 @@ void Main::buildStatusFrame(QWidget *area)
     Frame4 = newFrame(area, "Frame4");
     Frame4->setGeometry(Twips::rect(5010, 0, 0, 825));
 
-    Label6 = newLabel(Frame4, "Label6", QStringLiteral("Aantal Records : 0"), 180, 210, 3600);
-    Label10 = newLabel(Frame4, "Label10", QStringLiteral("Gesorteerd op :"), 180, 510, 3600);
-    Label8 = newLabel(Frame4, "Label8", QStringLiteral("Totaalprijs Berekenen"), 0, 300);
-    CountKnop = newButton(Frame4, "CountKnop", QStringLiteral("Count"),
-                          QStringLiteral(" Totaalprijs Berekenen "), 0, 240);
+    Label6 = newLabel(Frame4, "Label6", tr("Aantal Records : %1").arg(0), 180, 210, 3600);
+    Label10 = newLabel(Frame4, "Label10", tr("Gesorteerd op :"), 180, 510, 3600);
+    Label8 = newLabel(Frame4, "Label8", tr("Totaalprijs Berekenen"), 0, 300);
+    CountKnop = newButton(Frame4, "CountKnop", tr("Count"), tr(" Totaalprijs Berekenen "), 0, 240);
 }
 
 void Main::readSettings()
@@ -459,9 +456,9 @@ void Main::resizeEvent(QResizeEvent *event)
 void Main::closeEvent(QCloseEvent *event)
 {
     if (m_collection.unsavedChanges()) {
-        const QString question = QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
-                                                "wilt u het programma toch afsluiten?");
-        if (MessageBox::show(this, question, QStringLiteral(" Sluiten"), MessageBox::Buttons::YesNo) !=
+        const QString question = tr("Wijzigingen zijn nog niet opgeslagen...\r\n"
+                                    "wilt u het programma toch afsluiten?");
+        if (MessageBox::show(this, question, tr(" Sluiten"), MessageBox::Buttons::YesNo) !=
             MessageBox::Answer::Yes) {
             event->ignore();
             return;
@@ -473,8 +470,7 @@ void Main::closeEvent(QCloseEvent *event)
     if (!written) {
         // The program still closes: the collection is not at stake, only colours
         // and widths, but the user should know why they will be gone next time.
-        MessageBox::show(this,
-                         QStringLiteral("Instellingen konden niet worden opgeslagen!\r\n") + written.reason,
+        MessageBox::show(this, tr("Instellingen konden niet worden opgeslagen!\r\n%1").arg(written.reason),
                          MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
     }
     event->accept();

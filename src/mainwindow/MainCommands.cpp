@@ -34,40 +34,36 @@ MainCommands::MainCommands(const Window &window)
 {
     setObjectName(QStringLiteral("MainCommands"));
 
-    addCommand("FileNew", QStringLiteral("Nieuw"), &MainCommands::FileNew_Click);
-    addCommand("FileOpen", QStringLiteral("Openen"), &MainCommands::FileOpen_Click);
-    addCommand("FileSave", QStringLiteral("Opslaan"), &MainCommands::FileSave_Click);
-    addCommand("FilePrint", QStringLiteral("Afdrukken"), &MainCommands::FilePrint_Click);
-    addCommand("FileImport", QStringLiteral("Importeren Oude Data"), &MainCommands::FileImport_Click);
-    addCommand("FileExportCsv", QStringLiteral("Exporteren naar CSV"), &MainCommands::FileExportCsv_Click);
-    addCommand("FileImportCsv", QStringLiteral("Importeren uit CSV"), &MainCommands::FileImportCsv_Click);
-    addCommand("FileImportTellico", QStringLiteral("Importeren uit Tellico..."),
-               &MainCommands::FileImportTellico_Click);
-    addCommand("FileVersions", QStringLiteral("Vorige versies..."), &MainCommands::FileVersions_Click);
-    addCommand("FileExit", QStringLiteral("Exit"), &MainCommands::FileExit_Click);
+    addCommand("FileNew", tr("Nieuw"), &MainCommands::FileNew_Click);
+    addCommand("FileOpen", tr("Openen"), &MainCommands::FileOpen_Click);
+    addCommand("FileSave", tr("Opslaan"), &MainCommands::FileSave_Click);
+    addCommand("FilePrint", tr("Afdrukken"), &MainCommands::FilePrint_Click);
+    addCommand("FileImport", tr("Importeren Oude Data"), &MainCommands::FileImport_Click);
+    addCommand("FileExportCsv", tr("Exporteren naar CSV"), &MainCommands::FileExportCsv_Click);
+    addCommand("FileImportCsv", tr("Importeren uit CSV"), &MainCommands::FileImportCsv_Click);
+    addCommand("FileImportTellico", tr("Importeren uit Tellico..."), &MainCommands::FileImportTellico_Click);
+    addCommand("FileVersions", tr("Vorige versies..."), &MainCommands::FileVersions_Click);
+    addCommand("FileExit", tr("Exit"), &MainCommands::FileExit_Click);
 
-    addCommand("TooleWebpage", QStringLiteral("Webpage Ontwerpen"), &MainCommands::TooleWebpage_Click);
-    addCommand("ToolsDataEdit", QStringLiteral("Data Bewerken"), &MainCommands::ToolsDataEdit_Click);
-    addCommand("ToolsPictureCheck", QStringLiteral("Afbeeldingen controleren"),
-               &MainCommands::ToolsPictureCheck_Click);
-    addCommand("ToolsSearch", QStringLiteral("Zoeken"), &MainCommands::ToolsSearch_Click)
+    addCommand("TooleWebpage", tr("Webpage Ontwerpen"), &MainCommands::TooleWebpage_Click);
+    addCommand("ToolsDataEdit", tr("Data Bewerken"), &MainCommands::ToolsDataEdit_Click);
+    addCommand("ToolsPictureCheck", tr("Afbeeldingen controleren"), &MainCommands::ToolsPictureCheck_Click);
+    addCommand("ToolsSearch", tr("Zoeken"), &MainCommands::ToolsSearch_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    addCommand("ToolsStatistics", QStringLiteral("Statistiek"), &MainCommands::ToolsStatistics_Click);
-    addCommand("ToolsPictureAdd", QStringLiteral("Afbeelding toevoegen..."),
-               &MainCommands::ToolsPictureAdd_Click);
+    addCommand("ToolsStatistics", tr("Statistiek"), &MainCommands::ToolsStatistics_Click);
+    addCommand("ToolsPictureAdd", tr("Afbeelding toevoegen..."), &MainCommands::ToolsPictureAdd_Click);
     // A text field with the focus keeps Ctrl+V for its own paste.
-    addCommand("ToolsPicturePaste", QStringLiteral("Afbeelding plakken"),
-               &MainCommands::ToolsPicturePaste_Click)
+    addCommand("ToolsPicturePaste", tr("Afbeelding plakken"), &MainCommands::ToolsPicturePaste_Click)
         ->setShortcut(QKeySequence::Paste);
-    addCommand("ToolsPictureImport", QStringLiteral("Afbeeldingen importeren..."),
+    addCommand("ToolsPictureImport", tr("Afbeeldingen importeren..."),
                &MainCommands::ToolsPictureImport_Click);
-    addCommand("ToolsWantList", QStringLiteral("Mancolijst..."), &MainCommands::ToolsWantList_Click);
-    addCommand("ToolsTradeList", QStringLiteral("Dubbelen..."), &MainCommands::ToolsTradeList_Click);
+    addCommand("ToolsWantList", tr("Mancolijst..."), &MainCommands::ToolsWantList_Click);
+    addCommand("ToolsTradeList", tr("Dubbelen..."), &MainCommands::ToolsTradeList_Click);
 
-    addCommand("HelpHelp", QStringLiteral("Help"), &MainCommands::HelpHelp_Click);
-    addCommand("HelpMeerSoftware", QStringLiteral("Meer Software"), &MainCommands::HelpMeerSoftware_Click);
-    addCommand("HelpDownloads", QStringLiteral("Downloads"), &MainCommands::HelpDownloads_Click);
-    addCommand("HelpAbout", QStringLiteral("Over Tessaron2..."), &MainCommands::HelpAbout_Click);
+    addCommand("HelpHelp", tr("Help"), &MainCommands::HelpHelp_Click);
+    addCommand("HelpMeerSoftware", tr("Meer Software"), &MainCommands::HelpMeerSoftware_Click);
+    addCommand("HelpDownloads", tr("Downloads"), &MainCommands::HelpDownloads_Click);
+    addCommand("HelpAbout", tr("Over Tessaron2..."), &MainCommands::HelpAbout_Click);
 }
 
 QAction *MainCommands::action(const char *name) const
@@ -109,7 +105,7 @@ void MainCommands::showOpenDialog(OpenFile::Mode mode)
 void MainCommands::FileSave_Click()
 {
     if (m_window.collection.records().count() == 0) {
-        MessageBox::show(m_window.widget, QStringLiteral("Geen gegevens in de lijst!"));
+        MessageBox::show(m_window.widget, tr("Geen gegevens in de lijst!"));
         return;
     }
     SaveForm(m_window.collection, m_window.settings.fieldColour, m_window.widget).exec();
@@ -171,9 +167,9 @@ void MainCommands::HelpHelp_Click()
     // word; the collector is told where the document is instead.
     if (!DesktopOpensType(QStringLiteral("application/pdf")) || !ShellOpen(m_window.widget, helpFile))
         MessageBox::show(m_window.widget,
-                         QStringLiteral("Er is geen programma ingesteld om PDF-bestanden te openen.\r\n"
-                                        "De help staat in: ") +
-                             QDir::toNativeSeparators(helpFile),
+                         tr("Er is geen programma ingesteld om PDF-bestanden te openen.\r\n"
+                            "De help staat in: %1")
+                             .arg(QDir::toNativeSeparators(helpFile)),
                          MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 

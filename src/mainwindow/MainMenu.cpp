@@ -16,7 +16,7 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
 {
     setObjectName(QStringLiteral("MainMenu"));
 
-    QMenu *file = addMenu("File", QStringLiteral("File"));
+    QMenu *file = addMenu("File", tr("File"));
     addItems(file, {"FileNew", "FileOpen", "FileSave"});
     addSeparator(file, "fileStreep1");
     addItems(file, {"FilePrint"});
@@ -29,7 +29,7 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     addSeparator(file, "FileStreep3");
     addItems(file, {"FileExit"});
 
-    QMenu *tools = addMenu("Tools", QStringLiteral("Tools"));
+    QMenu *tools = addMenu("Tools", tr("Tools"));
     addItems(tools, {"TooleWebpage", "ToolsDataEdit"});
     // Tools beyond the usual, after the items that were there.
     addItems(tools, {"ToolsPictureCheck", "ToolsSearch", "ToolsStatistics"});
@@ -41,7 +41,7 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     addSeparator(tools, "ToolsListsStreep");
     addItems(tools, {"ToolsWantList", "ToolsTradeList"});
 
-    QMenu *help = addMenu("Help", QStringLiteral("Help"));
+    QMenu *help = addMenu("Help", tr("Help"));
     addItems(help, {"HelpHelp"});
     addSeparator(help, "HelpStreep1");
     addItems(help, {"HelpMeerSoftware", "HelpDownloads"});

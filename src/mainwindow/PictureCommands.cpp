@@ -37,13 +37,13 @@ QString imageFilter()
     QStringList patterns;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns.append(QStringLiteral("*.") + QString::fromLatin1(format));
-    return QStringLiteral("Afbeeldingen (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    return PictureCommands::tr("Afbeeldingen (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 void refuse(QWidget *parent, const QString &reason)
 {
-    MessageBox::show(parent, QStringLiteral("Afbeelding kon niet worden toegevoegd!\r\n") + reason,
-                     QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+    MessageBox::show(parent, PictureCommands::tr("Afbeelding kon niet worden toegevoegd!\r\n%1").arg(reason),
+                     PictureCommands::tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
 }
 
 } // namespace
@@ -67,8 +67,7 @@ bool PictureCommands::hasName() const
 {
     if (!m_collection.name().isEmpty())
         return true;
-    MessageBox::show(m_window,
-                     QStringLiteral("Verzameling heeft nog geen naam!\r\nSla de verzameling eerst op."));
+    MessageBox::show(m_window, tr("Verzameling heeft nog geen naam!\r\nSla de verzameling eerst op."));
     return false;
 }
 
@@ -77,7 +76,7 @@ bool PictureCommands::ready(int row) const
     if (!hasName())
         return false;
     if (row < 0 || row >= m_collection.records().count()) {
-        MessageBox::show(m_window, QStringLiteral("Geen record gekozen!"));
+        MessageBox::show(m_window, tr("Geen record gekozen!"));
         return false;
     }
     QString path;
@@ -95,8 +94,7 @@ bool PictureCommands::file(int row, const Filing &filing)
     const PictureFiler filer(m_collection.programFolder(), m_collection.name());
     const StampRecord record = m_collection.records().record(row);
     if (filer.hasPicture(record) &&
-        MessageBox::show(m_window,
-                         QStringLiteral("Record heeft al een afbeelding.\r\nWilt u deze vervangen?"),
+        MessageBox::show(m_window, tr("Record heeft al een afbeelding.\r\nWilt u deze vervangen?"),
                          MessageBox::programTitle(), MessageBox::Buttons::YesNo) != MessageBox::Answer::Yes)
         return false;
     const StorageResult filed = filing(filer, record, PictureFiler::Existing::Replace);
@@ -113,9 +111,9 @@ bool PictureCommands::addFromFile(int row)
     // Nothing to choose a file for: no name, no record, or no place for its picture.
     if (!ready(row))
         return false;
-    QFileDialog dialog(m_window, QStringLiteral("Afbeelding toevoegen"));
+    QFileDialog dialog(m_window, tr("Afbeelding toevoegen"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({imageFilter(), QStringLiteral("Alle bestanden (*)")});
+    dialog.setNameFilters({imageFilter(), tr("Alle bestanden (*)")});
     dialog.setDirectory(QDir::home());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
@@ -139,7 +137,7 @@ void PictureCommands::paste(int row)
     }
     const QImage image = mime && mime->hasImage() ? qvariant_cast<QImage>(mime->imageData()) : QImage();
     if (image.isNull()) {
-        MessageBox::show(m_window, QStringLiteral("Geen afbeelding op het klembord!"));
+        MessageBox::show(m_window, tr("Geen afbeelding op het klembord!"));
         return;
     }
     file(row,
@@ -152,7 +150,7 @@ void PictureCommands::importFolder(const QColor &background)
 {
     if (!hasName())
         return;
-    QFileDialog dialog(m_window, QStringLiteral("Afbeeldingen importeren"));
+    QFileDialog dialog(m_window, tr("Afbeeldingen importeren"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setDirectory(QDir::home());

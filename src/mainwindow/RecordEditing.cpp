@@ -57,9 +57,9 @@ void RecordEditing::DelKnop_Click()
     const int row = SelectedRow(ListView1);
     if (row < 0)
         return;
-    const QString question = QStringLiteral("Wilt u (") + list.cell(row, StampRecord::Subject) +
-                             QStringLiteral(") verwijderen uit de lijst?");
-    if (MessageBox::show(m_window, question, QStringLiteral(" Delete"), MessageBox::Buttons::YesNo) !=
+    const QString question =
+        tr("Wilt u (%1) verwijderen uit de lijst?").arg(list.cell(row, StampRecord::Subject));
+    if (MessageBox::show(m_window, question, tr(" Delete"), MessageBox::Buttons::YesNo) !=
         MessageBox::Answer::Yes)
         return;
     // The panel keeps the deleted record's texts. No neighbour may become
@@ -72,7 +72,7 @@ bool RecordEditing::catalogueNumberGiven()
 {
     if (!isBlank(Frame1->recordInFields()[StampRecord::CatalogueNumber]))
         return true;
-    MessageBox::show(m_window, QStringLiteral("Catalogus nummer invullen a.u.b."));
+    MessageBox::show(m_window, tr("Catalogus nummer invullen a.u.b."));
     Frame1->focusCatalogueNumber();
     return false;
 }

@@ -88,8 +88,7 @@ void RecordSelection::forgetShownRecord()
 
 void RecordSelection::namePictures(const QString &name)
 {
-    const QString text =
-        name.isEmpty() ? QStringLiteral("Geen afbeelding") : QStringLiteral("Afbeelding van ") + name;
+    const QString text = name.isEmpty() ? tr("Geen afbeelding") : tr("Afbeelding van %1").arg(name);
     Image1->setAccessibleName(text);
     m_viewer->namePicture(text);
 }

@@ -27,10 +27,9 @@ void RecoveryGuard::offerLeftBehind()
     for (const RecoveryFile::LeftBehind &file : m_keeper->leftBehind()) {
         const QString moment = locale.toString(file.writtenAt.date(), QLocale::ShortFormat) +
                                QLatin1Char(' ') + file.writtenAt.time().toString(QStringLiteral("h:mm:ss"));
-        const QString question = QStringLiteral("Er zijn niet-opgeslagen wijzigingen van ") + moment +
-                                 QStringLiteral(" gevonden (verzameling '") +
-                                 RecoveryFile::shownName(file.collectionName) +
-                                 QStringLiteral("').\r\nWilt u deze herstellen?");
+        const QString question = tr("Er zijn niet-opgeslagen wijzigingen van %1 gevonden (verzameling "
+                                    "'%2').\r\nWilt u deze herstellen?")
+                                     .arg(moment, RecoveryFile::shownName(file.collectionName));
         if (MessageBox::show(m_window, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) !=
             MessageBox::Answer::Yes) {
             m_keeper->discard(file);
@@ -58,9 +57,9 @@ bool RecoveryGuard::eventFilter(QObject *watched, QEvent *event)
 void RecoveryGuard::tellOpenElsewhere(const QString &collectionName)
 {
     MessageBox::show(m_window,
-                     QStringLiteral("Verzameling '") + collectionName +
-                         QStringLiteral("' is ook geopend in een ander programma.\r\n"
-                                        "Wat u hier wijzigt, wordt apart bewaard tot u het opslaat; "
-                                        "sla op onder een andere naam om beide te houden."),
+                     tr("Verzameling '%1' is ook geopend in een ander programma.\r\n"
+                        "Wat u hier wijzigt, wordt apart bewaard tot u het opslaat; "
+                        "sla op onder een andere naam om beide te houden.")
+                         .arg(collectionName),
                      MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }

@@ -38,14 +38,14 @@ PrintSource PrintCommand::source(int position) const
     source.collectionName = m_collectionName;
     // The command line changes nothing while the jobs run: the rows are lent.
     source.shownRows = m_rows;
-    source.collectionCaption = QStringLiteral("Verzamelgebied : ") + m_collectionName;
-    const QString count = QString::number(m_rows.size());
-    source.recordCountLine = QStringLiteral("Aantal Records : ") + count;
+    source.collectionCaption = PrintSource::collectionCaptionOf(m_collectionName);
+    const auto count = qsizetype(m_rows.size());
+    source.recordCountLine = PrintSource::recordCountLineOf(count, false);
     if (position < 1 || position > int(m_rows.size()))
         return source;
     source.selectedRow = position - 1;
     source.panel = m_rows[size_t(source.selectedRow)];
-    source.recordCountLine = QStringLiteral("Aantal Gegevens : ") + count;
+    source.recordCountLine = PrintSource::recordCountLineOf(count, true);
     const QString picture = m_folder.picturePath(m_collectionName, source.panel[StampRecord::Year],
                                                  source.panel[StampRecord::CatalogueNumber]);
     if (FileExists(picture))

@@ -2,6 +2,7 @@
 
 #include "storage/StampRecord.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -21,7 +22,8 @@ struct PrintSource {
     int selectedRow = -1;
     // The twelve texts the detail panel shows, possibly edited and not yet applied.
     StampRecord panel;
-    // "Verzamelgebied : " + name, and the record-count line, as the main window shows them.
+    // "Verzamelgebied : " + name, and the record-count line, worded as the main window
+    // shows them (collectionCaptionOf, recordCountLineOf).
     QString collectionCaption;
     QString recordCountLine;
     // The picture the viewer holds for the selected record; null when it holds none.
@@ -33,4 +35,17 @@ struct PrintSource {
 
     // 1 for the first row; 0 when no row is selected.
     int selectedPosition() const { return selectedRow + 1; }
+
+    // The paper's own captions: translated apart from the window's, though in
+    // Dutch they are the same bytes.
+    static QString collectionCaptionOf(const QString &name)
+    {
+        return QCoreApplication::translate("PrintSource", "Verzamelgebied : %1").arg(name);
+    }
+    // "Aantal Gegevens" once a record is chosen, as the window words it then.
+    static QString recordCountLineOf(qsizetype count, bool recordChosen)
+    {
+        return recordChosen ? QCoreApplication::translate("PrintSource", "Aantal Gegevens : %1").arg(count)
+                            : QCoreApplication::translate("PrintSource", "Aantal Records : %1").arg(count);
+    }
 };
