@@ -2,6 +2,7 @@
 
 #include "printing/PrintJob.h"
 #include "printing/PrintSource.h"
+#include "printing/PrintText.h"
 #include "printing/PrinterCanvas.h"
 
 namespace {
@@ -17,12 +18,12 @@ struct ListColumn {
 
 // The "Type" values stand 200 twips right of their heading; all others under it.
 constexpr ListColumn columns[] = {
-    {"Jaar", 1200, StampRecord::Year, 1200},
-    {"Cat.Nummer", 2100, StampRecord::CatalogueNumber, 2100},
-    {"Categorie", 3750, StampRecord::Category, 3750},
-    {"Soort", 6150, StampRecord::Kind, 6150},
-    {"Type", 7770, StampRecord::Type, 7970},
-    {"Conditie", 9630, StampRecord::Condition, 9630},
+    {QT_TRANSLATE_NOOP("PrintText", "Jaar"), 1200, StampRecord::Year, 1200},
+    {QT_TRANSLATE_NOOP("PrintText", "Cat.Nummer"), 2100, StampRecord::CatalogueNumber, 2100},
+    {QT_TRANSLATE_NOOP("PrintText", "Categorie"), 3750, StampRecord::Category, 3750},
+    {QT_TRANSLATE_NOOP("PrintText", "Soort"), 6150, StampRecord::Kind, 6150},
+    {QT_TRANSLATE_NOOP("PrintText", "Type"), 7770, StampRecord::Type, 7970},
+    {QT_TRANSLATE_NOOP("PrintText", "Conditie"), 9630, StampRecord::Condition, 9630},
 };
 
 } // namespace
@@ -31,7 +32,7 @@ namespace ListPage {
 
 QString title(const PrintSource &source)
 {
-    return QStringLiteral("Verzameling : ") + source.collectionName;
+    return PrintText::tr("Verzameling : %1").arg(source.collectionName);
 }
 
 double nextRow(PrinterCanvas &canvas, double y, void (*headings)(PrinterCanvas &),
@@ -68,7 +69,7 @@ void PrintListHeadings(PrinterCanvas &canvas)
 {
     ListPage::startHeadings(canvas);
     for (const ListColumn &column : columns)
-        PrintTextAt(canvas, column.headingX, 900, QString::fromLatin1(column.heading));
+        PrintTextAt(canvas, column.headingX, 900, PrintText::tr(column.heading));
     ListPage::printRule(canvas);
 }
 

@@ -2,6 +2,7 @@
 
 #include "printing/PrintJob.h"
 #include "printing/PrintRecordSheet.h"
+#include "printing/PrintText.h"
 #include "printing/QtPrinterCanvas.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/folder/OutputFile.h"
@@ -68,7 +69,7 @@ StorageResult PrintCommand::run(const QStringList &options)
             continue;
         }
         if (i + 1 >= options.size())
-            return optionError(QStringLiteral("'%1' zonder waarde").arg(option));
+            return optionError(PrintText::tr("'%1' zonder waarde").arg(option));
         const QString value = options[++i];
         bool isNumber = true;
         if (option == QLatin1String("--job"))
@@ -82,19 +83,19 @@ StorageResult PrintCommand::run(const QStringList &options)
         else if (option == QLatin1String("--photo"))
             photoFile = value;
         else
-            return optionError(QStringLiteral("onbekend argument '%1'").arg(option));
+            return optionError(PrintText::tr("onbekend argument '%1'").arg(option));
         if (!isNumber)
-            return optionError(QStringLiteral("'%1' verwacht een getal, niet '%2'").arg(option, value));
+            return optionError(PrintText::tr("'%1' verwacht een getal, niet '%2'").arg(option, value));
     }
     if (job < PrintJob::FirstJob || job > PrintJob::LastJob)
-        return optionError(QStringLiteral("--job 1 tot en met 5 is nodig"));
+        return optionError(PrintText::tr("--job 1 tot en met 5 is nodig"));
     if (pdfFile.isEmpty())
-        return optionError(QStringLiteral("--pdf BESTAND is nodig"));
+        return optionError(PrintText::tr("--pdf BESTAND is nodig"));
     if (PrintJob::copiesAboveLimit(copies))
-        return optionError(QStringLiteral("Maximaal 999 exemplaren!"));
+        return optionError(PrintText::tr("Maximaal 999 exemplaren!"));
     if (position != 0 && (position < 1 || position > int(m_rows.size())))
         return optionError(
-            QStringLiteral("record %1 bestaat niet (1 tot en met %2)").arg(position).arg(m_rows.size()));
+            PrintText::tr("record %1 bestaat niet (1 tot en met %2)").arg(position).arg(m_rows.size()));
     const StorageResult mayWrite = OutputFile::mayWrite(m_folder, pdfFile, force);
     if (!mayWrite)
         return optionError(mayWrite.reason);
@@ -104,14 +105,14 @@ StorageResult PrintCommand::run(const QStringList &options)
     if (!photoFile.isEmpty()) {
         photo = readPicture(photoFile);
         if (photo.isNull())
-            return optionError(QStringLiteral("foto '%1' kon niet worden gelezen").arg(photoFile));
+            return optionError(PrintText::tr("foto '%1' kon niet worden gelezen").arg(photoFile));
     }
 
     QPdfWriter writer(pdfFile);
     QtPrinterCanvas canvas(writer);
     if (!PrintJob::print(job, canvas, source(position), m_folder, photo, copies))
-        return optionError(RecordSheetRefusal() + QStringLiteral(" (--record POS)"));
+        return optionError(PrintText::tr("%1 (--record POS)").arg(RecordSheetRefusal()));
     if (!canvas.failure().isEmpty())
-        return StorageResult::failure(QStringLiteral("PDF '%1' kon niet worden geschreven").arg(pdfFile));
+        return StorageResult::failure(PrintText::tr("PDF '%1' kon niet worden geschreven").arg(pdfFile));
     return StorageResult::success();
 }

@@ -4,6 +4,7 @@
 #include "printing/PrintPriceList.h"
 #include "printing/PrintRecordSheet.h"
 #include "printing/PrintSealSheet.h"
+#include "printing/PrintText.h"
 #include "printing/PrintYearLabels.h"
 #include "printing/PrinterCanvas.h"
 
@@ -18,16 +19,15 @@ QString description(int job)
 {
     switch (job) {
     case CollectionList:
-        return QStringLiteral("Complete lijst afdrukken met de reeds ingevoerde gegevens.");
+        return PrintText::tr("Complete lijst afdrukken met de reeds ingevoerde gegevens.");
     case PriceList:
-        return QStringLiteral("Complete lijst afdrukken met prijs en totaal prijs.");
+        return PrintText::tr("Complete lijst afdrukken met prijs en totaal prijs.");
     case RecordSheet:
-        return QStringLiteral(
-            "Huidige record afdrukken met eventuele afbeelding van de zegels en velletjes.");
+        return PrintText::tr("Huidige record afdrukken met eventuele afbeelding van de zegels en velletjes.");
     case SealSheet:
-        return QStringLiteral("Sluitzegelvel afdrukken met eigen foto. Klik op de button voor uw foto.");
+        return PrintText::tr("Sluitzegelvel afdrukken met eigen foto. Klik op de button voor uw foto.");
     case YearLabels:
-        return QStringLiteral("Afdrukken van jaartallen van 1850 t/m 2019 voor insteekboeken");
+        return PrintText::tr("Afdrukken van jaartallen van 1850 t/m 2019 voor insteekboeken");
     }
     return {};
 }

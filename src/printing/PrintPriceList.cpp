@@ -3,6 +3,7 @@
 #include "printing/PrintCollectionList.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintSource.h"
+#include "printing/PrintText.h"
 #include "printing/PrinterCanvas.h"
 #include "storage/document/PriceTotals.h"
 
@@ -27,11 +28,11 @@ void printPriceAt(PrinterCanvas &canvas, double edge, double y, const QString &p
 void PrintPriceHeadings(PrinterCanvas &canvas)
 {
     ListPage::startHeadings(canvas);
-    PrintTextAt(canvas, 1200, 900, QStringLiteral("Jaar"));
-    PrintTextAt(canvas, 2100, 900, QStringLiteral("Cat.nummer"));
-    PrintTextAt(canvas, 3900, 900, QStringLiteral("Catalogusprijs"));
-    PrintTextAt(canvas, 5700, 900, QStringLiteral("Mijn prijs"));
-    PrintTextAt(canvas, 7500, 900, QStringLiteral("Conditie"));
+    PrintTextAt(canvas, 1200, 900, PrintText::tr("Jaar"));
+    PrintTextAt(canvas, 2100, 900, PrintText::tr("Cat.nummer"));
+    PrintTextAt(canvas, 3900, 900, PrintText::tr("Catalogusprijs"));
+    PrintTextAt(canvas, 5700, 900, PrintText::tr("Mijn prijs"));
+    PrintTextAt(canvas, 7500, 900, PrintText::tr("Conditie"));
     ListPage::printRule(canvas);
 }
 

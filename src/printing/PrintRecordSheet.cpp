@@ -2,6 +2,7 @@
 
 #include "printing/PrintJob.h"
 #include "printing/PrintSource.h"
+#include "printing/PrintText.h"
 #include "printing/PrinterCanvas.h"
 
 namespace {
@@ -22,7 +23,7 @@ void printRow(PrinterCanvas &canvas, double y, const QString &label, const QStri
 
 QString RecordSheetRefusal()
 {
-    return QStringLiteral("Item selecteren a.u.b.");
+    return PrintText::tr("Item selecteren a.u.b.");
 }
 
 bool RecordSheetHasRecord(const PrintSource &source)
@@ -43,26 +44,26 @@ bool PrintRecordSheet(PrinterCanvas &canvas, const PrintSource &source, const QS
     canvas.setFontBold(false);
     canvas.setFontSize(12);
     canvas.setTextColour(fieldColour);
-    printRow(canvas, 1200, QStringLiteral("Itemnummer"), QString::number(source.selectedPosition()));
-    printRow(canvas, 1500, QStringLiteral("Jaartal"), panel[StampRecord::Year]);
-    printRow(canvas, 1800, QStringLiteral("Catalogus Nummer"), panel[StampRecord::CatalogueNumber]);
-    printRow(canvas, 2100, QStringLiteral("Categorie"), panel[StampRecord::Category]);
-    printRow(canvas, 2400, QStringLiteral("Onderwerp"), panel[StampRecord::Subject]);
-    printRow(canvas, 2700, QStringLiteral("Soort zegel"), panel[StampRecord::Kind]);
-    printRow(canvas, 3000, QStringLiteral("Type zegel"), panel[StampRecord::Type]);
-    printRow(canvas, 3300, QStringLiteral("Waarde opdruk"), panel[StampRecord::FaceValue]);
-    printRow(canvas, 3600, QStringLiteral("Afbeelding"), panel[StampRecord::Depiction]);
+    printRow(canvas, 1200, PrintText::tr("Itemnummer"), QString::number(source.selectedPosition()));
+    printRow(canvas, 1500, PrintText::tr("Jaartal"), panel[StampRecord::Year]);
+    printRow(canvas, 1800, PrintText::tr("Catalogus Nummer"), panel[StampRecord::CatalogueNumber]);
+    printRow(canvas, 2100, PrintText::tr("Categorie"), panel[StampRecord::Category]);
+    printRow(canvas, 2400, PrintText::tr("Onderwerp"), panel[StampRecord::Subject]);
+    printRow(canvas, 2700, PrintText::tr("Soort zegel"), panel[StampRecord::Kind]);
+    printRow(canvas, 3000, PrintText::tr("Type zegel"), panel[StampRecord::Type]);
+    printRow(canvas, 3300, PrintText::tr("Waarde opdruk"), panel[StampRecord::FaceValue]);
+    printRow(canvas, 3600, PrintText::tr("Afbeelding"), panel[StampRecord::Depiction]);
 
     const QString rule(60, u'-');
     canvas.setTextColour(remarkColour);
-    PrintTextAt(canvas, labelX, 4200, QStringLiteral("Opmerking"));
+    PrintTextAt(canvas, labelX, 4200, PrintText::tr("Opmerking"));
     PrintTextAt(canvas, labelX, 4500, rule);
     PrintTextAt(canvas, labelX, 4740, panel[StampRecord::Info]);
 
     canvas.setTextColour(fieldColour);
-    printRow(canvas, 6300, QStringLiteral("Conditie"), panel[StampRecord::Condition]);
-    printRow(canvas, 6600, QStringLiteral("Catalogus Prijs"), panel[StampRecord::CataloguePrice]);
-    printRow(canvas, 6900, QStringLiteral("Mijn Prijs"), panel[StampRecord::OwnPrice]);
+    printRow(canvas, 6300, PrintText::tr("Conditie"), panel[StampRecord::Condition]);
+    printRow(canvas, 6600, PrintText::tr("Catalogus Prijs"), panel[StampRecord::CataloguePrice]);
+    printRow(canvas, 6900, PrintText::tr("Mijn Prijs"), panel[StampRecord::OwnPrice]);
     PrintTextAt(canvas, labelX, 7200, rule);
 
     canvas.setFontBold(false);

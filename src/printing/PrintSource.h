@@ -1,8 +1,8 @@
 #pragma once
 
+#include "printing/PrintText.h"
 #include "storage/StampRecord.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -40,12 +40,12 @@ struct PrintSource {
     // Dutch they are the same bytes.
     static QString collectionCaptionOf(const QString &name)
     {
-        return QCoreApplication::translate("PrintSource", "Verzamelgebied : %1").arg(name);
+        return PrintText::tr("Verzamelgebied : %1").arg(name);
     }
     // "Aantal Gegevens" once a record is chosen, as the window words it then.
     static QString recordCountLineOf(qsizetype count, bool recordChosen)
     {
-        return recordChosen ? QCoreApplication::translate("PrintSource", "Aantal Gegevens : %1").arg(count)
-                            : QCoreApplication::translate("PrintSource", "Aantal Records : %1").arg(count);
+        return recordChosen ? PrintText::tr("Aantal Gegevens : %1").arg(count)
+                            : PrintText::tr("Aantal Records : %1").arg(count);
     }
 };

@@ -1,5 +1,7 @@
 #include "printing/QtPrinterCanvas.h"
 
+#include "printing/PrintText.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -11,7 +13,7 @@ constexpr double twipsPerInch = 1440;
 
 QString pdfName()
 {
-    return QStringLiteral("PDF-bestand");
+    return PrintText::tr("PDF-bestand");
 }
 
 } // namespace
@@ -116,7 +118,7 @@ void QtPrinterCanvas::finishPage()
             m_started = true;
             if (!m_painter.begin(&m_device)) {
                 setFailure(
-                    QStringLiteral("De printer \"%1\" kon het document niet aannemen.").arg(m_deviceName));
+                    PrintText::tr("De printer \"%1\" kon het document niet aannemen.").arg(m_deviceName));
                 break;
             }
         } else {
@@ -140,8 +142,8 @@ void QtPrinterCanvas::endDocument()
     finishPage();
     m_ended = true;
     if (m_painter.isActive() && !m_painter.end())
-        setFailure(QStringLiteral("Het document kon niet naar de printer \"%1\" worden gestuurd.")
-                       .arg(m_deviceName));
+        setFailure(
+            PrintText::tr("Het document kon niet naar de printer \"%1\" worden gestuurd.").arg(m_deviceName));
     if (m_failure.isEmpty())
         setFailure(afterDocument());
 }
