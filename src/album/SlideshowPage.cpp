@@ -6,6 +6,7 @@
 #include "storage/folder/WaitSeconds.h"
 #include "storage/text/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -31,13 +32,17 @@ const QLatin1String HeaderLines[] = {
     QLatin1String("</head>"),
     QLatin1String("<body bgcolor=\"#000000\" text=\"#BBBBFF\" topmargin=\"20\" leftmargin=\"20\">"),
     QLatin1String("<SPAN class=tekst>"),
-    QLatin1String("Gebruik het scrollwiel van de muis en de zoekopdracht van de browser om te navigeren door "
-                  "dit album."),
-    QLatin1String("<P></SPAN>"),
 };
 
-const QLatin1String
-    NoCollectionLine("<P><br><P><br><P><center>Eerst een verzameling met zegels laden!</center><br>");
+// The page's words follow the interface's language; its markup never changes.
+const char *const Guidance = QT_TRANSLATE_NOOP(
+    "SlideshowPage",
+    "Gebruik het scrollwiel van de muis en de zoekopdracht van de browser om te navigeren door dit album.");
+const QLatin1String GuidanceEnd("<P></SPAN>");
+const char *const NoCollection =
+    QT_TRANSLATE_NOOP("SlideshowPage", "Eerst een verzameling met zegels laden!");
+const QLatin1String NoCollectionStart("<P><br><P><br><P><center>");
+const QLatin1String NoCollectionEnd("</center><br>");
 const QLatin1String YearStart("<hr color=\"#BBBBFF\"><SPAN class=jaar>");
 const QLatin1String YearEnd("</SPAN><P>");
 const QLatin1String CaptionStart("<SPAN class=tekst>");
@@ -131,8 +136,12 @@ QByteArray build(const PictureTree &pictures, bool hasRecords)
     QStringList lines;
     for (const QLatin1String line : HeaderLines)
         lines.append(line);
+    lines.append(escapedText(QCoreApplication::translate("SlideshowPage", Guidance)));
+    lines.append(GuidanceEnd);
     if (!hasRecords) {
-        lines.append(NoCollectionLine);
+        lines.append(NoCollectionStart +
+                     escapedText(QCoreApplication::translate("SlideshowPage", NoCollection)) +
+                     NoCollectionEnd);
     } else {
         // The link is relative to the page's folder and keeps the backslashes
         // of the page format; browsers read them as path separators.
