@@ -11,8 +11,12 @@
 namespace {
 
 const char *const SortStatus[SortState::SortableColumns] = {
-    "Gesorteerd op : Jaartal",   "Gesorteerd op : Catalogus nummer", "Gesorteerd op : Categorie",
-    "Gesorteerd op : Onderwerp", "Gesorteerd op : Soort zegel",      "Gesorteerd op : Type zegel",
+    QT_TRANSLATE_NOOP("ColumnClickHandler", "Gesorteerd op : Jaartal"),
+    QT_TRANSLATE_NOOP("ColumnClickHandler", "Gesorteerd op : Catalogus nummer"),
+    QT_TRANSLATE_NOOP("ColumnClickHandler", "Gesorteerd op : Categorie"),
+    QT_TRANSLATE_NOOP("ColumnClickHandler", "Gesorteerd op : Onderwerp"),
+    QT_TRANSLATE_NOOP("ColumnClickHandler", "Gesorteerd op : Soort zegel"),
+    QT_TRANSLATE_NOOP("ColumnClickHandler", "Gesorteerd op : Type zegel"),
 };
 
 } // namespace
@@ -52,6 +56,5 @@ void ColumnClickHandler::ListView1_ColumnClick(int index)
 
 void ColumnClickHandler::showSortStatus(const SortState &state)
 {
-    m_sortStatus->setText(state.sortedBy < 0 ? QStringLiteral("Gesorteerd op :")
-                                             : QLatin1String(SortStatus[state.sortedBy]));
+    m_sortStatus->setText(state.sortedBy < 0 ? tr("Gesorteerd op :") : tr(SortStatus[state.sortedBy]));
 }

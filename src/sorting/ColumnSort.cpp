@@ -18,9 +18,9 @@ constexpr int InternalError = 51;
 
 void reportSortError(int number, const QString &description)
 {
-    MessageBox::show(QApplication::activeWindow(), QStringLiteral("Fout in sorteer routine!\r\n") +
-                                                       QString::number(number) + QLatin1Char('\t') +
-                                                       description);
+    MessageBox::show(QApplication::activeWindow(),
+                     QCoreApplication::translate("ColumnSort", "Fout in sorteer routine!\r\n%1\t%2")
+                         .arg(QString::number(number), description));
 }
 
 } // namespace
@@ -36,11 +36,11 @@ bool SortReportingErrors(const std::function<void()> &sort)
         sort();
         return true;
     } catch (const std::bad_alloc &) {
-        reportSortError(OutOfMemory, QStringLiteral("Onvoldoende geheugen"));
+        reportSortError(OutOfMemory, QCoreApplication::translate("ColumnSort", "Onvoldoende geheugen"));
     } catch (const std::exception &error) {
         reportSortError(SortFailed, QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        reportSortError(InternalError, QStringLiteral("Onbekende fout"));
+        reportSortError(InternalError, QCoreApplication::translate("ColumnSort", "Onbekende fout"));
     }
     return false;
 }
