@@ -1,5 +1,6 @@
 #include "resources/PlaceholderPicture.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -22,6 +23,7 @@ QImage PlaceholderPicture::render(qreal devicePixelRatio)
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(204, 0, 0));
-    painter.drawText(area, Qt::AlignCenter, QStringLiteral("Geen Afbeelding"));
+    painter.drawText(area, Qt::AlignCenter,
+                     QCoreApplication::translate("PlaceholderPicture", "Geen Afbeelding"));
     return image;
 }
