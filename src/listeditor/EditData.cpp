@@ -37,8 +37,8 @@ constexpr int SweepSteps = 291;
 constexpr float SweepStepSeconds = 0.01f;
 constexpr float FinalWaitSeconds = 0.5f;
 
-const QString CountAfterLoad = QStringLiteral(" woorden");
-const QString CountAfterChange = QStringLiteral(" woorden.");
+const char *const CountAfterLoad = QT_TRANSLATE_NOOP("EditData", "%1 woorden");
+const char *const CountAfterChange = QT_TRANSLATE_NOOP("EditData", "%1 woorden.");
 
 QFont dialogFont()
 {
@@ -84,7 +84,7 @@ EditData::EditData(const ProgramFolder &folder, QWidget *parent)
     , m_folder(folder)
 {
     setObjectName(QStringLiteral("EditData"));
-    setWindowTitle(QStringLiteral("Data Bewerken"));
+    setWindowTitle(tr("Data Bewerken"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -112,8 +112,8 @@ void EditData::buildControls()
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    ReaderNames::name(Combo1, QStringLiteral("Woordenlijst"));
-    ReaderNames::name(List1, QStringLiteral("Woorden"));
+    ReaderNames::name(Combo1, tr("Woordenlijst"));
+    ReaderNames::name(List1, tr("Woorden"));
     List1->setGeometry(Twips::rect(150, 540, 2880, 2370));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     paintAsField(List1);
@@ -124,7 +124,7 @@ void EditData::buildControls()
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    ReaderNames::name(Text1, QStringLiteral("Nieuw woord"));
+    ReaderNames::name(Text1, tr("Nieuw woord"));
     Text1->setGeometry(Twips::rect(150, 3315, 2190, 315));
     Text1->setValidator(new Windows1252Validator(Text1));
     paintAsField(Text1);
@@ -134,14 +134,14 @@ void EditData::buildControls()
     Bar->setGeometry(Twips::rect(150, 3315, 2190, 315));
     Bar->hide();
 
-    AddKnop = newButton(this, "AddKnop", QStringLiteral("Add"), Twips::rect(2460, 3315, 570, 300));
+    AddKnop = newButton(this, "AddKnop", tr("Add"), Twips::rect(2460, 3315, 570, 300));
     connect(AddKnop, &VistaButton::Click, this, &EditData::AddKnop_Click);
-    DeleteKnop = newButton(this, "DeleteKnop", QStringLiteral("Delete"), Twips::rect(150, 3750, 840, 330));
+    DeleteKnop = newButton(this, "DeleteKnop", tr("Delete"), Twips::rect(150, 3750, 840, 330));
     connect(DeleteKnop, &VistaButton::Click, this, &EditData::DeleteKnop_Click);
-    Label5 = newLabel(this, "Label5", QStringLiteral("Verwijder Item"), 1080, 3810);
-    CancelKnop = newButton(this, "CancelKnop", QStringLiteral("Cancel"), Twips::rect(1470, 4320, 780, 330));
+    Label5 = newLabel(this, "Label5", tr("Verwijder Item"), 1080, 3810);
+    CancelKnop = newButton(this, "CancelKnop", tr("Cancel"), Twips::rect(1470, 4320, 780, 330));
     connect(CancelKnop, &VistaButton::Click, this, &EditData::reject);
-    OkKnop = newButton(this, "OkKnop", QStringLiteral("Ok"), Twips::rect(2280, 4320, 780, 330));
+    OkKnop = newButton(this, "OkKnop", tr("Ok"), Twips::rect(2280, 4320, 780, 330));
     connect(OkKnop, &VistaButton::Click, this, &EditData::OkKnop_Click);
     // Enter in the word box adds the word; elsewhere it confirms the lists.
     auto *enter = new EnterConfirms(this, OkKnop);
@@ -201,7 +201,7 @@ void EditData::DeleteKnop_Click()
 {
     const QList<QListWidgetItem *> selected = List1->selectedItems();
     if (selected.isEmpty()) {
-        MessageBox::show(this, QStringLiteral("Eerst een tekst selecteren!"));
+        MessageBox::show(this, tr("Eerst een tekst selecteren!"));
         return;
     }
     delete List1->takeItem(List1->row(selected.first()));
@@ -231,8 +231,8 @@ void EditData::OkKnop_Click()
     if (!written) {
         Bar->hide();
         // The words are still here: the user may try again or copy them elsewhere.
-        MessageBox::show(this, QStringLiteral("Lijst kon niet worden opgeslagen!\r\n") + written.reason,
-                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, tr("Lijst kon niet worden opgeslagen!\r\n%1").arg(written.reason), tr("Error"),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
         return;
     }
     accept();
@@ -250,9 +250,9 @@ void EditData::showEvent(QShowEvent *event)
     DialogLayout::placeCentred(this, OuterWidth, OuterHeight);
 }
 
-void EditData::showCount(const QString &suffix)
+void EditData::showCount(const char *wording)
 {
-    Label2->setText(QString::number(List1->count()) + suffix);
+    Label2->setText(tr(wording).arg(List1->count()));
     Label2->adjustSize();
 }
 

@@ -37,7 +37,7 @@ private:
     void DeleteKnop_Click();
     void OkKnop_Click();
 
-    void showCount(const QString &suffix);
+    void showCount(const char *wording);
     void sortInOrder(QStringList &texts) const;
     QStringList words() const;
     void sweep();
