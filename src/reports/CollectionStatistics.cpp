@@ -4,6 +4,7 @@
 #include "storage/document/RecordList.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -66,10 +67,10 @@ CollectionStatistics CollectionStatistics::of(const RecordList &list, Grouping g
 
 QString CollectionStatistics::groupingName(Grouping grouping)
 {
-    return StampRecord::headerText(fieldOf(grouping));
+    return StampRecord::columnTitle(fieldOf(grouping));
 }
 
 QString CollectionStatistics::displayName(const Group &group)
 {
-    return group.name.isEmpty() ? QStringLiteral("(leeg)") : group.name;
+    return group.name.isEmpty() ? QCoreApplication::translate("CollectionStatistics", "(leeg)") : group.name;
 }

@@ -26,7 +26,7 @@ struct CollectionStatistics {
 
     static CollectionStatistics of(const RecordList &list, Grouping grouping);
 
-    // "Jaartal", "Categorie", "Conditie": the list's column headers.
+    // "Jaartal", "Categorie", "Conditie": the list's column titles.
     static QString groupingName(Grouping grouping);
     // The name a group is shown with: "(leeg)" for the group of blank fields.
     static QString displayName(const Group &group);

@@ -1,6 +1,7 @@
 #include "reports/PrintListReport.h"
 
 #include "printing/PrintJob.h"
+#include "printing/PrintText.h"
 #include "printing/PrinterCanvas.h"
 
 #include <algorithm>
@@ -127,7 +128,7 @@ void print(PrinterCanvas &canvas, const ListReport &report, const std::vector<Co
         canvas.setFontBold(false);
         canvas.setFontSize(8);
         PrintTextAt(canvas, columns.front().left, PageNumberY,
-                    QStringLiteral("Pagina %1 van %2").arg(page).arg(pages));
+                    PrintText::tr("Pagina %1 van %2").arg(page).arg(pages));
         canvas.setFontSize(10);
     }
     canvas.endDocument();

@@ -1,6 +1,7 @@
 #include "reports/PrintStatistics.h"
 
 #include "printing/PrintJob.h"
+#include "printing/PrintText.h"
 #include "printing/PrinterCanvas.h"
 
 #include <algorithm>
@@ -23,6 +24,33 @@ constexpr double ChartScale = 3;
 constexpr double TwipsPerPixel = 15;
 const QColor inkColour(0, 0, 90);
 
+// The paper's own words for the groupings, measures and the blank group, apart
+// from the window's (CollectionStatistics, StatisticsChart), though the same in Dutch.
+QString printedGroupingName(CollectionStatistics::Grouping grouping)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("PrintText", "Jaartal"),
+        QT_TRANSLATE_NOOP("PrintText", "Categorie"),
+        QT_TRANSLATE_NOOP("PrintText", "Conditie"),
+    };
+    return PrintText::tr(names[static_cast<int>(grouping)]);
+}
+
+QString printedMeasureName(StatisticsChart::Measure measure)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("PrintText", "Aantal"),
+        QT_TRANSLATE_NOOP("PrintText", "Cat.Prijs"),
+        QT_TRANSLATE_NOOP("PrintText", "Mijn Prijs"),
+    };
+    return PrintText::tr(names[static_cast<int>(measure)]);
+}
+
+QString printedGroupName(const CollectionStatistics::Group &group)
+{
+    return group.name.isEmpty() ? PrintText::tr("(leeg)") : group.name;
+}
+
 void printRight(PrinterCanvas &canvas, double edge, double y, const QString &text)
 {
     PrintTextAt(canvas, edge - MeasureTextWidth(text), y, text);
@@ -34,11 +62,10 @@ void printHeadings(PrinterCanvas &canvas, CollectionStatistics::Grouping groupin
     canvas.setFontSize(10);
     canvas.setFontBold(true);
     canvas.setTextColour(inkColour);
-    PrintTextAt(canvas, NameX, y, CollectionStatistics::groupingName(grouping));
-    printRight(canvas, CountEdge, y, StatisticsChart::measureName(StatisticsChart::Measure::Count));
-    printRight(canvas, CatalogueEdge, y,
-               StatisticsChart::measureName(StatisticsChart::Measure::CatalogueTotal));
-    printRight(canvas, OwnEdge, y, StatisticsChart::measureName(StatisticsChart::Measure::OwnTotal));
+    PrintTextAt(canvas, NameX, y, printedGroupingName(grouping));
+    printRight(canvas, CountEdge, y, printedMeasureName(StatisticsChart::Measure::Count));
+    printRight(canvas, CatalogueEdge, y, printedMeasureName(StatisticsChart::Measure::CatalogueTotal));
+    printRight(canvas, OwnEdge, y, printedMeasureName(StatisticsChart::Measure::OwnTotal));
     canvas.setFontBold(false);
 }
 
@@ -62,8 +89,8 @@ void printChart(PrinterCanvas &canvas, const CollectionStatistics &statistics,
         canvas.setFontBold(true);
         canvas.setTextColour(inkColour);
         PrintTextAt(canvas, NameX, LaterHeadingY,
-                    StatisticsChart::measureName(measure) + QStringLiteral(" per ") +
-                        CollectionStatistics::groupingName(statistics.grouping));
+                    PrintText::tr("%1 per %2")
+                        .arg(printedMeasureName(measure), printedGroupingName(statistics.grouping)));
         canvas.setFontBold(false);
         const size_t last = std::min(groups.size(), first + PrintStatistics::ChartGroupsPerPage);
         const std::vector<CollectionStatistics::Group> pageGroups(groups.begin() + static_cast<long>(first),
@@ -82,7 +109,7 @@ namespace PrintStatistics {
 
 QString title(const QString &collectionName)
 {
-    return QStringLiteral("Statistiek : ") + collectionName;
+    return PrintText::tr("Statistiek : %1").arg(collectionName);
 }
 
 void print(PrinterCanvas &canvas, const CollectionStatistics &statistics, StatisticsChart::Measure measure,
@@ -93,7 +120,7 @@ void print(PrinterCanvas &canvas, const CollectionStatistics &statistics, Statis
     printHeadings(canvas, statistics.grouping, FirstHeadingY);
     double y = FirstHeadingY + 2 * LineStep;
     for (const CollectionStatistics::Group &group : statistics.groups) {
-        printGroup(canvas, y, CollectionStatistics::displayName(group), group, locale);
+        printGroup(canvas, y, printedGroupName(group), group, locale);
         y += LineStep;
         if (y > LastLineLimit) {
             canvas.newPage();
@@ -102,7 +129,7 @@ void print(PrinterCanvas &canvas, const CollectionStatistics &statistics, Statis
         }
     }
     canvas.setFontBold(true);
-    printGroup(canvas, y + LineStep / 2, QStringLiteral("Totaal"), statistics.total, locale);
+    printGroup(canvas, y + LineStep / 2, PrintText::tr("Totaal"), statistics.total, locale);
     canvas.setFontBold(false);
     printChart(canvas, statistics, measure, locale);
     canvas.endDocument();

@@ -2,6 +2,7 @@
 
 #include "storage/document/PriceTotals.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,15 +12,12 @@
 
 QString StatisticsChart::measureName(Measure measure)
 {
-    switch (measure) {
-    case Measure::Count:
-        return QStringLiteral("Aantal");
-    case Measure::CatalogueTotal:
-        return QStringLiteral("Cat.Prijs");
-    case Measure::OwnTotal:
-        return QStringLiteral("Mijn Prijs");
-    }
-    return {};
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("StatisticsChart", "Aantal"),
+        QT_TRANSLATE_NOOP("StatisticsChart", "Cat.Prijs"),
+        QT_TRANSLATE_NOOP("StatisticsChart", "Mijn Prijs"),
+    };
+    return QCoreApplication::translate("StatisticsChart", names[static_cast<int>(measure)]);
 }
 
 double StatisticsChart::value(const CollectionStatistics::Group &group, Measure measure)
