@@ -86,7 +86,8 @@ RecoveryFile::RecoveryFile(const ProgramFolder &folder, qint64 program)
 
 QString RecoveryFile::shownName(const QString &collectionName)
 {
-    return collectionName.isEmpty() ? Unnamed : collectionName;
+    // The file's name stays fixed; the name the collector reads is translated.
+    return collectionName.isEmpty() ? StorageText::tr("(naamloos)") : collectionName;
 }
 
 QString RecoveryFile::folder() const
