@@ -309,12 +309,11 @@ void MainMenuTest::typicalRun()
     QVERIFY(withModalDialog(menuItem(*main, "FileOpen"), [](QWidget *dialog) {
         auto *open = qobject_cast<OpenFile *>(dialog);
         QVERIFY(open);
-        QListWidgetItem *item =
-            open->List1->findItems(QStringLiteral("Nederland"), Qt::MatchExactly).value(0);
+        auto *list = control<QListWidget>(*open, "List1");
+        QListWidgetItem *item = list->findItems(QStringLiteral("Nederland"), Qt::MatchExactly).value(0);
         QVERIFY(item);
-        QTest::mouseClick(open->List1->viewport(), Qt::LeftButton, {},
-                          open->List1->visualItemRect(item).center());
-        click(open->OkKnop);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        click(control<VistaButton>(*open, "OkKnop"));
     }));
     QCOMPARE(main->collection().name(), QStringLiteral("Nederland"));
     QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Nederland"));
