@@ -64,12 +64,15 @@ bool restoreThreeRecordsOfLand(Main &main)
     bool chosen = false;
     withModalDialog(menuItem(main, "FileVersions"), [&](QWidget *widget) {
         auto *dialog = qobject_cast<VersionsForm *>(widget);
-        for (int row = 0; dialog && row < dialog->List1->topLevelItemCount() && !chosen; ++row) {
-            QTreeWidgetItem *item = dialog->List1->topLevelItem(row);
+        if (!dialog)
+            return;
+        auto *list = control<QTreeWidget>(*dialog, "List1");
+        for (int row = 0; row < list->topLevelItemCount() && !chosen; ++row) {
+            QTreeWidgetItem *item = list->topLevelItem(row);
             chosen = item->text(2) == QStringLiteral("3") && item->text(3) == QStringLiteral("Land");
             if (chosen) {
-                dialog->List1->setCurrentItem(item);
-                click(dialog->OkKnop);
+                list->setCurrentItem(item);
+                click(control<VistaButton>(*dialog, "OkKnop"));
             }
         }
     });
