@@ -83,8 +83,8 @@ void saveExpectingABox(Main &main, const QString &name, MessageBox::Request &box
     BoxAnswers boxes;
     SaveForm dialog(main.collection(), main.fieldColour(), &main);
     dialog.show();
-    dialog.Text1->setText(name);
-    click(dialog.SaveKnop);
+    control<QLineEdit>(dialog, "Text1")->setText(name);
+    click(control<VistaButton>(dialog, "SaveKnop"));
     QCOMPARE(boxes.requests.size(), 1);
     QVERIFY(dialog.isVisible());
     box = boxes.requests.first();

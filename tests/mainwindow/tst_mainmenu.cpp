@@ -150,7 +150,7 @@ void MainMenuTest::saveWithoutRowsOpensNoDialog()
     QVERIFY(withModalDialog(menuItem(*main, "FileSave"), [&](QWidget *dialog) {
         auto *save = qobject_cast<SaveForm *>(dialog);
         QVERIFY(save);
-        shownName = save->Text1->text();
+        shownName = control<QLineEdit>(*save, "Text1")->text();
     }));
     QCOMPARE(shownName, QStringLiteral("Eén"));
     QCOMPARE(boxes.requests.size(), 1);
@@ -350,8 +350,8 @@ void MainMenuTest::typicalRun()
     QVERIFY(withModalDialog(menuItem(*main, "FileSave"), [](QWidget *dialog) {
         auto *save = qobject_cast<SaveForm *>(dialog);
         QVERIFY(save);
-        QCOMPARE(save->Text1->text(), QStringLiteral("Nederland"));
-        click(save->SaveKnop);
+        QCOMPARE(control<QLineEdit>(*save, "Text1")->text(), QStringLiteral("Nederland"));
+        click(control<VistaButton>(*save, "SaveKnop"));
         QVERIFY(!save->isVisible());
     }));
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")),
