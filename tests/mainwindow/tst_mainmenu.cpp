@@ -224,14 +224,17 @@ void MainMenuTest::helpAndWebPagesAreHandedToTheDesktop()
     QVERIFY(withModalDialog(menuItem(*main, "HelpAbout"), [&](QWidget *dialog) {
         auto *about = qobject_cast<AboutForm *>(dialog);
         QCOMPARE(about->windowTitle(), QStringLiteral("Over Tessaron2"));
-        QCOMPARE(about->Label1->text(), QStringLiteral("Tessaron2 Zegelarchief " T2_VERSION));
-        QVERIFY(about->Label2->text().startsWith(QStringLiteral("Licentie : ")));
-        QVERIFY(about->Label3->text().contains(QStringLiteral("Programmamap : ") + folder.path(QString())));
-        QVERIFY(about->Label3->text().contains(QStringLiteral("Help : ") +
-                                               folder.path(QStringLiteral("Data/Help.PDF"))));
-        QTest::keyClick(about->OkKnop, Qt::Key_F1);
+        QCOMPARE(control<QLabel>(*about, "Label1")->text(),
+                 QStringLiteral("Tessaron2 Zegelarchief " T2_VERSION));
+        QVERIFY(control<QLabel>(*about, "Label2")->text().startsWith(QStringLiteral("Licentie : ")));
+        const auto *Label3 = control<QLabel>(*about, "Label3");
+        QVERIFY(Label3->text().contains(QStringLiteral("Programmamap : ") + folder.path(QString())));
+        QVERIFY(Label3->text().contains(QStringLiteral("Help : ") +
+                                        folder.path(QStringLiteral("Data/Help.PDF"))));
+        auto *OkKnop = control<VistaButton>(*about, "OkKnop");
+        QTest::keyClick(OkKnop, Qt::Key_F1);
         QCOMPARE(m_desktop.opened.size(), 3);
-        QTest::keyClick(about->OkKnop, Qt::Key_Return);
+        QTest::keyClick(OkKnop, Qt::Key_Return);
         QVERIFY(!about->isVisible());
     }));
 
