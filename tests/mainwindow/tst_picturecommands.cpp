@@ -305,13 +305,15 @@ void PictureCommandsTest::pictureCheckOffersToAddAPicture()
     DialogScript script({{"PictureCheckDialog",
                           [&](QDialog *dialog) {
                               auto *check = qobject_cast<PictureCheckDialog *>(dialog);
-                              before = lines(check->List1);
-                              check->List1->setCurrentRow(0);
-                              QVERIFY(check->AddPictureKnop->isEnabled());
-                              clickButton(check->AddPictureKnop);
-                              after = lines(check->List1);
-                              check->List1->setCurrentRow(check->List1->count() - 1);
-                              offeredForUnused = check->AddPictureKnop->isEnabled();
+                              auto *List1 = control<QListWidget>(*check, "List1");
+                              auto *AddPictureKnop = control<VistaButton>(*check, "AddPictureKnop");
+                              before = lines(List1);
+                              List1->setCurrentRow(0);
+                              QVERIFY(AddPictureKnop->isEnabled());
+                              clickButton(AddPictureKnop);
+                              after = lines(List1);
+                              List1->setCurrentRow(List1->count() - 1);
+                              offeredForUnused = AddPictureKnop->isEnabled();
                               check->accept();
                           }},
                          {"QFileDialog", [&](QDialog *dialog) {
