@@ -371,8 +371,8 @@ void MainMenuTest::typicalRun()
         auto *print = qobject_cast<Afdrukken *>(dialog);
         QVERIFY(print);
         print->askPdfFile = [&pdf](QWidget *) { return pdf; };
-        print->VScroll1->setValue(2);
-        click(print->PrintKnop);
+        control<QScrollBar>(*print, "VScroll1")->setValue(2);
+        click(control<VistaButton>(*print, "PrintKnop"));
         QVERIFY(!print->isVisible());
     }));
     const PdfReadback printed(pdf);
