@@ -15,11 +15,12 @@ class AboutForm : public QDialog {
 public:
     AboutForm(const ProgramFolder &folder, QWidget *parent);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
     QLabel *Label1 = nullptr; // name and version
     QLabel *Label2 = nullptr; // the licence
     QLabel *Label3 = nullptr; // the folders and the help document
     VistaButton *OkKnop = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };

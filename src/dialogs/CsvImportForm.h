@@ -30,6 +30,18 @@ public:
     CsvImportForm(OpenCollection &collection, const QColor &background, const QColor &fieldColour,
                   const QString &fileName, CsvFile::Table table, QWidget *parent);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildPreview();
+    void buildMapping();
+    void Check1_Click();
+    void showMapping(const CsvMapping &mapping);
+    CsvMapping chosenMapping() const;
+    void updateResult();
+    void OkKnop_Click();
+
     QLabel *Label1 = nullptr;      // the file
     QTableWidget *Grid1 = nullptr; // the first rows as read
     QLabel *Label2 = nullptr;      // number of rows and the separator
@@ -42,18 +54,6 @@ public:
     QLabel *Label4 = nullptr;        // characters a collection file cannot hold
     VistaButton *CancelKnop = nullptr;
     VistaButton *OkKnop = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void buildPreview();
-    void buildMapping();
-    void Check1_Click();
-    void showMapping(const CsvMapping &mapping);
-    CsvMapping chosenMapping() const;
-    void updateResult();
-    void OkKnop_Click();
 
     OpenCollection &m_collection;
     QColor m_fieldColour;

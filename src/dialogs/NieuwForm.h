@@ -16,17 +16,17 @@ class NieuwForm : public QDialog {
 public:
     NieuwForm(OpenCollection &collection, QWidget *parent);
 
-    QComboBox *Combo1 = nullptr; // the name
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr; // instruction with the number of names offered
-    VistaButton *CancelKnop = nullptr;
-    VistaButton *OkKnop = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void OkKnop_Click();
+
+    QComboBox *Combo1 = nullptr; // the name
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr; // instruction with the number of names offered
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *OkKnop = nullptr;
 
     OpenCollection &m_collection;
 };

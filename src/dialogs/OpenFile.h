@@ -21,12 +21,6 @@ public:
 
     Mode mode() const { return m_mode; }
 
-    QListWidget *List1 = nullptr; // names without their extension
-    QLabel *Label2 = nullptr;
-    VistaButton *DelKnop = nullptr;
-    VistaButton *CancelKnop = nullptr;
-    VistaButton *OkKnop = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -34,6 +28,12 @@ private:
     void OkKnop_Click();
     void DelKnop_Click();
     QString selectedName() const;
+
+    QListWidget *List1 = nullptr; // names without their extension
+    QLabel *Label2 = nullptr;
+    VistaButton *DelKnop = nullptr;
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *OkKnop = nullptr;
 
     OpenCollection &m_collection;
     Mode m_mode;

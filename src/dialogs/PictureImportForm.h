@@ -24,13 +24,6 @@ public:
     PictureImportForm(const RecordList &records, const PictureFiler &filer, const QString &folder,
                       std::vector<ScanFolder::Match> matches, const QColor &background, QWidget *parent);
 
-    QLabel *Label1 = nullptr; // the folder and the counts
-    QTableWidget *Grid1 = nullptr;
-    QProgressBar *Progress1 = nullptr;
-    VistaButton *CopyKnop = nullptr;
-    VistaButton *CancelKnop = nullptr;
-    VistaButton *ImportKnop = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -41,6 +34,13 @@ private:
     void loadNextThumbnails();
     void CopyKnop_Click();
     void ImportKnop_Click();
+
+    QLabel *Label1 = nullptr; // the folder and the counts
+    QTableWidget *Grid1 = nullptr;
+    QProgressBar *Progress1 = nullptr;
+    VistaButton *CopyKnop = nullptr;
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *ImportKnop = nullptr;
 
     const RecordList &m_records;
     PictureFiler m_filer;

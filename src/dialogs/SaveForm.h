@@ -19,12 +19,6 @@ class SaveForm : public QDialog {
 public:
     SaveForm(OpenCollection &collection, const QColor &fieldColour, QWidget *parent);
 
-    QLineEdit *Text1 = nullptr; // the collection name
-    QLabel *Bar = nullptr;      // progress bar, in the place of Text1 while saving
-    QLabel *Label1 = nullptr;   // percentage
-    VistaButton *CancelKnop = nullptr;
-    VistaButton *SaveKnop = nullptr;
-
 public slots:
     // Ignored while a save is under way.
     void reject() override;
@@ -50,6 +44,12 @@ private:
     void runProgressAnimation();
     void showProgress(int filledWidth);
     void showPercentage(int percent);
+
+    QLineEdit *Text1 = nullptr; // the collection name
+    QLabel *Bar = nullptr;      // progress bar, in the place of Text1 while saving
+    QLabel *Label1 = nullptr;   // percentage
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *SaveKnop = nullptr;
 
     OpenCollection &m_collection;
     QImage m_barImage;

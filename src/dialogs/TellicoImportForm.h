@@ -29,21 +29,6 @@ public:
     TellicoImportForm(OpenCollection &collection, const QColor &background, const QColor &fieldColour,
                       const QString &fileName, QWidget *parent);
 
-    QLabel *Label1 = nullptr;          // the file
-    QProgressBar *Progress1 = nullptr; // reading and writing
-    QLabel *Label2 = nullptr;          // entries and pictures
-    QTableWidget *Grid1 = nullptr;     // the first records as they will be stored
-    QListWidget *List1 = nullptr;      // countries with their counts
-    QComboBox *Combo1 = nullptr;       // Categorie
-    QComboBox *Combo2 = nullptr;       // Soort
-    QComboBox *Combo3 = nullptr;       // Type
-    QCheckBox *Check1 = nullptr;       // one collection per country
-    QLineEdit *Text1 = nullptr;        // the name
-    QLabel *Label3 = nullptr;          // the collections that will be written
-    QLabel *Label4 = nullptr;          // what the collector should know
-    VistaButton *CancelKnop = nullptr;
-    VistaButton *OkKnop = nullptr;
-
 public slots:
     // While reading: stops the reading (nothing is written). Ignored while writing.
     void reject() override;
@@ -60,6 +45,21 @@ private:
     void updatePreview();
     bool confirmReplacing(const TellicoImport::Options &options);
     void OkKnop_Click();
+
+    QLabel *Label1 = nullptr;          // the file
+    QProgressBar *Progress1 = nullptr; // reading and writing
+    QLabel *Label2 = nullptr;          // entries and pictures
+    QTableWidget *Grid1 = nullptr;     // the first records as they will be stored
+    QListWidget *List1 = nullptr;      // countries with their counts
+    QComboBox *Combo1 = nullptr;       // Categorie
+    QComboBox *Combo2 = nullptr;       // Soort
+    QComboBox *Combo3 = nullptr;       // Type
+    QCheckBox *Check1 = nullptr;       // one collection per country
+    QLineEdit *Text1 = nullptr;        // the name
+    QLabel *Label3 = nullptr;          // the collections that will be written
+    QLabel *Label4 = nullptr;          // what the collector should know
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *OkKnop = nullptr;
 
     OpenCollection &m_collection;
     QString m_fileName;

@@ -21,11 +21,6 @@ class VersionsForm : public QDialog {
 public:
     VersionsForm(OpenCollection &collection, const QColor &background, QWidget *parent);
 
-    QTreeWidget *List1 = nullptr; // date, time, record count, name
-    QLabel *Label1 = nullptr;
-    VistaButton *CancelKnop = nullptr;
-    VistaButton *OkKnop = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -33,6 +28,11 @@ private:
     void addVersions(const std::vector<CollectionVersions::Version> &versions);
     static QString shownName(const CollectionVersions::Version &version);
     void OkKnop_Click();
+
+    QTreeWidget *List1 = nullptr; // date, time, record count, name
+    QLabel *Label1 = nullptr;
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *OkKnop = nullptr;
 
     OpenCollection &m_collection;
     // In the order of the rows.

@@ -32,13 +32,6 @@ public:
     void findNext();
     void findPrevious();
 
-    QLabel *ZoekLabel = nullptr;
-    QLineEdit *ZoekText = nullptr;
-    VistaButton *VolgendeKnop = nullptr;
-    VistaButton *VorigeKnop = nullptr;
-    QLabel *ZoekStatus = nullptr;
-    VistaButton *SluitKnop = nullptr;
-
 signals:
     // The record found, for the window to select and show.
     void recordPicked(int row);
@@ -51,6 +44,13 @@ protected:
 private:
     void find(RecordSearch::Direction direction);
     void followList();
+
+    QLabel *ZoekLabel = nullptr;
+    QLineEdit *ZoekText = nullptr;
+    VistaButton *VolgendeKnop = nullptr;
+    VistaButton *VorigeKnop = nullptr;
+    QLabel *ZoekStatus = nullptr;
+    VistaButton *SluitKnop = nullptr;
 
     // The list whose size the bar follows.
     QTreeView *m_list;

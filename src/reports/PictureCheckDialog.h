@@ -25,12 +25,6 @@ public:
 
     PictureCheckDialog(const OpenCollection &collection, QWidget *parent);
 
-    QLabel *Label1 = nullptr; // the counts
-    QListWidget *List1 = nullptr;
-    QLabel *Label2 = nullptr;              // how pictures are matched
-    VistaButton *AddPictureKnop = nullptr; // "Afbeelding toevoegen..." for the selected missing line
-    VistaButton *OkKnop = nullptr;
-
 signals:
     // A line with a record was double-clicked.
     void recordPicked(int row);
@@ -46,6 +40,12 @@ private:
     void fill(const PictureCheck &check);
     void AddPictureKnop_Click();
     void List1_DblClick(QListWidgetItem *item);
+
+    QLabel *Label1 = nullptr; // the counts
+    QListWidget *List1 = nullptr;
+    QLabel *Label2 = nullptr;              // how pictures are matched
+    VistaButton *AddPictureKnop = nullptr; // "Afbeelding toevoegen..." for the selected missing line
+    VistaButton *OkKnop = nullptr;
 
     const OpenCollection &m_collection;
 };

@@ -32,16 +32,6 @@ public:
     // The chart as shown, drawn for the chart area's width.
     const QImage &chartImage() const { return m_chart; }
 
-    QLabel *Label1 = nullptr;
-    QComboBox *Combo1 = nullptr; // grouping
-    QLabel *Label2 = nullptr;
-    QComboBox *Combo2 = nullptr; // measure of the chart
-    QTableWidget *Table1 = nullptr;
-    QScrollArea *ChartArea = nullptr;
-    QLabel *Chart1 = nullptr;
-    VistaButton *PrintKnop = nullptr;
-    VistaButton *OkKnop = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -51,6 +41,16 @@ private:
     void PrintKnop_Click();
     void fillTable();
     void drawChart();
+
+    QLabel *Label1 = nullptr;
+    QComboBox *Combo1 = nullptr; // grouping
+    QLabel *Label2 = nullptr;
+    QComboBox *Combo2 = nullptr; // measure of the chart
+    QTableWidget *Table1 = nullptr;
+    QScrollArea *ChartArea = nullptr;
+    QLabel *Chart1 = nullptr;
+    VistaButton *PrintKnop = nullptr;
+    VistaButton *OkKnop = nullptr;
 
     const OpenCollection &m_collection;
     CollectionStatistics m_statistics;

@@ -66,6 +66,12 @@ StampRecord fields(const QStringList &texts)
     return record;
 }
 
+// The box that chooses the column of a field, named Combo1 to Combo12 in field order.
+QComboBox *columnBox(const CsvImportForm &form, StampRecord::Field field)
+{
+    return form.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(field + 1));
+}
+
 // The main window with two records of the collection Nederland, as opened.
 std::unique_ptr<Main> openedMain(const TestFolder &folder)
 {
@@ -110,15 +116,19 @@ void CsvExchangeTest::importFromTheMenuAppendsTheMappedRows()
         {{"QFileDialog", [&](QWidget *dialog) { chooseFile(dialog, folder.path("rekenblad.csv")); }},
          {"CsvImportForm", [&](QWidget *dialog) {
               auto *form = qobject_cast<CsvImportForm *>(dialog);
-              QVERIFY(form->Check1->isChecked());
-              QCOMPARE(form->Grid1->rowCount(), 3);
-              QCOMPARE(form->Grid1->item(1, 0)->text(), QStringLiteral("twee\r\nregels"));
-              QCOMPARE(form->Combo[StampRecord::Year]->currentText(), QStringLiteral("Kolom 4: JAARTAL"));
-              QCOMPARE(form->Combo[StampRecord::Info]->currentText(), QStringLiteral("Kolom 1: Informatie"));
-              QCOMPARE(form->Combo[StampRecord::Subject]->currentText(), QStringLiteral("(leeg)"));
-              QCOMPARE(form->Label3->text(), QStringLiteral("Te importeren records : 2"));
-              QVERIFY(form->Label4->text().startsWith(QStringLiteral("Let op: 1 teken ")));
-              click(form->OkKnop);
+              QVERIFY(control<QCheckBox>(*form, "Check1")->isChecked());
+              const auto *Grid1 = control<QTableWidget>(*form, "Grid1");
+              QCOMPARE(Grid1->rowCount(), 3);
+              QCOMPARE(Grid1->item(1, 0)->text(), QStringLiteral("twee\r\nregels"));
+              QCOMPARE(columnBox(*form, StampRecord::Year)->currentText(),
+                       QStringLiteral("Kolom 4: JAARTAL"));
+              QCOMPARE(columnBox(*form, StampRecord::Info)->currentText(),
+                       QStringLiteral("Kolom 1: Informatie"));
+              QCOMPARE(columnBox(*form, StampRecord::Subject)->currentText(), QStringLiteral("(leeg)"));
+              QCOMPARE(control<QLabel>(*form, "Label3")->text(), QStringLiteral("Te importeren records : 2"));
+              QVERIFY(
+                  control<QLabel>(*form, "Label4")->text().startsWith(QStringLiteral("Let op: 1 teken ")));
+              click(control<VistaButton>(*form, "OkKnop"));
           }}});
     QCOMPARE(steps, 2);
 
@@ -140,23 +150,25 @@ void CsvExchangeTest::replacingAsksFirstAndTheMappingCanBeChanged()
     CsvImportForm form(main->collection(), main->panelColour(), main->fieldColour(), folder.path("rijen.csv"),
                        CsvFile::parse("1990;12;Frankeer\r\n1991;13;Lucht\r\n"), main.get());
     form.show();
+    auto *Check1 = control<QCheckBox>(form, "Check1");
+    auto *OkKnop = control<VistaButton>(form, "OkKnop");
 
     // No column names: every row is a record, columns go by position; taken
     // as a header, the first row names no field and leaves nothing to import.
-    QVERIFY(!form.Check1->isChecked());
-    QCOMPARE(form.Combo[StampRecord::Category]->currentText(), QStringLiteral("Kolom 3"));
-    form.Check1->setChecked(true);
-    QCOMPARE(form.Combo[StampRecord::Year]->currentText(), QStringLiteral("(leeg)"));
-    QVERIFY(!form.OkKnop->isEnabled());
-    form.Check1->setChecked(false);
-    form.Combo[StampRecord::Category]->setCurrentIndex(0);
-    form.Combo[StampRecord::Subject]->setCurrentIndex(3);
+    QVERIFY(!Check1->isChecked());
+    QCOMPARE(columnBox(form, StampRecord::Category)->currentText(), QStringLiteral("Kolom 3"));
+    Check1->setChecked(true);
+    QCOMPARE(columnBox(form, StampRecord::Year)->currentText(), QStringLiteral("(leeg)"));
+    QVERIFY(!OkKnop->isEnabled());
+    Check1->setChecked(false);
+    columnBox(form, StampRecord::Category)->setCurrentIndex(0);
+    columnBox(form, StampRecord::Subject)->setCurrentIndex(3);
 
     // Replacing a list with unsaved changes asks first; No keeps everything.
-    form.Option2->setChecked(true);
+    control<QRadioButton>(form, "Option2")->setChecked(true);
     {
         const BoxAnswers no({MessageBox::Answer::No});
-        click(form.OkKnop);
+        click(OkKnop);
         QCOMPARE(no.requests.size(), 1);
         QVERIFY(no.requests.first().text.startsWith(QStringLiteral("Wijzigingen zijn nog niet opgeslagen")));
     }
@@ -164,7 +176,7 @@ void CsvExchangeTest::replacingAsksFirstAndTheMappingCanBeChanged()
     QCOMPARE(recordsCopy(main->collection().records().records()), sampleRecords(2));
 
     const BoxAnswers yes({MessageBox::Answer::Yes});
-    click(form.OkKnop);
+    click(OkKnop);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(recordsCopy(main->collection().records().records()),
              (std::vector<StampRecord>{fields({"1990", "12", "", "Frankeer"}),

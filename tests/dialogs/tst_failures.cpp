@@ -83,8 +83,8 @@ void saveExpectingABox(Main &main, const QString &name, MessageBox::Request &box
     BoxAnswers boxes;
     SaveForm dialog(main.collection(), main.fieldColour(), &main);
     dialog.show();
-    dialog.Text1->setText(name);
-    click(dialog.SaveKnop);
+    control<QLineEdit>(dialog, "Text1")->setText(name);
+    click(control<VistaButton>(dialog, "SaveKnop"));
     QCOMPARE(boxes.requests.size(), 1);
     QVERIFY(dialog.isVisible());
     box = boxes.requests.first();
@@ -107,9 +107,10 @@ void selectRow(Main &main, int row)
 
 void select(OpenFile &dialog, const QString &name)
 {
-    const QList<QListWidgetItem *> items = dialog.List1->findItems(name, Qt::MatchExactly);
+    auto *list = control<QListWidget>(dialog, "List1");
+    const QList<QListWidgetItem *> items = list->findItems(name, Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
-    dialog.List1->setCurrentItem(items.first());
+    list->setCurrentItem(items.first());
 }
 
 } // namespace
@@ -208,7 +209,7 @@ void FailuresTest::readOnlyFoldersKeepEveryFileAndTheUserIsTold()
         open.show();
         select(open, QStringLiteral("Oud"));
         BoxAnswers yes({MessageBox::Answer::Yes});
-        click(open.DelKnop);
+        click(control<VistaButton>(open, "DelKnop"));
         QCOMPARE(yes.requests.size(), 2);
         verifyFailureBox(yes.requests[1], QStringLiteral("Verzameling kon niet worden verwijderd!"));
         yes.requests.clear();
@@ -248,7 +249,7 @@ void FailuresTest::aVanishedOrReplacedCollectionFileOpensEmpty()
             QVERIFY(QDir().mkdir(file));
         select(dialog, name);
         BoxAnswers boxes;
-        click(dialog.OkKnop);
+        click(control<VistaButton>(dialog, "OkKnop"));
         QVERIFY(boxes.requests.isEmpty());
         QVERIFY(!dialog.isVisible());
         QCOMPARE(main->collection().records().count(), 0);
@@ -293,7 +294,7 @@ void FailuresTest::aHostileCollectionFileReachesNothingOutsideItsFolder()
         OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
         dialog.show();
         select(dialog, QStringLiteral("Vreemd"));
-        click(dialog.OkKnop);
+        click(control<VistaButton>(dialog, "OkKnop"));
     }
     QCOMPARE(main->collection().name(), outside);
     QCOMPARE(main->collection().records().count(), 4);
@@ -355,7 +356,7 @@ void FailuresTest::deletingAPictureFolderRemovesLinksButNotTheirTargets()
     dialog.show();
     select(dialog, QStringLiteral("L"));
     BoxAnswers yes({MessageBox::Answer::Yes});
-    click(dialog.DelKnop);
+    click(control<VistaButton>(dialog, "DelKnop"));
     QCOMPARE(yes.requests.size(), 1);
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/L")));
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/L.col")));

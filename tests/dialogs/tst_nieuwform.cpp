@@ -51,6 +51,9 @@ void NieuwFormTest::choiceListComesFromBothWordLists()
     NieuwForm dialog(main->collection(), main.get());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *Combo1 = control<QComboBox>(dialog, "Combo1");
+    auto *OkKnop = control<VistaButton>(dialog, "OkKnop");
+    auto *CancelKnop = control<VistaButton>(dialog, "CancelKnop");
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Nieuwe Verzameling"));
     QCOMPARE(dialog.frameGeometry().size(), QSize(Twips::toPixels(4950), Twips::toPixels(2100)));
     QCOMPARE(dialog.frameGeometry().center(), dialog.screen()->availableGeometry().center());
@@ -58,34 +61,34 @@ void NieuwFormTest::choiceListComesFromBothWordLists()
              QColor(170, 240, 240));
 
     QStringList entries;
-    for (int index = 0; index < dialog.Combo1->count(); ++index)
-        entries.append(dialog.Combo1->itemText(index));
+    for (int index = 0; index < Combo1->count(); ++index)
+        entries.append(Combo1->itemText(index));
     QCOMPARE(entries, QStringList({"Nederland", "België", "Duitsland", "Vogels", "Bloemen"}));
-    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Nederland"));
-    QCOMPARE(dialog.Label2->text(),
+    QCOMPARE(Combo1->currentText(), QStringLiteral("Nederland"));
+    QCOMPARE(control<QLabel>(dialog, "Label2")->text(),
              QStringLiteral("Maak een keuze uit het rolmenu voor het aanmaken van één van de 5 landen of "
                             "motief verzamelingen, of typ zelf een gekozen naam in."));
-    QCOMPARE(dialog.Label1->text(), QStringLiteral("Landen / Motief"));
-    QCOMPARE(dialog.OkKnop->caption(), QStringLiteral("Ok"));
-    QCOMPARE(dialog.OkKnop->geometry(), Twips::rect(3900, 1200, 840, 330));
-    QCOMPARE(dialog.CancelKnop->caption(), QStringLiteral("Cancel"));
+    QCOMPARE(control<QLabel>(dialog, "Label1")->text(), QStringLiteral("Landen / Motief"));
+    QCOMPARE(OkKnop->caption(), QStringLiteral("Ok"));
+    QCOMPARE(OkKnop->geometry(), Twips::rect(3900, 1200, 840, 330));
+    QCOMPARE(CancelKnop->caption(), QStringLiteral("Cancel"));
 
     // Without the word lists the list is empty and the text says 0.
     TestFolder bare;
     auto bareMain = startMain(bare);
     NieuwForm empty(bareMain->collection(), bareMain.get());
-    QCOMPARE(empty.Combo1->count(), 0);
-    QVERIFY(empty.Label2->text().contains(QStringLiteral(" van de 0 landen")));
+    QCOMPARE(control<QComboBox>(empty, "Combo1")->count(), 0);
+    QVERIFY(control<QLabel>(empty, "Label2")->text().contains(QStringLiteral(" van de 0 landen")));
 
     // The name is what was typed: no completion, no list entry's spelling on leaving.
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     for (const QString &typed : {QStringLiteral("Neder"), QStringLiteral("vogels")}) {
-        dialog.Combo1->setFocus();
-        dialog.Combo1->lineEdit()->clear();
-        QTest::keyClicks(dialog.Combo1->lineEdit(), typed);
-        dialog.OkKnop->setFocus();
-        QCOMPARE(dialog.Combo1->currentText(), typed);
+        Combo1->setFocus();
+        Combo1->lineEdit()->clear();
+        QTest::keyClicks(Combo1->lineEdit(), typed);
+        OkKnop->setFocus();
+        QCOMPARE(Combo1->currentText(), typed);
     }
 }
 
@@ -100,13 +103,16 @@ void NieuwFormTest::refusedNamesChangeNothing()
     NieuwForm dialog(main->collection(), main.get());
     dialog.show();
     BoxAnswers boxes;
+    auto *Combo1 = control<QComboBox>(dialog, "Combo1");
+    auto *OkKnop = control<VistaButton>(dialog, "OkKnop");
+    auto *CancelKnop = control<VistaButton>(dialog, "CancelKnop");
 
-    dialog.Combo1->setEditText(QString());
-    click(dialog.OkKnop);
+    Combo1->setEditText(QString());
+    click(OkKnop);
     QCOMPARE(boxes.requests.size(), 0);
 
-    dialog.Combo1->setEditText(QStringLiteral("Bestaand"));
-    click(dialog.OkKnop);
+    Combo1->setEditText(QStringLiteral("Bestaand"));
+    click(OkKnop);
     QCOMPARE(boxes.requests.size(), 1);
     QCOMPARE(boxes.requests[0].text, QStringLiteral("Verzameling 'Bestaand' bestaat reeds!"));
     QCOMPARE(boxes.requests[0].caption, QStringLiteral("Error"));
@@ -116,15 +122,15 @@ void NieuwFormTest::refusedNamesChangeNothing()
     for (const QString &name : {QStringLiteral("../Buiten"), QStringLiteral(".."), QStringLiteral("a\\b"),
                                 QStringLiteral("Land: Oost"), QStringLiteral("Wat?")}) {
         boxes.requests.clear();
-        dialog.Combo1->setEditText(name);
-        click(dialog.OkKnop);
+        Combo1->setEditText(name);
+        click(OkKnop);
         QCOMPARE(boxes.requests.size(), 1);
         QCOMPARE(boxes.requests[0].text, QStringLiteral("Ongeldige naam voor een verzameling!"));
         QCOMPARE(boxes.requests[0].caption, QStringLiteral("Error"));
     }
 
     QVERIFY(dialog.isVisible());
-    click(dialog.CancelKnop);
+    click(CancelKnop);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
@@ -144,9 +150,11 @@ void NieuwFormTest::okStartsAnEmptyCollectionWithoutWriting()
 
     NieuwForm dialog(main->collection(), main.get());
     dialog.show();
+    auto *Combo1 = control<QComboBox>(dialog, "Combo1");
+    auto *OkKnop = control<VistaButton>(dialog, "OkKnop");
     // Spaces only still make a name.
-    dialog.Combo1->setEditText(QStringLiteral("   "));
-    click(dialog.OkKnop);
+    Combo1->setEditText(QStringLiteral("   "));
+    click(OkKnop);
 
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -175,10 +183,12 @@ void NieuwFormTest::unsavedChangesAreAskedAboutFirst()
 
     NieuwForm dialog(main->collection(), main.get());
     dialog.show();
-    dialog.Combo1->setEditText(QStringLiteral("Vogels"));
+    auto *Combo1 = control<QComboBox>(dialog, "Combo1");
+    auto *OkKnop = control<VistaButton>(dialog, "OkKnop");
+    Combo1->setEditText(QStringLiteral("Vogels"));
     {
         BoxAnswers no({MessageBox::Answer::No});
-        click(dialog.OkKnop);
+        click(OkKnop);
         QCOMPARE(no.requests.size(), 1);
         QCOMPARE(no.requests[0].text, QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
                                                      "wilt u de huidige verzameling toch sluiten?"));
@@ -192,7 +202,7 @@ void NieuwFormTest::unsavedChangesAreAskedAboutFirst()
     QVERIFY(main->collection().unsavedChanges());
 
     BoxAnswers yes({MessageBox::Answer::Yes});
-    click(dialog.OkKnop);
+    click(OkKnop);
     QCOMPARE(yes.requests.size(), 1);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(main->collection().name(), QStringLiteral("Vogels"));

@@ -43,17 +43,19 @@ namespace {
 
 QStringList listed(const OpenFile &dialog)
 {
+    const auto *list = control<QListWidget>(dialog, "List1");
     QStringList names;
-    for (int row = 0; row < dialog.List1->count(); ++row)
-        names.append(dialog.List1->item(row)->text());
+    for (int row = 0; row < list->count(); ++row)
+        names.append(list->item(row)->text());
     return names;
 }
 
 void select(OpenFile &dialog, const QString &name)
 {
-    const QList<QListWidgetItem *> found = dialog.List1->findItems(name, Qt::MatchExactly);
+    auto *list = control<QListWidget>(dialog, "List1");
+    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
-    dialog.List1->setCurrentItem(found.first());
+    list->setCurrentItem(found.first());
 }
 
 // Chooses the newest version of Land with three records in File > "Vorige versies...".
@@ -62,12 +64,15 @@ bool restoreThreeRecordsOfLand(Main &main)
     bool chosen = false;
     withModalDialog(menuItem(main, "FileVersions"), [&](QWidget *widget) {
         auto *dialog = qobject_cast<VersionsForm *>(widget);
-        for (int row = 0; dialog && row < dialog->List1->topLevelItemCount() && !chosen; ++row) {
-            QTreeWidgetItem *item = dialog->List1->topLevelItem(row);
+        if (!dialog)
+            return;
+        auto *list = control<QTreeWidget>(*dialog, "List1");
+        for (int row = 0; row < list->topLevelItemCount() && !chosen; ++row) {
+            QTreeWidgetItem *item = list->topLevelItem(row);
             chosen = item->text(2) == QStringLiteral("3") && item->text(3) == QStringLiteral("Land");
             if (chosen) {
-                dialog->List1->setCurrentItem(item);
-                click(dialog->OkKnop);
+                list->setCurrentItem(item);
+                click(control<VistaButton>(*dialog, "OkKnop"));
             }
         }
     });
@@ -89,19 +94,19 @@ void OpenFileTest::listsTheFilesOfItsMode()
     QVERIFY(QTest::qWaitForWindowExposed(&open));
     QCOMPARE(listed(open), QStringList({"a", "B"}));
     QCOMPARE(open.windowTitle(), QStringLiteral("Open Verzameling"));
-    QVERIFY(open.DelKnop->enabled());
-    QCOMPARE(open.DelKnop->caption(), QStringLiteral("Delete"));
+    QVERIFY(control<VistaButton>(open, "DelKnop")->enabled());
+    QCOMPARE(control<VistaButton>(open, "DelKnop")->caption(), QStringLiteral("Delete"));
     QCOMPARE(open.frameGeometry().size(), QSize(Twips::toPixels(4485), Twips::toPixels(3795)));
     QCOMPARE(open.frameGeometry().center(), open.screen()->availableGeometry().center());
-    QCOMPARE(open.List1->geometry(), Twips::rect(180, 180, 2400, 3000));
-    QCOMPARE(open.Label2->text(),
+    QCOMPARE(control<QListWidget>(open, "List1")->geometry(), Twips::rect(180, 180, 2400, 3000));
+    QCOMPARE(control<QLabel>(open, "Label2")->text(),
              QStringLiteral("Maak d.m.v. de linker lijst een keuze uit de verzameling die u wilt openen."));
     QCOMPARE(open.grab().toImage().pixelColor(open.width() - 3, open.height() - 3), main->panelColour());
 
     OpenFile import(main->collection(), OpenFile::Mode::ImportOldData, main->panelColour(), main.get());
     QCOMPARE(listed(import), QStringList({"X"}));
     QCOMPARE(import.windowTitle(), QStringLiteral("Oude Data Importeren"));
-    QCOMPARE(import.Label2->text(), open.Label2->text());
+    QCOMPARE(control<QLabel>(import, "Label2")->text(), control<QLabel>(open, "Label2")->text());
 }
 
 void OpenFileTest::okOpensTheSelectedCollection()
@@ -117,12 +122,12 @@ void OpenFileTest::okOpensTheSelectedCollection()
     OpenFile dialog(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     dialog.show();
     // Nothing selected: nothing happens.
-    click(dialog.OkKnop);
+    click(control<VistaButton>(dialog, "OkKnop"));
     QVERIFY(dialog.isVisible());
     QCOMPARE(main->collection().records().count(), 0);
 
     select(dialog, QStringLiteral("Nederland"));
-    click(dialog.OkKnop);
+    click(control<VistaButton>(dialog, "OkKnop"));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(recordsCopy(main->collection().records().records()), records);
@@ -136,10 +141,11 @@ void OpenFileTest::okOpensTheSelectedCollection()
     OpenFile again(main->collection(), OpenFile::Mode::Open, main->panelColour(), main.get());
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
-    QListWidgetItem *other = again.List1->findItems(QStringLiteral("Andere"), Qt::MatchExactly).first();
-    const QPoint onOther = again.List1->visualItemRect(other).center();
-    QTest::mouseClick(again.List1->viewport(), Qt::LeftButton, {}, onOther);
-    QTest::mouseDClick(again.List1->viewport(), Qt::LeftButton, {}, onOther);
+    auto *list = control<QListWidget>(again, "List1");
+    QListWidgetItem *other = list->findItems(QStringLiteral("Andere"), Qt::MatchExactly).first();
+    const QPoint onOther = list->visualItemRect(other).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onOther);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onOther);
     QVERIFY(!again.isVisible());
     QCOMPARE(main->collection().name(), QStringLiteral("Andere"));
     QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 1"));
@@ -154,7 +160,7 @@ void OpenFileTest::okImportsTheSelectedOldFile()
     OpenFile dialog(main->collection(), OpenFile::Mode::ImportOldData, main->panelColour(), main.get());
     dialog.show();
     select(dialog, QStringLiteral("Oud"));
-    click(dialog.OkKnop);
+    click(control<VistaButton>(dialog, "OkKnop"));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(recordsCopy(main->collection().records().records()), OldDataFile::parse(old));
     QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
@@ -181,7 +187,7 @@ void OpenFileTest::unsavedChangesAreAskedAboutFirst()
         select(dialog, openMode ? QStringLiteral("Nieuw") : QStringLiteral("Oud"));
         {
             BoxAnswers no({MessageBox::Answer::No});
-            click(dialog.OkKnop);
+            click(control<VistaButton>(dialog, "OkKnop"));
             QCOMPARE(no.requests.size(), 1);
             QCOMPARE(no.requests[0].text, QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\r\n"
                                                          "wilt u de huidige verzameling toch sluiten?"));
@@ -199,7 +205,7 @@ void OpenFileTest::unsavedChangesAreAskedAboutFirst()
     dialog.show();
     select(dialog, QStringLiteral("Nieuw"));
     BoxAnswers yes({MessageBox::Answer::Yes});
-    click(dialog.OkKnop);
+    click(control<VistaButton>(dialog, "OkKnop"));
     QCOMPARE(yes.requests.size(), 1);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(main->collection().name(), QStringLiteral("Nieuw"));
@@ -224,13 +230,13 @@ void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
     {
         // Nothing selected: nothing asked, nothing removed.
         BoxAnswers boxes({MessageBox::Answer::Yes});
-        click(dialog.DelKnop);
+        click(control<VistaButton>(dialog, "DelKnop"));
         QCOMPARE(boxes.requests.size(), 0);
     }
     select(dialog, QStringLiteral("Z"));
     {
         BoxAnswers no({MessageBox::Answer::No});
-        click(dialog.DelKnop);
+        click(control<VistaButton>(dialog, "DelKnop"));
         QCOMPARE(no.requests.size(), 1);
         QCOMPARE(no.requests[0].text, QStringLiteral("Wilt u de verzameling 'Z' verwijderen\r\n"
                                                      "inclusief eventuele sub-mappen en afbeeldingen?"));
@@ -242,13 +248,13 @@ void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
     QCOMPARE(listed(dialog), QStringList({"Y", "Z"}));
 
     BoxAnswers yes({MessageBox::Answer::Yes});
-    click(dialog.DelKnop);
+    click(control<VistaButton>(dialog, "DelKnop"));
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/Z.col")));
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/Z")));
     QVERIFY(folder.exists(QStringLiteral("Verzameling/Y/1990/12.jpg")));
     QVERIFY(folder.exists(QStringLiteral("Verzameling/Y.col")));
     QCOMPARE(listed(dialog), QStringList({"Y"}));
-    QVERIFY(dialog.List1->selectedItems().isEmpty());
+    QVERIFY(control<QListWidget>(dialog, "List1")->selectedItems().isEmpty());
     QVERIFY(dialog.isVisible());
     // The open collection stays in the main window.
     QCOMPARE(main->collection().records().count(), 2);
@@ -257,7 +263,7 @@ void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
     // A collection without a picture folder still leaves the list.
     select(dialog, QStringLiteral("Y"));
     QVERIFY(QDir(folder.path(QStringLiteral("Verzameling/Y"))).removeRecursively());
-    click(dialog.DelKnop);
+    click(control<VistaButton>(dialog, "DelKnop"));
     QVERIFY(listed(dialog).isEmpty());
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/Y.col")));
 
@@ -271,7 +277,7 @@ void OpenFileTest::deleteRemovesTheCollectionWithItsPictures()
     again.show();
     for (const QString &name : {QStringLiteral("land"), QStringLiteral("zee")}) {
         select(again, name);
-        click(again.DelKnop);
+        click(control<VistaButton>(again, "DelKnop"));
     }
     QCOMPARE(listed(again), QStringList({"Land"}));
     QVERIFY(folder.exists(QStringLiteral("Verzameling/Land/1990/12.jpg")));
@@ -294,7 +300,7 @@ void OpenFileTest::deleteStaysInsideTheCollectionFolder()
     dialog.show();
     BoxAnswers yes({MessageBox::Answer::Yes});
     select(dialog, QStringLiteral("L"));
-    click(dialog.DelKnop);
+    click(control<VistaButton>(dialog, "DelKnop"));
     QCOMPARE(yes.requests.size(), 1);
     QVERIFY(listed(dialog).isEmpty());
     QVERIFY(!QFileInfo(folder.path(QStringLiteral("Verzameling/L"))).isSymLink());
@@ -321,7 +327,7 @@ void OpenFileTest::deleteTakesAFileAlreadyGoneAndARefusedName()
     BoxAnswers yes({MessageBox::Answer::Yes, MessageBox::Answer::Yes});
     for (const QString &name : {QStringLiteral("Weg"), refused}) {
         select(dialog, name);
-        click(dialog.DelKnop);
+        click(control<VistaButton>(dialog, "DelKnop"));
     }
     QCOMPARE(yes.requests.size(), 2); // the two questions, no error
     QVERIFY(listed(dialog).isEmpty());
@@ -347,11 +353,11 @@ void OpenFileTest::importModeDeletesNothing()
 
     OpenFile dialog(main->collection(), OpenFile::Mode::ImportOldData, main->panelColour(), main.get());
     dialog.show();
-    QVERIFY(!dialog.DelKnop->enabled());
+    QVERIFY(!control<VistaButton>(dialog, "DelKnop")->enabled());
     select(dialog, QStringLiteral("X"));
     BoxAnswers yes({MessageBox::Answer::Yes});
-    click(dialog.DelKnop);
-    QTest::keyClick(dialog.DelKnop, Qt::Key_Space);
+    click(control<VistaButton>(dialog, "DelKnop"));
+    QTest::keyClick(control<VistaButton>(dialog, "DelKnop"), Qt::Key_Space);
     QCOMPARE(yes.requests.size(), 0);
     QCOMPARE(treeOf(folder), treeBefore);
     QCOMPARE(listed(dialog), QStringList({"X"}));
@@ -396,8 +402,8 @@ void OpenFileTest::restoresAVersionAndADeletedCollection()
 
     // Deleted from the open dialog, it comes back from its versions.
     OpenFile open(collection, OpenFile::Mode::Open, main->panelColour(), main.get());
-    open.List1->setCurrentRow(0);
-    click(open.DelKnop);
+    control<QListWidget>(open, "List1")->setCurrentRow(0);
+    click(control<VistaButton>(open, "DelKnop"));
     QVERIFY(!folder.exists(QStringLiteral("Verzameling/Land.col")));
     collection.startNew(QStringLiteral("Zee"));
     QVERIFY(restoreThreeRecordsOfLand(*main));

@@ -57,21 +57,26 @@ void SaveFormTest::opensWithTheCollectionName()
     auto main = mainWithOldCollection(folder, sampleRecords(1));
     SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
+    auto *Text1 = control<QLineEdit>(dialog, "Text1");
+    auto *Bar = control<QLabel>(dialog, "Bar");
+    auto *Label1 = control<QLabel>(dialog, "Label1");
+    auto *CancelKnop = control<VistaButton>(dialog, "CancelKnop");
+    auto *SaveKnop = control<VistaButton>(dialog, "SaveKnop");
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Verzameling Opslaan"));
     QCOMPARE(dialog.frameGeometry().size(), QSize(Twips::toPixels(4800), Twips::toPixels(1500)));
-    QCOMPARE(dialog.Text1->text(), QStringLiteral("Oud"));
-    QCOMPARE(dialog.Text1->geometry(), Twips::rect(120, 150, 4470, 300));
-    QCOMPARE(dialog.Label1->text(), QStringLiteral("0%"));
-    QVERIFY(!dialog.Bar->isVisible());
-    QCOMPARE(dialog.Bar->geometry(), QRect(8, 10, 300, 20));
-    QCOMPARE(dialog.SaveKnop->caption(), QStringLiteral("Save"));
-    QCOMPARE(dialog.CancelKnop->caption(), QStringLiteral("Cancel"));
+    QCOMPARE(Text1->text(), QStringLiteral("Oud"));
+    QCOMPARE(Text1->geometry(), Twips::rect(120, 150, 4470, 300));
+    QCOMPARE(Label1->text(), QStringLiteral("0%"));
+    QVERIFY(!Bar->isVisible());
+    QCOMPARE(Bar->geometry(), QRect(8, 10, 300, 20));
+    QCOMPARE(SaveKnop->caption(), QStringLiteral("Save"));
+    QCOMPARE(CancelKnop->caption(), QStringLiteral("Cancel"));
     const QImage look = dialog.grab().toImage();
     QCOMPARE(look.pixelColor(dialog.width() - 3, dialog.height() - 3), QColor(170, 240, 240));
-    QCOMPARE(look.pixelColor(dialog.Text1->geometry().topRight() + QPoint(-6, 10)), main->fieldColour());
+    QCOMPARE(look.pixelColor(Text1->geometry().topRight() + QPoint(-6, 10)), main->fieldColour());
 
-    click(dialog.CancelKnop);
+    click(CancelKnop);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(main->collection().unsavedChanges());
@@ -84,6 +89,8 @@ void SaveFormTest::refusedNamesWriteNothing()
     const QStringList treeBefore = treeWithoutRecovery(folder);
     SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
+    auto *Text1 = control<QLineEdit>(dialog, "Text1");
+    auto *SaveKnop = control<VistaButton>(dialog, "SaveKnop");
     BoxAnswers boxes;
 
     const QList<QPair<QString, QString>> cases{
@@ -98,16 +105,16 @@ void SaveFormTest::refusedNamesWriteNothing()
     };
     for (const auto &[name, message] : cases) {
         boxes.requests.clear();
-        dialog.Text1->setText(name);
-        dialog.SaveKnop->setFocus();
-        QCOMPARE(dialog.focusWidget(), dialog.SaveKnop);
-        click(dialog.SaveKnop);
+        Text1->setText(name);
+        SaveKnop->setFocus();
+        QCOMPARE(dialog.focusWidget(), SaveKnop);
+        click(SaveKnop);
         QCOMPARE(boxes.requests.size(), 1);
         QCOMPARE(boxes.requests[0].text, message);
         QCOMPARE(boxes.requests[0].caption, QStringLiteral("Error"));
         QCOMPARE(boxes.requests[0].buttons, MessageBox::Buttons::Ok);
         QCOMPARE(boxes.requests[0].icon, MessageBox::Icon::Critical);
-        QCOMPARE(dialog.focusWidget(), dialog.Text1);
+        QCOMPARE(dialog.focusWidget(), Text1);
         QVERIFY(dialog.isVisible());
     }
     QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
@@ -125,7 +132,12 @@ void SaveFormTest::savesUnderANewNameAndIgnoresClicksMeanwhile()
 
     SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
-    dialog.Text1->setText(QStringLiteral("Test"));
+    auto *Text1 = control<QLineEdit>(dialog, "Text1");
+    auto *Bar = control<QLabel>(dialog, "Bar");
+    auto *Label1 = control<QLabel>(dialog, "Label1");
+    auto *CancelKnop = control<VistaButton>(dialog, "CancelKnop");
+    auto *SaveKnop = control<VistaButton>(dialog, "SaveKnop");
+    Text1->setText(QStringLiteral("Test"));
 
     // Looks at the dialog while the animation runs, and clicks and closes it.
     struct Seen {
@@ -140,25 +152,25 @@ void SaveFormTest::savesUnderANewNameAndIgnoresClicksMeanwhile()
     } seen;
     QTimer sampler;
     connect(&sampler, &QTimer::timeout, &dialog, [&] {
-        if (dialog.Bar->isVisible())
-            seen.percentages.append(percentOf(dialog.Label1));
+        if (Bar->isVisible())
+            seen.percentages.append(percentOf(Label1));
     });
     sampler.start(5);
     QTimer::singleShot(400, &dialog, [&] {
         seen.checked = true;
-        seen.textHidden = !dialog.Text1->isVisible();
-        seen.barShown = dialog.Bar->isVisible();
+        seen.textHidden = !Text1->isVisible();
+        seen.barShown = Bar->isVisible();
         seen.busyPointer =
             QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        click(dialog.SaveKnop);
+        click(SaveKnop);
         // A second save would have run to its end inside the click.
         seen.savedBySecondClick = !main->collection().unsavedChanges();
-        click(dialog.CancelKnop);
+        click(CancelKnop);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         seen.closedByCancel = !dialog.isVisible();
         seen.closed = dialog.close();
     });
-    click(dialog.SaveKnop);
+    click(SaveKnop);
     sampler.stop();
 
     QVERIFY(seen.checked);
@@ -176,8 +188,8 @@ void SaveFormTest::savesUnderANewNameAndIgnoresClicksMeanwhile()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!BusyGuard::isBusy(&dialog));
     QVERIFY(!QApplication::overrideCursor());
-    QCOMPARE(dialog.Label1->text(), QStringLiteral("100%"));
-    const QImage bar = dialog.Bar->pixmap().toImage();
+    QCOMPARE(Label1->text(), QStringLiteral("100%"));
+    const QImage bar = Bar->pixmap().toImage();
     QCOMPARE(bar.pixelColor(299, 18), QColor(0, 240, 0));
     QCOMPARE(bar.pixelColor(0, 0), QColor(0, 240, 0));
     QVERIFY(bar.pixelColor(150, 19) != QColor(0, 240, 0));
@@ -203,11 +215,14 @@ void SaveFormTest::otherCollectionIsOverwrittenOnlyWhenConfirmed()
 
     SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
+    auto *Text1 = control<QLineEdit>(dialog, "Text1");
+    auto *Label1 = control<QLabel>(dialog, "Label1");
+    auto *SaveKnop = control<VistaButton>(dialog, "SaveKnop");
     // Another spelling of its name is that collection, named as its file is.
-    dialog.Text1->setText(QStringLiteral("ANDER"));
+    Text1->setText(QStringLiteral("ANDER"));
     {
         BoxAnswers no({MessageBox::Answer::No});
-        click(dialog.SaveKnop);
+        click(SaveKnop);
         QCOMPARE(no.requests.size(), 1);
         QCOMPARE(no.requests[0].text,
                  QStringLiteral("Verzameling 'Ander' bestaat reeds!\r\nWilt u deze overschrijven?"));
@@ -215,14 +230,14 @@ void SaveFormTest::otherCollectionIsOverwrittenOnlyWhenConfirmed()
         QCOMPARE(no.requests[0].buttons, MessageBox::Buttons::YesNo);
     }
     QVERIFY(dialog.isVisible());
-    QVERIFY(dialog.Text1->isVisible());
-    QCOMPARE(dialog.Label1->text(), QStringLiteral("0%"));
+    QVERIFY(Text1->isVisible());
+    QCOMPARE(Label1->text(), QStringLiteral("0%"));
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Ander.col")), otherFile);
     QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
     QVERIFY(main->collection().unsavedChanges());
 
     BoxAnswers yes({MessageBox::Answer::Yes});
-    click(dialog.SaveKnop);
+    click(SaveKnop);
     QCOMPARE(yes.requests.size(), 1);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Ander.col")),
@@ -241,8 +256,12 @@ void SaveFormTest::failedSaveIsReportedAndNothingIsCleared()
 
     SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
-    dialog.Text1->setText(QStringLiteral("Kapot"));
-    click(dialog.SaveKnop);
+    auto *Text1 = control<QLineEdit>(dialog, "Text1");
+    auto *Bar = control<QLabel>(dialog, "Bar");
+    auto *CancelKnop = control<VistaButton>(dialog, "CancelKnop");
+    auto *SaveKnop = control<VistaButton>(dialog, "SaveKnop");
+    Text1->setText(QStringLiteral("Kapot"));
+    click(SaveKnop);
 
     QCOMPARE(boxes.requests.size(), 1);
     const QString firstLine = QStringLiteral("Verzameling kon niet worden opgeslagen!\r\n");
@@ -252,15 +271,15 @@ void SaveFormTest::failedSaveIsReportedAndNothingIsCleared()
     QCOMPARE(boxes.requests[0].buttons, MessageBox::Buttons::Ok);
     QCOMPARE(boxes.requests[0].icon, MessageBox::Icon::Critical);
     QVERIFY(dialog.isVisible());
-    QVERIFY(dialog.Text1->isVisible());
-    QVERIFY(!dialog.Bar->isVisible());
-    QCOMPARE(dialog.Text1->text(), QStringLiteral("Kapot"));
+    QVERIFY(Text1->isVisible());
+    QVERIFY(!Bar->isVisible());
+    QCOMPARE(Text1->text(), QStringLiteral("Kapot"));
     QVERIFY(main->collection().unsavedChanges());
     QCOMPARE(main->collection().name(), QStringLiteral("Oud"));
     QVERIFY(!QApplication::overrideCursor());
 
     // No longer busy: Cancel closes it.
-    click(dialog.CancelKnop);
+    click(CancelKnop);
     QVERIFY(!dialog.isVisible());
 }
 
@@ -287,9 +306,10 @@ void SaveFormTest::fileChangedElsewhereIsOverwrittenOnlyWhenConfirmed()
 
     SaveForm dialog(main->collection(), main->fieldColour(), main.get());
     dialog.show();
+    auto *SaveKnop = control<VistaButton>(dialog, "SaveKnop");
     {
         BoxAnswers no({MessageBox::Answer::No});
-        click(dialog.SaveKnop);
+        click(SaveKnop);
         QCOMPARE(no.requests.size(), 1);
         QCOMPARE(no.requests[0].text, QStringLiteral("Verzameling 'Oud' is intussen door een ander programma "
                                                      "gewijzigd.\r\nWilt u deze toch overschrijven?"));
@@ -304,7 +324,7 @@ void SaveFormTest::fileChangedElsewhereIsOverwrittenOnlyWhenConfirmed()
     // Deleted elsewhere: simply written again, without a question.
     QVERIFY(QFile::remove(path));
     BoxAnswers none;
-    click(dialog.SaveKnop);
+    click(SaveKnop);
     QCOMPARE(none.requests.size(), 0);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Oud.col")),
@@ -325,11 +345,12 @@ void SaveFormTest::copiesFailedLoadsAndBlockedVersionsAskFirst()
     const auto saveAnswering = [&](SaveForm &dialog, MessageBox::Answer answer) {
         QList<MessageBox::Request> requests;
         MessageBox::setTestHook([&](const MessageBox::Request &request) {
-            askedWhileBusy = askedWhileBusy || QApplication::overrideCursor() || dialog.Bar->isVisible();
+            askedWhileBusy = askedWhileBusy || QApplication::overrideCursor() ||
+                             control<QLabel>(dialog, "Bar")->isVisible();
             requests.append(request);
             return answer;
         });
-        click(dialog.SaveKnop);
+        click(control<VistaButton>(dialog, "SaveKnop"));
         MessageBox::setTestHook({});
         return requests;
     };
@@ -337,7 +358,7 @@ void SaveFormTest::copiesFailedLoadsAndBlockedVersionsAskFirst()
         main->collection().markChangedWithoutEdit();
         SaveForm dialog(main->collection(), main->fieldColour(), main.get());
         dialog.show();
-        dialog.Text1->setText(name);
+        control<QLineEdit>(dialog, "Text1")->setText(name);
         return saveAnswering(dialog, answer);
     };
 
@@ -402,7 +423,7 @@ void SaveFormTest::copiesFailedLoadsAndBlockedVersionsAskFirst()
                                               "gewijzigd.\r\nWilt u deze toch overschrijven?"));
     QVERIFY(!askedWhileBusy);
     QVERIFY(dialog.isVisible());
-    QVERIFY(dialog.Text1->isVisible());
+    QVERIFY(control<QLineEdit>(dialog, "Text1")->isVisible());
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")), elsewhere);
     QVERIFY(main->collection().unsavedChanges());
 }

@@ -1,5 +1,6 @@
 #include "DialogTestSupport.h"
 #include "common/CollectionState.h"
+#include "common/Control.h"
 #include "common/TellicoSample.h"
 #include "common/TestFolder.h"
 #include "dialogs/TellicoImportForm.h"
@@ -73,29 +74,37 @@ void TellicoImportFormTest::previewThenOkWritesAndOpensFirstCollection()
 
     TellicoImportForm form(main->collection(), main->panelColour(), main->fieldColour(), file, main.get());
     form.show();
-    QTRY_VERIFY(form.OkKnop->isEnabled());
-    QCOMPARE(form.Label2->text(), QStringLiteral("Postzegels : 4    Afbeeldingen : 1 gevonden, 1 ontbreken"));
-    QCOMPARE(form.List1->count(), 3);
-    QCOMPARE(form.List1->item(0)->text(), QStringLiteral("Belgi\u00eb (2)"));
-    QCOMPARE(form.List1->item(1)->text(), QStringLiteral("(geen land) (1)"));
-    QCOMPARE(form.Text1->text(), QStringLiteral("Mijn zegels"));
-    QCOMPARE(form.Progress1->value(), form.Progress1->maximum());
+    auto *OkKnop = control<VistaButton>(form, "OkKnop");
+    auto *Label2 = control<QLabel>(form, "Label2");
+    auto *List1 = control<QListWidget>(form, "List1");
+    auto *Text1 = control<QLineEdit>(form, "Text1");
+    auto *Progress1 = control<QProgressBar>(form, "Progress1");
+    auto *Combo1 = control<QComboBox>(form, "Combo1");
+    auto *Grid1 = control<QTableWidget>(form, "Grid1");
+    auto *Check1 = control<QCheckBox>(form, "Check1");
+    auto *Label3 = control<QLabel>(form, "Label3");
+    QTRY_VERIFY(OkKnop->isEnabled());
+    QCOMPARE(Label2->text(), QStringLiteral("Postzegels : 4    Afbeeldingen : 1 gevonden, 1 ontbreken"));
+    QCOMPARE(List1->count(), 3);
+    QCOMPARE(List1->item(0)->text(), QStringLiteral("Belgi\u00eb (2)"));
+    QCOMPARE(List1->item(1)->text(), QStringLiteral("(geen land) (1)"));
+    QCOMPARE(Text1->text(), QStringLiteral("Mijn zegels"));
+    QCOMPARE(Progress1->value(), Progress1->maximum());
 
     // The preview follows the choices.
-    form.Combo1->setCurrentIndex(1);
-    QCOMPARE(form.Grid1->rowCount(), 4);
-    QCOMPARE(form.Grid1->item(0, StampRecord::Category)->text(), QStringLiteral("Frankeerzegels"));
-    QCOMPARE(form.Grid1->item(0, StampRecord::Info)->text(), QStringLiteral("Land: Belgi\u00eb"));
-    form.Text1->setText(QStringLiteral("Wereld"));
-    form.Check1->setChecked(true);
-    QCOMPARE(form.Grid1->item(0, StampRecord::Info)->text(), QStringLiteral("-"));
-    QCOMPARE(form.Label3->text(),
-             QStringLiteral("Wordt geschreven : Belgi\u00eb (2), Wereld (1), Duitsland (1)"));
+    Combo1->setCurrentIndex(1);
+    QCOMPARE(Grid1->rowCount(), 4);
+    QCOMPARE(Grid1->item(0, StampRecord::Category)->text(), QStringLiteral("Frankeerzegels"));
+    QCOMPARE(Grid1->item(0, StampRecord::Info)->text(), QStringLiteral("Land: Belgi\u00eb"));
+    Text1->setText(QStringLiteral("Wereld"));
+    Check1->setChecked(true);
+    QCOMPARE(Grid1->item(0, StampRecord::Info)->text(), QStringLiteral("-"));
+    QCOMPARE(Label3->text(), QStringLiteral("Wordt geschreven : Belgi\u00eb (2), Wereld (1), Duitsland (1)"));
 
     // An existing collection is replaced only after the question; No writes nothing.
     {
         const BoxAnswers no({MessageBox::Answer::No});
-        click(form.OkKnop);
+        click(OkKnop);
         QCOMPARE(no.requests.size(), 1);
         QCOMPARE(no.requests.first().text,
                  QStringLiteral("Verzameling 'Duitsland' bestaat reeds!\r\nWilt u deze overschrijven?"));
@@ -105,7 +114,7 @@ void TellicoImportFormTest::previewThenOkWritesAndOpensFirstCollection()
 
     // Enter in the name box confirms as Ok does; the report of a done import informs.
     const BoxAnswers yes({MessageBox::Answer::Yes, MessageBox::Answer::Ok});
-    QTest::keyClick(form.Text1, Qt::Key_Return);
+    QTest::keyClick(Text1, Qt::Key_Return);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(yes.requests.size(), 2);
     QCOMPARE(yes.requests.last().icon, MessageBox::Icon::Information);
@@ -127,8 +136,10 @@ void TellicoImportFormTest::cancelWritesNothing()
     const QStringList before = treeOf(folder);
     TellicoImportForm form(main->collection(), main->panelColour(), main->fieldColour(), file, main.get());
     form.show();
-    QTRY_VERIFY(form.OkKnop->isEnabled());
-    QTest::keyClick(form.Text1, Qt::Key_Escape);
+    auto *OkKnop = control<VistaButton>(form, "OkKnop");
+    auto *Text1 = control<QLineEdit>(form, "Text1");
+    QTRY_VERIFY(OkKnop->isEnabled());
+    QTest::keyClick(Text1, Qt::Key_Escape);
     QCOMPARE(form.result(), int(QDialog::Rejected));
     QCOMPARE(treeOf(folder), before);
 

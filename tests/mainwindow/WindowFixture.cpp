@@ -88,8 +88,9 @@ void choosePdfFileWhenAsked()
     QTimer::singleShot(0, [] {
         auto *choice = qobject_cast<PrinterChoice *>(QApplication::activeModalWidget());
         QVERIFY(choice);
-        choice->Combo1->setCurrentIndex(choice->Combo1->count() - 1);
-        clickButton(choice->PrintKnop);
+        auto *printers = control<QComboBox>(*choice, "Combo1");
+        printers->setCurrentIndex(printers->count() - 1);
+        clickButton(control<VistaButton>(*choice, "PrintKnop"));
     });
 }
 

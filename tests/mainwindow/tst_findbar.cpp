@@ -92,8 +92,10 @@ void FindBarTest::barOpensAboveTheListAndGivesItsRoomBack()
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
     FindBar *bar = fixture.bar();
     QVERIFY(bar);
+    auto *ZoekText = control<QLineEdit>(*bar, "ZoekText");
+    auto *SluitKnop = control<VistaButton>(*bar, "SluitKnop");
     QVERIFY(bar->isVisible());
-    QVERIFY(bar->ZoekText->hasFocus());
+    QVERIFY(ZoekText->hasFocus());
     // The list starts below the bar and still ends where the resize rules end it.
     const int reserve = Twips::toPixels(FindBar::ReservedTwips);
     QCOMPARE(control<QTreeView>(window, "ListView1")->geometry(), listBefore.adjusted(0, reserve, 0, 0));
@@ -105,9 +107,9 @@ void FindBarTest::barOpensAboveTheListAndGivesItsRoomBack()
     QCOMPARE(control<QTreeView>(window, "ListView1")->y(), listBefore.y() + reserve);
     QCOMPARE(control<QTreeView>(window, "ListView1")->height(), listBefore.height() + 90 - reserve);
     QCOMPARE(bar->width(), control<QTreeView>(window, "ListView1")->width());
-    QCOMPARE(bar->SluitKnop->geometry().right(), bar->width() - 1);
+    QCOMPARE(SluitKnop->geometry().right(), bar->width() - 1);
 
-    QTest::keyClick(bar->ZoekText, Qt::Key_Escape);
+    QTest::keyClick(ZoekText, Qt::Key_Escape);
     QVERIFY(bar->isHidden());
     QCOMPARE(control<QTreeView>(window, "ListView1")->y(), listBefore.y());
     QCOMPARE(control<QTreeView>(window, "ListView1")->height(), listBefore.height() + 90);
@@ -115,7 +117,7 @@ void FindBarTest::barOpensAboveTheListAndGivesItsRoomBack()
     // The close button does the same; the menu item opens the bar again.
     window.findChild<QAction *>(QStringLiteral("ToolsSearch"))->trigger();
     QVERIFY(bar->isVisible());
-    clickButton(bar->SluitKnop);
+    clickButton(SluitKnop);
     QVERIFY(bar->isHidden());
     QCOMPARE(control<QTreeView>(window, "ListView1")->y(), listBefore.y());
 }
@@ -125,38 +127,42 @@ void FindBarTest::buttonsSelectAndShowTheMatches()
     SearchFixture fixture;
     Main &window = *fixture.window;
     window.findChild<QAction *>(QStringLiteral("ToolsSearch"))->trigger();
-    FindBar *bar = fixture.bar();
+    const FindBar *bar = fixture.bar();
+    auto *ZoekText = control<QLineEdit>(*bar, "ZoekText");
+    auto *VolgendeKnop = control<VistaButton>(*bar, "VolgendeKnop");
+    auto *VorigeKnop = control<VistaButton>(*bar, "VorigeKnop");
+    const auto *ZoekStatus = control<QLabel>(*bar, "ZoekStatus");
 
-    QTest::keyClicks(bar->ZoekText, QStringLiteral("ZeeLand"));
-    QTest::keyClick(bar->ZoekText, Qt::Key_Return);
+    QTest::keyClicks(ZoekText, QStringLiteral("ZeeLand"));
+    QTest::keyClick(ZoekText, Qt::Key_Return);
     QCOMPARE(window.selectedRow(), 1);
     QCOMPARE(fixture.shownCatalogueNumber(), QStringLiteral("7"));
-    clickButton(bar->VolgendeKnop);
+    clickButton(VolgendeKnop);
     QCOMPARE(window.selectedRow(), 2);
     QCOMPARE(fixture.shownCatalogueNumber(), QStringLiteral("40"));
     QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 5"));
-    clickButton(bar->VolgendeKnop);
-    clickButton(bar->VolgendeKnop);
+    clickButton(VolgendeKnop);
+    clickButton(VolgendeKnop);
     QCOMPARE(window.selectedRow(), 1);
-    QCOMPARE(bar->ZoekStatus->text(), QStringLiteral("Verder vanaf het begin"));
-    clickButton(bar->VorigeKnop);
+    QCOMPARE(ZoekStatus->text(), QStringLiteral("Verder vanaf het begin"));
+    clickButton(VorigeKnop);
     QCOMPARE(window.selectedRow(), 4);
     QCOMPARE(fixture.shownCatalogueNumber(), QStringLiteral("zeeland-3"));
 
     // A lone match shows its record again, as a click on the selected row does.
-    bar->ZoekText->setText(QStringLiteral("jubileum"));
-    clickButton(bar->VolgendeKnop);
+    ZoekText->setText(QStringLiteral("jubileum"));
+    clickButton(VolgendeKnop);
     QCOMPARE(window.selectedRow(), 3);
     control<DetailPanel>(window, "Frame1")->showRecord(makeRecord({"2000", "edited"}));
-    clickButton(bar->VolgendeKnop);
+    clickButton(VolgendeKnop);
     QCOMPARE(fixture.shownCatalogueNumber(), QStringLiteral("90"));
-    QCOMPARE(bar->ZoekStatus->text(), QStringLiteral("Alleen dit record"));
+    QCOMPARE(ZoekStatus->text(), QStringLiteral("Alleen dit record"));
 
     // Nothing found: the selection stays and the bar says so.
-    bar->ZoekText->setText(QStringLiteral("Gelderland"));
-    clickButton(bar->VorigeKnop);
+    ZoekText->setText(QStringLiteral("Gelderland"));
+    clickButton(VorigeKnop);
     QCOMPARE(window.selectedRow(), 3);
-    QCOMPARE(bar->ZoekStatus->text(), QStringLiteral("Niet gevonden"));
+    QCOMPARE(ZoekStatus->text(), QStringLiteral("Niet gevonden"));
     QVERIFY(!window.collection().unsavedChanges());
 }
 

@@ -150,7 +150,7 @@ void MainMenuTest::saveWithoutRowsOpensNoDialog()
     QVERIFY(withModalDialog(menuItem(*main, "FileSave"), [&](QWidget *dialog) {
         auto *save = qobject_cast<SaveForm *>(dialog);
         QVERIFY(save);
-        shownName = save->Text1->text();
+        shownName = control<QLineEdit>(*save, "Text1")->text();
     }));
     QCOMPARE(shownName, QStringLiteral("Eén"));
     QCOMPARE(boxes.requests.size(), 1);
@@ -224,14 +224,17 @@ void MainMenuTest::helpAndWebPagesAreHandedToTheDesktop()
     QVERIFY(withModalDialog(menuItem(*main, "HelpAbout"), [&](QWidget *dialog) {
         auto *about = qobject_cast<AboutForm *>(dialog);
         QCOMPARE(about->windowTitle(), QStringLiteral("Over Tessaron2"));
-        QCOMPARE(about->Label1->text(), QStringLiteral("Tessaron2 Zegelarchief " T2_VERSION));
-        QVERIFY(about->Label2->text().startsWith(QStringLiteral("Licentie : ")));
-        QVERIFY(about->Label3->text().contains(QStringLiteral("Programmamap : ") + folder.path(QString())));
-        QVERIFY(about->Label3->text().contains(QStringLiteral("Help : ") +
-                                               folder.path(QStringLiteral("Data/Help.PDF"))));
-        QTest::keyClick(about->OkKnop, Qt::Key_F1);
+        QCOMPARE(control<QLabel>(*about, "Label1")->text(),
+                 QStringLiteral("Tessaron2 Zegelarchief " T2_VERSION));
+        QVERIFY(control<QLabel>(*about, "Label2")->text().startsWith(QStringLiteral("Licentie : ")));
+        const auto *Label3 = control<QLabel>(*about, "Label3");
+        QVERIFY(Label3->text().contains(QStringLiteral("Programmamap : ") + folder.path(QString())));
+        QVERIFY(Label3->text().contains(QStringLiteral("Help : ") +
+                                        folder.path(QStringLiteral("Data/Help.PDF"))));
+        auto *OkKnop = control<VistaButton>(*about, "OkKnop");
+        QTest::keyClick(OkKnop, Qt::Key_F1);
         QCOMPARE(m_desktop.opened.size(), 3);
-        QTest::keyClick(about->OkKnop, Qt::Key_Return);
+        QTest::keyClick(OkKnop, Qt::Key_Return);
         QVERIFY(!about->isVisible());
     }));
 
@@ -309,12 +312,11 @@ void MainMenuTest::typicalRun()
     QVERIFY(withModalDialog(menuItem(*main, "FileOpen"), [](QWidget *dialog) {
         auto *open = qobject_cast<OpenFile *>(dialog);
         QVERIFY(open);
-        QListWidgetItem *item =
-            open->List1->findItems(QStringLiteral("Nederland"), Qt::MatchExactly).value(0);
+        auto *list = control<QListWidget>(*open, "List1");
+        QListWidgetItem *item = list->findItems(QStringLiteral("Nederland"), Qt::MatchExactly).value(0);
         QVERIFY(item);
-        QTest::mouseClick(open->List1->viewport(), Qt::LeftButton, {},
-                          open->List1->visualItemRect(item).center());
-        click(open->OkKnop);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        click(control<VistaButton>(*open, "OkKnop"));
     }));
     QCOMPARE(main->collection().name(), QStringLiteral("Nederland"));
     QCOMPARE(control<QLabel>(*main, "Label2")->text(), QStringLiteral("Verzamelgebied : Nederland"));
@@ -351,8 +353,8 @@ void MainMenuTest::typicalRun()
     QVERIFY(withModalDialog(menuItem(*main, "FileSave"), [](QWidget *dialog) {
         auto *save = qobject_cast<SaveForm *>(dialog);
         QVERIFY(save);
-        QCOMPARE(save->Text1->text(), QStringLiteral("Nederland"));
-        click(save->SaveKnop);
+        QCOMPARE(control<QLineEdit>(*save, "Text1")->text(), QStringLiteral("Nederland"));
+        click(control<VistaButton>(*save, "SaveKnop"));
         QVERIFY(!save->isVisible());
     }));
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Nederland.col")),
@@ -369,8 +371,8 @@ void MainMenuTest::typicalRun()
         auto *print = qobject_cast<Afdrukken *>(dialog);
         QVERIFY(print);
         print->askPdfFile = [&pdf](QWidget *) { return pdf; };
-        print->VScroll1->setValue(2);
-        click(print->PrintKnop);
+        control<QScrollBar>(*print, "VScroll1")->setValue(2);
+        click(control<VistaButton>(*print, "PrintKnop"));
         QVERIFY(!print->isVisible());
     }));
     const PdfReadback printed(pdf);

@@ -252,22 +252,21 @@ void PictureCommandsTest::scanFolderFilesTheTickedRows()
           [&](QDialog *dialog) { choosePath(dialog, fixture.folder.path(QStringLiteral("scans"))); }},
          {"PictureImportForm", [&](QDialog *dialog) {
               auto *form = qobject_cast<PictureImportForm *>(dialog);
-              for (int row = 0; row < form->Grid1->rowCount(); ++row) {
-                  actions.append(form->Grid1->item(row, PictureImportForm::FileColumn)->text() +
-                                 QLatin1Char(':') +
-                                 form->Grid1->item(row, PictureImportForm::ActionColumn)->text());
-                  ticks.append(form->Grid1->item(row, PictureImportForm::TickColumn)->checkState());
+              const auto *Grid1 = control<QTableWidget>(*form, "Grid1");
+              for (int row = 0; row < Grid1->rowCount(); ++row) {
+                  actions.append(Grid1->item(row, PictureImportForm::FileColumn)->text() + QLatin1Char(':') +
+                                 Grid1->item(row, PictureImportForm::ActionColumn)->text());
+                  ticks.append(Grid1->item(row, PictureImportForm::TickColumn)->checkState());
               }
-              QVERIFY(
-                  !(form->Grid1->item(3, PictureImportForm::TickColumn)->flags() & Qt::ItemIsUserCheckable));
+              QVERIFY(!(Grid1->item(3, PictureImportForm::TickColumn)->flags() & Qt::ItemIsUserCheckable));
               // The preview of the scan of two colours shows them, as the filed JPEG does.
-              QTableWidgetItem *preview = form->Grid1->item(0, PictureImportForm::PictureColumn);
+              QTableWidgetItem *preview = Grid1->item(0, PictureImportForm::PictureColumn);
               QTRY_VERIFY(!preview->icon().isNull());
               const QImage shown = preview->icon().pixmap(32, 32).toImage();
               QVERIFY(nearColour(shown.pixelColor(4, 16), QColor(220, 20, 20)));
               QVERIFY(nearColour(shown.pixelColor(28, 16), QColor(20, 20, 220)));
-              clickButton(form->CopyKnop);
-              clickButton(form->ImportKnop);
+              clickButton(control<VistaButton>(*form, "CopyKnop"));
+              clickButton(control<VistaButton>(*form, "ImportKnop"));
           }}});
     fixture.window->findChild<QAction *>(QStringLiteral("ToolsPictureImport"))->trigger();
 
@@ -306,13 +305,15 @@ void PictureCommandsTest::pictureCheckOffersToAddAPicture()
     DialogScript script({{"PictureCheckDialog",
                           [&](QDialog *dialog) {
                               auto *check = qobject_cast<PictureCheckDialog *>(dialog);
-                              before = lines(check->List1);
-                              check->List1->setCurrentRow(0);
-                              QVERIFY(check->AddPictureKnop->isEnabled());
-                              clickButton(check->AddPictureKnop);
-                              after = lines(check->List1);
-                              check->List1->setCurrentRow(check->List1->count() - 1);
-                              offeredForUnused = check->AddPictureKnop->isEnabled();
+                              auto *List1 = control<QListWidget>(*check, "List1");
+                              auto *AddPictureKnop = control<VistaButton>(*check, "AddPictureKnop");
+                              before = lines(List1);
+                              List1->setCurrentRow(0);
+                              QVERIFY(AddPictureKnop->isEnabled());
+                              clickButton(AddPictureKnop);
+                              after = lines(List1);
+                              List1->setCurrentRow(List1->count() - 1);
+                              offeredForUnused = AddPictureKnop->isEnabled();
                               check->accept();
                           }},
                          {"QFileDialog", [&](QDialog *dialog) {

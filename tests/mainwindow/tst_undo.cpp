@@ -183,8 +183,9 @@ void UndoTest::deleteAndSortUndoneSaveTheOriginalFile()
     // The delete question marked the collection changed, answered or not.
     QVERIFY(window.collection().unsavedChanges());
 
-    QVERIFY(withModalDialog(menuItem(window, "FileSave"),
-                            [](QWidget *dialog) { click(qobject_cast<SaveForm *>(dialog)->SaveKnop); }));
+    QVERIFY(withModalDialog(menuItem(window, "FileSave"), [](QWidget *dialog) {
+        click(control<VistaButton>(*qobject_cast<SaveForm *>(dialog), "SaveKnop"));
+    }));
     QCOMPARE(fixture.folder.read(QStringLiteral("Verzameling/Nederland.col")), original);
     QVERIFY(!window.collection().unsavedChanges());
 }

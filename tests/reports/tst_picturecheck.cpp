@@ -122,12 +122,12 @@ void PictureCheckTest::menuOpensTheCheckAndDoubleClickSelects()
         QVERIFY(dialog);
         const auto closeDialog = qScopeGuard([dialog] { dialog->accept(); });
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        counts = dialog->Label1->text();
-        for (int line = 0; line < dialog->List1->count(); ++line)
-            lines.append(dialog->List1->item(line)->text());
+        counts = control<QLabel>(*dialog, "Label1")->text();
+        QListWidget *list = control<QListWidget>(*dialog, "List1");
+        for (int line = 0; line < list->count(); ++line)
+            lines.append(list->item(line)->text());
 
         // A missing picture selects its record and shows it in the panel.
-        QListWidget *list = dialog->List1;
         const auto doubleClick = [list](int line) {
             const QRect box = list->visualItemRect(list->item(line));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
@@ -171,7 +171,7 @@ void PictureCheckTest::choosingARecordLeavesTheViewer()
         QVERIFY(dialog);
         const auto closeDialog = qScopeGuard([dialog] { dialog->accept(); });
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QListWidget *list = dialog->List1;
+        QListWidget *list = control<QListWidget>(*dialog, "List1");
         const QRect box = list->visualItemRect(list->item(1));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, box.center());

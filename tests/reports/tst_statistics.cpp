@@ -1,3 +1,4 @@
+#include "common/Control.h"
 #include "common/PdfReadback.h"
 #include "common/TestFolder.h"
 #include "mainwindow/Main.h"
@@ -133,13 +134,14 @@ void StatisticsTest::dialogShowsTheTableAndPrintsItWithTheChart()
         auto *dialog = qobject_cast<StatisticsDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         const auto closeDialog = qScopeGuard([dialog] { dialog->accept(); });
-        dialog->Combo1->setCurrentIndex(1);
-        dialog->Combo2->setCurrentIndex(1);
-        QCOMPARE(dialog->Table1->horizontalHeaderItem(0)->text(), QStringLiteral("Categorie"));
-        for (int row = 0; row < dialog->Table1->rowCount(); ++row) {
+        control<QComboBox>(*dialog, "Combo1")->setCurrentIndex(1);
+        control<QComboBox>(*dialog, "Combo2")->setCurrentIndex(1);
+        const auto *Table1 = control<QTableWidget>(*dialog, "Table1");
+        QCOMPARE(Table1->horizontalHeaderItem(0)->text(), QStringLiteral("Categorie"));
+        for (int row = 0; row < Table1->rowCount(); ++row) {
             QStringList cells;
-            for (int column = 0; column < dialog->Table1->columnCount(); ++column)
-                cells.append(dialog->Table1->item(row, column)->text());
+            for (int column = 0; column < Table1->columnCount(); ++column)
+                cells.append(Table1->item(row, column)->text());
             table.append(cells.join(QLatin1Char('|')));
         }
         // The chart shows the chosen measure: the catalogue total of "Port" is the largest.
@@ -148,7 +150,7 @@ void StatisticsTest::dialogShowsTheTableAndPrintsItWithTheChart()
 
         dialog->askPdfFile = [&](QWidget *) { return pdfPath + QStringLiteral(".pdf"); };
         choosePdfFileWhenAsked();
-        clickButton(dialog->PrintKnop);
+        clickButton(control<VistaButton>(*dialog, "PrintKnop"));
     });
     window->findChild<QAction *>(QStringLiteral("ToolsStatistics"))->trigger();
 

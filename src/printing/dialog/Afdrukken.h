@@ -42,24 +42,6 @@ public:
     // changes nothing. Returns whether a photo was loaded.
     bool loadSealPhoto(const QString &file);
     const QImage &sealPhoto() const { return m_sealPhoto; }
-    // Whether "Print" is running: the buttons and the close box wait until it has finished.
-
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Picture1 = nullptr;
-    QFrame *Line1 = nullptr;
-    QScrollBar *VScroll1 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QComboBox *Combo2 = nullptr;
-    QLabel *Image1 = nullptr;
-    VistaButton *FotoKnop = nullptr;
-    VistaButton *CancelKnop = nullptr;
-    VistaButton *PrintKnop = nullptr;
 
 protected:
     void reject() override;
@@ -80,6 +62,23 @@ private:
     QString printSelectedJob();
     void showPreview();
     void updateCaption();
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Picture1 = nullptr;
+    QFrame *Line1 = nullptr;
+    QScrollBar *VScroll1 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QComboBox *Combo2 = nullptr;
+    QLabel *Image1 = nullptr;
+    VistaButton *FotoKnop = nullptr;
+    VistaButton *CancelKnop = nullptr;
+    VistaButton *PrintKnop = nullptr;
 
     PrintSource m_source;
     ProgramFolder m_folder;

@@ -16,11 +16,12 @@ class PrinterChoice : public QDialog {
 public:
     explicit PrinterChoice(QWidget *parent);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
     QLabel *Label1 = nullptr;
     QComboBox *Combo1 = nullptr; // the printers
     VistaButton *CancelKnop = nullptr;
     VistaButton *PrintKnop = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };

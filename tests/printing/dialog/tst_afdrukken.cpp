@@ -1,3 +1,4 @@
+#include "common/Control.h"
 #include "common/PdfReadback.h"
 
 #include "common/TestFolder.h"
@@ -8,6 +9,7 @@
 #include "widgets/VistaButton.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -41,7 +43,7 @@ PrintSource sampleSource()
 
 QColor previewPixel(const Afdrukken &dialog, int x, int y)
 {
-    return dialog.Picture1->pixmap().toImage().pixelColor(x, y);
+    return control<QLabel>(dialog, "Picture1")->pixmap().toImage().pixelColor(x, y);
 }
 
 } // namespace
@@ -89,31 +91,38 @@ void TestAfdrukken::selectPdfFile()
 void TestAfdrukken::opensWithJobOneAndThePrinters()
 {
     Afdrukken dialog(sampleSource(), m_folder->folder());
+    auto *Label4 = control<QLabel>(dialog, "Label4");
+    auto *Label6 = control<QLabel>(dialog, "Label6");
+    auto *Picture1 = control<QLabel>(dialog, "Picture1");
+    auto *VScroll1 = control<QScrollBar>(dialog, "VScroll1");
+    auto *Combo1 = control<QComboBox>(dialog, "Combo1");
+    auto *Combo2 = control<QComboBox>(dialog, "Combo2");
+    auto *FotoKnop = control<VistaButton>(dialog, "FotoKnop");
+    auto *PrintKnop = control<VistaButton>(dialog, "PrintKnop");
     QCOMPARE(dialog.size(), QSize(380, 292));
     QCOMPARE(dialog.palette().color(QPalette::Window), QColor(220, 220, 190));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Afdrukken (") + CurrentPrinter::name() + QLatin1Char(')'));
 
     QStringList listed;
-    for (int i = 0; i < dialog.Combo2->count(); ++i)
-        listed << dialog.Combo2->itemText(i);
+    for (int i = 0; i < Combo2->count(); ++i)
+        listed << Combo2->itemText(i);
     QCOMPARE(listed, CurrentPrinter::choices());
     QCOMPARE(listed.last(), QStringLiteral("PDF-bestand"));
-    QCOMPARE(dialog.Combo2->currentText(), CurrentPrinter::name());
+    QCOMPARE(Combo2->currentText(), CurrentPrinter::name());
 
-    QCOMPARE(dialog.Combo1->count(), 20);
-    QCOMPARE(dialog.Combo1->itemText(19), QStringLiteral("20"));
-    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("1"));
-    QCOMPARE(dialog.VScroll1->value(), 1);
-    QCOMPARE(dialog.VScroll1->minimum(), 1);
-    QCOMPARE(dialog.VScroll1->maximum(), 5);
-    QCOMPARE(dialog.Label4->text(),
-             QStringLiteral("Complete lijst afdrukken met de reeds ingevoerde gegevens."));
-    QVERIFY(dialog.FotoKnop->isHidden());
-    QCOMPARE(dialog.Picture1->geometry(), QRect(16, 16, 113, 165));
-    QCOMPARE(dialog.PrintKnop->geometry(), QRect(306, 228, 56, 22));
-    QCOMPARE(dialog.Label6->text().split(u'\n').join(QString()), QStringLiteral("AFDRUKKEN"));
+    QCOMPARE(Combo1->count(), 20);
+    QCOMPARE(Combo1->itemText(19), QStringLiteral("20"));
+    QCOMPARE(Combo1->currentText(), QStringLiteral("1"));
+    QCOMPARE(VScroll1->value(), 1);
+    QCOMPARE(VScroll1->minimum(), 1);
+    QCOMPARE(VScroll1->maximum(), 5);
+    QCOMPARE(Label4->text(), QStringLiteral("Complete lijst afdrukken met de reeds ingevoerde gegevens."));
+    QVERIFY(FotoKnop->isHidden());
+    QCOMPARE(Picture1->geometry(), QRect(16, 16, 113, 165));
+    QCOMPARE(PrintKnop->geometry(), QRect(306, 228, 56, 22));
+    QCOMPARE(Label6->text().split(u'\n').join(QString()), QStringLiteral("AFDRUKKEN"));
     QVERIFY(dialog.findChild<VistaButton *>(QStringLiteral("CancelKnop")));
-    QCOMPARE(dialog.Picture1->pixmap().size(), QSize(113, 165));
+    QCOMPARE(Picture1->pixmap().size(), QSize(113, 165));
 }
 
 void TestAfdrukken::jobSelection()
@@ -121,19 +130,23 @@ void TestAfdrukken::jobSelection()
     PrintSource source = sampleSource();
     source.picture = solidImage(300, 180, QColor(0, 200, 0));
     Afdrukken dialog(source, m_folder->folder());
-    const QImage jobOne = dialog.Picture1->pixmap().toImage();
+    auto *Label4 = control<QLabel>(dialog, "Label4");
+    auto *Picture1 = control<QLabel>(dialog, "Picture1");
+    auto *VScroll1 = control<QScrollBar>(dialog, "VScroll1");
+    auto *FotoKnop = control<VistaButton>(dialog, "FotoKnop");
+    const QImage jobOne = Picture1->pixmap().toImage();
 
-    dialog.VScroll1->setValue(3);
-    QCOMPARE(dialog.Label4->text(),
+    VScroll1->setValue(3);
+    QCOMPARE(Label4->text(),
              QStringLiteral("Huidige record afdrukken met eventuele afbeelding van de zegels en velletjes."));
     // The record's picture at a sixth of its size, from (30, 1440) twips.
     QCOMPARE(previewPixel(dialog, 2 + 25, 96 + 15), QColor(0, 200, 0));
     QVERIFY(previewPixel(dialog, 2 + 55, 96 + 15) != QColor(0, 200, 0));
-    QVERIFY(dialog.FotoKnop->isHidden());
+    QVERIFY(FotoKnop->isHidden());
 
-    dialog.VScroll1->setValue(4);
-    QVERIFY(!dialog.FotoKnop->isHidden());
-    const QImage bareSeal = dialog.Picture1->pixmap().toImage();
+    VScroll1->setValue(4);
+    QVERIFY(!FotoKnop->isHidden());
+    const QImage bareSeal = Picture1->pixmap().toImage();
     const QString photoFile = m_folder->path(QStringLiteral("foto.bmp"));
     QVERIFY(solidImage(40, 60, QColor(0, 0, 250)).save(photoFile));
     QVERIFY(!dialog.loadSealPhoto(m_folder->path(QStringLiteral("geen.bmp"))));
@@ -144,16 +157,16 @@ void TestAfdrukken::jobSelection()
         for (const int y : {40, 58, 76, 94, 112})
             QCOMPARE(previewPixel(dialog, x + 9, y + 7), QColor(0, 0, 250));
 
-    dialog.VScroll1->setValue(3);
-    QVERIFY(dialog.FotoKnop->isHidden());
-    dialog.VScroll1->setValue(4);
+    VScroll1->setValue(3);
+    QVERIFY(FotoKnop->isHidden());
+    VScroll1->setValue(4);
     // Back at job 4: the bare template, the photo still held for printing.
-    QVERIFY(!dialog.FotoKnop->isHidden());
-    QCOMPARE(dialog.Picture1->pixmap().toImage(), bareSeal);
+    QVERIFY(!FotoKnop->isHidden());
+    QCOMPARE(Picture1->pixmap().toImage(), bareSeal);
     QVERIFY(!dialog.sealPhoto().isNull());
 
-    dialog.VScroll1->setValue(1);
-    QCOMPARE(dialog.Picture1->pixmap().toImage(), jobOne);
+    VScroll1->setValue(1);
+    QCOMPARE(Picture1->pixmap().toImage(), jobOne);
     QVERIFY(bareSeal != jobOne);
 }
 
@@ -161,14 +174,15 @@ void TestAfdrukken::printerChoice()
 {
     selectPdfFile();
     Afdrukken dialog(sampleSource(), m_folder->folder());
+    auto *Combo2 = control<QComboBox>(dialog, "Combo2");
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Afdrukken (PDF-bestand)"));
     // A typed name that matches no entry changes nothing.
-    dialog.Combo2->lineEdit()->setText(QStringLiteral("Geen printer"));
+    Combo2->lineEdit()->setText(QStringLiteral("Geen printer"));
     QCOMPARE(CurrentPrinter::name(), CurrentPrinter::pdfFile());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Afdrukken (PDF-bestand)"));
     if (CurrentPrinter::choices().size() > 1) {
-        dialog.Combo2->setCurrentIndex(0);
-        emit dialog.Combo2->activated(0);
+        Combo2->setCurrentIndex(0);
+        emit Combo2->activated(0);
         QCOMPARE(CurrentPrinter::name(), CurrentPrinter::choices().first());
         QCOMPARE(dialog.windowTitle(),
                  QStringLiteral("Afdrukken (%1)").arg(CurrentPrinter::choices().first()));
@@ -179,16 +193,20 @@ void TestAfdrukken::printsToAPdfFileAndCloses()
 {
     selectPdfFile();
     Afdrukken dialog(sampleSource(), m_folder->folder());
+    auto *Line1 = control<QFrame>(dialog, "Line1");
+    auto *VScroll1 = control<QScrollBar>(dialog, "VScroll1");
+    auto *Combo1 = control<QComboBox>(dialog, "Combo1");
+    auto *PrintKnop = control<VistaButton>(dialog, "PrintKnop");
     const QString pdf = m_folder->path(QStringLiteral("lijst.pdf"));
     int questions = 0;
     dialog.askPdfFile = [&](QWidget *) {
         ++questions;
         return pdf;
     };
-    dialog.Combo1->setEditText(QStringLiteral("2"));
-    dialog.VScroll1->setValue(2);
+    Combo1->setEditText(QStringLiteral("2"));
+    VScroll1->setValue(2);
     dialog.show();
-    emit dialog.PrintKnop->Click();
+    emit PrintKnop->Click();
     QCOMPARE(questions, 1);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -198,13 +216,20 @@ void TestAfdrukken::printsToAPdfFileAndCloses()
     QCOMPARE(readback.pageCount(), 2);
     QCOMPARE(readback.find(0, QStringLiteral("Catalogusprijs")).size(), size_t(1));
     QCOMPARE(readback.find(1, QStringLiteral("1992")).size(), size_t(1));
-    QVERIFY(dialog.Line1->isHidden());
+    QVERIFY(Line1->isHidden());
 }
 
 void TestAfdrukken::clicksDuringTheSweepAreIgnored()
 {
     selectPdfFile();
     Afdrukken dialog(sampleSource(), m_folder->folder());
+    auto *Line1 = control<QFrame>(dialog, "Line1");
+    auto *VScroll1 = control<QScrollBar>(dialog, "VScroll1");
+    auto *Combo1 = control<QComboBox>(dialog, "Combo1");
+    auto *Combo2 = control<QComboBox>(dialog, "Combo2");
+    auto *FotoKnop = control<VistaButton>(dialog, "FotoKnop");
+    auto *CancelKnop = control<VistaButton>(dialog, "CancelKnop");
+    auto *PrintKnop = control<VistaButton>(dialog, "PrintKnop");
     int questions = 0;
     dialog.askPdfFile = [&](QWidget *) {
         ++questions;
@@ -214,20 +239,20 @@ void TestAfdrukken::clicksDuringTheSweepAreIgnored()
         ++questions;
         return QString();
     };
-    dialog.VScroll1->setValue(4);
+    VScroll1->setValue(4);
     dialog.show();
     bool sweepSeen = false;
     // Fires while the sweep waits with events processed.
     QTimer::singleShot(200, &dialog, [&] {
-        sweepSeen = BusyGuard::isBusy(&dialog) && dialog.Line1->isVisible() && !dialog.Combo2->isEnabled() &&
-                    !dialog.Combo1->isEnabled() && !dialog.VScroll1->isEnabled();
-        QTest::mouseClick(dialog.CancelKnop, Qt::LeftButton);
-        QTest::mouseClick(dialog.PrintKnop, Qt::LeftButton);
-        QTest::mouseClick(dialog.FotoKnop, Qt::LeftButton);
+        sweepSeen = BusyGuard::isBusy(&dialog) && Line1->isVisible() && !Combo2->isEnabled() &&
+                    !Combo1->isEnabled() && !VScroll1->isEnabled();
+        QTest::mouseClick(CancelKnop, Qt::LeftButton);
+        QTest::mouseClick(PrintKnop, Qt::LeftButton);
+        QTest::mouseClick(FotoKnop, Qt::LeftButton);
         dialog.close();
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    emit dialog.PrintKnop->Click();
+    emit PrintKnop->Click();
     QVERIFY(sweepSeen);
     QCOMPARE(questions, 1); // one PDF question, no photo question
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -241,24 +266,27 @@ void TestAfdrukken::recordSheetWithoutARecord()
 {
     selectPdfFile();
     Afdrukken dialog(sampleSource(), m_folder->folder());
+    auto *VScroll1 = control<QScrollBar>(dialog, "VScroll1");
+    auto *Combo1 = control<QComboBox>(dialog, "Combo1");
+    auto *PrintKnop = control<VistaButton>(dialog, "PrintKnop");
     bool asked = false;
     dialog.askPdfFile = [&](QWidget *) {
         asked = true;
         return m_folder->path(QStringLiteral("blad.pdf"));
     };
-    dialog.VScroll1->setValue(3);
+    VScroll1->setValue(3);
     dialog.show();
     // Above 999 copies nothing is printed and the dialog stays for a correction.
-    dialog.Combo1->setEditText(QStringLiteral("1000"));
-    emit dialog.PrintKnop->Click();
+    Combo1->setEditText(QStringLiteral("1000"));
+    emit PrintKnop->Click();
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, QStringLiteral("Maximaal 999 exemplaren!"));
     QCOMPARE(m_messages[0].caption, QStringLiteral("Afdrukken"));
     QCOMPARE(m_messages[0].icon, MessageBox::Icon::Warning);
     QVERIFY(dialog.isVisible());
     m_messages.clear();
-    dialog.Combo1->setEditText(QStringLiteral("999"));
-    emit dialog.PrintKnop->Click();
+    Combo1->setEditText(QStringLiteral("999"));
+    emit PrintKnop->Click();
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, QStringLiteral("Item selecteren a.u.b."));
     QCOMPARE(m_messages[0].caption, QStringLiteral("Error"));
@@ -280,13 +308,14 @@ void TestAfdrukken::cancelPrintsNothing()
 {
     selectPdfFile();
     Afdrukken dialog(sampleSource(), m_folder->folder());
+    auto *CancelKnop = control<VistaButton>(dialog, "CancelKnop");
     bool asked = false;
     dialog.askPdfFile = [&](QWidget *) {
         asked = true;
         return QString();
     };
     dialog.show();
-    emit dialog.CancelKnop->Click();
+    emit CancelKnop->Click();
     QVERIFY(!asked);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
@@ -299,7 +328,7 @@ void TestAfdrukken::cancelPrintsNothing()
         return QString();
     };
     second.show();
-    emit second.PrintKnop->Click();
+    emit control<VistaButton>(second, "PrintKnop")->Click();
     QVERIFY(asked);
     QVERIFY(!second.isVisible());
     QVERIFY(m_messages.isEmpty());
