@@ -29,10 +29,10 @@ constexpr QColor WarningText{150, 30, 30};
 QString separatorName(QChar separator)
 {
     if (separator == u'\t')
-        return QStringLiteral("tabs");
+        return CsvImportForm::tr("tabs");
     if (separator == u',')
-        return QStringLiteral("komma's");
-    return QStringLiteral("puntkomma's");
+        return CsvImportForm::tr("komma's");
+    return CsvImportForm::tr("puntkomma's");
 }
 
 } // namespace
@@ -45,30 +45,28 @@ CsvImportForm::CsvImportForm(OpenCollection &collection, const QColor &backgroun
     , m_table(std::move(table))
 {
     setObjectName(QStringLiteral("CsvImportForm"));
-    setWindowTitle(QStringLiteral("Importeren uit CSV"));
+    setWindowTitle(tr("Importeren uit CSV"));
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, background);
 
-    Label1 = DialogLayout::addLabel(this, "Label1",
-                                    QStringLiteral("Bestand : ") + QDir::toNativeSeparators(fileName), 180,
-                                    120, 9000, 285);
+    Label1 = DialogLayout::addLabel(
+        this, "Label1", tr("Bestand : %1").arg(QDir::toNativeSeparators(fileName)), 180, 120, 9000, 285);
     buildPreview();
-    Label2 = DialogLayout::addLabel(this, "Label2",
-                                    QStringLiteral("%1 regels, gescheiden door %2")
-                                        .arg(m_table.rows.size())
-                                        .arg(separatorName(m_table.separator)),
-                                    180, 2640, 9000, 285);
+    Label2 = DialogLayout::addLabel(
+        this, "Label2",
+        tr("%1 regels, gescheiden door %2").arg(m_table.rows.size()).arg(separatorName(m_table.separator)),
+        180, 2640, 9000, 285);
 
-    Check1 = new QCheckBox(QStringLiteral("Eerste regel bevat kolomnamen"), this);
+    Check1 = new QCheckBox(tr("Eerste regel bevat kolomnamen"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(Twips::rect(180, 2940, 4000, 285));
     Check1->setChecked(CsvMapping::hasHeader(m_table));
     buildMapping();
 
-    Option1 = new QRadioButton(QStringLiteral("Toevoegen aan de lijst"), this);
+    Option1 = new QRadioButton(tr("Toevoegen aan de lijst"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(Twips::rect(180, 5850, 3000, 285));
-    Option2 = new QRadioButton(QStringLiteral("Lijst vervangen"), this);
+    Option2 = new QRadioButton(tr("Lijst vervangen"), this);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setGeometry(Twips::rect(4800, 5850, 3000, 285));
     // Appending loses nothing, so it is what an unconsidered Ok does.
@@ -78,8 +76,8 @@ CsvImportForm::CsvImportForm(OpenCollection &collection, const QColor &backgroun
     Label4 = DialogLayout::addLabel(this, "Label4", QString(), 180, 6570, 9000, 570);
     MainLook::setTextColour(Label4, WarningText);
 
-    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 7380, 7170, 840, 330);
-    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 8280, 7170, 840, 330);
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 7380, 7170, 840, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), 8280, 7170, 840, 330);
 
     showMapping(CsvMapping::preset(m_table));
     connect(Check1, &QCheckBox::toggled, this, &CsvImportForm::Check1_Click);
@@ -100,7 +98,7 @@ void CsvImportForm::buildPreview()
     const int columns = m_table.columnCount();
     Grid1 = new QTableWidget(rows, columns, this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
-    ReaderNames::name(Grid1, QStringLiteral("Voorbeeld"));
+    ReaderNames::name(Grid1, tr("Voorbeeld"));
     Grid1->setGeometry(Twips::rect(180, 450, 9000, 2100));
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
@@ -109,7 +107,7 @@ void CsvImportForm::buildPreview()
     MainLook::setBackground(Grid1, QPalette::Base, m_fieldColour);
     QStringList headers;
     for (int column = 1; column <= columns; ++column)
-        headers << QStringLiteral("Kolom %1").arg(column);
+        headers << tr("Kolom %1").arg(column);
     Grid1->setHorizontalHeaderLabels(headers);
     Grid1->verticalHeader()->setDefaultSectionSize(Twips::toPixels(255));
     for (int row = 0; row < rows; ++row) {
@@ -125,7 +123,7 @@ void CsvImportForm::buildMapping()
         const int left = field < MappingRows ? 180 : 4800;
         const int top = MappingTop + (field % MappingRows) * MappingRowHeight;
         DialogLayout::addLabel(this, qPrintable(QStringLiteral("Veld%1").arg(field + 1)),
-                               StampRecord::headerText(field), left, top + 45);
+                               StampRecord::columnTitle(field), left, top + 45);
         auto *box = new QComboBox(this);
         box->setObjectName(QStringLiteral("Combo%1").arg(field + 1));
         box->setGeometry(Twips::rect(left + 1350, top, 2970, 315));
@@ -147,11 +145,11 @@ void CsvImportForm::Check1_Click()
 void CsvImportForm::showMapping(const CsvMapping &mapping)
 {
     const bool header = Check1->isChecked() && !m_table.rows.empty();
-    QStringList choices{QStringLiteral("(leeg)")};
+    QStringList choices{tr("(leeg)")};
     for (int column = 0; column < m_table.columnCount(); ++column) {
-        QString choice = QStringLiteral("Kolom %1").arg(column + 1);
+        QString choice = tr("Kolom %1").arg(column + 1);
         if (header && column < m_table.rows.front().size())
-            choice += QStringLiteral(": ") + m_table.rows.front().at(column).simplified();
+            choice = tr("%1: %2").arg(choice, m_table.rows.front().at(column).simplified());
         choices << choice;
     }
     // A header row stands out in the preview.
@@ -183,16 +181,16 @@ CsvMapping CsvImportForm::chosenMapping() const
 void CsvImportForm::updateResult()
 {
     m_result = chosenMapping().records(m_table, Check1->isChecked());
-    Label3->setText(QStringLiteral("Te importeren records : ") + QString::number(m_result.records.size()));
+    Label3->setText(tr("Te importeren records : %1").arg(m_result.records.size()));
     const int replaced = m_result.replacedCharacters;
     if (replaced == 0)
         Label4->clear();
     else if (replaced == 1)
-        Label4->setText(QStringLiteral("Let op: 1 teken kan niet in een verzameling worden bewaard en wordt "
-                                       "vervangen door '?'."));
+        Label4->setText(tr("Let op: 1 teken kan niet in een verzameling worden bewaard en wordt "
+                           "vervangen door '?'."));
     else
-        Label4->setText(QStringLiteral("Let op: %1 tekens kunnen niet in een verzameling worden bewaard en "
-                                       "worden vervangen door '?'.")
+        Label4->setText(tr("Let op: %1 tekens kunnen niet in een verzameling worden bewaard en "
+                           "worden vervangen door '?'.")
                             .arg(replaced));
     OkKnop->setEnabled(!m_result.records.empty());
 }

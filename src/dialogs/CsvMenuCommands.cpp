@@ -6,17 +6,19 @@
 #include "storage/formats/CsvFile.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
 namespace {
 
-const QString CsvFilter = QStringLiteral("CSV-bestanden (*.csv)");
+const char *const CsvFilter = QT_TRANSLATE_NOOP("CsvMenuCommands", "CSV-bestanden (*.csv)");
 
 void reportFailure(QWidget *parent, const QString &what, const StorageResult &result)
 {
-    MessageBox::show(parent, what + QStringLiteral("\r\n") + result.reason, QStringLiteral("Error"),
-                     MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+    MessageBox::show(parent, what + QStringLiteral("\r\n") + result.reason,
+                     QCoreApplication::translate("CsvMenuCommands", "Error"), MessageBox::Buttons::Ok,
+                     MessageBox::Icon::Critical);
 }
 
 } // namespace
@@ -25,7 +27,7 @@ namespace CsvMenuCommands {
 
 void exportList(const OpenCollection &collection, QWidget *parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Exporteren naar CSV"));
+    QFileDialog dialog(parent, QCoreApplication::translate("CsvMenuCommands", "Exporteren naar CSV"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(CsvFilter);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
@@ -39,16 +41,19 @@ void exportList(const OpenCollection &collection, QWidget *parent)
     if (written)
         written = CsvFile::write(file, collection.records().records());
     if (!written)
-        reportFailure(parent, QStringLiteral("CSV-bestand kon niet worden geschreven!"), written);
+        reportFailure(
+            parent, QCoreApplication::translate("CsvMenuCommands", "CSV-bestand kon niet worden geschreven!"),
+            written);
 }
 
 void importList(OpenCollection &collection, const QColor &background, const QColor &fieldColour,
                 QWidget *parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Importeren uit CSV"));
+    QFileDialog dialog(parent, QCoreApplication::translate("CsvMenuCommands", "Importeren uit CSV"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Spreadsheets also save tab-separated text as .txt.
-    dialog.setNameFilters({CsvFilter, QStringLiteral("Alle bestanden (*)")});
+    dialog.setNameFilters({QCoreApplication::translate("CsvMenuCommands", CsvFilter),
+                           QCoreApplication::translate("CsvMenuCommands", "Alle bestanden (*)")});
     dialog.setDirectory(QDir::home());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
@@ -56,7 +61,9 @@ void importList(OpenCollection &collection, const QColor &background, const QCol
     CsvFile::Table table;
     const StorageResult read = CsvFile::read(file, table);
     if (!read) {
-        reportFailure(parent, QStringLiteral("CSV-bestand kon niet worden gelezen!"), read);
+        reportFailure(parent,
+                      QCoreApplication::translate("CsvMenuCommands", "CSV-bestand kon niet worden gelezen!"),
+                      read);
         return;
     }
     CsvImportForm(collection, background, fieldColour, file, std::move(table), parent).exec();

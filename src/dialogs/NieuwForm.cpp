@@ -31,7 +31,7 @@ NieuwForm::NieuwForm(OpenCollection &collection, QWidget *parent)
     , m_collection(collection)
 {
     setObjectName(QStringLiteral("NieuwForm"));
-    setWindowTitle(QStringLiteral("Nieuwe Verzameling"));
+    setWindowTitle(tr("Nieuwe Verzameling"));
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, Background);
 
@@ -46,7 +46,7 @@ NieuwForm::NieuwForm(OpenCollection &collection, QWidget *parent)
     Combo1->move(Twips::toPixels(150), Twips::toPixels(150));
     Combo1->resize(Twips::toPixels(3000), Combo1->sizeHint().height());
 
-    Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("Landen / Motief"), 3210, 195);
+    Label1 = DialogLayout::addLabel(this, "Label1", tr("Landen / Motief"), 3210, 195);
     ReaderNames::labelField(Label1, Combo1);
 
     const ProgramFolder &folder = collection.programFolder();
@@ -56,13 +56,13 @@ NieuwForm::NieuwForm(OpenCollection &collection, QWidget *parent)
 
     Label2 = DialogLayout::addLabel(
         this, "Label2",
-        QStringLiteral("Maak een keuze uit het rolmenu voor het aanmaken van één van de ") +
-            QString::number(Combo1->count()) +
-            QStringLiteral(" landen of motief verzamelingen, of typ zelf een gekozen naam in."),
+        tr("Maak een keuze uit het rolmenu voor het aanmaken van één van de %1 landen of motief "
+           "verzamelingen, of typ zelf een gekozen naam in.")
+            .arg(Combo1->count()),
         180, 615, 2700, 960);
 
-    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 3030, 1200, 840, 330);
-    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 3900, 1200, 840, 330);
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 3030, 1200, 840, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), 3900, 1200, 840, 330);
 
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(OkKnop, &VistaButton::Click, this, &NieuwForm::OkKnop_Click);
@@ -81,7 +81,7 @@ void NieuwForm::OkKnop_Click()
     const QString name = Combo1->currentText();
     if (name.isEmpty())
         return;
-    const QString errorCaption = QStringLiteral("Error");
+    const QString errorCaption = tr("Error");
     // The name becomes a file and a folder name at the first save.
     if (const StorageResult named = CollectionFiles::checkNewName(m_collection.programFolder(), name);
         !named) {
@@ -90,9 +90,7 @@ void NieuwForm::OkKnop_Click()
     }
     // Also in another spelling: that is the same collection.
     if (const CollectionFiles existing(m_collection.programFolder(), name); existing.exists()) {
-        MessageBox::show(
-            this, QStringLiteral("Verzameling '") + existing.name() + QStringLiteral("' bestaat reeds!"),
-            errorCaption);
+        MessageBox::show(this, tr("Verzameling '%1' bestaat reeds!").arg(existing.name()), errorCaption);
         return;
     }
     if (!ConfirmReplaceCollection(m_collection, this))

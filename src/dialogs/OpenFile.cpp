@@ -32,13 +32,13 @@ OpenFile::OpenFile(OpenCollection &collection, Mode mode, const QColor &backgrou
 {
     const bool openMode = mode == Mode::Open;
     setObjectName(QStringLiteral("OpenFile"));
-    setWindowTitle(openMode ? QStringLiteral("Open Verzameling") : QStringLiteral("Oude Data Importeren"));
+    setWindowTitle(openMode ? tr("Open Verzameling") : tr("Oude Data Importeren"));
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, background);
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    ReaderNames::name(List1, openMode ? QStringLiteral("Verzamelingen") : QStringLiteral("Oude data"));
+    ReaderNames::name(List1, openMode ? tr("Verzamelingen") : tr("Oude data"));
     List1->setGeometry(Twips::rect(180, 180, 2400, 3000));
     MainLook::setBackground(List1, QPalette::Base, ListBackground);
     MainLook::setTextColour(List1, ListText);
@@ -46,13 +46,12 @@ OpenFile::OpenFile(OpenCollection &collection, Mode mode, const QColor &backgrou
                              : CollectionListing::oldDataNames(collection.programFolder()));
 
     Label2 = DialogLayout::addLabel(
-        this, "Label2",
-        QStringLiteral("Maak d.m.v. de linker lijst een keuze uit de verzameling die u wilt openen."), 2700,
-        180, 1500, 2100);
+        this, "Label2", tr("Maak d.m.v. de linker lijst een keuze uit de verzameling die u wilt openen."),
+        2700, 180, 1500, 2100);
 
-    DelKnop = DialogLayout::addButton(this, "DelKnop", QStringLiteral("Delete"), 2730, 2260, 1530, 330);
-    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 2730, 2830, 750, 330);
-    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 3510, 2830, 750, 330);
+    DelKnop = DialogLayout::addButton(this, "DelKnop", tr("Delete"), 2730, 2260, 1530, 330);
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 2730, 2830, 750, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), 3510, 2830, 750, 330);
     // Old-format files are never deleted, and no collection may be deleted
     // by a name that only an old file carries.
     DelKnop->setEnabled(openMode);
@@ -98,10 +97,9 @@ void OpenFile::DelKnop_Click()
     if (name.isEmpty())
         return;
     const QString question =
-        QStringLiteral("Wilt u de verzameling '") + name +
-        QStringLiteral("' verwijderen\r\ninclusief eventuele sub-mappen en afbeeldingen?");
-    if (MessageBox::show(this, question, QStringLiteral("Delete"), MessageBox::Buttons::YesNo) !=
-        MessageBox::Answer::Yes)
+        tr("Wilt u de verzameling '%1' verwijderen\r\ninclusief eventuele sub-mappen en afbeeldingen?")
+            .arg(name);
+    if (MessageBox::show(this, question, tr("Delete"), MessageBox::Buttons::YesNo) != MessageBox::Answer::Yes)
         return;
 
     // The file is kept as a version first, so a regretted delete can be undone
@@ -109,8 +107,8 @@ void OpenFile::DelKnop_Click()
     const ProgramFolder &folder = m_collection.programFolder();
     const StorageResult deleted = CollectionFiles(folder, name).remove();
     if (!deleted) {
-        MessageBox::show(this, QStringLiteral("Verzameling kon niet worden verwijderd!\r\n") + deleted.reason,
-                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, tr("Verzameling kon niet worden verwijderd!\r\n%1").arg(deleted.reason),
+                         tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
         return;
     }
     // Failures within the picture folder are not reported: what can be removed is removed.

@@ -31,15 +31,15 @@ QString actionText(ScanFolder::Action action)
 {
     switch (action) {
     case ScanFolder::Action::New:
-        return QStringLiteral("nieuw");
+        return PictureImportForm::tr("nieuw");
     case ScanFolder::Action::Replaces:
-        return QStringLiteral("vervangt");
+        return PictureImportForm::tr("vervangt");
     case ScanFolder::Action::Conflict:
-        return QStringLiteral("conflict");
+        return PictureImportForm::tr("conflict");
     case ScanFolder::Action::NoRecord:
         break;
     }
-    return QStringLiteral("geen record");
+    return PictureImportForm::tr("geen record");
 }
 
 QImage thumbnail(const QString &file)
@@ -73,24 +73,22 @@ PictureImportForm::PictureImportForm(const RecordList &records, const PictureFil
     , m_matches(std::move(matches))
 {
     setObjectName(QStringLiteral("PictureImportForm"));
-    setWindowTitle(QStringLiteral("Afbeeldingen importeren"));
+    setWindowTitle(tr("Afbeeldingen importeren"));
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, background);
 
     Label1 = DialogLayout::addLabel(this, "Label1", QString(), 180, 120, 9900, 285);
     Grid1 = new QTableWidget(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
-    ReaderNames::name(Grid1, QStringLiteral("Gevonden afbeeldingen"));
+    ReaderNames::name(Grid1, tr("Gevonden afbeeldingen"));
     Grid1->setGeometry(Twips::rect(180, 480, 9900, 5700));
     Progress1 = new QProgressBar(this);
     Progress1->setObjectName(QStringLiteral("Progress1"));
     Progress1->setGeometry(Twips::rect(180, 6300, 9900, 255));
     Progress1->setTextVisible(false);
-    CopyKnop = DialogLayout::addButton(this, "CopyKnop", QStringLiteral("Niet gevonden kopi\u00EBren"), 180,
-                                       6720, 2400, 330);
-    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 7740, 6720, 1000, 330);
-    ImportKnop =
-        DialogLayout::addButton(this, "ImportKnop", QStringLiteral("Importeren"), 8880, 6720, 1200, 330);
+    CopyKnop = DialogLayout::addButton(this, "CopyKnop", tr("Niet gevonden kopiëren"), 180, 6720, 2400, 330);
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 7740, 6720, 1000, 330);
+    ImportKnop = DialogLayout::addButton(this, "ImportKnop", tr("Importeren"), 8880, 6720, 1200, 330);
     connect(CopyKnop, &VistaButton::Click, this, &PictureImportForm::CopyKnop_Click);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(ImportKnop, &VistaButton::Click, this, &PictureImportForm::ImportKnop_Click);
@@ -109,8 +107,7 @@ void PictureImportForm::showEvent(QShowEvent *event)
 void PictureImportForm::fillTable()
 {
     Grid1->setColumnCount(5);
-    Grid1->setHorizontalHeaderLabels(
-        {QString(), QString(), QStringLiteral("Bestand"), QStringLiteral("Record"), QStringLiteral("Actie")});
+    Grid1->setHorizontalHeaderLabels({QString(), QString(), tr("Bestand"), tr("Record"), tr("Actie")});
     Grid1->setRowCount(static_cast<int>(m_matches.size()));
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
@@ -151,7 +148,7 @@ void PictureImportForm::fillTable()
     Grid1->setColumnWidth(FileColumn, Twips::toPixels(2800));
     Grid1->setColumnWidth(RecordColumn, Twips::toPixels(3900));
     Grid1->horizontalHeader()->setStretchLastSection(true);
-    Label1->setText(QStringLiteral("Map : %1        Bestanden : %2        Zonder record : %3")
+    Label1->setText(tr("Map : %1        Bestanden : %2        Zonder record : %3")
                         .arg(QDir::toNativeSeparators(m_folder))
                         .arg(m_matches.size())
                         .arg(unmatched));
@@ -188,7 +185,7 @@ void PictureImportForm::ImportKnop_Click()
             chosen.push_back(m_matches[static_cast<size_t>(row)]);
     }
     if (chosen.empty()) {
-        MessageBox::show(this, QStringLiteral("Geen bestanden aangevinkt!"));
+        MessageBox::show(this, tr("Geen bestanden aangevinkt!"));
         return;
     }
     ImportKnop->setEnabled(false);
@@ -199,9 +196,9 @@ void PictureImportForm::ImportKnop_Click()
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             return true;
         });
-    QString report = QStringLiteral("%1 afbeeldingen toegevoegd.").arg(outcome.filed);
+    QString report = tr("%1 afbeeldingen toegevoegd.").arg(outcome.filed);
     if (!outcome.failures.isEmpty())
-        report += QStringLiteral("\r\nNiet toegevoegd:\r\n") + outcome.failures.join(QStringLiteral("\r\n"));
+        report += tr("\r\nNiet toegevoegd:\r\n%1").arg(outcome.failures.join(QStringLiteral("\r\n")));
     MessageBox::show(this, report, MessageBox::programTitle(), MessageBox::Buttons::Ok,
                      outcome.failures.isEmpty() ? MessageBox::Icon::Information : MessageBox::Icon::Warning);
     accept();

@@ -48,13 +48,13 @@ SaveForm::SaveForm(OpenCollection &collection, const QColor &fieldColour, QWidge
     , m_barImage(BarWidth, BarHeight, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("SaveForm"));
-    setWindowTitle(QStringLiteral("Verzameling Opslaan"));
+    setWindowTitle(tr("Verzameling Opslaan"));
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, Background);
 
     Text1 = new QLineEdit(collection.name(), this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    ReaderNames::name(Text1, QStringLiteral("Naam van de verzameling"));
+    ReaderNames::name(Text1, tr("Naam van de verzameling"));
     Text1->setValidator(new Windows1252Validator(Text1));
     Text1->setGeometry(Twips::rect(120, 150, 4470, 300));
     MainLook::setBackground(Text1, QPalette::Base, fieldColour);
@@ -68,8 +68,8 @@ SaveForm::SaveForm(OpenCollection &collection, const QColor &fieldColour, QWidge
 
     Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("0%"), 150, 510);
 
-    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 2880, 600, 840, 330);
-    SaveKnop = DialogLayout::addButton(this, "SaveKnop", QStringLiteral("Save"), 3750, 600, 840, 330);
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 2880, 600, 840, 330);
+    SaveKnop = DialogLayout::addButton(this, "SaveKnop", tr("Save"), 3750, 600, 840, 330);
 
     connect(CancelKnop, &VistaButton::Click, this, &SaveForm::reject);
     connect(SaveKnop, &VistaButton::Click, this, &SaveForm::SaveKnop_Click);
@@ -90,8 +90,7 @@ void SaveForm::showEvent(QShowEvent *event)
 
 void SaveForm::refuseName(const QString &message)
 {
-    MessageBox::show(this, message, QStringLiteral("Error"), MessageBox::Buttons::Ok,
-                     MessageBox::Icon::Critical);
+    MessageBox::show(this, message, tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
     Text1->setFocus();
 }
 
@@ -101,8 +100,7 @@ bool SaveForm::confirmOverwrite(const QString &name)
     // other existing file (a copy's original, too) does.
     if (!m_collection.overwritesAnother(name))
         return true;
-    const QString question = QStringLiteral("Verzameling '") + name +
-                             QStringLiteral("' bestaat reeds!\r\nWilt u deze overschrijven?");
+    const QString question = tr("Verzameling '%1' bestaat reeds!\r\nWilt u deze overschrijven?").arg(name);
     return MessageBox::show(this, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) ==
            MessageBox::Answer::Yes;
 }
@@ -116,9 +114,9 @@ bool SaveForm::confirmChangedElsewhere(const QString &name)
 
 bool SaveForm::askChangedElsewhere(const QString &name)
 {
-    const QString question = QStringLiteral("Verzameling '") + name +
-                             QStringLiteral("' is intussen door een ander programma gewijzigd.\r\n"
-                                            "Wilt u deze toch overschrijven?");
+    const QString question = tr("Verzameling '%1' is intussen door een ander programma gewijzigd.\r\n"
+                                "Wilt u deze toch overschrijven?")
+                                 .arg(name);
     return MessageBox::show(this, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) ==
            MessageBox::Answer::Yes;
 }
@@ -127,7 +125,7 @@ void SaveForm::SaveKnop_Click()
 {
     const QString typed = Text1->text();
     if (isBlank(typed)) {
-        refuseName(QStringLiteral("Naam verzameling ontbreekt!"));
+        refuseName(tr("Naam verzameling ontbreekt!"));
         return;
     }
     if (const StorageResult named = CollectionFiles::checkNewName(m_collection.programFolder(), typed);
@@ -188,20 +186,19 @@ bool SaveForm::saveAfterAnimation(const QString &name, const FileFingerprint &as
             break;
         case Stop::VersionNotKept:
             if (!outsideBusyLook([&] {
-                    return MessageBox::show(this,
-                                            sentence(saved.reason) +
-                                                QStringLiteral("\r\nToch opslaan zonder vorige versie?"),
-                                            MessageBox::programTitle(),
-                                            MessageBox::Buttons::YesNo) == MessageBox::Answer::Yes;
+                    return MessageBox::show(
+                               this,
+                               tr("%1\r\nToch opslaan zonder vorige versie?").arg(sentence(saved.reason)),
+                               MessageBox::programTitle(),
+                               MessageBox::Buttons::YesNo) == MessageBox::Answer::Yes;
                 }))
                 return false;
             conditions.keepVersion = false;
             break;
         case Stop::Failed:
             outsideBusyLook([&] {
-                MessageBox::show(
-                    this, QStringLiteral("Verzameling kon niet worden opgeslagen!\r\n") + saved.reason,
-                    QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+                MessageBox::show(this, tr("Verzameling kon niet worden opgeslagen!\r\n%1").arg(saved.reason),
+                                 tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
                 return false;
             });
             return false;

@@ -53,20 +53,18 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     , m_fieldColour(fieldColour)
 {
     setObjectName(QStringLiteral("TellicoImportForm"));
-    setWindowTitle(QStringLiteral("Importeren uit Tellico"));
+    setWindowTitle(tr("Importeren uit Tellico"));
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, background);
 
-    Label1 = DialogLayout::addLabel(this, "Label1",
-                                    QStringLiteral("Bestand : ") + QDir::toNativeSeparators(fileName), 180,
-                                    120, 9000, 285);
+    Label1 = DialogLayout::addLabel(
+        this, "Label1", tr("Bestand : %1").arg(QDir::toNativeSeparators(fileName)), 180, 120, 9000, 285);
     Progress1 = new QProgressBar(this);
     Progress1->setObjectName(QStringLiteral("Progress1"));
     Progress1->setGeometry(Twips::rect(180, 450, 9000, 255));
     Progress1->setRange(0, ProgressSteps);
     Progress1->setTextVisible(false);
-    Label2 = DialogLayout::addLabel(this, "Label2", QStringLiteral("Bestand wordt gelezen..."), 180, 780,
-                                    9000, 285);
+    Label2 = DialogLayout::addLabel(this, "Label2", tr("Bestand wordt gelezen..."), 180, 780, 9000, 285);
 
     Grid1 = new QTableWidget(0, StampRecord::FieldCount, this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
@@ -81,10 +79,10 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     MainLook::setBackground(Grid1, QPalette::Base, m_fieldColour);
     QStringList headers;
     for (int field = 0; field < StampRecord::FieldCount; ++field)
-        headers << StampRecord::headerText(field);
+        headers << StampRecord::columnTitle(field);
     Grid1->setHorizontalHeaderLabels(headers);
 
-    DialogLayout::addLabel(this, "Label5", QStringLiteral("Landen"), 180, 3660);
+    DialogLayout::addLabel(this, "Label5", tr("Landen"), 180, 3660);
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(Twips::rect(180, 3930, 3600, 1800));
@@ -92,16 +90,16 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     MainLook::setBackground(List1, QPalette::Base, m_fieldColour);
 
     const ProgramFolder &folder = collection.programFolder();
-    Combo1 = addChoice("Label7", "Combo1", StampRecord::headerText(StampRecord::Category),
+    Combo1 = addChoice("Label7", "Combo1", StampRecord::columnTitle(StampRecord::Category),
                        folder.dataFile(QStringLiteral("Categorie.txt")), 3930);
-    Combo2 = addChoice("Label8", "Combo2", StampRecord::headerText(StampRecord::Kind),
+    Combo2 = addChoice("Label8", "Combo2", StampRecord::columnTitle(StampRecord::Kind),
                        folder.dataFile(QStringLiteral("Soort.txt")), 4350);
-    Combo3 = addChoice("Label9", "Combo3", StampRecord::headerText(StampRecord::Type),
+    Combo3 = addChoice("Label9", "Combo3", StampRecord::columnTitle(StampRecord::Type),
                        folder.dataFile(QStringLiteral("Type.txt")), 4770);
-    Check1 = new QCheckBox(QStringLiteral("Eén verzameling per land"), this);
+    Check1 = new QCheckBox(tr("Eén verzameling per land"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(Twips::rect(4080, 5190, 5000, 285));
-    DialogLayout::addLabel(this, "Label6", QStringLiteral("Naam verzameling"), 4080, 5565);
+    DialogLayout::addLabel(this, "Label6", tr("Naam verzameling"), 4080, 5565);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(Twips::rect(5580, 5520, 3600, 315));
@@ -112,8 +110,8 @@ TellicoImportForm::TellicoImportForm(OpenCollection &collection, const QColor &b
     Label4 = DialogLayout::addLabel(this, "Label4", QString(), 180, 6360, 9000, 720);
     MainLook::setTextColour(Label4, WarningText);
 
-    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 7380, 7170, 840, 330);
-    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 8280, 7170, 840, 330);
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 7380, 7170, 840, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), 8280, 7170, 840, 330);
     OkKnop->setEnabled(false);
     for (QWidget *choice : std::initializer_list<QWidget *>{Combo1, Combo2, Combo3, Check1, Text1})
         choice->setEnabled(false);
@@ -174,8 +172,8 @@ void TellicoImportForm::readFile()
         return;
     }
     if (!read) {
-        MessageBox::show(this, QStringLiteral("Tellico-bestand kon niet worden gelezen!\r\n") + read.reason,
-                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, tr("Tellico-bestand kon niet worden gelezen!\r\n%1").arg(read.reason),
+                         tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
         QDialog::reject();
         return;
     }
@@ -185,13 +183,13 @@ void TellicoImportForm::readFile()
 
 void TellicoImportForm::showContents()
 {
-    Label2->setText(QStringLiteral("Postzegels : %1    Afbeeldingen : %2 gevonden, %3 ontbreken")
+    Label2->setText(tr("Postzegels : %1    Afbeeldingen : %2 gevonden, %3 ontbreken")
                         .arg(m_import.entryCount())
                         .arg(m_import.picturesFound())
                         .arg(m_import.picturesMissing()));
     for (const TellicoImport::Count &country : m_import.countries())
         List1->addItem(QStringLiteral("%1 (%2)")
-                           .arg(country.name.isEmpty() ? QStringLiteral("(geen land)") : country.name)
+                           .arg(country.name.isEmpty() ? tr("(geen land)") : country.name)
                            .arg(country.records));
     // The collection's own title, when it can be a name, else the file's.
     const QString title = Windows1252::filtered(m_import.title()).trimmed();
@@ -228,7 +226,7 @@ void TellicoImportForm::updatePreview()
     QStringList collections;
     for (const TellicoImport::Count &count : plan.collections)
         collections << QStringLiteral("%1 (%2)").arg(count.name).arg(count.records);
-    Label3->setText(QStringLiteral("Wordt geschreven : ") + collections.join(QStringLiteral(", ")));
+    Label3->setText(tr("Wordt geschreven : %1").arg(collections.join(QStringLiteral(", "))));
     Label4->setText(plan.notes.join(u' '));
     OkKnop->setEnabled(!isBlank(chosen.name));
 }
@@ -236,8 +234,8 @@ void TellicoImportForm::updatePreview()
 bool TellicoImportForm::confirmReplacing(const TellicoImport::Options &chosen)
 {
     for (const QString &name : m_import.existingCollections(m_collection.programFolder(), chosen)) {
-        const QString question = QStringLiteral("Verzameling '") + name +
-                                 QStringLiteral("' bestaat reeds!\r\nWilt u deze overschrijven?");
+        const QString question =
+            tr("Verzameling '%1' bestaat reeds!\r\nWilt u deze overschrijven?").arg(name);
         if (MessageBox::show(this, question, MessageBox::programTitle(), MessageBox::Buttons::YesNo) !=
             MessageBox::Answer::Yes)
             return false;
@@ -251,7 +249,7 @@ void TellicoImportForm::OkKnop_Click()
     const TellicoImport::Options chosen = options();
     if (const StorageResult named = CollectionFiles::checkNewName(m_collection.programFolder(), chosen.name);
         !named) {
-        MessageBox::show(this, named.reason, QStringLiteral("Error"), MessageBox::Buttons::Ok,
+        MessageBox::show(this, named.reason, tr("Error"), MessageBox::Buttons::Ok,
                          MessageBox::Icon::Critical);
         Text1->setFocus();
         return;
@@ -270,28 +268,27 @@ void TellicoImportForm::OkKnop_Click()
         });
     }
     if (!written) {
-        MessageBox::show(this,
-                         QStringLiteral("Tellico-bestand kon niet worden geïmporteerd!\r\n") + written.reason,
-                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, tr("Tellico-bestand kon niet worden geïmporteerd!\r\n%1").arg(written.reason),
+                         tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
         QDialog::reject();
         return;
     }
-    QString summary = QStringLiteral("%1 records en %2 afbeeldingen geïmporteerd in %3 verzameling(en).")
+    QString summary = tr("%1 records en %2 afbeeldingen geïmporteerd in %3 verzameling(en).")
                           .arg(report.total.records)
                           .arg(report.total.pictures)
                           .arg(report.collections.size());
     if (!report.notes.isEmpty()) {
-        summary += QStringLiteral("\r\n\r\nLet op:\r\n") +
-                   QStringList(report.notes.mid(0, NotesShown)).join(QStringLiteral("\r\n"));
+        summary += tr("\r\n\r\nLet op:\r\n%1")
+                       .arg(QStringList(report.notes.mid(0, NotesShown)).join(QStringLiteral("\r\n")));
         if (report.notes.size() > NotesShown)
-            summary += QStringLiteral("\r\n... en nog %1.").arg(report.notes.size() - NotesShown);
+            summary += tr("\r\n... en nog %1.").arg(report.notes.size() - NotesShown);
     }
     // The notes (pictures missing, letters replaced) belong to a done import: a report, not a warning.
     MessageBox::show(this, summary, MessageBox::programTitle(), MessageBox::Buttons::Ok,
                      MessageBox::Icon::Information);
     const StorageResult opened = m_collection.open(report.collections.front().name);
     if (!opened)
-        MessageBox::show(this, QStringLiteral("Verzameling kon niet worden geopend!\r\n") + opened.reason,
-                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, tr("Verzameling kon niet worden geopend!\r\n%1").arg(opened.reason),
+                         tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
     accept();
 }

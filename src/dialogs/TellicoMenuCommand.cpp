@@ -2,16 +2,18 @@
 
 #include "dialogs/TellicoImportForm.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
 void TellicoMenuCommand(OpenCollection &collection, const QColor &background, const QColor &fieldColour,
                         QWidget *parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Importeren uit Tellico"));
+    QFileDialog dialog(parent, QCoreApplication::translate("TellicoMenuCommand", "Importeren uit Tellico"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(
-        {QStringLiteral("Tellico-bestanden (*.tc *.xml)"), QStringLiteral("Alle bestanden (*)")});
+        {QCoreApplication::translate("TellicoMenuCommand", "Tellico-bestanden (*.tc *.xml)"),
+         QCoreApplication::translate("TellicoMenuCommand", "Alle bestanden (*)")});
     dialog.setDirectory(QDir::home());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;

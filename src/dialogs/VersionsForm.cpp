@@ -31,22 +31,21 @@ VersionsForm::VersionsForm(OpenCollection &collection, const QColor &background,
     , m_collection(collection)
 {
     setObjectName(QStringLiteral("VersionsForm"));
-    setWindowTitle(QStringLiteral("Vorige versies"));
+    setWindowTitle(tr("Vorige versies"));
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, background);
 
     Label1 = DialogLayout::addLabel(this, "Label1",
-                                    QStringLiteral("Kies een eerdere versie om deze als huidige verzameling "
-                                                   "te openen; het bestand verandert pas bij opslaan."),
+                                    tr("Kies een eerdere versie om deze als huidige verzameling "
+                                       "te openen; het bestand verandert pas bij opslaan."),
                                     180, 120, 6600, 480);
 
     List1 = new QTreeWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    ReaderNames::name(List1, QStringLiteral("Vorige versies"));
+    ReaderNames::name(List1, tr("Vorige versies"));
     List1->setGeometry(Twips::rect(180, 660, 6600, 2400));
     List1->setRootIsDecorated(false);
-    List1->setHeaderLabels(
-        {QStringLiteral("Datum"), QStringLiteral("Tijd"), QStringLiteral("Records"), QStringLiteral("Naam")});
+    List1->setHeaderLabels({tr("Datum"), tr("Tijd"), tr("Records"), tr("Naam")});
     MainLook::setBackground(List1, QPalette::Base, ListBackground);
     MainLook::setTextColour(List1, ListText);
 
@@ -65,8 +64,8 @@ VersionsForm::VersionsForm(OpenCollection &collection, const QColor &background,
     for (int column = 0; column < List1->columnCount(); ++column)
         List1->resizeColumnToContents(column);
 
-    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 5220, 3240, 750, 330);
-    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 6030, 3240, 750, 330);
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 5220, 3240, 750, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), 6030, 3240, 750, 330);
 
     connect(List1, &QTreeWidget::itemDoubleClicked, this, &VersionsForm::OkKnop_Click);
     connect(OkKnop, &VistaButton::Click, this, &VersionsForm::OkKnop_Click);
@@ -86,7 +85,7 @@ QString VersionsForm::shownName(const CollectionVersions::Version &version)
     // it is chosen; another spelling of the name is the same collection.
     if (CollectionName::sameCollection(version.storedName, version.collection))
         return version.collection;
-    return version.collection + QStringLiteral(" (inhoud van '") + version.storedName + QStringLiteral("')");
+    return tr("%1 (inhoud van '%2')").arg(version.collection, version.storedName);
 }
 
 void VersionsForm::addVersions(const std::vector<CollectionVersions::Version> &versions)
@@ -111,8 +110,8 @@ void VersionsForm::OkKnop_Click()
         return;
     const StorageResult restored = m_collection.restoreVersion(m_versions[static_cast<size_t>(row)]);
     if (!restored) {
-        MessageBox::show(this, QStringLiteral("Versie kon niet worden gelezen!\r\n") + restored.reason,
-                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, tr("Versie kon niet worden gelezen!\r\n%1").arg(restored.reason), tr("Error"),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
         return;
     }
     accept();
