@@ -111,6 +111,7 @@ private slots:
     void gapsAndDoublesPrintOneLineEach();
     void importTellicoReportsPerCollectionAndKeepsVersions();
     void aNameInAnySpellingIsOneCollection();
+    void argumentsAreReadWordForWordAsBefore();
 
 private:
     ProgramRun run(const TestFolder &folder, const QStringList &arguments,
@@ -844,6 +845,69 @@ void TestCli::aNameInAnySpellingIsOneCollection()
     const QString tooLong(240, u'a');
     verifyFailure(run(folder, {"import-csv", folder.path("los.csv"), tooLong}));
     QVERIFY(!folder.exists("Verzameling/" + tooLong));
+}
+
+void TestCli::argumentsAreReadWordForWordAsBefore()
+{
+    TestFolder folder;
+    folder.write("Verzameling/Nat.col", collectionFile("Nat", {record("1990", "1", "Vis", "1", "2"),
+                                                               record("1991", "LP3", "Boot", "1", "2")}));
+    const QByteArray usage =
+        "gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] [--force] | show NAAM | "
+        "totals NAAM | album NAAM [--open] | print NAAM --job N --pdf BESTAND [--copies C] [--record POS] "
+        "[--photo BESTAND] [--force] | export-csv NAAM BESTAND [--force] | import-csv BESTAND NAAM [--force] "
+        "| "
+        "import-tellico BESTAND NAAM [--per-country] [--force] [--dry-run] | attach NAAM POS BESTAND "
+        "[--replace] | versions NAAM | restore NAAM VERSIE [--as NIEUW] [--force] | gaps NAAM REEKS... "
+        "[--category TEKST] | doubles NAAM [--category TEKST]\n";
+    // The first argument that cannot be read is the one named; one that
+    // begins with a single "-" is a value, "--" alone an unknown argument.
+    const QList<QPair<QStringList, QByteArray>> refused = {
+        {{}, "Geen commando gegeven; " + usage},
+        {{"kopieer"}, "Onbekend commando 'kopieer'; " + usage},
+        {{"list", "-x"}, "Onbekend argument voor list: '-x'\n"},
+        {{"list", "--old=1"}, "Onbekend argument voor list: '--old=1'\n"},
+        {{"import", "a", "b", "--x"}, "Onbekend argument voor import: 'b'\n"},
+        {{"import", "a", "--x", "--as"}, "Onbekend argument voor import: '--x'\n"},
+        {{"import", "--", "a"}, "Onbekend argument voor import: '--'\n"},
+        {{"import", "a", "--as=b"}, "Onbekend argument voor import: '--as=b'\n"},
+        {{"import", "a", "--as"}, "--as verwacht een naam\n"},
+        {{"import", "a", "--as", ""}, "Ongeldige naam voor een verzameling: ''\n"},
+        {{"import", "-a"}, "Oude data '-a' bestaat niet\n"},
+        {{"import"}, "import verwacht de naam van oude data; " + usage},
+        {{"show", "--x"}, "show verwacht precies één naam; " + usage},
+        {{"totals", "Nat", "Nat"}, "totals verwacht precies één naam; " + usage},
+        {{"versions", "-x"}, "Verzameling '-x' bestaat niet\n"},
+        {{"album", "Nat", "Nat"}, "Onbekend argument voor album: 'Nat'\n"},
+        {{"album", "--open"}, "album verwacht de naam van een verzameling; " + usage},
+        {{"print", "--job", "1"}, "print verwacht precies één naam; " + usage},
+        {{"print", "Nergens", "--kleur"}, "Verzameling 'Nergens' bestaat niet\n"},
+        {{"print", "Nat", "--kleur"}, "print: '--kleur' zonder waarde\n"},
+        {{"print", "Nat", "--job", "1", "x", "--pdf", "u.pdf"}, "print: onbekend argument 'x'\n"},
+        {{"print", "Nat", "--record", "x", "--job", "y"}, "print: '--record' verwacht een getal, niet 'x'\n"},
+        {{"export-csv", "a", "b", "c", "--x"}, "Onbekend argument voor export-csv: '--x'\n"},
+        {{"export-csv", "a", "b", "c"}, "export-csv verwacht een naam en een bestand; " + usage},
+        {{"import-tellico", "a", "b", "--land"}, "Onbekend argument voor import-tellico: '--land'\n"},
+        {{"attach", "Nat", "x", "f"}, "record 'x' bestaat niet (1 tot en met 2)\n"},
+        {{"restore", "Nat", "V", "--as"}, "--as verwacht een naam\n"},
+        {{"restore", "Nat"}, "restore verwacht een naam en een versie; " + usage},
+        {{"gaps", "Nat", "--category", "a", "--category", "b", "--x"}, "--category verwacht één tekst\n"},
+        {{"gaps", "Nat", "--category", "a", "--x", "--category", "b"},
+         "Onbekend argument voor gaps: '--x'\n"},
+        {{"gaps", "Nat"}, "gaps verwacht een naam en ten minste één reeks; " + usage},
+        {{"doubles", "Nat", "--category"}, "--category verwacht één tekst\n"},
+        {{"doubles", "Nat", "x"}, "doubles verwacht precies één naam; " + usage},
+    };
+    for (const auto &[arguments, message] : refused) {
+        const ProgramRun result = run(folder, arguments);
+        QCOMPARE(result.err, message);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.out.isEmpty());
+    }
+    const ProgramRun values = run(folder, {"gaps", "Nat", "-2", "LP1-LP3", "--category", "-x"});
+    QCOMPARE(values.out, QByteArray("-2\t2\t1\nLP1-LP3\t1-3\t3\n"));
+    QCOMPARE(run(folder, {"import", "Nat", "--as", "--force"}).err,
+             QByteArray("Oude data 'Nat' bestaat niet\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
