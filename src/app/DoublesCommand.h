@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/CliCommand.h"
+
+// doubles NAAM [--category TEKST]: the trade list, a line per number held more than once.
+class DoublesCommand : public CliCommand {
+public:
+    QString name() const override;
+    QString summary() const override;
+    QList<CliParameter> parameters() const override;
+    QList<CliOption> options() const override;
+
+protected:
+    StorageResult run(const CliArguments &read, const CliContext &context) const override;
+};

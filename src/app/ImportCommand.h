@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/CliCommand.h"
+
+// import NAAM [--as NIEUW] [--force]: an old-format file written as a collection,
+// exactly as importing it in the open dialog and saving it would.
+class ImportCommand : public CliCommand {
+public:
+    QString name() const override;
+    QString summary() const override;
+    QList<CliParameter> parameters() const override;
+    QList<CliOption> options() const override;
+
+protected:
+    bool extraValuesAreUnknown() const override;
+    StorageResult run(const CliArguments &read, const CliContext &context) const override;
+};

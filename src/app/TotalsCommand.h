@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/OneNameCommand.h"
+
+// totals NAAM: the two lines of the total-price message.
+class TotalsCommand : public OneNameCommand {
+public:
+    QString name() const override;
+    QString summary() const override;
+
+protected:
+    StorageResult runOn(const QString &name, const CliContext &context) const override;
+};
