@@ -8,30 +8,14 @@
 #include <QProcess>
 #include <QTextStream>
 
-QString AlbumCommand::name() const
-{
-    return QStringLiteral("album");
-}
-
-QString AlbumCommand::summary() const
-{
-    return QStringLiteral("schrijft het fotoalbum Slideshow.htm (--open: toont het)");
-}
-
-QList<CliParameter> AlbumCommand::parameters() const
-{
-    return {collectionParameter()};
-}
-
-QList<CliOption> AlbumCommand::options() const
-{
-    return {CliOption::flag(QStringLiteral("open"), QStringLiteral("toont het album ook in de webbrowser"))};
-}
-
-bool AlbumCommand::extraValuesAreUnknown() const
-{
-    return true;
-}
+AlbumCommand::AlbumCommand()
+    : CliCommand({.name = QStringLiteral("album"),
+                  .summary = QStringLiteral("schrijft het fotoalbum Slideshow.htm (--open: toont het)"),
+                  .parameters = {collectionParameter()},
+                  .options = {CliOption::flag(QStringLiteral("open"),
+                                              QStringLiteral("toont het album ook in de webbrowser"))},
+                  .extraValuesAreUnknown = true})
+{}
 
 StorageResult AlbumCommand::run(const CliArguments &read, const CliContext &context) const
 {

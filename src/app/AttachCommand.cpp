@@ -7,28 +7,17 @@
 #include <QDir>
 #include <QTextStream>
 
-QString AttachCommand::name() const
-{
-    return QStringLiteral("attach");
-}
-
-QString AttachCommand::summary() const
-{
-    return QStringLiteral("zet BESTAND als afbeelding bij record POS (vanaf 1)");
-}
-
-QList<CliParameter> AttachCommand::parameters() const
-{
-    return {
-        collectionParameter(),
-        {QStringLiteral("POS"), QStringLiteral("de plaats van het record in de lijst (vanaf 1)")},
-        {QStringLiteral("BESTAND"), QStringLiteral("de afbeelding, in elk formaat dat het programma leest")}};
-}
-
-QList<CliOption> AttachCommand::options() const
-{
-    return {CliOption::flag(QStringLiteral("replace"), QStringLiteral("vervangt een bestaande afbeelding"))};
-}
+AttachCommand::AttachCommand()
+    : CliCommand({.name = QStringLiteral("attach"),
+                  .summary = QStringLiteral("zet BESTAND als afbeelding bij record POS (vanaf 1)"),
+                  .parameters = {collectionParameter(),
+                                 {QStringLiteral("POS"),
+                                  QStringLiteral("de plaats van het record in de lijst (vanaf 1)")},
+                                 {QStringLiteral("BESTAND"),
+                                  QStringLiteral("de afbeelding, in elk formaat dat het programma leest")}},
+                  .options = {CliOption::flag(QStringLiteral("replace"),
+                                              QStringLiteral("vervangt een bestaande afbeelding"))}})
+{}
 
 StorageResult AttachCommand::run(const CliArguments &read, const CliContext &context) const
 {

@@ -5,10 +5,7 @@
 // attach NAAM POS BESTAND [--replace]: a picture filed for the record at a position.
 class AttachCommand : public CliCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
-    QList<CliParameter> parameters() const override;
-    QList<CliOption> options() const override;
+    AttachCommand();
 
 protected:
     StorageResult run(const CliArguments &read, const CliContext &context) const override;

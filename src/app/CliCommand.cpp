@@ -11,34 +11,44 @@ constexpr qsizetype TextColumn = 36;
 
 } // namespace
 
-QList<CliOption> CliCommand::options() const
+CliCommand::CliCommand(Declaration declaration)
+    : m_declaration(std::move(declaration))
+{}
+
+const QString &CliCommand::name() const
 {
-    return {};
+    return m_declaration.name;
+}
+
+const QString &CliCommand::summary() const
+{
+    return m_declaration.summary;
 }
 
 QString CliCommand::synopsis() const
 {
-    QStringList parts{name()};
-    for (const CliParameter &parameter : parameters())
+    QStringList parts{m_declaration.name};
+    for (const CliParameter &parameter : m_declaration.parameters)
         parts.append(parameter.syntax);
-    for (const CliOption &option : options())
+    for (const CliOption &option : m_declaration.options)
         parts.append(option.synopsis());
     return parts.join(u' ');
 }
 
 QString CliCommand::help() const
 {
-    QString text = usageLine(synopsis()) + u'\n' + summary() + QStringLiteral("\n\n");
-    for (const CliParameter &parameter : parameters())
+    QString text = usageLine(synopsis()) + u'\n' + m_declaration.summary + QStringLiteral("\n\n");
+    for (const CliParameter &parameter : m_declaration.parameters)
         text += helpEntry(parameter.syntax, parameter.description);
-    for (const CliOption &option : options() + QList<CliOption>{CliArguments::helpOption()})
+    for (const CliOption &option : m_declaration.options + QList<CliOption>{CliArguments::helpOption()})
         text += helpEntry(option.term(), option.definition.description());
     return text;
 }
 
 StorageResult CliCommand::execute(const QStringList &arguments, const CliContext &context) const
 {
-    const CliArguments read(arguments, options(), extraValuesAreUnknown() ? parameters().size() : -1);
+    const CliArguments read(arguments, m_declaration.options,
+                            m_declaration.extraValuesAreUnknown ? m_declaration.parameters.size() : -1);
     if (read.helpAsked()) {
         context.out() << help();
         return StorageResult::success();
@@ -61,11 +71,6 @@ QString CliCommand::helpEntry(const QString &term, const QString &text)
     QString entry = QStringLiteral("  ") + term;
     entry += entry.size() < TextColumn ? QString(TextColumn - entry.size(), u' ') : u'\n' + indent;
     return entry + QString(text).replace(u'\n', u'\n' + indent) + u'\n';
-}
-
-bool CliCommand::extraValuesAreUnknown() const
-{
-    return false;
 }
 
 StorageResult CliCommand::refuse(const CliArguments &read, const CliContext &) const

@@ -15,13 +15,22 @@ class CliContext;
 // the arguments are all made from those declarations.
 class CliCommand {
 public:
+    struct Declaration {
+        QString name;
+        // What the command does, for the help texts; "\n" continues on a new line.
+        QString summary;
+        QList<CliParameter> parameters = {};
+        QList<CliOption> options = {};
+        // Whether values past the parameters are unknown arguments; otherwise
+        // the command counts them itself.
+        bool extraValuesAreUnknown = false;
+    };
+
+    explicit CliCommand(Declaration declaration);
     virtual ~CliCommand() = default;
 
-    virtual QString name() const = 0;
-    // What the command does, for the help texts; "\n" continues on a new line.
-    virtual QString summary() const = 0;
-    virtual QList<CliParameter> parameters() const = 0;
-    virtual QList<CliOption> options() const;
+    const QString &name() const;
+    const QString &summary() const;
 
     // "import NAAM [--as NIEUW] [--force]"
     QString synopsis() const;
@@ -38,9 +47,6 @@ public:
     static QString helpEntry(const QString &term, const QString &text);
 
 protected:
-    // Whether values past the declared parameters are unknown arguments;
-    // otherwise the command counts them itself.
-    virtual bool extraValuesAreUnknown() const;
     // The message for the first argument that could not be read.
     virtual StorageResult refuse(const CliArguments &read, const CliContext &context) const;
     virtual StorageResult run(const CliArguments &read, const CliContext &context) const = 0;
@@ -49,4 +55,7 @@ protected:
     StorageResult oneNameExpected(const CliContext &context) const;
     // NAAM, the collection a command works on.
     static CliParameter collectionParameter();
+
+private:
+    Declaration m_declaration;
 };

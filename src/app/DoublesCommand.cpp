@@ -4,25 +4,12 @@
 #include "catalogue/TradeList.h"
 #include "storage/document/RecordList.h"
 
-QString DoublesCommand::name() const
-{
-    return QStringLiteral("doubles");
-}
-
-QString DoublesCommand::summary() const
-{
-    return QStringLiteral("ruillijst: de nummers die er meer dan eens zijn, met aantal");
-}
-
-QList<CliParameter> DoublesCommand::parameters() const
-{
-    return {collectionParameter()};
-}
-
-QList<CliOption> DoublesCommand::options() const
-{
-    return {CliOption::category()};
-}
+DoublesCommand::DoublesCommand()
+    : CliCommand({.name = QStringLiteral("doubles"),
+                  .summary = QStringLiteral("ruillijst: de nummers die er meer dan eens zijn, met aantal"),
+                  .parameters = {collectionParameter()},
+                  .options = {CliOption::category()}})
+{}
 
 StorageResult DoublesCommand::run(const CliArguments &read, const CliContext &context) const
 {

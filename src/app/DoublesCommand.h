@@ -5,10 +5,7 @@
 // doubles NAAM [--category TEKST]: the trade list, a line per number held more than once.
 class DoublesCommand : public CliCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
-    QList<CliParameter> parameters() const override;
-    QList<CliOption> options() const override;
+    DoublesCommand();
 
 protected:
     StorageResult run(const CliArguments &read, const CliContext &context) const override;

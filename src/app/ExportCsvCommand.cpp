@@ -5,26 +5,15 @@
 #include "storage/folder/OutputFile.h"
 #include "storage/formats/CsvFile.h"
 
-QString ExportCsvCommand::name() const
-{
-    return QStringLiteral("export-csv");
-}
-
-QString ExportCsvCommand::summary() const
-{
-    return QStringLiteral("schrijft verzameling NAAM als CSV-bestand");
-}
-
-QList<CliParameter> ExportCsvCommand::parameters() const
-{
-    return {collectionParameter(),
-            {QStringLiteral("BESTAND"), QStringLiteral("het CSV-bestand dat wordt geschreven")}};
-}
-
-QList<CliOption> ExportCsvCommand::options() const
-{
-    return {CliOption::flag(QStringLiteral("force"), QStringLiteral("overschrijft een bestaand BESTAND"))};
-}
+ExportCsvCommand::ExportCsvCommand()
+    : CliCommand({.name = QStringLiteral("export-csv"),
+                  .summary = QStringLiteral("schrijft verzameling NAAM als CSV-bestand"),
+                  .parameters = {collectionParameter(),
+                                 {QStringLiteral("BESTAND"),
+                                  QStringLiteral("het CSV-bestand dat wordt geschreven")}},
+                  .options = {CliOption::flag(QStringLiteral("force"),
+                                              QStringLiteral("overschrijft een bestaand BESTAND"))}})
+{}
 
 StorageResult ExportCsvCommand::run(const CliArguments &read, const CliContext &context) const
 {

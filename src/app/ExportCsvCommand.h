@@ -5,10 +5,7 @@
 // export-csv NAAM BESTAND [--force]: a collection written as a CSV file.
 class ExportCsvCommand : public CliCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
-    QList<CliParameter> parameters() const override;
-    QList<CliOption> options() const override;
+    ExportCsvCommand();
 
 protected:
     StorageResult run(const CliArguments &read, const CliContext &context) const override;

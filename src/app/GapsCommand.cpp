@@ -4,28 +4,15 @@
 #include "catalogue/WantList.h"
 #include "storage/document/RecordList.h"
 
-QString GapsCommand::name() const
-{
-    return QStringLiteral("gaps");
-}
-
-QString GapsCommand::summary() const
-{
-    return QStringLiteral("mancolijst: per reeks (\"MBund 1-20\", \"LP1-LP15\",\n"
-                          "\"NVPH 123a\") de ontbrekende nummers en hun aantal");
-}
-
-QList<CliParameter> GapsCommand::parameters() const
-{
-    return {
-        collectionParameter(),
-        {QStringLiteral("REEKS..."), QStringLiteral("reeksen (\"1-20\", \"LP1-LP15\") of catalogusnummers")}};
-}
-
-QList<CliOption> GapsCommand::options() const
-{
-    return {CliOption::category()};
-}
+GapsCommand::GapsCommand()
+    : CliCommand({.name = QStringLiteral("gaps"),
+                  .summary = QStringLiteral("mancolijst: per reeks (\"MBund 1-20\", \"LP1-LP15\",\n"
+                                            "\"NVPH 123a\") de ontbrekende nummers en hun aantal"),
+                  .parameters = {collectionParameter(),
+                                 {QStringLiteral("REEKS..."),
+                                  QStringLiteral("reeksen (\"1-20\", \"LP1-LP15\") of catalogusnummers")}},
+                  .options = {CliOption::category()}})
+{}
 
 StorageResult GapsCommand::run(const CliArguments &read, const CliContext &context) const
 {

@@ -5,10 +5,7 @@
 // gaps NAAM REEKS... [--category TEKST]: the want list, a line per range.
 class GapsCommand : public CliCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
-    QList<CliParameter> parameters() const override;
-    QList<CliOption> options() const override;
+    GapsCommand();
 
 protected:
     StorageResult run(const CliArguments &read, const CliContext &context) const override;

@@ -8,32 +8,17 @@
 #include "storage/folder/ProgramFolder.h"
 #include "storage/keeping/CollectionFiles.h"
 
-QString ImportCommand::name() const
-{
-    return QStringLiteral("import");
-}
-
-QString ImportCommand::summary() const
-{
-    return QStringLiteral("zet oude data NAAM.cat om in verzameling NIEUW");
-}
-
-QList<CliParameter> ImportCommand::parameters() const
-{
-    return {{QStringLiteral("NAAM"), QStringLiteral("de oude data NAAM.cat in de verzamelmap")}};
-}
-
-QList<CliOption> ImportCommand::options() const
-{
-    return {
-        CliOption::newName(QStringLiteral("de naam van de nieuwe verzameling (anders NAAM)")),
-        CliOption::flag(QStringLiteral("force"), QStringLiteral("vervangt een bestaande verzameling NIEUW"))};
-}
-
-bool ImportCommand::extraValuesAreUnknown() const
-{
-    return true;
-}
+ImportCommand::ImportCommand()
+    : CliCommand(
+          {.name = QStringLiteral("import"),
+           .summary = QStringLiteral("zet oude data NAAM.cat om in verzameling NIEUW"),
+           .parameters = {{QStringLiteral("NAAM"),
+                           QStringLiteral("de oude data NAAM.cat in de verzamelmap")}},
+           .options = {CliOption::newName(QStringLiteral("de naam van de nieuwe verzameling (anders NAAM)")),
+                       CliOption::flag(QStringLiteral("force"),
+                                       QStringLiteral("vervangt een bestaande verzameling NIEUW"))},
+           .extraValuesAreUnknown = true})
+{}
 
 StorageResult ImportCommand::run(const CliArguments &read, const CliContext &context) const
 {

@@ -6,12 +6,8 @@
 // exactly as importing it in the open dialog and saving it would.
 class ImportCommand : public CliCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
-    QList<CliParameter> parameters() const override;
-    QList<CliOption> options() const override;
+    ImportCommand();
 
 protected:
-    bool extraValuesAreUnknown() const override;
     StorageResult run(const CliArguments &read, const CliContext &context) const override;
 };

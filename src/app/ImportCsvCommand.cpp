@@ -8,26 +8,14 @@
 
 #include <QTextStream>
 
-QString ImportCsvCommand::name() const
-{
-    return QStringLiteral("import-csv");
-}
-
-QString ImportCsvCommand::summary() const
-{
-    return QStringLiteral("schrijft verzameling NAAM uit een CSV-bestand");
-}
-
-QList<CliParameter> ImportCsvCommand::parameters() const
-{
-    return {{QStringLiteral("BESTAND"), QStringLiteral("het CSV-bestand")}, collectionParameter()};
-}
-
-QList<CliOption> ImportCsvCommand::options() const
-{
-    return {
-        CliOption::flag(QStringLiteral("force"), QStringLiteral("vervangt een bestaande verzameling NAAM"))};
-}
+ImportCsvCommand::ImportCsvCommand()
+    : CliCommand({.name = QStringLiteral("import-csv"),
+                  .summary = QStringLiteral("schrijft verzameling NAAM uit een CSV-bestand"),
+                  .parameters = {{QStringLiteral("BESTAND"), QStringLiteral("het CSV-bestand")},
+                                 collectionParameter()},
+                  .options = {CliOption::flag(QStringLiteral("force"),
+                                              QStringLiteral("vervangt een bestaande verzameling NAAM"))}})
+{}
 
 StorageResult ImportCsvCommand::run(const CliArguments &read, const CliContext &context) const
 {

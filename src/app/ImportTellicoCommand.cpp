@@ -6,32 +6,21 @@
 
 #include <QTextStream>
 
-QString ImportTellicoCommand::name() const
-{
-    return QStringLiteral("import-tellico");
-}
-
-QString ImportTellicoCommand::summary() const
-{
-    return QStringLiteral("schrijft verzameling NAAM (--per-country: een per land)\n"
-                          "met de afbeeldingen uit een Tellico-bestand (.tc of .xml);\n"
-                          "--dry-run toont het verslag en schrijft niets");
-}
-
-QList<CliParameter> ImportTellicoCommand::parameters() const
-{
-    return {{QStringLiteral("BESTAND"), QStringLiteral("het Tellico-bestand (.tc of .xml)")},
-            collectionParameter()};
-}
-
-QList<CliOption> ImportTellicoCommand::options() const
-{
-    return {
-        CliOption::flag(QStringLiteral("per-country"),
-                        QStringLiteral("een verzameling per land; zonder land in NAAM")),
-        CliOption::flag(QStringLiteral("force"), QStringLiteral("vervangt bestaande verzamelingen")),
-        CliOption::flag(QStringLiteral("dry-run"), QStringLiteral("toont het verslag en schrijft niets"))};
-}
+ImportTellicoCommand::ImportTellicoCommand()
+    : CliCommand(
+          {.name = QStringLiteral("import-tellico"),
+           .summary = QStringLiteral("schrijft verzameling NAAM (--per-country: een per land)\n"
+                                     "met de afbeeldingen uit een Tellico-bestand (.tc of .xml);\n"
+                                     "--dry-run toont het verslag en schrijft niets"),
+           .parameters = {{QStringLiteral("BESTAND"), QStringLiteral("het Tellico-bestand (.tc of .xml)")},
+                          collectionParameter()},
+           .options = {
+               CliOption::flag(QStringLiteral("per-country"),
+                               QStringLiteral("een verzameling per land; zonder land in NAAM")),
+               CliOption::flag(QStringLiteral("force"), QStringLiteral("vervangt bestaande verzamelingen")),
+               CliOption::flag(QStringLiteral("dry-run"),
+                               QStringLiteral("toont het verslag en schrijft niets"))}})
+{}
 
 StorageResult ImportTellicoCommand::run(const CliArguments &read, const CliContext &context) const
 {

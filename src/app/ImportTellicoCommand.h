@@ -6,10 +6,7 @@
 // written from a Tellico file, with a report per collection.
 class ImportTellicoCommand : public CliCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
-    QList<CliParameter> parameters() const override;
-    QList<CliOption> options() const override;
+    ImportTellicoCommand();
 
 protected:
     StorageResult run(const CliArguments &read, const CliContext &context) const override;

@@ -8,30 +8,13 @@
 #include <QDir>
 #include <QTextStream>
 
-QString ListCommand::name() const
-{
-    return QStringLiteral("list");
-}
-
-QString ListCommand::summary() const
-{
-    return QStringLiteral("namen van de verzamelingen (--old: van de oude data)");
-}
-
-QList<CliParameter> ListCommand::parameters() const
-{
-    return {};
-}
-
-QList<CliOption> ListCommand::options() const
-{
-    return {CliOption::flag(QStringLiteral("old"), QStringLiteral("de namen van de oude data (NAAM.cat)"))};
-}
-
-bool ListCommand::extraValuesAreUnknown() const
-{
-    return true;
-}
+ListCommand::ListCommand()
+    : CliCommand({.name = QStringLiteral("list"),
+                  .summary = QStringLiteral("namen van de verzamelingen (--old: van de oude data)"),
+                  .options = {CliOption::flag(QStringLiteral("old"),
+                                              QStringLiteral("de namen van de oude data (NAAM.cat)"))},
+                  .extraValuesAreUnknown = true})
+{}
 
 StorageResult ListCommand::run(const CliArguments &read, const CliContext &context) const
 {

@@ -6,12 +6,8 @@
 // open dialog's order.
 class ListCommand : public CliCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
-    QList<CliParameter> parameters() const override;
-    QList<CliOption> options() const override;
+    ListCommand();
 
 protected:
-    bool extraValuesAreUnknown() const override;
     StorageResult run(const CliArguments &read, const CliContext &context) const override;
 };

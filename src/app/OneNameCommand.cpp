@@ -2,10 +2,9 @@
 
 #include "app/CliContext.h"
 
-QList<CliParameter> OneNameCommand::parameters() const
-{
-    return {collectionParameter()};
-}
+OneNameCommand::OneNameCommand(const QString &name, const QString &summary)
+    : CliCommand({.name = name, .summary = summary, .parameters = {collectionParameter()}})
+{}
 
 StorageResult OneNameCommand::refuse(const CliArguments &, const CliContext &context) const
 {

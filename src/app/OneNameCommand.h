@@ -6,7 +6,7 @@
 // versions): whatever else it is given, it says it expects one name.
 class OneNameCommand : public CliCommand {
 public:
-    QList<CliParameter> parameters() const final;
+    OneNameCommand(const QString &name, const QString &summary);
 
 protected:
     StorageResult refuse(const CliArguments &read, const CliContext &context) const final;

@@ -4,22 +4,9 @@
 #include "printing/PrintCommand.h"
 #include "storage/document/RecordList.h"
 
-QString PrintPdfCommand::name() const
-{
-    return QStringLiteral("print");
-}
+namespace {
 
-QString PrintPdfCommand::summary() const
-{
-    return QStringLiteral("drukt opdracht N (1 tot 5) af in een PDF-bestand");
-}
-
-QList<CliParameter> PrintPdfCommand::parameters() const
-{
-    return {collectionParameter()};
-}
-
-QList<CliOption> PrintPdfCommand::options() const
+QList<CliOption> printOptions()
 {
     CliOption job = CliOption::value(QStringLiteral("job"), QStringLiteral("N"),
                                      QStringLiteral("de opdracht: 1 lijst, 2 prijslijst, 3 recordblad,\n"
@@ -39,6 +26,15 @@ QList<CliOption> PrintPdfCommand::options() const
                          QStringLiteral("de foto op het sluitzegelvel")),
         CliOption::flag(QStringLiteral("force"), QStringLiteral("overschrijft een bestaand PDF-bestand"))};
 }
+
+} // namespace
+
+PrintPdfCommand::PrintPdfCommand()
+    : CliCommand({.name = QStringLiteral("print"),
+                  .summary = QStringLiteral("drukt opdracht N (1 tot 5) af in een PDF-bestand"),
+                  .parameters = {collectionParameter()},
+                  .options = printOptions()})
+{}
 
 StorageResult PrintPdfCommand::refuse(const CliArguments &read, const CliContext &context) const
 {

@@ -7,10 +7,7 @@
 // names what is wrong with them in its own words.
 class PrintPdfCommand : public CliCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
-    QList<CliParameter> parameters() const override;
-    QList<CliOption> options() const override;
+    PrintPdfCommand();
 
 protected:
     StorageResult refuse(const CliArguments &read, const CliContext &context) const override;

@@ -5,29 +5,17 @@
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionVersions.h"
 
-QString RestoreCommand::name() const
-{
-    return QStringLiteral("restore");
-}
-
-QString RestoreCommand::summary() const
-{
-    return QStringLiteral("schrijft die versie als verzameling NIEUW (of NAAM)");
-}
-
-QList<CliParameter> RestoreCommand::parameters() const
-{
-    return {collectionParameter(),
-            {QStringLiteral("VERSIE"), QStringLiteral("een versie zoals versions haar noemt")}};
-}
-
-QList<CliOption> RestoreCommand::options() const
-{
-    return {
-        CliOption::newName(QStringLiteral("de naam van de verzameling die wordt geschreven (anders NAAM)")),
-        CliOption::flag(QStringLiteral("force"),
-                        QStringLiteral("vervangt een andere bestaande verzameling NIEUW"))};
-}
+RestoreCommand::RestoreCommand()
+    : CliCommand(
+          {.name = QStringLiteral("restore"),
+           .summary = QStringLiteral("schrijft die versie als verzameling NIEUW (of NAAM)"),
+           .parameters = {collectionParameter(),
+                          {QStringLiteral("VERSIE"), QStringLiteral("een versie zoals versions haar noemt")}},
+           .options = {CliOption::newName(
+                           QStringLiteral("de naam van de verzameling die wordt geschreven (anders NAAM)")),
+                       CliOption::flag(QStringLiteral("force"),
+                                       QStringLiteral("vervangt een andere bestaande verzameling NIEUW"))}})
+{}
 
 StorageResult RestoreCommand::run(const CliArguments &read, const CliContext &context) const
 {

@@ -5,15 +5,10 @@
 
 #include <QTextStream>
 
-QString ShowCommand::name() const
-{
-    return QStringLiteral("show");
-}
-
-QString ShowCommand::summary() const
-{
-    return QStringLiteral("de records, een per regel, velden gescheiden door TAB");
-}
+ShowCommand::ShowCommand()
+    : OneNameCommand(QStringLiteral("show"),
+                     QStringLiteral("de records, een per regel, velden gescheiden door TAB"))
+{}
 
 StorageResult ShowCommand::runOn(const QString &name, const CliContext &context) const
 {

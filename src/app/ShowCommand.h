@@ -5,8 +5,7 @@
 // show NAAM: the records as loaded, one a line, the twelve fields joined by TAB.
 class ShowCommand : public OneNameCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
+    ShowCommand();
 
 protected:
     StorageResult runOn(const QString &name, const CliContext &context) const override;

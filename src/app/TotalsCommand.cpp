@@ -7,15 +7,9 @@
 #include <QLocale>
 #include <QTextStream>
 
-QString TotalsCommand::name() const
-{
-    return QStringLiteral("totals");
-}
-
-QString TotalsCommand::summary() const
-{
-    return QStringLiteral("de catalogusprijs en de eigen prijs opgeteld");
-}
+TotalsCommand::TotalsCommand()
+    : OneNameCommand(QStringLiteral("totals"), QStringLiteral("de catalogusprijs en de eigen prijs opgeteld"))
+{}
 
 StorageResult TotalsCommand::runOn(const QString &name, const CliContext &context) const
 {

@@ -5,8 +5,7 @@
 // totals NAAM: the two lines of the total-price message.
 class TotalsCommand : public OneNameCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
+    TotalsCommand();
 
 protected:
     StorageResult runOn(const QString &name, const CliContext &context) const override;

@@ -6,15 +6,10 @@
 
 #include <QTextStream>
 
-QString VersionsCommand::name() const
-{
-    return QStringLiteral("versions");
-}
-
-QString VersionsCommand::summary() const
-{
-    return QStringLiteral("de bewaarde vorige versies van verzameling NAAM");
-}
+VersionsCommand::VersionsCommand()
+    : OneNameCommand(QStringLiteral("versions"),
+                     QStringLiteral("de bewaarde vorige versies van verzameling NAAM"))
+{}
 
 StorageResult VersionsCommand::runOn(const QString &name, const CliContext &context) const
 {

@@ -5,8 +5,7 @@
 // versions NAAM: the kept earlier versions of a collection, newest first.
 class VersionsCommand : public OneNameCommand {
 public:
-    QString name() const override;
-    QString summary() const override;
+    VersionsCommand();
 
 protected:
     StorageResult runOn(const QString &name, const CliContext &context) const override;
