@@ -11,7 +11,7 @@ CliArguments::CliArguments(const QStringList &given, QList<CliOption> options, q
     // The parser is handed every option read in the form "--name" or
     // "--name=value", then "--" and the values: its own rules for "-x", "--"
     // and "=" never meet an argument as the collector typed it.
-    QStringList read{QStringLiteral("tessaron2-cli")};
+    QStringList read{QStringLiteral("tessaron2-cli")}; // parse() passes over the program name
     QStringList values;
     QSet<QString> seen;
     for (qsizetype i = 0; i < given.size() && m_problem == Problem::None; ++i) {

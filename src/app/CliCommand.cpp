@@ -4,6 +4,8 @@
 
 #include <QTextStream>
 
+#include <utility>
+
 namespace {
 
 // Where the text of a help entry begins.

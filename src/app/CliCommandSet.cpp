@@ -72,15 +72,14 @@ StorageResult CliCommandSet::run(const QStringList &arguments, const ProgramFold
                                  QTextStream &out) const
 {
     const CliContext context(folder, out, usage());
-    const auto command =
-        std::find_if(m_commands.cbegin(), m_commands.cend(), [&arguments](const auto &known) {
-            return !arguments.isEmpty() && known->name() == arguments.first();
-        });
+    const QString given = arguments.value(0);
+    const auto command = std::find_if(m_commands.cbegin(), m_commands.cend(),
+                                      [&given](const auto &known) { return known->name() == given; });
     if (command != m_commands.cend())
         return (*command)->execute(arguments.mid(1), context);
     if (const StorageResult usable = context.programFolderUsable(); !usable)
         return usable;
     if (arguments.isEmpty())
         return context.usageError(QStringLiteral("Geen commando gegeven"));
-    return context.usageError(QStringLiteral("Onbekend commando '%1'").arg(arguments.first()));
+    return context.usageError(QStringLiteral("Onbekend commando '%1'").arg(given));
 }
