@@ -1,4 +1,5 @@
-#include "app/CliCommands.h"
+#include "app/CliCommandSet.h"
+#include "storage/folder/ProgramFolder.h"
 #include "storage/pictures/PictureFiler.h"
 
 #include <QGuiApplication>
@@ -11,43 +12,6 @@
 #include <string_view>
 
 namespace {
-
-const char Help[] =
-    "gebruik: tessaron2-cli [--home MAP] COMMANDO ARGUMENTEN...\n"
-    "Werkt zonder venster op de programmamap van Tessaron2.\n"
-    "\n"
-    "  list [--old]                      namen van de verzamelingen (--old: van de oude data)\n"
-    "  import NAAM [--as NIEUW] [--force]\n"
-    "                                    zet oude data NAAM.cat om in verzameling NIEUW\n"
-    "  show NAAM                         de records, een per regel, velden gescheiden door TAB\n"
-    "  totals NAAM                       de catalogusprijs en de eigen prijs opgeteld\n"
-    "  album NAAM [--open]               schrijft het fotoalbum Slideshow.htm (--open: toont het)\n"
-    "  print NAAM --job N --pdf BESTAND [--copies C] [--record POS] [--photo BESTAND] [--force]\n"
-    "                                    drukt opdracht N (1 tot 5) af in een PDF-bestand\n"
-    "  export-csv NAAM BESTAND [--force] schrijft verzameling NAAM als CSV-bestand\n"
-    "  import-csv BESTAND NAAM [--force] schrijft verzameling NAAM uit een CSV-bestand\n"
-    "  import-tellico BESTAND NAAM [--per-country] [--force] [--dry-run]\n"
-    "                                    schrijft verzameling NAAM (--per-country: een per land)\n"
-    "                                    met de afbeeldingen uit een Tellico-bestand (.tc of .xml);\n"
-    "                                    --dry-run toont het verslag en schrijft niets\n"
-    "  attach NAAM POS BESTAND [--replace]\n"
-    "                                    zet BESTAND als afbeelding bij record POS (vanaf 1)\n"
-    "  versions NAAM                     de bewaarde vorige versies van verzameling NAAM\n"
-    "  restore NAAM VERSIE [--as NIEUW] [--force]\n"
-    "                                    schrijft die versie als verzameling NIEUW (of NAAM)\n"
-    "  gaps NAAM REEKS... [--category TEKST]\n"
-    "                                    mancolijst: per reeks (\"MBund 1-20\", \"LP1-LP15\",\n"
-    "                                    \"NVPH 123a\") de ontbrekende nummers en hun aantal\n"
-    "  doubles NAAM [--category TEKST]   ruillijst: de nummers die er meer dan eens zijn, met aantal\n"
-    "  --help                            toont deze tekst\n"
-    "  --version                         toont de versie\n"
-    "\n"
-    "De programmamap is MAP van --home, anders $TESSARON2_HOME, anders de map van het\n"
-    "programma als die een map Verzameling bevat, anders ~/Tessaron2, die bij de eerste\n"
-    "start wordt gevuld met de demoverzameling. Afsluitstatus 0 bij succes, anders niet 0\n"
-    "met een regel op standaardfout.\n"
-    "Een bestaand bestand of een andere bestaande verzameling wordt alleen met --force\n"
-    "overschreven; een bestand .col of .cat van de verzamelmap nooit door export of print.\n";
 
 // The first argument that is not --home or its folder: the command.
 std::string_view commandOf(int argc, char *argv[])
@@ -70,7 +34,7 @@ int main(int argc, char *argv[])
 {
     const std::string_view command = commandOf(argc, argv);
     if (command == "--help") {
-        std::fputs(Help, stdout);
+        std::fputs(CliCommandSet().help().toUtf8().constData(), stdout);
         return 0;
     }
     if (command == "--version") {
@@ -102,15 +66,9 @@ int main(int argc, char *argv[])
     const ProgramFolder folder =
         ProgramFolder::fromCommandLine(arguments, QCoreApplication::applicationDirPath());
     arguments.removeFirst();
-    if (!folder.holdsProgramData()) {
-        QTextStream(stderr) << "Geen programmamap: " << folder.root()
-                            << " bevat geen map Verzameling of Data (start tessaron2 --home met die map om "
-                               "haar te vullen)\n";
-        return 1;
-    }
 
     QTextStream out(stdout); // UTF-8, whatever the code page of the files
-    const StorageResult result = CliCommands(folder, out).run(arguments);
+    const StorageResult result = CliCommandSet().run(arguments, folder, out);
     out.flush();
 
     QTextStream error(stderr);

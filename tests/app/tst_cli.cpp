@@ -21,6 +21,15 @@ namespace {
 
 const QByteArray Separator = "----------------------------\r\n";
 
+// The line every wrong count of arguments ends with.
+const QByteArray Usage =
+    "gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] [--force] | show NAAM | "
+    "totals NAAM | album NAAM [--open] | print NAAM --job N --pdf BESTAND [--copies C] [--record POS] "
+    "[--photo BESTAND] [--force] | export-csv NAAM BESTAND [--force] | import-csv BESTAND NAAM [--force] | "
+    "import-tellico BESTAND NAAM [--per-country] [--force] [--dry-run] | attach NAAM POS BESTAND "
+    "[--replace] | versions NAAM | restore NAAM VERSIE [--as NIEUW] [--force] | gaps NAAM REEKS... "
+    "[--category TEKST] | doubles NAAM [--category TEKST]\n";
+
 // One line of an old-format record file per entry; the three header lines first.
 QByteArray oldDataFile(const QList<QStringList> &records)
 {
@@ -111,6 +120,8 @@ private slots:
     void gapsAndDoublesPrintOneLineEach();
     void importTellicoReportsPerCollectionAndKeepsVersions();
     void aNameInAnySpellingIsOneCollection();
+    void argumentsAreReadWordForWordAsBefore();
+    void everyCommandAnswersHelpFromItsDeclarations();
 
 private:
     ProgramRun run(const TestFolder &folder, const QStringList &arguments,
@@ -844,6 +855,99 @@ void TestCli::aNameInAnySpellingIsOneCollection()
     const QString tooLong(240, u'a');
     verifyFailure(run(folder, {"import-csv", folder.path("los.csv"), tooLong}));
     QVERIFY(!folder.exists("Verzameling/" + tooLong));
+}
+
+void TestCli::argumentsAreReadWordForWordAsBefore()
+{
+    TestFolder folder;
+    folder.write("Verzameling/Nat.col", collectionFile("Nat", {record("1990", "1", "Vis", "1", "2"),
+                                                               record("1991", "LP3", "Boot", "1", "2")}));
+    // The first argument that cannot be read is the one named; one that
+    // begins with a single "-" is a value, "--" alone an unknown argument.
+    const QList<QPair<QStringList, QByteArray>> refused = {
+        {{}, "Geen commando gegeven; " + Usage},
+        {{"kopieer"}, "Onbekend commando 'kopieer'; " + Usage},
+        {{"list", "-x"}, "Onbekend argument voor list: '-x'\n"},
+        {{"list", "--old=1"}, "Onbekend argument voor list: '--old=1'\n"},
+        {{"import", "a", "b", "--x"}, "Onbekend argument voor import: 'b'\n"},
+        {{"import", "a", "--x", "--as"}, "Onbekend argument voor import: '--x'\n"},
+        {{"import", "--", "a"}, "Onbekend argument voor import: '--'\n"},
+        {{"import", "a", "--as=b"}, "Onbekend argument voor import: '--as=b'\n"},
+        {{"import", "a", "--as"}, "--as verwacht een naam\n"},
+        {{"import", "a", "--as", ""}, "Ongeldige naam voor een verzameling: ''\n"},
+        {{"import", "-a"}, "Oude data '-a' bestaat niet\n"},
+        {{"import"}, "import verwacht de naam van oude data; " + Usage},
+        {{"show", "--x"}, "show verwacht precies één naam; " + Usage},
+        {{"totals", "Nat", "Nat"}, "totals verwacht precies één naam; " + Usage},
+        {{"versions", "-x"}, "Verzameling '-x' bestaat niet\n"},
+        {{"album", "Nat", "Nat"}, "Onbekend argument voor album: 'Nat'\n"},
+        {{"album", "--open"}, "album verwacht de naam van een verzameling; " + Usage},
+        {{"print", "--job", "1"}, "print verwacht precies één naam; " + Usage},
+        {{"print", "Nergens", "--kleur"}, "Verzameling 'Nergens' bestaat niet\n"},
+        {{"print", "Nat", "--kleur"}, "print: '--kleur' zonder waarde\n"},
+        {{"print", "Nat", "--job", "1", "x", "--pdf", "u.pdf"}, "print: onbekend argument 'x'\n"},
+        {{"print", "Nat", "--record", "x", "--job", "y"}, "print: '--record' verwacht een getal, niet 'x'\n"},
+        {{"export-csv", "a", "b", "c", "--x"}, "Onbekend argument voor export-csv: '--x'\n"},
+        {{"export-csv", "a", "b", "c"}, "export-csv verwacht een naam en een bestand; " + Usage},
+        {{"import-tellico", "a", "b", "--land"}, "Onbekend argument voor import-tellico: '--land'\n"},
+        {{"attach", "Nat", "x", "f"}, "record 'x' bestaat niet (1 tot en met 2)\n"},
+        {{"restore", "Nat", "V", "--as"}, "--as verwacht een naam\n"},
+        {{"restore", "Nat"}, "restore verwacht een naam en een versie; " + Usage},
+        {{"gaps", "Nat", "--category", "a", "--category", "b", "--x"}, "--category verwacht één tekst\n"},
+        {{"gaps", "Nat", "--category", "a", "--x", "--category", "b"},
+         "Onbekend argument voor gaps: '--x'\n"},
+        {{"gaps", "Nat"}, "gaps verwacht een naam en ten minste één reeks; " + Usage},
+        {{"doubles", "Nat", "--category"}, "--category verwacht één tekst\n"},
+        {{"doubles", "Nat", "x"}, "doubles verwacht precies één naam; " + Usage},
+        // --help is read as any option is: not after what cannot be read, not as a value.
+        {{"list", "--x", "--help"}, "Onbekend argument voor list: '--x'\n"},
+        {{"import", "Oud", "--as", "--help"}, "Oude data 'Oud' bestaat niet\n"},
+        {{"print", "Nat", "--pdf", "--help"}, "print: --job 1 tot en met 5 is nodig\n"},
+    };
+    for (const auto &[arguments, message] : refused) {
+        const ProgramRun result = run(folder, arguments);
+        QCOMPARE(result.err, message);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.out.isEmpty());
+    }
+    const ProgramRun values = run(folder, {"gaps", "Nat", "-2", "LP1-LP3", "--category", "-x"});
+    QCOMPARE(values.out, QByteArray("-2\t2\t1\nLP1-LP3\t1-3\t3\n"));
+    QCOMPARE(run(folder, {"import", "Nat", "--as", "--force"}).err,
+             QByteArray("Oude data 'Nat' bestaat niet\n"));
+}
+
+void TestCli::everyCommandAnswersHelpFromItsDeclarations()
+{
+    // Help needs no program folder.
+    TestFolder folder;
+    QVERIFY(QDir(folder.path(QString())).rmdir(QStringLiteral("Verzameling")));
+    QVERIFY(QDir(folder.path(QString())).rmdir(QStringLiteral("Data")));
+    const ProgramRun general = run(folder, {"--help"});
+    QCOMPARE(general.exitCode, 0);
+    QVERIFY(general.out.contains("\n  COMMANDO --help "));
+
+    // Each command's help opens with its part of the usage line and lists
+    // every option that part names; the general help lists that part too.
+    const QString start = QStringLiteral("gebruik: tessaron2-cli [--home MAP] ");
+    const QStringList synopses =
+        QString::fromUtf8(Usage).trimmed().mid(start.size()).split(QStringLiteral(" | "));
+    QCOMPARE(synopses.size(), 14);
+    for (const QString &synopsis : synopses) {
+        const QString command = synopsis.section(u' ', 0, 0);
+        for (const QStringList &arguments :
+             {QStringList{command, "--help"}, QStringList{command, "--help", "--x"}}) {
+            const ProgramRun help = run(folder, arguments);
+            QCOMPARE(help.exitCode, 0);
+            QVERIFY(help.err.isEmpty());
+            QVERIFY2(help.out.startsWith((start + synopsis + u'\n').toUtf8()), help.out.constData());
+            QVERIFY(help.out.endsWith("\n  --help                            toont deze tekst\n"));
+            for (QString option : synopsis.split(u' ').filter(QStringLiteral("--")))
+                QVERIFY2(help.out.contains("\n  " + option.remove(u'[').remove(u']').toUtf8() + ' '),
+                         qPrintable(option));
+        }
+        QVERIFY2(general.out.contains("\n  " + synopsis.toUtf8() + (synopsis.size() < 34 ? " " : "\n")),
+                 qPrintable(synopsis));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,0 +1,62 @@
+#include "app/AttachCommand.h"
+
+#include "app/CliContext.h"
+#include "storage/document/RecordList.h"
+#include "storage/pictures/PictureFiler.h"
+
+#include <QDir>
+#include <QTextStream>
+
+AttachCommand::AttachCommand()
+    : CliCommand({.name = QStringLiteral("attach"),
+                  .summary = QStringLiteral("zet BESTAND als afbeelding bij record POS (vanaf 1)"),
+                  .parameters = {collectionParameter(),
+                                 {QStringLiteral("POS"),
+                                  QStringLiteral("de plaats van het record in de lijst (vanaf 1)")},
+                                 {QStringLiteral("BESTAND"),
+                                  QStringLiteral("de afbeelding, in elk formaat dat het programma leest")}},
+                  .options = {CliOption::flag(QStringLiteral("replace"),
+                                              QStringLiteral("vervangt een bestaande afbeelding"))}})
+{}
+
+StorageResult AttachCommand::run(const CliArguments &read, const CliContext &context) const
+{
+    const QStringList values = read.values();
+    const auto existing = read.isSet(QStringLiteral("replace")) ? PictureFiler::Existing::Replace
+                                                                : PictureFiler::Existing::Keep;
+    if (values.size() != 3)
+        return context.usageError(QStringLiteral("attach verwacht een naam, een positie en een bestand"));
+    QString name;
+    const QString &file = values.at(2);
+    StorageResult result = CliContext::takeName(values.at(0), name);
+    if (!result)
+        return result;
+    bool isNumber = false;
+    const int position = values.at(1).toInt(&isNumber);
+    // As in the program: the pictures are those of the name the loaded file
+    // gives itself.
+    RecordList records;
+    QString collectionName;
+    result = context.load(name, records, &collectionName);
+    if (!result)
+        return result;
+    if (!isNumber || position < 1 || position > records.count())
+        return StorageResult::failure(QStringLiteral("record '%1' bestaat niet (1 tot en met %2)")
+                                          .arg(values.at(1))
+                                          .arg(records.count()));
+    const StampRecord &record = records.record(position - 1);
+    const PictureFiler filer(context.folder(), collectionName);
+    QString path;
+    result = filer.target(record, path);
+    if (result && existing == PictureFiler::Existing::Keep && filer.hasPicture(record))
+        result = StorageResult::failure(
+            QStringLiteral("record %1 heeft al een afbeelding (%2); --replace vervangt haar")
+                .arg(position)
+                .arg(QDir::toNativeSeparators(path)));
+    if (result)
+        result = filer.fileFromFile(file, record, existing);
+    if (!result)
+        return StorageResult::failure(QStringLiteral("Afbeelding niet toegevoegd: ") + result.reason);
+    context.out() << QDir::toNativeSeparators(path) << '\n';
+    return result;
+}

@@ -1,0 +1,48 @@
+#include "app/CliOption.h"
+
+CliOption CliOption::flag(const QString &name, const QString &description)
+{
+    return value(name, QString(), description);
+}
+
+CliOption CliOption::value(const QString &name, const QString &valueName, const QString &description,
+                           const QString &valueRefusal)
+{
+    return {QCommandLineOption(name, description, valueName), valueRefusal, false, false};
+}
+
+CliOption CliOption::newName(const QString &description)
+{
+    return value(QStringLiteral("as"), QStringLiteral("NIEUW"), description,
+                 QStringLiteral("--as verwacht een naam"));
+}
+
+CliOption CliOption::category()
+{
+    CliOption option = value(QStringLiteral("category"), QStringLiteral("TEKST"),
+                             QStringLiteral("telt alleen de records van die categorie"),
+                             QStringLiteral("--category verwacht één tekst"));
+    option.once = true;
+    return option;
+}
+
+QString CliOption::name() const
+{
+    return definition.names().constFirst();
+}
+
+bool CliOption::takesValue() const
+{
+    return !definition.valueName().isEmpty();
+}
+
+QString CliOption::term() const
+{
+    const QString option = QStringLiteral("--") + name();
+    return takesValue() ? option + u' ' + definition.valueName() : option;
+}
+
+QString CliOption::synopsis() const
+{
+    return required ? term() : u'[' + term() + u']';
+}

@@ -1,0 +1,41 @@
+#include "app/ExportCsvCommand.h"
+
+#include "app/CliContext.h"
+#include "storage/document/RecordList.h"
+#include "storage/folder/OutputFile.h"
+#include "storage/formats/CsvFile.h"
+
+ExportCsvCommand::ExportCsvCommand()
+    : CliCommand({.name = QStringLiteral("export-csv"),
+                  .summary = QStringLiteral("schrijft verzameling NAAM als CSV-bestand"),
+                  .parameters = {collectionParameter(),
+                                 {QStringLiteral("BESTAND"),
+                                  QStringLiteral("het CSV-bestand dat wordt geschreven")}},
+                  .options = {CliOption::flag(QStringLiteral("force"),
+                                              QStringLiteral("overschrijft een bestaand BESTAND"))}})
+{}
+
+StorageResult ExportCsvCommand::run(const CliArguments &read, const CliContext &context) const
+{
+    const QStringList values = read.values();
+    if (values.size() != 2)
+        return context.usageError(QStringLiteral("export-csv verwacht een naam en een bestand"));
+    QString name;
+    const QString &file = values.at(1);
+    StorageResult result = CliContext::takeName(values.at(0), name);
+    if (!result)
+        return result;
+    RecordList records;
+    result = context.load(name, records);
+    if (result)
+        result = OutputFile::mayWrite(context.folder(), file, read.isSet(QStringLiteral("force")));
+    if (result)
+        result = OutputFile::replaceLink(file);
+    if (!result)
+        return result;
+    result = CsvFile::write(file, records.records());
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("CSV-bestand '%1' kon niet worden geschreven: %2").arg(file, result.reason));
+    return result;
+}

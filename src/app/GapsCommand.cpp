@@ -1,0 +1,37 @@
+#include "app/GapsCommand.h"
+
+#include "app/CliContext.h"
+#include "catalogue/WantList.h"
+#include "storage/document/RecordList.h"
+
+GapsCommand::GapsCommand()
+    : CliCommand({.name = QStringLiteral("gaps"),
+                  .summary = QStringLiteral("mancolijst: per reeks (\"MBund 1-20\", \"LP1-LP15\",\n"
+                                            "\"NVPH 123a\") de ontbrekende nummers en hun aantal"),
+                  .parameters = {collectionParameter(),
+                                 {QStringLiteral("REEKS..."),
+                                  QStringLiteral("reeksen (\"1-20\", \"LP1-LP15\") of catalogusnummers")}},
+                  .options = {CliOption::category()}})
+{}
+
+StorageResult GapsCommand::run(const CliArguments &read, const CliContext &context) const
+{
+    QStringList values = read.values();
+    if (values.size() < 2)
+        return context.usageError(QStringLiteral("gaps verwacht een naam en ten minste één reeks"));
+    QString name;
+    StorageResult result = CliContext::takeName(values.takeFirst(), name);
+    if (!result)
+        return result;
+    // Every range is read before anything is written, so that a mistyped one gives no half list.
+    for (const QString &range : values) {
+        if (!CatalogueRange::read(range))
+            return StorageResult::failure(QStringLiteral("Reeks '%1' kan niet worden gelezen").arg(range));
+    }
+    RecordList records;
+    result = context.load(name, records);
+    if (result)
+        context.writeRows(
+            WantList::of(records.records(), values, read.value(QStringLiteral("category"))).rows());
+    return result;
+}

@@ -1,0 +1,53 @@
+#include "app/ImportCsvCommand.h"
+
+#include "app/CliContext.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/formats/CsvFile.h"
+#include "storage/formats/CsvMapping.h"
+#include "storage/keeping/CollectionFiles.h"
+
+#include <QTextStream>
+
+ImportCsvCommand::ImportCsvCommand()
+    : CliCommand({.name = QStringLiteral("import-csv"),
+                  .summary = QStringLiteral("schrijft verzameling NAAM uit een CSV-bestand"),
+                  .parameters = {{QStringLiteral("BESTAND"), QStringLiteral("het CSV-bestand")},
+                                 collectionParameter()},
+                  .options = {CliOption::flag(QStringLiteral("force"),
+                                              QStringLiteral("vervangt een bestaande verzameling NAAM"))}})
+{}
+
+StorageResult ImportCsvCommand::run(const CliArguments &read, const CliContext &context) const
+{
+    const QStringList values = read.values();
+    if (values.size() != 2)
+        return context.usageError(QStringLiteral("import-csv verwacht een bestand en een naam"));
+    const QString &file = values.at(0);
+    QString name;
+    if (const StorageResult named = context.collectionToWrite(values.at(1), name); !named)
+        return named;
+    if (!FileExists(file))
+        return StorageResult::failure(QStringLiteral("CSV-bestand '%1' bestaat niet").arg(file));
+    const CollectionFiles collection(context.folder(), name);
+    if (collection.exists() && !read.isSet(QStringLiteral("force")))
+        return CliContext::alreadyThere(name);
+
+    CsvFile::Table table;
+    StorageResult result = CsvFile::read(file, table);
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("CSV-bestand '%1' kon niet worden gelezen: %2").arg(file, result.reason));
+    CsvMapping::Result imported = CsvMapping::preset(table).records(table, CsvMapping::hasHeader(table));
+    if (imported.records.empty())
+        return StorageResult::failure(QStringLiteral("CSV-bestand '%1' bevat geen records").arg(file));
+    result = collection.save(imported.records);
+    if (!result)
+        return StorageResult::failure(
+            QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(name, result.reason));
+    if (imported.replacedCharacters > 0)
+        context.out() << QStringLiteral(
+                             "Let op: tekens die een verzameling niet kan bewaren, vervangen door '?': %1")
+                             .arg(imported.replacedCharacters)
+                      << '\n';
+    return result;
+}
