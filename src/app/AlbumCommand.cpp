@@ -2,6 +2,7 @@
 
 #include "album/SlideshowPage.h"
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "storage/document/RecordList.h"
 #include "storage/folder/ProgramFolder.h"
 
@@ -10,10 +11,10 @@
 
 AlbumCommand::AlbumCommand()
     : CliCommand({.name = QStringLiteral("album"),
-                  .summary = QStringLiteral("schrijft het fotoalbum Slideshow.htm (--open: toont het)"),
+                  .summary = CliText::tr("schrijft het fotoalbum Slideshow.htm (--open: toont het)"),
                   .parameters = {collectionParameter()},
                   .options = {CliOption::flag(QStringLiteral("open"),
-                                              QStringLiteral("toont het album ook in de webbrowser"))},
+                                              CliText::tr("toont het album ook in de webbrowser"))},
                   .extraValuesAreUnknown = true})
 {}
 
@@ -21,7 +22,7 @@ StorageResult AlbumCommand::run(const CliArguments &read, const CliContext &cont
 {
     const QStringList values = read.values();
     if (values.isEmpty())
-        return context.usageError(QStringLiteral("album verwacht de naam van een verzameling"));
+        return context.usageError(CliText::tr("album verwacht de naam van een verzameling"));
     QString name;
     if (const StorageResult taken = CliContext::takeName(values.first(), name); !taken)
         return taken;
@@ -35,11 +36,11 @@ StorageResult AlbumCommand::run(const CliArguments &read, const CliContext &cont
         return result;
     result = SlideshowPage::exportPage(context.folder(), collectionName, records.count() > 0);
     if (!result)
-        return StorageResult::failure(QStringLiteral("Album kon niet worden geschreven: ") + result.reason);
+        return StorageResult::failure(CliText::tr("Album kon niet worden geschreven: %1").arg(result.reason));
     const QString page = context.folder().slideshowPage();
     // Without a window system the desktop's opener is started directly.
     if (read.isSet(QStringLiteral("open")) && !QProcess::startDetached(QStringLiteral("xdg-open"), {page}))
-        return StorageResult::failure(QStringLiteral("Album kon niet worden geopend: xdg-open ontbreekt"));
+        return StorageResult::failure(CliText::tr("Album kon niet worden geopend: xdg-open ontbreekt"));
     context.out() << page << '\n';
     return StorageResult::success();
 }

@@ -1,6 +1,7 @@
 #include "app/AttachCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "storage/document/RecordList.h"
 #include "storage/pictures/PictureFiler.h"
 
@@ -9,14 +10,14 @@
 
 AttachCommand::AttachCommand()
     : CliCommand({.name = QStringLiteral("attach"),
-                  .summary = QStringLiteral("zet BESTAND als afbeelding bij record POS (vanaf 1)"),
+                  .summary = CliText::tr("zet BESTAND als afbeelding bij record POS (vanaf 1)"),
                   .parameters = {collectionParameter(),
                                  {QStringLiteral("POS"),
-                                  QStringLiteral("de plaats van het record in de lijst (vanaf 1)")},
+                                  CliText::tr("de plaats van het record in de lijst (vanaf 1)")},
                                  {QStringLiteral("BESTAND"),
-                                  QStringLiteral("de afbeelding, in elk formaat dat het programma leest")}},
+                                  CliText::tr("de afbeelding, in elk formaat dat het programma leest")}},
                   .options = {CliOption::flag(QStringLiteral("replace"),
-                                              QStringLiteral("vervangt een bestaande afbeelding"))}})
+                                              CliText::tr("vervangt een bestaande afbeelding"))}})
 {}
 
 StorageResult AttachCommand::run(const CliArguments &read, const CliContext &context) const
@@ -25,7 +26,7 @@ StorageResult AttachCommand::run(const CliArguments &read, const CliContext &con
     const auto existing = read.isSet(QStringLiteral("replace")) ? PictureFiler::Existing::Replace
                                                                 : PictureFiler::Existing::Keep;
     if (values.size() != 3)
-        return context.usageError(QStringLiteral("attach verwacht een naam, een positie en een bestand"));
+        return context.usageError(CliText::tr("attach verwacht een naam, een positie en een bestand"));
     QString name;
     const QString &file = values.at(2);
     StorageResult result = CliContext::takeName(values.at(0), name);
@@ -41,22 +42,21 @@ StorageResult AttachCommand::run(const CliArguments &read, const CliContext &con
     if (!result)
         return result;
     if (!isNumber || position < 1 || position > records.count())
-        return StorageResult::failure(QStringLiteral("record '%1' bestaat niet (1 tot en met %2)")
-                                          .arg(values.at(1))
-                                          .arg(records.count()));
+        return StorageResult::failure(
+            CliText::tr("record '%1' bestaat niet (1 tot en met %2)").arg(values.at(1)).arg(records.count()));
     const StampRecord &record = records.record(position - 1);
     const PictureFiler filer(context.folder(), collectionName);
     QString path;
     result = filer.target(record, path);
     if (result && existing == PictureFiler::Existing::Keep && filer.hasPicture(record))
         result = StorageResult::failure(
-            QStringLiteral("record %1 heeft al een afbeelding (%2); --replace vervangt haar")
+            CliText::tr("record %1 heeft al een afbeelding (%2); --replace vervangt haar")
                 .arg(position)
                 .arg(QDir::toNativeSeparators(path)));
     if (result)
         result = filer.fileFromFile(file, record, existing);
     if (!result)
-        return StorageResult::failure(QStringLiteral("Afbeelding niet toegevoegd: ") + result.reason);
+        return StorageResult::failure(CliText::tr("Afbeelding niet toegevoegd: %1").arg(result.reason));
     context.out() << QDir::toNativeSeparators(path) << '\n';
     return result;
 }

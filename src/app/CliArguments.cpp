@@ -1,5 +1,7 @@
 #include "app/CliArguments.h"
 
+#include "app/CliText.h"
+
 #include <QSet>
 
 #include <algorithm>
@@ -51,7 +53,7 @@ CliArguments::CliArguments(const QStringList &given, QList<CliOption> options, q
 
 CliOption CliArguments::helpOption()
 {
-    return CliOption::flag(QStringLiteral("help"), QStringLiteral("toont deze tekst"));
+    return CliOption::flag(QStringLiteral("help"), CliText::tr("toont deze tekst"));
 }
 
 const QStringList &CliArguments::given() const

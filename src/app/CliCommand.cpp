@@ -1,6 +1,7 @@
 #include "app/CliCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 
 #include <QTextStream>
 
@@ -64,7 +65,7 @@ StorageResult CliCommand::execute(const QStringList &arguments, const CliContext
 
 QString CliCommand::usageLine(const QString &synopses)
 {
-    return QStringLiteral("gebruik: tessaron2-cli [--home MAP] ") + synopses;
+    return CliText::tr("gebruik: tessaron2-cli [--home MAP] %1").arg(synopses);
 }
 
 QString CliCommand::helpEntry(const QString &term, const QString &text)
@@ -80,15 +81,15 @@ StorageResult CliCommand::refuse(const CliArguments &read, const CliContext &) c
     if (read.problem() == CliArguments::Problem::RefusedValue)
         return StorageResult::failure(read.valueRefusal());
     return StorageResult::failure(
-        QStringLiteral("Onbekend argument voor %1: '%2'").arg(name(), read.unknownArgument()));
+        CliText::tr("Onbekend argument voor %1: '%2'").arg(name(), read.unknownArgument()));
 }
 
 StorageResult CliCommand::oneNameExpected(const CliContext &context) const
 {
-    return context.usageError(name() + QStringLiteral(" verwacht precies één naam"));
+    return context.usageError(CliText::tr("%1 verwacht precies één naam").arg(name()));
 }
 
 CliParameter CliCommand::collectionParameter()
 {
-    return {QStringLiteral("NAAM"), QStringLiteral("de naam van de verzameling")};
+    return {QStringLiteral("NAAM"), CliText::tr("de naam van de verzameling")};
 }

@@ -3,6 +3,7 @@
 #include "app/AlbumCommand.h"
 #include "app/AttachCommand.h"
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "app/DoublesCommand.h"
 #include "app/ExportCsvCommand.h"
 #include "app/GapsCommand.h"
@@ -47,18 +48,18 @@ QString CliCommandSet::usage() const
 
 QString CliCommandSet::help() const
 {
-    QString text = QStringLiteral("gebruik: tessaron2-cli [--home MAP] COMMANDO ARGUMENTEN...\n"
-                                  "Werkt zonder venster op de programmamap van Tessaron2.\n"
-                                  "\n");
+    QString text = CliText::tr("gebruik: tessaron2-cli [--home MAP] COMMANDO ARGUMENTEN...\n"
+                               "Werkt zonder venster op de programmamap van Tessaron2.\n"
+                               "\n");
     for (const auto &command : m_commands)
         text += CliCommand::helpEntry(command->synopsis(), command->summary());
-    text += CliCommand::helpEntry(QStringLiteral("COMMANDO --help"),
-                                  QStringLiteral("toont de hulp bij dat commando"));
+    text +=
+        CliCommand::helpEntry(CliText::tr("COMMANDO --help"), CliText::tr("toont de hulp bij dat commando"));
     text +=
         CliCommand::helpEntry(QStringLiteral("--help"), CliArguments::helpOption().definition.description());
-    text += CliCommand::helpEntry(QStringLiteral("--version"), QStringLiteral("toont de versie"));
+    text += CliCommand::helpEntry(QStringLiteral("--version"), CliText::tr("toont de versie"));
     return text +
-           QStringLiteral(
+           CliText::tr(
                "\n"
                "De programmamap is MAP van --home, anders $TESSARON2_HOME, anders de map van het\n"
                "programma als die een map Verzameling bevat, anders ~/Tessaron2, die bij de eerste\n"
@@ -80,6 +81,6 @@ StorageResult CliCommandSet::run(const QStringList &arguments, const ProgramFold
     if (const StorageResult usable = context.programFolderUsable(); !usable)
         return usable;
     if (arguments.isEmpty())
-        return context.usageError(QStringLiteral("Geen commando gegeven"));
-    return context.usageError(QStringLiteral("Onbekend commando '%1'").arg(given));
+        return context.usageError(CliText::tr("Geen commando gegeven"));
+    return context.usageError(CliText::tr("Onbekend commando '%1'").arg(given));
 }

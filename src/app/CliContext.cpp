@@ -1,5 +1,6 @@
 #include "app/CliContext.h"
 
+#include "app/CliText.h"
 #include "storage/document/RecordList.h"
 #include "storage/document/RecordListFiles.h"
 #include "storage/folder/CollectionName.h"
@@ -29,9 +30,9 @@ StorageResult CliContext::programFolderUsable() const
     if (m_folder.holdsProgramData())
         return StorageResult::success();
     return StorageResult::failure(
-        QStringLiteral("Geen programmamap: ") + m_folder.root() +
-        QStringLiteral(" bevat geen map Verzameling of Data (start tessaron2 --home "
-                       "met die map om haar te vullen)"));
+        CliText::tr("Geen programmamap: %1 bevat geen map Verzameling of Data (start tessaron2 --home "
+                    "met die map om haar te vullen)")
+            .arg(m_folder.root()));
 }
 
 StorageResult CliContext::usageError(const QString &text) const
@@ -47,7 +48,7 @@ StorageResult CliContext::takeName(const QString &given, QString &name)
 
 StorageResult CliContext::invalidName(const QString &given)
 {
-    return StorageResult::failure(QStringLiteral("Ongeldige naam voor een verzameling: '%1'").arg(given));
+    return StorageResult::failure(CliText::tr("Ongeldige naam voor een verzameling: '%1'").arg(given));
 }
 
 StorageResult CliContext::collectionToWrite(const QString &given, QString &name) const
@@ -58,25 +59,25 @@ StorageResult CliContext::collectionToWrite(const QString &given, QString &name)
     name = collection.name();
     if (const StorageResult fits = CollectionFiles::checkLength(m_folder, name); !fits)
         return StorageResult::failure(
-            QStringLiteral("Ongeldige naam voor een verzameling: '%1': %2").arg(given, fits.reason));
+            CliText::tr("Ongeldige naam voor een verzameling: '%1': %2").arg(given, fits.reason));
     return StorageResult::success();
 }
 
 StorageResult CliContext::alreadyThere(const QString &name)
 {
     return StorageResult::failure(
-        QStringLiteral("Verzameling '%1' bestaat reeds; --force overschrijft haar").arg(name));
+        CliText::tr("Verzameling '%1' bestaat reeds; --force overschrijft haar").arg(name));
 }
 
 StorageResult CliContext::load(const QString &name, RecordList &records, QString *collectionName) const
 {
     if (!CollectionFiles(m_folder, name).exists())
-        return StorageResult::failure(QStringLiteral("Verzameling '%1' bestaat niet").arg(name));
+        return StorageResult::failure(CliText::tr("Verzameling '%1' bestaat niet").arg(name));
     QString loadedName = name;
     const StorageResult result = LoadCollection(m_folder, name, records, loadedName);
     if (!result)
         return StorageResult::failure(
-            QStringLiteral("Verzameling '%1' kon niet worden gelezen: %2").arg(name, result.reason));
+            CliText::tr("Verzameling '%1' kon niet worden gelezen: %2").arg(name, result.reason));
     if (collectionName)
         *collectionName = loadedName;
     return result;

@@ -1,4 +1,5 @@
 #include "app/CliCommandSet.h"
+#include "app/CliText.h"
 #include "storage/folder/ProgramFolder.h"
 #include "storage/pictures/PictureFiler.h"
 
@@ -79,7 +80,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (out.status() != QTextStream::Ok) {
-        error << "Uitvoer kon niet worden geschreven\n";
+        error << CliText::tr("Uitvoer kon niet worden geschreven") << '\n';
         return 1;
     }
     return 0;

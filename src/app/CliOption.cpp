@@ -1,5 +1,7 @@
 #include "app/CliOption.h"
 
+#include "app/CliText.h"
+
 CliOption CliOption::flag(const QString &name, const QString &description)
 {
     return value(name, QString(), description);
@@ -20,7 +22,7 @@ CliOption CliOption::newName(const QString &description)
 CliOption CliOption::category()
 {
     CliOption option = value(QStringLiteral("category"), QStringLiteral("TEKST"),
-                             QStringLiteral("telt alleen de records van die categorie"),
+                             CliText::tr("telt alleen de records van die categorie"),
                              QStringLiteral("--category verwacht één tekst"));
     option.once = true;
     return option;

@@ -1,12 +1,13 @@
 #include "app/DoublesCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "catalogue/TradeList.h"
 #include "storage/document/RecordList.h"
 
 DoublesCommand::DoublesCommand()
     : CliCommand({.name = QStringLiteral("doubles"),
-                  .summary = QStringLiteral("ruillijst: de nummers die er meer dan eens zijn, met aantal"),
+                  .summary = CliText::tr("ruillijst: de nummers die er meer dan eens zijn, met aantal"),
                   .parameters = {collectionParameter()},
                   .options = {CliOption::category()}})
 {}

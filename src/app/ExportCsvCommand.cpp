@@ -1,25 +1,26 @@
 #include "app/ExportCsvCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "storage/document/RecordList.h"
 #include "storage/folder/OutputFile.h"
 #include "storage/formats/CsvFile.h"
 
 ExportCsvCommand::ExportCsvCommand()
-    : CliCommand({.name = QStringLiteral("export-csv"),
-                  .summary = QStringLiteral("schrijft verzameling NAAM als CSV-bestand"),
-                  .parameters = {collectionParameter(),
-                                 {QStringLiteral("BESTAND"),
-                                  QStringLiteral("het CSV-bestand dat wordt geschreven")}},
-                  .options = {CliOption::flag(QStringLiteral("force"),
-                                              QStringLiteral("overschrijft een bestaand BESTAND"))}})
+    : CliCommand(
+          {.name = QStringLiteral("export-csv"),
+           .summary = CliText::tr("schrijft verzameling NAAM als CSV-bestand"),
+           .parameters = {collectionParameter(),
+                          {QStringLiteral("BESTAND"), CliText::tr("het CSV-bestand dat wordt geschreven")}},
+           .options = {
+               CliOption::flag(QStringLiteral("force"), CliText::tr("overschrijft een bestaand BESTAND"))}})
 {}
 
 StorageResult ExportCsvCommand::run(const CliArguments &read, const CliContext &context) const
 {
     const QStringList values = read.values();
     if (values.size() != 2)
-        return context.usageError(QStringLiteral("export-csv verwacht een naam en een bestand"));
+        return context.usageError(CliText::tr("export-csv verwacht een naam en een bestand"));
     QString name;
     const QString &file = values.at(1);
     StorageResult result = CliContext::takeName(values.at(0), name);
@@ -36,6 +37,6 @@ StorageResult ExportCsvCommand::run(const CliArguments &read, const CliContext &
     result = CsvFile::write(file, records.records());
     if (!result)
         return StorageResult::failure(
-            QStringLiteral("CSV-bestand '%1' kon niet worden geschreven: %2").arg(file, result.reason));
+            CliText::tr("CSV-bestand '%1' kon niet worden geschreven: %2").arg(file, result.reason));
     return result;
 }

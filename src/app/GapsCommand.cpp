@@ -1,16 +1,17 @@
 #include "app/GapsCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "catalogue/WantList.h"
 #include "storage/document/RecordList.h"
 
 GapsCommand::GapsCommand()
     : CliCommand({.name = QStringLiteral("gaps"),
-                  .summary = QStringLiteral("mancolijst: per reeks (\"MBund 1-20\", \"LP1-LP15\",\n"
-                                            "\"NVPH 123a\") de ontbrekende nummers en hun aantal"),
+                  .summary = CliText::tr("mancolijst: per reeks (\"MBund 1-20\", \"LP1-LP15\",\n"
+                                         "\"NVPH 123a\") de ontbrekende nummers en hun aantal"),
                   .parameters = {collectionParameter(),
                                  {QStringLiteral("REEKS..."),
-                                  QStringLiteral("reeksen (\"1-20\", \"LP1-LP15\") of catalogusnummers")}},
+                                  CliText::tr("reeksen (\"1-20\", \"LP1-LP15\") of catalogusnummers")}},
                   .options = {CliOption::category()}})
 {}
 
@@ -18,7 +19,7 @@ StorageResult GapsCommand::run(const CliArguments &read, const CliContext &conte
 {
     QStringList values = read.values();
     if (values.size() < 2)
-        return context.usageError(QStringLiteral("gaps verwacht een naam en ten minste één reeks"));
+        return context.usageError(CliText::tr("gaps verwacht een naam en ten minste één reeks"));
     QString name;
     StorageResult result = CliContext::takeName(values.takeFirst(), name);
     if (!result)
@@ -26,7 +27,7 @@ StorageResult GapsCommand::run(const CliArguments &read, const CliContext &conte
     // Every range is read before anything is written, so that a mistyped one gives no half list.
     for (const QString &range : values) {
         if (!CatalogueRange::read(range))
-            return StorageResult::failure(QStringLiteral("Reeks '%1' kan niet worden gelezen").arg(range));
+            return StorageResult::failure(CliText::tr("Reeks '%1' kan niet worden gelezen").arg(range));
     }
     RecordList records;
     result = context.load(name, records);

@@ -1,6 +1,7 @@
 #include "app/ImportCsvCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/formats/CsvFile.h"
 #include "storage/formats/CsvMapping.h"
@@ -9,25 +10,25 @@
 #include <QTextStream>
 
 ImportCsvCommand::ImportCsvCommand()
-    : CliCommand({.name = QStringLiteral("import-csv"),
-                  .summary = QStringLiteral("schrijft verzameling NAAM uit een CSV-bestand"),
-                  .parameters = {{QStringLiteral("BESTAND"), QStringLiteral("het CSV-bestand")},
-                                 collectionParameter()},
-                  .options = {CliOption::flag(QStringLiteral("force"),
-                                              QStringLiteral("vervangt een bestaande verzameling NAAM"))}})
+    : CliCommand(
+          {.name = QStringLiteral("import-csv"),
+           .summary = CliText::tr("schrijft verzameling NAAM uit een CSV-bestand"),
+           .parameters = {{QStringLiteral("BESTAND"), CliText::tr("het CSV-bestand")}, collectionParameter()},
+           .options = {CliOption::flag(QStringLiteral("force"),
+                                       CliText::tr("vervangt een bestaande verzameling NAAM"))}})
 {}
 
 StorageResult ImportCsvCommand::run(const CliArguments &read, const CliContext &context) const
 {
     const QStringList values = read.values();
     if (values.size() != 2)
-        return context.usageError(QStringLiteral("import-csv verwacht een bestand en een naam"));
+        return context.usageError(CliText::tr("import-csv verwacht een bestand en een naam"));
     const QString &file = values.at(0);
     QString name;
     if (const StorageResult named = context.collectionToWrite(values.at(1), name); !named)
         return named;
     if (!FileExists(file))
-        return StorageResult::failure(QStringLiteral("CSV-bestand '%1' bestaat niet").arg(file));
+        return StorageResult::failure(CliText::tr("CSV-bestand '%1' bestaat niet").arg(file));
     const CollectionFiles collection(context.folder(), name);
     if (collection.exists() && !read.isSet(QStringLiteral("force")))
         return CliContext::alreadyThere(name);
@@ -36,16 +37,16 @@ StorageResult ImportCsvCommand::run(const CliArguments &read, const CliContext &
     StorageResult result = CsvFile::read(file, table);
     if (!result)
         return StorageResult::failure(
-            QStringLiteral("CSV-bestand '%1' kon niet worden gelezen: %2").arg(file, result.reason));
+            CliText::tr("CSV-bestand '%1' kon niet worden gelezen: %2").arg(file, result.reason));
     CsvMapping::Result imported = CsvMapping::preset(table).records(table, CsvMapping::hasHeader(table));
     if (imported.records.empty())
-        return StorageResult::failure(QStringLiteral("CSV-bestand '%1' bevat geen records").arg(file));
+        return StorageResult::failure(CliText::tr("CSV-bestand '%1' bevat geen records").arg(file));
     result = collection.save(imported.records);
     if (!result)
         return StorageResult::failure(
-            QStringLiteral("Verzameling '%1' kon niet worden opgeslagen: %2").arg(name, result.reason));
+            CliText::tr("Verzameling '%1' kon niet worden opgeslagen: %2").arg(name, result.reason));
     if (imported.replacedCharacters > 0)
-        context.out() << QStringLiteral(
+        context.out() << CliText::tr(
                              "Let op: tekens die een verzameling niet kan bewaren, vervangen door '?': %1")
                              .arg(imported.replacedCharacters)
                       << '\n';

@@ -1,6 +1,7 @@
 #include "app/ImportTellicoCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "importing/TellicoImport.h"
 #include "storage/folder/FileHelpers.h"
 
@@ -9,37 +10,37 @@
 ImportTellicoCommand::ImportTellicoCommand()
     : CliCommand(
           {.name = QStringLiteral("import-tellico"),
-           .summary = QStringLiteral("schrijft verzameling NAAM (--per-country: een per land)\n"
-                                     "met de afbeeldingen uit een Tellico-bestand (.tc of .xml);\n"
-                                     "--dry-run toont het verslag en schrijft niets"),
-           .parameters = {{QStringLiteral("BESTAND"), QStringLiteral("het Tellico-bestand (.tc of .xml)")},
+           .summary = CliText::tr("schrijft verzameling NAAM (--per-country: een per land)\n"
+                                  "met de afbeeldingen uit een Tellico-bestand (.tc of .xml);\n"
+                                  "--dry-run toont het verslag en schrijft niets"),
+           .parameters = {{QStringLiteral("BESTAND"), CliText::tr("het Tellico-bestand (.tc of .xml)")},
                           collectionParameter()},
            .options = {
                CliOption::flag(QStringLiteral("per-country"),
-                               QStringLiteral("een verzameling per land; zonder land in NAAM")),
-               CliOption::flag(QStringLiteral("force"), QStringLiteral("vervangt bestaande verzamelingen")),
+                               CliText::tr("een verzameling per land; zonder land in NAAM")),
+               CliOption::flag(QStringLiteral("force"), CliText::tr("vervangt bestaande verzamelingen")),
                CliOption::flag(QStringLiteral("dry-run"),
-                               QStringLiteral("toont het verslag en schrijft niets"))}})
+                               CliText::tr("toont het verslag en schrijft niets"))}})
 {}
 
 StorageResult ImportTellicoCommand::run(const CliArguments &read, const CliContext &context) const
 {
     const QStringList values = read.values();
     if (values.size() != 2)
-        return context.usageError(QStringLiteral("import-tellico verwacht een bestand en een naam"));
+        return context.usageError(CliText::tr("import-tellico verwacht een bestand en een naam"));
     const QString &file = values.at(0);
     TellicoImport::Options options;
     options.perCountry = read.isSet(QStringLiteral("per-country"));
     if (const StorageResult named = context.collectionToWrite(values.at(1), options.name); !named)
         return named;
     if (!FileExists(file))
-        return StorageResult::failure(QStringLiteral("Tellico-bestand '%1' bestaat niet").arg(file));
+        return StorageResult::failure(CliText::tr("Tellico-bestand '%1' bestaat niet").arg(file));
 
     TellicoImport import;
     StorageResult result = import.read(file);
     if (!result)
         return StorageResult::failure(
-            QStringLiteral("Tellico-bestand '%1' kan niet worden geïmporteerd: %2").arg(file, result.reason));
+            CliText::tr("Tellico-bestand '%1' kan niet worden geïmporteerd: %2").arg(file, result.reason));
     const QStringList existing = import.existingCollections(context.folder(), options);
     if (!existing.isEmpty() && !read.isSet(QStringLiteral("force")))
         return CliContext::alreadyThere(existing.join(QStringLiteral("', '")));
@@ -52,6 +53,6 @@ StorageResult ImportTellicoCommand::run(const CliArguments &read, const CliConte
         out << count.name << '\t' << count.records << '\t' << count.pictures << '\n';
     out << report.total.name << '\t' << report.total.records << '\t' << report.total.pictures << '\n';
     for (const QString &note : report.notes)
-        out << QStringLiteral("Let op: ") << note << '\n';
+        out << CliText::tr("Let op: %1").arg(note) << '\n';
     return result;
 }

@@ -1,6 +1,7 @@
 #include "app/ListCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "storage/folder/CollectionListing.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/folder/ProgramFolder.h"
@@ -10,9 +11,9 @@
 
 ListCommand::ListCommand()
     : CliCommand({.name = QStringLiteral("list"),
-                  .summary = QStringLiteral("namen van de verzamelingen (--old: van de oude data)"),
+                  .summary = CliText::tr("namen van de verzamelingen (--old: van de oude data)"),
                   .options = {CliOption::flag(QStringLiteral("old"),
-                                              QStringLiteral("de namen van de oude data (NAAM.cat)"))},
+                                              CliText::tr("de namen van de oude data (NAAM.cat)"))},
                   .extraValuesAreUnknown = true})
 {}
 
@@ -21,7 +22,7 @@ StorageResult ListCommand::run(const CliArguments &read, const CliContext &conte
     const ProgramFolder &folder = context.folder();
     // An empty list would hide a mistyped --home.
     if (!FolderExists(folder.collectionFolder()))
-        return StorageResult::failure(QStringLiteral("Verzamelmap '%1' bestaat niet")
+        return StorageResult::failure(CliText::tr("Verzamelmap '%1' bestaat niet")
                                           .arg(QDir::toNativeSeparators(folder.collectionFolder())));
     const QStringList names = read.isSet(QStringLiteral("old")) ? CollectionListing::oldDataNames(folder)
                                                                 : CollectionListing::collectionNames(folder);

@@ -1,6 +1,7 @@
 #include "app/PrintPdfCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "printing/PrintCommand.h"
 #include "storage/document/RecordList.h"
 
@@ -9,29 +10,28 @@ namespace {
 QList<CliOption> printOptions()
 {
     CliOption job = CliOption::value(QStringLiteral("job"), QStringLiteral("N"),
-                                     QStringLiteral("de opdracht: 1 lijst, 2 prijslijst, 3 recordblad,\n"
-                                                    "4 sluitzegelvel, 5 jaartallen"));
+                                     CliText::tr("de opdracht: 1 lijst, 2 prijslijst, 3 recordblad,\n"
+                                                 "4 sluitzegelvel, 5 jaartallen"));
     CliOption pdf = CliOption::value(QStringLiteral("pdf"), QStringLiteral("BESTAND"),
-                                     QStringLiteral("het PDF-bestand dat wordt geschreven"));
+                                     CliText::tr("het PDF-bestand dat wordt geschreven"));
     job.required = true;
     pdf.required = true;
-    return {
-        job,
-        pdf,
-        CliOption::value(QStringLiteral("copies"), QStringLiteral("C"),
-                         QStringLiteral("het aantal exemplaren (ten hoogste 999)")),
-        CliOption::value(QStringLiteral("record"), QStringLiteral("POS"),
-                         QStringLiteral("kiest record POS (vanaf 1) voor het recordblad")),
-        CliOption::value(QStringLiteral("photo"), QStringLiteral("BESTAND"),
-                         QStringLiteral("de foto op het sluitzegelvel")),
-        CliOption::flag(QStringLiteral("force"), QStringLiteral("overschrijft een bestaand PDF-bestand"))};
+    return {job,
+            pdf,
+            CliOption::value(QStringLiteral("copies"), QStringLiteral("C"),
+                             CliText::tr("het aantal exemplaren (ten hoogste 999)")),
+            CliOption::value(QStringLiteral("record"), QStringLiteral("POS"),
+                             CliText::tr("kiest record POS (vanaf 1) voor het recordblad")),
+            CliOption::value(QStringLiteral("photo"), QStringLiteral("BESTAND"),
+                             CliText::tr("de foto op het sluitzegelvel")),
+            CliOption::flag(QStringLiteral("force"), CliText::tr("overschrijft een bestaand PDF-bestand"))};
 }
 
 } // namespace
 
 PrintPdfCommand::PrintPdfCommand()
     : CliCommand({.name = QStringLiteral("print"),
-                  .summary = QStringLiteral("drukt opdracht N (1 tot 5) af in een PDF-bestand"),
+                  .summary = CliText::tr("drukt opdracht N (1 tot 5) af in een PDF-bestand"),
                   .parameters = {collectionParameter()},
                   .options = printOptions()})
 {}

@@ -1,13 +1,14 @@
 #include "app/ShowCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "storage/document/RecordList.h"
 
 #include <QTextStream>
 
 ShowCommand::ShowCommand()
     : OneNameCommand(QStringLiteral("show"),
-                     QStringLiteral("de records, een per regel, velden gescheiden door TAB"))
+                     CliText::tr("de records, een per regel, velden gescheiden door TAB"))
 {}
 
 StorageResult ShowCommand::runOn(const QString &name, const CliContext &context) const

@@ -13,17 +13,18 @@
 
 namespace {
 
-const char Help[] = "gebruik: tessaron2 [--home MAP]\n"
-                    "Tessaron2 Zegelarchief: een eigen postzegelverzameling bijhouden.\n"
-                    "\n"
-                    "  --home MAP   MAP is de programmamap\n"
-                    "  --help       toont deze tekst\n"
-                    "  --version    toont de versie\n"
-                    "\n"
-                    "De programmamap (Tessaron2.ini, Data/, Verzameling/) is MAP van --home, anders\n"
-                    "$TESSARON2_HOME, anders de map van het programma als die een map Verzameling\n"
-                    "bevat, anders ~/Tessaron2, die bij de eerste start wordt gevuld met de\n"
-                    "woordenlijsten, de help en de demoverzameling.\n";
+const char *const Help = QT_TRANSLATE_NOOP(
+    "Tessaron2Main", "gebruik: tessaron2 [--home MAP]\n"
+                     "Tessaron2 Zegelarchief: een eigen postzegelverzameling bijhouden.\n"
+                     "\n"
+                     "  --home MAP   MAP is de programmamap\n"
+                     "  --help       toont deze tekst\n"
+                     "  --version    toont de versie\n"
+                     "\n"
+                     "De programmamap (Tessaron2.ini, Data/, Verzameling/) is MAP van --home, anders\n"
+                     "$TESSARON2_HOME, anders de map van het programma als die een map Verzameling\n"
+                     "bevat, anders ~/Tessaron2, die bij de eerste start wordt gevuld met de\n"
+                     "woordenlijsten, de help en de demoverzameling.\n");
 
 } // namespace
 
@@ -32,7 +33,7 @@ int main(int argc, char *argv[])
     // Answered before the application exists, so no display is needed.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(Help, stdout);
+            std::fputs(QCoreApplication::translate("Tessaron2Main", Help).toUtf8().constData(), stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

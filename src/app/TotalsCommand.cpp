@@ -1,6 +1,7 @@
 #include "app/TotalsCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "storage/document/PriceTotals.h"
 #include "storage/document/RecordList.h"
 
@@ -8,7 +9,7 @@
 #include <QTextStream>
 
 TotalsCommand::TotalsCommand()
-    : OneNameCommand(QStringLiteral("totals"), QStringLiteral("de catalogusprijs en de eigen prijs opgeteld"))
+    : OneNameCommand(QStringLiteral("totals"), CliText::tr("de catalogusprijs en de eigen prijs opgeteld"))
 {}
 
 StorageResult TotalsCommand::runOn(const QString &name, const CliContext &context) const

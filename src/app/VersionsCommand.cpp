@@ -1,6 +1,7 @@
 #include "app/VersionsCommand.h"
 
 #include "app/CliContext.h"
+#include "app/CliText.h"
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionVersions.h"
 
@@ -8,7 +9,7 @@
 
 VersionsCommand::VersionsCommand()
     : OneNameCommand(QStringLiteral("versions"),
-                     QStringLiteral("de bewaarde vorige versies van verzameling NAAM"))
+                     CliText::tr("de bewaarde vorige versies van verzameling NAAM"))
 {}
 
 StorageResult VersionsCommand::runOn(const QString &name, const CliContext &context) const
@@ -16,9 +17,9 @@ StorageResult VersionsCommand::runOn(const QString &name, const CliContext &cont
     const std::vector<CollectionVersions::Version> versions =
         CollectionVersions(context.folder()).versions(name);
     if (versions.empty() && !CollectionFiles(context.folder(), name).exists())
-        return StorageResult::failure(QStringLiteral("Verzameling '%1' bestaat niet").arg(name));
+        return StorageResult::failure(CliText::tr("Verzameling '%1' bestaat niet").arg(name));
     if (versions.empty())
-        return StorageResult::failure(QStringLiteral("Verzameling '%1' heeft geen vorige versies").arg(name));
+        return StorageResult::failure(CliText::tr("Verzameling '%1' heeft geen vorige versies").arg(name));
     for (const CollectionVersions::Version &version : versions)
         context.out() << version.id << '\t' << version.recordCount << '\n';
     return StorageResult::success();
