@@ -70,7 +70,7 @@ QLabel *panel(QWidget *parent, const char *name)
 QLabel *titleLetters(QWidget *parent, const char *name, const QColor &colour)
 {
     QStringList letters;
-    for (const QChar letter : QStringLiteral("AFDRUKKEN"))
+    for (const QChar letter : Afdrukken::tr("AFDRUKKEN"))
         letters << QString(letter);
     QLabel *created = label(parent, name, letters.join(u'\n'));
     QFont font(QStringLiteral("Arial"));
@@ -183,7 +183,7 @@ void Afdrukken::buildControls()
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     // The job is chosen with the arrow keys too; its description is read with it.
     VScroll1->setFocusPolicy(Qt::StrongFocus);
-    ReaderNames::name(VScroll1, QStringLiteral("Afdrukopdracht"));
+    ReaderNames::name(VScroll1, tr("Afdrukopdracht"));
     VScroll1->setRange(PrintJob::FirstJob, PrintJob::LastJob);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(1);
@@ -196,13 +196,13 @@ void Afdrukken::buildControls()
     Label6 = titleLetters(this, "Label6", QColor(255, 255, 20));
     place(Label6, 2580, 210, 180, 2580);
 
-    Label1 = label(this, "Label1", QStringLiteral("Printerkeuze"));
+    Label1 = label(this, "Label1", tr("Printerkeuze"));
     place(Label1, 3000, 360);
     Combo2 = editableBox(this, "Combo2");
     place(Combo2, 3000, 600, 2340);
     Combo1 = editableBox(this, "Combo1");
     place(Combo1, 3000, 1350, 630);
-    Label5 = label(this, "Label5", QStringLiteral("Aantal exemplaren"));
+    Label5 = label(this, "Label5", tr("Aantal exemplaren"));
     ReaderNames::labelField(Label1, Combo2);
     ReaderNames::labelField(Label5, Combo1);
     place(Label5, 3690, 1395);
@@ -220,9 +220,9 @@ void Afdrukken::buildControls()
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label4->setStyleSheet(QStringLiteral("color: rgb(64, 64, 64);"));
 
-    FotoKnop = button(this, "FotoKnop", QStringLiteral("Foto"), 2640);
-    CancelKnop = button(this, "CancelKnop", QStringLiteral("Cancel"), 3720);
-    PrintKnop = button(this, "PrintKnop", QStringLiteral("Print"), 4590);
+    FotoKnop = button(this, "FotoKnop", tr("Foto"), 2640);
+    CancelKnop = button(this, "CancelKnop", tr("Cancel"), 3720);
+    PrintKnop = button(this, "PrintKnop", tr("Print"), 4590);
     FotoKnop->hide();
 }
 
@@ -328,8 +328,8 @@ void Afdrukken::RunPrintJob()
 {
     // Nothing is printed of a count above the limit; the dialog stays open to correct it.
     if (PrintJob::copiesAboveLimit(Combo1->currentText())) {
-        MessageBox::show(this, QStringLiteral("Maximaal 999 exemplaren!"), QStringLiteral("Afdrukken"),
-                         MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        MessageBox::show(this, tr("Maximaal 999 exemplaren!"), tr("Afdrukken"), MessageBox::Buttons::Ok,
+                         MessageBox::Icon::Warning);
         return;
     }
     {
@@ -344,8 +344,7 @@ void Afdrukken::RunPrintJob()
         // The arrow is back before any message.
         QApplication::restoreOverrideCursor();
         if (!failure.isEmpty())
-            MessageBox::show(this, failure, QStringLiteral("Error"), MessageBox::Buttons::Ok,
-                             MessageBox::Icon::Critical);
+            MessageBox::show(this, failure, tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
     }
     accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +9,7 @@
 // the PDF file, which the printer box lists after the system's printers.
 class CurrentPrinter {
 public:
-    static QString pdfFile() { return QStringLiteral("PDF-bestand"); }
+    static QString pdfFile() { return QCoreApplication::translate("CurrentPrinter", "PDF-bestand"); }
 
     // The system's printers in the system's order, then the PDF file.
     static QStringList choices();

@@ -1,5 +1,6 @@
 #include "printing/dialog/PdfFileQuestion.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -7,8 +8,9 @@ namespace PdfFileQuestion {
 
 QString ask(QWidget *parent)
 {
-    QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("PDF-bestand"), QString(),
-                                                QStringLiteral("PDF (*.pdf)"));
+    QString file =
+        QFileDialog::getSaveFileName(parent, QCoreApplication::translate("PdfFileQuestion", "PDF-bestand"),
+                                     QString(), QStringLiteral("PDF (*.pdf)"));
     if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty())
         file += QStringLiteral(".pdf");
     return file;

@@ -5,14 +5,15 @@
 #include "printing/dialog/SystemPrinterCanvas.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
 void showFailure(QWidget *parent, const QString &reason)
 {
-    MessageBox::show(parent, reason, QStringLiteral("Error"), MessageBox::Buttons::Ok,
-                     MessageBox::Icon::Critical);
+    MessageBox::show(parent, reason, QCoreApplication::translate("PrintOnCurrentPrinter", "Error"),
+                     MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
 }
 
 } // namespace
@@ -41,11 +42,14 @@ bool run(QWidget *parent, const PdfQuestion &askPdfFile, const std::function<voi
         showFailure(parent, canvas.failure());
         return false;
     }
-    MessageBox::show(parent,
-                     pdfFile.isEmpty()
-                         ? QStringLiteral("Naar printer '") + printer + QStringLiteral("' gestuurd.")
-                         : QStringLiteral("Opgeslagen als PDF-bestand: ") + QDir::toNativeSeparators(pdfFile),
-                     QStringLiteral("Afdrukken"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+    MessageBox::show(
+        parent,
+        pdfFile.isEmpty()
+            ? QCoreApplication::translate("PrintOnCurrentPrinter", "Naar printer '%1' gestuurd.").arg(printer)
+            : QCoreApplication::translate("PrintOnCurrentPrinter", "Opgeslagen als PDF-bestand: %1")
+                  .arg(QDir::toNativeSeparators(pdfFile)),
+        QCoreApplication::translate("PrintOnCurrentPrinter", "Afdrukken"), MessageBox::Buttons::Ok,
+        MessageBox::Icon::Information);
     return true;
 }
 

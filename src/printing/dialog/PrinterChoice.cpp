@@ -25,11 +25,11 @@ PrinterChoice::PrinterChoice(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("PrinterChoice"));
-    setWindowTitle(QStringLiteral("Afdrukken"));
+    setWindowTitle(tr("Afdrukken"));
     setFont(MainLook::normalFont());
     MainLook::setBackground(this, QPalette::Window, Background);
 
-    Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("Printerkeuze"), 180, 150);
+    Label1 = DialogLayout::addLabel(this, "Label1", tr("Printerkeuze"), 180, 150);
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(Twips::rect(180, 390, 4020, 315));
@@ -39,8 +39,8 @@ PrinterChoice::PrinterChoice(QWidget *parent)
     Combo1->addItems(CurrentPrinter::choices());
     Combo1->setCurrentIndex(static_cast<int>(CurrentPrinter::choices().indexOf(CurrentPrinter::name())));
 
-    CancelKnop = DialogLayout::addButton(this, "CancelKnop", QStringLiteral("Cancel"), 2460, 870, 840, 330);
-    PrintKnop = DialogLayout::addButton(this, "PrintKnop", QStringLiteral("Print"), 3360, 870, 840, 330);
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 2460, 870, 840, 330);
+    PrintKnop = DialogLayout::addButton(this, "PrintKnop", tr("Print"), 3360, 870, 840, 330);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(PrintKnop, &VistaButton::Click, this, [this] {
         CurrentPrinter::select(Combo1->currentIndex());

@@ -3,6 +3,7 @@
 #include "printing/dialog/CurrentPrinter.h"
 #include "storage/folder/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include <cups/cups.h>
@@ -62,15 +63,19 @@ QString SystemPrinterCanvas::queueRefusal(const QString &printerName)
         return {};
     cups_dest_t *destination = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printerName.toUtf8().constData(), nullptr);
     if (!destination)
-        return QStringLiteral("De printer \"%1\" is niet gevonden.").arg(printerName);
+        return QCoreApplication::translate("SystemPrinterCanvas", "De printer \"%1\" is niet gevonden.")
+            .arg(printerName);
     auto option = [&](const char *name) {
         return QString::fromUtf8(cupsGetOption(name, destination->num_options, destination->options));
     };
     QString refusal;
     if (option("printer-is-accepting-jobs") == QLatin1String("false"))
-        refusal = QStringLiteral("De printer \"%1\" neemt geen opdrachten aan.").arg(printerName);
+        refusal =
+            QCoreApplication::translate("SystemPrinterCanvas", "De printer \"%1\" neemt geen opdrachten aan.")
+                .arg(printerName);
     else if (option("printer-state") == QLatin1String("5"))
-        refusal = QStringLiteral("De printer \"%1\" is gestopt.").arg(printerName);
+        refusal = QCoreApplication::translate("SystemPrinterCanvas", "De printer \"%1\" is gestopt.")
+                      .arg(printerName);
     const QString reason = option("printer-state-message");
     if (!refusal.isEmpty() && !reason.isEmpty())
         refusal += QStringLiteral(" (") + reason + QLatin1Char(')');
@@ -85,7 +90,8 @@ QString SystemPrinterCanvas::afterDocument()
     // The queue is handed the document when the painter ends; it reports its answer
     // through the print system's last error.
     if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        return QStringLiteral("De printer \"%1\" heeft de opdracht geweigerd: %2")
+        return QCoreApplication::translate("SystemPrinterCanvas",
+                                           "De printer \"%1\" heeft de opdracht geweigerd: %2")
             .arg(currentPrinterName(), QString::fromUtf8(cupsLastErrorString()));
     return {};
 }
