@@ -32,7 +32,7 @@ FindBar::FindBar(QTreeView *list, const RecordList &records, QWidget *parent)
     setObjectName(QStringLiteral("FindBar"));
     setFrameStyle(QFrame::NoFrame);
 
-    ZoekLabel = new QLabel(QStringLiteral("Zoeken"), this);
+    ZoekLabel = new QLabel(tr("Zoeken"), this);
     ZoekLabel->setObjectName(QStringLiteral("ZoekLabel"));
     ZoekLabel->move(0, Twips::toPixels(75));
     ZoekLabel->adjustSize();
@@ -40,13 +40,13 @@ FindBar::FindBar(QTreeView *list, const RecordList &records, QWidget *parent)
     ZoekText->setObjectName(QStringLiteral("ZoekText"));
     ZoekText->setGeometry(Twips::rect(630, 30, 3000, 330));
     ZoekText->setClearButtonEnabled(true);
-    VolgendeKnop = newButton(this, "VolgendeKnop", QStringLiteral("Volgende"), 3720, 840);
-    VorigeKnop = newButton(this, "VorigeKnop", QStringLiteral("Vorige"), 4620, 840);
+    VolgendeKnop = newButton(this, "VolgendeKnop", tr("Volgende"), 3720, 840);
+    VorigeKnop = newButton(this, "VorigeKnop", tr("Vorige"), 4620, 840);
     ZoekStatus = new QLabel(this);
     ZoekStatus->setObjectName(QStringLiteral("ZoekStatus"));
     ZoekStatus->setGeometry(Twips::rect(5580, 75, 2400, 255));
     SluitKnop = newButton(this, "SluitKnop", QStringLiteral("X"), 0, 330);
-    SluitKnop->setToolTip(QStringLiteral(" Zoekbalk sluiten (Esc) "));
+    SluitKnop->setToolTip(tr(" Zoekbalk sluiten (Esc) "));
     ReaderNames::labelField(ZoekLabel, ZoekText);
     // The keyboard reaches the bar where it is read: just before the list it stands on.
     QWidget *beforeList = m_list->previousInFocusChain();
@@ -123,15 +123,14 @@ void FindBar::find(RecordSearch::Direction direction)
     const int start = SelectedRow(m_list);
     const int row = RecordSearch::find(m_records, ZoekText->text(), start, direction);
     if (row < 0) {
-        ZoekStatus->setText(ZoekText->text().isEmpty() ? QString() : QStringLiteral("Niet gevonden"));
+        ZoekStatus->setText(ZoekText->text().isEmpty() ? QString() : tr("Niet gevonden"));
         return;
     }
     const bool next = direction == RecordSearch::Direction::Next;
     if (row == start)
-        ZoekStatus->setText(QStringLiteral("Alleen dit record"));
+        ZoekStatus->setText(tr("Alleen dit record"));
     else if (start >= 0 && (next ? row < start : row > start))
-        ZoekStatus->setText(next ? QStringLiteral("Verder vanaf het begin")
-                                 : QStringLiteral("Verder vanaf het einde"));
+        ZoekStatus->setText(next ? tr("Verder vanaf het begin") : tr("Verder vanaf het einde"));
     else
         ZoekStatus->clear();
     emit recordPicked(row);
