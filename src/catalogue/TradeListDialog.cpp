@@ -1,6 +1,7 @@
 #include "catalogue/TradeListDialog.h"
 
 #include "catalogue/RecordCategory.h"
+#include "printing/PrintText.h"
 #include "storage/document/OpenCollection.h"
 
 #include <QApplication>
@@ -8,18 +9,28 @@
 namespace {
 
 constexpr int TableWidth = 5700;
-const QStringList Headings{QStringLiteral("Catalogusnummer"), QStringLiteral("Aantal")};
+// The window's column titles, and the same titles as the list leaves the
+// program (paper, spreadsheet), each translated on its own.
+QStringList shownHeadings()
+{
+    return {TradeListDialog::tr("Catalogusnummer"), TradeListDialog::tr("Aantal")};
+}
+
+QStringList reportHeadings()
+{
+    return {PrintText::tr("Catalogusnummer"), PrintText::tr("Aantal")};
+}
 
 } // namespace
 
 TradeListDialog::TradeListDialog(const OpenCollection &collection, QWidget *parent)
     : ListToolDialog({180 + TableWidth + 330, 7800, 180, TableWidth},
-                     RecordCategory::namesIn(collection.records().records()), Headings,
+                     RecordCategory::namesIn(collection.records().records()), shownHeadings(),
                      {{1200, 4000, false}, {5400, 1200, true}}, parent)
     , m_collection(collection)
 {
     setObjectName(QStringLiteral("TradeListDialog"));
-    setWindowTitle(QStringLiteral("Dubbelen ") + collection.name());
+    setWindowTitle(tr("Dubbelen %1").arg(collection.name()));
     refresh();
 }
 
@@ -30,15 +41,14 @@ void TradeListDialog::refresh()
     qulonglong extra = 0;
     for (const TradeList::Entry &entry : m_tradeList.entries())
         extra += static_cast<qulonglong>(entry.count - 1);
-    showLines(
-        m_tradeList.rows(), std::vector<bool>(m_tradeList.entries().size(), false),
-        QStringLiteral("Dubbel : %1 nummers, %2 te ruilen").arg(m_tradeList.entries().size()).arg(extra));
+    showLines(m_tradeList.rows(), std::vector<bool>(m_tradeList.entries().size(), false),
+              tr("Dubbel : %1 nummers, %2 te ruilen").arg(m_tradeList.entries().size()).arg(extra));
     QApplication::restoreOverrideCursor();
 }
 
 ListReport TradeListDialog::report() const
 {
-    return {QStringLiteral("Dubbelen ") + m_collection.name(), Headings, m_tradeList.rows(), {}};
+    return {PrintText::tr("Dubbelen %1").arg(m_collection.name()), reportHeadings(), m_tradeList.rows(), {}};
 }
 
 QString TradeListDialog::fileName() const

@@ -1,6 +1,7 @@
 #include "catalogue/WantListDialog.h"
 
 #include "catalogue/RecordCategory.h"
+#include "printing/PrintText.h"
 #include "storage/document/OpenCollection.h"
 #include "storage/formats/WantListFile.h"
 #include "storage/keeping/CollectionFiles.h"
@@ -16,22 +17,30 @@ namespace {
 constexpr int RangesWidth = 3000;
 constexpr int TableLeft = 180 + RangesWidth + 180;
 constexpr int TableWidth = 6960;
-const QString Unreadable = QStringLiteral("kan niet worden gelezen");
-const QStringList Headings{QStringLiteral("Reeks"), QStringLiteral("Ontbrekend"), QStringLiteral("Aantal")};
+// The window's column titles, and the same titles as the list leaves the
+// program (paper, spreadsheet), each translated on its own.
+QStringList shownHeadings()
+{
+    return {WantListDialog::tr("Reeks"), WantListDialog::tr("Ontbrekend"), WantListDialog::tr("Aantal")};
+}
+
+QStringList reportHeadings()
+{
+    return {PrintText::tr("Reeks"), PrintText::tr("Ontbrekend"), PrintText::tr("Aantal")};
+}
 
 } // namespace
 
 WantListDialog::WantListDialog(const OpenCollection &collection, QWidget *parent)
     : ListToolDialog({TableLeft + TableWidth + 330, 7800, TableLeft, TableWidth},
-                     RecordCategory::namesIn(collection.records().records()), Headings,
+                     RecordCategory::namesIn(collection.records().records()), shownHeadings(),
                      {{1200, 2700, false}, {4000, 5500, false}, {9600, 1200, true}}, parent)
     , m_collection(collection)
 {
     setObjectName(QStringLiteral("WantListDialog"));
-    setWindowTitle(QStringLiteral("Mancolijst ") + collection.name());
+    setWindowTitle(tr("Mancolijst %1").arg(collection.name()));
 
-    m_rangesLabel =
-        DialogLayout::addLabel(this, "RangesLabel", QStringLiteral("Reeksen, een per regel:"), 180, 195);
+    m_rangesLabel = DialogLayout::addLabel(this, "RangesLabel", tr("Reeksen, een per regel:"), 180, 195);
     m_rangesText = new QPlainTextEdit(this);
     m_rangesText->setObjectName(QStringLiteral("RangesText"));
     m_rangesText->setGeometry(Twips::rect(180, 600, RangesWidth, 5400));
@@ -42,17 +51,16 @@ WantListDialog::WantListDialog(const OpenCollection &collection, QWidget *parent
     setTabOrder(m_rangesText, firstSharedControl());
     m_rangesText->setFocus();
     auto *hint = DialogLayout::addLabel(
-        this, "HintLabel",
-        QStringLiteral("Bijvoorbeeld \"MBund 1-20\", \"LP1-LP15\" of één nummer: \"NVPH 123a\"."), 180, 6090,
-        RangesWidth, 780);
+        this, "HintLabel", tr("Bijvoorbeeld \"MBund 1-20\", \"LP1-LP15\" of één nummer: \"NVPH 123a\"."), 180,
+        6090, RangesWidth, 780);
     hint->setWordWrap(true);
 
     if (!collection.name().isEmpty()) {
         const StorageResult read = WantListFile::read(
             CollectionFiles(collection.programFolder(), collection.name()).wantList(), m_savedRanges);
         if (!read)
-            MessageBox::show(this, QStringLiteral("Mancolijst kon niet worden gelezen!\r\n") + read.reason,
-                             QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+            MessageBox::show(this, tr("Mancolijst kon niet worden gelezen!\r\n%1").arg(read.reason),
+                             tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
     }
     m_rangesText->setPlainText(m_savedRanges.join(u'\n'));
     connect(m_rangesText, &QPlainTextEdit::textChanged, this, &WantListDialog::refresh);
@@ -76,18 +84,18 @@ void WantListDialog::refresh()
     std::vector<bool> marked;
     for (const WantList::Line &line : m_wantList.lines()) {
         lines.push_back(line.readable ? QStringList{line.range, line.runs, QString::number(line.count)}
-                                      : QStringList{line.range, Unreadable, QString()});
+                                      : QStringList{line.range, tr("kan niet worden gelezen"), QString()});
         marked.push_back(!line.readable);
     }
-    showLines(lines, marked, QStringLiteral("Totaal ontbrekend : %1").arg(m_wantList.total()));
+    showLines(lines, marked, tr("Totaal ontbrekend : %1").arg(m_wantList.total()));
 }
 
 ListReport WantListDialog::report() const
 {
-    return {QStringLiteral("Mancolijst ") + m_collection.name(),
-            Headings,
+    return {PrintText::tr("Mancolijst %1").arg(m_collection.name()),
+            reportHeadings(),
             m_wantList.rows(),
-            {QStringLiteral("Totaal"), QString(), QString::number(m_wantList.total())}};
+            {PrintText::tr("Totaal"), QString(), QString::number(m_wantList.total())}};
 }
 
 QString WantListDialog::fileName() const
@@ -105,9 +113,8 @@ void WantListDialog::done(int result)
         // The ranges stay on screen, to be copied, until a second close gives them up.
         m_savedRanges = typed;
         if (!written) {
-            MessageBox::show(this,
-                             QStringLiteral("Mancolijst kon niet worden opgeslagen!\r\n") + written.reason,
-                             QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+            MessageBox::show(this, tr("Mancolijst kon niet worden opgeslagen!\r\n%1").arg(written.reason),
+                             tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
             return;
         }
     }

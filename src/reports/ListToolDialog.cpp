@@ -30,9 +30,9 @@ constexpr int Margin = 180;
 
 QString askCsvFileName(QWidget *parent, const QString &suggestedName)
 {
-    QFileDialog dialog(parent, QStringLiteral("Exporteren naar CSV"));
+    QFileDialog dialog(parent, ListToolDialog::tr("Exporteren naar CSV"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("CSV-bestanden (*.csv)"));
+    dialog.setNameFilter(ListToolDialog::tr("CSV-bestanden (*.csv)"));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.setDirectory(QDir::home());
     dialog.selectFile(suggestedName + QStringLiteral(".csv"));
@@ -60,11 +60,10 @@ ListToolDialog::ListToolDialog(const Layout &layout, const QStringList &categori
     const int left = layout.tableLeft;
     // The inside of the window, under its caption and within its frame.
     const int bottom = layout.outerHeight - 600;
-    m_categoryLabel =
-        DialogLayout::addLabel(this, "CategoryLabel", QStringLiteral("Categorie"), left, Top + 45);
+    m_categoryLabel = DialogLayout::addLabel(this, "CategoryLabel", tr("Categorie"), left, Top + 45);
     m_categoryCombo = new QComboBox(this);
     m_categoryCombo->setObjectName(QStringLiteral("CategoryCombo"));
-    m_categoryCombo->addItem(QStringLiteral("(alle)"));
+    m_categoryCombo->addItem(tr("(alle)"));
     m_categoryCombo->addItems(categories);
     m_categoryCombo->setGeometry(Twips::rect(left + 900, Top, 2400, 315));
     m_categoryLabel->setBuddy(m_categoryCombo);
@@ -90,14 +89,14 @@ ListToolDialog::ListToolDialog(const Layout &layout, const QStringList &categori
 
     const int buttonTop = bottom - ButtonHeight;
     const int right = left + layout.tableWidth;
-    m_copyButton = DialogLayout::addButton(this, "CopyKnop", QStringLiteral("Kopiëren"), left, buttonTop,
-                                           1100, ButtonHeight);
-    m_csvButton = DialogLayout::addButton(this, "CsvKnop", QStringLiteral("Exporteren naar CSV..."),
-                                          left + 1190, buttonTop, 2100, ButtonHeight);
-    m_printButton = DialogLayout::addButton(this, "PrintKnop", QStringLiteral("Afdrukken"), right - 2030,
-                                            buttonTop, 1100, ButtonHeight);
-    m_closeButton = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Sluiten"), right - 840, buttonTop,
-                                            840, ButtonHeight);
+    m_copyButton =
+        DialogLayout::addButton(this, "CopyKnop", tr("Kopiëren"), left, buttonTop, 1100, ButtonHeight);
+    m_csvButton = DialogLayout::addButton(this, "CsvKnop", tr("Exporteren naar CSV..."), left + 1190,
+                                          buttonTop, 2100, ButtonHeight);
+    m_printButton = DialogLayout::addButton(this, "PrintKnop", tr("Afdrukken"), right - 2030, buttonTop, 1100,
+                                            ButtonHeight);
+    m_closeButton =
+        DialogLayout::addButton(this, "OkKnop", tr("Sluiten"), right - 840, buttonTop, 840, ButtonHeight);
     connect(m_copyButton, &VistaButton::Click, this, &ListToolDialog::CopyKnop_Click);
     connect(m_csvButton, &VistaButton::Click, this, &ListToolDialog::CsvKnop_Click);
     connect(m_printButton, &VistaButton::Click, this, &ListToolDialog::PrintKnop_Click);
@@ -153,8 +152,8 @@ void ListToolDialog::CsvKnop_Click()
         return;
     const StorageResult written = TextFile::writeBytes(file, report().csv());
     if (!written)
-        MessageBox::show(this, QStringLiteral("CSV-bestand kon niet worden geschreven!\r\n") + written.reason,
-                         QStringLiteral("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
+        MessageBox::show(this, tr("CSV-bestand kon niet worden geschreven!\r\n%1").arg(written.reason),
+                         tr("Error"), MessageBox::Buttons::Ok, MessageBox::Icon::Critical);
 }
 
 void ListToolDialog::PrintKnop_Click()

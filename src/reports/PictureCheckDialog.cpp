@@ -27,7 +27,7 @@ PictureCheckDialog::PictureCheckDialog(const OpenCollection &collection, QWidget
     , m_collection(collection)
 {
     setObjectName(QStringLiteral("PictureCheckDialog"));
-    setWindowTitle(QStringLiteral("Afbeeldingen controleren"));
+    setWindowTitle(tr("Afbeeldingen controleren"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, BackgroundColour);
     setPalette(palette);
@@ -35,24 +35,23 @@ PictureCheckDialog::PictureCheckDialog(const OpenCollection &collection, QWidget
     Label1 = DialogLayout::addLabel(this, "Label1", QString(), 180, 150, 7000, 255);
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    ReaderNames::name(List1, QStringLiteral("Uitkomst van de controle"));
+    ReaderNames::name(List1, tr("Uitkomst van de controle"));
     List1->setGeometry(Twips::rect(180, 450, 7000, 4350));
     Label2 = DialogLayout::addLabel(
         this, "Label2",
-        QStringLiteral(
-            "Een afbeelding hoort bij een record als ze in de map van het jaartal staat en het "
-            "catalogusnummer met .jpg als naam heeft (hoofdletters tellen niet). Andere bestanden, "
-            "ook die geen .jpg zijn, tellen als niet gebruikt. Dubbelklik op een regel om het "
-            "record in de lijst te kiezen."),
+        tr("Een afbeelding hoort bij een record als ze in de map van het jaartal staat en het "
+           "catalogusnummer met .jpg als naam heeft (hoofdletters tellen niet). Andere bestanden, "
+           "ook die geen .jpg zijn, tellen als niet gebruikt. Dubbelklik op een regel om het "
+           "record in de lijst te kiezen."),
         180, 4920, 7000, 840);
-    AddPictureKnop = DialogLayout::addButton(this, "AddPictureKnop",
-                                             QStringLiteral("Afbeelding toevoegen..."), 180, 5820, 2200, 330);
+    AddPictureKnop =
+        DialogLayout::addButton(this, "AddPictureKnop", tr("Afbeelding toevoegen..."), 180, 5820, 2200, 330);
     AddPictureKnop->setEnabled(false);
     connect(AddPictureKnop, &VistaButton::Click, this, &PictureCheckDialog::AddPictureKnop_Click);
     connect(List1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *current) {
         AddPictureKnop->setEnabled(current && current->data(MissingRole).toBool());
     });
-    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 6340, 5820, 840, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), 6340, 5820, 840, 330);
     connect(OkKnop, &VistaButton::Click, this, &QDialog::accept);
     new EnterConfirms(this, OkKnop);
     connect(List1, &QListWidget::itemDoubleClicked, this, &PictureCheckDialog::List1_DblClick);
@@ -76,24 +75,23 @@ void PictureCheckDialog::showEvent(QShowEvent *event)
 
 void PictureCheckDialog::fill(const PictureCheck &check)
 {
-    Label1->setText(QStringLiteral("Ontbrekende afbeeldingen : %1        Niet gebruikte bestanden : %2")
+    Label1->setText(tr("Ontbrekende afbeeldingen : %1        Niet gebruikte bestanden : %2")
                         .arg(check.missing.size())
                         .arg(check.unused.size()));
     for (const PictureCheck::MissingPicture &missing : check.missing) {
-        auto *item = new QListWidgetItem(QStringLiteral("Ontbrekende afbeelding : ") + missing.year +
-                                             QStringLiteral(" / ") + missing.catalogueNumber,
-                                         List1);
+        auto *item = new QListWidgetItem(
+            tr("Ontbrekende afbeelding : %1 / %2").arg(missing.year, missing.catalogueNumber), List1);
         item->setForeground(MissingColour);
         item->setData(RowRole, missing.row);
         item->setData(MissingRole, true);
     }
     for (const PictureCheck::UnusedFile &unused : check.unused) {
-        QString line = QStringLiteral("Niet gebruikt bestand : ") + unused.relativePath;
+        QString line = tr("Niet gebruikt bestand : %1").arg(unused.relativePath);
         if (unused.likelyRow >= 0) {
             const RecordList &list = m_collection.records();
-            line += QStringLiteral("   (record ") + list.cell(unused.likelyRow, StampRecord::Year) +
-                    QStringLiteral(" / ") + list.cell(unused.likelyRow, StampRecord::CatalogueNumber) +
-                    QStringLiteral("?)");
+            line = tr("%1   (record %2 / %3?)")
+                       .arg(line, list.cell(unused.likelyRow, StampRecord::Year),
+                            list.cell(unused.likelyRow, StampRecord::CatalogueNumber));
         }
         auto *item = new QListWidgetItem(line, List1);
         item->setForeground(UnusedColour);

@@ -60,7 +60,7 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
     , m_collection(collection)
 {
     setObjectName(QStringLiteral("StatisticsDialog"));
-    setWindowTitle(QStringLiteral("Statistiek"));
+    setWindowTitle(tr("Statistiek"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, BackgroundColour);
     setPalette(palette);
@@ -71,16 +71,16 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
     QStringList measureNames;
     for (Measure measure : measures)
         measureNames.append(StatisticsChart::measureName(measure));
-    Label1 = DialogLayout::addLabel(this, "Label1", QStringLiteral("Per"), 180, 195);
+    Label1 = DialogLayout::addLabel(this, "Label1", tr("Per"), 180, 195);
     Combo1 = newCombo(this, "Combo1", 600, groupingNames);
-    Label2 = DialogLayout::addLabel(this, "Label2", QStringLiteral("Grafiek van"), 5700, 195);
+    Label2 = DialogLayout::addLabel(this, "Label2", tr("Grafiek van"), 5700, 195);
     Combo2 = newCombo(this, "Combo2", 6900, measureNames);
 
     Table1 = new QTableWidget(0, 4, this);
     Table1->setObjectName(QStringLiteral("Table1"));
     ReaderNames::labelField(Label1, Combo1);
     ReaderNames::labelField(Label2, Combo2);
-    ReaderNames::name(Table1, QStringLiteral("Statistiek"));
+    ReaderNames::name(Table1, tr("Statistiek"));
     Table1->setGeometry(Twips::rect(180, 600, 5340, 5700));
     Table1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table1->setSelectionMode(QAbstractItemView::NoSelection);
@@ -93,7 +93,7 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
 
     ChartArea = new QScrollArea(this);
     ChartArea->setObjectName(QStringLiteral("ChartArea"));
-    ReaderNames::name(ChartArea, QStringLiteral("Grafiek"));
+    ReaderNames::name(ChartArea, tr("Grafiek"));
     ChartArea->setGeometry(Twips::rect(5700, 600, 5520, 5700));
     ChartArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ChartArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -103,8 +103,8 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
     Chart1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ChartArea->setWidget(Chart1);
 
-    PrintKnop = DialogLayout::addButton(this, "PrintKnop", QStringLiteral("Afdrukken"), 9390, 6420, 900, 330);
-    OkKnop = DialogLayout::addButton(this, "OkKnop", QStringLiteral("Ok"), 10380, 6420, 840, 330);
+    PrintKnop = DialogLayout::addButton(this, "PrintKnop", tr("Afdrukken"), 9390, 6420, 900, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), 10380, 6420, 840, 330);
     connect(PrintKnop, &VistaButton::Click, this, &StatisticsDialog::PrintKnop_Click);
     connect(OkKnop, &VistaButton::Click, this, &QDialog::accept);
     new EnterConfirms(this, OkKnop);
@@ -157,7 +157,7 @@ void StatisticsDialog::fillTable()
     int row = 0;
     for (const CollectionStatistics::Group &group : m_statistics.groups)
         fillRow(row++, CollectionStatistics::displayName(group), group, false);
-    fillRow(row, QStringLiteral("Totaal"), m_statistics.total, true);
+    fillRow(row, tr("Totaal"), m_statistics.total, true);
 }
 
 void StatisticsDialog::drawChart()
