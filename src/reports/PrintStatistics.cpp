@@ -26,24 +26,22 @@ const QColor inkColour(0, 0, 90);
 
 // The paper's own words for the groupings, measures and the blank group, apart
 // from the window's (CollectionStatistics, StatisticsChart), though the same in Dutch.
+// In the order of CollectionStatistics::Grouping and StatisticsChart::Measure.
+const char *const GroupingNames[] = {QT_TRANSLATE_NOOP("PrintText", "Jaartal"),
+                                     QT_TRANSLATE_NOOP("PrintText", "Categorie"),
+                                     QT_TRANSLATE_NOOP("PrintText", "Conditie")};
+const char *const MeasureNames[] = {QT_TRANSLATE_NOOP("PrintText", "Aantal"),
+                                    QT_TRANSLATE_NOOP("PrintText", "Cat.Prijs"),
+                                    QT_TRANSLATE_NOOP("PrintText", "Mijn Prijs")};
+
 QString printedGroupingName(CollectionStatistics::Grouping grouping)
 {
-    static const char *const names[] = {
-        QT_TRANSLATE_NOOP("PrintText", "Jaartal"),
-        QT_TRANSLATE_NOOP("PrintText", "Categorie"),
-        QT_TRANSLATE_NOOP("PrintText", "Conditie"),
-    };
-    return PrintText::tr(names[static_cast<int>(grouping)]);
+    return PrintText::tr(GroupingNames[static_cast<int>(grouping)]);
 }
 
 QString printedMeasureName(StatisticsChart::Measure measure)
 {
-    static const char *const names[] = {
-        QT_TRANSLATE_NOOP("PrintText", "Aantal"),
-        QT_TRANSLATE_NOOP("PrintText", "Cat.Prijs"),
-        QT_TRANSLATE_NOOP("PrintText", "Mijn Prijs"),
-    };
-    return PrintText::tr(names[static_cast<int>(measure)]);
+    return PrintText::tr(MeasureNames[static_cast<int>(measure)]);
 }
 
 QString printedGroupName(const CollectionStatistics::Group &group)
