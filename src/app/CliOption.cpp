@@ -16,14 +16,14 @@ CliOption CliOption::value(const QString &name, const QString &valueName, const 
 CliOption CliOption::newName(const QString &description)
 {
     return value(QStringLiteral("as"), QStringLiteral("NIEUW"), description,
-                 QStringLiteral("--as verwacht een naam"));
+                 CliText::tr("--as verwacht een naam"));
 }
 
 CliOption CliOption::category()
 {
     CliOption option = value(QStringLiteral("category"), QStringLiteral("TEKST"),
                              CliText::tr("telt alleen de records van die categorie"),
-                             QStringLiteral("--category verwacht één tekst"));
+                             CliText::tr("--category verwacht één tekst"));
     option.once = true;
     return option;
 }
