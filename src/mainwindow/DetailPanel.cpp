@@ -92,8 +92,7 @@ DetailPanel::DetailPanel(QWidget *parent)
     Text6 = addLineEdit("Text6", 150, 4830, 1050);
     Text7 = addLineEdit("Text7", 2400, 4830, 1050);
     // One caption names both price boxes; the blanks carry "Mijn Prijs" over to the second.
-    addCaption(10, QStringLiteral("Cat.Prijs") + QString(37, QLatin1Char(' ')) + QStringLiteral("Mijn Prijs"),
-               1290, 4860);
+    addCaption(10, tr("Cat.Prijs") + QString(37, QLatin1Char(' ')) + tr("Mijn Prijs"), 1290, 4860);
 
     // A screen reader names each field after its caption; the price caption serves two fields.
     const std::array<QWidget *, 10> captioned{Combo1, Text1, Combo2, Text2, Combo3,
