@@ -74,7 +74,7 @@ QAction *HistoryCommands::newAction(QAction *made, const char *name, const QStri
     showCaption(step == &HistoryCommands::undoUnlessBusy ? m_collection.undoText() : m_collection.redoText());
     connect(&m_collection, textChanged, made, showCaption);
     // Not while a command of the window waits for an animation to finish: the
-    // action's own connection to the history goes.
+    // action's own connection to the collection goes.
     disconnect(made, &QAction::triggered, nullptr, nullptr);
     connect(made, &QAction::triggered, this, step);
     return made;

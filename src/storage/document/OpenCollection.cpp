@@ -13,6 +13,7 @@
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/ListChange.h"
 
+#include <QAction>
 #include <QMetaMethod>
 
 #include <algorithm>
@@ -190,12 +191,23 @@ void OpenCollection::redo()
 
 QAction *OpenCollection::createUndoAction(QObject *parent)
 {
-    return m_history.createUndoAction(parent);
+    return newHistoryAction(parent, &QUndoStack::canUndoChanged, m_history.canUndo(), &OpenCollection::undo);
 }
 
 QAction *OpenCollection::createRedoAction(QObject *parent)
 {
-    return m_history.createRedoAction(parent);
+    return newHistoryAction(parent, &QUndoStack::canRedoChanged, m_history.canRedo(), &OpenCollection::redo);
+}
+
+QAction *OpenCollection::newHistoryAction(QObject *parent, void (QUndoStack::*canStepChanged)(bool),
+                                          bool canStep, void (OpenCollection::*step)())
+{
+    // Its caption is the window's: the history's own actions would write theirs over it.
+    auto *action = new QAction(parent);
+    action->setEnabled(canStep);
+    connect(&m_history, canStepChanged, action, &QAction::setEnabled);
+    connect(action, &QAction::triggered, this, step);
+    return action;
 }
 
 bool OpenCollection::listWatched() const

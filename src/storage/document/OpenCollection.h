@@ -161,6 +161,8 @@ private:
     std::vector<std::shared_ptr<const ListChange>> changesOnLeaving(int first, int end) const;
     bool listWatched() const;
     void finishReplacing(const QString &name, Replacement how);
+    QAction *newHistoryAction(QObject *parent, void (QUndoStack::*canStepChanged)(bool), bool canStep,
+                              void (OpenCollection::*step)());
     // basis: what the collection file was when the restored state was made
     // from it, when that is known.
     void takeRestored(const QString &name, std::vector<StampRecord> records,
