@@ -2,6 +2,7 @@
 // is written back to the very same bytes, and done again on a small list with
 // one list set aside it either fits or leaves both exactly as they were.
 #include "FuzzCheck.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/keeping/ListChange.h"
 
 #include <cstddef>
@@ -21,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     asides[1] = std::vector<StampRecord>(2);
     const std::vector<StampRecord> recordsBefore = records;
     const ListChange::AsideLists asidesBefore = asides;
-    if (!change->applyTo(records, asides))
+    CatalogueEntries entries;
+    if (!change->applyTo(records, asides, entries))
         FUZZ_CHECK(records == recordsBefore && asides == asidesBefore);
     return 0;
 }

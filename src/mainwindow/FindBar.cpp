@@ -24,10 +24,11 @@ VistaButton *newButton(QWidget *parent, const char *name, const QString &caption
 
 } // namespace
 
-FindBar::FindBar(QTreeView *list, const RecordList &records, QWidget *parent)
+FindBar::FindBar(QTreeView *list, const RecordList &records, const CatalogueEntries &entries, QWidget *parent)
     : QFrame(parent)
     , m_list(list)
     , m_records(records)
+    , m_entries(entries)
 {
     setObjectName(QStringLiteral("FindBar"));
     setFrameStyle(QFrame::NoFrame);
@@ -121,7 +122,7 @@ void FindBar::findPrevious()
 void FindBar::find(RecordSearch::Direction direction)
 {
     const int start = SelectedRow(m_list);
-    const int row = RecordSearch::find(m_records, ZoekText->text(), start, direction);
+    const int row = RecordSearch::find(m_records, ZoekText->text(), start, direction, &m_entries);
     if (row < 0) {
         ZoekStatus->setText(ZoekText->text().isEmpty() ? QString() : tr("Niet gevonden"));
         return;

@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QTreeView;
+class CatalogueEntries;
 class RecordList;
 class VistaButton;
 
@@ -23,7 +24,7 @@ public:
     static constexpr int ReservedTwips = 450;
 
     // Stands in the list's parent, above the list.
-    FindBar(QTreeView *list, const RecordList &records, QWidget *parent);
+    FindBar(QTreeView *list, const RecordList &records, const CatalogueEntries &entries, QWidget *parent);
 
     // Shows the bar (unless the list is out of sight) with its text selected for typing.
     void open();
@@ -55,4 +56,5 @@ private:
     // The list whose size the bar follows.
     QTreeView *m_list;
     const RecordList &m_records;
+    const CatalogueEntries &m_entries;
 };

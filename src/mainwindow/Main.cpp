@@ -234,7 +234,7 @@ void Main::showFiledPicture(int row)
 void Main::openFindBar()
 {
     if (!m_findBar) {
-        m_findBar = new FindBar(ListView1, m_collection.records(), Frame2);
+        m_findBar = new FindBar(ListView1, m_collection.records(), m_collection.catalogueEntries(), Frame2);
         connect(m_findBar, &FindBar::recordPicked, this, &Main::selectRecord);
         connect(m_findBar, &FindBar::roomTaken, this, &Main::setListTopReserve);
     }

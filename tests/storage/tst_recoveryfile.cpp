@@ -10,6 +10,7 @@
 #include "storage/keeping/CollectionVersions.h"
 #include "storage/keeping/JournalAsides.h"
 #include "storage/keeping/LentRecords.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/keeping/ListChange.h"
 #include "storage/keeping/RecoveryFile.h"
 #include "storage/keeping/RecoveryWriter.h"
@@ -483,7 +484,8 @@ void RecoveryFileTest::aFoldKeepsOnlyTheListsStillSetAside()
     QVERIFY(change);
     std::vector<StampRecord> records = first;
     ListChange::AsideLists asides;
-    QVERIFY(change->applyTo(records, asides));
+    CatalogueEntries entries;
+    QVERIFY(change->applyTo(records, asides, entries));
     QCOMPARE(records, std::vector<StampRecord>{kept.front()});
 }
 

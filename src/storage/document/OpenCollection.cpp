@@ -1,6 +1,7 @@
 #include "storage/document/OpenCollection.h"
 
 #include "storage/StorageText.h"
+#include "storage/document/EntrySwaps.h"
 #include "storage/document/HistoryStep.h"
 #include "storage/document/ListSwapStep.h"
 #include "storage/document/PermutationStep.h"
@@ -54,8 +55,52 @@ void OpenCollection::addRecord(const StampRecord &record)
 
 void OpenCollection::replaceRecord(int row, const StampRecord &record)
 {
+    std::shared_ptr<EntrySwaps> swaps = entriesFollowing(row, m_records.record(row), record);
     auto edit = std::make_unique<RecordSwapStep>(row, record);
-    keepStep(StorageText::tr("Wijzig %1").arg(recordName(record)), std::move(edit), m_sortState);
+    keepStep(StorageText::tr("Wijzig %1").arg(recordName(record)), std::move(edit), m_sortState,
+             std::move(swaps));
+}
+
+std::shared_ptr<EntrySwaps> OpenCollection::entriesFollowing(int row, const StampRecord &from,
+                                                             const StampRecord &to) const
+{
+    const QString oldKey = CatalogueEntries::keyOf(from);
+    const QString newKey = CatalogueEntries::keyOf(to);
+    if (oldKey == newKey || !m_entries.has(oldKey))
+        return nullptr;
+    // The new stamp keeps what it has; of a system and edition it has, the old
+    // stamp's entry does not come along.
+    CatalogueEntries::List moved = m_entries.of(newKey);
+    for (const CatalogueEntry &entry : m_entries.of(oldKey)) {
+        const bool held = std::any_of(moved.cbegin(), moved.cend(), [&](const CatalogueEntry &kept) {
+            return CatalogueEntries::sameSystem(kept.system, entry.system) && kept.edition == entry.edition;
+        });
+        if (!held)
+            moved.append(entry);
+    }
+    auto swaps = std::make_shared<EntrySwaps>();
+    swaps->add(newKey, CatalogueEntries::pack(moved));
+    // Another record of the old stamp keeps its entries.
+    const RecordSpan all = m_records.records();
+    const bool oldStampStays = std::any_of(all.begin(), all.end(), [&](const StampRecord &other) {
+        return &other != &all[static_cast<size_t>(row)] &&
+               other[StampRecord::CatalogueNumber] == from[StampRecord::CatalogueNumber] &&
+               CatalogueEntries::keyOf(other) == oldKey;
+    });
+    if (!oldStampStays)
+        swaps->add(oldKey, QString());
+    return swaps;
+}
+
+void OpenCollection::setCatalogueEntries(int row, const CatalogueEntries::List &entries)
+{
+    const StampRecord &record = m_records.record(row);
+    auto swaps = std::make_shared<EntrySwaps>();
+    swaps->add(CatalogueEntries::keyOf(record), CatalogueEntries::pack(entries));
+    // The record stays as it is; the step names it and selects it when undone.
+    auto edit = std::make_unique<RecordSwapStep>(row, record);
+    keepStep(StorageText::tr("Catalogusnummers %1").arg(recordName(record)), std::move(edit), m_sortState,
+             std::move(swaps));
 }
 
 void OpenCollection::removeRecord(int row)
@@ -87,15 +132,24 @@ void OpenCollection::clearSortMark()
     setSortState(m_sortState.unmarked());
 }
 
-void OpenCollection::addImportedRecords(std::vector<StampRecord> records, bool replace)
+void OpenCollection::addImportedRecords(std::vector<StampRecord> records, bool replace,
+                                        const CatalogueEntries &entries)
 {
+    auto swaps = std::make_shared<EntrySwaps>();
+    if (replace) {
+        m_entries.forEachPacked([&](const QString &key, const QString &) {
+            if (!entries.has(key))
+                swaps->add(key, QString());
+        });
+    }
+    entries.forEachPacked([&](const QString &key, const QString &packed) { swaps->add(key, packed); });
     std::unique_ptr<EditStep> edit;
     if (replace)
         edit = std::make_unique<ListSwapStep>(std::move(records), m_records.records().size());
     else
         edit = RowsStep::insertion(m_records.count(), std::move(records));
     keepStep(replace ? StorageText::tr("vervangen door CSV") : StorageText::tr("importeren uit CSV"),
-             std::move(edit), m_sortState);
+             std::move(edit), m_sortState, swaps->isEmpty() ? nullptr : std::move(swaps));
 }
 
 void OpenCollection::markChangedWithoutEdit()
@@ -109,7 +163,8 @@ void OpenCollection::setSortPictures(const QImage &ascending, const QImage &desc
     m_records.setSortPictures(ascending, descending);
 }
 
-void OpenCollection::keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before)
+void OpenCollection::keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before,
+                              std::shared_ptr<EntrySwaps> entrySwaps)
 {
     const std::shared_ptr<EditStep> kept(std::move(edit));
     // Steps undone before this one go from the history as it takes the step.
@@ -119,11 +174,10 @@ void OpenCollection::keepStep(const QString &text, std::unique_ptr<EditStep> edi
         m_historyWeight -= static_cast<const HistoryStep *>(m_history.command(index))->weight();
     // The history does the step it is given.
     m_history.push(new HistoryStep(
-        m_records,
-        [this](const EditStep &step, bool applied, const SortState &state, bool first) {
-            stepped(step, applied, state, first);
-        },
-        text, kept, before, m_sortState));
+        m_records, m_entries,
+        [this](const EditStep &step, const EntrySwaps *swaps, bool applied, const SortState &state,
+               bool first) { stepped(step, swaps, applied, state, first); },
+        text, kept, std::move(entrySwaps), before, m_sortState));
     for (const auto &change : leaving)
         emit listChanged(change);
     m_historyWeight += kept->weight();
@@ -169,9 +223,12 @@ void OpenCollection::trimHistory()
     m_historyWeight = weight;
 }
 
-void OpenCollection::stepped(const EditStep &edit, bool applied, const SortState &state, bool first)
+void OpenCollection::stepped(const EditStep &edit, const EntrySwaps *entrySwaps, bool applied,
+                             const SortState &state, bool first)
 {
-    reportChange(edit, applied);
+    reportChange(edit, entrySwaps, applied);
+    if (entrySwaps)
+        emit catalogueEntriesChanged();
     // An edit just made leaves the sort state and the selection as they are.
     if (first)
         return;
@@ -217,10 +274,13 @@ bool OpenCollection::listWatched() const
     return isSignalConnected(signal);
 }
 
-void OpenCollection::reportChange(const EditStep &edit, bool applied)
+void OpenCollection::reportChange(const EditStep &edit, const EntrySwaps *entrySwaps, bool applied)
 {
-    if (listWatched())
-        emit listChanged(std::make_shared<const ListChange>(edit.changeMade(m_records, applied)));
+    if (!listWatched())
+        return;
+    emit listChanged(std::make_shared<const ListChange>(edit.changeMade(m_records, applied)));
+    if (entrySwaps)
+        emit listChanged(std::make_shared<const ListChange>(entrySwaps->changeMade(m_entries)));
 }
 
 std::vector<std::shared_ptr<const ListChange>> OpenCollection::changesOnLeaving(int first, int end) const
@@ -248,6 +308,7 @@ void OpenCollection::setSortState(const SortState &state)
 void OpenCollection::startNew(const QString &name, std::vector<StampRecord> records)
 {
     m_records.assign(std::move(records));
+    m_entries.clear();
     rememberFile(QString(), FileFingerprint());
     finishReplacing(name, Replacement::New);
 }
@@ -259,6 +320,10 @@ StorageResult OpenCollection::open(const QString &fileName)
     const StorageResult loaded = LoadCollection(m_folder, fileName, m_records, name, &fingerprint);
     // Line 2 in another spelling of an existing collection's name is that collection.
     name = CollectionFiles(m_folder, name).name();
+    if (loaded)
+        readCatalogue(name);
+    else
+        m_entries.clear();
     // What failed to load is not known as it was: saving over it asks first.
     rememberFile(fileName, loaded ? fingerprint : FileFingerprint());
     if (loaded)
@@ -270,6 +335,7 @@ StorageResult OpenCollection::open(const QString &fileName)
 StorageResult OpenCollection::importOldData(const QString &fileName)
 {
     const StorageResult imported = ImportOldData(m_folder, fileName, m_records);
+    m_entries.clear();
     rememberFile(QString(), FileFingerprint());
     finishReplacing(fileName, Replacement::Imported);
     return imported;
@@ -287,8 +353,8 @@ CollectionSave::Result OpenCollection::saveAs(const QString &name,
         if (const StorageResult respelled = target.respell(name); !respelled)
             return {respelled, CollectionSave::Stop::Failed};
     }
-    const CollectionSave::Result saved =
-        target.saveFrom(CollectionFiles(m_folder, m_name), m_records.records(), conditions, &fingerprint);
+    const CollectionSave::Result saved = target.saveFrom(
+        CollectionFiles(m_folder, m_name), m_records.records(), conditions, &fingerprint, &m_entries);
     if (saved) {
         rememberFile(target.name(), fingerprint);
         m_savedStateFile = m_fingerprintFile;
@@ -305,17 +371,24 @@ CollectionSave::Result OpenCollection::saveAs(const QString &name,
 StorageResult OpenCollection::restoreVersion(const CollectionVersions::Version &version)
 {
     std::vector<StampRecord> records;
-    const StorageResult read = CollectionVersions::read(version, records);
+    StorageResult read = CollectionVersions::read(version, records);
+    CatalogueEntries entries;
     if (read)
+        read = CollectionFiles(m_folder, version.collection).readCatalogueOfVersion(version.path, entries);
+    if (read) {
+        m_entries = std::move(entries);
         takeRestored(version.collection, std::move(records));
+    }
     return read;
 }
 
 StorageResult OpenCollection::restoreRecovery(const RecoveryFile::LeftBehind &file)
 {
     std::vector<StampRecord> records;
-    const StorageResult read = RecoveryFile::read(file, records);
+    CatalogueEntries entries;
+    const StorageResult read = RecoveryFile::read(file, records, entries);
     if (read) {
+        m_entries = std::move(entries);
         // The collection file is taken as the state was made from it only when
         // it is still that file; if it was saved since, saving over it asks.
         const FileFingerprint now =
@@ -366,6 +439,13 @@ FileFingerprint OpenCollection::fileNow(const QString &name) const
     return CollectionSave(CollectionFiles(m_folder, name)).fileNow();
 }
 
+void OpenCollection::readCatalogue(const QString &name)
+{
+    const CollectionFiles::CatalogueRead read = CollectionFiles(m_folder, name).readCatalogue(m_entries);
+    if (read.damagedLines > 0)
+        emit catalogueDamaged(name, read.damagedLines, read.keptAside);
+}
+
 void OpenCollection::rememberFile(const QString &name, const FileFingerprint &fingerprint)
 {
     m_fingerprintFile = name.isEmpty() ? QString() : CollectionFiles(m_folder, name).file();
@@ -385,6 +465,7 @@ void OpenCollection::finishReplacing(const QString &name, Replacement how)
     m_historyWeight = 0;
     m_markedWithoutEdit = false;
     updateUnsavedChanges();
+    emit catalogueEntriesChanged();
     emit contentsReplaced(how);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/StorageResult.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/document/RecordList.h"
 #include "storage/document/SortState.h"
 #include "storage/folder/FileFingerprint.h"
@@ -17,6 +18,7 @@
 #include <vector>
 
 class EditStep;
+class EntrySwaps;
 class ListChange;
 class QAbstractItemModel;
 class QAction;
@@ -37,6 +39,9 @@ public:
 
     const ProgramFolder &programFolder() const { return m_folder; }
     const RecordList &records() const { return m_records; }
+    // The stamps' numbers in other catalogue systems.
+    const CatalogueEntries &catalogueEntries() const { return m_entries; }
+    CatalogueEntries::List catalogueEntriesOf(int row) const { return m_entries.of(m_records.record(row)); }
     // The list for a view to show. It only reads it: the model neither sorts
     // nor takes edits; the verbs below change the records.
     QAbstractItemModel *listModel() { return &m_records; }
@@ -62,8 +67,13 @@ public:
     // The edits. Each marks the collection changed and is one step of the history.
     // At the end of the list, also in a sorted list: the row keeps its place until the next sort.
     void addRecord(const StampRecord &record);
+    // A record whose year or Cat.nr. changes takes its stamp's catalogue
+    // entries along (copied when another record still has the old stamp).
     void replaceRecord(int row, const StampRecord &record);
+    // The stamp's catalogue entries stay for a record added again, as its picture does.
     void removeRecord(int row);
+    // The catalogue entries of the record's stamp become entries (none: removed).
+    void setCatalogueEntries(int row, const CatalogueEntries::List &entries);
     // Sorts by a sortable column, ascending, or descending when that column's
     // header shows the picture of an ascending sort. The new sort state holds
     // before the rows are sorted; should sorting fail (memory), the error is
@@ -72,8 +82,10 @@ public:
     // No header shows a direction picture any more; the rows keep their order.
     void clearSortMark();
     // Records read from a spreadsheet, after the present ones or in their place;
-    // the collection keeps its name.
-    void addImportedRecords(std::vector<StampRecord> records, bool replace);
+    // the collection keeps its name. The stamps of entries get those entries;
+    // replacing the records replaces every entry.
+    void addImportedRecords(std::vector<StampRecord> records, bool replace,
+                            const CatalogueEntries &entries = {});
     // Marks a change without an edit: it stays marked until the next save,
     // whatever is undone.
     void markChangedWithoutEdit();
@@ -141,6 +153,12 @@ signals:
     // left the history for good (not when another collection takes the open
     // one's place). Only made while something is connected.
     void listChanged(const std::shared_ptr<const ListChange> &change);
+    // The catalogue entries of a stamp changed (an edit, undo or redo), or all
+    // of them with the collection.
+    void catalogueEntriesChanged();
+    // The catalogue file of the collection just opened was damaged: the lines
+    // read are used, the file is kept aside at keptAside.
+    void catalogueDamaged(const QString &collectionName, qsizetype damagedLines, const QString &keptAside);
     void undoTextChanged(const QString &text);
     void redoTextChanged(const QString &text);
 
@@ -150,12 +168,20 @@ private:
     void updateUnsavedChanges();
     void setSortState(const SortState &state);
     // The edit has been applied to the list; it goes on the history.
-    void keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before);
+    void keepStep(const QString &text, std::unique_ptr<EditStep> edit, const SortState &before,
+                  std::shared_ptr<EntrySwaps> entrySwaps = nullptr);
+    // The swaps that take the stamp of from's entries to the stamp of to, or
+    // null when the stamp stays or has none.
+    std::shared_ptr<EntrySwaps> entriesFollowing(int row, const StampRecord &from,
+                                                 const StampRecord &to) const;
+    // Reads the catalogue entries of the collection under name.
+    void readCatalogue(const QString &name);
     // Drops the oldest steps while the history holds more than the list again.
     void trimHistory();
     // Called by a step done (applied; first: the edit was just made) or undone.
-    void stepped(const EditStep &edit, bool applied, const SortState &state, bool first);
-    void reportChange(const EditStep &edit, bool applied);
+    void stepped(const EditStep &edit, const EntrySwaps *entrySwaps, bool applied, const SortState &state,
+                 bool first);
+    void reportChange(const EditStep &edit, const EntrySwaps *entrySwaps, bool applied);
     // What the list's watchers learn when the steps of the history from first
     // to before end leave it for good.
     std::vector<std::shared_ptr<const ListChange>> changesOnLeaving(int first, int end) const;
@@ -173,6 +199,7 @@ private:
 
     ProgramFolder m_folder;
     RecordList m_records;
+    CatalogueEntries m_entries;
     QString m_name;
     bool m_unsavedChanges = false;
     bool m_markedWithoutEdit = false;

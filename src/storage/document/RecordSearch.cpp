@@ -1,13 +1,18 @@
 #include "storage/document/RecordSearch.h"
 
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/document/RecordList.h"
+#include "storage/text/Trim.h"
+
+#include <QSet>
 
 #include <algorithm>
 #include <array>
 
 namespace RecordSearch {
 
-int find(const RecordList &list, const QString &text, int startRow, Direction direction)
+int find(const RecordList &list, const QString &text, int startRow, Direction direction,
+         const CatalogueEntries *entries)
 {
     const int count = list.count();
     if (text.isEmpty() || count == 0)
@@ -30,6 +35,26 @@ int find(const RecordList &list, const QString &text, int startRow, Direction di
             answer = {field.constData(), field.size(), field.contains(text, Qt::CaseInsensitive)};
         return answer.found;
     };
+    // The stamps found by their other numbers, by Cat.nr.: a row's Cat.nr.
+    // is looked up before its key is made.
+    QMultiHash<QString, QString> stampYears;
+    if (entries && !entries->isEmpty()) {
+        for (const QString &key : entries->stampsMatching(text)) {
+            const auto [year, number] = CatalogueEntries::splitKey(key);
+            stampYears.insert(number.toString(), year.toString());
+        }
+    }
+    const auto stampMatches = [&](const StampRecord &record) {
+        if (stampYears.isEmpty())
+            return false;
+        const QStringView year = trimmedSpaces(record[StampRecord::Year]);
+        for (auto it = stampYears.constFind(record[StampRecord::CatalogueNumber]);
+             it != stampYears.cend() && it.key() == record[StampRecord::CatalogueNumber]; ++it) {
+            if (*it == year)
+                return true;
+        }
+        return false;
+    };
     const int step = direction == Direction::Next ? 1 : -1;
     int row = startRow;
     if (row < 0 || row >= count)
@@ -42,7 +67,7 @@ int find(const RecordList &list, const QString &text, int startRow, Direction di
         else if (row < 0)
             row = count - 1;
         const StampRecord &record = list.record(row);
-        if (std::any_of(record.fields.begin(), record.fields.end(), fieldMatches))
+        if (std::any_of(record.fields.begin(), record.fields.end(), fieldMatches) || stampMatches(record))
             return row;
     }
     return -1;

@@ -151,7 +151,9 @@ void RecoveryKeeper::start(bool fromSavedState)
     if (fromSavedState && !file.isEmpty() &&
         basis.sameSizeAndTime(
             FileFingerprint::withoutHash(now.size(), now.fileTime(QFileDevice::FileModificationTime)))) {
-        m_writer.startFromFile(m_writtenName, file, basis, basis, m_program);
+        // The entries as they are now: the changes since the saved state set
+        // each stamp's entries whole, so doing them again on these changes nothing.
+        m_writer.startFromFile(m_writtenName, file, basis, basis, m_program, m_collection.catalogueEntries());
         for (const std::shared_ptr<const ListChange> &correction : m_collection.savedStateCorrections())
             m_writer.append(correction);
         for (const std::shared_ptr<const ListChange> &change : m_sinceSaved)
@@ -159,7 +161,8 @@ void RecoveryKeeper::start(bool fromSavedState)
     } else {
         // Once for a state that no file holds (new, imported, restored), or
         // after a failure: the list, lent to the writer, which copies it.
-        m_writer.start(m_writtenName, m_collection.records().lend(), basis, m_program);
+        m_writer.start(m_writtenName, m_collection.records().lend(), basis, m_program,
+                       m_collection.catalogueEntries());
         m_journalAsides.clear();
     }
     m_sinceSaved.clear();

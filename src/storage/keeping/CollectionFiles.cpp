@@ -1,10 +1,12 @@
 #include "storage/keeping/CollectionFiles.h"
 
 #include "storage/StorageText.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileErrorReason.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/folder/TextFile.h"
+#include "storage/formats/CatalogueEntriesFile.h"
 #include "storage/keeping/CollectionLock.h"
 #include "storage/keeping/CollectionVersions.h"
 
@@ -21,6 +23,9 @@ namespace {
 const QString Extension = QStringLiteral(".col");
 const QString VersionsFolder = QStringLiteral(".versies");
 const QString WantListsFolder = QStringLiteral(".mancolijst");
+const QString CataloguesFolder = QStringLiteral(".catalogi");
+const QString VersionCatalogueExtension = QStringLiteral(".catalogi");
+const QString DamagedExtension = QStringLiteral(".beschadigd");
 const QString RecoveryFolder = QStringLiteral(".herstel");
 const QString KeptPicturesFolder = QStringLiteral("afbeeldingen");
 const QString WantListExtension = QStringLiteral(".txt");
@@ -51,7 +56,8 @@ qsizetype longestFileNameIn(const QString &folder)
     return limit > 0 ? limit : 255;
 }
 
-StorageResult copyWantList(const QString &from, const QString &to)
+// The companion at to becomes a copy of the one at from; none there removes it.
+StorageResult copyCompanion(const QString &from, const QString &to)
 {
     if (to.isEmpty())
         return StorageResult::failure(StorageText::tr("Ongeldige naam voor een verzameling!"));
@@ -170,6 +176,22 @@ QString CollectionFiles::wantList() const
     return companionIn(m_folder.path({QStringLiteral("Verzameling"), WantListsFolder}), WantListExtension);
 }
 
+QString CollectionFiles::catalogueFile() const
+{
+    if (!CollectionName::isValid(m_name))
+        return {};
+    return companionIn(m_folder.path({QStringLiteral("Verzameling"), CataloguesFolder}), WantListExtension);
+}
+
+QString CollectionFiles::damagedCatalogueCopy(const QDateTime &moment) const
+{
+    const QString file = catalogueFile();
+    if (file.isEmpty())
+        return {};
+    return QFileInfo(file).path() + QLatin1Char('/') + m_name + QLatin1Char(' ') +
+           moment.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")) + DamagedExtension;
+}
+
 QString CollectionFiles::versionsFolder() const
 {
     return companionIn(versionsRoot(m_folder), QString());
@@ -211,8 +233,52 @@ QString CollectionFiles::wantListOfVersion(const QString &versionFile)
     return versionFile.chopped(Extension.size()) + VersionWantListExtension;
 }
 
+QString CollectionFiles::catalogueOfVersion(const QString &versionFile)
+{
+    return versionFile.chopped(Extension.size()) + VersionCatalogueExtension;
+}
+
+std::vector<CollectionFiles::KeptBeside> CollectionFiles::keptBesideVersion(const QString &versionFile) const
+{
+    return {{wantList(), wantListOfVersion(versionFile)}, {catalogueFile(), catalogueOfVersion(versionFile)}};
+}
+
+CollectionFiles::CatalogueRead CollectionFiles::readCatalogue(CatalogueEntries &entries) const
+{
+    CatalogueRead read;
+    const QString file = catalogueFile();
+    if (file.isEmpty()) {
+        entries.clear();
+        return read;
+    }
+    const CatalogueEntriesFile::ReadResult fileRead = CatalogueEntriesFile::read(file, entries);
+    read.result = fileRead.result;
+    read.damagedLines = fileRead.damagedLines;
+    if (!fileRead.result || fileRead.damagedLines == 0)
+        return read;
+    // The damaged file stays as it was, beside the lines read written anew.
+    read.keptAside = damagedCatalogueCopy(QDateTime::currentDateTime());
+    if (!QFile::exists(read.keptAside) && !QFile::copy(file, read.keptAside)) {
+        read.keptAside.clear();
+        return read;
+    }
+    CollectionLock lock(lockFile());
+    if (lock.acquire())
+        (void)CatalogueEntriesFile::write(file, entries);
+    return read;
+}
+
+StorageResult CollectionFiles::readCatalogueOfVersion(const QString &versionFile,
+                                                      CatalogueEntries &entries) const
+{
+    const QString kept = catalogueOfVersion(versionFile);
+    if (FileExists(kept))
+        return CatalogueEntriesFile::read(kept, entries).result;
+    return readCatalogue(entries).result;
+}
+
 CollectionSave::Result CollectionFiles::save(RecordSpan records, const CollectionSave::Conditions &conditions,
-                                             FileFingerprint *written) const
+                                             FileFingerprint *written, const CatalogueEntries *entries) const
 {
     using Stop = CollectionSave::Stop;
     if (const StorageResult named = checkNewName(m_folder, m_name); !named)
@@ -225,7 +291,7 @@ CollectionSave::Result CollectionFiles::save(RecordSpan records, const Collectio
         return {StorageResult::failure(
                     StorageText::tr("Map voor afbeeldingen kon niet worden aangemaakt: %1").arg(pictures)),
                 Stop::Failed};
-    const CollectionSave::Result saved = CollectionSave(*this).write(records, conditions, written);
+    const CollectionSave::Result saved = CollectionSave(*this).write(records, conditions, written, entries);
     // A collection that was not saved leaves no empty folder of its own behind.
     if (!saved && created)
         QDir().rmdir(pictures);
@@ -234,9 +300,10 @@ CollectionSave::Result CollectionFiles::save(RecordSpan records, const Collectio
 
 CollectionSave::Result CollectionFiles::saveFrom(const CollectionFiles &source, RecordSpan records,
                                                  const CollectionSave::Conditions &conditions,
-                                                 FileFingerprint *written) const
+                                                 FileFingerprint *written,
+                                                 const CatalogueEntries *entries) const
 {
-    CollectionSave::Result saved = save(records, conditions, written);
+    CollectionSave::Result saved = save(records, conditions, written, entries);
     // The want list is the collector's own work; the collection is saved
     // whether or not it can go along, and the reason is passed on.
     if (saved && !source.m_name.isEmpty() && !isNamed(source.m_name)) {
@@ -252,20 +319,34 @@ CollectionSave::Result CollectionFiles::restore(const QString &versionFile, cons
     CollectionSave::Result saved = save(records);
     if (!saved)
         return saved;
+    const CollectionFiles source(m_folder, versionOf);
     const QString keptWantList = wantListOfVersion(versionFile);
     StorageResult taken = StorageResult::success();
     if (FileExists(keptWantList))
         taken = takeWantList(keptWantList);
     else if (!isNamed(versionOf))
-        taken = takeWantList(CollectionFiles(m_folder, versionOf).wantList());
+        taken = takeWantList(source.wantList());
     if (!taken)
         saved.reason = StorageText::tr("Mancolijst niet teruggezet: %1").arg(taken.reason);
+    const QString keptCatalogue = catalogueOfVersion(versionFile);
+    taken = StorageResult::success();
+    if (FileExists(keptCatalogue))
+        taken = takeCatalogue(keptCatalogue);
+    else if (!isNamed(versionOf))
+        taken = takeCatalogue(source.catalogueFile());
+    if (!taken)
+        saved.reason = StorageText::tr("Catalogusnummers niet teruggezet: %1").arg(taken.reason);
     return saved;
 }
 
 StorageResult CollectionFiles::takeWantList(const QString &sourceFile) const
 {
-    return copyWantList(sourceFile, wantList());
+    return copyCompanion(sourceFile, wantList());
+}
+
+StorageResult CollectionFiles::takeCatalogue(const QString &sourceFile) const
+{
+    return copyCompanion(sourceFile, catalogueFile());
 }
 
 StorageResult CollectionFiles::respell(const QString &spelling)
@@ -279,9 +360,11 @@ StorageResult CollectionFiles::respell(const QString &spelling)
             StorageText::tr("Verzameling kon niet worden vergrendeld: %1").arg(locked.reason));
     // The collection file last: until it moves, the old spelling is the name.
     const QString wants = wantList();
+    const QString catalogue = catalogueFile();
     const std::vector<std::pair<QString, QString>> moves{
         {pictureFolder(), QFileInfo(pictureFolder()).path() + QLatin1Char('/') + respelled},
         {wants, QFileInfo(wants).path() + QLatin1Char('/') + respelled + WantListExtension},
+        {catalogue, QFileInfo(catalogue).path() + QLatin1Char('/') + respelled + WantListExtension},
         {versionsFolder(), versionsRoot(m_folder) + QLatin1Char('/') + respelled},
         {m_file, QFileInfo(m_file).path() + QLatin1Char('/') + respelled + Extension},
     };
@@ -318,11 +401,13 @@ StorageResult CollectionFiles::remove() const
     QFile file(m_file);
     if (!file.remove())
         return StorageResult::failure(FileErrorReason::of(file));
-    // Kept with the version: the next collection of this name starts without it.
+    // Kept with the version: the next collection of this name starts without them.
     if (valid) {
-        QFile wants(wantList());
-        if (wants.exists() && !wants.remove())
-            return StorageResult::failure(FileErrorReason::of(wants));
+        for (const QString &companion : {wantList(), catalogueFile()}) {
+            QFile besideFile(companion);
+            if (besideFile.exists() && !besideFile.remove())
+                return StorageResult::failure(FileErrorReason::of(besideFile));
+        }
     }
     return StorageResult::success();
 }

@@ -3,6 +3,7 @@
 #include "storage/StorageText.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileHelpers.h"
+#include "storage/formats/CatalogueEntriesFile.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionLock.h"
@@ -22,10 +23,11 @@ CollectionSave::CollectionSave(const CollectionFiles &collection)
     , m_name(collection.name())
     , m_file(collection.file())
     , m_lockFile(collection.lockFile())
+    , m_catalogueFile(collection.catalogueFile())
 {}
 
 CollectionSave::Result CollectionSave::write(RecordSpan records, const Conditions &conditions,
-                                             FileFingerprint *written) const
+                                             FileFingerprint *written, const CatalogueEntries *entries) const
 {
     if (!CollectionName::isValid(m_name))
         return stopped(Stop::Failed, StorageText::tr("Ongeldige naam voor een verzameling!"));
@@ -48,6 +50,14 @@ CollectionSave::Result CollectionSave::write(RecordSpan records, const Condition
     }
     if (const StorageResult saved = CollectionFile::write(file, m_name, records, written); !saved)
         return stopped(Stop::Failed, saved.reason);
+    // The records are saved; numbers that could not follow are said, and the
+    // next save writes them again.
+    if (entries) {
+        if (const StorageResult saved = CatalogueEntriesFile::write(m_catalogueFile, *entries); !saved)
+            return stopped(
+                Stop::Failed,
+                StorageText::tr("Catalogusnummers konden niet worden opgeslagen: %1").arg(saved.reason));
+    }
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include "storage/folder/FileFingerprint.h"
 #include "storage/folder/ProgramFolder.h"
 
+class CatalogueEntries;
 class CollectionFiles;
 
 #include <QString>
@@ -43,7 +44,9 @@ public:
     explicit CollectionSave(const CollectionFiles &collection);
 
     // The fingerprint of what was written goes to written when asked for.
-    Result write(RecordSpan records, const Conditions &conditions, FileFingerprint *written = nullptr) const;
+    // The catalogue numbers are written after the records when given.
+    Result write(RecordSpan records, const Conditions &conditions, FileFingerprint *written = nullptr,
+                 const CatalogueEntries *entries = nullptr) const;
 
     // What the file to be written is now, for Conditions::fileAsBefore; a null
     // fingerprint when there is none.
@@ -54,4 +57,5 @@ private:
     QString m_name;
     QString m_file;
     QString m_lockFile;
+    QString m_catalogueFile;
 };

@@ -93,8 +93,8 @@ StorageResult copyFile(const QString &from, const QString &to)
     return written;
 }
 
-// A want list kept with a version is the same as the collection's now (neither has one counts too).
-bool sameWantList(const QString &kept, const QString &current)
+// A file kept with a version is the same as the collection's now (neither has one counts too).
+bool sameCompanion(const QString &kept, const QString &current)
 {
     const bool hasKept = FileExists(kept);
     return hasKept == FileExists(current) && (!hasKept || sameBytes(kept, current));
@@ -136,7 +136,6 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
     const QString root = rootFolder();
     const CollectionFiles collection(m_folder, name);
     const QString folder = collection.versionsFolder();
-    const QString wantList = collection.wantList();
     for (const QString &path : {root, folder}) {
         if (QFileInfo(path).isSymLink())
             return notKept(StorageText::tr("map is een symbolische koppeling: %1").arg(path));
@@ -150,9 +149,12 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
 
     const std::vector<Version> earlier = listed(name);
     // Saving an unchanged collection again must not push real history out.
-    if (!earlier.empty() && sameBytes(earlier.back().path, current) &&
-        sameWantList(CollectionFiles::wantListOfVersion(earlier.back().path), wantList))
-        return StorageResult::success();
+    if (!earlier.empty() && sameBytes(earlier.back().path, current)) {
+        const auto besideNewest = collection.keptBesideVersion(earlier.back().path);
+        if (std::all_of(besideNewest.begin(), besideNewest.end(),
+                        [](const auto &beside) { return sameCompanion(beside.kept, beside.current); }))
+            return StorageResult::success();
+    }
 
     // Always after the newest of the same second, also when older ones of that
     // second have been deleted, so that the order of the names stays the order
@@ -166,13 +168,18 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
             sequence = std::max(sequence, parseFileName(QFileInfo(version.path).fileName())->sequence + 1);
     }
     const QString kept = folder + QLatin1Char('/') + fileNameOf(second, sequence);
-    const QString keptWantList = CollectionFiles::wantListOfVersion(kept);
-    // The want list first: a version is listed once its file is there.
-    StorageResult copied = FileExists(wantList) ? copyFile(wantList, keptWantList) : StorageResult::success();
+    const auto beside = collection.keptBesideVersion(kept);
+    // What goes beside it first: a version is listed once its file is there.
+    StorageResult copied = StorageResult::success();
+    for (const auto &[companion, keptCompanion] : beside) {
+        if (copied && FileExists(companion))
+            copied = copyFile(companion, keptCompanion);
+    }
     if (copied)
         copied = copyFile(current, kept);
     if (!copied) {
-        QFile::remove(keptWantList);
+        for (const auto &companion : beside)
+            QFile::remove(companion.kept);
         if (folderMade)
             QDir().rmdir(folder);
         if (rootMade)
@@ -188,8 +195,10 @@ StorageResult CollectionVersions::keepCopyOf(const QString &name, const QString 
     const std::ptrdiff_t surplus = static_cast<std::ptrdiff_t>(earlier.size()) + 1 - Kept;
     for (std::ptrdiff_t index = 0; index < surplus; ++index) {
         const QString &path = earlier[static_cast<size_t>(index)].path;
-        if (QFile::remove(path))
+        if (QFile::remove(path)) {
             QFile::remove(CollectionFiles::wantListOfVersion(path));
+            QFile::remove(CollectionFiles::catalogueOfVersion(path));
+        }
     }
     return StorageResult::success();
 }

@@ -18,7 +18,7 @@
 // The order of the names is the order of keeping: a clock that went back (the
 // hour repeated when summer time ends, another computer's clock on a
 // synchronised folder) names the new version after the newest instead.
-// Each version keeps the collection's want list beside it. The folders are
+// Each version keeps the collection's want list and catalogue numbers beside it. The folders are
 // those of CollectionFiles: a name in any spelling reaches its collection's.
 // A work-keeping folder that is a symbolic link is never followed: a version
 // cannot be kept there.

@@ -1,5 +1,7 @@
 #include "storage/keeping/ListChange.h"
 
+#include "storage/catalogue/CatalogueEntries.h"
+#include "storage/formats/CatalogueEntriesFile.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/LentRecords.h"
 #include "storage/text/Trim.h"
@@ -42,12 +44,13 @@ std::vector<StampRecord> readRecords(QDataStream &stream)
 
 bool ListChange::namesAside(Kind kind)
 {
-    return kind >= Kind::ReplaceSettingAside;
+    return kind >= Kind::ReplaceSettingAside && kind <= Kind::SetAside;
 }
 
 bool ListChange::holdsRecords(Kind kind)
 {
-    return kind != Kind::Reorder && kind != Kind::SwapWithAside && kind != Kind::ForgetAside;
+    return kind != Kind::Reorder && kind != Kind::SwapWithAside && kind != Kind::ForgetAside &&
+           kind != Kind::SetEntries && kind != Kind::AllEntries;
 }
 
 ListChange::ListChange(Kind kind, int row, int count)
@@ -112,6 +115,20 @@ ListChange ListChange::settingAside(quint64 aside, std::vector<StampRecord> reco
     return namingAside(Kind::SetAside, aside, std::move(records));
 }
 
+ListChange ListChange::entriesSet(std::vector<std::pair<QString, QString>> packedByStamp)
+{
+    ListChange change(Kind::SetEntries);
+    change.m_entries = std::move(packedByStamp);
+    return change;
+}
+
+ListChange ListChange::allEntries(QByteArray fileBytes)
+{
+    ListChange change(Kind::AllEntries);
+    change.m_entriesFile = std::move(fileBytes);
+    return change;
+}
+
 std::vector<ListChange> ListChange::fileFormCorrections(RecordSpan records)
 {
     // Row by row from the top, each row above already as it should be: a
@@ -138,6 +155,12 @@ QByteArray ListChange::serialized() const
         stream << static_cast<quint32>(m_order.size());
         for (const int from : m_order)
             stream << static_cast<qint32>(from);
+    } else if (m_kind == Kind::SetEntries) {
+        stream << static_cast<quint32>(m_entries.size());
+        for (const auto &[key, packed] : m_entries)
+            stream << key << packed;
+    } else if (m_kind == Kind::AllEntries) {
+        stream << m_entriesFile;
     } else if (holdsRecords(m_kind)) {
         writeRecords(stream, records());
     }
@@ -153,7 +176,7 @@ std::optional<ListChange> ListChange::parse(QByteArrayView bytes)
     qint32 row = 0;
     qint32 count = 0;
     stream >> kind >> row >> count;
-    if (stream.status() != QDataStream::Ok || kind > static_cast<quint8>(Kind::SetAside))
+    if (stream.status() != QDataStream::Ok || kind > static_cast<quint8>(Kind::AllEntries))
         return std::nullopt;
     ListChange change(static_cast<Kind>(kind), row, count);
     if (namesAside(change.m_kind))
@@ -170,6 +193,20 @@ std::optional<ListChange> ListChange::parse(QByteArrayView bytes)
             stream >> read;
             from = read;
         }
+    } else if (change.m_kind == Kind::SetEntries) {
+        quint32 size = 0;
+        stream >> size;
+        // Eight bytes a stamp at least: a size the bytes cannot hold is not believed.
+        if (size > static_cast<quint64>(bytes.size()) / 8)
+            return std::nullopt;
+        for (quint32 index = 0; index < size && stream.status() == QDataStream::Ok; ++index) {
+            QString key;
+            QString packed;
+            stream >> key >> packed;
+            change.m_entries.emplace_back(std::move(key), std::move(packed));
+        }
+    } else if (change.m_kind == Kind::AllEntries) {
+        stream >> change.m_entriesFile;
     } else if (holdsRecords(change.m_kind)) {
         change.m_records = readRecords(stream);
     }
@@ -225,12 +262,14 @@ bool ListChange::fits(RecordSpan records, const AsideLists &asides) const
     case Kind::ReplaceSettingAside:
     case Kind::ForgetAside:
     case Kind::SetAside:
+    case Kind::SetEntries:
+    case Kind::AllEntries:
         return true;
     }
     return false;
 }
 
-bool ListChange::applyTo(std::vector<StampRecord> &records, AsideLists &asides)
+bool ListChange::applyTo(std::vector<StampRecord> &records, AsideLists &asides, CatalogueEntries &entries)
 {
     if (!fits(records, asides))
         return false;
@@ -274,6 +313,15 @@ bool ListChange::applyTo(std::vector<StampRecord> &records, AsideLists &asides)
         break;
     case Kind::SetAside:
         asides[m_aside].swap(m_records);
+        break;
+    case Kind::SetEntries:
+        for (const auto &[key, packed] : m_entries)
+            entries.setPacked(key, packed);
+        m_entries = {};
+        break;
+    case Kind::AllEntries:
+        CatalogueEntriesFile::parse(m_entriesFile, entries);
+        m_entriesFile = {};
         break;
     }
     m_records = {};

@@ -8,8 +8,10 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
+class CatalogueEntries;
 class LentRecords;
 
 // What one edit, undo or redo did to the list, in the direction it went: the
@@ -39,6 +41,10 @@ public:
     static ListChange forgettingAside(quint64 aside);
     // The records are set aside under the number; the list stays as it is.
     static ListChange settingAside(quint64 aside, std::vector<StampRecord> records);
+    // The stamps' catalogue entries become those given (packed; empty: none).
+    static ListChange entriesSet(std::vector<std::pair<QString, QString>> packedByStamp);
+    // Every catalogue entry becomes those the bytes of a catalogue file give.
+    static ListChange allEntries(QByteArray fileBytes);
     // The changes that turn what the collection file form gives back of the
     // records (written, then read) into the records themselves; none for most.
     static std::vector<ListChange> fileFormCorrections(RecordSpan records);
@@ -54,8 +60,9 @@ public:
     // Does the change again on the records as they stood before it, with the
     // lists set aside so far; false, leaving both as they were, when the
     // change does not fit them (rows outside the list, an order of another
-    // length, a list set aside that is not there). Its records go into them.
-    bool applyTo(std::vector<StampRecord> &records, AsideLists &asides);
+    // length, a list set aside that is not there). Its records go into them,
+    // its catalogue entries into entries.
+    bool applyTo(std::vector<StampRecord> &records, AsideLists &asides, CatalogueEntries &entries);
 
 private:
     // The numbers are written to the journal: new kinds go at the end.
@@ -68,7 +75,9 @@ private:
         ReplaceSettingAside,
         SwapWithAside,
         ForgetAside,
-        SetAside
+        SetAside,
+        SetEntries,
+        AllEntries
     };
 
     explicit ListChange(Kind kind, int row = 0, int count = 0);
@@ -88,4 +97,6 @@ private:
     std::vector<StampRecord> m_records;
     std::shared_ptr<LentRecords> m_lentRecords;
     std::vector<int> m_order;
+    std::vector<std::pair<QString, QString>> m_entries;
+    QByteArray m_entriesFile;
 };

@@ -1,10 +1,12 @@
 #include "storage/keeping/RecoveryFile.h"
 
 #include "storage/StorageText.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/FileErrorReason.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/folder/TextFile.h"
+#include "storage/formats/CatalogueEntriesFile.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionLock.h"
@@ -155,17 +157,30 @@ StorageResult RecoveryFile::start(const QString &collectionName, const FileFinge
     return RecoveryJournal::start(journal, mark.result(), firstEntries);
 }
 
-StorageResult RecoveryFile::write(const QString &collectionName, RecordSpan records,
-                                  const FileFingerprint &basis) const
+namespace {
+
+// The catalogue entries of a state go into its journal first.
+std::vector<QByteArray> entriesOfState(const CatalogueEntries *entries)
 {
-    return write(collectionName, records, basis, {});
+    if (!entries || entries->isEmpty())
+        return {};
+    return {ListChange::allEntries(CatalogueEntriesFile::serialized(*entries)).serialized()};
+}
+
+} // namespace
+
+StorageResult RecoveryFile::write(const QString &collectionName, RecordSpan records,
+                                  const FileFingerprint &basis, const CatalogueEntries *entries) const
+{
+    return write(collectionName, records, basis, entries, {});
 }
 
 StorageResult RecoveryFile::write(const QString &collectionName, RecordSpan records,
-                                  const FileFingerprint &basis, std::vector<QByteArray> laterEntries) const
+                                  const FileFingerprint &basis, const CatalogueEntries *entries,
+                                  std::vector<QByteArray> laterEntries) const
 {
     // What the file form would change of the state is kept exactly by the journal.
-    std::vector<QByteArray> exact;
+    std::vector<QByteArray> exact = entriesOfState(entries);
     for (const ListChange &correction : ListChange::fileFormCorrections(records))
         exact.push_back(correction.serialized());
     exact.insert(exact.end(), std::make_move_iterator(laterEntries.begin()),
@@ -177,15 +192,16 @@ StorageResult RecoveryFile::write(const QString &collectionName, RecordSpan reco
 }
 
 StorageResult RecoveryFile::writeCopyOf(const QString &collectionName, const QString &file,
-                                        const FileFingerprint &fingerprint,
-                                        const FileFingerprint &basis) const
+                                        const FileFingerprint &fingerprint, const FileFingerprint &basis,
+                                        const CatalogueEntries *entries) const
 {
     QByteArray bytes;
     if (const StorageResult read = TextFile::readBytes(file, bytes); !read)
         return read;
     if (FileFingerprint::of(file, bytes) != fingerprint || fingerprint.isNull())
         return StorageResult::failure(StorageText::tr("Bestand is intussen gewijzigd: %1").arg(file));
-    return start(collectionName, basis, [&](const TextFile::Sink &sink) { sink(bytes); }, {});
+    return start(
+        collectionName, basis, [&](const TextFile::Sink &sink) { sink(bytes); }, entriesOfState(entries));
 }
 
 StorageResult RecoveryFile::append(const QString &collectionName,
@@ -215,13 +231,14 @@ StorageResult RecoveryFile::shortenJournal(const QString &collectionName, qint64
     const LeftBehind file{collectionName, {}, path, readBasis(basisPathOf(path))};
     std::vector<StampRecord> records;
     ListChange::AsideLists asides;
-    if (const StorageResult read = replay(file, records, asides); !read)
+    CatalogueEntries entries;
+    if (const StorageResult read = replay(file, records, asides, entries); !read)
         return read;
     std::vector<QByteArray> setAside;
     for (auto &[aside, list] : asides)
         setAside.push_back(ListChange::settingAside(aside, std::move(list)).serialized());
     asides.clear();
-    const StorageResult written = write(collectionName, records, file.basis, std::move(setAside));
+    const StorageResult written = write(collectionName, records, file.basis, &entries, std::move(setAside));
     startSize = journalSize(collectionName);
     return written;
 }
@@ -268,15 +285,23 @@ std::vector<RecoveryFile::LeftBehind> RecoveryFile::leftBehind() const
 
 StorageResult RecoveryFile::read(const LeftBehind &file, std::vector<StampRecord> &records)
 {
+    CatalogueEntries entries;
+    return read(file, records, entries);
+}
+
+StorageResult RecoveryFile::read(const LeftBehind &file, std::vector<StampRecord> &records,
+                                 CatalogueEntries &entries)
+{
     ListChange::AsideLists asides;
-    return replay(file, records, asides);
+    return replay(file, records, asides, entries);
 }
 
 StorageResult RecoveryFile::replay(const LeftBehind &file, std::vector<StampRecord> &records,
-                                   ListChange::AsideLists &asides)
+                                   ListChange::AsideLists &asides, CatalogueEntries &entries)
 {
     records.clear();
     asides.clear();
+    entries.clear();
     QByteArray base;
     if (const StorageResult read = TextFile::readBytes(file.path, base); !read)
         return read;
@@ -291,7 +316,7 @@ StorageResult RecoveryFile::replay(const LeftBehind &file, std::vector<StampReco
     // change cut short does: what came before it still holds.
     RecoveryJournal::read(journalPathOf(file.path), mark.result(), [&](QByteArrayView entry) {
         std::optional<ListChange> change = ListChange::parse(entry);
-        return change && change->applyTo(records, asides);
+        return change && change->applyTo(records, asides, entries);
     });
     return StorageResult::success();
 }

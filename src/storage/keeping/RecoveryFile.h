@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class CatalogueEntries;
 class QLockFile;
 
 // The open collection's unsaved state, kept in Verzameling/.herstel so that a
@@ -56,12 +57,14 @@ public:
     // Starts the recovery file anew with the records as the base: what was
     // there before counts until the new base is complete. basis: the
     // collection file the state was made from.
-    StorageResult write(const QString &collectionName, RecordSpan records,
-                        const FileFingerprint &basis = {}) const;
+    // The catalogue entries of the state, when it has any, go first into the journal.
+    StorageResult write(const QString &collectionName, RecordSpan records, const FileFingerprint &basis = {},
+                        const CatalogueEntries *entries = nullptr) const;
     // The same with a copy of the collection file at file as the base; it must
     // still be as fingerprint says (it holds the state), or nothing is written.
     StorageResult writeCopyOf(const QString &collectionName, const QString &file,
-                              const FileFingerprint &fingerprint, const FileFingerprint &basis) const;
+                              const FileFingerprint &fingerprint, const FileFingerprint &basis,
+                              const CatalogueEntries *entries = nullptr) const;
     // Adds changes made to the list since to the journal of the base written last.
     StorageResult append(const QString &collectionName,
                          const std::vector<std::shared_ptr<const ListChange>> &changes) const;
@@ -82,6 +85,8 @@ public:
     // The base with the changes of its journal done again on it: the list as
     // it was at the last change written (a change cut short by the crash is left out).
     static StorageResult read(const LeftBehind &file, std::vector<StampRecord> &records);
+    static StorageResult read(const LeftBehind &file, std::vector<StampRecord> &records,
+                              CatalogueEntries &entries);
     // Keeps a declined recovery file's state as a version of its collection (of
     // "(naamloos)" without a name), then removes it.
     StorageResult discard(const LeftBehind &file) const;
@@ -91,10 +96,10 @@ public:
 private:
     // read, also giving the lists set aside at the end of the journal.
     static StorageResult replay(const LeftBehind &file, std::vector<StampRecord> &records,
-                                ListChange::AsideLists &asides);
+                                ListChange::AsideLists &asides, CatalogueEntries &entries);
     // write, with the entries after the base's own.
     StorageResult write(const QString &collectionName, RecordSpan records, const FileFingerprint &basis,
-                        std::vector<QByteArray> laterEntries) const;
+                        const CatalogueEntries *entries, std::vector<QByteArray> laterEntries) const;
     QString folder() const;
     // The folder when it is a real one (or none yet); never one reached through a link.
     StorageResult checkFolder() const;

@@ -23,16 +23,16 @@ RecoveryWriter::~RecoveryWriter()
 }
 
 void RecoveryWriter::start(const QString &collectionName, std::shared_ptr<LentRecords> records,
-                           const FileFingerprint &basis, qint64 program)
+                           const FileFingerprint &basis, qint64 program, const CatalogueEntries &entries)
 {
-    ask(Start{collectionName, program, basis, {}, {}, std::move(records)});
+    ask(Start{collectionName, program, basis, {}, {}, std::move(records), entries});
 }
 
 void RecoveryWriter::startFromFile(const QString &collectionName, const QString &file,
                                    const FileFingerprint &fingerprint, const FileFingerprint &basis,
-                                   qint64 program)
+                                   qint64 program, const CatalogueEntries &entries)
 {
-    ask(Start{collectionName, program, basis, file, fingerprint, {}});
+    ask(Start{collectionName, program, basis, file, fingerprint, {}, entries});
 }
 
 void RecoveryWriter::append(std::shared_ptr<const ListChange> change)
@@ -98,9 +98,10 @@ void RecoveryWriter::doWork(std::deque<Work> &work)
             m_startedProgram = start->program;
             const RecoveryFile recovery(m_folder, m_startedProgram);
             written = start->file.isEmpty()
-                          ? recovery.write(start->collectionName, start->records->rows(), start->basis)
+                          ? recovery.write(start->collectionName, start->records->rows(), start->basis,
+                                           &start->entries)
                           : recovery.writeCopyOf(start->collectionName, start->file, start->fingerprint,
-                                                 start->basis);
+                                                 start->basis, &start->entries);
             m_started = written.ok;
             m_journalStartSize = recovery.journalSize(m_startedName);
             work.pop_front();

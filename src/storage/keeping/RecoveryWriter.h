@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/StorageResult.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/folder/FileFingerprint.h"
 #include "storage/folder/ProgramFolder.h"
 
@@ -33,12 +34,15 @@ public:
     // state, made from the collection file basis. The worker copies lent
     // records (sharing their texts), so that the window's thread does not.
     // program: whose recovery file it is (see RecoveryFile).
+    // The catalogue entries are a copy that shares its texts until the
+    // collection's change.
     void start(const QString &collectionName, std::shared_ptr<LentRecords> records,
-               const FileFingerprint &basis = {}, qint64 program = 0);
+               const FileFingerprint &basis = {}, qint64 program = 0, const CatalogueEntries &entries = {});
     // The same with the collection file at file as the state, which it holds
     // while it is as fingerprint says.
     void startFromFile(const QString &collectionName, const QString &file, const FileFingerprint &fingerprint,
-                       const FileFingerprint &basis, qint64 program = 0);
+                       const FileFingerprint &basis, qint64 program = 0,
+                       const CatalogueEntries &entries = {});
     // Adds a change made to the list since, to the recovery file started last.
     void append(std::shared_ptr<const ListChange> change);
     // Drops the work not yet begun, waits for a running one, then removes the
@@ -60,6 +64,7 @@ private:
         QString file;
         FileFingerprint fingerprint;
         std::shared_ptr<LentRecords> records;
+        CatalogueEntries entries;
     };
     using Work = std::variant<Start, std::shared_ptr<const ListChange>>;
 
