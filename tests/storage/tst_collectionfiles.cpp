@@ -28,6 +28,17 @@ QString wantListPath(const QString &name)
     return QStringLiteral("Verzameling/.mancolijst/%1.txt").arg(name);
 }
 
+QString cataloguePath(const QString &name)
+{
+    return QStringLiteral("Verzameling/.catalogi/%1.txt").arg(name);
+}
+
+// A catalogue file of one entry.
+QByteArray catalogueOf(const char *number)
+{
+    return QByteArray("1990\t1\tMi\t") + number + "\t\t\r\n";
+}
+
 } // namespace
 
 class CollectionFilesTest : public QObject {
@@ -80,8 +91,9 @@ void CollectionFilesTest::aNameInAnySpellingIsTheCollectionOfItsFile()
 }
 
 // Every operation on a collection, and what it does with each file of it:
-// the collection file, the picture folder, the want list, the versions with
-// the want list kept beside each, and the lock.
+// the collection file, the picture folder, the want list and the catalogue
+// numbers, the versions with those kept beside each, and the lock. The
+// operations here are given no catalogue entries: the file there stays.
 void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
 {
     struct Expected {
@@ -89,6 +101,8 @@ void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
         QByteArray wantList;
         int versions;
         QByteArray keptWantList; // beside the newest version
+        QByteArray catalogue;
+        QByteArray keptCatalogue;
     };
     struct Row {
         const char *operation;
@@ -105,7 +119,10 @@ void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
     const auto versionOfA = [&](const TestFolder &home) {
         QVERIFY(files(home, "A").save(recordsOf(QStringLiteral("a2"))));
         home.write(wantListPath(QStringLiteral("A")), "A 6\r\n");
+        home.write(cataloguePath(QStringLiteral("A")), catalogueOf("6"));
     };
+    const QByteArray catalogueOfA = catalogueOf("1");
+    const QByteArray catalogueOfC = catalogueOf("3");
     const auto newestOfA = [](const TestFolder &home) {
         return CollectionVersions(home.folder()).versions(QStringLiteral("A")).front().path;
     };
@@ -113,29 +130,29 @@ void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
         {"save",
          QStringLiteral("A"),
          [&](const TestFolder &home) { return bool(files(home, "A").save(recordsOf(QStringLiteral("a2")))); },
-         {true, wantsOfA, 1, wantsOfA}},
+         {true, wantsOfA, 1, wantsOfA, catalogueOfA, catalogueOfA}},
         {"save under a new name",
          QStringLiteral("B"),
          [&](const TestFolder &home) {
              return bool(files(home, "B").saveFrom(files(home, "A"), recordsOf(QStringLiteral("a"))));
          },
-         {true, wantsOfA, 0, {}}},
+         {true, wantsOfA, 0, {}, {}, {}}},
         {"save over another collection",
          QStringLiteral("C"),
          [&](const TestFolder &home) {
              return bool(files(home, "c").saveFrom(files(home, "A"), recordsOf(QStringLiteral("a"))));
          },
-         {true, wantsOfA, 1, wantsOfC}},
+         {true, wantsOfA, 1, wantsOfC, catalogueOfC, catalogueOfC}},
         {"save over another from one without a want list",
          QStringLiteral("C"),
          [&](const TestFolder &home) {
              return bool(files(home, "C").saveFrom(files(home, "N"), recordsOf(QStringLiteral("n"))));
          },
-         {true, {}, 1, wantsOfC}},
+         {true, {}, 1, wantsOfC, catalogueOfC, catalogueOfC}},
         {"delete",
          QStringLiteral("A"),
          [&](const TestFolder &home) { return bool(files(home, "a").remove()); },
-         {false, {}, 1, wantsOfA}},
+         {false, {}, 1, wantsOfA, {}, catalogueOfA}},
         {"restore",
          QStringLiteral("A"),
          [&](const TestFolder &home) {
@@ -143,7 +160,7 @@ void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
              return bool(files(home, "A").restore(newestOfA(home), QStringLiteral("A"),
                                                   recordsOf(QStringLiteral("a"))));
          },
-         {true, wantsOfA, 2, "A 6\r\n"}},
+         {true, wantsOfA, 2, "A 6\r\n", catalogueOfA, catalogueOf("6")}},
         {"restore under another name",
          QStringLiteral("C"),
          [&](const TestFolder &home) {
@@ -151,13 +168,13 @@ void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
              return bool(files(home, "C").restore(newestOfA(home), QStringLiteral("A"),
                                                   recordsOf(QStringLiteral("a"))));
          },
-         {true, wantsOfA, 1, wantsOfC}},
+         {true, wantsOfA, 1, wantsOfC, catalogueOfA, catalogueOfC}},
         {"import over it",
          QStringLiteral("C"),
          [&](const TestFolder &home) {
              return bool(files(home, "C").save(recordsOf(QStringLiteral("i"), 3)));
          },
-         {true, wantsOfC, 1, wantsOfC}},
+         {true, wantsOfC, 1, wantsOfC, catalogueOfC, catalogueOfC}},
     };
     for (const Row &row : rows) {
         TestFolder home;
@@ -166,6 +183,8 @@ void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
         QVERIFY(files(home, "N").save(recordsOf(QStringLiteral("n"))));
         home.write(wantListPath(QStringLiteral("A")), wantsOfA);
         home.write(wantListPath(QStringLiteral("C")), wantsOfC);
+        home.write(cataloguePath(QStringLiteral("A")), catalogueOfA);
+        home.write(cataloguePath(QStringLiteral("C")), catalogueOfC);
         QVERIFY2(row.run(home), row.operation);
 
         const CollectionFiles written(home.folder(), row.written);
@@ -174,16 +193,20 @@ void CollectionFilesTest::eachOperationDoesWithEachCompanionWhatItSays()
         // The picture folder is made by every write and left alone by a delete.
         QVERIFY2(home.exists(QStringLiteral("Verzameling/") + row.written), row.operation);
         QVERIFY2(!home.exists(QStringLiteral("Verzameling/.%1.col.lock").arg(row.written)), row.operation);
-        QCOMPARE(home.exists(wantListPath(row.written)) ? home.read(wantListPath(row.written)) : QByteArray(),
-                 expected.wantList);
+        const auto bytesAt = [&](const QString &path) {
+            return QFile::exists(path) ? home.read(QDir(home.path(QString())).relativeFilePath(path))
+                                       : QByteArray();
+        };
+        QCOMPARE(bytesAt(home.path(wantListPath(row.written))), expected.wantList);
+        QCOMPARE(bytesAt(home.path(cataloguePath(row.written))), expected.catalogue);
         const std::vector<CollectionVersions::Version> versions =
             CollectionVersions(home.folder()).versions(row.written);
         QVERIFY2(versions.size() == size_t(expected.versions), row.operation);
         if (!versions.empty()) {
-            const QString kept = CollectionFiles::wantListOfVersion(versions.front().path);
-            QCOMPARE(QFile::exists(kept) ? home.read(QDir(home.path(QString())).relativeFilePath(kept))
-                                         : QByteArray(),
+            QCOMPARE(bytesAt(CollectionFiles::wantListOfVersion(versions.front().path)),
                      expected.keptWantList);
+            QCOMPARE(bytesAt(CollectionFiles::catalogueOfVersion(versions.front().path)),
+                     expected.keptCatalogue);
         }
     }
 }
@@ -194,6 +217,7 @@ void CollectionFilesTest::savedUnderItsNameInAnotherCaseTheCollectionIsRespelled
     QVERIFY(CollectionFiles(home.folder(), QStringLiteral("Belgie")).save(recordsOf(QStringLiteral("b"))));
     QVERIFY(CollectionFiles(home.folder(), QStringLiteral("Belgie")).save(recordsOf(QStringLiteral("b"), 2)));
     home.write(wantListPath(QStringLiteral("Belgie")), "1-5\r\n");
+    home.write(cataloguePath(QStringLiteral("belgie")), catalogueOf("5"));
     OpenCollection collection(home.folder());
     QVERIFY(collection.open(QStringLiteral("belgie")));
     QCOMPARE(collection.name(), QStringLiteral("Belgie"));
@@ -204,6 +228,7 @@ void CollectionFilesTest::savedUnderItsNameInAnotherCaseTheCollectionIsRespelled
     QCOMPARE(files, QStringList({"BELGIE", "BELGIE.col"}));
     QVERIFY(home.read(QStringLiteral("Verzameling/BELGIE.col")).contains("\r\nBELGIE\r\n"));
     QCOMPARE(home.read(wantListPath(QStringLiteral("BELGIE"))), QByteArray("1-5\r\n"));
+    QCOMPARE(home.read(cataloguePath(QStringLiteral("BELGIE"))), catalogueOf("5"));
     QCOMPARE(CollectionVersions(home.folder()).versions(QStringLiteral("BELGIE")).size(), size_t(2));
     QVERIFY(home.exists(QStringLiteral("Verzameling/.versies/BELGIE")));
 }

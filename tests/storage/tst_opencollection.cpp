@@ -1,6 +1,7 @@
 #include "common/CollectionState.h"
 #include "common/TestFolder.h"
 #include "storage/document/OpenCollection.h"
+#include "storage/document/RecordSearch.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionVersions.h"
 #include "storage/keeping/ListChange.h"
@@ -59,6 +60,7 @@ private slots:
     void aSortFollowsTheDirectionRulesAndIsUndoneWithItsState();
     void theHistoryHoldsNoMoreThanTheListAgain();
     void aListSetAsideIsForgottenWhenItsStepLeavesTheHistory();
+    void otherCatalogueNumbersAreEditedSavedAndFoundWithTheStamp();
 };
 
 void OpenCollectionTest::everyEditIsOneStepUndoneAndRedoneByteForByte()
@@ -314,6 +316,91 @@ void OpenCollectionTest::aListSetAsideIsForgottenWhenItsStepLeavesTheHistory()
     collection.addImportedRecords(threeStamps(), true);
     collection.startNew(QStringLiteral("Nieuw"));
     QCOMPARE(seen.size(), size_t(9));
+}
+
+// The numbers of other catalogue systems: edits of the collection that follow
+// the stamp, are saved beside it byte for byte, read back, found by the search;
+// a damaged file of them still opens, told once.
+void OpenCollectionTest::otherCatalogueNumbersAreEditedSavedAndFoundWithTheStamp()
+{
+    TestFolder home;
+    Document document(home);
+    OpenCollection &collection = document.collection;
+    QSignalSpy entriesChanged(&collection, &OpenCollection::catalogueEntriesChanged);
+    const CatalogueEntries::List entries{
+        {QStringLiteral("Yt"), QStringLiteral("512"), {}, {}},
+        {QStringLiteral("Mi"), QStringLiteral("535"), QStringLiteral("1,20"), QStringLiteral("2023")}};
+    collection.setCatalogueEntries(1, entries);
+    QVERIFY(collection.unsavedChanges());
+    QCOMPARE(collection.catalogueEntriesOf(1), entries);
+    QCOMPARE(entriesChanged.count(), 1);
+    collection.undo();
+    QVERIFY(collection.catalogueEntriesOf(1).isEmpty());
+    QVERIFY(!collection.unsavedChanges());
+    collection.redo();
+    QCOMPARE(collection.catalogueEntriesOf(1), entries);
+
+    // A new Cat.nr. takes the entries along; undone, they are back on the old one.
+    collection.replaceRecord(1, stamp(QStringLiteral(" 1852 "), QStringLiteral("100a")));
+    QCOMPARE(collection.catalogueEntriesOf(1), entries);
+    QVERIFY(!collection.catalogueEntries().has(QStringLiteral("1852\t100")));
+    collection.undo();
+    QCOMPARE(collection.catalogueEntries().of(QStringLiteral("1852\t100")), entries);
+    QVERIFY(!collection.catalogueEntries().has(QStringLiteral("1852\t100a")));
+    // Another record of the same stamp keeps them.
+    collection.addRecord(stamp(QStringLiteral("1852"), QStringLiteral("100")));
+    collection.replaceRecord(1, stamp(QStringLiteral("1852"), QStringLiteral("100b")));
+    QCOMPARE(collection.catalogueEntriesOf(1), entries);
+    QCOMPARE(collection.catalogueEntriesOf(3), entries);
+
+    // Found by any of its numbers, in any spelling; plain text still finds fields.
+    for (const char *text : {"mi535", "MI 535", "Mi 535", "Yt 512"})
+        QCOMPARE(RecordSearch::find(collection.records(), QString::fromLatin1(text), 1,
+                                    RecordSearch::Direction::Next, &collection.catalogueEntries()),
+                 3);
+    QCOMPARE(RecordSearch::find(collection.records(), QStringLiteral("Sc 535"), -1,
+                                RecordSearch::Direction::Next, &collection.catalogueEntries()),
+             -1);
+    QCOMPARE(RecordSearch::find(collection.records(), QStringLiteral("molens"), -1,
+                                RecordSearch::Direction::Next, &collection.catalogueEntries()),
+             0);
+
+    // Saved beside the collection, by stamp, in the file's fixed form.
+    QVERIFY(collection.saveAs(QStringLiteral("Land")));
+    const QByteArray expected = "1852\t100\tYt\t512\t\t\r\n"
+                                "1852\t100\tMi\t535\t1,20\t2023\r\n"
+                                "1852\t100b\tYt\t512\t\t\r\n"
+                                "1852\t100b\tMi\t535\t1,20\t2023\r\n";
+    QCOMPARE(home.read(QStringLiteral("Verzameling/.catalogi/Land.txt")), expected);
+    QVERIFY(collection.saveAs(QStringLiteral("Ander")));
+    QCOMPARE(home.read(QStringLiteral("Verzameling/.catalogi/Ander.txt")), expected);
+    OpenCollection reopened(home.folder());
+    QVERIFY(reopened.open(QStringLiteral("Land")));
+    QCOMPARE(reopened.catalogueEntriesOf(1), entries);
+
+    // A version brings back its own entries.
+    collection.setCatalogueEntries(1, {});
+    collection.setCatalogueEntries(3, {});
+    QVERIFY(collection.saveAs(QStringLiteral("Land")));
+    QVERIFY(!home.exists(QStringLiteral("Verzameling/.catalogi/Land.txt")));
+    QVERIFY(
+        reopened.restoreVersion(CollectionVersions(home.folder()).versions(QStringLiteral("Land")).front()));
+    QCOMPARE(reopened.catalogueEntriesOf(3), entries);
+
+    // Damaged: garbage, too few fields, a byte no text holds. The lines that
+    // can be read are used, the file is kept aside, and the next open is quiet.
+    home.write(QStringLiteral("Verzameling/.catalogi/Ander.txt"),
+               QByteArrayLiteral("1852\t100\tMi\t535\t\t\r\n\x01\x02\xff\x00garbage\r\n1852\t100\tYt\r\n"
+                                 "1852\t100\tSG\t7\x81\t\t\r\n"));
+    QSignalSpy damaged(&reopened, &OpenCollection::catalogueDamaged);
+    QVERIFY(reopened.open(QStringLiteral("Ander")));
+    QCOMPARE(damaged.count(), 1);
+    QCOMPARE(damaged.at(0).at(1).value<qsizetype>(), qsizetype(3));
+    QCOMPARE(reopened.catalogueEntriesOf(3),
+             (CatalogueEntries::List{{QStringLiteral("Mi"), QStringLiteral("535"), {}, {}}}));
+    QVERIFY(QFile::exists(damaged.at(0).at(2).toString()));
+    QVERIFY(reopened.open(QStringLiteral("Ander")));
+    QCOMPARE(damaged.count(), 1);
 }
 
 QTEST_MAIN(OpenCollectionTest)

@@ -1,6 +1,7 @@
 #include "common/CollectionState.h"
 #include "common/FileSizeLimit.h"
 #include "common/TestFolder.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/document/OpenCollection.h"
 #include "storage/document/RecordListFiles.h"
 #include "storage/document/RecordOrder.h"
@@ -10,7 +11,6 @@
 #include "storage/keeping/CollectionVersions.h"
 #include "storage/keeping/JournalAsides.h"
 #include "storage/keeping/LentRecords.h"
-#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/keeping/ListChange.h"
 #include "storage/keeping/RecoveryFile.h"
 #include "storage/keeping/RecoveryWriter.h"
@@ -80,20 +80,23 @@ struct Journaled {
     {
         QVERIFY(!collection.fileOfSavedState().isEmpty());
         writer.startFromFile(collection.name(), collection.fileOfSavedState(), collection.fileAsLoaded(),
-                             collection.fileAsLoaded());
+                             collection.fileAsLoaded(), 0, collection.catalogueEntries());
         asides.clear();
         for (const std::shared_ptr<const ListChange> &correction : collection.savedStateCorrections())
             writer.append(correction);
     }
 
     // The state the recovery file gives back, as at a start after a crash.
-    std::vector<StampRecord> recovered(const TestFolder &home)
+    std::vector<StampRecord> recovered(const TestFolder &home, CatalogueEntries *entries = nullptr)
     {
         writer.waitUntilIdle();
         const std::vector<RecoveryFile::LeftBehind> found = RecoveryFile(home.folder()).leftBehind();
         std::vector<StampRecord> records;
-        if (found.size() != 1 || !RecoveryFile::read(found.front(), records))
+        CatalogueEntries readEntries;
+        if (found.size() != 1 || !RecoveryFile::read(found.front(), records, readEntries))
             return {stamp(QStringLiteral("niet"), QStringLiteral("gelezen"))};
+        if (entries)
+            *entries = readEntries;
         return records;
     }
 
@@ -123,6 +126,7 @@ private slots:
     void aFoldKeepsOnlyTheListsStillSetAside();
     void aChangeCutShortAndAJournalOfAnotherBaseAreLeftOut();
     void aBaseFileChangedBeforeTheCopyIsNotTaken();
+    void otherCatalogueNumbersComeBackWithTheList();
 };
 
 void RecoveryFileTest::writtenInTheBackgroundAndFoundAtTheNextStart()
@@ -552,6 +556,51 @@ void RecoveryFileTest::aBaseFileChangedBeforeTheCopyIsNotTaken()
     QCOMPARE(failures.size(), 1);
     QVERIFY(!home.exists(QStringLiteral("Verzameling/.herstel/Land.col")));
     QVERIFY(!home.exists(QStringLiteral("Verzameling/.herstel/Land.stappen")));
+}
+
+void RecoveryFileTest::otherCatalogueNumbersComeBackWithTheList()
+{
+    TestFolder home;
+    const QString name = QStringLiteral("Land");
+    StampRecord molens = stamp(QStringLiteral("1999"), QStringLiteral("Molens"));
+    molens[StampRecord::CatalogueNumber] = QStringLiteral("9");
+    saveCollection(home, name, {molens, stamp(QStringLiteral("1852"), QStringLiteral("Koning"))});
+    home.write(QStringLiteral("Verzameling/.catalogi/Land.txt"), "1999\t9\tMi\t1\t\t\r\n");
+    Journaled journaled(home, name);
+    OpenCollection &collection = journaled.collection;
+    StampRecord renumbered = molens;
+    renumbered[StampRecord::CatalogueNumber] = QStringLiteral("9a");
+    const std::vector<std::function<void()>> steps{
+        [&] { collection.addRecord(stamp(QStringLiteral("2000"), QStringLiteral("Bloemen"))); },
+        [&] {
+            collection.setCatalogueEntries(0, {{QStringLiteral("SG"), QStringLiteral("7"), {}, {}}});
+        },
+        [&] { collection.replaceRecord(0, renumbered); },
+        [&] { collection.undo(); },
+        [&] { collection.redo(); },
+    };
+    const auto sameEntries = [&](const CatalogueEntries &recovered) {
+        for (int row = 0; row < collection.records().count(); ++row) {
+            if (recovered.of(collection.records().record(row)) != collection.catalogueEntriesOf(row))
+                return false;
+        }
+        return recovered.stampCount() == collection.catalogueEntries().stampCount();
+    };
+    for (const auto &step : steps) {
+        step();
+        CatalogueEntries entries;
+        QCOMPARE(journaled.recovered(home, &entries), recordsCopy(collection.records().records()));
+        QVERIFY(sameEntries(entries));
+    }
+    // A start from the list as it is carries them too, and a restore brings them.
+    journaled.writer.start(name, collection.records().lend(), {}, 0, collection.catalogueEntries());
+    CatalogueEntries entries;
+    journaled.recovered(home, &entries);
+    QVERIFY(sameEntries(entries));
+    OpenCollection restored(home.folder());
+    QVERIFY(restored.restoreRecovery(RecoveryFile(home.folder()).leftBehind().front()));
+    QCOMPARE(restored.catalogueEntriesOf(0),
+             (CatalogueEntries::List{{QStringLiteral("SG"), QStringLiteral("7"), {}, {}}}));
 }
 
 QTEST_GUILESS_MAIN(RecoveryFileTest)
