@@ -377,6 +377,16 @@ void OpenCollectionTest::otherCatalogueNumbersAreEditedSavedAndFoundWithTheStamp
     OpenCollection reopened(home.folder());
     QVERIFY(reopened.open(QStringLiteral("Land")));
     QCOMPARE(reopened.catalogueEntriesOf(1), entries);
+    QCOMPARE(reopened.catalogueEntries().systemsInUse(), QStringList({"Mi", "Yt"}));
+    // Many changes go in with those read; every stamp keeps its entries.
+    CatalogueEntries many = reopened.catalogueEntries();
+    for (int number = 0; number < 1100; ++number)
+        many.set(QStringLiteral("1900\t%1").arg(number),
+                 {{QStringLiteral("SG"), QString::number(number), {}, {}}});
+    QCOMPARE(many.stampCount(), qsizetype(1102));
+    QCOMPARE(many.of(QStringLiteral("1900\t7")).front().number, QStringLiteral("7"));
+    QCOMPARE(many.of(QStringLiteral("1852\t100b")), entries);
+    QCOMPARE(many.systemsInUse(), QStringList({"Mi", "SG", "Yt"}));
 
     // A version brings back its own entries.
     collection.setCatalogueEntries(1, {});

@@ -6,7 +6,9 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <iterator>
 
 namespace {
 
@@ -15,6 +17,14 @@ constexpr QChar EntrySeparator = u'\n';
 
 std::atomic<quint64> lastGeneration{0};
 
+QChar foldedForSearch(QChar c)
+{
+    // Most numbers are plain ASCII, which folds without a table.
+    if (c.unicode() < 0x80)
+        return QChar(c >= u'A' && c <= u'Z' ? char16_t(c.unicode() + 0x20) : c.unicode());
+    return c.toCaseFolded();
+}
+
 // The text with its spaces left out, case folded.
 QString searchForm(QStringView text)
 {
@@ -22,7 +32,7 @@ QString searchForm(QStringView text)
     folded.reserve(text.size());
     for (const QChar c : text) {
         if (!c.isSpace())
-            folded.append(c.toCaseFolded());
+            folded.append(foldedForSearch(c));
     }
     return folded;
 }
@@ -56,10 +66,92 @@ std::pair<QStringView, QStringView> CatalogueEntries::splitKey(const QString &ke
     return {QStringView(key).first(tab), QStringView(key).sliced(tab + 1)};
 }
 
-CatalogueEntries::List CatalogueEntries::of(const QString &key) const
+CatalogueEntries CatalogueEntries::fromFile(QByteArray bytes, std::vector<ReadStamp> read,
+                                            std::vector<Stamp> others)
 {
-    const auto found = m_packed.constFind(key);
-    return found == m_packed.cend() ? List() : unpack(*found);
+    auto kept = std::make_shared<Read>();
+    kept->bytes = std::move(bytes);
+    const auto keyBytes = [&kept](const ReadStamp &stamp) { return kept->keyOf(stamp); };
+    const auto byKey = [&](const ReadStamp &left, const ReadStamp &right) {
+        return keyBytes(left).compare(keyBytes(right)) < 0;
+    };
+    // The file is written in key order: mostly there is nothing to sort.
+    if (!std::is_sorted(read.begin(), read.end(), byKey))
+        std::stable_sort(read.begin(), read.end(), byKey);
+    // A stamp whose lines lie apart (a file edited by hand) is one, given whole.
+    std::vector<Stamp> apart;
+    for (size_t index = 0; index < read.size();) {
+        size_t end = index + 1;
+        while (end < read.size() && keyBytes(read[end]) == keyBytes(read[index]))
+            ++end;
+        if (end - index > 1) {
+            Stamp whole{Windows1252::decode(keyBytes(read[index])), {}};
+            for (size_t part = index; part < end; ++part) {
+                if (!whole.packed.isEmpty())
+                    whole.packed.append(EntrySeparator);
+                whole.packed.append(kept->packedOf(read[part]));
+                read[part].length = 0;
+            }
+            apart.push_back(std::move(whole));
+        }
+        index = end;
+    }
+    if (!apart.empty())
+        read.erase(std::remove_if(read.begin(), read.end(),
+                                  [](const ReadStamp &stamp) { return stamp.length == 0; }),
+                   read.end());
+    kept->stamps = std::move(read);
+    CatalogueEntries entries;
+    entries.m_count = static_cast<qsizetype>(kept->stamps.size());
+    entries.m_read = std::move(kept);
+    others.insert(others.end(), std::make_move_iterator(apart.begin()), std::make_move_iterator(apart.end()));
+    for (Stamp &other : others) {
+        const QString packed = entries.packedOf(other.key);
+        entries.setPacked(other.key,
+                          packed.isEmpty() ? other.packed : packed + EntrySeparator + other.packed);
+    }
+    entries.changed();
+    return entries;
+}
+
+QString CatalogueEntries::Read::packedOf(const ReadStamp &stamp) const
+{
+    QString packed;
+    const QByteArrayView lines = QByteArrayView(bytes).sliced(stamp.at, stamp.length);
+    qsizetype start = 0;
+    while (start < lines.size()) {
+        qsizetype end = start;
+        while (end < lines.size() && lines[end] != '\r' && lines[end] != '\n')
+            ++end;
+        if (end > start) {
+            if (!packed.isEmpty())
+                packed.append(EntrySeparator);
+            packed.append(Windows1252::decode(
+                lines.sliced(start + stamp.keyLength + 1, end - start - stamp.keyLength - 1)));
+        }
+        start = end + 1;
+    }
+    return packed;
+}
+
+const CatalogueEntries::ReadStamp *CatalogueEntries::readStamp(QByteArrayView key) const
+{
+    if (!m_read)
+        return nullptr;
+    const auto found = std::lower_bound(m_read->stamps.begin(), m_read->stamps.end(), key,
+                                        [this](const ReadStamp &stamp, QByteArrayView wanted) {
+                                            return m_read->keyOf(stamp).compare(wanted) < 0;
+                                        });
+    return found != m_read->stamps.end() && m_read->keyOf(*found) == key ? &*found : nullptr;
+}
+
+QString CatalogueEntries::packedOf(const QString &key) const
+{
+    const QByteArray bytes = Windows1252::encode(key);
+    if (const auto changed = m_changes.find(bytes); changed != m_changes.end())
+        return changed->second.packed;
+    const ReadStamp *stamp = readStamp(bytes);
+    return stamp ? m_read->packedOf(*stamp) : QString();
 }
 
 void CatalogueEntries::set(const QString &key, const List &entries)
@@ -72,13 +164,43 @@ void CatalogueEntries::changed()
     m_generation = ++lastGeneration;
 }
 
+void CatalogueEntries::clear()
+{
+    m_read.reset();
+    m_changes.clear();
+    m_count = 0;
+    changed();
+}
+
 void CatalogueEntries::setPacked(const QString &key, const QString &packed)
 {
-    changed();
-    if (packed.isEmpty())
-        m_packed.remove(key);
+    const bool had = has(key);
+    QByteArray bytes = Windows1252::encode(key);
+    if (!packed.isEmpty() || readStamp(bytes))
+        m_changes[std::move(bytes)] = {key, packed};
     else
-        m_packed.insert(key, packed);
+        m_changes.erase(bytes);
+    m_count += (packed.isEmpty() ? 0 : 1) - (had ? 1 : 0);
+    changed();
+    mergeChangesWhenMany();
+}
+
+void CatalogueEntries::mergeChangesWhenMany()
+{
+    const size_t readCount = m_read ? m_read->stamps.size() : 0;
+    if (m_changes.size() < std::max<size_t>(1024, readCount / 64))
+        return;
+    auto merged = std::make_shared<Read>();
+    merged->stamps.reserve(static_cast<size_t>(m_count));
+    forEachAsLines([&merged](QByteArrayView lines) {
+        // The key is the year and the Cat.nr.: up to the line's second TAB.
+        const qsizetype keyLength = lines.indexOf('\t', lines.indexOf('\t') + 1);
+        merged->stamps.push_back({merged->bytes.size(), keyLength, lines.size()});
+        merged->bytes.append(lines);
+        return true;
+    });
+    m_read = std::move(merged);
+    m_changes.clear();
 }
 
 QString CatalogueEntries::pack(const List &entries)
@@ -126,51 +248,159 @@ std::vector<QString> CatalogueEntries::stampsMatching(QStringView text) const
     auto matches = std::make_shared<Matches>();
     matches->generation = m_generation;
     matches->text = wanted;
-    QString entryForm;
-    for (auto it = m_packed.cbegin(); it != m_packed.cend(); ++it) {
-        for (const QStringView line : QStringView(it.value()).tokenize(EntrySeparator)) {
-            // System and number: the line up to its second TAB.
-            const qsizetype first = line.indexOf(FieldSeparator);
-            const qsizetype second = first < 0 ? -1 : line.indexOf(FieldSeparator, first + 1);
-            entryForm.clear();
-            for (const QChar c : line.first(second < 0 ? line.size() : second)) {
-                if (!c.isSpace())
-                    entryForm.append(c.toCaseFolded());
-            }
-            if (entryForm.contains(wanted)) {
-                matches->stamps.push_back(it.key());
-                break;
+    // System and number of an entry, in search form: the entry up to its second TAB.
+    QString form;
+    const auto entryHolds = [&](auto entry, auto characterAt) {
+        form.resize(0);
+        int tabs = 0;
+        for (qsizetype at = 0; at < entry.size(); ++at) {
+            const char16_t c = characterAt(entry, at);
+            if (c == FieldSeparator) {
+                if (++tabs == 2)
+                    break;
+            } else if (c != 0) {
+                form.append(QChar(c));
             }
         }
-    }
+        return form.contains(wanted);
+    };
+    // Each byte in search form: case folded, 0 for a space.
+    static const std::array<char16_t, 256> foldedBytes = [] {
+        std::array<char16_t, 256> folded{};
+        for (int byte = 0; byte < 256; ++byte) {
+            const char raw = static_cast<char>(byte);
+            char16_t decoded = 0;
+            Windows1252::decodeInto(&decoded, QByteArrayView(&raw, 1));
+            const QChar c(decoded);
+            folded[static_cast<size_t>(byte)] =
+                c == FieldSeparator ? decoded : (c.isSpace() ? 0 : foldedForSearch(c).unicode());
+        }
+        return folded;
+    }();
+    const auto byteAt = [](QByteArrayView bytes, qsizetype at) {
+        return foldedBytes[static_cast<unsigned char>(bytes[at])];
+    };
+    const auto characterAt = [](QStringView chars, qsizetype at) -> char16_t {
+        const QChar c = chars[at];
+        return c == FieldSeparator ? c.unicode() : (c.isSpace() ? 0 : foldedForSearch(c).unicode());
+    };
+    forEachInOrder(
+        [&](const ReadStamp &stamp) {
+            const QByteArrayView lines = QByteArrayView(m_read->bytes).sliced(stamp.at, stamp.length);
+            qsizetype start = 0;
+            while (start < lines.size()) {
+                qsizetype end = start;
+                while (end < lines.size() && lines[end] != '\r' && lines[end] != '\n')
+                    ++end;
+                if (end > start &&
+                    entryHolds(lines.sliced(start + stamp.keyLength + 1, end - start - stamp.keyLength - 1),
+                               byteAt)) {
+                    matches->stamps.push_back(Windows1252::decode(m_read->keyOf(stamp)));
+                    return;
+                }
+                start = end + 1;
+            }
+        },
+        [&](const Change &change) {
+            for (const QStringView line : QStringView(change.packed).tokenize(EntrySeparator)) {
+                if (entryHolds(line, characterAt)) {
+                    matches->stamps.push_back(change.key);
+                    return;
+                }
+            }
+        });
     m_lastMatches = matches;
     return matches->stamps;
 }
 
 void CatalogueEntries::forEachStamp(const std::function<void(const QString &, const List &)> &each) const
 {
-    for (auto it = m_packed.cbegin(); it != m_packed.cend(); ++it)
-        each(it.key(), unpack(it.value()));
+    forEachPacked([&each](const QString &key, const QString &packed) { each(key, unpack(packed)); });
+}
+
+void CatalogueEntries::forEachInOrder(const std::function<void(const ReadStamp &)> &eachRead,
+                                      const std::function<void(const Change &)> &eachChanged) const
+{
+    static const std::vector<ReadStamp> none;
+    const std::vector<ReadStamp> &read = m_read ? m_read->stamps : none;
+    auto next = read.begin();
+    for (const auto &[bytes, change] : m_changes) {
+        for (; next != read.end() && m_read->keyOf(*next).compare(bytes) < 0; ++next)
+            eachRead(*next);
+        if (next != read.end() && m_read->keyOf(*next) == bytes)
+            ++next;
+        if (!change.packed.isEmpty())
+            eachChanged(change);
+    }
+    for (; next != read.end(); ++next)
+        eachRead(*next);
 }
 
 void CatalogueEntries::forEachPacked(const std::function<void(const QString &, const QString &)> &each) const
 {
-    for (auto it = m_packed.cbegin(); it != m_packed.cend(); ++it)
-        each(it.key(), it.value());
+    forEachInOrder(
+        [&](const ReadStamp &stamp) {
+            each(Windows1252::decode(m_read->keyOf(stamp)), m_read->packedOf(stamp));
+        },
+        [&](const Change &change) { each(change.key, change.packed); });
+}
+
+void CatalogueEntries::forEachAsLines(const std::function<bool(QByteArrayView)> &each) const
+{
+    bool going = true;
+    QByteArray lines;
+    forEachInOrder(
+        [&](const ReadStamp &stamp) {
+            if (going)
+                going = each(QByteArrayView(m_read->bytes).sliced(stamp.at, stamp.length));
+        },
+        [&](const Change &change) {
+            if (!going)
+                return;
+            const QByteArray key = Windows1252::encode(change.key);
+            lines.resize(0);
+            for (const QStringView line : QStringView(change.packed).tokenize(EntrySeparator))
+                lines.append(key).append('\t').append(Windows1252::encode(line)).append('\n');
+            going = each(lines);
+        });
 }
 
 QStringList CatalogueEntries::systemsInUse() const
 {
     QStringList systems;
-    for (const QString &packed : m_packed) {
-        for (const QStringView line : QStringView(packed).tokenize(EntrySeparator)) {
-            const QStringView system = line.first(std::max<qsizetype>(line.indexOf(FieldSeparator), 0));
-            const bool known = std::any_of(systems.cbegin(), systems.cend(),
-                                           [&](const QString &seen) { return sameSystem(seen, system); });
-            if (!known && !system.isEmpty())
-                systems.append(system.toString());
-        }
-    }
+    const auto meet = [&systems](QStringView system) {
+        const bool known = std::any_of(systems.cbegin(), systems.cend(),
+                                       [&](const QString &seen) { return sameSystem(seen, system); });
+        if (!known && !system.isEmpty())
+            systems.append(system.toString());
+    };
+    // The lines read are looked at as bytes: a spelling met already costs a comparison.
+    std::vector<QByteArray> spellingsMet;
+    forEachInOrder(
+        [&](const ReadStamp &stamp) {
+            const QByteArrayView lines = QByteArrayView(m_read->bytes).sliced(stamp.at, stamp.length);
+            qsizetype start = 0;
+            while (start < lines.size()) {
+                const qsizetype systemStart = start + stamp.keyLength + 1;
+                qsizetype systemEnd = systemStart;
+                while (systemEnd < lines.size() && lines[systemEnd] != '\t')
+                    ++systemEnd;
+                const QByteArrayView system = lines.sliced(systemStart, systemEnd - systemStart);
+                if (std::find(spellingsMet.begin(), spellingsMet.end(), system) == spellingsMet.end()) {
+                    spellingsMet.emplace_back(system.toByteArray());
+                    meet(Windows1252::decode(system));
+                }
+                start = systemEnd;
+                while (start < lines.size() && lines[start] != '\r' && lines[start] != '\n')
+                    ++start;
+                while (start < lines.size() && (lines[start] == '\r' || lines[start] == '\n'))
+                    ++start;
+            }
+        },
+        [&](const Change &change) {
+            for (const QStringView line : QStringView(change.packed).tokenize(EntrySeparator))
+                meet(line.first(std::max<qsizetype>(line.indexOf(FieldSeparator), 0)));
+        });
     std::sort(systems.begin(), systems.end(),
               [](const QString &left, const QString &right) { return compareSystems(left, right) < 0; });
     return systems;

@@ -3,13 +3,15 @@
 #include "storage/StampRecord.h"
 #include "storage/catalogue/CatalogueEntry.h"
 
-#include <QHash>
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -20,12 +22,34 @@
 // catalogue edition. The entries belong to the stamp, not to one record: a
 // record deleted leaves them, as it leaves its picture, and a record added
 // again finds them.
-// The entries of a stamp are kept packed in one text (a line per entry, the
-// fields joined by TAB), so that a million stamps with a few entries each take
-// little more memory than their file; copies share it until one changes.
+// The entries of a stamp are handed out packed in one text (a line per entry,
+// the fields joined by TAB). Those read from the collection's file stay as the
+// file's bytes, shared by copies, with where each stamp's lines lie, ordered
+// by key: a million stamps read quickly and take little more memory than
+// their file. Changes since lie beside them until they are many, so that an
+// edit never moves a million stamps. Keys order as their Windows-1252 bytes.
 class CatalogueEntries {
 public:
     using List = QList<CatalogueEntry>;
+    struct Stamp {
+        QString key;
+        QString packed;
+    };
+    // Where a stamp's lines lie in the bytes of a file read: they follow each
+    // other, each the stamp's key as bytes, a TAB, the entry's four fields,
+    // a line end.
+    struct ReadStamp {
+        qsizetype at = 0;
+        qsizetype keyLength = 0;
+        qsizetype length = 0;
+    };
+
+    CatalogueEntries() = default;
+    // The stamps of a file: those whose lines lie in bytes, and others given
+    // whole (their lines not as above). A stamp met more than once has all
+    // its entries, in the order met.
+    static CatalogueEntries fromFile(QByteArray bytes, std::vector<ReadStamp> read,
+                                     std::vector<Stamp> others);
 
     // The key of a record's stamp: trimmed year, TAB, Cat.nr.
     static QString keyOf(const StampRecord &record);
@@ -33,30 +57,30 @@ public:
     // The year and the Cat.nr. of a key.
     static std::pair<QStringView, QStringView> splitKey(const QString &key);
 
-    bool isEmpty() const { return m_packed.isEmpty(); }
+    bool isEmpty() const { return m_count == 0; }
     // How many stamps have entries.
-    qsizetype stampCount() const { return m_packed.size(); }
+    qsizetype stampCount() const { return m_count; }
     List of(const StampRecord &record) const { return of(keyOf(record)); }
-    List of(const QString &key) const;
-    bool has(const QString &key) const { return m_packed.contains(key); }
+    List of(const QString &key) const { return unpack(packedOf(key)); }
+    bool has(const QString &key) const { return !packedOf(key).isEmpty(); }
     // An empty list removes the stamp's entries.
     void set(const QString &key, const List &entries);
-    void clear()
-    {
-        m_packed.clear();
-        changed();
-    }
+    void clear();
 
     // The packed form of a stamp's entries (empty for none), as undo steps
     // and the recovery journal hold them.
-    QString packedOf(const QString &key) const { return m_packed.value(key); }
+    QString packedOf(const QString &key) const;
     void setPacked(const QString &key, const QString &packed);
     static QString pack(const List &entries);
     static List unpack(QStringView packed);
 
-    // Every stamp with its entries, in no particular order.
+    // Every stamp with its entries, ordered by key (as text compares).
     void forEachStamp(const std::function<void(const QString &key, const List &entries)> &each) const;
     void forEachPacked(const std::function<void(const QString &key, const QString &packed)> &each) const;
+    // The same as a file's lines (key TAB entry, each ended by a line end as
+    // read, or LF), a stamp at a time; those read and not changed since come
+    // as they were read. Stops when each returns false.
+    void forEachAsLines(const std::function<bool(QByteArrayView lines)> &each) const;
     // The stamps with an entry whose system and number, spaces left out and
     // letter case ignored, hold the text so written: "mi535", "MI 535" and
     // "Mi 535" find Mi 535. The answer for the last text is kept until the
@@ -88,9 +112,32 @@ private:
         QString text;
         std::vector<QString> stamps;
     };
+    struct Read {
+        QByteArray bytes;
+        std::vector<ReadStamp> stamps;
+        QByteArrayView keyOf(const ReadStamp &stamp) const
+        {
+            return QByteArrayView(bytes).sliced(stamp.at, stamp.keyLength);
+        }
+        QString packedOf(const ReadStamp &stamp) const;
+    };
+    struct Change {
+        QString key;
+        QString packed; // empty: removed
+    };
     void changed();
+    // The stamps in key order: those read and not changed since, and the changed ones.
+    void forEachInOrder(const std::function<void(const ReadStamp &read)> &eachRead,
+                        const std::function<void(const Change &change)> &eachChanged) const;
+    // The stamp of key (as bytes) among those read, or null.
+    const ReadStamp *readStamp(QByteArrayView key) const;
+    // The changes go into the stamps read once they are many.
+    void mergeChangesWhenMany();
 
-    QHash<QString, QString> m_packed;
+    std::shared_ptr<const Read> m_read;
+    // Changed or new stamps since the file was read, by key as bytes.
+    std::map<QByteArray, Change> m_changes;
+    qsizetype m_count = 0;
     // Taken anew at every change, from a count the whole program shares, so
     // that two stores never have the same one.
     quint64 m_generation = 0;

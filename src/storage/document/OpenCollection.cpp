@@ -18,6 +18,7 @@
 #include <QMetaMethod>
 
 #include <algorithm>
+#include <future>
 
 namespace {
 
@@ -317,13 +318,26 @@ StorageResult OpenCollection::open(const QString &fileName)
 {
     QString name = fileName;
     FileFingerprint fingerprint;
+    // The catalogue numbers are read while the records are: a large
+    // collection opens in the time of the larger of the two.
+    const CollectionFiles byFileName(m_folder, fileName);
+    auto catalogueRead = std::async(std::launch::async, [&byFileName] {
+        std::pair<CollectionFiles::CatalogueRead, CatalogueEntries> read;
+        read.first = byFileName.readCatalogue(read.second);
+        return read;
+    });
     const StorageResult loaded = LoadCollection(m_folder, fileName, m_records, name, &fingerprint);
+    auto [catalogue, entries] = catalogueRead.get();
     // Line 2 in another spelling of an existing collection's name is that collection.
-    name = CollectionFiles(m_folder, name).name();
-    if (loaded)
-        readCatalogue(name);
-    else
+    const CollectionFiles byName(m_folder, name);
+    name = byName.name();
+    m_entries = std::move(entries);
+    if (!loaded)
         m_entries.clear();
+    else if (byName.catalogueFile() != byFileName.catalogueFile())
+        catalogue = byName.readCatalogue(m_entries);
+    if (loaded && catalogue.damagedLines > 0)
+        emit catalogueDamaged(name, catalogue.damagedLines, catalogue.keptAside);
     // What failed to load is not known as it was: saving over it asks first.
     rememberFile(fileName, loaded ? fingerprint : FileFingerprint());
     if (loaded)
@@ -437,13 +451,6 @@ bool OpenCollection::overwritesAnother(const QString &name) const
 FileFingerprint OpenCollection::fileNow(const QString &name) const
 {
     return CollectionSave(CollectionFiles(m_folder, name)).fileNow();
-}
-
-void OpenCollection::readCatalogue(const QString &name)
-{
-    const CollectionFiles::CatalogueRead read = CollectionFiles(m_folder, name).readCatalogue(m_entries);
-    if (read.damagedLines > 0)
-        emit catalogueDamaged(name, read.damagedLines, read.keptAside);
 }
 
 void OpenCollection::rememberFile(const QString &name, const FileFingerprint &fingerprint)

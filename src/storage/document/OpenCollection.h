@@ -174,8 +174,6 @@ private:
     // null when the stamp stays or has none.
     std::shared_ptr<EntrySwaps> entriesFollowing(int row, const StampRecord &from,
                                                  const StampRecord &to) const;
-    // Reads the catalogue entries of the collection under name.
-    void readCatalogue(const QString &name);
     // Drops the oldest steps while the history holds more than the list again.
     void trimHistory();
     // Called by a step done (applied; first: the edit was just made) or undone.

@@ -4,6 +4,7 @@
 #include "storage/catalogue/CatalogueEntries.h"
 #include "storage/folder/FileErrorReason.h"
 #include "storage/folder/TextFile.h"
+#include "storage/text/ParallelParts.h"
 #include "storage/text/Windows1252.h"
 
 #include <QDir>
@@ -12,36 +13,122 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <vector>
 
 namespace {
 
 constexpr int FieldCount = 6;
+// Written in pieces of about this size.
+constexpr qsizetype PieceBytes = 1 << 16;
 
-// Control characters other than TAB, and the five bytes the code page leaves
-// undefined, are in no text a collector typed: the line is damaged.
-bool isForeignByte(unsigned char byte)
+// What each byte means to a line: most are text. Control characters other
+// than TAB, and the five bytes the code page leaves undefined, are in no text
+// a collector typed: their line is damaged.
+enum ByteKind : quint8 { Text, Space, Tab, LineEnd, Foreign };
+
+constexpr std::array<ByteKind, 256> byteKinds()
 {
-    return (byte < 0x20 && byte != '\t') || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
-           byte == 0x90 || byte == 0x9D;
+    std::array<ByteKind, 256> kinds{};
+    for (int byte = 0; byte < 0x20; ++byte)
+        kinds[byte] = Foreign;
+    for (const int byte : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        kinds[byte] = Foreign;
+    kinds['\t'] = Tab;
+    kinds['\r'] = LineEnd;
+    kinds['\n'] = LineEnd;
+    kinds[' '] = Space;
+    return kinds;
 }
 
-// The line's fields; false when it has not exactly six, or no system or number.
-bool splitLine(QByteArrayView line, std::array<QByteArrayView, FieldCount> &fields)
+constexpr std::array<ByteKind, 256> ByteKinds = byteKinds();
+
+QByteArrayView trimmedSpaces(QByteArrayView text)
 {
-    int field = 0;
-    qsizetype start = 0;
-    for (qsizetype at = 0; at <= line.size(); ++at) {
-        if (at < line.size() && line[at] != '\t') {
-            if (isForeignByte(static_cast<unsigned char>(line[at])))
-                return false;
+    while (!text.isEmpty() && text.front() == ' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == ' ')
+        text.chop(1);
+    return text;
+}
+
+// A file this large is read in parts at once.
+constexpr qsizetype PartBytes = 1 << 20;
+
+struct PartRead {
+    std::vector<CatalogueEntries::ReadStamp> stamps;
+    // Lines whose year has spaces around it: their key is not their bytes.
+    std::vector<CatalogueEntries::Stamp> others;
+    qsizetype damagedLines = 0;
+};
+
+// The stamps of the whole lines of bytes from..to: the lines of one stamp that
+// follow each other are one.
+PartRead readPart(QByteArrayView bytes, qsizetype from, qsizetype to)
+{
+    PartRead read;
+    read.stamps.reserve(static_cast<size_t>((to - from) / 100));
+    CatalogueEntries::ReadStamp *current = nullptr;
+    // One pass over each line finds its end, its TABs and any byte no text holds.
+    const char *const begin = bytes.data();
+    const char *at = begin + from;
+    const char *const end = begin + to;
+    while (at < end) {
+        const char *const lineStart = at;
+        std::array<const char *, FieldCount> tabs{};
+        int tabCount = 0;
+        bool foreign = false;
+        bool blank = true;
+        for (; at < end; ++at) {
+            const ByteKind kind = ByteKinds[static_cast<unsigned char>(*at)];
+            if (kind == Text) {
+                blank = false;
+            } else if (kind == Tab) {
+                if (tabCount < FieldCount)
+                    tabs[static_cast<size_t>(tabCount)] = at;
+                ++tabCount;
+            } else if (kind == LineEnd) {
+                break;
+            } else if (kind == Foreign) {
+                foreign = true;
+                blank = false;
+            }
+        }
+        const char *const lineEnd = at;
+        if (at < end)
+            at += (*at == '\r' && at + 1 < end && at[1] == '\n') ? 2 : 1;
+        const auto field = [&](int index) {
+            const char *start = index == 0 ? lineStart : tabs[static_cast<size_t>(index - 1)] + 1;
+            const char *stop = index == FieldCount - 1 ? lineEnd : tabs[static_cast<size_t>(index)];
+            return QByteArrayView(start, stop - start);
+        };
+        const bool damaged =
+            !blank && (foreign || tabCount != FieldCount - 1 || trimmedSpaces(field(2)).isEmpty() ||
+                       trimmedSpaces(field(3)).isEmpty());
+        if (blank || damaged) {
+            read.damagedLines += damaged ? 1 : 0;
+            // A stamp's lines lie together, with nothing between them.
+            current = nullptr;
             continue;
         }
-        if (field == FieldCount)
-            return false;
-        fields[static_cast<size_t>(field++)] = line.sliced(start, at - start);
-        start = at + 1;
+        const QByteArrayView year = field(0);
+        if (trimmedSpaces(year).size() != year.size()) {
+            read.others.push_back(
+                {CatalogueEntries::keyOf(Windows1252::decode(year), Windows1252::decode(field(1))),
+                 Windows1252::decode(QByteArrayView(tabs[1] + 1, lineEnd - tabs[1] - 1))});
+            current = nullptr;
+            continue;
+        }
+        const qsizetype keyLength = tabs[1] - lineStart;
+        if (current && current->keyLength == keyLength &&
+            std::equal(lineStart, tabs[1], begin + current->at)) {
+            current->length = at - (begin + current->at);
+        } else {
+            read.stamps.push_back({lineStart - begin, keyLength, at - lineStart});
+            current = &read.stamps.back();
+        }
     }
-    return field == FieldCount && !fields[2].trimmed().isEmpty() && !fields[3].trimmed().isEmpty();
+    return read;
 }
 
 } // namespace
@@ -57,53 +144,37 @@ ReadResult read(const QString &path, CatalogueEntries &entries)
     QByteArray bytes;
     read.result = TextFile::readBytes(path, bytes);
     if (read.result)
-        read.damagedLines = parse(bytes, entries);
+        read.damagedLines = parse(std::move(bytes), entries);
     return read;
 }
 
-qsizetype parse(QByteArrayView all, CatalogueEntries &entries)
+qsizetype parse(QByteArray bytes, CatalogueEntries &entries)
 {
-    entries.clear();
-    qsizetype damagedLines = 0;
-    // Lines of one stamp usually follow each other (the file is written so):
-    // their entries are gathered before the stamp goes in.
-    QByteArrayView stampBytes;
-    QString key;
-    QString packed;
-    const auto keep = [&] {
-        if (!packed.isEmpty())
-            entries.setPacked(key, entries.packedOf(key).isEmpty() ? packed
-                                                                   : entries.packedOf(key) + u'\n' + packed);
-        packed.clear();
-    };
-    std::array<QByteArrayView, FieldCount> fields;
-    qsizetype start = 0;
-    while (start < all.size()) {
-        qsizetype end = start;
-        while (end < all.size() && all[end] != '\r' && all[end] != '\n')
-            ++end;
-        const QByteArrayView line = all.sliced(start, end - start);
-        start = end + 1;
-        if (end < all.size() && all[end] == '\r' && start < all.size() && all[start] == '\n')
-            ++start;
-        if (line.trimmed().isEmpty())
-            continue;
-        if (!splitLine(line, fields)) {
-            ++damagedLines;
-            continue;
-        }
-        // Year and Cat.nr. as one view: the bytes up to the second TAB.
-        const QByteArrayView lineStamp = line.first(fields[0].size() + 1 + fields[1].size());
-        if (lineStamp != stampBytes) {
-            keep();
-            stampBytes = lineStamp;
-            key = CatalogueEntries::keyOf(Windows1252::decode(fields[0]), Windows1252::decode(fields[1]));
-        }
-        if (!packed.isEmpty())
-            packed.append(u'\n');
-        packed.append(Windows1252::decode(line.sliced(lineStamp.size() + 1)));
+    // A large file is read in parts at once, cut at line ends; a stamp whose
+    // lines fall in two parts is joined again by fromFile.
+    const qsizetype size = bytes.size();
+    const size_t parts = size < PartBytes ? 1 : static_cast<size_t>(ParallelParts::cores());
+    std::vector<qsizetype> cuts{0};
+    for (size_t part = 1; part < parts; ++part) {
+        qsizetype cut =
+            std::max(cuts.back(), size * static_cast<qsizetype>(part) / static_cast<qsizetype>(parts));
+        while (cut < size && bytes[cut - 1] != '\n')
+            ++cut;
+        cuts.push_back(cut);
     }
-    keep();
+    cuts.push_back(size);
+    std::vector<PartRead> read(parts);
+    ParallelParts::run(parts, [&](size_t part) { read[part] = readPart(bytes, cuts[part], cuts[part + 1]); });
+    std::vector<CatalogueEntries::ReadStamp> stamps = std::move(read.front().stamps);
+    std::vector<CatalogueEntries::Stamp> others = std::move(read.front().others);
+    qsizetype damagedLines = read.front().damagedLines;
+    for (size_t part = 1; part < parts; ++part) {
+        stamps.insert(stamps.end(), read[part].stamps.begin(), read[part].stamps.end());
+        others.insert(others.end(), std::make_move_iterator(read[part].others.begin()),
+                      std::make_move_iterator(read[part].others.end()));
+        damagedLines += read[part].damagedLines;
+    }
+    entries = CatalogueEntries::fromFile(std::move(bytes), std::move(stamps), std::move(others));
     return damagedLines;
 }
 
@@ -123,24 +194,26 @@ StorageResult write(const QString &path, const CatalogueEntries &entries)
 
 void serializeInPieces(const CatalogueEntries &entries, const std::function<bool(QByteArrayView)> &sink)
 {
-    std::vector<std::pair<QString, QString>> stamps;
-    stamps.reserve(static_cast<size_t>(entries.stampCount()));
-    entries.forEachPacked(
-        [&](const QString &key, const QString &packed) { stamps.emplace_back(key, packed); });
-    std::sort(stamps.begin(), stamps.end(),
-              [](const auto &left, const auto &right) { return left.first < right.first; });
-    QString text;
-    for (const auto &[key, packed] : stamps) {
-        for (const QStringView line : QStringView(packed).tokenize(u'\n'))
-            text.append(key).append(u'\t').append(line).append(QStringLiteral("\r\n"));
-        if (text.size() >= 1 << 16) {
-            if (!sink(Windows1252::encode(text)))
-                return;
-            text.clear();
+    // The lines as the entries hold them, every line end made CR LF.
+    QByteArray piece;
+    entries.forEachAsLines([&](QByteArrayView lines) {
+        qsizetype start = 0;
+        while (start < lines.size()) {
+            qsizetype end = start;
+            while (end < lines.size() && lines[end] != '\r' && lines[end] != '\n')
+                ++end;
+            if (end > start)
+                piece.append(lines.sliced(start, end - start)).append("\r\n", 2);
+            start = end + 1;
         }
-    }
-    if (!text.isEmpty())
-        sink(Windows1252::encode(text));
+        if (piece.size() < PieceBytes)
+            return true;
+        const bool going = sink(piece);
+        piece.resize(0);
+        return going;
+    });
+    if (!piece.isEmpty())
+        sink(piece);
 }
 
 QByteArray serialized(const CatalogueEntries &entries)

@@ -26,7 +26,7 @@ struct ReadResult {
 ReadResult read(const QString &path, CatalogueEntries &entries);
 // The file's bytes read into entries (replacing them); returns the lines
 // that could not be read.
-qsizetype parse(QByteArrayView bytes, CatalogueEntries &entries);
+qsizetype parse(QByteArray bytes, CatalogueEntries &entries);
 // The bytes of the file, handed to sink a piece at a time while it returns true.
 void serializeInPieces(const CatalogueEntries &entries, const std::function<bool(QByteArrayView)> &sink);
 QByteArray serialized(const CatalogueEntries &entries);
