@@ -6,7 +6,9 @@
 #include "storage/document/RecordListFiles.h"
 #include "storage/document/RecordOrder.h"
 #include "storage/folder/FileHelpers.h"
+#include "storage/formats/CatalogueEntriesFile.h"
 #include "storage/formats/CollectionFile.h"
+#include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/CollectionSave.h"
 #include "storage/keeping/CollectionVersions.h"
 #include "storage/keeping/JournalAsides.h"
@@ -599,6 +601,11 @@ void RecoveryFileTest::otherCatalogueNumbersComeBackWithTheList()
     QVERIFY(sameEntries(entries));
     OpenCollection restored(home.folder());
     QVERIFY(restored.restoreRecovery(RecoveryFile(home.folder()).leftBehind().front()));
+    // Declined, the state is kept as a version with its numbers beside it.
+    QVERIFY(RecoveryFile(home.folder()).discard(RecoveryFile(home.folder()).leftBehind().front()));
+    const QString version = CollectionVersions(home.folder()).versions(name).front().path;
+    QVERIFY(CatalogueEntriesFile::read(CollectionFiles::catalogueOfVersion(version), entries).result);
+    QVERIFY(sameEntries(entries));
     QCOMPARE(restored.catalogueEntriesOf(0),
              (CatalogueEntries::List{{QStringLiteral("SG"), QStringLiteral("7"), {}, {}}}));
 }

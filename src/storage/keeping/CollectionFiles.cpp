@@ -126,6 +126,7 @@ StorageResult CollectionFiles::checkLength(const QString &name, qsizetype longes
             .fileName(),
         recoveryBaseName(normalized, LongestProgramId) + QStringLiteral(".stappen"),
         normalized + WantListExtension,
+        normalized + QStringLiteral(" yyyy-MM-dd HH.mm.ss") + DamagedExtension,
     };
     qsizetype longest = 0;
     for (const QString &fileName : fileNames)

@@ -324,19 +324,32 @@ StorageResult RecoveryFile::replay(const LeftBehind &file, std::vector<StampReco
 StorageResult RecoveryFile::discard(const LeftBehind &file) const
 {
     // With a journal, the state is the base with its changes: that is what is
-    // kept, written over the base (whose journal then no longer counts).
+    // kept, written over the base (whose journal then no longer counts), with
+    // its catalogue numbers beside the version.
     const QString journal = journalPathOf(file.path);
+    CatalogueEntries entries;
     if (FileExists(journal)) {
         std::vector<StampRecord> records;
-        if (const StorageResult read = RecoveryFile::read(file, records); !read)
+        if (const StorageResult read = RecoveryFile::read(file, records, entries); !read)
             return read;
         if (const StorageResult written = CollectionFile::write(file.path, file.collectionName, records);
             !written)
             return written;
     }
-    const StorageResult kept =
-        CollectionVersions(m_folder).keepCopyOf(fileBaseName(file.collectionName), file.path);
-    return kept ? forget(file) : kept;
+    const QString name = fileBaseName(file.collectionName);
+    const CollectionVersions versions(m_folder);
+    if (const StorageResult kept = versions.keepCopyOf(name, file.path); !kept)
+        return kept;
+    if (!entries.isEmpty()) {
+        const std::vector<CollectionVersions::Version> kept = versions.versions(name);
+        if (!kept.empty()) {
+            const StorageResult written =
+                CatalogueEntriesFile::write(CollectionFiles::catalogueOfVersion(kept.front().path), entries);
+            if (!written)
+                return written;
+        }
+    }
+    return forget(file);
 }
 
 StorageResult RecoveryFile::forget(const LeftBehind &file)
