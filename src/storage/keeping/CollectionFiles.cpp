@@ -320,34 +320,28 @@ CollectionSave::Result CollectionFiles::restore(const QString &versionFile, cons
     CollectionSave::Result saved = save(records);
     if (!saved)
         return saved;
-    const CollectionFiles source(m_folder, versionOf);
-    const QString keptWantList = wantListOfVersion(versionFile);
-    StorageResult taken = StorageResult::success();
-    if (FileExists(keptWantList))
-        taken = takeWantList(keptWantList);
-    else if (!isNamed(versionOf))
-        taken = takeWantList(source.wantList());
-    if (!taken)
-        saved.reason = StorageText::tr("Mancolijst niet teruggezet: %1").arg(taken.reason);
-    const QString keptCatalogue = catalogueOfVersion(versionFile);
-    taken = StorageResult::success();
-    if (FileExists(keptCatalogue))
-        taken = takeCatalogue(keptCatalogue);
-    else if (!isNamed(versionOf))
-        taken = takeCatalogue(source.catalogueFile());
-    if (!taken)
-        saved.reason = StorageText::tr("Catalogusnummers niet teruggezet: %1").arg(taken.reason);
+    // The want list and the catalogue numbers kept with the version; without
+    // them, restored under another name, those of the collection restored.
+    const std::vector<KeptBeside> own = keptBesideVersion(versionFile);
+    const std::vector<KeptBeside> restored =
+        CollectionFiles(m_folder, versionOf).keptBesideVersion(versionFile);
+    const QString notTaken[] = {StorageText::tr("Mancolijst niet teruggezet: %1"),
+                                StorageText::tr("Catalogusnummers niet teruggezet: %1")};
+    for (size_t index = 0; index < own.size(); ++index) {
+        StorageResult taken = StorageResult::success();
+        if (FileExists(own[index].kept))
+            taken = copyCompanion(own[index].kept, own[index].current);
+        else if (!isNamed(versionOf))
+            taken = copyCompanion(restored[index].current, own[index].current);
+        if (!taken)
+            saved.reason = notTaken[index].arg(taken.reason);
+    }
     return saved;
 }
 
 StorageResult CollectionFiles::takeWantList(const QString &sourceFile) const
 {
     return copyCompanion(sourceFile, wantList());
-}
-
-StorageResult CollectionFiles::takeCatalogue(const QString &sourceFile) const
-{
-    return copyCompanion(sourceFile, catalogueFile());
 }
 
 StorageResult CollectionFiles::respell(const QString &spelling)

@@ -146,10 +146,8 @@ public:
 private:
     // The file in folder named <name><suffix>, found as the collection file is.
     QString companionIn(const QString &folder, const QString &suffix) const;
-    // The want list or catalogue numbers of the collection become those in
-    // sourceFile (none: removed).
+    // The want list of the collection becomes that in sourceFile (none: removed).
     StorageResult takeWantList(const QString &sourceFile) const;
-    StorageResult takeCatalogue(const QString &sourceFile) const;
 
     ProgramFolder m_folder;
     QString m_name;
