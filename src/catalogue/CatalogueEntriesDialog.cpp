@@ -115,6 +115,7 @@ CatalogueEntriesDialog::CatalogueEntriesDialog(OpenCollection &collection, int r
     EntryTable->setWordWrap(false);
     EntryTable->setTabKeyNavigation(false);
     EntryTable->verticalHeader()->hide();
+    EntryTable->verticalHeader()->setDefaultSectionSize(EntryTable->fontMetrics().height() + 6);
     EntryTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ReaderNames::name(EntryTable, tr("Catalogusnummers"));
 

@@ -76,8 +76,8 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
     Combo1 = newCombo(this, "Combo1", 600, groupingNames);
     Label2 = DialogLayout::addLabel(this, "Label2", tr("Grafiek van"), 5700, 195);
     Combo2 = newCombo(this, "Combo2", 6900, measureNames);
-    Label3 = DialogLayout::addLabel(this, "Label3", tr("Catalogus"), 2580, 195);
-    Combo3 = newCombo(this, "Combo3", 3480, QStringList{tr("(geen)")} +
+    Label3 = DialogLayout::addLabel(this, "Label3", tr("Catalogus"), 2520, 195);
+    Combo3 = newCombo(this, "Combo3", 3540, QStringList{tr("(geen)")} +
                                                 collection.catalogueEntries().systemsInUse());
     ReaderNames::labelField(Label3, Combo3);
     setTabOrder(Combo1, Combo3);

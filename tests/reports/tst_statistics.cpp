@@ -207,7 +207,8 @@ void StatisticsTest::totalsTheLatestValuesOfASystem()
         const auto *Table1 = control<QTableWidget>(*dialog, "Table1");
         QCOMPARE(Table1->columnCount(), 4);
         system->setCurrentIndex(1);
-        QCOMPARE(Table1->horizontalHeaderItem(4)->text(), QStringLiteral("Mi"));
+        // The system as the collection first spells it.
+        QVERIFY(CatalogueEntries::sameSystem(Table1->horizontalHeaderItem(4)->text(), u"Mi"));
         for (int row = 0; row < Table1->rowCount(); ++row) {
             QStringList cells;
             for (int column = 0; column < Table1->columnCount(); ++column)
@@ -219,7 +220,10 @@ void StatisticsTest::totalsTheLatestValuesOfASystem()
     });
     window->findChild<QAction *>(QStringLiteral("ToolsStatistics"))->trigger();
 
-    QCOMPARE(systems, QStringList({"(geen)", "Mi", "Yt"}));
+    QCOMPARE(systems.size(), 3);
+    QCOMPARE(systems[0], QStringLiteral("(geen)"));
+    QVERIFY(CatalogueEntries::sameSystem(systems[1], u"Mi"));
+    QCOMPARE(systems[2], QStringLiteral("Yt"));
     QCOMPARE(table, QStringList({"1852|2|1000000,10|3,50|0,75", "1900|2|14,75|10,00|2,50", "(leeg)|1|0,00|0,75|",
                                  "Totaal|5|1000014,85|14,25|3,25"}));
 }
