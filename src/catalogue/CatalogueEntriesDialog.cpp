@@ -99,11 +99,11 @@ CatalogueEntriesDialog::CatalogueEntriesDialog(OpenCollection &collection, int r
     MainLook::setBackground(this, QPalette::Window, BackgroundColour);
 
     const QString subject = record[StampRecord::Subject].trimmed();
-    StampLabel = DialogLayout::addLabel(
-        this, "StampLabel",
-        subject.isEmpty() || subject == QLatin1String("-") ? tr("Zegel %1").arg(stamp)
-                                                           : tr("Zegel %1 - %2").arg(stamp, subject),
-        Left, 165, TableWidth, 255);
+    StampLabel = DialogLayout::addLabel(this, "StampLabel",
+                                        subject.isEmpty() || subject == QLatin1String("-")
+                                            ? tr("Zegel %1").arg(stamp)
+                                            : tr("Zegel %1 - %2").arg(stamp, subject),
+                                        Left, 165, TableWidth, 255);
 
     EntryTable = new QTableWidget(0, 4, this);
     EntryTable->setObjectName(QStringLiteral("EntryTable"));
@@ -139,8 +139,8 @@ CatalogueEntriesDialog::CatalogueEntriesDialog(OpenCollection &collection, int r
     ReaderNames::labelField(ValueLabel, ValueText);
     ReaderNames::labelField(EditionLabel, EditionText);
 
-    AddKnop = DialogLayout::addButton(this, "AddKnop", tr("Toevoegen"), Left, EditButtonTop, 1260,
-                                      ButtonHeight);
+    AddKnop =
+        DialogLayout::addButton(this, "AddKnop", tr("Toevoegen"), Left, EditButtonTop, 1260, ButtonHeight);
     ChangeKnop = DialogLayout::addButton(this, "ChangeKnop", tr("Wijzigen"), Left + 1350, EditButtonTop, 1200,
                                          ButtonHeight);
     RemoveKnop = DialogLayout::addButton(this, "RemoveKnop", tr("Verwijderen"), Left + 2640, EditButtonTop,
@@ -163,8 +163,8 @@ CatalogueEntriesDialog::CatalogueEntriesDialog(OpenCollection &collection, int r
 
     CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), ChartLeft + ChartWidth - 1770,
                                          BottomButtonTop, 840, ButtonHeight);
-    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), ChartLeft + ChartWidth - 840, BottomButtonTop, 840,
-                                     ButtonHeight);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), ChartLeft + ChartWidth - 840, BottomButtonTop,
+                                     840, ButtonHeight);
 
     // The systems offered: the known ones, those in use, then the collector's own.
     m_ownSystems = LookupList::readNonBlank(collection.programFolder().dataFile(CatalogueList));
@@ -205,7 +205,8 @@ CatalogueEntriesDialog::CatalogueEntriesDialog(OpenCollection &collection, int r
     connect(SystemCombo, &QComboBox::editTextChanged, this, &CatalogueEntriesDialog::drawChart);
     auto *enter = new EnterConfirms(this, OkKnop);
     // Enter in a field adds what the fields hold.
-    for (QWidget *field : std::initializer_list<QWidget *>{SystemCombo, NumberText, ValueText, EditionText})
+    for (QWidget *field : std::initializer_list<QWidget *>{SystemCombo, SystemCombo->lineEdit(), NumberText,
+                                                           ValueText, EditionText})
         enter->pressFrom(field, AddKnop);
 
     showEntries(m_entries.isEmpty() ? -1 : 0);
@@ -230,7 +231,7 @@ void CatalogueEntriesDialog::showEntries(qsizetype selected)
     EntryTable->clearSelection();
     EntryTable->setRowCount(static_cast<int>(m_entries.size()));
     for (int row = 0; row < static_cast<int>(m_entries.size()); ++row) {
-        const CatalogueEntry &entry = m_entries[row];
+        const CatalogueEntry &entry = m_entries.at(row);
         const QString fields[] = {entry.system, entry.number, entry.value, entry.edition};
         for (int column = 0; column < 4; ++column) {
             auto *item = new QTableWidgetItem(fields[column]);
@@ -252,7 +253,7 @@ void CatalogueEntriesDialog::entrySelected()
     ChangeKnop->setEnabled(index >= 0);
     RemoveKnop->setEnabled(index >= 0);
     if (index >= 0) {
-        const CatalogueEntry &entry = m_entries[index];
+        const CatalogueEntry &entry = m_entries.at(index);
         SystemCombo->setCurrentIndex(
             SystemCombo->findText(entry.system, Qt::MatchFixedString | Qt::MatchCaseSensitive));
         SystemCombo->setEditText(entry.system);
@@ -276,7 +277,8 @@ void CatalogueEntriesDialog::drawChart()
     const std::vector<CatalogueValueChart::Point> points = CatalogueValueChart::pointsOf(m_entries, system);
     ChartCaption->setText(tr("Verloop van de waarde in %1").arg(system));
     const int frame = ValueChart->frameWidth();
-    m_chart = CatalogueValueChart::render(points, ValueChart->size() - QSize(2 * frame, 2 * frame), QLocale());
+    m_chart =
+        CatalogueValueChart::render(points, ValueChart->size() - QSize(2 * frame, 2 * frame), QLocale());
     ValueChart->setPixmap(QPixmap::fromImage(m_chart));
     ReaderNames::name(ValueChart, ChartCaption->text());
 }
@@ -287,12 +289,12 @@ bool CatalogueEntriesDialog::entryInFields(CatalogueEntry &entry)
     entry.number = NumberText->text();
     entry.value = ValueText->text();
     entry.edition = EditionText->text().trimmed();
-    QWidget *missing = entry.system.isEmpty()            ? static_cast<QWidget *>(SystemCombo)
+    QWidget *missing = entry.system.isEmpty()             ? static_cast<QWidget *>(SystemCombo)
                        : entry.number.trimmed().isEmpty() ? static_cast<QWidget *>(NumberText)
                                                           : nullptr;
     if (missing) {
-        MessageBox::show(this, tr("Vul een systeem en een nummer in."), windowTitle(), MessageBox::Buttons::Ok,
-                         MessageBox::Icon::Information);
+        MessageBox::show(this, tr("Vul een systeem en een nummer in."), windowTitle(),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Information);
         missing->setFocus();
         return false;
     }
@@ -308,7 +310,7 @@ void CatalogueEntriesDialog::place(const CatalogueEntry &entry, qsizetype replac
 {
     CatalogueEntries::List kept;
     for (qsizetype index = 0; index < m_entries.size(); ++index) {
-        const CatalogueEntry &other = m_entries[index];
+        const CatalogueEntry &other = m_entries.at(index);
         // One entry per system and edition: the new one takes the old one's place.
         const bool sameEntry = CatalogueEntries::sameSystem(other.system, entry.system) &&
                                sameEdition(other.edition, entry.edition);
@@ -412,8 +414,8 @@ void CatalogueEntriesDialog::keepNewSystems()
         return;
     // The entries are in the collection already; a list that cannot be written
     // only offers fewer systems next time, so the collector is told and goes on.
-    const StorageResult written = LookupList::write(
-        m_collection.programFolder().dataFile(CatalogueList), m_ownSystems + added);
+    const StorageResult written =
+        LookupList::write(m_collection.programFolder().dataFile(CatalogueList), m_ownSystems + added);
     if (!written)
         MessageBox::show(this, tr("Lijst kon niet worden opgeslagen!\r\n%1").arg(written.reason), tr("Error"),
                          MessageBox::Buttons::Ok, MessageBox::Icon::Warning);

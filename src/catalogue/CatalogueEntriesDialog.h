@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QImage>
 
-class EnterConfirms;
 class OpenCollection;
 class QComboBox;
 class QLabel;

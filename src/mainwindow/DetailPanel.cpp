@@ -122,8 +122,8 @@ void DetailPanel::showCatalogueLine(const QString &line)
     CatalogueLine->setToolTip(line.isEmpty() ? tr("Dubbelklik om de catalogusnummers te bewerken")
                                              : line + QLatin1Char('\n') +
                                                    tr("Dubbelklik om de catalogusnummers te bewerken"));
-    ReaderNames::name(CatalogueLine, line.isEmpty() ? tr("Catalogusnummers: geen")
-                                                    : tr("Catalogusnummers: %1").arg(line));
+    ReaderNames::name(CatalogueLine,
+                      line.isEmpty() ? tr("Catalogusnummers: geen") : tr("Catalogusnummers: %1").arg(line));
 }
 
 bool DetailPanel::eventFilter(QObject *watched, QEvent *event)

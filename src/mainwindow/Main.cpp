@@ -137,7 +137,8 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     connect(records, &RecordList::dataChanged, this, &Main::showCatalogueLine);
     connect(records, &RecordList::rowsRemoved, this, &Main::showCatalogueLine);
     connect(records, &RecordList::modelReset, this, &Main::showCatalogueLine);
-    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Main::showCatalogueLine);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Main::showCatalogueLine);
     connect(&m_collection, &OpenCollection::catalogueDamaged, this, &Main::tellCatalogueDamaged);
     connect(&m_collection, &OpenCollection::contentsReplaced, this, &Main::collectionReplaced);
     // After an undo or redo the list shows the record the step touched.
@@ -170,15 +171,17 @@ void Main::showCatalogueLine()
                                   : QString());
 }
 
-void Main::tellCatalogueDamaged(const QString &collectionName, qsizetype damagedLines, const QString &keptAside)
+void Main::tellCatalogueDamaged(const QString &collectionName, qsizetype damagedLines,
+                                const QString &keptAside)
 {
-    MessageBox::show(this,
-                     tr("Catalogusnummers van '%1' waren beschadigd: %2 regel(s) konden niet worden gelezen.\r\n"
-                        "Het oorspronkelijke bestand is bewaard als %3.")
-                         .arg(collectionName)
-                         .arg(damagedLines)
-                         .arg(QDir::toNativeSeparators(keptAside)),
-                     MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+    MessageBox::show(
+        this,
+        tr("Catalogusnummers van '%1' waren beschadigd: %2 regel(s) konden niet worden gelezen.\r\n"
+           "Het oorspronkelijke bestand is bewaard als %3.")
+            .arg(collectionName)
+            .arg(damagedLines)
+            .arg(QDir::toNativeSeparators(keptAside)),
+        MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
 void Main::showCollectionCaption()

@@ -77,8 +77,8 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
     Label2 = DialogLayout::addLabel(this, "Label2", tr("Grafiek van"), 5700, 195);
     Combo2 = newCombo(this, "Combo2", 6900, measureNames);
     Label3 = DialogLayout::addLabel(this, "Label3", tr("Catalogus"), 2520, 195);
-    Combo3 = newCombo(this, "Combo3", 3540, QStringList{tr("(geen)")} +
-                                                collection.catalogueEntries().systemsInUse());
+    Combo3 = newCombo(this, "Combo3", 3540,
+                      QStringList{tr("(geen)")} + collection.catalogueEntries().systemsInUse());
     ReaderNames::labelField(Label3, Combo3);
     setTabOrder(Combo1, Combo3);
     setTabOrder(Combo3, Combo2);
@@ -136,8 +136,9 @@ StatisticsChart::Measure StatisticsDialog::measure() const
 void StatisticsDialog::Combo1_Click()
 {
     const QString system = Combo3->currentIndex() > 0 ? Combo3->currentText() : QString();
-    m_statistics = CollectionStatistics::of(m_collection.records(), groupings[std::max(0, Combo1->currentIndex())],
-                                            m_collection.catalogueEntries(), system);
+    m_statistics =
+        CollectionStatistics::of(m_collection.records(), groupings[std::max(0, Combo1->currentIndex())],
+                                 m_collection.catalogueEntries(), system);
     fillTable();
     drawChart();
 }
@@ -176,8 +177,9 @@ void StatisticsDialog::fillTable()
         // A group without a number in the system shows none; the total always shows.
         if (withSystem)
             Table1->setItem(row, 4,
-                            cell(group.systemCount > 0 || bold ? PriceTotals::formatAmount(group.systemTotal, locale)
-                                                               : QString(),
+                            cell(group.systemCount > 0 || bold
+                                     ? PriceTotals::formatAmount(group.systemTotal, locale)
+                                     : QString(),
                                  Qt::AlignRight, bold));
     };
     int row = 0;

@@ -113,42 +113,47 @@ void CatalogueEntriesTest::editorAddsEntriesAsOneStep()
     clickRow(*window, 1);
     const int steps = window->collection().stepsInHistory();
 
-    onEditor(window->findChild<QAction *>(QStringLiteral("ToolsCatalogue")), [&](CatalogueEntriesDialog &dialog) {
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Catalogusnummers 1952 590"));
-        auto *table = control<QTableWidget>(dialog, "EntryTable");
-        QCOMPARE(table->rowCount(), 0);
-        // The known systems are offered, the collector's own list after them.
-        auto *systems = control<QComboBox>(dialog, "SystemCombo");
-        QVERIFY(systems->findText(QStringLiteral("Mi")) >= 0);
-        QVERIFY(systems->findText(QStringLiteral("Colnect")) >= 0);
+    onEditor(
+        window->findChild<QAction *>(QStringLiteral("ToolsCatalogue")), [&](CatalogueEntriesDialog &dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Catalogusnummers 1952 590"));
+            auto *table = control<QTableWidget>(dialog, "EntryTable");
+            QCOMPARE(table->rowCount(), 0);
+            // The known systems are offered, the collector's own list after them.
+            auto *systems = control<QComboBox>(dialog, "SystemCombo");
+            QVERIFY(systems->findText(QStringLiteral("Mi")) >= 0);
+            QVERIFY(systems->findText(QStringLiteral("Colnect")) >= 0);
 
-        typeEntry(dialog, QStringLiteral("Mi"), QStringLiteral("535"), QStringLiteral("1,20"),
-                  QStringLiteral("2020"));
-        // A TAB or line break pasted into a field is refused there.
-        auto *number = control<QLineEdit>(dialog, "NumberText");
-        QCOMPARE(number->text(), QString());
-        QApplication::clipboard()->setText(QStringLiteral("5\t1\r\n2"));
-        number->setFocus();
-        QTest::keyClick(number, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(number->text(), QStringLiteral("512"));
-        systems->lineEdit()->selectAll();
-        QTest::keyClicks(systems, QStringLiteral("Yt"));
-        clickButton(control<VistaButton>(dialog, "AddKnop"));
-        // A system of the collector's own, typed with a character no file can hold.
-        systems->lineEdit()->selectAll();
-        systems->lineEdit()->insert(QStringLiteral("Michel\u0416Spezial"));
-        QCOMPARE(systems->currentText(), QStringLiteral("MichelSpezial"));
-        typeEntry(dialog, QString(), QStringLiteral("700"));
-        QCOMPARE(tableTexts(table), QStringList({"Mi|535|1,20|2020", "MichelSpezial|700||", "Yt|512||"}));
-        clickButton(control<VistaButton>(dialog, "OkKnop"));
-        QVERIFY(!dialog.isVisible());
-    });
+            typeEntry(dialog, QStringLiteral("Mi"), QStringLiteral("535"), QStringLiteral("1,20"),
+                      QStringLiteral("2020"));
+            // A TAB or line break pasted into a field is refused there.
+            auto *number = control<QLineEdit>(dialog, "NumberText");
+            QCOMPARE(number->text(), QString());
+            QApplication::clipboard()->setText(QStringLiteral("5\t1\r\n2"));
+            number->setFocus();
+            QTest::keyClick(number, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(number->text(), QStringLiteral("512"));
+            systems->lineEdit()->selectAll();
+            QTest::keyClicks(systems, QStringLiteral("Yt"));
+            // Enter in the system box adds too; the window stays open.
+            systems->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(table->rowCount(), 2);
+            // A system of the collector's own, typed with a character no file can hold.
+            systems->lineEdit()->selectAll();
+            systems->lineEdit()->insert(QStringLiteral("Michel\u0416Spezial"));
+            QCOMPARE(systems->currentText(), QStringLiteral("MichelSpezial"));
+            typeEntry(dialog, QString(), QStringLiteral("700"));
+            QCOMPARE(tableTexts(table), QStringList({"Mi|535|1,20|2020", "MichelSpezial|700||", "Yt|512||"}));
+            clickButton(control<VistaButton>(dialog, "OkKnop"));
+            QVERIFY(!dialog.isVisible());
+        });
 
     // One step, shown in the panel, the new system kept in the word list.
     QCOMPARE(window->collection().stepsInHistory(), steps + 1);
     QCOMPARE(window->collection().undoText(), QStringLiteral("Catalogusnummers 1952 590"));
-    const QString line = QStringLiteral("Mi 535") + Dot + QStringLiteral("MichelSpezial 700") + Dot +
-                         QStringLiteral("Yt 512");
+    const QString line =
+        QStringLiteral("Mi 535") + Dot + QStringLiteral("MichelSpezial 700") + Dot + QStringLiteral("Yt 512");
     QCOMPARE(panelLine(*window), line);
     QVERIFY(LookupList::readNonBlank(folder.path(QStringLiteral("Data/Catalogi.txt")))
                 .contains(QStringLiteral("MichelSpezial")));
@@ -166,10 +171,11 @@ void CatalogueEntriesTest::editorAddsEntriesAsOneStep()
     QCOMPARE(panelLine(*window), line);
 
     // Ok without a change is no step.
-    onEditor(window->findChild<QAction *>(QStringLiteral("ToolsCatalogue")), [](CatalogueEntriesDialog &dialog) {
-        QCOMPARE(control<QTableWidget>(dialog, "EntryTable")->rowCount(), 3);
-        clickButton(control<VistaButton>(dialog, "OkKnop"));
-    });
+    onEditor(window->findChild<QAction *>(QStringLiteral("ToolsCatalogue")),
+             [](CatalogueEntriesDialog &dialog) {
+                 QCOMPARE(control<QTableWidget>(dialog, "EntryTable")->rowCount(), 3);
+                 clickButton(control<VistaButton>(dialog, "OkKnop"));
+             });
     QCOMPARE(window->collection().stepsInHistory(), steps + 1);
 }
 

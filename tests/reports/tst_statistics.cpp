@@ -180,14 +180,14 @@ void StatisticsTest::totalsTheLatestValuesOfASystem()
     OpenCollection &collection = window->collection();
     // Record 1: two editions, the latest counts; record 2: no Michel number;
     // record 3: a value that is no number; record 5: a value with a comma.
-    collection.setCatalogueEntries(0, {{"Mi", "10", "1,00", "2019"}, {"Mi", "10", "2,50", "2022"},
-                                       {"Yt", "8", "100", "2022"}});
+    collection.setCatalogueEntries(
+        0, {{"Mi", "10", "1,00", "2019"}, {"Mi", "10", "2,50", "2022"}, {"Yt", "8", "100", "2022"}});
     collection.setCatalogueEntries(1, {{"Yt", "20", "7", ""}});
     collection.setCatalogueEntries(2, {{"mi", "30", "onbekend", "2020"}});
     collection.setCatalogueEntries(4, {{"MI", "50", "0,75", ""}});
 
-    const CollectionStatistics years = CollectionStatistics::of(collection.records(), Grouping::Year,
-                                                                collection.catalogueEntries(), QStringLiteral("Mi"));
+    const CollectionStatistics years = CollectionStatistics::of(
+        collection.records(), Grouping::Year, collection.catalogueEntries(), QStringLiteral("Mi"));
     QCOMPARE(years.total.systemTotal, 3.25);
     QCOMPARE(years.total.systemCount, 3);
     // The collection's own totals are those without a system.
@@ -224,8 +224,8 @@ void StatisticsTest::totalsTheLatestValuesOfASystem()
     QCOMPARE(systems[0], QStringLiteral("(geen)"));
     QVERIFY(CatalogueEntries::sameSystem(systems[1], u"Mi"));
     QCOMPARE(systems[2], QStringLiteral("Yt"));
-    QCOMPARE(table, QStringList({"1852|2|1000000,10|3,50|0,75", "1900|2|14,75|10,00|2,50", "(leeg)|1|0,00|0,75|",
-                                 "Totaal|5|1000014,85|14,25|3,25"}));
+    QCOMPARE(table, QStringList({"1852|2|1000000,10|3,50|0,75", "1900|2|14,75|10,00|2,50",
+                                 "(leeg)|1|0,00|0,75|", "Totaal|5|1000014,85|14,25|3,25"}));
 }
 
 QTEST_MAIN(StatisticsTest)
