@@ -10,6 +10,8 @@
 #include "widgets/Windows1252Validator.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -101,6 +103,36 @@ DetailPanel::DetailPanel(QWidget *parent)
         ReaderNames::labelField(Label1[i], captioned[i]);
     ReaderNames::name(Text6, tr("Cat.Prijs"));
     ReaderNames::name(Text7, tr("Mijn Prijs"));
+
+    // In the free room between the prices and the buttons; no control moves for it.
+    CatalogueLine = new QLabel(this);
+    CatalogueLine->setObjectName(QStringLiteral("CatalogueLine"));
+    CatalogueLine->setGeometry(Twips::rect(150, 5250, 4530, 255));
+    CatalogueLine->setTextFormat(Qt::PlainText);
+    CatalogueLine->installEventFilter(this);
+    showCatalogueLine(QString());
+}
+
+void DetailPanel::showCatalogueLine(const QString &line)
+{
+    m_catalogueLine = line;
+    // A line too long for the panel ends in "..."; the whole line is in its tooltip.
+    const QFontMetrics metrics(CatalogueLine->font());
+    CatalogueLine->setText(metrics.elidedText(line, Qt::ElideRight, CatalogueLine->width()));
+    CatalogueLine->setToolTip(line.isEmpty() ? tr("Dubbelklik om de catalogusnummers te bewerken")
+                                             : line + QLatin1Char('\n') +
+                                                   tr("Dubbelklik om de catalogusnummers te bewerken"));
+    ReaderNames::name(CatalogueLine,
+                      line.isEmpty() ? tr("Catalogusnummers: geen") : tr("Catalogusnummers: %1").arg(line));
+}
+
+bool DetailPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == CatalogueLine && event->type() == QEvent::MouseButtonDblClick) {
+        emit catalogueLineActivated();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void DetailPanel::loadLookupLists(const ProgramFolder &folder)

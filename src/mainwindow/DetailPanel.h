@@ -40,6 +40,17 @@ public:
     // word-list boxes keep what they hold.
     void clearForNewCollection();
     void focusCatalogueNumber();
+    // The record's numbers in other catalogue systems, as one line
+    // ("Mi 535 · Yt 512"); empty for none.
+    void showCatalogueLine(const QString &line);
+    QString catalogueLine() const { return m_catalogueLine; }
+
+signals:
+    // The catalogue line was double-clicked: the numbers are to be edited.
+    void catalogueLineActivated();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The controls, named as on screen (their objectName).
@@ -57,6 +68,7 @@ private:
     QLineEdit *Text6 = nullptr;        // catalogue price
     QLineEdit *Text7 = nullptr;        // own price
     std::array<QLabel *, 11> Label1{}; // captions; objectName "Label1_<index>"
+    QLabel *CatalogueLine = nullptr;   // numbers in other systems, under the prices
 
     // The remarks box has no validator: characters that Windows-1252 cannot hold
     // are taken out after each change.
@@ -66,4 +78,5 @@ private:
     void addCaption(int index, const QString &text, int left, int top);
 
     bool m_droppingCharacters = false;
+    QString m_catalogueLine;
 };

@@ -22,8 +22,11 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
@@ -107,14 +110,18 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
             [this](int column) { m_resizedColumns.set(static_cast<size_t>(column)); });
 
     m_selection = new RecordSelection(ListView1, Frame1, Image1, ShowKnop, Frame5, m_collection, this);
-    connect(m_selection, &RecordSelection::recordShown, this,
-            [this] { showRecordCount(CountWording::Details); });
+    connect(m_selection, &RecordSelection::recordShown, this, [this] {
+        showRecordCount(CountWording::Details);
+        showCatalogueLine();
+    });
     auto *pictures = new PictureCommands(this, m_collection, ListView1, Image1);
     connect(pictures, &PictureCommands::pictureFiled, this, &Main::showFiledPicture);
     auto *commands = new MainCommands(
         {this, m_collection, m_settings, *pictures, ListView1, [this] { return printSource(); }});
     connect(commands, &MainCommands::recordPicked, this, &Main::selectRecord);
     connect(commands, &MainCommands::findWanted, this, &Main::openFindBar);
+    connect(Frame1, &DetailPanel::catalogueLineActivated, commands->action("ToolsCatalogue"),
+            &QAction::trigger);
     new MainMenu(menuBar(), *commands, *history);
     new RecordEditing(Frame1, ListView1, AddKnop, WijzigKnop, DelKnop, m_collection, this);
     new ColumnClickHandler(ListView1, Label10, m_collection, this);
@@ -125,6 +132,14 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     connect(records, &RecordList::rowsInserted, this, rowsChanged);
     connect(records, &RecordList::rowsRemoved, this, rowsChanged);
     connect(records, &RecordList::modelReset, this, rowsChanged);
+    // The line follows the selected record through edits, undo and redo.
+    connect(&m_collection, &OpenCollection::catalogueEntriesChanged, this, &Main::showCatalogueLine);
+    connect(records, &RecordList::dataChanged, this, &Main::showCatalogueLine);
+    connect(records, &RecordList::rowsRemoved, this, &Main::showCatalogueLine);
+    connect(records, &RecordList::modelReset, this, &Main::showCatalogueLine);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Main::showCatalogueLine);
+    connect(&m_collection, &OpenCollection::catalogueDamaged, this, &Main::tellCatalogueDamaged);
     connect(&m_collection, &OpenCollection::contentsReplaced, this, &Main::collectionReplaced);
     // After an undo or redo the list shows the record the step touched.
     connect(&m_collection, &OpenCollection::historyStepped, this, &Main::selectRecord);
@@ -145,6 +160,28 @@ void Main::collectionReplaced()
     // before can be shown or added to this one.
     Frame1->clearForNewCollection();
     m_selection->forgetShownRecord();
+    showCatalogueLine();
+}
+
+void Main::showCatalogueLine()
+{
+    const int row = selectedRow();
+    Frame1->showCatalogueLine(row >= 0 && row < m_collection.records().count()
+                                  ? CatalogueEntries::compactLine(m_collection.catalogueEntriesOf(row))
+                                  : QString());
+}
+
+void Main::tellCatalogueDamaged(const QString &collectionName, qsizetype damagedLines,
+                                const QString &keptAside)
+{
+    MessageBox::show(
+        this,
+        tr("Catalogusnummers van '%1' waren beschadigd: %2 regel(s) konden niet worden gelezen.\r\n"
+           "Het oorspronkelijke bestand is bewaard als %3.")
+            .arg(collectionName)
+            .arg(damagedLines)
+            .arg(QDir::toNativeSeparators(keptAside)),
+        MessageBox::programTitle(), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
 void Main::showCollectionCaption()

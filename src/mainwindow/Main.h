@@ -95,6 +95,11 @@ private:
     // The record of the row has a new picture: it shows at once.
     void showFiledPicture(int row);
     void collectionReplaced();
+    // The selected record's numbers in other catalogue systems, in the detail panel.
+    void showCatalogueLine();
+    // The catalogue file of the collection just opened was damaged.
+    void tellCatalogueDamaged(const QString &collectionName, qsizetype damagedLines,
+                              const QString &keptAside);
     // Label6: "Aantal Records : " after the rows changed, "Aantal Gegevens : "
     // after a record was shown; the number is always the number of rows.
     enum class CountWording { Records, Details };

@@ -1,6 +1,7 @@
 #include "mainwindow/MainCommands.h"
 
 #include "album/ExportSlideshow.h"
+#include "catalogue/CatalogueEntriesDialog.h"
 #include "catalogue/TradeListDialog.h"
 #include "catalogue/WantListDialog.h"
 #include "dialogs/AboutForm.h"
@@ -59,6 +60,7 @@ MainCommands::MainCommands(const Window &window)
                &MainCommands::ToolsPictureImport_Click);
     addCommand("ToolsWantList", tr("Mancolijst..."), &MainCommands::ToolsWantList_Click);
     addCommand("ToolsTradeList", tr("Dubbelen..."), &MainCommands::ToolsTradeList_Click);
+    addCommand("ToolsCatalogue", tr("Catalogusnummers..."), &MainCommands::ToolsCatalogue_Click);
 
     addCommand("HelpHelp", tr("Help"), &MainCommands::HelpHelp_Click);
     addCommand("HelpMeerSoftware", tr("Meer Software"), &MainCommands::HelpMeerSoftware_Click);
@@ -231,4 +233,15 @@ void MainCommands::ToolsTradeList_Click()
     TradeListDialog dialog(m_window.collection, m_window.widget);
     connect(&dialog, &TradeListDialog::recordPicked, this, &MainCommands::recordPicked);
     dialog.exec();
+}
+
+void MainCommands::ToolsCatalogue_Click()
+{
+    const int row = SelectedRow(m_window.list);
+    if (row < 0 || row >= m_window.collection.records().count()) {
+        MessageBox::show(m_window.widget, tr("Kies eerst een record in de lijst."), tr("Catalogusnummers"),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+        return;
+    }
+    CatalogueEntriesDialog(m_window.collection, row, m_window.widget).exec();
 }

@@ -73,6 +73,7 @@ private:
     void ToolsPictureImport_Click();
     void ToolsWantList_Click();
     void ToolsTradeList_Click();
+    void ToolsCatalogue_Click();
 
     Window m_window;
 };

@@ -39,7 +39,7 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     tools->addAction(history.undoAction());
     tools->addAction(history.redoAction());
     addSeparator(tools, "ToolsListsStreep");
-    addItems(tools, {"ToolsWantList", "ToolsTradeList"});
+    addItems(tools, {"ToolsWantList", "ToolsTradeList", "ToolsCatalogue"});
 
     QMenu *help = addMenu("Help", tr("Help"));
     addItems(help, {"HelpHelp"});

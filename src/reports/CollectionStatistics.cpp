@@ -1,5 +1,6 @@
 #include "reports/CollectionStatistics.h"
 
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/document/PriceTotals.h"
 #include "storage/document/RecordList.h"
 
@@ -35,8 +36,16 @@ void add(CollectionStatistics::Group &group, double cataloguePrice, double ownPr
 
 CollectionStatistics CollectionStatistics::of(const RecordList &list, Grouping grouping)
 {
+    return of(list, grouping, CatalogueEntries(), QString());
+}
+
+CollectionStatistics CollectionStatistics::of(const RecordList &list, Grouping grouping,
+                                              const CatalogueEntries &entries, const QString &system)
+{
     CollectionStatistics statistics;
     statistics.grouping = grouping;
+    statistics.system = system;
+    const bool withSystem = !system.isEmpty() && !entries.isEmpty();
     const int field = fieldOf(grouping);
     QHash<QString, size_t> groupOfKey;
     for (int row = 0; row < list.count(); ++row) {
@@ -45,12 +54,26 @@ CollectionStatistics CollectionStatistics::of(const RecordList &list, Grouping g
         auto found = groupOfKey.constFind(key);
         if (found == groupOfKey.constEnd()) {
             found = groupOfKey.insert(key, statistics.groups.size());
-            statistics.groups.push_back({name, 0, 0.0, 0.0});
+            statistics.groups.push_back({name, 0, 0.0, 0.0, 0.0, 0});
         }
         const double cataloguePrice = PriceTotals::priceValue(list.cell(row, StampRecord::CataloguePrice));
         const double ownPrice = PriceTotals::priceValue(list.cell(row, StampRecord::OwnPrice));
         add(statistics.groups[found.value()], cataloguePrice, ownPrice);
         add(statistics.total, cataloguePrice, ownPrice);
+        if (withSystem) {
+            const QString stamp = CatalogueEntries::keyOf(list.cell(row, StampRecord::Year),
+                                                          list.cell(row, StampRecord::CatalogueNumber));
+            if (!entries.has(stamp))
+                continue;
+            const CatalogueEntries::List stampEntries = entries.of(stamp);
+            if (const CatalogueEntry *latest = CatalogueEntries::latestOf(stampEntries, system)) {
+                const double value = PriceTotals::priceValue(latest->value);
+                for (Group *group : {&statistics.groups[found.value()], &statistics.total}) {
+                    group->systemTotal += value;
+                    ++group->systemCount;
+                }
+            }
+        }
     }
 
     QCollator collator;

@@ -4,6 +4,7 @@
 #include "printing/dialog/PrintOnCurrentPrinter.h"
 #include "reports/PrintStatistics.h"
 #include "storage/document/OpenCollection.h"
+#include "storage/document/PriceTotals.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EnterConfirms.h"
 #include "widgets/MessageBox.h"
@@ -75,6 +76,12 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
     Combo1 = newCombo(this, "Combo1", 600, groupingNames);
     Label2 = DialogLayout::addLabel(this, "Label2", tr("Grafiek van"), 5700, 195);
     Combo2 = newCombo(this, "Combo2", 6900, measureNames);
+    Label3 = DialogLayout::addLabel(this, "Label3", tr("Catalogus"), 2520, 195);
+    Combo3 = newCombo(this, "Combo3", 3540,
+                      QStringList{tr("(geen)")} + collection.catalogueEntries().systemsInUse());
+    ReaderNames::labelField(Label3, Combo3);
+    setTabOrder(Combo1, Combo3);
+    setTabOrder(Combo3, Combo2);
 
     Table1 = new QTableWidget(0, 4, this);
     Table1->setObjectName(QStringLiteral("Table1"));
@@ -110,6 +117,7 @@ StatisticsDialog::StatisticsDialog(const OpenCollection &collection, QWidget *pa
     new EnterConfirms(this, OkKnop);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &StatisticsDialog::Combo1_Click);
     connect(Combo2, &QComboBox::currentIndexChanged, this, &StatisticsDialog::Combo2_Click);
+    connect(Combo3, &QComboBox::currentIndexChanged, this, &StatisticsDialog::Combo3_Click);
 
     Combo1_Click();
 }
@@ -127,10 +135,18 @@ StatisticsChart::Measure StatisticsDialog::measure() const
 
 void StatisticsDialog::Combo1_Click()
 {
+    const QString system = Combo3->currentIndex() > 0 ? Combo3->currentText() : QString();
     m_statistics =
-        CollectionStatistics::of(m_collection.records(), groupings[std::max(0, Combo1->currentIndex())]);
+        CollectionStatistics::of(m_collection.records(), groupings[std::max(0, Combo1->currentIndex())],
+                                 m_collection.catalogueEntries(), system);
     fillTable();
     drawChart();
+}
+
+void StatisticsDialog::Combo3_Click()
+{
+    // The chart and the printed page keep to the collection's own figures.
+    Combo1_Click();
 }
 
 void StatisticsDialog::Combo2_Click()
@@ -141,10 +157,15 @@ void StatisticsDialog::Combo2_Click()
 void StatisticsDialog::fillTable()
 {
     const QLocale locale;
-    Table1->setHorizontalHeaderLabels({CollectionStatistics::groupingName(m_statistics.grouping),
-                                       StatisticsChart::measureName(Measure::Count),
-                                       StatisticsChart::measureName(Measure::CatalogueTotal),
-                                       StatisticsChart::measureName(Measure::OwnTotal)});
+    const bool withSystem = !m_statistics.system.isEmpty();
+    Table1->setColumnCount(withSystem ? 5 : 4);
+    QStringList headings{CollectionStatistics::groupingName(m_statistics.grouping),
+                         StatisticsChart::measureName(Measure::Count),
+                         StatisticsChart::measureName(Measure::CatalogueTotal),
+                         StatisticsChart::measureName(Measure::OwnTotal)};
+    if (withSystem)
+        headings.append(m_statistics.system);
+    Table1->setHorizontalHeaderLabels(headings);
     Table1->setRowCount(static_cast<int>(m_statistics.groups.size()) + 1);
     const auto fillRow = [&](int row, const QString &name, const CollectionStatistics::Group &group,
                              bool bold) {
@@ -153,6 +174,13 @@ void StatisticsDialog::fillTable()
             Table1->setItem(
                 row, column,
                 cell(StatisticsChart::valueText(group, measures[column - 1], locale), Qt::AlignRight, bold));
+        // A group without a number in the system shows none; the total always shows.
+        if (withSystem)
+            Table1->setItem(row, 4,
+                            cell(group.systemCount > 0 || bold
+                                     ? PriceTotals::formatAmount(group.systemTotal, locale)
+                                     : QString(),
+                                 Qt::AlignRight, bold));
     };
     int row = 0;
     for (const CollectionStatistics::Group &group : m_statistics.groups)

@@ -16,7 +16,8 @@ class VistaButton;
 
 // "Statistiek": the open collection counted and totalled per year, category
 // or condition, as a table and as a bar chart of the chosen measure, both
-// printable on the current printer.
+// printable on the current printer. On screen the table can also total the
+// latest values of one catalogue system the collection uses.
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 
@@ -38,6 +39,7 @@ protected:
 private:
     void Combo1_Click();
     void Combo2_Click();
+    void Combo3_Click();
     void PrintKnop_Click();
     void fillTable();
     void drawChart();
@@ -46,6 +48,8 @@ private:
     QComboBox *Combo1 = nullptr; // grouping
     QLabel *Label2 = nullptr;
     QComboBox *Combo2 = nullptr; // measure of the chart
+    QLabel *Label3 = nullptr;
+    QComboBox *Combo3 = nullptr; // catalogue system totalled beside the prices
     QTableWidget *Table1 = nullptr;
     QScrollArea *ChartArea = nullptr;
     QLabel *Chart1 = nullptr;

@@ -25,6 +25,7 @@ const QByteArray SeparatorBytes(28, '-');
 const QStringList WordLists = {
     QStringLiteral("Categorie.txt"), QStringLiteral("Soort.txt"),  QStringLiteral("Type.txt"),
     QStringLiteral("Conditie.txt"),  QStringLiteral("Landen.txt"), QStringLiteral("Motief.txt"),
+    QStringLiteral("Catalogi.txt"),
 };
 
 QByteArray readShipped(const QString &relative)

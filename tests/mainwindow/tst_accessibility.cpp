@@ -1,3 +1,4 @@
+#include "catalogue/CatalogueEntriesDialog.h"
 #include "common/TestFolder.h"
 #include "dialogs/CsvImportForm.h"
 #include "dialogs/DialogTestSupport.h"
@@ -146,6 +147,10 @@ void AccessibilityTest::everyWindowNamesItsControls()
                             {match}, Qt::white, main.get());
     scans.show();
     check(QStringLiteral("picture import"), &scans);
+
+    CatalogueEntriesDialog entries(main->collection(), 0, main.get());
+    entries.show();
+    check(QStringLiteral("catalogue numbers"), &entries);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 

@@ -6,6 +6,7 @@
 #include "reports/CollectionStatistics.h"
 #include "reports/StatisticsChart.h"
 #include "reports/StatisticsDialog.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/document/PriceTotals.h"
 #include "widgets/VistaButton.h"
 
@@ -70,6 +71,7 @@ private slots:
     void groupsCountAndTotalPerField();
     void barsFollowTheValues();
     void dialogShowsTheTableAndPrintsItWithTheChart();
+    void totalsTheLatestValuesOfASystem();
 };
 
 void StatisticsTest::groupsCountAndTotalPerField()
@@ -167,6 +169,63 @@ void StatisticsTest::dialogShowsTheTableAndPrintsItWithTheChart()
                              "Totaal", "1000014,85", "14,25"})
         QVERIFY2(!pdf.find(0, QString::fromUtf8(word)).empty(), word);
     QVERIFY(!pdf.find(1, QStringLiteral("Cat.Prijs")).empty());
+}
+
+void StatisticsTest::totalsTheLatestValuesOfASystem()
+{
+    TestFolder folder;
+    writeCollection(folder, QStringLiteral("Nederland"), statisticsRecords());
+    auto window = startWindow(folder);
+    openCollection(*window, QStringLiteral("Nederland"));
+    OpenCollection &collection = window->collection();
+    // Record 1: two editions, the latest counts; record 2: no Michel number;
+    // record 3: a value that is no number; record 5: a value with a comma.
+    collection.setCatalogueEntries(
+        0, {{"Mi", "10", "1,00", "2019"}, {"Mi", "10", "2,50", "2022"}, {"Yt", "8", "100", "2022"}});
+    collection.setCatalogueEntries(1, {{"Yt", "20", "7", ""}});
+    collection.setCatalogueEntries(2, {{"mi", "30", "onbekend", "2020"}});
+    collection.setCatalogueEntries(4, {{"MI", "50", "0,75", ""}});
+
+    const CollectionStatistics years = CollectionStatistics::of(
+        collection.records(), Grouping::Year, collection.catalogueEntries(), QStringLiteral("Mi"));
+    QCOMPARE(years.total.systemTotal, 3.25);
+    QCOMPARE(years.total.systemCount, 3);
+    // The collection's own totals are those without a system.
+    const CollectionStatistics plain = CollectionStatistics::of(collection.records(), Grouping::Year);
+    QCOMPARE(years.total.catalogueTotal, plain.total.catalogueTotal);
+    QCOMPARE(years.groups.size(), plain.groups.size());
+
+    QStringList table;
+    QStringList systems;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<StatisticsDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        const auto closeDialog = qScopeGuard([dialog] { dialog->accept(); });
+        auto *system = control<QComboBox>(*dialog, "Combo3");
+        for (int index = 0; index < system->count(); ++index)
+            systems.append(system->itemText(index));
+        const auto *Table1 = control<QTableWidget>(*dialog, "Table1");
+        QCOMPARE(Table1->columnCount(), 4);
+        system->setCurrentIndex(1);
+        // The system as the collection first spells it.
+        QVERIFY(CatalogueEntries::sameSystem(Table1->horizontalHeaderItem(4)->text(), u"Mi"));
+        for (int row = 0; row < Table1->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < Table1->columnCount(); ++column)
+                cells.append(Table1->item(row, column)->text());
+            table.append(cells.join(QLatin1Char('|')));
+        }
+        system->setCurrentIndex(0);
+        QCOMPARE(Table1->columnCount(), 4);
+    });
+    window->findChild<QAction *>(QStringLiteral("ToolsStatistics"))->trigger();
+
+    QCOMPARE(systems.size(), 3);
+    QCOMPARE(systems[0], QStringLiteral("(geen)"));
+    QVERIFY(CatalogueEntries::sameSystem(systems[1], u"Mi"));
+    QCOMPARE(systems[2], QStringLiteral("Yt"));
+    QCOMPARE(table, QStringList({"1852|2|1000000,10|3,50|0,75", "1900|2|14,75|10,00|2,50",
+                                 "(leeg)|1|0,00|0,75|", "Totaal|5|1000014,85|14,25|3,25"}));
 }
 
 QTEST_MAIN(StatisticsTest)
