@@ -1,6 +1,7 @@
 #include "catalogue/WantList.h"
 
 #include "catalogue/CataloguePass.h"
+#include "storage/catalogue/CatalogueEntries.h"
 
 #include <algorithm>
 #include <bit>
@@ -104,7 +105,8 @@ QString runsOf(const CatalogueRange &range, HeldNumbers &held, quint64 &count)
 
 } // namespace
 
-WantList WantList::of(RecordSpan records, const QStringList &ranges, const QString &category)
+WantList WantList::of(RecordSpan records, const QStringList &ranges, const QString &category,
+                      const CatalogueEntries *entries)
 {
     std::vector<CatalogueRange> readRanges;
     std::vector<size_t> lineOfRange;
@@ -123,42 +125,103 @@ WantList WantList::of(RecordSpan records, const QStringList &ranges, const QStri
     }
 
     // The ranges by prefix: a record's prefix is compared once with each
-    // prefix the ranges have, rather than with each range.
+    // prefix the ranges have, rather than with each range. A prefix that
+    // names a system of the entries may be read from that system's numbers.
     struct Series {
         QString keyPrefix;
         std::vector<size_t> ranges;
+        QString system; // empty when no system of the entries has this name
     };
+    const QStringList systems = entries ? entries->systemsInUse() : QStringList();
     std::vector<Series> series;
     for (size_t index = 0; index < readRanges.size(); ++index) {
         const QString &prefix = readRanges[index].keyPrefix();
         auto same = std::find_if(series.begin(), series.end(),
                                  [&prefix](const Series &known) { return known.keyPrefix == prefix; });
-        if (same == series.end())
-            same = series.insert(series.end(), {prefix, {}});
+        if (same == series.end()) {
+            const auto system =
+                std::find_if(systems.cbegin(), systems.cend(),
+                             [&prefix](const QString &name) { return CatalogueKey::folded(name) == prefix; });
+            same = series.insert(series.end(), {prefix, {}, system == systems.cend() ? QString() : *system});
+        }
         same->ranges.push_back(index);
     }
+    const bool anySystem = std::any_of(series.cbegin(), series.cend(),
+                                       [](const Series &known) { return !known.system.isEmpty(); });
 
-    // Each part of the pass keeps its own held numbers; the first part's take in the others'.
+    // Each part of the pass keeps its own held numbers, of the records' own
+    // numbers and of their stamps' numbers in a system; the first part's take
+    // in the others'.
     const CataloguePass pass(records, category);
-    std::vector<std::vector<HeldNumbers>> held(
-        pass.partCount(), std::vector<HeldNumbers>(readRanges.begin(), readRanges.end()));
-    pass.run([&](size_t part, size_t, const QString &, const CatalogueKey &key) {
-        const std::optional<quint64> number = key.number();
-        if (!number)
-            return;
-        for (const Series &known : series) {
-            if (key.prefix() != known.keyPrefix)
-                continue;
+    const std::vector<HeldNumbers> none(readRanges.begin(), readRanges.end());
+    std::vector<std::vector<HeldNumbers>> held(pass.partCount(), none);
+    std::vector<std::vector<HeldNumbers>> heldInSystem(anySystem ? pass.partCount() : 0, none);
+    // Per part: the series whose prefix a record's own Cat.nr. uses.
+    std::vector<std::vector<char>> used(pass.partCount(), std::vector<char>(series.size(), 0));
+    std::vector<CatalogueKey> entryKeys(anySystem ? pass.partCount() : 0);
+    const auto addHeld = [&](std::vector<HeldNumbers> &into, const Series &known, const CatalogueKey &key) {
+        if (const std::optional<quint64> number = key.number()) {
             for (const size_t index : known.ranges) {
                 if (readRanges[index].holds(*number, key.suffix()))
-                    held[part][index].add(*number);
+                    into[index].add(*number);
             }
+        }
+    };
+    pass.run([&](size_t part, size_t row, const QString &, const CatalogueKey &key) {
+        if (key.number()) {
+            for (size_t at = 0; at < series.size(); ++at) {
+                if (key.prefix() == series[at].keyPrefix) {
+                    used[part][at] = 1;
+                    addHeld(held[part], series[at], key);
+                    break;
+                }
+            }
+        }
+        if (!anySystem)
             return;
+        const CatalogueEntries::List stamp = entries->of(records[row]);
+        for (const CatalogueEntry &entry : stamp) {
+            for (const Series &known : series) {
+                if (known.system.isEmpty() || !CatalogueEntries::sameSystem(entry.system, known.system))
+                    continue;
+                // "535", or "Mi 535" with the system written before it.
+                CatalogueKey &entryKey = entryKeys[part];
+                entryKey.read(entry.number);
+                if (entryKey.prefix().isEmpty() || entryKey.prefix() == known.keyPrefix)
+                    addHeld(heldInSystem[part], known, entryKey);
+            }
         }
     });
     for (size_t part = 1; part < held.size(); ++part) {
-        for (size_t index = 0; index < readRanges.size(); ++index)
+        for (size_t index = 0; index < readRanges.size(); ++index) {
             held[0][index].add(held[part][index]);
+            if (anySystem)
+                heldInSystem[0][index].add(heldInSystem[part][index]);
+        }
+        for (size_t at = 0; at < series.size(); ++at)
+            used[0][at] |= used[part][at];
+    }
+    // A system's numbers serve only where no record of the collection has
+    // such a Cat.nr. of its own: also none outside the category.
+    if (anySystem && !category.trimmed().isEmpty()) {
+        const CataloguePass all(records, QString());
+        std::vector<std::vector<char>> usedAnywhere(all.partCount(), used[0]);
+        all.run([&](size_t part, size_t, const QString &, const CatalogueKey &key) {
+            for (size_t at = 0; at < series.size(); ++at) {
+                if (key.number() && key.prefix() == series[at].keyPrefix)
+                    usedAnywhere[part][at] = 1;
+            }
+        });
+        for (const std::vector<char> &partUsed : usedAnywhere) {
+            for (size_t at = 0; at < series.size(); ++at)
+                used[0][at] |= partUsed[at];
+        }
+    }
+    for (size_t at = 0; at < series.size(); ++at) {
+        if (series[at].system.isEmpty() || used[0][at])
+            continue;
+        for (const size_t index : series[at].ranges)
+            std::swap(held[0][index], heldInSystem[0][index]);
     }
     for (size_t index = 0; index < readRanges.size(); ++index) {
         Line &line = list.m_lines[lineOfRange[index]];
