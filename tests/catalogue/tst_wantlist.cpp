@@ -341,6 +341,8 @@ void WantListTest::windowsWorkFromTheMenu()
     writeCollection(
         folder, QStringLiteral("Nederland"),
         records({{"LP 1", "Luchtpost"}, {"LP3", "Luchtpost"}, {"5"}, {"5", "Luchtpost"}, {"LP 3"}}));
+    folder.write(QStringLiteral("Verzameling/.catalogi/Nederland.txt"),
+                 "1950\t5\tMi\t10\t\t\r\n1950\tLP3\tMi\t12\t\t\r\n1950\tLP 3\tMi\t12\t\t\r\n");
     auto window = startWindow(folder);
     openCollection(*window, QStringLiteral("Nederland"));
 
@@ -398,6 +400,12 @@ void WantListTest::windowsWorkFromTheMenu()
     onDialog<TradeListDialog>(*window, "ToolsTradeList", [&](TradeListDialog &dialog) {
         auto *table = control<QTableWidget>(dialog, "ResultTable");
         QCOMPARE(tableTexts(table), QStringList({"5|2", "LP3|2"}));
+        // Counted by another system's numbers instead.
+        auto *system = control<QComboBox>(dialog, "SystemCombo");
+        QCOMPARE(system->count(), 2);
+        system->setCurrentIndex(1);
+        QCOMPARE(tableTexts(table), QStringList({"Mi 10|2", "Mi 12|2"}));
+        system->setCurrentIndex(0);
         const QRect cell = table->visualItemRect(table->item(1, 0));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
