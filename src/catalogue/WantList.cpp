@@ -103,6 +103,34 @@ QString runsOf(const CatalogueRange &range, HeldNumbers &held, quint64 &count)
     return runs;
 }
 
+// The ranges of one prefix: a record's prefix is compared once with each
+// prefix the ranges have, rather than with each range.
+struct Series {
+    QString keyPrefix;
+    std::vector<size_t> ranges;
+    // The system of the entries this prefix names; empty for none.
+    QString system;
+};
+
+// Per series, whether a record of the whole collection (category aside) has
+// a Cat.nr. of its own with that prefix.
+std::vector<char> ownPrefixesUsed(RecordSpan records, const std::vector<Series> &series)
+{
+    const CataloguePass all(records, QString());
+    std::vector<std::vector<char>> used(all.partCount(), std::vector<char>(series.size(), 0));
+    all.run([&](size_t part, size_t, const QString &, const CatalogueKey &key) {
+        for (size_t at = 0; at < series.size(); ++at) {
+            if (key.number() && key.prefix() == series[at].keyPrefix)
+                used[part][at] = 1;
+        }
+    });
+    for (size_t part = 1; part < used.size(); ++part) {
+        for (size_t at = 0; at < series.size(); ++at)
+            used[0][at] |= used[part][at];
+    }
+    return used[0];
+}
+
 } // namespace
 
 WantList WantList::of(RecordSpan records, const QStringList &ranges, const QString &category,
@@ -124,14 +152,7 @@ WantList WantList::of(RecordSpan records, const QStringList &ranges, const QStri
         list.m_lines.push_back(std::move(line));
     }
 
-    // The ranges by prefix: a record's prefix is compared once with each
-    // prefix the ranges have, rather than with each range. A prefix that
-    // names a system of the entries may be read from that system's numbers.
-    struct Series {
-        QString keyPrefix;
-        std::vector<size_t> ranges;
-        QString system; // empty when no system of the entries has this name
-    };
+    // A prefix that names a system of the entries may be read from that system's numbers.
     const QStringList systems = entries ? entries->systemsInUse() : QStringList();
     std::vector<Series> series;
     for (size_t index = 0; index < readRanges.size(); ++index) {
@@ -146,39 +167,40 @@ WantList WantList::of(RecordSpan records, const QStringList &ranges, const QStri
         }
         same->ranges.push_back(index);
     }
-    const bool anySystem = std::any_of(series.cbegin(), series.cend(),
-                                       [](const Series &known) { return !known.system.isEmpty(); });
+    // A system's numbers serve only where no record has such a Cat.nr. of its own.
+    const auto readsSystem = [](const Series &known) { return !known.system.isEmpty(); };
+    if (std::any_of(series.cbegin(), series.cend(), readsSystem)) {
+        const std::vector<char> used = ownPrefixesUsed(records, series);
+        for (size_t at = 0; at < series.size(); ++at) {
+            if (used[at])
+                series[at].system.clear();
+        }
+    }
+    const bool anySystem = std::any_of(series.cbegin(), series.cend(), readsSystem);
 
-    // Each part of the pass keeps its own held numbers, of the records' own
-    // numbers and of their stamps' numbers in a system; the first part's take
-    // in the others'.
+    // Each part of the pass keeps its own held numbers; the first part's take in the others'.
     const CataloguePass pass(records, category);
-    const std::vector<HeldNumbers> none(readRanges.begin(), readRanges.end());
-    std::vector<std::vector<HeldNumbers>> held(pass.partCount(), none);
-    std::vector<std::vector<HeldNumbers>> heldInSystem(anySystem ? pass.partCount() : 0, none);
-    // Per part: the series whose prefix a record's own Cat.nr. uses.
-    std::vector<std::vector<char>> used(pass.partCount(), std::vector<char>(series.size(), 0));
+    std::vector<std::vector<HeldNumbers>> held(
+        pass.partCount(), std::vector<HeldNumbers>(readRanges.begin(), readRanges.end()));
     std::vector<CatalogueKey> entryKeys(anySystem ? pass.partCount() : 0);
-    const auto addHeld = [&](std::vector<HeldNumbers> &into, const Series &known, const CatalogueKey &key) {
+    const auto addHeld = [&](size_t part, const Series &known, const CatalogueKey &key) {
         if (const std::optional<quint64> number = key.number()) {
             for (const size_t index : known.ranges) {
                 if (readRanges[index].holds(*number, key.suffix()))
-                    into[index].add(*number);
+                    held[part][index].add(*number);
             }
         }
     };
     pass.run([&](size_t part, size_t row, const QString &, const CatalogueKey &key) {
-        if (key.number()) {
-            for (size_t at = 0; at < series.size(); ++at) {
-                if (key.prefix() == series[at].keyPrefix) {
-                    used[part][at] = 1;
-                    addHeld(held[part], series[at], key);
-                    break;
-                }
+        for (const Series &known : series) {
+            if (known.system.isEmpty() && key.prefix() == known.keyPrefix) {
+                addHeld(part, known, key);
+                break;
             }
         }
         if (!anySystem)
             return;
+        // A record holds its stamp's numbers of the system, of every edition.
         const CatalogueEntries::List stamp = entries->of(records[row]);
         for (const CatalogueEntry &entry : stamp) {
             for (const Series &known : series) {
@@ -188,40 +210,13 @@ WantList WantList::of(RecordSpan records, const QStringList &ranges, const QStri
                 CatalogueKey &entryKey = entryKeys[part];
                 entryKey.read(entry.number);
                 if (entryKey.prefix().isEmpty() || entryKey.prefix() == known.keyPrefix)
-                    addHeld(heldInSystem[part], known, entryKey);
+                    addHeld(part, known, entryKey);
             }
         }
     });
     for (size_t part = 1; part < held.size(); ++part) {
-        for (size_t index = 0; index < readRanges.size(); ++index) {
+        for (size_t index = 0; index < readRanges.size(); ++index)
             held[0][index].add(held[part][index]);
-            if (anySystem)
-                heldInSystem[0][index].add(heldInSystem[part][index]);
-        }
-        for (size_t at = 0; at < series.size(); ++at)
-            used[0][at] |= used[part][at];
-    }
-    // A system's numbers serve only where no record of the collection has
-    // such a Cat.nr. of its own: also none outside the category.
-    if (anySystem && !category.trimmed().isEmpty()) {
-        const CataloguePass all(records, QString());
-        std::vector<std::vector<char>> usedAnywhere(all.partCount(), used[0]);
-        all.run([&](size_t part, size_t, const QString &, const CatalogueKey &key) {
-            for (size_t at = 0; at < series.size(); ++at) {
-                if (key.number() && key.prefix() == series[at].keyPrefix)
-                    usedAnywhere[part][at] = 1;
-            }
-        });
-        for (const std::vector<char> &partUsed : usedAnywhere) {
-            for (size_t at = 0; at < series.size(); ++at)
-                used[0][at] |= partUsed[at];
-        }
-    }
-    for (size_t at = 0; at < series.size(); ++at) {
-        if (series[at].system.isEmpty() || used[0][at])
-            continue;
-        for (const size_t index : series[at].ranges)
-            std::swap(held[0][index], heldInSystem[0][index]);
     }
     for (size_t index = 0; index < readRanges.size(); ++index) {
         Line &line = list.m_lines[lineOfRange[index]];
