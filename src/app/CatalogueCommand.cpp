@@ -15,14 +15,6 @@ const QString ValueOption = QStringLiteral("value");
 const QString EditionOption = QStringLiteral("edition");
 const QString RemoveOption = QStringLiteral("remove");
 
-CliOption onceValue(const QString &name, const QString &valueName, const QString &description,
-                    const QString &refusal)
-{
-    CliOption option = CliOption::value(name, valueName, description, refusal);
-    option.once = true;
-    return option;
-}
-
 // "Mi 535" is system Mi, number 535; "Mi535" the same, the system ending
 // before the first digit.
 StorageResult readSystemAndNumber(const QString &given, CatalogueEntry &entry)
@@ -62,19 +54,21 @@ CatalogueCommand::CatalogueCommand()
            .parameters = {collectionParameter(),
                           {QStringLiteral("POS"),
                            CliText::tr("de plaats van het record in de lijst (vanaf 1)")}},
-           .options = {onceValue(SetOption, QStringLiteral("\"SYS NR\""),
-                                 CliText::tr("zet het nummer NR in systeem SYS (\"Mi 535\"); een regel van\n"
-                                             "hetzelfde systeem en dezelfde uitgave wordt vervangen"),
-                                 CliText::tr("--set verwacht één systeem met nummer")),
-                       onceValue(ValueOption, QStringLiteral("WAARDE"),
-                                 CliText::tr("de waarde in die catalogus, zoals getypt (met --set)"),
-                                 CliText::tr("--value verwacht één waarde")),
-                       onceValue(EditionOption, QStringLiteral("JAAR"),
-                                 CliText::tr("het jaar van de uitgave van die catalogus (met --set)"),
-                                 CliText::tr("--edition verwacht één jaar")),
-                       onceValue(RemoveOption, QStringLiteral("SYS"),
-                                 CliText::tr("verwijdert alle regels van systeem SYS"),
-                                 CliText::tr("--remove verwacht één systeem"))}})
+           .options = {
+               CliOption::onceValue(
+                   SetOption, QStringLiteral("\"SYS NR\""),
+                   CliText::tr("zet het nummer NR in systeem SYS (\"Mi 535\"); een regel van\n"
+                               "hetzelfde systeem en dezelfde uitgave wordt vervangen"),
+                   CliText::tr("--set verwacht één systeem met nummer")),
+               CliOption::onceValue(ValueOption, QStringLiteral("WAARDE"),
+                                    CliText::tr("de waarde in die catalogus, zoals getypt (met --set)"),
+                                    CliText::tr("--value verwacht één waarde")),
+               CliOption::onceValue(EditionOption, QStringLiteral("JAAR"),
+                                    CliText::tr("het jaar van de uitgave van die catalogus (met --set)"),
+                                    CliText::tr("--edition verwacht één jaar")),
+               CliOption::onceValue(RemoveOption, QStringLiteral("SYS"),
+                                    CliText::tr("verwijdert alle regels van systeem SYS"),
+                                    CliText::tr("--remove verwacht één systeem"))}})
 {}
 
 StorageResult CatalogueCommand::run(const CliArguments &read, const CliContext &context) const
