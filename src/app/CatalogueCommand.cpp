@@ -49,17 +49,18 @@ StorageResult checkStorable(const CatalogueEntry &entry)
 CatalogueCommand::CatalogueCommand()
     : CliCommand(
           {.name = QStringLiteral("catalogue"),
-           .summary = CliText::tr("de nummers van record POS in andere catalogi: een regel per nummer,\n"
-                                  "systeem TAB nummer TAB waarde TAB uitgave; of zet of verwijdert er een"),
+           .summary = CliText::tr("de nummers van record POS in andere catalogi, een regel\n"
+                                  "per nummer: systeem TAB nummer TAB waarde TAB uitgave;\n"
+                                  "met --set of --remove gezet of verwijderd"),
            .parameters = {collectionParameter(),
                           {QStringLiteral("POS"),
                            CliText::tr("de plaats van het record in de lijst (vanaf 1)")}},
            .options = {
-               CliOption::onceValue(
-                   SetOption, QStringLiteral("\"SYS NR\""),
-                   CliText::tr("zet het nummer NR in systeem SYS (\"Mi 535\"); een regel van\n"
-                               "hetzelfde systeem en dezelfde uitgave wordt vervangen"),
-                   CliText::tr("--set verwacht één systeem met nummer")),
+               CliOption::onceValue(SetOption, QStringLiteral("\"SYS NR\""),
+                                    CliText::tr("zet nummer NR in systeem SYS (\"Mi 535\"); een regel\n"
+                                                "van hetzelfde systeem en dezelfde uitgave wordt\n"
+                                                "vervangen"),
+                                    CliText::tr("--set verwacht één systeem met nummer")),
                CliOption::onceValue(ValueOption, QStringLiteral("WAARDE"),
                                     CliText::tr("de waarde in die catalogus, zoals getypt (met --set)"),
                                     CliText::tr("--value verwacht één waarde")),

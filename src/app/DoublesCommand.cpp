@@ -15,15 +15,15 @@ const QString SystemOption = QStringLiteral("system");
 } // namespace
 
 DoublesCommand::DoublesCommand()
-    : CliCommand(
-          {.name = QStringLiteral("doubles"),
-           .summary = CliText::tr("ruillijst: de nummers die er meer dan eens zijn, met aantal"),
-           .parameters = {collectionParameter()},
-           .options = {CliOption::category(),
-                       CliOption::onceValue(
-                           SystemOption, QStringLiteral("SYS"),
-                           CliText::tr("telt per nummer in catalogus SYS (\"Mi\") in plaats van per Cat.nr."),
-                           CliText::tr("--system verwacht één systeem"))}})
+    : CliCommand({.name = QStringLiteral("doubles"),
+                  .summary = CliText::tr("ruillijst: de nummers die er meer dan eens zijn, met aantal"),
+                  .parameters = {collectionParameter()},
+                  .options = {
+                      CliOption::category(),
+                      CliOption::onceValue(SystemOption, QStringLiteral("SYS"),
+                                           CliText::tr("telt per nummer in catalogus SYS (\"Mi\") in plaats\n"
+                                                       "van per Cat.nr."),
+                                           CliText::tr("--system verwacht één systeem"))}})
 {}
 
 StorageResult DoublesCommand::run(const CliArguments &read, const CliContext &context) const

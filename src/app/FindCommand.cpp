@@ -8,9 +8,10 @@
 
 FindCommand::FindCommand()
     : CliCommand({.name = QStringLiteral("find"),
-                  .summary = CliText::tr("de records die TEKST bevatten (hoofdletters tellen niet mee) of\n"
-                                         "een nummer in een andere catalogus (\"mi535\"): een regel per\n"
-                                         "record, de positie TAB het record zoals show het toont"),
+                  .summary = CliText::tr("de records die TEKST bevatten (hoofdletters tellen\n"
+                                         "niet mee) of een nummer in een andere catalogus\n"
+                                         "(\"mi535\"): een regel per record, de positie TAB het\n"
+                                         "record zoals show het toont"),
                   .parameters = {collectionParameter(),
                                  {QStringLiteral("TEKST"), CliText::tr("de tekst die wordt gezocht")}},
                   .extraValuesAreUnknown = true})

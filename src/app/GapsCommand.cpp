@@ -9,9 +9,10 @@
 GapsCommand::GapsCommand()
     : CliCommand({.name = QStringLiteral("gaps"),
                   .summary = CliText::tr("mancolijst: per reeks (\"MBund 1-20\", \"LP1-LP15\",\n"
-                                         "\"NVPH 123a\") de ontbrekende nummers en hun aantal; een reeks\n"
-                                         "van een ander catalogussysteem (\"Mi 570-592\") telt de nummers\n"
-                                         "in dat systeem als geen eigen Cat.nr. dat voorvoegsel heeft"),
+                                         "\"NVPH 123a\") de ontbrekende nummers en hun aantal;\n"
+                                         "een reeks van een ander catalogussysteem (\"Mi 570-592\")\n"
+                                         "telt de nummers in dat systeem als geen eigen Cat.nr.\n"
+                                         "dat voorvoegsel heeft"),
                   .parameters = {collectionParameter(),
                                  {QStringLiteral("REEKS..."),
                                   CliText::tr("reeksen (\"1-20\", \"LP1-LP15\") of catalogusnummers")}},
