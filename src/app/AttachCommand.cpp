@@ -32,8 +32,6 @@ StorageResult AttachCommand::run(const CliArguments &read, const CliContext &con
     StorageResult result = CliContext::takeName(values.at(0), name);
     if (!result)
         return result;
-    bool isNumber = false;
-    const int position = values.at(1).toInt(&isNumber);
     // As in the program: the pictures are those of the name the loaded file
     // gives itself.
     RecordList records;
@@ -41,17 +39,18 @@ StorageResult AttachCommand::run(const CliArguments &read, const CliContext &con
     result = context.load(name, records, &collectionName);
     if (!result)
         return result;
-    if (!isNumber || position < 1 || position > records.count())
-        return StorageResult::failure(
-            CliText::tr("record '%1' bestaat niet (1 tot en met %2)").arg(values.at(1)).arg(records.count()));
-    const StampRecord &record = records.record(position - 1);
+    int row = 0;
+    result = CliContext::takePosition(values.at(1), records, row);
+    if (!result)
+        return result;
+    const StampRecord &record = records.record(row);
     const PictureFiler filer(context.folder(), collectionName);
     QString path;
     result = filer.target(record, path);
     if (result && existing == PictureFiler::Existing::Keep && filer.hasPicture(record))
         result = StorageResult::failure(
             CliText::tr("record %1 heeft al een afbeelding (%2); --replace vervangt haar")
-                .arg(position)
+                .arg(row + 1)
                 .arg(QDir::toNativeSeparators(path)));
     if (result)
         result = filer.fileFromFile(file, record, existing);

@@ -2,10 +2,12 @@
 
 #include "app/AlbumCommand.h"
 #include "app/AttachCommand.h"
+#include "app/CatalogueCommand.h"
 #include "app/CliContext.h"
 #include "app/CliText.h"
 #include "app/DoublesCommand.h"
 #include "app/ExportCsvCommand.h"
+#include "app/FindCommand.h"
 #include "app/GapsCommand.h"
 #include "app/ImportCommand.h"
 #include "app/ImportCsvCommand.h"
@@ -36,6 +38,8 @@ CliCommandSet::CliCommandSet()
     m_commands.push_back(std::make_unique<RestoreCommand>());
     m_commands.push_back(std::make_unique<GapsCommand>());
     m_commands.push_back(std::make_unique<DoublesCommand>());
+    m_commands.push_back(std::make_unique<CatalogueCommand>());
+    m_commands.push_back(std::make_unique<FindCommand>());
 }
 
 QString CliCommandSet::usage() const

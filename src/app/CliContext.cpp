@@ -1,6 +1,7 @@
 #include "app/CliContext.h"
 
 #include "app/CliText.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/document/RecordList.h"
 #include "storage/document/RecordListFiles.h"
 #include "storage/folder/CollectionName.h"
@@ -83,8 +84,40 @@ StorageResult CliContext::load(const QString &name, RecordList &records, QString
     return result;
 }
 
+StorageResult CliContext::loadCatalogue(const QString &name, CatalogueEntries &entries) const
+{
+    const StorageResult result = CollectionFiles(m_folder, name).readCatalogue(entries).result;
+    if (!result)
+        return StorageResult::failure(
+            CliText::tr("Catalogusnummers van '%1' konden niet worden gelezen: %2").arg(name, result.reason));
+    return result;
+}
+
+StorageResult CliContext::takePosition(const QString &given, const RecordList &records, int &row)
+{
+    bool isNumber = false;
+    const int position = given.toInt(&isNumber);
+    if (!isNumber || position < 1 || position > records.count())
+        return StorageResult::failure(
+            CliText::tr("record '%1' bestaat niet (1 tot en met %2)").arg(given).arg(records.count()));
+    row = position - 1;
+    return StorageResult::success();
+}
+
 void CliContext::writeRows(const std::vector<QStringList> &rows) const
 {
     for (const QStringList &row : rows)
         m_out << row.join(u'\t') << '\n';
+}
+
+void CliContext::writeRecord(const StampRecord &record, const QString &lead) const
+{
+    if (!lead.isEmpty())
+        m_out << lead << '\t';
+    for (int field = 0; field < StampRecord::FieldCount; ++field) {
+        if (field > 0)
+            m_out << '\t';
+        m_out << record[field];
+    }
+    m_out << '\n';
 }

@@ -13,6 +13,14 @@ CliOption CliOption::value(const QString &name, const QString &valueName, const 
     return {QCommandLineOption(name, description, valueName), valueRefusal, false, false};
 }
 
+CliOption CliOption::onceValue(const QString &name, const QString &valueName, const QString &description,
+                               const QString &valueRefusal)
+{
+    CliOption option = value(name, valueName, description, valueRefusal);
+    option.once = true;
+    return option;
+}
+
 CliOption CliOption::newName(const QString &description)
 {
     return value(QStringLiteral("as"), QStringLiteral("NIEUW"), description,
@@ -21,11 +29,9 @@ CliOption CliOption::newName(const QString &description)
 
 CliOption CliOption::category()
 {
-    CliOption option = value(QStringLiteral("category"), QStringLiteral("TEKST"),
-                             CliText::tr("telt alleen de records van die categorie"),
-                             CliText::tr("--category verwacht één tekst"));
-    option.once = true;
-    return option;
+    return onceValue(QStringLiteral("category"), QStringLiteral("TEKST"),
+                     CliText::tr("telt alleen de records van die categorie"),
+                     CliText::tr("--category verwacht één tekst"));
 }
 
 QString CliOption::name() const

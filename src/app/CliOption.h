@@ -16,6 +16,9 @@ struct CliOption {
     static CliOption flag(const QString &name, const QString &description);
     static CliOption value(const QString &name, const QString &valueName, const QString &description,
                            const QString &valueRefusal = QString());
+    // The same, taken once.
+    static CliOption onceValue(const QString &name, const QString &valueName, const QString &description,
+                               const QString &valueRefusal);
     // --as NIEUW of import and restore.
     static CliOption newName(const QString &description);
     // --category TEKST of the want and trade lists.

@@ -12,7 +12,8 @@
 ImportCsvCommand::ImportCsvCommand()
     : CliCommand(
           {.name = QStringLiteral("import-csv"),
-           .summary = CliText::tr("schrijft verzameling NAAM uit een CSV-bestand"),
+           .summary = CliText::tr("schrijft verzameling NAAM uit een CSV-bestand; kolommen met de naam\n"
+                                  "van een catalogussysteem (\"Mi\") worden nummers in andere catalogi"),
            .parameters = {{QStringLiteral("BESTAND"), CliText::tr("het CSV-bestand")}, collectionParameter()},
            .options = {CliOption::flag(QStringLiteral("force"),
                                        CliText::tr("vervangt een bestaande verzameling NAAM"))}})
@@ -41,7 +42,9 @@ StorageResult ImportCsvCommand::run(const CliArguments &read, const CliContext &
     CsvMapping::Result imported = CsvMapping::preset(table).records(table, CsvMapping::hasHeader(table));
     if (imported.records.empty())
         return StorageResult::failure(CliText::tr("CSV-bestand '%1' bevat geen records").arg(file));
-    result = collection.save(imported.records);
+    // Without system columns the collection's own numbers in other systems stay.
+    result = collection.save(imported.records, {}, nullptr,
+                             imported.entries.isEmpty() ? nullptr : &imported.entries);
     if (!result)
         return StorageResult::failure(
             CliText::tr("Verzameling '%1' kon niet worden opgeslagen: %2").arg(name, result.reason));

@@ -4,8 +4,6 @@
 #include "app/CliText.h"
 #include "storage/document/RecordList.h"
 
-#include <QTextStream>
-
 ShowCommand::ShowCommand()
     : OneNameCommand(QStringLiteral("show"),
                      CliText::tr("de records, een per regel, velden gescheiden door TAB"))
@@ -16,14 +14,7 @@ StorageResult ShowCommand::runOn(const QString &name, const CliContext &context)
     RecordList records;
     if (const StorageResult loaded = context.load(name, records); !loaded)
         return loaded;
-    QTextStream &out = context.out();
-    for (const StampRecord &record : records.records()) {
-        for (int field = 0; field < StampRecord::FieldCount; ++field) {
-            if (field > 0)
-                out << '\t';
-            out << record[field];
-        }
-        out << '\n';
-    }
+    for (const StampRecord &record : records.records())
+        context.writeRecord(record);
     return StorageResult::success();
 }

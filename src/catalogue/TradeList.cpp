@@ -1,6 +1,7 @@
 #include "catalogue/TradeList.h"
 
 #include "catalogue/CataloguePass.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/catalogue/CatalogueNumber.h"
 
 #include <algorithm>
@@ -134,15 +135,33 @@ std::vector<TradeList::Entry> inCatalogueOrder(const std::vector<TradeList::Entr
 
 } // namespace
 
-TradeList TradeList::of(RecordSpan records, const QString &category)
+TradeList TradeList::of(RecordSpan records, const QString &category, const CatalogueEntries *entries,
+                        const QString &system)
 {
     // Each part of the pass counts into groups of its own; the first part's
     // take in the others' in row order, so that each keeps its earliest record.
     const CataloguePass pass(records, category);
     std::vector<NumberGroups> groups(pass.partCount());
-    pass.run([&groups](size_t part, size_t row, const QString &text, const CatalogueKey &number) {
-        if (!number.isBlank())
-            groups[part].add(number.text(), qHash(number.text()), text, 1, static_cast<int>(row));
+    const bool bySystem = entries && !system.isEmpty();
+    std::vector<CatalogueKey> systemKeys(bySystem ? pass.partCount() : 0);
+    pass.run([&](size_t part, size_t row, const QString &text, const CatalogueKey &number) {
+        if (!bySystem) {
+            if (!number.isBlank())
+                groups[part].add(number.text(), qHash(number.text()), text, 1, static_cast<int>(row));
+            return;
+        }
+        // A stamp with several editions of the system counts once, by its latest.
+        const CatalogueEntries::List stamp = entries->of(records[row]);
+        const CatalogueEntry *entry = CatalogueEntries::latestOf(stamp, system);
+        if (!entry)
+            return;
+        // "Mi 535", also for a number written with its system.
+        const bool withSystem =
+            CatalogueNumber::samePrefix(CatalogueNumber(entry->number).prefix(), entry->system);
+        const QString shown = withSystem ? entry->number : entry->system + u' ' + entry->number;
+        CatalogueKey &key = systemKeys[part];
+        key.read(shown);
+        groups[part].add(key.text(), qHash(key.text()), shown, 1, static_cast<int>(row));
     });
     for (size_t part = 1; part < groups.size(); ++part)
         groups[0].add(groups[part]);

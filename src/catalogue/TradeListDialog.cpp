@@ -3,8 +3,12 @@
 #include "catalogue/RecordCategory.h"
 #include "printing/PrintText.h"
 #include "storage/document/OpenCollection.h"
+#include "widgets/DialogLayout.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 
 namespace {
 
@@ -31,13 +35,28 @@ TradeListDialog::TradeListDialog(const OpenCollection &collection, QWidget *pare
 {
     setObjectName(QStringLiteral("TradeListDialog"));
     setWindowTitle(tr("Dubbelen %1").arg(collection.name()));
+    QLabel *systemLabel = DialogLayout::addLabel(this, "SystemLabel", tr("Tellen op"), 3600, 195);
+    m_systemCombo = new QComboBox(this);
+    m_systemCombo->setObjectName(QStringLiteral("SystemCombo"));
+    m_systemCombo->addItem(tr("Cat.nr."));
+    m_systemCombo->addItems(collection.catalogueEntries().systemsInUse());
+    m_systemCombo->setGeometry(Twips::rect(4500, 150, 1380, 315));
+    systemLabel->setBuddy(m_systemCombo);
+    setTabOrder(firstSharedControl(), m_systemCombo);
+    connect(m_systemCombo, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     refresh();
+}
+
+QString TradeListDialog::system() const
+{
+    return m_systemCombo->currentIndex() > 0 ? m_systemCombo->currentText() : QString();
 }
 
 void TradeListDialog::refresh()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_tradeList = TradeList::of(m_collection.records().records(), category());
+    m_tradeList = TradeList::of(m_collection.records().records(), category(),
+                                &m_collection.catalogueEntries(), system());
     qulonglong extra = 0;
     for (const TradeList::Entry &entry : m_tradeList.entries())
         extra += static_cast<qulonglong>(entry.count - 1);

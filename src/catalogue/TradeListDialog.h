@@ -4,10 +4,12 @@
 #include "reports/ListToolDialog.h"
 
 class OpenCollection;
+class QComboBox;
 
 // "Dubbelen": the catalogue numbers the open collection holds more than once,
-// with how many times each. A double click on a line picks its first record
-// for the main window.
+// with how many times each, counted by the collection's own Cat.nr. or by a
+// system of its stamps' other numbers. A double click on a line picks its
+// first record for the main window.
 class TradeListDialog : public ListToolDialog {
     Q_OBJECT
 
@@ -26,6 +28,10 @@ protected:
     void lineChosen(int line) override;
 
 private:
+    // The chosen system; empty for the own Cat.nr.
+    QString system() const;
+
     const OpenCollection &m_collection;
+    QComboBox *m_systemCombo = nullptr;
     TradeList m_tradeList;
 };

@@ -1,6 +1,7 @@
 #include "catalogue/WantList.h"
 
 #include "catalogue/CataloguePass.h"
+#include "storage/catalogue/CatalogueEntries.h"
 
 #include <algorithm>
 #include <bit>
@@ -102,9 +103,38 @@ QString runsOf(const CatalogueRange &range, HeldNumbers &held, quint64 &count)
     return runs;
 }
 
+// The ranges of one prefix: a record's prefix is compared once with each
+// prefix the ranges have, rather than with each range.
+struct Series {
+    QString keyPrefix;
+    std::vector<size_t> ranges;
+    // The system of the entries this prefix names; empty for none.
+    QString system;
+};
+
+// Per series, whether a record of the whole collection (category aside) has
+// a Cat.nr. of its own with that prefix.
+std::vector<char> ownPrefixesUsed(RecordSpan records, const std::vector<Series> &series)
+{
+    const CataloguePass all(records, QString());
+    std::vector<std::vector<char>> used(all.partCount(), std::vector<char>(series.size(), 0));
+    all.run([&](size_t part, size_t, const QString &, const CatalogueKey &key) {
+        for (size_t at = 0; at < series.size(); ++at) {
+            if (key.number() && key.prefix() == series[at].keyPrefix)
+                used[part][at] = 1;
+        }
+    });
+    for (size_t part = 1; part < used.size(); ++part) {
+        for (size_t at = 0; at < series.size(); ++at)
+            used[0][at] |= used[part][at];
+    }
+    return used[0];
+}
+
 } // namespace
 
-WantList WantList::of(RecordSpan records, const QStringList &ranges, const QString &category)
+WantList WantList::of(RecordSpan records, const QStringList &ranges, const QString &category,
+                      const CatalogueEntries *entries)
 {
     std::vector<CatalogueRange> readRanges;
     std::vector<size_t> lineOfRange;
@@ -122,38 +152,66 @@ WantList WantList::of(RecordSpan records, const QStringList &ranges, const QStri
         list.m_lines.push_back(std::move(line));
     }
 
-    // The ranges by prefix: a record's prefix is compared once with each
-    // prefix the ranges have, rather than with each range.
-    struct Series {
-        QString keyPrefix;
-        std::vector<size_t> ranges;
-    };
+    // A prefix that names a system of the entries may be read from that system's numbers.
+    const QStringList systems = entries ? entries->systemsInUse() : QStringList();
     std::vector<Series> series;
     for (size_t index = 0; index < readRanges.size(); ++index) {
         const QString &prefix = readRanges[index].keyPrefix();
         auto same = std::find_if(series.begin(), series.end(),
                                  [&prefix](const Series &known) { return known.keyPrefix == prefix; });
-        if (same == series.end())
-            same = series.insert(series.end(), {prefix, {}});
+        if (same == series.end()) {
+            const auto system =
+                std::find_if(systems.cbegin(), systems.cend(),
+                             [&prefix](const QString &name) { return CatalogueKey::folded(name) == prefix; });
+            same = series.insert(series.end(), {prefix, {}, system == systems.cend() ? QString() : *system});
+        }
         same->ranges.push_back(index);
     }
+    // A system's numbers serve only where no record has such a Cat.nr. of its own.
+    const auto readsSystem = [](const Series &known) { return !known.system.isEmpty(); };
+    if (std::any_of(series.cbegin(), series.cend(), readsSystem)) {
+        const std::vector<char> used = ownPrefixesUsed(records, series);
+        for (size_t at = 0; at < series.size(); ++at) {
+            if (used[at])
+                series[at].system.clear();
+        }
+    }
+    const bool anySystem = std::any_of(series.cbegin(), series.cend(), readsSystem);
 
     // Each part of the pass keeps its own held numbers; the first part's take in the others'.
     const CataloguePass pass(records, category);
     std::vector<std::vector<HeldNumbers>> held(
         pass.partCount(), std::vector<HeldNumbers>(readRanges.begin(), readRanges.end()));
-    pass.run([&](size_t part, size_t, const QString &, const CatalogueKey &key) {
-        const std::optional<quint64> number = key.number();
-        if (!number)
-            return;
-        for (const Series &known : series) {
-            if (key.prefix() != known.keyPrefix)
-                continue;
+    std::vector<CatalogueKey> entryKeys(anySystem ? pass.partCount() : 0);
+    const auto addHeld = [&](size_t part, const Series &known, const CatalogueKey &key) {
+        if (const std::optional<quint64> number = key.number()) {
             for (const size_t index : known.ranges) {
                 if (readRanges[index].holds(*number, key.suffix()))
                     held[part][index].add(*number);
             }
+        }
+    };
+    pass.run([&](size_t part, size_t row, const QString &, const CatalogueKey &key) {
+        for (const Series &known : series) {
+            if (known.system.isEmpty() && key.prefix() == known.keyPrefix) {
+                addHeld(part, known, key);
+                break;
+            }
+        }
+        if (!anySystem)
             return;
+        // A record holds its stamp's numbers of the system, of every edition.
+        const CatalogueEntries::List stamp = entries->of(records[row]);
+        for (const CatalogueEntry &entry : stamp) {
+            for (const Series &known : series) {
+                if (known.system.isEmpty() || !CatalogueEntries::sameSystem(entry.system, known.system))
+                    continue;
+                // "535", or "Mi 535" with the system written before it.
+                CatalogueKey &entryKey = entryKeys[part];
+                entryKey.read(entry.number);
+                if (entryKey.prefix().isEmpty() || entryKey.prefix() == known.keyPrefix)
+                    addHeld(part, known, entryKey);
+            }
         }
     });
     for (size_t part = 1; part < held.size(); ++part) {

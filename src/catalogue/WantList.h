@@ -9,9 +9,13 @@
 #include <optional>
 #include <vector>
 
+class CatalogueEntries;
+
 // The want list: for each range, the numbers no record holds. Only records of
 // the category, when one is given, count (compared trimmed, without regard to
-// letter case).
+// letter case). A range whose prefix names a system of the stamps' entries
+// ("Mi 570-592") while no record's own Cat.nr. has that prefix is read from
+// that system's numbers: a record holds those of its stamp.
 class WantList {
 public:
     struct Line {
@@ -22,7 +26,8 @@ public:
     };
 
     // Blank ranges are left out; a range that cannot be read gives a line that says so.
-    static WantList of(RecordSpan records, const QStringList &ranges, const QString &category = {});
+    static WantList of(RecordSpan records, const QStringList &ranges, const QString &category = {},
+                       const CatalogueEntries *entries = nullptr);
 
     const std::vector<Line> &lines() const { return m_lines; }
     // The missing numbers of all readable ranges.

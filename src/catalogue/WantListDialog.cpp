@@ -79,7 +79,8 @@ QStringList WantListDialog::ranges() const
 
 void WantListDialog::refresh()
 {
-    m_wantList = WantList::of(m_collection.records().records(), ranges(), category());
+    m_wantList = WantList::of(m_collection.records().records(), ranges(), category(),
+                              &m_collection.catalogueEntries());
     std::vector<QStringList> lines;
     std::vector<bool> marked;
     for (const WantList::Line &line : m_wantList.lines()) {

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int OuterWidth = 9540;
@@ -43,6 +45,7 @@ CsvImportForm::CsvImportForm(OpenCollection &collection, const QColor &backgroun
     , m_collection(collection)
     , m_fieldColour(fieldColour)
     , m_table(std::move(table))
+    , m_collectionSystems(collection.catalogueEntries().systemsInUse())
 {
     setObjectName(QStringLiteral("CsvImportForm"));
     setWindowTitle(tr("Importeren uit CSV"));
@@ -62,24 +65,41 @@ CsvImportForm::CsvImportForm(OpenCollection &collection, const QColor &backgroun
     Check1->setGeometry(Twips::rect(180, 2940, 4000, 285));
     Check1->setChecked(CsvMapping::hasHeader(m_table));
     buildMapping();
+    // The systems the header names, then those the collection uses.
+    QStringList systems;
+    if (!m_table.rows.empty()) {
+        const CsvMapping named = CsvMapping::byName(m_table.rows.front(), m_collectionSystems);
+        for (const CsvMapping::SystemColumn &column : named.systemColumns())
+            systems.append(column.system);
+    }
+    for (const QString &system : m_collectionSystems) {
+        if (std::none_of(systems.cbegin(), systems.cend(), [&system](const QString &named) {
+                return CatalogueEntries::sameSystem(named, system);
+            }))
+            systems.append(system);
+    }
+    buildSystemMapping(systems);
+    // The system rows push what follows down.
+    const int shift = static_cast<int>((m_systemChoices.size() + 1) / 2) * MappingRowHeight;
+    m_outerHeight = OuterHeight + shift;
 
     Option1 = new QRadioButton(tr("Toevoegen aan de lijst"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setGeometry(Twips::rect(180, 5850, 3000, 285));
+    Option1->setGeometry(Twips::rect(180, 5850 + shift, 3000, 285));
     Option2 = new QRadioButton(tr("Lijst vervangen"), this);
     Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setGeometry(Twips::rect(4800, 5850, 3000, 285));
+    Option2->setGeometry(Twips::rect(4800, 5850 + shift, 3000, 285));
     // Appending loses nothing, so it is what an unconsidered Ok does.
     Option1->setChecked(true);
 
-    Label3 = DialogLayout::addLabel(this, "Label3", QString(), 180, 6270, 9000, 285);
-    Label4 = DialogLayout::addLabel(this, "Label4", QString(), 180, 6570, 9000, 570);
+    Label3 = DialogLayout::addLabel(this, "Label3", QString(), 180, 6270 + shift, 9000, 285);
+    Label4 = DialogLayout::addLabel(this, "Label4", QString(), 180, 6570 + shift, 9000, 570);
     MainLook::setTextColour(Label4, WarningText);
 
-    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 7380, 7170, 840, 330);
-    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), 8280, 7170, 840, 330);
+    CancelKnop = DialogLayout::addButton(this, "CancelKnop", tr("Cancel"), 7380, 7170 + shift, 840, 330);
+    OkKnop = DialogLayout::addButton(this, "OkKnop", tr("Ok"), 8280, 7170 + shift, 840, 330);
 
-    showMapping(CsvMapping::preset(m_table));
+    showMapping(CsvMapping::preset(m_table, m_collectionSystems));
     connect(Check1, &QCheckBox::toggled, this, &CsvImportForm::Check1_Click);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(OkKnop, &VistaButton::Click, this, &CsvImportForm::OkKnop_Click);
@@ -89,7 +109,7 @@ CsvImportForm::CsvImportForm(OpenCollection &collection, const QColor &backgroun
 void CsvImportForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    DialogLayout::placeCentred(this, OuterWidth, OuterHeight);
+    DialogLayout::placeCentred(this, OuterWidth, m_outerHeight);
 }
 
 void CsvImportForm::buildPreview()
@@ -122,22 +142,44 @@ void CsvImportForm::buildMapping()
     for (int field = 0; field < StampRecord::FieldCount; ++field) {
         const int left = field < MappingRows ? 180 : 4800;
         const int top = MappingTop + (field % MappingRows) * MappingRowHeight;
-        DialogLayout::addLabel(this, qPrintable(QStringLiteral("Veld%1").arg(field + 1)),
-                               StampRecord::columnTitle(field), left, top + 45);
-        auto *box = new QComboBox(this);
-        box->setObjectName(QStringLiteral("Combo%1").arg(field + 1));
-        box->setGeometry(Twips::rect(left + 1350, top, 2970, 315));
-        MainLook::setBackground(box, QPalette::Base, m_fieldColour);
-        connect(box, &QComboBox::currentIndexChanged, this, &CsvImportForm::updateResult);
-        Combo[static_cast<size_t>(field)] = box;
+        Combo[static_cast<size_t>(field)] =
+            addColumnChoice(QStringLiteral("Veld%1").arg(field + 1), QStringLiteral("Combo%1").arg(field + 1),
+                            StampRecord::columnTitle(field), left, top);
     }
+}
+
+// Under the fields, two systems a row.
+void CsvImportForm::buildSystemMapping(const QStringList &systems)
+{
+    for (qsizetype at = 0; at < systems.size(); ++at) {
+        const int left = at % 2 == 0 ? 180 : 4800;
+        const int top = MappingTop + static_cast<int>(MappingRows + at / 2) * MappingRowHeight;
+        const QString number = QString::number(at + 1);
+        m_systemChoices.push_back({systems.at(at), addColumnChoice(QStringLiteral("Systeem") + number,
+                                                                   QStringLiteral("SystemCombo") + number,
+                                                                   systems.at(at), left, top)});
+    }
+}
+
+QComboBox *CsvImportForm::addColumnChoice(const QString &labelName, const QString &boxName,
+                                          const QString &caption, int left, int top)
+{
+    QLabel *label = DialogLayout::addLabel(this, qPrintable(labelName), caption, left, top + 45);
+    auto *box = new QComboBox(this);
+    box->setObjectName(boxName);
+    box->setGeometry(Twips::rect(left + 1350, top, 2970, 315));
+    MainLook::setBackground(box, QPalette::Base, m_fieldColour);
+    label->setBuddy(box);
+    connect(box, &QComboBox::currentIndexChanged, this, &CsvImportForm::updateResult);
+    return box;
 }
 
 void CsvImportForm::Check1_Click()
 {
     const bool header = Check1->isChecked();
-    showMapping(header && !m_table.rows.empty() ? CsvMapping::byName(m_table.rows.front())
-                                                : CsvMapping::byPosition(m_table.columnCount()));
+    showMapping(header && !m_table.rows.empty()
+                    ? CsvMapping::byName(m_table.rows.front(), m_collectionSystems)
+                    : CsvMapping::byPosition(m_table.columnCount()));
 }
 
 // Fills the boxes with the columns (named after the first row when it is a
@@ -167,6 +209,17 @@ void CsvImportForm::showMapping(const CsvMapping &mapping)
         box->addItems(choices);
         box->setCurrentIndex(mapping.column(field) + 1);
     }
+    for (const SystemChoice &choice : m_systemChoices) {
+        const QSignalBlocker blocker(choice.box);
+        choice.box->clear();
+        choice.box->addItems(choices);
+        const std::vector<CsvMapping::SystemColumn> &columns = mapping.systemColumns();
+        const auto mapped =
+            std::find_if(columns.cbegin(), columns.cend(), [&](const CsvMapping::SystemColumn &column) {
+                return CatalogueEntries::sameSystem(column.system, choice.system);
+            });
+        choice.box->setCurrentIndex(mapped == columns.cend() ? 0 : mapped->column + 1);
+    }
     updateResult();
 }
 
@@ -175,6 +228,8 @@ CsvMapping CsvImportForm::chosenMapping() const
     CsvMapping mapping;
     for (int field = 0; field < StampRecord::FieldCount; ++field)
         mapping.setColumn(field, Combo[static_cast<size_t>(field)]->currentIndex() - 1);
+    for (const SystemChoice &choice : m_systemChoices)
+        mapping.setSystemColumn(choice.system, choice.box->currentIndex() - 1);
     return mapping;
 }
 
@@ -203,6 +258,6 @@ void CsvImportForm::OkKnop_Click()
     // Replacing the list drops what it holds; unsaved work is not dropped unasked.
     if (replace && !ConfirmReplaceCollection(m_collection, this))
         return;
-    m_collection.addImportedRecords(std::move(m_result.records), replace);
+    m_collection.addImportedRecords(std::move(m_result.records), replace, m_result.entries);
     accept();
 }

@@ -39,7 +39,7 @@ void exportList(const OpenCollection &collection, QWidget *parent)
     const QString file = dialog.selectedFiles().first();
     StorageResult written = OutputFile::replaceLink(file);
     if (written)
-        written = CsvFile::write(file, collection.records().records());
+        written = CsvFile::write(file, collection.records().records(), &collection.catalogueEntries());
     if (!written)
         reportFailure(
             parent, QCoreApplication::translate("CsvMenuCommands", "CSV-bestand kon niet worden geschreven!"),

@@ -47,6 +47,7 @@ StorageResult TellicoImport::read(const QString &path, const Progress &progress)
         }
         Extra extra;
         extra.countryAt = mapped.countryAt;
+        extra.scott = mapped.scott;
         if (!mapped.country.isEmpty()) {
             const QString key = mapped.country.toLower();
             auto found = m_countryIndex.constFind(key);
@@ -220,7 +221,8 @@ TellicoImport::Sorted TellicoImport::sortOut(const Options &options, const Repor
         position[static_cast<size_t>(index)] = static_cast<int>(i);
     }
     Sorted sorted{std::vector<std::vector<StampRecord>>(collections),
-                  std::vector<std::vector<std::pair<int, int>>>(collections)};
+                  std::vector<std::vector<std::pair<int, int>>>(collections),
+                  std::vector<CatalogueEntries>(collections)};
     for (size_t i = 0; i < collections; ++i)
         sorted.lists[i].reserve(static_cast<size_t>(report.collections[i].records));
     for (const Extra &extra : m_extras) {
@@ -229,6 +231,16 @@ TellicoImport::Sorted TellicoImport::sortOut(const Options &options, const Repor
             sorted.pictures[at].emplace_back(static_cast<int>(sorted.lists[at].size()), extra.picture);
         sorted.lists[at].push_back(stored(std::move(m_records.front()), extra, options));
         m_records.pop_front();
+        if (!extra.scott.isEmpty()) {
+            CatalogueEntries &entries = sorted.entries[at];
+            const QString key = CatalogueEntries::keyOf(sorted.lists[at].back());
+            CatalogueEntries::List stamp = entries.of(key);
+            const CatalogueEntry scott{TellicoMapping::scottSystem(), extra.scott, {}, {}};
+            if (!stamp.contains(scott)) {
+                stamp.append(scott);
+                entries.set(key, stamp);
+            }
+        }
     }
     m_extras.clear();
     return sorted;
@@ -265,8 +277,9 @@ StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &o
     for (size_t at = 0; at < sorted.lists.size(); ++at) {
         const QString &name = report.collections[at].name;
         const std::vector<StampRecord> list = std::move(sorted.lists[at]);
+        const CatalogueEntries &entries = sorted.entries[at];
         if (!dryRun) {
-            const StorageResult saved = written.save(name, list);
+            const StorageResult saved = written.save(name, list, entries.isEmpty() ? nullptr : &entries);
             if (!saved)
                 return StorageResult::failure(
                     ImportText::tr("Verzameling '%1' kon niet worden opgeslagen: %2")

@@ -3,6 +3,7 @@
 #include "importing/TellicoFile.h"
 #include "storage/StampRecord.h"
 #include "storage/StorageResult.h"
+#include "storage/catalogue/CatalogueEntries.h"
 
 #include <QHash>
 #include <QString>
@@ -89,6 +90,7 @@ private:
     struct Sorted {
         std::vector<std::vector<StampRecord>> lists;
         std::vector<std::vector<std::pair<int, int>>> pictures;
+        std::vector<CatalogueEntries> entries;
     };
 
     // Takes the records out, into the lists of their collections.
@@ -107,6 +109,7 @@ private:
         int country = -1;    // index into m_countries, -1: none
         int picture = -1;    // index into m_pictureIds, -1: none
         qsizetype countryAt; // see TellicoMapping::Mapped
+        QString scott;       // see TellicoMapping::Mapped
     };
     // The collection an entry goes to: 0 for the main name, else 1 + its country.
     int collectionOf(const Extra &extra, const Options &options) const;

@@ -228,8 +228,8 @@ void TellicoMapping::map(const TellicoFile::Entry &entry, Mapped &mapped) const
     if (isOneOf(oneLine(entry.value(u"gift")), Yes))
         addPart("Geschenk", QStringLiteral("ja"));
 
-    // The first catalogue field the entry fills gives the number; the others,
-    // and the Scott number, are kept in Info.
+    // The first catalogue field the entry fills gives the number; the others
+    // are kept in Info, the Scott number as an entry of its own.
     QString number;
     QStringList otherNumbers;
     for (const Custom &catalogue : m_catalogues) {
@@ -243,8 +243,7 @@ void TellicoMapping::map(const TellicoFile::Entry &entry, Mapped &mapped) const
     }
     if (number.isEmpty())
         number = scott;
-    else
-        addPart("Scott", scott);
+    mapped.scott = scott;
     parts += otherNumbers;
     for (const Custom &other : m_others) {
         if (const QString text = value(other.name); !text.isEmpty())

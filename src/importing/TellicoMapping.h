@@ -12,6 +12,7 @@
 // the Scott number; Onderwerp: the description; Opdruk: denomination and
 // currency; Conditie from cancelled and hinged; Mijn Prijs: the number of the
 // purchase price with a decimal comma. Info keeps the rest, each part labelled.
+// The Scott number is also the stamp's "Sc" entry among its other numbers.
 // Every text is one line that a collection file can hold: characters outside
 // its code page become the nearest letter it has, else '?'.
 class TellicoMapping {
@@ -24,6 +25,8 @@ public:
         qsizetype countryAt = 0;
         QString country;
         QString pictureId;
+        // The Scott number; empty when the entry has none.
+        QString scott;
         // Characters replaced because a collection file cannot hold them.
         int replacedCharacters = 0;
     };
@@ -43,6 +46,8 @@ public:
     static QString storable(QStringView text, int &replaced);
     // "1.25" → "1,25"; the first number in the text, or empty.
     static QString price(QStringView text);
+    // The system a Scott number is kept under.
+    static QString scottSystem() { return QStringLiteral("Sc"); }
 
 private:
     struct Custom {

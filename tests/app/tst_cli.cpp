@@ -28,7 +28,8 @@ const QByteArray Usage =
     "[--photo BESTAND] [--force] | export-csv NAAM BESTAND [--force] | import-csv BESTAND NAAM [--force] | "
     "import-tellico BESTAND NAAM [--per-country] [--force] [--dry-run] | attach NAAM POS BESTAND "
     "[--replace] | versions NAAM | restore NAAM VERSIE [--as NIEUW] [--force] | gaps NAAM REEKS... "
-    "[--category TEKST] | doubles NAAM [--category TEKST]\n";
+    "[--category TEKST] | doubles NAAM [--category TEKST] [--system SYS] | catalogue NAAM POS "
+    "[--set \"SYS NR\"] [--value WAARDE] [--edition JAAR] [--remove SYS] | find NAAM TEKST\n";
 
 // One line of an old-format record file per entry; the three header lines first.
 QByteArray oldDataFile(const QList<QStringList> &records)
@@ -118,6 +119,7 @@ private slots:
     void twoSavesAtOnceKeepBothStates();
     void existingFilesAreOverwrittenOnlyWithForce();
     void gapsAndDoublesPrintOneLineEach();
+    void catalogueAndFindWorkWithOtherSystemsNumbers();
     void importTellicoReportsPerCollectionAndKeepsVersions();
     void aNameInAnySpellingIsOneCollection();
     void argumentsAreReadWordForWordAsBefore();
@@ -746,6 +748,79 @@ void TestCli::gapsAndDoublesPrintOneLineEach()
         run(folder, {QStringLiteral("doubles"), QStringLiteral("Nederland"), QStringLiteral("--category")}));
 }
 
+void TestCli::catalogueAndFindWorkWithOtherSystemsNumbers()
+{
+    TestFolder folder;
+    const QList<QStringList> records{
+        record(QStringLiteral("1990"), QStringLiteral("NVPH 570"), QStringLiteral("Molen"), {}, {}),
+        record(QStringLiteral("1991"), QStringLiteral("NVPH 571"), QStringLiteral("Brug"), {}, {}),
+        record(QStringLiteral(" 1990"), QStringLiteral("NVPH 570"), QStringLiteral("Molen"), {}, {})};
+    folder.write(QStringLiteral("Verzameling/Nederland.col"),
+                 collectionFile(QStringLiteral("Nederland"), records));
+    const auto catalogue = [&](const QStringList &arguments) {
+        return run(folder, QStringList{QStringLiteral("catalogue"), QStringLiteral("Nederland")} + arguments);
+    };
+    QCOMPARE(catalogue({"1"}).out, QByteArray());
+    // Another edition is added, the same edition replaced, a system in any letter case.
+    for (const QStringList &set :
+         {QStringList{"1", "--set", "Mi 535", "--value", "1,50", "--edition", "2020"},
+          QStringList{"1", "--set", "mi 536", "--edition", "2024"},
+          QStringList{"3", "--set", "Mi537", "--edition", "2024"}, QStringList{"1", "--set", "Yt 512"},
+          QStringList{"2", "--set", "Yt 512"}}) {
+        const ProgramRun result = catalogue(set);
+        QVERIFY2(result.exitCode == 0, result.err.constData());
+        QVERIFY(result.out.isEmpty());
+    }
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/.catalogi/Nederland.txt")),
+             QByteArray("1990\tNVPH 570\tMi\t535\t1,50\t2020\r\n1990\tNVPH 570\tMi\t537\t\t2024\r\n"
+                        "1990\tNVPH 570\tYt\t512\t\t\r\n1991\tNVPH 571\tYt\t512\t\t\r\n"));
+    QCOMPARE(catalogue({"1"}).out, QByteArray("Mi\t535\t1,50\t2020\nMi\t537\t\t2024\nYt\t512\t\t\n"));
+
+    // find matches fields and other systems' numbers as the search bar does.
+    const QByteArray first =
+        "1\t1990\tNVPH 570\tFrankeerzegels\tMolen\tPortretzegel\tLos\t10 c\tKoningin\t-\t"
+        "Postfris\t\t\n";
+    const QByteArray third = "3\t 1990" + first.mid(6);
+    ProgramRun result =
+        run(folder, {QStringLiteral("find"), QStringLiteral("Nederland"), QStringLiteral("mi535")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, first + third);
+    result = run(folder, {QStringLiteral("find"), QStringLiteral("Nederland"), QStringLiteral("brug")});
+    QVERIFY(result.out.startsWith("2\t1991\tNVPH 571\t"));
+    QCOMPARE(run(folder, {QStringLiteral("find"), QStringLiteral("Nederland"), QStringLiteral("Sc 1")}).out,
+             QByteArray());
+
+    // The want and trade lists read the system's numbers.
+    result = run(folder, {QStringLiteral("gaps"), QStringLiteral("Nederland"), QStringLiteral("Mi 535-538")});
+    QCOMPARE(result.out, QByteArray("Mi 535-538\t536, 538\t2\n"));
+    result = run(folder, {QStringLiteral("doubles"), QStringLiteral("Nederland"), QStringLiteral("--system"),
+                          QStringLiteral("yt")});
+    QCOMPARE(result.out, QByteArray("Yt 512\t3\n"));
+    verifyFailure(run(folder, {QStringLiteral("doubles"), QStringLiteral("Nederland"),
+                               QStringLiteral("--system"), QStringLiteral("Sc")}));
+
+    // A CSV round trip keeps every entry.
+    const QString csv = folder.path(QStringLiteral("lijst.csv"));
+    QCOMPARE(run(folder, {QStringLiteral("export-csv"), QStringLiteral("Nederland"), csv}).exitCode, 0);
+    QCOMPARE(run(folder, {QStringLiteral("import-csv"), csv, QStringLiteral("Kopie")}).exitCode, 0);
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/.catalogi/Kopie.txt")).replace("\r\n", "\n"),
+             QByteArray("1990\tNVPH 570\tMi\t535\t1,50\t2020\n1990\tNVPH 570\tMi\t537\t\t2024\n"
+                        "1990\tNVPH 570\tYt\t512\t\t\n1991\tNVPH 571\tYt\t512\t\t\n"));
+
+    QCOMPARE(catalogue({"3", "--remove", "mi"}).exitCode, 0);
+    QCOMPARE(catalogue({"1"}).out, QByteArray("Yt\t512\t\t\n"));
+    // Refused with one line: a TAB, a position out of range, no such system, a value without --set,
+    // a missing collection.
+    const QByteArray before = folder.read(QStringLiteral("Verzameling/.catalogi/Nederland.txt"));
+    for (const QStringList &wrong : {QStringList{"1", "--set", "Mi 5\t35"}, QStringList{"4"},
+                                     QStringList{"0"}, QStringList{"1", "--remove", "Sc"},
+                                     QStringList{"1", "--value", "2"}, QStringList{"1", "--set", "535"}})
+        verifyFailure(catalogue(wrong));
+    verifyFailure(run(folder, {QStringLiteral("catalogue"), QStringLiteral("Nergens"), QStringLiteral("1")}));
+    verifyFailure(run(folder, {QStringLiteral("find"), QStringLiteral("Nergens"), QStringLiteral("1")}));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/.catalogi/Nederland.txt")), before);
+}
+
 void TestCli::importTellicoReportsPerCollectionAndKeepsVersions()
 {
     TestFolder folder;
@@ -931,7 +1006,7 @@ void TestCli::everyCommandAnswersHelpFromItsDeclarations()
     const QString start = QStringLiteral("gebruik: tessaron2-cli [--home MAP] ");
     const QStringList synopses =
         QString::fromUtf8(Usage).trimmed().mid(start.size()).split(QStringLiteral(" | "));
-    QCOMPARE(synopses.size(), 14);
+    QCOMPARE(synopses.size(), 16);
     for (const QString &synopsis : synopses) {
         const QString command = synopsis.section(u' ', 0, 0);
         for (const QStringList &arguments :

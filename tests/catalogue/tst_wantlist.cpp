@@ -10,6 +10,7 @@
 #include "printing/PrintJob.h"
 #include "printing/RecordingCanvas.h"
 #include "reports/PrintListReport.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/catalogue/CatalogueNumber.h"
 #include "storage/document/OpenCollection.h"
 #include "storage/formats/WantListFile.h"
@@ -96,6 +97,7 @@ private slots:
     void findsTheGapsOfEachRange();
     void findsDoublesInCatalogueOrder();
     void largeListsGiveTheSameAcrossParts();
+    void readsRangesAndDoublesOfAnotherSystem();
     void sideFileKeepsBytesAndGoesAlongWithSaveAs();
     void printsTitleRunsAndPageNumbers();
     void windowsWorkFromTheMenu();
@@ -240,6 +242,42 @@ void WantListTest::largeListsGiveTheSameAcrossParts()
              QStringList({"Z 1-3|1-3|3", "LP 7||0"}));
 }
 
+void WantListTest::readsRangesAndDoublesOfAnotherSystem()
+{
+    const std::vector<StampRecord> list =
+        records({{"NVPH 570", "Zegels"}, {"NVPH 571"}, {"Yt 1", "Blok"}, {"NVPH 572"}, {"NVPH 570"}});
+    CatalogueEntries entries;
+    const auto stamp = [&entries](const char *number, const CatalogueEntries::List &stampEntries) {
+        entries.set(CatalogueEntries::keyOf(u"1950", QString::fromLatin1(number)), stampEntries);
+    };
+    stamp("NVPH 570", {{"Mi", "570", "", "2020"}, {"mi", "571", "", "2024"}, {"Yt", "512", "", ""}});
+    stamp("NVPH 571", {{"MI", "573", "", ""}, {"Yt", "512", "", ""}});
+    stamp("NVPH 572", {{"Mi", "Mi 573", "", "2024"}, {"Mi", "574", "", "2020"}});
+    // A stamp no record holds counts for nothing.
+    stamp("NVPH 999", {{"Mi", "575", "", ""}});
+
+    // Mi: no own Cat.nr. has that prefix, so every edition's numbers count; the
+    // own NVPH numbers and Yt, which an own Cat.nr. uses, give what they gave.
+    const QStringList ranges{"Mi 570-575", "mi570-MI571", "NVPH 570-573", "Yt 510-513"};
+    const QStringList expected{"Mi 570-575|572, 575|2", "mi570-MI571||0", "NVPH 570-573|573|1",
+                               "Yt 510-513|510-513|4"};
+    QCOMPARE(lineTexts(WantList::of(list, ranges, {}, &entries)), expected);
+    QCOMPARE(lineTexts(WantList::of(list, ranges)),
+             QStringList({"Mi 570-575|570-575|6", "mi570-MI571|570-571|2", expected[2], expected[3]}));
+    // The category's records count, while the prefix is looked for in every record.
+    QCOMPARE(lineTexts(WantList::of(list, {"Mi 570-575", "Yt 510-513"}, QStringLiteral("zegels"), &entries)),
+             QStringList({"Mi 570-575|572-575|4", "Yt 510-513|510-513|4"}));
+
+    // By a system: a record holds its stamp's latest edition; records without one are left out.
+    QCOMPARE(entryTexts(TradeList::of(list, {}, &entries, QStringLiteral("yt"))),
+             QStringList({"Yt 512|3|0"}));
+    QCOMPARE(entryTexts(TradeList::of(list, {}, &entries, QStringLiteral("Mi"))),
+             QStringList({"mi 571|2|0", "MI 573|2|1"}));
+    QCOMPARE(entryTexts(TradeList::of(list, QStringLiteral("Zegels"), &entries, QStringLiteral("Yt"))),
+             QStringList());
+    QCOMPARE(entryTexts(TradeList::of(list, {}, &entries)), QStringList({"NVPH 570|2|0"}));
+}
+
 void WantListTest::sideFileKeepsBytesAndGoesAlongWithSaveAs()
 {
     TestFolder folder;
@@ -303,6 +341,8 @@ void WantListTest::windowsWorkFromTheMenu()
     writeCollection(
         folder, QStringLiteral("Nederland"),
         records({{"LP 1", "Luchtpost"}, {"LP3", "Luchtpost"}, {"5"}, {"5", "Luchtpost"}, {"LP 3"}}));
+    folder.write(QStringLiteral("Verzameling/.catalogi/Nederland.txt"),
+                 "1950\t5\tMi\t10\t\t\r\n1950\tLP3\tMi\t12\t\t\r\n1950\tLP 3\tMi\t12\t\t\r\n");
     auto window = startWindow(folder);
     openCollection(*window, QStringLiteral("Nederland"));
 
@@ -360,6 +400,12 @@ void WantListTest::windowsWorkFromTheMenu()
     onDialog<TradeListDialog>(*window, "ToolsTradeList", [&](TradeListDialog &dialog) {
         auto *table = control<QTableWidget>(dialog, "ResultTable");
         QCOMPARE(tableTexts(table), QStringList({"5|2", "LP3|2"}));
+        // Counted by another system's numbers instead.
+        auto *system = control<QComboBox>(dialog, "SystemCombo");
+        QCOMPARE(system->count(), 2);
+        system->setCurrentIndex(1);
+        QCOMPARE(tableTexts(table), QStringList({"Mi 10|2", "Mi 12|2"}));
+        system->setCurrentIndex(0);
         const QRect cell = table->visualItemRect(table->item(1, 0));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());

@@ -105,9 +105,9 @@ void CsvExchangeTest::initTestCase()
 void CsvExchangeTest::importFromTheMenuAppendsTheMappedRows()
 {
     TestFolder folder;
-    folder.write(QStringLiteral("rekenblad.csv"), "Informatie;Cat.nummer;Extra;JAARTAL\r\n"
-                                                  "\"twee\r\nregels\";77;x;2001\r\n"
-                                                  "vink \xe2\x9c\x93;78;y;2002\r\n");
+    folder.write(QStringLiteral("rekenblad.csv"), "Informatie;Cat.nummer;Extra;JAARTAL;mi\r\n"
+                                                  "\"twee\r\nregels\";77;x;2001;535 | 1,50 | 2020\r\n"
+                                                  "vink \xe2\x9c\x93;78;y;2002;\r\n");
     auto main = openedMain(folder);
     const BoxAnswers boxes;
 
@@ -125,6 +125,9 @@ void CsvExchangeTest::importFromTheMenuAppendsTheMappedRows()
               QCOMPARE(columnBox(*form, StampRecord::Info)->currentText(),
                        QStringLiteral("Kolom 1: Informatie"));
               QCOMPARE(columnBox(*form, StampRecord::Subject)->currentText(), QStringLiteral("(leeg)"));
+              // A column named after a catalogue system is offered as that system's numbers.
+              QCOMPARE(control<QComboBox>(*form, "SystemCombo1")->currentText(),
+                       QStringLiteral("Kolom 5: mi"));
               QCOMPARE(control<QLabel>(*form, "Label3")->text(), QStringLiteral("Te importeren records : 2"));
               QVERIFY(
                   control<QLabel>(*form, "Label4")->text().startsWith(QStringLiteral("Let op: 1 teken ")));
@@ -138,6 +141,9 @@ void CsvExchangeTest::importFromTheMenuAppendsTheMappedRows()
     expected.push_back(fields({"2001", "77", "", "", "", "", "", "", "twee regels"}));
     expected.push_back(fields({"2002", "78", "", "", "", "", "", "", "vink ?"}));
     QCOMPARE(recordsCopy(main->collection().records().records()), expected);
+    QCOMPARE(main->collection().catalogueEntriesOf(2),
+             CatalogueEntries::List({{"mi", "535", "1,50", "2020"}}));
+    QCOMPARE(main->collection().catalogueEntriesOf(3), CatalogueEntries::List());
     QCOMPARE(control<QLabel>(*main, "Label6")->text(), QStringLiteral("Aantal Records : 4"));
     QVERIFY(main->collection().unsavedChanges());
 }

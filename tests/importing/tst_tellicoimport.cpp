@@ -124,7 +124,7 @@ void TellicoImportTest::mapsEveryFieldIntoByteExactCollectionFile()
             QStringLiteral("-"),
             QStringLiteral("Andere jaren: 1950; Kwaliteit: Heel fijn; Centrering: Goed; Plakker: Hinged; "
                            "Gom: Origineel; Kleur: rood; Plaats: Album 2; Aankoopdatum: 2020-03-01; "
-                           "Geschenk: ja; Scott: 301; Michel-Nr.: 525; Watermerk: Ringen; Land: Nederland; "
+                           "Geschenk: ja; Michel-Nr.: 525; Watermerk: Ringen; Land: Nederland; "
                            "Opmerkingen: Eerste regel / tweede  regel"),
             QStringLiteral("Gestempeld"),
             QStringLiteral("-"),
@@ -160,6 +160,9 @@ void TellicoImportTest::mapsEveryFieldIntoByteExactCollectionFile()
                     Separator};
     QCOMPARE(folder.read(QStringLiteral("Verzameling/Zegels.col")), crlf(expected));
     QVERIFY(QFileInfo(folder.path(QStringLiteral("Verzameling/Zegels"))).isDir());
+    // The Scott numbers are the stamps' "Sc" entries, beside a Cat.nr. of another catalogue and as it.
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/.catalogi/Zegels.txt")),
+             QByteArray("1949\t518\tSc\t301\t\t\r\n1960\tA12\tSc\tA12\t\t\r\n"));
 
     QCOMPARE(TellicoMapping::price(u"3"), QStringLiteral("3"));
     QCOMPARE(TellicoMapping::price(u"1.000.000"), QStringLiteral("1000000"));

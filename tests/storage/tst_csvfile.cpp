@@ -1,4 +1,5 @@
 #include "common/TestFolder.h"
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/formats/CsvFile.h"
 #include "storage/formats/CsvMapping.h"
@@ -44,6 +45,7 @@ private slots:
     void readsWhatSpreadsheetsWriteBack_data();
     void readsWhatSpreadsheetsWriteBack();
     void roundTripChangesNothing();
+    void roundTripKeepsEveryCatalogueEntry();
     void mappingFollowsHeaderNamesAndCleansFields();
 };
 
@@ -118,6 +120,40 @@ void CsvFileTest::roundTripChangesNothing()
     QCOMPARE(imported.replacedCharacters, 0);
     QCOMPARE(imported.records, loaded);
     QCOMPARE(CollectionFile::serialize(QStringLiteral("Nederland"), imported.records), collection);
+}
+
+void CsvFileTest::roundTripKeepsEveryCatalogueEntry()
+{
+    const std::vector<StampRecord> records = {makeRecord({"1990", "12a"}), makeRecord({"1991", "13"}),
+                                              makeRecord({"1990", "12a"}), makeRecord({"1992", "14"})};
+    const QString first = CatalogueEntries::keyOf(records[0]);
+    const QString second = CatalogueEntries::keyOf(records[1]);
+    CatalogueEntries entries;
+    // Two editions, a value, a number with the cell's own mark, a system of the collector's.
+    entries.set(first, {{"Mi", "535", "1,50", "2020"},
+                        {"Mi", "536 | b", "", "2024"},
+                        {"Bund", "7", "", ""},
+                        {"SG", "MS 12", "\u20ac 3", ""}});
+    entries.set(second, {{"Mi", "540", "", ""}, {"Yt", "512", "", "2019"}});
+
+    const CsvFile::Table table = CsvFile::parse(CsvFile::serialize(records, &entries));
+    QCOMPARE(table.rows[0].mid(StampRecord::FieldCount), QStringList({"Bund", "Mi", "SG", "Yt"}));
+    QCOMPARE(table.rows[1].mid(StampRecord::FieldCount),
+             QStringList({"7", "535 | 1,50 | 2020\n536 | b |  | 2024", "MS 12 | \u20ac 3 | ", ""}));
+    QCOMPARE(table.rows[4].mid(StampRecord::FieldCount), QStringList({"", "", "", ""}));
+    const CsvMapping::Result imported = CsvMapping::preset(table).records(table, true);
+    QCOMPARE(imported.records, records);
+    QCOMPARE(imported.entries.stampCount(), qsizetype(2));
+    for (const QString &key : {first, second})
+        QCOMPARE(CatalogueEntries::ordered(imported.entries.of(key)),
+                 CatalogueEntries::ordered(entries.of(key)));
+
+    // In a file of another program only columns named after a known system hold numbers.
+    const CsvFile::Table foreign =
+        CsvFile::parse("Cat.nr.;Opmerking;mi\r\n12;zie boek;\"535\r\n536 | 2,00\"\r\n");
+    QCOMPARE(
+        CsvMapping::preset(foreign).records(foreign, true).entries.of(CatalogueEntries::keyOf(u"", "12")),
+        CatalogueEntries::List({{"mi", "535", "", ""}, {"mi", "536", "2,00", ""}}));
 }
 
 void CsvFileTest::mappingFollowsHeaderNamesAndCleansFields()

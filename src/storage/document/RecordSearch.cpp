@@ -4,10 +4,78 @@
 #include "storage/document/RecordList.h"
 #include "storage/text/Trim.h"
 
-#include <QSet>
+#include <QMultiHash>
 
 #include <algorithm>
 #include <array>
+
+namespace {
+
+// Whether a record holds the text in one of its fields (letter case ignored)
+// or has it among its stamp's numbers in other systems. One matcher serves one
+// pass over a list that does not change meanwhile.
+class RecordMatcher {
+public:
+    RecordMatcher(const QString &text, const CatalogueEntries *entries)
+        : m_text(text)
+    {
+        // The stamps found by their other numbers, by Cat.nr.: a row's Cat.nr.
+        // is looked up before its key is made.
+        if (entries && !entries->isEmpty()) {
+            for (const QString &key : entries->stampsMatching(text)) {
+                const auto [year, number] = CatalogueEntries::splitKey(key);
+                m_stampYears.insert(number.toString(), year.toString());
+            }
+        }
+    }
+
+    bool matches(const StampRecord &record)
+    {
+        return std::any_of(record.fields.begin(), record.fields.end(),
+                           [this](const QString &field) { return fieldMatches(field); }) ||
+               stampMatches(record);
+    }
+
+private:
+    // Loading shares one copy of a recurring text (a category, a kind) between
+    // thousands of rows: the answer for a copy already looked at is remembered,
+    // so a step through a million rows compares each distinct text about once.
+    struct Answer {
+        const QChar *characters = nullptr;
+        qsizetype size = 0;
+        bool found = false;
+    };
+
+    bool fieldMatches(const QString &field)
+    {
+        if (field.size() < m_text.size())
+            return false;
+        Answer &answer =
+            m_answers[reinterpret_cast<quintptr>(field.constData()) / sizeof(QChar) % m_answers.size()];
+        if (answer.characters != field.constData() || answer.size != field.size())
+            answer = {field.constData(), field.size(), field.contains(m_text, Qt::CaseInsensitive)};
+        return answer.found;
+    }
+
+    bool stampMatches(const StampRecord &record) const
+    {
+        if (m_stampYears.isEmpty())
+            return false;
+        const QStringView year = trimmedSpaces(record[StampRecord::Year]);
+        for (auto it = m_stampYears.constFind(record[StampRecord::CatalogueNumber]);
+             it != m_stampYears.cend() && it.key() == record[StampRecord::CatalogueNumber]; ++it) {
+            if (*it == year)
+                return true;
+        }
+        return false;
+    }
+
+    const QString &m_text;
+    std::array<Answer, 1024> m_answers{};
+    QMultiHash<QString, QString> m_stampYears;
+};
+
+} // namespace
 
 namespace RecordSearch {
 
@@ -17,44 +85,7 @@ int find(const RecordList &list, const QString &text, int startRow, Direction di
     const int count = list.count();
     if (text.isEmpty() || count == 0)
         return -1;
-    // Loading shares one copy of a recurring text (a category, a kind) between
-    // thousands of rows: the answer for a copy already looked at is remembered,
-    // so a step through a million rows compares each distinct text about once.
-    struct Answer {
-        const QChar *characters = nullptr;
-        qsizetype size = 0;
-        bool found = false;
-    };
-    std::array<Answer, 1024> answers{};
-    const auto fieldMatches = [&](const QString &field) {
-        if (field.size() < text.size())
-            return false;
-        Answer &answer =
-            answers[reinterpret_cast<quintptr>(field.constData()) / sizeof(QChar) % answers.size()];
-        if (answer.characters != field.constData() || answer.size != field.size())
-            answer = {field.constData(), field.size(), field.contains(text, Qt::CaseInsensitive)};
-        return answer.found;
-    };
-    // The stamps found by their other numbers, by Cat.nr.: a row's Cat.nr.
-    // is looked up before its key is made.
-    QMultiHash<QString, QString> stampYears;
-    if (entries && !entries->isEmpty()) {
-        for (const QString &key : entries->stampsMatching(text)) {
-            const auto [year, number] = CatalogueEntries::splitKey(key);
-            stampYears.insert(number.toString(), year.toString());
-        }
-    }
-    const auto stampMatches = [&](const StampRecord &record) {
-        if (stampYears.isEmpty())
-            return false;
-        const QStringView year = trimmedSpaces(record[StampRecord::Year]);
-        for (auto it = stampYears.constFind(record[StampRecord::CatalogueNumber]);
-             it != stampYears.cend() && it.key() == record[StampRecord::CatalogueNumber]; ++it) {
-            if (*it == year)
-                return true;
-        }
-        return false;
-    };
+    RecordMatcher matcher(text, entries);
     const int step = direction == Direction::Next ? 1 : -1;
     int row = startRow;
     if (row < 0 || row >= count)
@@ -66,11 +97,23 @@ int find(const RecordList &list, const QString &text, int startRow, Direction di
             row = 0;
         else if (row < 0)
             row = count - 1;
-        const StampRecord &record = list.record(row);
-        if (std::any_of(record.fields.begin(), record.fields.end(), fieldMatches) || stampMatches(record))
+        if (matcher.matches(list.record(row)))
             return row;
     }
     return -1;
+}
+
+std::vector<int> findAll(const RecordList &list, const QString &text, const CatalogueEntries *entries)
+{
+    std::vector<int> rows;
+    if (text.isEmpty())
+        return rows;
+    RecordMatcher matcher(text, entries);
+    for (int row = 0; row < list.count(); ++row) {
+        if (matcher.matches(list.record(row)))
+            rows.push_back(row);
+    }
+    return rows;
 }
 
 } // namespace RecordSearch

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class CatalogueEntries;
 class RecordList;
 
@@ -19,5 +21,8 @@ enum class Direction { Next, Previous };
 // after the last for Previous. Returns -1 when no row matches or the text is empty.
 int find(const RecordList &list, const QString &text, int startRow, Direction direction,
          const CatalogueEntries *entries = nullptr);
+// Every row that matches, in list order.
+std::vector<int> findAll(const RecordList &list, const QString &text,
+                         const CatalogueEntries *entries = nullptr);
 
 } // namespace RecordSearch

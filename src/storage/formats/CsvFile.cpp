@@ -1,6 +1,8 @@
 #include "storage/formats/CsvFile.h"
 
+#include "storage/catalogue/CatalogueEntries.h"
 #include "storage/folder/TextFile.h"
+#include "storage/formats/CatalogueCell.h"
 #include "storage/text/Windows1252.h"
 
 #include <QStringDecoder>
@@ -77,14 +79,32 @@ QChar detectSeparator(QStringView text)
 
 namespace CsvFile {
 
-QByteArray serialize(RecordSpan records)
+QByteArray serialize(RecordSpan records, const CatalogueEntries *entries)
 {
+    const QStringList systems = entries ? entries->systemsInUse() : QStringList();
+    const int columns = StampRecord::FieldCount + static_cast<int>(systems.size());
     QString text;
     text.reserve(static_cast<qsizetype>(256 + records.size() * 200));
-    appendRow(text, StampRecord::FieldCount, [](int column) { return StampRecord::headerText(column); });
-    for (const StampRecord &record : records)
-        appendRow(text, StampRecord::FieldCount,
-                  [&record](int field) -> const QString & { return record[field]; });
+    appendRow(text, columns, [&systems](int column) {
+        return column < StampRecord::FieldCount ? StampRecord::headerText(column)
+                                                : systems.at(column - StampRecord::FieldCount);
+    });
+    CatalogueEntries::List stamp;
+    for (const StampRecord &record : records) {
+        if (!systems.isEmpty())
+            stamp = entries->of(record);
+        appendRow(text, columns, [&](int column) {
+            if (column < StampRecord::FieldCount)
+                return record[column];
+            const QString &system = systems.at(column - StampRecord::FieldCount);
+            CatalogueEntries::List ofSystem;
+            for (const CatalogueEntry &entry : stamp) {
+                if (CatalogueEntries::sameSystem(entry.system, system))
+                    ofSystem.append(entry);
+            }
+            return CatalogueCell::write(ofSystem);
+        });
+    }
     return QByteArray(Utf8Mark.data(), Utf8Mark.size()) + text.toUtf8();
 }
 
@@ -97,9 +117,9 @@ QByteArray serializeRows(const std::vector<QStringList> &rows)
     return QByteArray(Utf8Mark.data(), Utf8Mark.size()) + text.toUtf8();
 }
 
-StorageResult write(const QString &path, RecordSpan records)
+StorageResult write(const QString &path, RecordSpan records, const CatalogueEntries *entries)
 {
-    return TextFile::writeBytes(path, serialize(records));
+    return TextFile::writeBytes(path, serialize(records, entries));
 }
 
 int Table::columnCount() const

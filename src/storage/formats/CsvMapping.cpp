@@ -1,5 +1,6 @@
 #include "storage/formats/CsvMapping.h"
 
+#include "storage/formats/CatalogueCell.h"
 #include "storage/text/Trim.h"
 #include "storage/text/Windows1252.h"
 
@@ -18,6 +19,15 @@ bool namesField(const QString &name, int field)
     const QString trimmed = name.trimmed();
     return trimmed.compare(StampRecord::headerText(field), Qt::CaseInsensitive) == 0 ||
            trimmed.compare(QLatin1String(PanelLabels[field]), Qt::CaseInsensitive) == 0;
+}
+
+bool namesAnyField(const QString &name)
+{
+    for (int field = 0; field < StampRecord::FieldCount; ++field) {
+        if (namesField(name, field))
+            return true;
+    }
+    return false;
 }
 
 // One line the collection file can hold: line breaks become one space each
@@ -62,16 +72,11 @@ bool CsvMapping::hasHeader(const CsvFile::Table &table)
 {
     if (table.rows.empty())
         return false;
-    for (const QString &name : table.rows.front()) {
-        for (int field = 0; field < StampRecord::FieldCount; ++field) {
-            if (namesField(name, field))
-                return true;
-        }
-    }
-    return false;
+    const QStringList &header = table.rows.front();
+    return std::any_of(header.cbegin(), header.cend(), namesAnyField);
 }
 
-CsvMapping CsvMapping::byName(const QStringList &header)
+CsvMapping CsvMapping::byName(const QStringList &header, const QStringList &systems)
 {
     CsvMapping mapping;
     for (int field = 0; field < StampRecord::FieldCount; ++field) {
@@ -82,7 +87,32 @@ CsvMapping CsvMapping::byName(const QStringList &header)
             }
         }
     }
+    bool exported = header.size() >= StampRecord::FieldCount;
+    for (int field = 0; exported && field < StampRecord::FieldCount; ++field)
+        exported = header.at(field) == StampRecord::headerText(field);
+    const QStringList named = CatalogueEntries::knownSystems() + systems;
+    for (qsizetype column = 0; column < header.size(); ++column) {
+        const QString name = header.at(column).trimmed();
+        const bool namesASystem =
+            exported ? column >= StampRecord::FieldCount
+                     : std::any_of(named.cbegin(), named.cend(), [&name](const QString &system) {
+                           return CatalogueEntries::sameSystem(system, name);
+                       });
+        if (namesASystem && !namesAnyField(name) && !name.isEmpty() && CatalogueEntries::isStorable(name))
+            mapping.setSystemColumn(name, static_cast<int>(column));
+    }
     return mapping;
+}
+
+void CsvMapping::setSystemColumn(const QString &system, int column)
+{
+    const auto same = std::find_if(m_systems.begin(), m_systems.end(), [&system](const SystemColumn &known) {
+        return CatalogueEntries::sameSystem(known.system, system);
+    });
+    if (same == m_systems.end())
+        m_systems.push_back({system, column});
+    else
+        same->column = column;
 }
 
 CsvMapping CsvMapping::byPosition(int columnCount)
@@ -93,10 +123,10 @@ CsvMapping CsvMapping::byPosition(int columnCount)
     return mapping;
 }
 
-CsvMapping CsvMapping::preset(const CsvFile::Table &table)
+CsvMapping CsvMapping::preset(const CsvFile::Table &table, const QStringList &systems)
 {
     if (hasHeader(table))
-        return byName(table.rows.front());
+        return byName(table.rows.front(), systems);
     return byPosition(table.columnCount());
 }
 
@@ -124,6 +154,24 @@ CsvMapping::Result CsvMapping::records(const CsvFile::Table &table, bool skipHea
         }
         if (allBlank)
             continue;
+        CatalogueEntries::List stamp;
+        for (const SystemColumn &system : m_systems) {
+            if (system.column == NoColumn || system.column >= cells.size())
+                continue;
+            // A cell's lines stay apart: each is an entry.
+            for (const QStringView line : QStringView(cells.at(system.column)).tokenize(u'\n'))
+                stamp += CatalogueCell::read(system.system,
+                                             storableField(line.toString().replace(u'\t', u' '), replaced));
+        }
+        if (!stamp.isEmpty()) {
+            const QString key = CatalogueEntries::keyOf(record);
+            CatalogueEntries::List entries = result.entries.of(key);
+            for (const CatalogueEntry &entry : stamp) {
+                if (!entries.contains(entry))
+                    entries.append(entry);
+            }
+            result.entries.set(key, entries);
+        }
         result.records.push_back(std::move(record));
         result.replacedCharacters += replaced;
     }

@@ -263,10 +263,20 @@ CollectionFiles::CatalogueRead CollectionFiles::readCatalogue(CatalogueEntries &
         read.keptAside.clear();
         return read;
     }
-    CollectionLock lock(lockFile());
-    if (lock.acquire())
-        (void)CatalogueEntriesFile::write(file, entries);
+    (void)writeCatalogue(entries);
     return read;
+}
+
+StorageResult CollectionFiles::writeCatalogue(const CatalogueEntries &entries) const
+{
+    const QString file = catalogueFile();
+    if (file.isEmpty())
+        return StorageResult::failure(StorageText::tr("Ongeldige naam voor een verzameling!"));
+    CollectionLock lock(lockFile());
+    if (const StorageResult locked = lock.acquire(); !locked)
+        return StorageResult::failure(
+            StorageText::tr("Verzameling kon niet worden vergrendeld: %1").arg(locked.reason));
+    return CatalogueEntriesFile::write(file, entries);
 }
 
 StorageResult CollectionFiles::readCatalogueOfVersion(const QString &versionFile,

@@ -126,6 +126,9 @@ public:
         QString keptAside;
     };
     CatalogueRead readCatalogue(CatalogueEntries &entries) const;
+    // Writes the catalogue numbers alone, under the collection's lock (no
+    // entries: the file goes).
+    StorageResult writeCatalogue(const CatalogueEntries &entries) const;
     // The catalogue numbers kept with a version; when it kept none, those of
     // the collection now.
     StorageResult readCatalogueOfVersion(const QString &versionFile, CatalogueEntries &entries) const;

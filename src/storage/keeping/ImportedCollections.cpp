@@ -45,15 +45,17 @@ StorageResult ImportedCollections::check(const ProgramFolder &folder, const QStr
     return StorageResult::success();
 }
 
-CollectionSave::Result ImportedCollections::save(const QString &name, RecordSpan records)
+CollectionSave::Result ImportedCollections::save(const QString &name, RecordSpan records,
+                                                 const CatalogueEntries *entries)
 {
     const CollectionFiles collection(m_folder, name);
     Written written{collection.file(),
                     collection.pictureFolder(),
                     collection.exists(),
                     !FolderExists(collection.pictureFolder()),
-                    {}};
-    const CollectionSave::Result saved = collection.save(records);
+                    {},
+                    entries ? collection.catalogueFile() : QString()};
+    const CollectionSave::Result saved = collection.save(records, {}, nullptr, entries);
     if (!saved)
         return saved;
     if (written.replaced) {
@@ -86,6 +88,17 @@ void ImportedCollections::takeBack()
                 static_cast<void>(TextFile::writeBytes(written->file, bytes));
         } else {
             QFile::remove(written->file);
+        }
+        if (!written->catalogueFile.isEmpty()) {
+            // The version kept the collection's numbers when it had any.
+            QByteArray bytes;
+            const QString kept = written->keptVersion.isEmpty()
+                                     ? QString()
+                                     : CollectionFiles::catalogueOfVersion(written->keptVersion);
+            if (written->replaced && !kept.isEmpty() && TextFile::readBytes(kept, bytes))
+                static_cast<void>(TextFile::writeBytes(written->catalogueFile, bytes));
+            else
+                QFile::remove(written->catalogueFile);
         }
         if (written->madeFolder)
             QDir().rmdir(written->pictureFolder);

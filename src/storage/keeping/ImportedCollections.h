@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class CatalogueEntries;
+
 // The collections an import writes, all or none: each is checked before the
 // first is written, and a failure part-way takes back what was written. A
 // collection that was new goes again with the picture folder made for it,
@@ -27,7 +29,10 @@ public:
     // and a picture folder that can be made. The reason names the collection.
     static StorageResult check(const ProgramFolder &folder, const QString &name);
 
-    CollectionSave::Result save(const QString &name, RecordSpan records);
+    // With the stamps' catalogue numbers when entries are given (else those
+    // there stay); taken back, the collection's own come back.
+    CollectionSave::Result save(const QString &name, RecordSpan records,
+                                const CatalogueEntries *entries = nullptr);
     // Called before a picture is filed at path: one that is new there goes when taken back.
     void filing(const QString &path);
     // Everything written stays.
@@ -42,6 +47,7 @@ private:
         bool replaced = false;   // the file was there before: it comes back from its version
         bool madeFolder = false; // the picture folder was made for it
         QString keptVersion;
+        QString catalogueFile; // empty: not written
     };
 
     ProgramFolder m_folder;
