@@ -3,6 +3,8 @@
 #include "common/TestFolder.h"
 #include "storage/folder/FileHelpers.h"
 #include "storage/formats/CollectionFile.h"
+#include "storage/keeping/CollectionFiles.h"
+#include "storage/keeping/CollectionVersions.h"
 #include "storage/pictures/JpegStructure.h"
 
 #include <QBuffer>
@@ -809,6 +811,13 @@ void TestCli::catalogueAndFindWorkWithOtherSystemsNumbers()
 
     QCOMPARE(catalogue({"3", "--remove", "mi"}).exitCode, 0);
     QCOMPARE(catalogue({"1"}).out, QByteArray("Yt\t512\t\t\n"));
+    // What was written over is kept with a version.
+    const QString version =
+        CollectionVersions(folder.folder()).versions(QStringLiteral("Nederland")).front().path;
+    QVERIFY(
+        folder
+            .read(QDir(folder.path(QString())).relativeFilePath(CollectionFiles::catalogueOfVersion(version)))
+            .contains("Mi\t537"));
     // Refused with one line: a TAB, a position out of range, no such system, a value without --set,
     // a missing collection.
     const QByteArray before = folder.read(QStringLiteral("Verzameling/.catalogi/Nederland.txt"));

@@ -276,6 +276,9 @@ StorageResult CollectionFiles::writeCatalogue(const CatalogueEntries &entries) c
     if (const StorageResult locked = lock.acquire(); !locked)
         return StorageResult::failure(
             StorageText::tr("Verzameling kon niet worden vergrendeld: %1").arg(locked.reason));
+    // The numbers written over are kept with a version of the collection, as a save keeps them.
+    if (const StorageResult kept = CollectionVersions(m_folder).keep(m_name); !kept)
+        return kept;
     return CatalogueEntriesFile::write(file, entries);
 }
 

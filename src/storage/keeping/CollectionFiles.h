@@ -126,7 +126,8 @@ public:
         QString keptAside;
     };
     CatalogueRead readCatalogue(CatalogueEntries &entries) const;
-    // Writes the catalogue numbers alone, under the collection's lock (no
+    // Writes the catalogue numbers alone, under the collection's lock, once
+    // the collection is kept as a version with those written over (no
     // entries: the file goes).
     StorageResult writeCatalogue(const CatalogueEntries &entries) const;
     // The catalogue numbers kept with a version; when it kept none, those of
