@@ -45,15 +45,18 @@ StorageResult ImportedCollections::check(const ProgramFolder &folder, const QStr
     return StorageResult::success();
 }
 
-CollectionSave::Result ImportedCollections::save(const QString &name, RecordSpan records)
+CollectionSave::Result ImportedCollections::save(const QString &name, RecordSpan records,
+                                                 const CatalogueEntries *entries)
 {
     const CollectionFiles collection(m_folder, name);
     Written written{collection.file(),
                     collection.pictureFolder(),
                     collection.exists(),
                     !FolderExists(collection.pictureFolder()),
-                    {}};
-    const CollectionSave::Result saved = collection.save(records);
+                    {},
+                    entries ? collection.catalogueFile() : QString(),
+                    !FileExists(collection.catalogueFile())};
+    const CollectionSave::Result saved = collection.save(records, {}, nullptr, entries);
     if (!saved)
         return saved;
     if (written.replaced) {
@@ -80,10 +83,19 @@ void ImportedCollections::takeBack()
         QDir().rmdir(QFileInfo(picture).path()); // a year folder it alone was in
     }
     for (auto written = m_written.rbegin(); written != m_written.rend(); ++written) {
+        if (!written->catalogueFile.isEmpty() && written->newCatalogue)
+            QFile::remove(written->catalogueFile);
         if (written->replaced) {
             QByteArray bytes;
             if (!written->keptVersion.isEmpty() && TextFile::readBytes(written->keptVersion, bytes))
                 static_cast<void>(TextFile::writeBytes(written->file, bytes));
+            // The catalogue numbers kept with the version come back with the file.
+            const QString keptCatalogue = written->keptVersion.isEmpty()
+                                              ? QString()
+                                              : CollectionFiles::catalogueOfVersion(written->keptVersion);
+            if (!written->catalogueFile.isEmpty() && !written->newCatalogue &&
+                TextFile::readBytes(keptCatalogue, bytes))
+                static_cast<void>(TextFile::writeBytes(written->catalogueFile, bytes));
         } else {
             QFile::remove(written->file);
         }

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class CatalogueEntries;
+
 // The collections an import writes, all or none: each is checked before the
 // first is written, and a failure part-way takes back what was written. A
 // collection that was new goes again with the picture folder made for it,
@@ -27,7 +29,9 @@ public:
     // and a picture folder that can be made. The reason names the collection.
     static StorageResult check(const ProgramFolder &folder, const QString &name);
 
-    CollectionSave::Result save(const QString &name, RecordSpan records);
+    // The catalogue numbers are written too when entries are given.
+    CollectionSave::Result save(const QString &name, RecordSpan records,
+                                const CatalogueEntries *entries = nullptr);
     // Called before a picture is filed at path: one that is new there goes when taken back.
     void filing(const QString &path);
     // Everything written stays.
@@ -42,6 +46,9 @@ private:
         bool replaced = false;   // the file was there before: it comes back from its version
         bool madeFolder = false; // the picture folder was made for it
         QString keptVersion;
+        // With catalogue numbers written: their file, and whether it was new.
+        QString catalogueFile;
+        bool newCatalogue = false;
     };
 
     ProgramFolder m_folder;
