@@ -18,39 +18,47 @@ constexpr QLatin1String EndLine{"END of Colnect list"};
 constexpr int MaxLinesBeforeHeader = 12;
 
 // Splits one record (quotes balanced, line end removed) into its fields.
-// A doubled quote inside a quoted field is one quote. False when a field is
-// not UTF-8.
+// A doubled quote inside a quoted field is one quote. The record is decoded
+// whole: quotes and commas are the same in UTF-8 and in the text. False when
+// the record is not UTF-8.
 bool splitRecord(QByteArrayView record, std::vector<QString> &fields)
 {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(record);
+    if (utf8.hasError())
+        return false;
     fields.clear();
-    QByteArray field;
+    QString field;
     bool quoted = false;
-    bool valid = true;
-    const auto endField = [&] {
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        fields.push_back(utf8(field));
-        valid = valid && !utf8.hasError();
-        field.clear();
-    };
-    for (qsizetype i = 0; i < record.size(); ++i) {
-        const char c = record[i];
+    const qsizetype size = text.size();
+    qsizetype from = 0; // the unquoted run that begins at from goes in as one piece
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
         if (quoted) {
-            if (c != '"')
-                field += c;
-            else if (i + 1 < record.size() && record[i + 1] == '"')
-                field += record[++i];
-            else
+            if (c != u'"')
+                continue;
+            field += QStringView(text).sliced(from, i - from);
+            if (i + 1 < size && text[i + 1] == u'"') {
+                field += u'"';
+                from = ++i + 1;
+            } else {
                 quoted = false;
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            endField();
-        } else {
-            field += c;
+                from = i + 1;
+            }
+        } else if (c == u'"' || c == u',') {
+            field += QStringView(text).sliced(from, i - from);
+            from = i + 1;
+            if (c == u'"') {
+                quoted = true;
+            } else {
+                fields.push_back(std::move(field));
+                field = QString();
+            }
         }
     }
-    endField();
-    return valid;
+    field += QStringView(text).sliced(from, size - from);
+    fields.push_back(std::move(field));
+    return true;
 }
 
 // Quotes outside of doubled ones toggle; an odd count leaves a field open.

@@ -136,49 +136,56 @@ int ColnectImport::collectionOf(const Row &row, const Options &options) const
     return row.country + 1;
 }
 
-ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options) const
+ColnectImport::Listed ColnectImport::listed(const Row &row, const Options &options) const
 {
-    Stamp stamp;
+    Listed listed;
+    bool kept = row.lists.empty();
     int copies = 1;
-    bool listed = row.lists.empty();
-    QString condition;
-    QStringList lists;
     for (const ColnectMapping::InList &in : row.lists) {
         const QString &name = listNames().at(in.list);
         if (options.leftOutLists.contains(name))
             continue;
-        listed = true;
-        lists.append(name);
+        kept = true;
+        listed.lists.append(name);
         copies = std::max(copies, std::min(in.quantity, MaxCopies));
-        if (condition.isEmpty()) {
-            condition = ColnectMapping::condition(in.condition);
-            if (in.condition.compare(QLatin1String("CTO"), Qt::CaseInsensitive) == 0)
-                lists.prepend(QStringLiteral("CTO"));
+        if (listed.condition.isEmpty()) {
+            listed.condition = ColnectMapping::condition(in.condition);
+            listed.cto = in.condition.compare(QLatin1String("CTO"), Qt::CaseInsensitive) == 0;
         }
     }
-    if (!listed)
-        return stamp;
-    stamp.copies = copies;
-    StampRecord &record = stamp.record;
-    record = row.record;
+    listed.copies = kept ? copies : 0;
+    return listed;
+}
 
+const CatalogueEntry *ColnectImport::mainCode(const Row &row, const Options &options)
+{
     const QString system = ColnectMapping::systemName(options.system);
     const auto chosen =
         std::find_if(row.codes.begin(), row.codes.end(), [&system](const CatalogueEntry &code) {
             return CatalogueEntries::sameSystem(code.system, system);
         });
-    if (chosen != row.codes.end()) {
+    return chosen == row.codes.end() ? nullptr : &*chosen;
+}
+
+ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options) const
+{
+    Stamp stamp;
+    const Listed lists = listed(row, options);
+    if (lists.copies == 0)
+        return stamp;
+    stamp.copies = lists.copies;
+    StampRecord &record = stamp.record;
+    record = row.record;
+    if (const CatalogueEntry *chosen = mainCode(row, options))
         record[StampRecord::CatalogueNumber] = chosen->number;
-    } else if (!row.codes.isEmpty()) {
+    else if (!row.codes.isEmpty())
         record[StampRecord::CatalogueNumber] = row.codes.front().number;
-        stamp.otherSystem = true;
-    }
-    record[StampRecord::Condition] = condition;
+    record[StampRecord::Condition] = lists.condition;
     QString &info = record[StampRecord::Info];
-    if (!lists.isEmpty() && lists.front() == QLatin1String("CTO"))
-        appendPart(info, lists.takeFirst());
-    if (!lists.isEmpty())
-        appendPart(info, QStringLiteral("Lijsten: ") + lists.join(QStringLiteral(", ")));
+    if (lists.cto)
+        appendPart(info, QStringLiteral("CTO"));
+    if (!lists.lists.isEmpty())
+        appendPart(info, QStringLiteral("Lijsten: ") + lists.lists.join(QStringLiteral(", ")));
     if (row.country >= 0 && !countryIsCollection(row.country, options))
         appendPart(info, QStringLiteral("Land: ") + m_countries.at(row.country));
     for (const int field :
@@ -202,12 +209,12 @@ ColnectImport::Report ColnectImport::plan(const Options &options) const
     int noNumber = 0;
     int leftOut = 0;
     for (const Row &row : m_rows) {
-        const Stamp made = stamp(row, options);
-        if (made.copies == 0) {
+        const int copies = listed(row, options).copies;
+        if (copies == 0) {
             ++leftOut;
             continue;
         }
-        otherSystem += made.otherSystem ? 1 : 0;
+        otherSystem += !row.codes.isEmpty() && !mainCode(row, options) ? 1 : 0;
         noNumber += row.codes.isEmpty() ? 1 : 0;
         const int collection = collectionOf(row, options);
         int &at = position[static_cast<size_t>(collection)];
@@ -216,8 +223,8 @@ ColnectImport::Report ColnectImport::plan(const Options &options) const
             report.collections.push_back(
                 {collection == 0 ? options.name : m_countries.at(collection - 1), 0, 0, 0});
         }
-        report.collections[static_cast<size_t>(at)].records += made.copies;
-        report.total.records += made.copies;
+        report.collections[static_cast<size_t>(at)].records += copies;
+        report.total.records += copies;
     }
     report.total.name = ImportText::tr("totaal");
     if (otherSystem > 0)

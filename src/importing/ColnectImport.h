@@ -100,8 +100,18 @@ private:
         StampRecord record;
         int copies = 0; // 0: left out
         QList<CatalogueEntry> entries;
-        bool otherSystem = false; // Cat.nr. from the first code
     };
+    // How the lists the collector keeps hold a row: its records (0: only in
+    // lists left out), their names, the first condition known.
+    struct Listed {
+        int copies = 0;
+        QStringList lists;
+        QString condition;
+        bool cto = false;
+    };
+    Listed listed(const Row &row, const Options &options) const;
+    // The code of the system chosen for Cat.nr., or null.
+    static const CatalogueEntry *mainCode(const Row &row, const Options &options);
     Stamp stamp(const Row &row, const Options &options) const;
     bool countryIsCollection(int country, const Options &options) const;
     // 0 for the main name, else 1 + the country.
