@@ -48,7 +48,7 @@ SANITIZER_ENV   := $(if $(filter 1,$(SANITIZE)),ASAN_OPTIONS=halt_on_error=1:det
 
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_TIME    ?= 60
-FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist csvfile tellico listchange catalogueentries
+FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist csvfile tellico colnect listchange catalogueentries
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -9,6 +9,7 @@
 #include "app/ExportCsvCommand.h"
 #include "app/FindCommand.h"
 #include "app/GapsCommand.h"
+#include "app/ImportColnectCommand.h"
 #include "app/ImportCommand.h"
 #include "app/ImportCsvCommand.h"
 #include "app/ImportTellicoCommand.h"
@@ -33,6 +34,7 @@ CliCommandSet::CliCommandSet()
     m_commands.push_back(std::make_unique<ExportCsvCommand>());
     m_commands.push_back(std::make_unique<ImportCsvCommand>());
     m_commands.push_back(std::make_unique<ImportTellicoCommand>());
+    m_commands.push_back(std::make_unique<ImportColnectCommand>());
     m_commands.push_back(std::make_unique<AttachCommand>());
     m_commands.push_back(std::make_unique<VersionsCommand>());
     m_commands.push_back(std::make_unique<RestoreCommand>());

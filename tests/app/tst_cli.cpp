@@ -1,3 +1,4 @@
+#include "common/ColnectSample.h"
 #include "common/ProgramRun.h"
 #include "common/TellicoSample.h"
 #include "common/TestFolder.h"
@@ -28,7 +29,8 @@ const QByteArray Usage =
     "gebruik: tessaron2-cli [--home MAP] list [--old] | import NAAM [--as NIEUW] [--force] | show NAAM | "
     "totals NAAM | album NAAM [--open] | print NAAM --job N --pdf BESTAND [--copies C] [--record POS] "
     "[--photo BESTAND] [--force] | export-csv NAAM BESTAND [--force] | import-csv BESTAND NAAM [--force] | "
-    "import-tellico BESTAND NAAM [--per-country] [--force] [--dry-run] | attach NAAM POS BESTAND "
+    "import-tellico BESTAND NAAM [--per-country] [--force] [--dry-run] | import-colnect BESTAND NAAM "
+    "[--per-country] [--catalogue SYS] [--update] [--force] [--dry-run] | attach NAAM POS BESTAND "
     "[--replace] | versions NAAM | restore NAAM VERSIE [--as NIEUW] [--force] | gaps NAAM REEKS... "
     "[--category TEKST] | doubles NAAM [--category TEKST] [--system SYS] | catalogue NAAM POS "
     "[--set \"SYS NR\"] [--value WAARDE] [--edition JAAR] [--remove SYS] | find NAAM TEKST\n";
@@ -123,6 +125,7 @@ private slots:
     void gapsAndDoublesPrintOneLineEach();
     void catalogueAndFindWorkWithOtherSystemsNumbers();
     void importTellicoReportsPerCollectionAndKeepsVersions();
+    void importColnectReplacesOnlyWhenToldAndUpdatesInPlace();
     void aNameInAnySpellingIsOneCollection();
     void argumentsAreReadWordForWordAsBefore();
     void everyCommandAnswersHelpFromItsDeclarations();
@@ -905,6 +908,56 @@ void TestCli::importTellicoReportsPerCollectionAndKeepsVersions()
         folder, {QStringLiteral("import-tellico"), tc, QStringLiteral("Wereld"), QStringLiteral("--land")}));
 }
 
+void TestCli::importColnectReplacesOnlyWhenToldAndUpdatesInPlace()
+{
+    TestFolder folder;
+    const auto row = [](const QString &item, const QString &codes, const QString &face) {
+        return ColnectSample::Row{{"Name", "Zegel " + item},
+                                  {"Country", "Nederland"},
+                                  {"Catalog Codes", codes},
+                                  {"Issued on", "1990-01-02"},
+                                  {"FaceValue", face},
+                                  {"Currency", "c - Dutch cent"},
+                                  {"Link", "https://colnect.com/en/stamps/stamp/" + item}};
+    };
+    folder.write(QStringLiteral("lijst.csv"),
+                 ColnectSample::list({row("11", "Mi:NL 1, Yt:NL 5", "10"), row("12", "Yt:NL 6", "20")}));
+    const QString list = folder.path(QStringLiteral("lijst.csv"));
+    const QStringList import{QStringLiteral("import-colnect"), list, QStringLiteral("NL")};
+    const QByteArray report =
+        "NL\t2\ntotaal\t2\nLet op: 1 postzegels hebben geen nummer van Mi; hun Cat.nr. is "
+        "het nummer van hun eerste code.\n";
+
+    ProgramRun result = run(folder, import + QStringList{QStringLiteral("--catalogue"), QStringLiteral("Yt"),
+                                                         QStringLiteral("--dry-run")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, "NL\t2\ntotaal\t2\n");
+    QVERIFY(!folder.exists(QStringLiteral("Verzameling/NL.col")));
+    result = run(folder, import);
+    QCOMPARE(result.out, report);
+    QCOMPARE(run(folder, {QStringLiteral("show"), QStringLiteral("NL")}).out,
+             "1990\t1\t-\tZegel 11\t-\t-\t10 c\t-\tUitgifte: 1990-01-02; Land: Nederland\t-\t-\t-\n"
+             "1990\t6\t-\tZegel 12\t-\t-\t20 c\t-\tUitgifte: 1990-01-02; Land: Nederland\t-\t-\t-\n");
+
+    // An existing collection only with --force (kept as a version) or --update.
+    verifyFailure(run(folder, import));
+    QCOMPARE(run(folder, import + QStringList{QStringLiteral("--force")}).out, report);
+    QCOMPARE(run(folder, {QStringLiteral("versions"), QStringLiteral("NL")}).out.count('\n'), 1);
+    folder.write(QStringLiteral("lijst.csv"),
+                 ColnectSample::list({row("11", "Mi:NL 1, Yt:NL 5", "12"), row("12", "Yt:NL 6", "20"),
+                                      row("13", "Mi:NL 3", "30")}));
+    result = run(folder, import + QStringList{QStringLiteral("--update")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.startsWith("NL\t3\t1\t1\ntotaal\t3\t1\t1\n"));
+    QCOMPARE(run(folder, {QStringLiteral("show"), QStringLiteral("NL")}).out.count('\n'), 3);
+
+    folder.write(QStringLiteral("ander.csv"), "Naam,Land\nA,B\n");
+    const QByteArray before = folder.read(QStringLiteral("Verzameling/NL.col"));
+    verifyFailure(run(folder, {QStringLiteral("import-colnect"), folder.path(QStringLiteral("ander.csv")),
+                               QStringLiteral("NL"), QStringLiteral("--force")}));
+    QCOMPARE(folder.read(QStringLiteral("Verzameling/NL.col")), before);
+}
+
 void TestCli::aNameInAnySpellingIsOneCollection()
 {
     TestFolder folder;
@@ -1015,7 +1068,7 @@ void TestCli::everyCommandAnswersHelpFromItsDeclarations()
     const QString start = QStringLiteral("gebruik: tessaron2-cli [--home MAP] ");
     const QStringList synopses =
         QString::fromUtf8(Usage).trimmed().mid(start.size()).split(QStringLiteral(" | "));
-    QCOMPARE(synopses.size(), 16);
+    QCOMPARE(synopses.size(), 17);
     for (const QString &synopsis : synopses) {
         const QString command = synopsis.section(u' ', 0, 0);
         for (const QStringList &arguments :

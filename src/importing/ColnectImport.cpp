@@ -1,0 +1,474 @@
+#include "importing/ColnectImport.h"
+
+#include "importing/ColnectFile.h"
+#include "importing/ImportText.h"
+#include "importing/TellicoMapping.h"
+#include "storage/folder/CollectionName.h"
+#include "storage/folder/ProgramFolder.h"
+#include "storage/formats/CollectionFile.h"
+#include "storage/keeping/CollectionFiles.h"
+#include "storage/keeping/ImportedCollections.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// A quantity beyond this is taken as a slip of the keyboard, not as stamps.
+constexpr int MaxCopies = 999;
+const QString Colnect = QStringLiteral("Colnect");
+const QString Dash = QStringLiteral("-");
+const QString PartSeparator = QStringLiteral("; ");
+
+void appendPart(QString &info, const QString &part)
+{
+    if (!info.isEmpty())
+        info += PartSeparator;
+    info += part;
+}
+
+// What the file says of a stamp replaces what the record said; a field the
+// file leaves blank keeps the collector's text, and Soort and the prices are
+// the collector's own.
+StampRecord updated(StampRecord record, const StampRecord &fresh)
+{
+    for (const int field :
+         {StampRecord::Year, StampRecord::CatalogueNumber, StampRecord::Category, StampRecord::Subject,
+          StampRecord::Type, StampRecord::FaceValue, StampRecord::Info, StampRecord::Condition}) {
+        if (field == StampRecord::Year || (!fresh[field].isEmpty() && fresh[field] != Dash))
+            record[field] = fresh[field];
+    }
+    return record;
+}
+
+} // namespace
+
+StorageResult ColnectImport::read(const QString &path, const Progress &progress)
+{
+    bool stopped = false;
+    ColnectMapping::Mapped mapped;
+    ColnectFile::Handler handler;
+    handler.header = [this](const QStringList &columns) {
+        m_mapping = std::make_unique<ColnectMapping>(columns);
+    };
+    handler.row = [&](const std::vector<QString> &fields) {
+        m_mapping->map(fields, mapped);
+        Row row{std::move(mapped.record), std::move(mapped.codes), std::move(mapped.itemNumber), -1,
+                std::move(mapped.lists)};
+        if (!mapped.country.isEmpty()) {
+            const QString key = mapped.country.toLower();
+            auto found = m_countryIndex.constFind(key);
+            if (found == m_countryIndex.cend()) {
+                found = m_countryIndex.insert(key, static_cast<int>(m_countries.size()));
+                m_countries.append(mapped.country);
+            }
+            row.country = *found;
+        }
+        m_rows.push_back(std::move(row));
+        m_replacedCharacters += mapped.replacedCharacters;
+        return true;
+    };
+    handler.progress = [&](double done) {
+        stopped = progress && !progress(done);
+        return !stopped;
+    };
+    const StorageResult result = ColnectFile::read(path, handler);
+    if (!result)
+        return result;
+    if (stopped)
+        return StorageResult::failure(ImportText::tr("het lezen is afgebroken"));
+    if (m_rows.empty())
+        return StorageResult::failure(ImportText::tr("de lijst bevat geen postzegels"));
+    return StorageResult::success();
+}
+
+std::vector<ColnectImport::Count> ColnectImport::countries() const
+{
+    std::vector<Count> counts(static_cast<size_t>(m_countries.size()) + 1);
+    std::vector<int> order;
+    for (const Row &row : m_rows) {
+        if (counts[static_cast<size_t>(row.country + 1)].records++ == 0)
+            order.push_back(row.country);
+    }
+    std::vector<Count> result;
+    for (const int country : order) {
+        Count count = counts[static_cast<size_t>(country + 1)];
+        count.name = country < 0 ? QString() : m_countries.at(country);
+        result.push_back(count);
+    }
+    return result;
+}
+
+std::vector<ColnectImport::Count> ColnectImport::systems() const
+{
+    std::vector<Count> result;
+    for (const Row &row : m_rows) {
+        QSet<QString> seen;
+        for (const CatalogueEntry &code : row.codes) {
+            if (seen.contains(code.system))
+                continue;
+            seen.insert(code.system);
+            auto found = std::find_if(result.begin(), result.end(),
+                                      [&code](const Count &count) { return count.name == code.system; });
+            if (found == result.end())
+                found = result.insert(result.end(), Count{code.system, 0, 0, 0});
+            ++found->records;
+        }
+    }
+    std::stable_sort(result.begin(), result.end(),
+                     [](const Count &left, const Count &right) { return left.records > right.records; });
+    return result;
+}
+
+bool ColnectImport::countryIsCollection(int country, const Options &options) const
+{
+    // A name too long for the disk would stop the import half-way.
+    return options.perCountry && country >= 0 && CollectionName::isValid(m_countries.at(country)) &&
+           CollectionFiles::checkLength(m_countries.at(country));
+}
+
+int ColnectImport::collectionOf(const Row &row, const Options &options) const
+{
+    if (!countryIsCollection(row.country, options) ||
+        CollectionName::sameCollection(m_countries.at(row.country), options.name))
+        return 0;
+    return row.country + 1;
+}
+
+ColnectImport::Listed ColnectImport::listed(const Row &row, const Options &options) const
+{
+    Listed listed;
+    bool kept = row.lists.empty();
+    int copies = 1;
+    for (const ColnectMapping::InList &in : row.lists) {
+        const QString &name = listNames().at(in.list);
+        if (options.leftOutLists.contains(name))
+            continue;
+        kept = true;
+        listed.lists.append(name);
+        copies = std::max(copies, std::min(in.quantity, MaxCopies));
+        if (listed.condition.isEmpty()) {
+            listed.condition = ColnectMapping::condition(in.condition);
+            listed.cto = in.condition.compare(QLatin1String("CTO"), Qt::CaseInsensitive) == 0;
+        }
+    }
+    listed.copies = kept ? copies : 0;
+    return listed;
+}
+
+const CatalogueEntry *ColnectImport::mainCode(const Row &row, const Options &options)
+{
+    const QString system = ColnectMapping::systemName(options.system);
+    const auto chosen =
+        std::find_if(row.codes.begin(), row.codes.end(), [&system](const CatalogueEntry &code) {
+            return CatalogueEntries::sameSystem(code.system, system);
+        });
+    return chosen == row.codes.end() ? nullptr : &*chosen;
+}
+
+ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options) const
+{
+    Stamp stamp;
+    const Listed lists = listed(row, options);
+    if (lists.copies == 0)
+        return stamp;
+    stamp.copies = lists.copies;
+    StampRecord &record = stamp.record;
+    record = row.record;
+    if (const CatalogueEntry *chosen = mainCode(row, options))
+        record[StampRecord::CatalogueNumber] = chosen->number;
+    else if (!row.codes.isEmpty())
+        record[StampRecord::CatalogueNumber] = row.codes.front().number;
+    record[StampRecord::Condition] = lists.condition;
+    QString &info = record[StampRecord::Info];
+    if (lists.cto)
+        appendPart(info, QStringLiteral("CTO"));
+    if (!lists.lists.isEmpty())
+        appendPart(info, QStringLiteral("Lijsten: ") + lists.lists.join(QStringLiteral(", ")));
+    if (row.country >= 0 && !countryIsCollection(row.country, options))
+        appendPart(info, QStringLiteral("Land: ") + m_countries.at(row.country));
+    for (const int field :
+         {StampRecord::Category, StampRecord::Kind, StampRecord::Type, StampRecord::Condition}) {
+        if (record[field].isEmpty())
+            record[field] = Dash;
+    }
+    TellicoMapping::finish(record);
+
+    stamp.entries = row.codes;
+    if (!row.itemNumber.isEmpty())
+        stamp.entries.append({Colnect, row.itemNumber, {}, {}});
+    return stamp;
+}
+
+ColnectImport::Report ColnectImport::plan(const Options &options) const
+{
+    Report report;
+    std::vector<int> position(static_cast<size_t>(m_countries.size()) + 1, -1);
+    int otherSystem = 0;
+    int noNumber = 0;
+    int leftOut = 0;
+    for (const Row &row : m_rows) {
+        const int copies = listed(row, options).copies;
+        if (copies == 0) {
+            ++leftOut;
+            continue;
+        }
+        otherSystem += !row.codes.isEmpty() && !mainCode(row, options) ? 1 : 0;
+        noNumber += row.codes.isEmpty() ? 1 : 0;
+        const int collection = collectionOf(row, options);
+        int &at = position[static_cast<size_t>(collection)];
+        if (at < 0) {
+            at = static_cast<int>(report.collections.size());
+            report.collections.push_back(
+                {collection == 0 ? options.name : m_countries.at(collection - 1), 0, 0, 0});
+        }
+        report.collections[static_cast<size_t>(at)].records += copies;
+        report.total.records += copies;
+    }
+    report.total.name = ImportText::tr("totaal");
+    if (otherSystem > 0)
+        report.notes.append(
+            ImportText::tr("%1 postzegels hebben geen nummer van %2; hun Cat.nr. is het nummer "
+                           "van hun eerste code.")
+                .arg(otherSystem)
+                .arg(ColnectMapping::systemName(options.system)));
+    if (noNumber > 0)
+        report.notes.append(ImportText::tr("%1 postzegels hebben geen enkele catalogus-code.").arg(noNumber));
+    if (leftOut > 0)
+        report.notes.append(
+            ImportText::tr("%1 postzegels staan alleen in weggelaten lijsten en worden niet geïmporteerd.")
+                .arg(leftOut));
+    if (options.perCountry) {
+        for (const Count &country : countries()) {
+            if (!country.name.isEmpty() &&
+                !countryIsCollection(static_cast<int>(m_countries.indexOf(country.name)), options))
+                report.notes.append(ImportText::tr("Het land '%1' kan geen naam van een verzameling zijn; "
+                                                   "de %2 records ervan gaan naar '%3'.")
+                                        .arg(country.name)
+                                        .arg(country.records)
+                                        .arg(options.name));
+        }
+    }
+    if (m_replacedCharacters > 0)
+        report.notes.append(
+            ImportText::tr("%1 tekens die een verzameling niet kan bewaren zijn vervangen door "
+                           "de letter die er het meest op lijkt of door '?'.")
+                .arg(m_replacedCharacters));
+    return report;
+}
+
+std::vector<StampRecord> ColnectImport::firstRecords(int count, const Options &options) const
+{
+    std::vector<StampRecord> records;
+    for (size_t i = 0; i < m_rows.size() && records.size() < static_cast<size_t>(count); ++i) {
+        const Stamp made = stamp(m_rows[i], options);
+        for (int copy = 0; copy < made.copies && records.size() < static_cast<size_t>(count); ++copy)
+            records.push_back(made.record);
+    }
+    return records;
+}
+
+QStringList ColnectImport::existingCollections(const ProgramFolder &folder, const Options &options) const
+{
+    QStringList names;
+    for (const Count &collection : plan(options).collections) {
+        if (const CollectionFiles files(folder, collection.name); files.exists())
+            names.append(files.name());
+    }
+    return names;
+}
+
+std::vector<int> ColnectImport::positions(const Report &report, const Options &options) const
+{
+    std::vector<int> position(static_cast<size_t>(m_countries.size()) + 1, -1);
+    for (size_t i = 0; i < report.collections.size(); ++i) {
+        const QString &name = report.collections[i].name;
+        const int index = CollectionName::sameCollection(name, options.name)
+                              ? 0
+                              : static_cast<int>(m_countryIndex.value(name.toLower(), -1)) + 1;
+        position[static_cast<size_t>(index)] = static_cast<int>(i);
+    }
+    return position;
+}
+
+ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const Options &options,
+                                        const Made &there, Count &count, QStringList &notes) const
+{
+    const std::vector<int> position = positions(report, options);
+    Made made{there.records, there.entries};
+    const bool updating = options.update && !there.records.empty();
+
+    // The records already there of each Colnect item; each is taken once.
+    QHash<QString, std::vector<size_t>> byItem;
+    std::vector<bool> taken(made.records.size());
+    std::vector<bool> numbered(made.records.size());
+    if (updating) {
+        QHash<QString, QStringList> itemsOfKey;
+        for (size_t i = 0; i < made.records.size(); ++i) {
+            const QString key = CatalogueEntries::keyOf(made.records[i]);
+            auto items = itemsOfKey.find(key);
+            if (items == itemsOfKey.end()) {
+                QStringList numbers;
+                for (const CatalogueEntry &entry : there.entries.of(key)) {
+                    if (CatalogueEntries::sameSystem(entry.system, Colnect))
+                        numbers.append(entry.number);
+                }
+                items = itemsOfKey.insert(key, numbers);
+            }
+            numbered[i] = !items->isEmpty();
+            for (const QString &item : *items)
+                byItem[item].push_back(i);
+        }
+    }
+
+    // The entries of each stamp as the file gives them, and the keys its
+    // records had before an update moved them.
+    QHash<QString, QList<CatalogueEntry>> fresh;
+    QStringList freshOrder;
+    QHash<QString, QStringList> movedFrom;
+    int skipped = 0;
+    count = report.collections[at];
+    count.records = 0;
+    for (const Row &row : m_rows) {
+        if (position[static_cast<size_t>(collectionOf(row, options))] != static_cast<int>(at))
+            continue;
+        const Stamp fromFile = stamp(row, options);
+        if (fromFile.copies == 0)
+            continue;
+        // Without its number a row cannot be found again: an update would double it.
+        if (updating && row.itemNumber.isEmpty()) {
+            ++skipped;
+            continue;
+        }
+        const QString key = CatalogueEntries::keyOf(fromFile.record);
+        auto entries = fresh.find(key);
+        if (entries == fresh.end()) {
+            entries = fresh.insert(key, {});
+            freshOrder.append(key);
+        }
+        for (const CatalogueEntry &entry : fromFile.entries) {
+            if (!entries->contains(entry))
+                entries->append(entry);
+        }
+        count.records += fromFile.copies;
+        int matched = 0;
+        for (const size_t i : byItem.value(row.itemNumber)) {
+            if (matched == fromFile.copies)
+                break;
+            if (taken[i])
+                continue;
+            taken[i] = true;
+            ++matched;
+            StampRecord &record = made.records[i];
+            const StampRecord changed = updated(record, fromFile.record);
+            ++(changed.fields == record.fields ? count.unchanged : count.changed);
+            if (const QString before = CatalogueEntries::keyOf(record); before != key)
+                movedFrom[key].append(before);
+            record = changed;
+        }
+        for (int copy = matched; copy < fromFile.copies; ++copy)
+            made.records.push_back(fromFile.record);
+    }
+
+    // Each stamp's entries: those of the file, then those it had of systems
+    // the file does not give (the collector's own); an entry of the file that
+    // was there already keeps its value and edition.
+    for (const QString &key : freshOrder) {
+        QList<CatalogueEntry> entries = fresh.value(key);
+        QSet<QString> systems;
+        for (const CatalogueEntry &entry : entries)
+            systems.insert(entry.system.toLower());
+        for (const QString &from : QStringList{key} + movedFrom.value(key)) {
+            for (const CatalogueEntry &old : there.entries.of(from)) {
+                if (!systems.contains(old.system.toLower())) {
+                    if (!entries.contains(old))
+                        entries.append(old);
+                    continue;
+                }
+                for (CatalogueEntry &entry : entries) {
+                    if (entry.value.isEmpty() && entry.edition.isEmpty() &&
+                        CatalogueEntries::sameSystem(entry.system, old.system) && entry.number == old.number)
+                        entry = old;
+                }
+            }
+        }
+        made.entries.set(key, entries);
+    }
+
+    if (updating) {
+        int withoutNumber = 0;
+        int notNamed = 0;
+        for (size_t i = 0; i < taken.size(); ++i) {
+            if (!taken[i])
+                ++(numbered[i] ? notNamed : withoutNumber);
+        }
+        if (withoutNumber + notNamed > 0)
+            notes.append(
+                ImportText::tr("%1: %2 records zonder Colnect-nummer en %3 records die het bestand niet "
+                               "(meer) noemt zijn ongemoeid gelaten.")
+                    .arg(count.name)
+                    .arg(withoutNumber)
+                    .arg(notNamed));
+        if (skipped > 0)
+            notes.append(
+                ImportText::tr("%1: %2 postzegels zonder Colnect-nummer zijn niet toegevoegd, want ze "
+                               "zijn niet terug te vinden.")
+                    .arg(count.name)
+                    .arg(skipped));
+    }
+    return made;
+}
+
+StorageResult ColnectImport::write(const ProgramFolder &folder, const Options &options, bool dryRun,
+                                   Report &report, const std::function<void(double done)> &progress) const
+{
+    if (!CollectionName::isValid(options.name))
+        return StorageResult::failure(
+            ImportText::tr("Ongeldige naam voor een verzameling: '%1'").arg(options.name));
+    report = plan(options);
+    // Every collection is looked at before the first is written, so that a
+    // dry run refuses what writing would refuse.
+    for (const Count &count : report.collections) {
+        if (const StorageResult ready = ImportedCollections::check(folder, count.name); !ready)
+            return ready;
+    }
+    const Report planned = report;
+    // Reported under the spelling of a collection that exists.
+    for (Count &count : report.collections)
+        count.name = CollectionFiles(folder, count.name).name();
+
+    ImportedCollections written(folder);
+    report.total.records = 0;
+    for (size_t at = 0; at < report.collections.size(); ++at) {
+        Count &count = report.collections[at];
+        const CollectionFiles files(folder, count.name);
+        Made there;
+        if (options.update && files.exists()) {
+            if (const StorageResult loaded = CollectionFile::readRecords(files.file(), there.records);
+                !loaded)
+                return StorageResult::failure(ImportText::tr("Verzameling '%1' kan niet worden gelezen: %2")
+                                                  .arg(count.name, loaded.reason));
+            if (const CollectionFiles::CatalogueRead read = files.readCatalogue(there.entries); !read.result)
+                return StorageResult::failure(ImportText::tr("Verzameling '%1' kan niet worden gelezen: %2")
+                                                  .arg(count.name, read.result.reason));
+        }
+        const QString name = count.name;
+        const Made made = make(planned, at, options, there, count, report.notes);
+        count.name = name;
+        if (!dryRun) {
+            const StorageResult saved = written.save(name, made.records, &made.entries);
+            if (!saved)
+                return StorageResult::failure(
+                    ImportText::tr("Verzameling '%1' kon niet worden opgeslagen: %2")
+                        .arg(name, saved.reason));
+        }
+        report.total.records += count.records;
+        report.total.changed += count.changed;
+        report.total.unchanged += count.unchanged;
+        if (progress)
+            progress(static_cast<double>(at + 1) / static_cast<double>(report.collections.size()));
+    }
+    written.finish();
+    return StorageResult::success();
+}
