@@ -93,13 +93,15 @@ void FindBarTest::longListFindsTheNearestMatch()
         records[row][StampRecord::Info] = QStringLiteral("Provincie Zeeland");
     RecordList list;
     list.assign(std::move(records));
-    const QString text = QStringLiteral("zeeland");
-    QCOMPARE(RecordSearch::find(list, text, -1, Direction::Next), 1000);
-    QCOMPARE(RecordSearch::find(list, text, 1000, Direction::Next), 130000);
-    QCOMPARE(RecordSearch::find(list, text, 130000, Direction::Next), 240000);
-    QCOMPARE(RecordSearch::find(list, text, 240000, Direction::Next), 1000);
-    QCOMPARE(RecordSearch::find(list, text, 1000, Direction::Previous), 240000);
-    QCOMPARE(RecordSearch::find(list, text, 129999, Direction::Previous), 1000);
+    const struct {
+        int start;
+        Direction direction;
+        int found;
+    } steps[] = {{-1, Direction::Next, 1000},         {1000, Direction::Next, 130000},
+                 {130000, Direction::Next, 240000},   {240000, Direction::Next, 1000},
+                 {1000, Direction::Previous, 240000}, {129999, Direction::Previous, 1000}};
+    for (const auto &step : steps)
+        QCOMPARE(RecordSearch::find(list, QStringLiteral("zeeland"), step.start, step.direction), step.found);
     QCOMPARE(RecordSearch::find(list, QStringLiteral("Gelderland"), 5, Direction::Previous), -1);
 }
 
