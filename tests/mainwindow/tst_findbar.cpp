@@ -56,6 +56,7 @@ class FindBarTest : public QObject {
 
 private slots:
     void searchFindsAnyFieldAndWraps();
+    void longListFindsTheNearestMatch();
     void barOpensAboveTheListAndGivesItsRoomBack();
     void buttonsSelectAndShowTheMatches();
 };
@@ -80,6 +81,28 @@ void FindBarTest::searchFindsAnyFieldAndWraps()
     QCOMPARE(RecordSearch::find(list, QStringLiteral("Gelderland"), 0, Direction::Next), -1);
     QCOMPARE(RecordSearch::find(list, QString(), 0, Direction::Next), -1);
     QCOMPARE(RecordSearch::find(RecordList(), text, -1, Direction::Next), -1);
+}
+
+// A list long enough to be searched on several cores at once: the match
+// nearest to the start row wins, whichever stretch of the list holds it.
+void FindBarTest::longListFindsTheNearestMatch()
+{
+    constexpr int Count = 250000;
+    std::vector<StampRecord> records(Count);
+    for (const int row : {1000, 130000, 240000})
+        records[row][StampRecord::Info] = QStringLiteral("Provincie Zeeland");
+    RecordList list;
+    list.assign(std::move(records));
+    const struct {
+        int start;
+        Direction direction;
+        int found;
+    } steps[] = {{-1, Direction::Next, 1000},         {1000, Direction::Next, 130000},
+                 {130000, Direction::Next, 240000},   {240000, Direction::Next, 1000},
+                 {1000, Direction::Previous, 240000}, {129999, Direction::Previous, 1000}};
+    for (const auto &step : steps)
+        QCOMPARE(RecordSearch::find(list, QStringLiteral("zeeland"), step.start, step.direction), step.found);
+    QCOMPARE(RecordSearch::find(list, QStringLiteral("Gelderland"), 5, Direction::Previous), -1);
 }
 
 void FindBarTest::barOpensAboveTheListAndGivesItsRoomBack()

@@ -3,6 +3,7 @@
 #include "storage/formats/CollectionFile.h"
 
 #include <QPersistentModelIndex>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +41,7 @@ private slots:
     void equalKeysKeepTheirOrderBothWays();
     void aSelectedRecordStaysSelectedAfterASort();
     void aLoadedListSortsAndDeletesCellForCell();
+    void editsAroundTheRoomInTheMiddleKeepEveryRecord();
 };
 
 void RecordOrderTest::numbersSortAsTextWithEmptyCellsFirst()
@@ -162,6 +164,81 @@ void RecordOrderTest::aLoadedListSortsAndDeletesCellForCell()
     expected.erase(expected.begin(), expected.begin() + 2);
     expected.insert(expected.begin() + 1, written[7]);
     QVERIFY(std::ranges::equal(list.records(), expected));
+}
+
+// Records taken out and put back here and there, one or many, near the room
+// an earlier one left in the middle, across it and far from it, as a
+// collector's deletes, adds and undos come; the list read row by row after
+// each (which leaves the room where it is) and whole now and then (which
+// closes it). More than a megabyte of records moves at times.
+void RecordOrderTest::editsAroundTheRoomInTheMiddleKeepEveryRecord()
+{
+    constexpr int Count = 8000;
+    std::vector<StampRecord> expected(Count);
+    for (int i = 0; i < Count; ++i) {
+        expected[size_t(i)][StampRecord::CatalogueNumber] = QString::number(i);
+        expected[size_t(i)][StampRecord::Subject] = QString(20 + i % 7, QChar(u'a' + i % 26));
+    }
+    RecordList list;
+    list.assign(expected);
+    QRandomGenerator random(1852);
+    int added = 0;
+    const auto newRecords = [&added](int count) {
+        std::vector<StampRecord> records(static_cast<size_t>(count));
+        for (StampRecord &record : records)
+            record[StampRecord::CatalogueNumber] = QStringLiteral("nieuw %1").arg(++added);
+        return records;
+    };
+    const auto sameRows = [&] {
+        if (list.count() != int(expected.size()))
+            return false;
+        for (int row = 0; row < list.count(); ++row) {
+            if (list.record(row) != expected[size_t(row)])
+                return false;
+        }
+        return true;
+    };
+    int lastRow = Count / 2;
+    for (int step = 0; step < 400; ++step) {
+        const int size = int(expected.size());
+        // Half the edits near the one before, the others anywhere.
+        const int near = std::clamp(lastRow + random.bounded(-20, 21), 0, size);
+        const int row = step % 2 == 0 ? near : random.bounded(size + 1);
+        const int count = random.bounded(4) == 0 ? random.bounded(1, 300) : 1;
+        if (random.bounded(2) == 0 && row + count <= size) {
+            std::vector<StampRecord> taken = list.takeRecords(row, count);
+            QVERIFY(std::equal(taken.begin(), taken.end(), expected.begin() + row));
+            expected.erase(expected.begin() + row, expected.begin() + row + count);
+            if (random.bounded(3) == 0) {
+                // Undone at once: back where they were.
+                list.insertRecords(row, taken);
+                expected.insert(expected.begin() + row, taken.begin(), taken.end());
+            }
+        } else {
+            std::vector<StampRecord> records = newRecords(count);
+            expected.insert(expected.begin() + row, records.begin(), records.end());
+            list.insertRecords(row, std::move(records));
+        }
+        if (random.bounded(20) == 0 && !expected.empty()) {
+            StampRecord changed = newRecords(1).front();
+            const int at = random.bounded(int(expected.size()));
+            expected[size_t(at)] = changed;
+            list.swapRecord(at, changed);
+        }
+        lastRow = row;
+        QVERIFY2(sameRows(), qPrintable(QStringLiteral("step %1").arg(step)));
+        if (step % 50 == 49)
+            QVERIFY(std::ranges::equal(list.records(), expected));
+    }
+    // A sort while the room is open.
+    const int middle = list.count() / 2;
+    static_cast<void>(list.takeRecords(middle, 1));
+    expected.erase(expected.begin() + middle);
+    const std::vector<int> order =
+        RecordOrder::sorted(expected, StampRecord::CatalogueNumber, Qt::AscendingOrder);
+    list.permute(order);
+    QVERIFY(
+        std::ranges::equal(list.records(), order, {}, {}, [&](int from) { return expected[size_t(from)]; }));
 }
 
 QTEST_GUILESS_MAIN(RecordOrderTest)

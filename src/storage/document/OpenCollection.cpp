@@ -188,7 +188,7 @@ void OpenCollection::keepStep(const QString &text, std::unique_ptr<EditStep> edi
 
 void OpenCollection::trimHistory()
 {
-    const size_t most = std::max(m_records.records().size(), HistoryFloor);
+    const size_t most = std::max(static_cast<size_t>(m_records.count()), HistoryFloor);
     if (m_historyWeight <= most)
         return;
     // A quarter more than needed goes, so that the history is not laid anew at

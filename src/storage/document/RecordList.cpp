@@ -189,14 +189,30 @@ void RecordList::insertRecords(int row, std::vector<StampRecord> records)
         return;
     const auto at = static_cast<size_t>(row);
     const size_t added = records.size();
-    const size_t before = m_records.size() - m_first;
+    const size_t before = static_cast<size_t>(count());
     static_assert(QTypeInfo<StampRecord>::isRelocatable);
     beginInsertRows({}, row, row + static_cast<int>(added) - 1);
-    if (m_first >= added && moveFrontSide(at, false, before - at)) {
+    // Of the ways to make room, the one that moves the fewest records: the
+    // records between row and the room in the middle, those before row (into
+    // the room before the first) or those from row on (toward the end).
+    const bool frontMoves =
+        m_first >= added && (m_gapSize == 0 || at <= m_gapAt) && moveFrontSide(at, false, before - at);
+    const size_t gapDistance = at < m_gapAt ? m_gapAt - at : at - m_gapAt;
+    const size_t sideMoves = frontMoves ? at : before - at;
+    if (m_gapSize >= added && gapDistance <= sideMoves) {
+        moveGapTo(at);
+        m_gapSize -= added;
+        m_gapAt = m_gapSize == 0 ? 0 : at + added;
+    } else if (frontMoves) {
         // The records before row move down into the room before the first.
         moveRecordBytes(bytesOf(rowAddress(0) - added), bytesOf(rowAddress(0)), at * sizeof(StampRecord));
         m_first -= added;
+        if (m_gapSize > 0)
+            m_gapAt += added;
     } else {
+        // The records from row on move up: they must lie in one piece.
+        if (at < m_gapAt)
+            closeGap();
         // Room first, half as much again when it must grow, so that records
         // added one by one do not move the list each time: a list that cannot
         // grow stays as it was. Growing into the room then makes empty
@@ -205,7 +221,7 @@ void RecordList::insertRecords(int row, std::vector<StampRecord> records)
             m_records.reserve(std::max(m_records.size() + added, m_records.size() + before / 2));
         m_records.resize(m_records.size() + added);
         // The records from row on move up as their bytes (see permute).
-        moveRecordBytes(bytesOf(rowAddress(at + added)), bytesOf(rowAddress(at)),
+        moveRecordBytes(bytesOf(rowAddress(at) + added), bytesOf(rowAddress(at)),
                         (before - at) * sizeof(StampRecord));
     }
     // The empty records whose places the new ones take give up nothing when
@@ -223,31 +239,121 @@ std::vector<StampRecord> RecordList::takeRecords(int row, int count)
     takeBackLent();
     const auto at = static_cast<size_t>(row);
     const auto removed = static_cast<size_t>(count);
-    const size_t before = m_records.size() - m_first;
+    const size_t before = static_cast<size_t>(this->count());
+    // The records taken out lie in one piece, on one side of the room in the middle.
+    if (m_gapSize > 0 && at < m_gapAt && m_gapAt < at + removed)
+        moveGapTo(at);
     beginRemoveRows({}, row, row + count - 1);
     taken.reserve(removed);
     for (size_t i = 0; i < removed; ++i) {
         taken.push_back(std::move(*rowAddress(at + i)));
         std::destroy_at(rowAddress(at + i));
     }
-    // The records on the shorter side move over them as their bytes: one copy
-    // of memory instead of twelve string swaps for each of up to a million
-    // records. The places left behind hold the bytes of records that moved:
-    // empty records take them.
-    if (moveFrontSide(at, true, before - at - removed)) {
-        moveRecordBytes(bytesOf(rowAddress(removed)), bytesOf(rowAddress(0)), at * sizeof(StampRecord));
-        for (size_t i = 0; i < removed; ++i)
-            new (rowAddress(i)) StampRecord();
+    // Their places join the room in the middle, or the records on the shorter
+    // side move over them as their bytes: one copy of memory instead of
+    // twelve string swaps for each of up to a million records. The places
+    // left behind take empty records.
+    const size_t after = before - at - removed;
+    const bool beforeGap = m_gapSize == 0 || at + removed <= m_gapAt;
+    const bool afterGap = m_gapSize == 0 || at >= m_gapAt;
+    const size_t gapDistance = m_gapSize == 0 ? 0 : beforeGap ? m_gapAt - at - removed : at - m_gapAt;
+    const bool frontMoves = beforeGap && (!afterGap || moveFrontSide(at, true, after));
+    if (gapDistance <= (frontMoves ? at : after)) {
+        if (m_gapSize == 0) {
+            m_gapAt = at;
+            makeEmpty(place(at), removed);
+        } else if (beforeGap) {
+            // The records between move down over the places taken out.
+            StampRecord *const hole = m_records.data() + m_first + at;
+            moveRecordBytes(bytesOf(hole), bytesOf(hole + removed), gapDistance * sizeof(StampRecord));
+            m_gapAt -= removed;
+            makeEmpty(m_first + m_gapAt, removed);
+        } else {
+            // The records between move up against the places taken out.
+            const size_t to = place(m_gapAt) + removed;
+            moveRecordBytes(bytesOf(m_records.data() + to), bytesOf(rowAddress(m_gapAt)),
+                            gapDistance * sizeof(StampRecord));
+            makeEmpty(place(m_gapAt), removed);
+        }
+        m_gapSize += removed;
+    } else if (frontMoves) {
+        StampRecord *const first = m_records.data() + m_first;
+        moveRecordBytes(bytesOf(first + removed), bytesOf(first), at * sizeof(StampRecord));
+        makeEmpty(m_first, removed);
         m_first += removed;
+        if (m_gapSize > 0)
+            m_gapAt -= removed;
     } else {
         moveRecordBytes(bytesOf(rowAddress(at)), bytesOf(rowAddress(at + removed)),
-                        (before - at - removed) * sizeof(StampRecord));
-        for (size_t i = before - removed; i < before; ++i)
-            new (rowAddress(i)) StampRecord();
+                        after * sizeof(StampRecord));
+        makeEmpty(m_records.size() - removed, removed);
         m_records.resize(m_records.size() - removed);
     }
     endRemoveRows();
     return taken;
+}
+
+void RecordList::moveGapTo(size_t row)
+{
+    if (m_gapSize == 0 || row == m_gapAt)
+        return;
+    // The records between move across the room, which then starts before row;
+    // the places they leave join it.
+    if (row < m_gapAt) {
+        const size_t moved = m_gapAt - row;
+        moveRecordBytes(bytesOf(rowAddress(row) + m_gapSize), bytesOf(rowAddress(row)),
+                        moved * sizeof(StampRecord));
+        m_gapAt = row;
+        makeEmpty(m_first + row, std::min(moved, m_gapSize));
+    } else {
+        const size_t moved = row - m_gapAt;
+        const size_t start = m_first + m_gapAt;
+        moveRecordBytes(bytesOf(m_records.data() + start), bytesOf(rowAddress(m_gapAt)),
+                        moved * sizeof(StampRecord));
+        m_gapAt = row;
+        const size_t stale = std::min(moved, m_gapSize);
+        makeEmpty(m_first + row + m_gapSize - stale, stale);
+    }
+}
+
+void RecordList::closeGap()
+{
+    if (m_gapSize == 0)
+        return;
+    takeBackLent();
+    const size_t rows = static_cast<size_t>(count());
+    // The shorter side moves; the room becomes room before the first or
+    // leaves the end of the list.
+    if (moveFrontSide(m_gapAt, true, rows - m_gapAt)) {
+        moveRecordBytes(bytesOf(m_records.data() + m_first + m_gapSize), bytesOf(m_records.data() + m_first),
+                        m_gapAt * sizeof(StampRecord));
+        makeEmpty(m_first, std::min(m_gapAt, m_gapSize));
+        m_first += m_gapSize;
+    } else {
+        const size_t moved = rows - m_gapAt;
+        moveRecordBytes(bytesOf(m_records.data() + m_first + m_gapAt),
+                        bytesOf(m_records.data() + m_first + m_gapAt + m_gapSize),
+                        moved * sizeof(StampRecord));
+        const size_t stale = std::min(moved, m_gapSize);
+        makeEmpty(m_records.size() - stale, stale);
+        m_records.resize(m_records.size() - m_gapSize);
+    }
+    m_gapAt = 0;
+    m_gapSize = 0;
+}
+
+void RecordList::makeEmpty(size_t first, size_t places)
+{
+    for (size_t i = 0; i < places; ++i)
+        new (m_records.data() + first + i) StampRecord();
+}
+
+RecordSpan RecordList::records() const
+{
+    // A list with room in the middle has had a change through a non-const
+    // path: it is no const object, and closing the room changes no row.
+    const_cast<RecordList *>(this)->closeGap();
+    return RecordSpan(m_records).subspan(m_first);
 }
 
 void RecordList::swapRecord(int row, StampRecord &record)
@@ -260,6 +366,7 @@ void RecordList::swapRecord(int row, StampRecord &record)
 void RecordList::swapAll(Storage &storage)
 {
     takeBackLent();
+    closeGap();
     beginResetModel();
     m_records.swap(storage.records);
     std::swap(m_first, storage.first);
@@ -278,6 +385,8 @@ void RecordList::assign(std::vector<StampRecord> records)
     Storage rows = withRoomBeforeFirst(std::move(records));
     m_records.swap(rows.records);
     m_first = rows.first;
+    m_gapAt = 0;
+    m_gapSize = 0;
     endResetModel();
 }
 
@@ -304,6 +413,7 @@ RecordList::Storage RecordList::withRoomBeforeFirst(std::vector<StampRecord> rec
 void RecordList::permute(const std::vector<int> &sortedRows)
 {
     takeBackLent();
+    closeGap();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
     const auto rows = static_cast<size_t>(count());

@@ -27,9 +27,12 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    int count() const { return static_cast<int>(m_records.size() - m_first); }
-    const StampRecord &record(int row) const { return m_records[m_first + static_cast<size_t>(row)]; }
-    RecordSpan records() const { return RecordSpan(m_records).subspan(m_first); }
+    int count() const { return static_cast<int>(m_records.size() - m_first - m_gapSize); }
+    const StampRecord &record(int row) const { return m_records[place(static_cast<size_t>(row))]; }
+    // The rows in one piece: the room a record taken out of the middle left
+    // is closed first (see m_gapAt), so the first call after such an edit
+    // moves records. Only on the list's own thread.
+    RecordSpan records() const;
     const QString &cell(int row, int column) const { return record(row)[column]; }
     // The rows as they are now, lent to another thread, which copies them
     // there: the list takes them back before it next changes them.
@@ -71,15 +74,29 @@ public:
     void showSortMark(int column, Qt::SortOrder direction);
 
 private:
-    StampRecord *rowAddress(size_t row) { return m_records.data() + m_first + row; }
+    // Where the record of row is kept in m_records.
+    size_t place(size_t row) const { return m_first + row + (row < m_gapAt ? 0 : m_gapSize); }
+    StampRecord *rowAddress(size_t row) { return m_records.data() + place(row); }
     // Before any change to the rows: none is lent any more.
     void takeBackLent();
+    // Moves the room in the middle to start before row, or closes it.
+    void moveGapTo(size_t row);
+    void closeGap();
+    // Empty records in the places from first on, over bytes that records moved
+    // away from or that held records taken out.
+    void makeEmpty(size_t first, size_t places);
 
     // The rows are m_records from m_first on. The places before m_first hold
     // empty records: room that records taken out near the start left, so that
     // the shorter side of the list moves when one is taken out or put back.
     std::vector<StampRecord> m_records;
     size_t m_first = 0;
+    // Rows from m_gapAt on are kept m_gapSize places further on: the places
+    // between hold empty records, room that records taken out of the middle
+    // left. A record taken out or put back near it moves only the records
+    // between it and the room, not half the list; adding at the end moves none.
+    size_t m_gapAt = 0;
+    size_t m_gapSize = 0;
     std::array<QImage, 2> m_sortPictures;
     int m_markedColumn = -1;
     mutable std::vector<std::weak_ptr<LentRecords>> m_lent;

@@ -52,6 +52,10 @@ ListChange RowsStep::changeMade(const RecordList &list, bool applied) const
 {
     if (applied != m_inserts)
         return ListChange::removal(m_row, m_count);
-    const auto first = list.records().begin() + m_row;
-    return ListChange::insertion(m_row, std::vector<StampRecord>(first, first + m_count));
+    // Row by row: the list stays as the edit left it (see RecordList::records).
+    std::vector<StampRecord> inserted;
+    inserted.reserve(static_cast<size_t>(m_count));
+    for (int row = m_row; row < m_row + m_count; ++row)
+        inserted.push_back(list.record(row));
+    return ListChange::insertion(m_row, std::move(inserted));
 }
