@@ -61,7 +61,7 @@ QList<Message> readMessages(const QString &path)
     QXmlStreamReader xml(&file);
     QString context;
     while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
@@ -87,16 +87,15 @@ QStringList placeholders(const QString &text)
     return found;
 }
 
-// What a translation must keep of its source, as one comparable text.
+// What a translation must keep of its source, as one comparable text (filled
+// in one pass, so that the placeholders listed stay as they are).
 QString form(const QString &text)
 {
     return QStringLiteral("%1 | CR %2 LF %3 TAB %4 | leading space %5, trailing space %6")
-        .arg(placeholders(text).join(QLatin1Char(' ')))
-        .arg(text.count(QLatin1Char('\r')))
-        .arg(text.count(QLatin1Char('\n')))
-        .arg(text.count(QLatin1Char('\t')))
-        .arg(text.startsWith(QLatin1Char(' ')))
-        .arg(text.endsWith(QLatin1Char(' ')));
+        .arg(placeholders(text).join(QLatin1Char(' ')), QString::number(text.count(QLatin1Char('\r'))),
+             QString::number(text.count(QLatin1Char('\n'))), QString::number(text.count(QLatin1Char('\t'))),
+             QString::number(text.startsWith(QLatin1Char(' '))),
+             QString::number(text.endsWith(QLatin1Char(' '))));
 }
 
 QByteArray readAll(const QString &path)
@@ -147,7 +146,9 @@ void TestTranslations::translationsKeepTheFormOfTheirSource_data()
 void TestTranslations::translationsKeepTheFormOfTheirSource()
 {
     QFETCH(QString, language);
-    for (const Message &message : readMessages(tsPath(language))) {
+    const QList<Message> messages = readMessages(tsPath(language));
+    QVERIFY2(!messages.isEmpty(), qPrintable(tsPath(language)));
+    for (const Message &message : messages) {
         const QString where = message.context + QLatin1String(": ") + message.source;
         QVERIFY2(form(message.translation) == form(message.source),
                  qPrintable(where + QLatin1String("\n  ") + form(message.source) + QLatin1String("\n  ") +
