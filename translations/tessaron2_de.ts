@@ -2273,6 +2273,10 @@ Trotzdem ohne frühere Version speichern?</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Onbekende taal &apos;%1&apos; (nl, en of de)</source>
+        <translation>Unbekannte Sprache &apos;%1&apos; (nl, en oder de)</translation>
+    </message>
 </context>
 <context>
     <name>SystemPrinterCanvas</name>

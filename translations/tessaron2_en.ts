@@ -2273,6 +2273,10 @@ Save anyway without a previous version?</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Onbekende taal &apos;%1&apos; (nl, en of de)</source>
+        <translation>Unknown language &apos;%1&apos; (nl, en or de)</translation>
+    </message>
 </context>
 <context>
     <name>SystemPrinterCanvas</name>

@@ -155,6 +155,21 @@ void TestInterfaceLanguage::argumentOverridesChoiceOverridesLocale()
     QCOMPARE(InterfaceLanguage::choose(QString(), QString()), QStringLiteral("en"));
     QCOMPARE(InterfaceLanguage::choose(QString(), QStringLiteral("de")), QStringLiteral("de"));
     QCOMPARE(InterfaceLanguage::choose(QStringLiteral("nl"), QStringLiteral("de")), QStringLiteral("nl"));
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Tessaron2.taal"));
+    QVERIFY(InterfaceLanguage::keepChoice(file, QStringLiteral("de")));
+    QStringList arguments = {QStringLiteral("tessaron2")};
+    QString language;
+    QVERIFY(InterfaceLanguage::forRun(arguments, file, &language));
+    QCOMPARE(language, QStringLiteral("de"));
+    arguments = {QStringLiteral("tessaron2"), QStringLiteral("--language"), QStringLiteral("nl")};
+    QVERIFY(InterfaceLanguage::forRun(arguments, file, &language));
+    QCOMPARE(language, QStringLiteral("nl"));
+    arguments = {QStringLiteral("tessaron2"), QStringLiteral("--language"), QStringLiteral("fr")};
+    const StorageResult refused = InterfaceLanguage::forRun(arguments, file, &language);
+    QVERIFY(!refused);
+    QVERIFY(refused.reason.contains(QStringLiteral("'fr'")));
 }
 
 void TestInterfaceLanguage::installedLanguageTranslates()

@@ -1,5 +1,6 @@
 #include "storage/folder/InterfaceLanguage.h"
 
+#include "storage/StorageText.h"
 #include "storage/folder/FileErrorReason.h"
 
 #include <QCoreApplication>
@@ -79,6 +80,15 @@ QString InterfaceLanguage::choose(const QString &argument, const QString &kept)
     if (!kept.isEmpty())
         return kept;
     return fromEnvironment();
+}
+
+StorageResult InterfaceLanguage::forRun(QStringList &arguments, const QString &keptFile, QString *language)
+{
+    const QString argument = takeArgument(arguments);
+    if (!argument.isEmpty() && !codes().contains(argument))
+        return StorageResult::failure(StorageText::tr("Onbekende taal '%1' (nl, en of de)").arg(argument));
+    *language = choose(argument, keptChoice(keptFile));
+    return StorageResult::success();
 }
 
 void InterfaceLanguage::install(const QString &code)

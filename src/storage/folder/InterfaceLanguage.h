@@ -34,6 +34,10 @@ public:
     // The language of this run: the argument, else the kept choice, else the locale.
     static QString choose(const QString &argument, const QString &kept);
 
+    // The language of this run as choose() gives it, with --language taken out
+    // of arguments; refuses a code outside codes().
+    static StorageResult forRun(QStringList &arguments, const QString &keptFile, QString *language);
+
     // Puts the program's texts and Qt's own texts of that language into the
     // running application. Dutch takes no program texts: they are the code's.
     static void install(const QString &code);
