@@ -961,6 +961,23 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>Taal</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Taal kon niet worden bewaard!<byte value="xd"/>
+%1</source>
+        <translation>Sprache konnte nicht gespeichert werden!<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>ListToolDialog</name>
     <message>
         <source>Exporteren naar CSV</source>

@@ -961,6 +961,23 @@ close the current collection anyway?</translation>
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>Taal</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Taal kon niet worden bewaard!<byte value="xd"/>
+%1</source>
+        <translation>Language could not be kept!<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>ListToolDialog</name>
     <message>
         <source>Exporteren naar CSV</source>

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -25,18 +26,18 @@ const char *const Help = QT_TRANSLATE_NOOP(
                      "bevat, anders ~/Tessaron2, die bij de eerste start wordt gevuld met de\n"
                      "woordenlijsten, de help en de demoverzameling.\n");
 
-// Installs the language of this run (--language taken out of arguments); false
-// with the reason on stderr for an unknown language.
-bool speakChosenLanguage(QStringList &arguments, const QString &keptChoiceFile)
+// Installs the language of this run (--language taken out of arguments) and
+// returns its code; nothing with the reason on stderr for an unknown language.
+std::optional<QString> speakChosenLanguage(QStringList &arguments, const QString &keptChoiceFile)
 {
     QString language;
     const StorageResult known = InterfaceLanguage::forRun(arguments, keptChoiceFile, &language);
     if (!known) {
         std::fprintf(stderr, "%s\n", qPrintable(known.reason));
-        return false;
+        return std::nullopt;
     }
     InterfaceLanguage::install(language);
-    return true;
+    return language;
 }
 
 } // namespace
@@ -70,11 +71,13 @@ int main(int argc, char *argv[])
     QStringList arguments = QApplication::arguments();
     const ProgramFolder folder =
         ProgramFolder::fromCommandLine(arguments, QApplication::applicationDirPath());
-    if (!speakChosenLanguage(arguments, folder.languageFile()))
+    const std::optional<QString> language = speakChosenLanguage(arguments, folder.languageFile());
+    if (!language)
         return 2;
     OfferDemoData(folder, ProgramFolder::shippedData(QApplication::applicationDirPath()));
 
     Main window(folder);
+    window.showInterfaceLanguage(*language);
     window.show();
     // Asked once the window stands on the screen.
     QTimer::singleShot(0, &window, &Main::offerRecovery);
