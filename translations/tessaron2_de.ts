@@ -1009,7 +1009,7 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     </message>
     <message>
         <source>Sluiten</source>
-        <translation>Schließen</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>CSV-bestand kon niet worden geschreven!<byte value="xd"/>
