@@ -139,6 +139,7 @@ void TestInterfaceLanguage::choiceIsKeptInItsOwnFile()
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("Tessaron2.taal"));
     QCOMPARE(InterfaceLanguage::keptChoice(file), QString());
+    QCOMPARE(InterfaceLanguage::keptChoice(QString()), QString());
     QVERIFY(InterfaceLanguage::keepChoice(file, QStringLiteral("de")));
     QCOMPARE(InterfaceLanguage::keptChoice(file), QStringLiteral("de"));
     QFile kept(file);

@@ -55,6 +55,8 @@ QString InterfaceLanguage::takeArgument(QStringList &arguments)
 
 QString InterfaceLanguage::keptChoice(const QString &file)
 {
+    if (file.isEmpty())
+        return {};
     QFile kept(file);
     if (!kept.open(QIODevice::ReadOnly))
         return {};

@@ -27,7 +27,8 @@ public:
     // that the caller can refuse it.
     static QString takeArgument(QStringList &arguments);
 
-    // The choice kept in the file; empty without a file or with a code outside codes().
+    // The choice kept in the file; empty without a file (or its name) or with a
+    // code outside codes().
     static QString keptChoice(const QString &file);
     static StorageResult keepChoice(const QString &file, const QString &code);
 
