@@ -675,7 +675,7 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     <name>DetailPanel</name>
     <message>
         <source>Record</source>
-        <translation>Datensatz</translation>
+        <translation>Marke</translation>
     </message>
     <message>
         <source>Jaar van uitgifte</source>
@@ -1090,7 +1090,7 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     </message>
     <message>
         <source>Totaalprijs Berekenen</source>
-        <translation>Gesamtpreis berechnen</translation>
+        <translation>Gesamtpreis</translation>
     </message>
     <message>
         <source>Count</source>
