@@ -7,6 +7,7 @@
 #   make test SANITIZE=1  the same with the whole program and its tests built with those checks
 #   make fuzz             fuzzes each file reader for FUZZ_TIME seconds (FUZZ_TARGETS to pick)
 #   make package          builds the Debian package tessaron2_<version>_<arch>.deb here
+#   make translations     refreshes translations/*.ts from the texts in the code
 SANITIZE ?=
 BUILD    ?= $(if $(filter 1,$(SANITIZE)),build-asan,build)
 HOME_DIR ?= $(HOME)/Tessaron2
@@ -15,19 +16,19 @@ JOBS     ?= $(shell nproc)
 # Building and running alone need only these (make run installs just them).
 RUN_PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
                 libcups2-dev fonts-liberation2 qt6-image-formats-plugins xdg-utils libzip-dev \
-                libjpeg62-turbo-dev
+                libjpeg62-turbo-dev qt6-l10n-tools
 
 # Debian packages the build, the tests and the program need; clang and its
 # runtimes build the fuzz targets whose corpora the tests run; the image-format
 # plugins let pictures be filed from TIFF and WebP scans; libzip reads Tellico's
 # archives; libjpeg checks that a filed JPEG decodes cleanly; the validators,
 # dpkg-dev (dpkg-shlibdeps) and file build and check the Debian package;
-# clang-format checks the formatting.
+# clang-format checks the formatting; qt6-l10n-tools compiles the translations.
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
             libgl-dev fonts-liberation2 libbenchmark-dev poppler-utils chromium xdg-utils \
             cups printer-driver-cups-pdf libcups2-dev clang libclang-rt-14-dev \
             qt6-image-formats-plugins desktop-file-utils appstream dpkg-dev file clang-format \
-            libzip-dev libjpeg62-turbo-dev
+            libzip-dev libjpeg62-turbo-dev qt6-l10n-tools
 # The screen-reader test: a virtual display and the accessibility bus with its
 # Python bindings.
 PACKAGES += xvfb at-spi2-core python3-pyatspi dbus-x11
@@ -52,7 +53,8 @@ FUZZ_TARGETS ?= collectionfile olddatafile settingsfile lookuplist csvfile telli
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build format-check layout-check package-check test run bench clean fuzz-build fuzz package
+.PHONY: all deps build format-check layout-check package-check test run bench clean fuzz-build fuzz package \
+        translations
 
 all: build
 
@@ -78,6 +80,15 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake $(BUILD) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Refreshes translations/*.ts from the texts in the code: new texts come in
+# unfinished, texts gone from the code go out. No source locations are kept, so
+# the files change only when the texts do.
+LUPDATE ?= /usr/lib/qt6/bin/lupdate
+translations:
+	@$(MAKE) --no-print-directory deps PACKAGES=qt6-l10n-tools
+	$(LUPDATE) -silent src -locations none -no-obsolete -source-language nl \
+	  -ts translations/tessaron2_en.ts translations/tessaron2_de.ts
 
 # Every C++ file keeps the formatting of .clang-format.
 FORMAT_FILES = $(shell find src tests bench tools fuzz -name '*.cpp' -o -name '*.h' | sort)

@@ -16,6 +16,7 @@ package_of() {
     libzip) echo libzip-dev ;;
     cups) echo libcups2-dev ;;
     JPEG) echo libjpeg62-turbo-dev ;;
+    lrelease | lupdate) echo qt6-l10n-tools ;;
     benchmark) echo libbenchmark-dev ;;
     esac
 }

@@ -1,5 +1,6 @@
 #include "app/CliCommandSet.h"
 #include "app/CliText.h"
+#include "storage/folder/InterfaceLanguage.h"
 #include "storage/folder/ProgramFolder.h"
 #include "storage/pictures/PictureFiler.h"
 
@@ -14,17 +15,37 @@
 
 namespace {
 
-// The first argument that is not --home or its folder: the command.
+// The first argument that is not --home, --language or their value: the command.
 std::string_view commandOf(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);
-        if (argument == "--home")
+        if (argument == "--home" || argument == "--language")
             ++i;
-        else if (!argument.starts_with("--home="))
+        else if (!argument.starts_with("--home=") && !argument.starts_with("--language="))
             return argument;
     }
     return {};
+}
+
+// Installs the language of this run (--language taken out of arguments). The
+// Dutch companion has always left Qt's own texts (a system's reason for a file
+// error) as Qt gives them, so Dutch installs nothing.
+StorageResult speakChosenLanguage(QStringList &arguments, const QString &keptChoiceFile)
+{
+    QString language;
+    const StorageResult known = InterfaceLanguage::forRun(arguments, keptChoiceFile, &language);
+    if (known && language != InterfaceLanguage::dutch())
+        InterfaceLanguage::install(language);
+    return known;
+}
+
+int refuse(const StorageResult &result)
+{
+    QString line = result.reason;
+    line.replace(u'\r', u' ').replace(u'\n', u' ');
+    QTextStream(stderr) << line << '\n';
+    return 1;
 }
 
 } // namespace
@@ -35,6 +56,12 @@ int main(int argc, char *argv[])
 {
     const std::string_view command = commandOf(argc, argv);
     if (command == "--help") {
+        // --language or the locale: finding the kept choice could fill a new
+        // program folder, which asking for help must not do.
+        QCoreApplication helpOnly(argc, argv);
+        QStringList arguments = QCoreApplication::arguments();
+        if (const StorageResult known = speakChosenLanguage(arguments, QString()); !known)
+            return refuse(known);
         std::fputs(CliCommandSet().help().toUtf8().constData(), stdout);
         return 0;
     }
@@ -66,21 +93,18 @@ int main(int argc, char *argv[])
     QStringList arguments = QCoreApplication::arguments();
     const ProgramFolder folder =
         ProgramFolder::fromCommandLine(arguments, QCoreApplication::applicationDirPath());
+    if (const StorageResult known = speakChosenLanguage(arguments, folder.languageFile()); !known)
+        return refuse(known);
     arguments.removeFirst();
 
     QTextStream out(stdout); // UTF-8, whatever the code page of the files
     const StorageResult result = CliCommandSet().run(arguments, folder, out);
     out.flush();
 
-    QTextStream error(stderr);
-    if (!result) {
-        QString line = result.reason;
-        line.replace(u'\r', u' ').replace(u'\n', u' ');
-        error << line << '\n';
-        return 1;
-    }
+    if (!result)
+        return refuse(result);
     if (out.status() != QTextStream::Ok) {
-        error << CliText::tr("Uitvoer kon niet worden geschreven") << '\n';
+        QTextStream(stderr) << CliText::tr("Uitvoer kon niet worden geschreven") << '\n';
         return 1;
     }
     return 0;

@@ -1,15 +1,15 @@
 #include "dialogs/OfferDemoData.h"
 #include "mainwindow/Main.h"
+#include "storage/folder/InterfaceLanguage.h"
 #include "storage/folder/ProgramFolder.h"
 #include "storage/pictures/PictureFiler.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -26,13 +26,33 @@ const char *const Help = QT_TRANSLATE_NOOP(
                      "bevat, anders ~/Tessaron2, die bij de eerste start wordt gevuld met de\n"
                      "woordenlijsten, de help en de demoverzameling.\n");
 
+// Installs the language of this run (--language taken out of arguments) and
+// returns its code; nothing with the reason on stderr for an unknown language.
+std::optional<QString> speakChosenLanguage(QStringList &arguments, const QString &keptChoiceFile)
+{
+    QString language;
+    const StorageResult known = InterfaceLanguage::forRun(arguments, keptChoiceFile, &language);
+    if (!known) {
+        std::fprintf(stderr, "%s\n", qPrintable(known.reason));
+        return std::nullopt;
+    }
+    InterfaceLanguage::install(language);
+    return language;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Answered before the application exists, so no display is needed.
+    // Answered before the window application exists, so no display is needed.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
+            // --language or the locale: finding the kept choice could fill a
+            // new program folder, which asking for help must not do.
+            QCoreApplication helpOnly(argc, argv);
+            QStringList arguments = QCoreApplication::arguments();
+            if (!speakChosenLanguage(arguments, QString()))
+                return 2;
             std::fputs(QCoreApplication::translate("Tessaron2Main", Help).toUtf8().constData(), stdout);
             return 0;
         }
@@ -46,17 +66,18 @@ int main(int argc, char *argv[])
     // Large photos show in the viewer as the picture commands file them.
     PictureFiler::allowLargePictures();
 
-    // Qt's own texts (message box buttons, file dialogs) in Dutch.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
+    // The program's texts and Qt's own (message box buttons, file dialogs) in
+    // one language.
     QStringList arguments = QApplication::arguments();
     const ProgramFolder folder =
         ProgramFolder::fromCommandLine(arguments, QApplication::applicationDirPath());
+    const std::optional<QString> language = speakChosenLanguage(arguments, folder.languageFile());
+    if (!language)
+        return 2;
     OfferDemoData(folder, ProgramFolder::shippedData(QApplication::applicationDirPath()));
 
     Main window(folder);
+    window.showInterfaceLanguage(*language);
     window.show();
     // Asked once the window stands on the screen.
     QTimer::singleShot(0, &window, &Main::offerRecovery);

@@ -4,6 +4,7 @@
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/FindBar.h"
 #include "mainwindow/HistoryCommands.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/PictureCommands.h"
@@ -122,7 +123,8 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     connect(commands, &MainCommands::findWanted, this, &Main::openFindBar);
     connect(Frame1, &DetailPanel::catalogueLineActivated, commands->action("ToolsCatalogue"),
             &QAction::trigger);
-    new MainMenu(menuBar(), *commands, *history);
+    m_languages = new LanguageMenu(folder.languageFile(), this);
+    new MainMenu(menuBar(), *commands, *history, m_languages);
     new RecordEditing(Frame1, ListView1, AddKnop, WijzigKnop, DelKnop, m_collection, this);
     new ColumnClickHandler(ListView1, Label10, m_collection, this);
     connect(CountKnop, &VistaButton::Click, this, &Main::CountKnop_Click);
@@ -144,6 +146,11 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     // After an undo or redo the list shows the record the step touched.
     connect(&m_collection, &OpenCollection::historyStepped, this, &Main::selectRecord);
     m_recovery = new RecoveryGuard(m_collection, this);
+}
+
+void Main::showInterfaceLanguage(const QString &code)
+{
+    m_languages->tick(code);
 }
 
 void Main::offerRecovery()

@@ -14,6 +14,7 @@ class Clock;
 class ColumnClickHandler;
 class DetailPanel;
 class FindBar;
+class LanguageMenu;
 class PictureViewer;
 class QFrame;
 class QLabel;
@@ -58,6 +59,8 @@ public:
     QImage viewerPicture() const;
     // What the print jobs read of the window and the collection, as they stand now.
     PrintSource printSource() const;
+    // Ticks the language this run speaks in Help > "Taal" (Dutch until told).
+    void showInterfaceLanguage(const QString &code);
 
     // The source of the thumbnail: the selected record's picture as loaded, kept
     // when a record without a picture is selected.
@@ -138,4 +141,5 @@ private:
     std::bitset<SettingsFile::ColumnCount> m_resizedColumns;
     Clock *m_clock = nullptr;
     RecoveryGuard *m_recovery = nullptr;
+    LanguageMenu *m_languages = nullptr;
 };

@@ -9,7 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCommands &history)
+MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCommands &history,
+                   QMenu *languages)
     : QObject(bar)
     , m_bar(bar)
     , m_commands(commands)
@@ -47,6 +48,8 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     addItems(help, {"HelpMeerSoftware", "HelpDownloads"});
     addSeparator(help, "HelpStreepAbout");
     addItems(help, {"HelpAbout"});
+    addSeparator(help, "HelpStreepTaal");
+    help->addMenu(languages);
 
     // F10 opens the first menu on every desktop style; the arrow keys go on from there.
     QWidget *window = bar->window();

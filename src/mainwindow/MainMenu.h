@@ -11,13 +11,13 @@ class QMenu;
 class QMenuBar;
 
 // The main window's menu bar: File, Tools and Help. It only arranges the
-// window's commands in their order, with the separators between them, and
-// lets F10 open the first menu.
+// window's commands in their order, with the separators between them, puts the
+// language menu at the end of Help, and lets F10 open the first menu.
 class MainMenu : public QObject {
     Q_OBJECT
 
 public:
-    MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCommands &history);
+    MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCommands &history, QMenu *languages);
 
 private:
     QMenu *addMenu(const char *name, const QString &caption);

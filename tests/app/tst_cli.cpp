@@ -129,6 +129,7 @@ private slots:
     void aNameInAnySpellingIsOneCollection();
     void argumentsAreReadWordForWordAsBefore();
     void everyCommandAnswersHelpFromItsDeclarations();
+    void messagesSpeakTheChosenLanguage();
 
 private:
     ProgramRun run(const TestFolder &folder, const QStringList &arguments,
@@ -1085,6 +1086,49 @@ void TestCli::everyCommandAnswersHelpFromItsDeclarations()
         QVERIFY2(general.out.contains("\n  " + synopsis.toUtf8() + (synopsis.size() < 34 ? " " : "\n")),
                  qPrintable(synopsis));
     }
+}
+
+void TestCli::messagesSpeakTheChosenLanguage()
+{
+    TestFolder folder;
+    const QStringList missing = {QStringLiteral("show"), QStringLiteral("Onbekend")};
+    const auto errorLine = [&](const QStringList &arguments, const QString &locale) {
+        const ProgramRun result = run(folder, arguments, locale);
+        return result.exitCode > 0 ? result.err : QByteArray("exit 0");
+    };
+    const QByteArray dutch("Verzameling 'Onbekend' bestaat niet\n");
+    QCOMPARE(errorLine(missing, QString()), dutch);
+    QCOMPARE(errorLine(missing, QStringLiteral("fr_FR.UTF-8")), dutch);
+    QCOMPARE(errorLine(missing, QStringLiteral("de_DE.UTF-8")),
+             QByteArray("Sammlung 'Onbekend' existiert nicht\n"));
+    QCOMPARE(errorLine(missing, QStringLiteral("en_GB.UTF-8")),
+             QByteArray("Collection 'Onbekend' does not exist\n"));
+    QCOMPARE(errorLine(QStringList{QStringLiteral("--language"), QStringLiteral("nl")} + missing,
+                       QStringLiteral("en_GB.UTF-8")),
+             dutch);
+
+    // The choice of the window counts over the locale, --language over both.
+    folder.write(QStringLiteral("Tessaron2.taal"), "de\r\n");
+    QCOMPARE(errorLine(missing, QStringLiteral("en_GB.UTF-8")),
+             QByteArray("Sammlung 'Onbekend' existiert nicht\n"));
+    QCOMPARE(errorLine(QStringList{QStringLiteral("--language=en")} + missing, QString()),
+             QByteArray("Collection 'Onbekend' does not exist\n"));
+    // An unknown code is refused before any language is taken.
+    QCOMPARE(
+        errorLine({QStringLiteral("--language"), QStringLiteral("fr"), QStringLiteral("list")}, QString()),
+        QByteArray("Onbekende taal 'fr' (nl, en of de)\n"));
+
+    // Data stays as it is: the records print byte for byte in every language.
+    folder.write(QStringLiteral("Verzameling/Nederland.col"),
+                 collectionFile(QStringLiteral("Nederland"),
+                                {record(QStringLiteral("1990"), QStringLiteral("12a"), QStringLiteral("Café"),
+                                        QStringLiteral("2,50"), QStringLiteral("-"))}));
+    const ProgramRun shown = run(folder, {QStringLiteral("show"), QStringLiteral("Nederland")});
+    const ProgramRun shownInEnglish = run(folder, {QStringLiteral("--language"), QStringLiteral("en"),
+                                                   QStringLiteral("show"), QStringLiteral("Nederland")});
+    QCOMPARE(shownInEnglish.exitCode, 0);
+    QVERIFY(shown.out.contains("Caf\xc3\xa9"));
+    QCOMPARE(shownInEnglish.out, shown.out);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -65,6 +65,7 @@ private slots:
     void helpAndWebPagesAreHandedToTheDesktop();
     void webPageExportKeepsTheWindowBusy();
     void exitClosesTheWindowAfterItsQuestion();
+    void languageChoiceIsKeptForTheNextStart();
     void typicalRun();
 
 private:
@@ -106,7 +107,7 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
           "ToolsWantList:Mancolijst...", "ToolsTradeList:Dubbelen...", "ToolsCatalogue:Catalogusnummers..."}},
         {QStringLiteral("Help"),
          {"HelpHelp:Help", "HelpStreep1:", "HelpMeerSoftware:Meer Software", "HelpDownloads:Downloads",
-          "HelpStreepAbout:", "HelpAbout:Over Tessaron2..."}},
+          "HelpStreepAbout:", "HelpAbout:Over Tessaron2...", "HelpStreepTaal:", "HelpTaal:Taal"}},
     };
     for (int index = 0; index < menus.size(); ++index) {
         QMenu *menu = menus[index]->menu();
@@ -130,6 +131,29 @@ void MainMenuTest::menusHoldTheirItemsInOrder()
         }
         QCOMPARE(items, expected[index].second);
     }
+}
+
+void MainMenuTest::languageChoiceIsKeptForTheNextStart()
+{
+    TestFolder folder;
+    auto main = startMain(folder);
+    QAction *dutch = menuItem(*main, "HelpTaal_nl");
+    QAction *german = menuItem(*main, "HelpTaal_de");
+    QVERIFY(dutch && german && menuItem(*main, "HelpTaal_en"));
+    QCOMPARE(dutch->text(), QStringLiteral("Nederlands"));
+    QVERIFY(dutch->isChecked());
+    QVERIFY(!QFile::exists(folder.folder().languageFile()));
+
+    german->trigger();
+    QVERIFY(german->isChecked() && !dutch->isChecked());
+    QFile kept(folder.folder().languageFile());
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("de\r\n"));
+    // The window keeps the language it started with.
+    QCOMPARE(menuItem(*main, "HelpTaal")->text(), QStringLiteral("Taal"));
+
+    main->showInterfaceLanguage(QStringLiteral("en"));
+    QVERIFY(menuItem(*main, "HelpTaal_en")->isChecked());
 }
 
 void MainMenuTest::saveWithoutRowsOpensNoDialog()

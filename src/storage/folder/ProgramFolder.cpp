@@ -146,6 +146,11 @@ QString ProgramFolder::settingsFile() const
     return path({QStringLiteral("Tessaron2.ini")});
 }
 
+QString ProgramFolder::languageFile() const
+{
+    return path({QStringLiteral("Tessaron2.taal")});
+}
+
 QString ProgramFolder::slideshowPage() const
 {
     return path({QStringLiteral("Slideshow.htm")});

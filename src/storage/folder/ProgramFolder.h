@@ -45,6 +45,7 @@ public:
     QString path(const QStringList &components) const;
 
     QString settingsFile() const;                      // Tessaron2.ini
+    QString languageFile() const;                      // Tessaron2.taal, beside the fixed settings
     QString slideshowPage() const;                     // Slideshow.htm
     QString collectionFolder() const;                  // Verzameling
     QString dataFolder() const;                        // Data
