@@ -88,6 +88,111 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEntriesDialog</name>
+    <message>
+        <source>Catalogusnummers %1</source>
+        <translation type="unfinished">Katalognummern %1</translation>
+    </message>
+    <message>
+        <source>Zegel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zegel %1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Systeem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waarde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toevoegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wijzigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verwijderen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Nummer toevoegen; dezelfde editie van een systeem wordt vervangen </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Gekozen nummer wijzigen </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Gekozen nummer verwijderen </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Een systeem kan een nummer hebben per editie van zijn catalogus. Toevoegen met een systeem en editie die er al zijn, vervangt dat nummer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbruch</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Verloop van de waarde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verloop van de waarde in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vul een systeem en een nummer in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het nummer in de velden is nog niet toegevoegd.<byte value="xd"/>
+Wilt u het toevoegen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lijst kon niet worden opgeslagen!<byte value="xd"/>
+%1</source>
+        <translation type="unfinished">Liste konnte nicht gespeichert werden!<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueValueChart</name>
+    <message>
+        <source>Een verloop toont zich bij waarden uit twee of meer edities van dit systeem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CliText</name>
     <message>
         <source>schrijft het fotoalbum Slideshow.htm (--open: toont het)</source>
@@ -254,10 +359,6 @@ Eine vorhandene Datei oder eine andere vorhandene Sammlung wird nur mit --force
         <translation>Tauschliste: die Nummern, die mehr als einmal vorhanden sind, mit Anzahl</translation>
     </message>
     <message>
-        <source>schrijft verzameling NAAM als CSV-bestand</source>
-        <translation>schreibt die Sammlung NAAM als CSV-Datei</translation>
-    </message>
-    <message>
         <source>het CSV-bestand dat wordt geschreven</source>
         <translation>die CSV-Datei, die geschrieben wird</translation>
     </message>
@@ -272,12 +373,6 @@ Eine vorhandene Datei oder eine andere vorhandene Sammlung wird nur mit --force
     <message>
         <source>CSV-bestand &apos;%1&apos; kon niet worden geschreven: %2</source>
         <translation>CSV-Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>mancolijst: per reeks (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
-&quot;NVPH 123a&quot;) de ontbrekende nummers en hun aantal</source>
-        <translation>Fehlliste: je Bereich (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
-&quot;NVPH 123a&quot;) die fehlenden Nummern und ihre Anzahl</translation>
     </message>
     <message>
         <source>reeksen (&quot;1-20&quot;, &quot;LP1-LP15&quot;) of catalogusnummers</source>
@@ -326,10 +421,6 @@ Eine vorhandene Datei oder eine andere vorhandene Sammlung wird nur mit --force
     <message>
         <source>Verzameling &apos;%1&apos; kon niet worden opgeslagen: %2</source>
         <translation>Sammlung &apos;%1&apos; konnte nicht gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>schrijft verzameling NAAM uit een CSV-bestand</source>
-        <translation>schreibt die Sammlung NAAM aus einer CSV-Datei</translation>
     </message>
     <message>
         <source>het CSV-bestand</source>
@@ -492,6 +583,159 @@ mit den Bildern aus einer Tellico-Datei (.tc oder .xml);
     <message>
         <source>Verzameling &apos;%1&apos; heeft geen vorige versies</source>
         <translation>Sammlung &apos;%1&apos; hat keine früheren Versionen</translation>
+    </message>
+    <message>
+        <source>--set verwacht een systeem en een nummer (&quot;Mi 535&quot;), niet &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kan niet worden bewaard (geen TAB, regeleinde of teken buiten Windows-1252)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de nummers van record POS in andere catalogi, een regel
+per nummer: systeem TAB nummer TAB waarde TAB uitgave;
+met --set of --remove gezet of verwijderd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zet nummer NR in systeem SYS (&quot;Mi 535&quot;); een regel
+van hetzelfde systeem en dezelfde uitgave wordt
+vervangen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--set verwacht één systeem met nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de waarde in die catalogus, zoals getypt (met --set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--value verwacht één waarde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het jaar van de uitgave van die catalogus (met --set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--edition verwacht één jaar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verwijdert alle regels van systeem SYS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--remove verwacht één systeem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>catalogue verwacht een naam en een positie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--set en --remove gaan niet samen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--value en --edition horen bij --set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>record %1 heeft geen nummer van systeem &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers van &apos;%1&apos; konden niet worden opgeslagen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers van &apos;%1&apos; konden niet worden gelezen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>telt per nummer in catalogus SYS (&quot;Mi&quot;) in plaats
+van per Cat.nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--system verwacht één systeem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzameling &apos;%1&apos; heeft geen nummers van systeem &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schrijft verzameling NAAM als CSV-bestand, met een kolom per
+catalogussysteem van de nummers in andere catalogi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de records die TEKST bevatten (hoofdletters tellen
+niet mee) of een nummer in een andere catalogus
+(&quot;mi535&quot;): een regel per record, de positie TAB het
+record zoals show het toont</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de tekst die wordt gezocht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>find verwacht een naam en een tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mancolijst: per reeks (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
+&quot;NVPH 123a&quot;) de ontbrekende nummers en hun aantal;
+een reeks van een ander catalogussysteem (&quot;Mi 570-592&quot;)
+telt de nummers in dat systeem als geen eigen Cat.nr.
+dat voorvoegsel heeft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schrijft verzameling NAAM (--per-country: een per land)
+uit een lijst die uit Colnect is geëxporteerd (CSV);
+--update werkt bestaande verzamelingen bij,
+--dry-run toont het verslag en schrijft niets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de lijst uit Colnect (.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de catalogus van Cat.nr.: Mi (standaard), Sn, Yt, Sg, ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--catalogue verwacht een catalogus, zoals Mi of Yt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>werkt bestaande verzamelingen bij op hun Colnect-nummers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import-colnect verwacht een bestand en een naam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colnect-bestand &apos;%1&apos; bestaat niet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colnect-bestand &apos;%1&apos; kan niet worden geïmporteerd: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schrijft verzameling NAAM uit een CSV-bestand; kolommen met de naam
+van een catalogussysteem (&quot;Mi&quot;) worden nummers in andere catalogi</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -724,6 +968,18 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     <message>
         <source>Mijn Prijs</source>
         <translation>Mein Preis</translation>
+    </message>
+    <message>
+        <source>Dubbelklik om de catalogusnummers te bewerken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers: geen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -959,6 +1215,62 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
         <source>&apos;%1&apos; kan niet worden gelezen (%2)</source>
         <translation>&apos;%1&apos; kann nicht gelesen werden (%2)</translation>
     </message>
+    <message>
+        <source>geen lijst uit Colnect: de kopregel met Name, Country, Catalog Codes en Link ontbreekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het bestand is geen tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>regel %1 is geen UTF-8-tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>geen lijst uit Colnect: de kolommen %1 ontbreken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>regel %1 heeft %2 velden in plaats van %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het bestand houdt op midden in een veld (vanaf regel %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het bestand is niet compleet: de regel &quot;END of Colnect list&quot; ontbreekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de lijst bevat geen postzegels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 postzegels hebben geen nummer van %2; hun Cat.nr. is het nummer van hun eerste code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 postzegels hebben geen enkele catalogus-code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 postzegels staan alleen in weggelaten lijsten en worden niet geïmporteerd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 records zonder Colnect-nummer en %3 records die het bestand niet (meer) noemt zijn ongemoeid gelaten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 postzegels zonder Colnect-nummer zijn niet toegevoegd, want ze zijn niet terug te vinden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzameling &apos;%1&apos; kan niet worden gelezen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1116,6 +1428,11 @@ möchten Sie das Programm trotzdem beenden?</translation>
         <translation>Einstellungen konnten nicht gespeichert werden!<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Catalogusnummers van &apos;%1&apos; waren beschadigd: %2 regel(s) konden niet worden gelezen.<byte value="xd"/>
+Het oorspronkelijke bestand is bewaard als %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainCommands</name>
@@ -1224,6 +1541,18 @@ möchten Sie das Programm trotzdem beenden?</translation>
 De help staat in: %1</source>
         <translation>Es ist kein Programm zum Öffnen von PDF-Dateien eingerichtet.<byte value="xd"/>
 Die Hilfe befindet sich in: %1</translation>
+    </message>
+    <message>
+        <source>Catalogusnummers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies eerst een record in de lijst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1979,6 +2308,14 @@ Trotzdem ohne frühere Version speichern?</translation>
         <source>Totaal</source>
         <translation>Gesamt</translation>
     </message>
+    <message>
+        <source>Catalogus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(geen)</source>
+        <translation type="unfinished">(keine)</translation>
+    </message>
 </context>
 <context>
     <name>StorageText</name>
@@ -2470,6 +2807,14 @@ Wortlisten, der Hilfe und der Demosammlung gefüllt wird.
     <message>
         <source>Dubbel : %1 nummers, %2 te ruilen</source>
         <translation>Dubletten : %1 Nummern, %2 zum Tauschen</translation>
+    </message>
+    <message>
+        <source>Tellen op</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cat.nr.</source>
+        <translation type="unfinished">Kat.-Nr.</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,111 @@
     </message>
 </context>
 <context>
+    <name>CatalogueEntriesDialog</name>
+    <message>
+        <source>Catalogusnummers %1</source>
+        <translation type="unfinished">Catalogue numbers %1</translation>
+    </message>
+    <message>
+        <source>Zegel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zegel %1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Systeem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waarde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toevoegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wijzigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verwijderen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Nummer toevoegen; dezelfde editie van een systeem wordt vervangen </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Gekozen nummer wijzigen </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Gekozen nummer verwijderen </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Een systeem kan een nummer hebben per editie van zijn catalogus. Toevoegen met een systeem en editie die er al zijn, vervangt dat nummer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished">Ok</translation>
+    </message>
+    <message>
+        <source>Verloop van de waarde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verloop van de waarde in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vul een systeem en een nummer in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het nummer in de velden is nog niet toegevoegd.<byte value="xd"/>
+Wilt u het toevoegen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lijst kon niet worden opgeslagen!<byte value="xd"/>
+%1</source>
+        <translation type="unfinished">List could not be saved!<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Error</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueValueChart</name>
+    <message>
+        <source>Een verloop toont zich bij waarden uit twee of meer edities van dit systeem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CliText</name>
     <message>
         <source>schrijft het fotoalbum Slideshow.htm (--open: toont het)</source>
@@ -254,10 +359,6 @@ a file .col or .cat of the collection folder never by export or print.
         <translation>trade list: the numbers held more than once, with their count</translation>
     </message>
     <message>
-        <source>schrijft verzameling NAAM als CSV-bestand</source>
-        <translation>writes collection NAAM as a CSV file</translation>
-    </message>
-    <message>
         <source>het CSV-bestand dat wordt geschreven</source>
         <translation>the CSV file that is written</translation>
     </message>
@@ -272,12 +373,6 @@ a file .col or .cat of the collection folder never by export or print.
     <message>
         <source>CSV-bestand &apos;%1&apos; kon niet worden geschreven: %2</source>
         <translation>CSV file &apos;%1&apos; could not be written: %2</translation>
-    </message>
-    <message>
-        <source>mancolijst: per reeks (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
-&quot;NVPH 123a&quot;) de ontbrekende nummers en hun aantal</source>
-        <translation>want list: per range (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
-&quot;NVPH 123a&quot;) the missing numbers and their count</translation>
     </message>
     <message>
         <source>reeksen (&quot;1-20&quot;, &quot;LP1-LP15&quot;) of catalogusnummers</source>
@@ -326,10 +421,6 @@ a file .col or .cat of the collection folder never by export or print.
     <message>
         <source>Verzameling &apos;%1&apos; kon niet worden opgeslagen: %2</source>
         <translation>Collection &apos;%1&apos; could not be saved: %2</translation>
-    </message>
-    <message>
-        <source>schrijft verzameling NAAM uit een CSV-bestand</source>
-        <translation>writes collection NAAM from a CSV file</translation>
     </message>
     <message>
         <source>het CSV-bestand</source>
@@ -492,6 +583,159 @@ with the pictures from a Tellico file (.tc or .xml);
     <message>
         <source>Verzameling &apos;%1&apos; heeft geen vorige versies</source>
         <translation>Collection &apos;%1&apos; has no previous versions</translation>
+    </message>
+    <message>
+        <source>--set verwacht een systeem en een nummer (&quot;Mi 535&quot;), niet &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kan niet worden bewaard (geen TAB, regeleinde of teken buiten Windows-1252)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de nummers van record POS in andere catalogi, een regel
+per nummer: systeem TAB nummer TAB waarde TAB uitgave;
+met --set of --remove gezet of verwijderd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zet nummer NR in systeem SYS (&quot;Mi 535&quot;); een regel
+van hetzelfde systeem en dezelfde uitgave wordt
+vervangen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--set verwacht één systeem met nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de waarde in die catalogus, zoals getypt (met --set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--value verwacht één waarde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het jaar van de uitgave van die catalogus (met --set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--edition verwacht één jaar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verwijdert alle regels van systeem SYS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--remove verwacht één systeem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>catalogue verwacht een naam en een positie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--set en --remove gaan niet samen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--value en --edition horen bij --set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>record %1 heeft geen nummer van systeem &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers van &apos;%1&apos; konden niet worden opgeslagen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers van &apos;%1&apos; konden niet worden gelezen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>telt per nummer in catalogus SYS (&quot;Mi&quot;) in plaats
+van per Cat.nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--system verwacht één systeem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzameling &apos;%1&apos; heeft geen nummers van systeem &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schrijft verzameling NAAM als CSV-bestand, met een kolom per
+catalogussysteem van de nummers in andere catalogi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de records die TEKST bevatten (hoofdletters tellen
+niet mee) of een nummer in een andere catalogus
+(&quot;mi535&quot;): een regel per record, de positie TAB het
+record zoals show het toont</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de tekst die wordt gezocht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>find verwacht een naam en een tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mancolijst: per reeks (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
+&quot;NVPH 123a&quot;) de ontbrekende nummers en hun aantal;
+een reeks van een ander catalogussysteem (&quot;Mi 570-592&quot;)
+telt de nummers in dat systeem als geen eigen Cat.nr.
+dat voorvoegsel heeft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schrijft verzameling NAAM (--per-country: een per land)
+uit een lijst die uit Colnect is geëxporteerd (CSV);
+--update werkt bestaande verzamelingen bij,
+--dry-run toont het verslag en schrijft niets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de lijst uit Colnect (.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de catalogus van Cat.nr.: Mi (standaard), Sn, Yt, Sg, ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--catalogue verwacht een catalogus, zoals Mi of Yt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>werkt bestaande verzamelingen bij op hun Colnect-nummers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import-colnect verwacht een bestand en een naam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colnect-bestand &apos;%1&apos; bestaat niet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colnect-bestand &apos;%1&apos; kan niet worden geïmporteerd: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schrijft verzameling NAAM uit een CSV-bestand; kolommen met de naam
+van een catalogussysteem (&quot;Mi&quot;) worden nummers in andere catalogi</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -724,6 +968,18 @@ close the current collection anyway?</translation>
     <message>
         <source>Mijn Prijs</source>
         <translation>My Price</translation>
+    </message>
+    <message>
+        <source>Dubbelklik om de catalogusnummers te bewerken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers: geen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -959,6 +1215,62 @@ close the current collection anyway?</translation>
         <source>&apos;%1&apos; kan niet worden gelezen (%2)</source>
         <translation>&apos;%1&apos; cannot be read (%2)</translation>
     </message>
+    <message>
+        <source>geen lijst uit Colnect: de kopregel met Name, Country, Catalog Codes en Link ontbreekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het bestand is geen tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>regel %1 is geen UTF-8-tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>geen lijst uit Colnect: de kolommen %1 ontbreken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>regel %1 heeft %2 velden in plaats van %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het bestand houdt op midden in een veld (vanaf regel %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het bestand is niet compleet: de regel &quot;END of Colnect list&quot; ontbreekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de lijst bevat geen postzegels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 postzegels hebben geen nummer van %2; hun Cat.nr. is het nummer van hun eerste code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 postzegels hebben geen enkele catalogus-code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 postzegels staan alleen in weggelaten lijsten en worden niet geïmporteerd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 records zonder Colnect-nummer en %3 records die het bestand niet (meer) noemt zijn ongemoeid gelaten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 postzegels zonder Colnect-nummer zijn niet toegevoegd, want ze zijn niet terug te vinden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verzameling &apos;%1&apos; kan niet worden gelezen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1116,6 +1428,11 @@ exit the program anyway?</translation>
         <translation>Settings could not be saved!<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Catalogusnummers van &apos;%1&apos; waren beschadigd: %2 regel(s) konden niet worden gelezen.<byte value="xd"/>
+Het oorspronkelijke bestand is bewaard als %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainCommands</name>
@@ -1224,6 +1541,18 @@ exit the program anyway?</translation>
 De help staat in: %1</source>
         <translation>No program is set up to open PDF files.<byte value="xd"/>
 The help is in: %1</translation>
+    </message>
+    <message>
+        <source>Catalogusnummers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies eerst een record in de lijst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogusnummers</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1979,6 +2308,14 @@ Save anyway without a previous version?</translation>
         <source>Totaal</source>
         <translation>Total</translation>
     </message>
+    <message>
+        <source>Catalogus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(geen)</source>
+        <translation type="unfinished">(none)</translation>
+    </message>
 </context>
 <context>
     <name>StorageText</name>
@@ -2470,6 +2807,14 @@ collection at the first start.
     <message>
         <source>Dubbel : %1 nummers, %2 te ruilen</source>
         <translation>Duplicates : %1 numbers, %2 to trade</translation>
+    </message>
+    <message>
+        <source>Tellen op</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cat.nr.</source>
+        <translation type="unfinished">Cat.no.</translation>
     </message>
 </context>
 <context>
