@@ -91,105 +91,106 @@
     <name>CatalogueEntriesDialog</name>
     <message>
         <source>Catalogusnummers %1</source>
-        <translation type="unfinished">Katalognummern %1</translation>
+        <translation>Katalognummern %1</translation>
     </message>
     <message>
         <source>Zegel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marke %1</translation>
     </message>
     <message>
         <source>Zegel %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marke %1 - %2</translation>
     </message>
     <message>
         <source>Systeem</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Waarde</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Editie</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalogausgabe</translation>
     </message>
     <message>
         <source>Catalogusnummers</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalognummern</translation>
     </message>
     <message>
         <source>Toevoegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Wijzigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Verwijderen</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source> Nummer toevoegen; dezelfde editie van een systeem wordt vervangen </source>
-        <translation type="unfinished"></translation>
+        <translation> Nummer hinzufügen; dieselbe Katalogausgabe eines Systems wird ersetzt </translation>
     </message>
     <message>
         <source> Gekozen nummer wijzigen </source>
-        <translation type="unfinished"></translation>
+        <translation> Gewählte Nummer ändern </translation>
     </message>
     <message>
         <source> Gekozen nummer verwijderen </source>
-        <translation type="unfinished"></translation>
+        <translation> Gewählte Nummer entfernen </translation>
     </message>
     <message>
         <source>Een systeem kan een nummer hebben per editie van zijn catalogus. Toevoegen met een systeem en editie die er al zijn, vervangt dat nummer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein System kann je Katalogausgabe eine Nummer haben. Hinzufügen mit einem System und einer Katalogausgabe, die schon vorhanden sind, ersetzt diese Nummer.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbruch</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Verloop van de waarde</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertentwicklung</translation>
     </message>
     <message>
         <source>Verloop van de waarde in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertentwicklung in %1</translation>
     </message>
     <message>
         <source>Vul een systeem en een nummer in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte ein System und eine Nummer eintragen.</translation>
     </message>
     <message>
         <source>Het nummer in de velden is nog niet toegevoegd.<byte value="xd"/>
 Wilt u het toevoegen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer in den Feldern wurde noch nicht hinzugefügt.<byte value="xd"/>
+Möchten Sie sie hinzufügen?</translation>
     </message>
     <message>
         <source>Lijst kon niet worden opgeslagen!<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Liste konnte nicht gespeichert werden!<byte value="xd"/>
+        <translation>Liste konnte nicht gespeichert werden!<byte value="xd"/>
 %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>CatalogueValueChart</name>
     <message>
         <source>Een verloop toont zich bij waarden uit twee of meer edities van dit systeem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Wertentwicklung wird bei Werten aus zwei oder mehr Katalogausgaben dieses Systems angezeigt.</translation>
     </message>
 </context>
 <context>
@@ -586,108 +587,117 @@ mit den Bildern aus einer Tellico-Datei (.tc oder .xml);
     </message>
     <message>
         <source>--set verwacht een systeem en een nummer (&quot;Mi 535&quot;), niet &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--set erwartet ein System und eine Nummer (&quot;Mi 535&quot;), nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; kan niet worden bewaard (geen TAB, regeleinde of teken buiten Windows-1252)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; kann nicht gespeichert werden (kein TAB, Zeilenumbruch oder Zeichen außerhalb von Windows-1252)</translation>
     </message>
     <message>
         <source>de nummers van record POS in andere catalogi, een regel
 per nummer: systeem TAB nummer TAB waarde TAB uitgave;
 met --set of --remove gezet of verwijderd</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nummern von Datensatz POS in anderen Katalogen, eine Zeile
+je Nummer: System TAB Nummer TAB Wert TAB Katalogausgabe;
+mit --set oder --remove gesetzt oder entfernt</translation>
     </message>
     <message>
         <source>zet nummer NR in systeem SYS (&quot;Mi 535&quot;); een regel
 van hetzelfde systeem en dezelfde uitgave wordt
 vervangen</source>
-        <translation type="unfinished"></translation>
+        <translation>setzt Nummer NR im System SYS (&quot;Mi 535&quot;); eine Zeile
+desselben Systems und derselben Katalogausgabe wird
+ersetzt</translation>
     </message>
     <message>
         <source>--set verwacht één systeem met nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>--set erwartet ein System mit Nummer</translation>
     </message>
     <message>
         <source>de waarde in die catalogus, zoals getypt (met --set)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert in diesem Katalog, wie eingegeben (mit --set)</translation>
     </message>
     <message>
         <source>--value verwacht één waarde</source>
-        <translation type="unfinished"></translation>
+        <translation>--value erwartet einen Wert</translation>
     </message>
     <message>
         <source>het jaar van de uitgave van die catalogus (met --set)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Jahr der Katalogausgabe dieses Katalogs (mit --set)</translation>
     </message>
     <message>
         <source>--edition verwacht één jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>--edition erwartet ein Jahr</translation>
     </message>
     <message>
         <source>verwijdert alle regels van systeem SYS</source>
-        <translation type="unfinished"></translation>
+        <translation>entfernt alle Zeilen des Systems SYS</translation>
     </message>
     <message>
         <source>--remove verwacht één systeem</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove erwartet ein System</translation>
     </message>
     <message>
         <source>catalogue verwacht een naam en een positie</source>
-        <translation type="unfinished"></translation>
+        <translation>catalogue erwartet einen Namen und eine Position</translation>
     </message>
     <message>
         <source>--set en --remove gaan niet samen</source>
-        <translation type="unfinished"></translation>
+        <translation>--set und --remove können nicht zusammen verwendet werden</translation>
     </message>
     <message>
         <source>--value en --edition horen bij --set</source>
-        <translation type="unfinished"></translation>
+        <translation>--value und --edition gehören zu --set</translation>
     </message>
     <message>
         <source>record %1 heeft geen nummer van systeem &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz %1 hat keine Nummer des Systems &apos;%2&apos;</translation>
     </message>
     <message>
         <source>Catalogusnummers van &apos;%1&apos; konden niet worden opgeslagen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalognummern von &apos;%1&apos; konnten nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Catalogusnummers van &apos;%1&apos; konden niet worden gelezen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalognummern von &apos;%1&apos; konnten nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>telt per nummer in catalogus SYS (&quot;Mi&quot;) in plaats
 van per Cat.nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>zählt je Nummer im Katalog SYS (&quot;Mi&quot;) statt
+je Kat.-Nr.</translation>
     </message>
     <message>
         <source>--system verwacht één systeem</source>
-        <translation type="unfinished"></translation>
+        <translation>--system erwartet ein System</translation>
     </message>
     <message>
         <source>Verzameling &apos;%1&apos; heeft geen nummers van systeem &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammlung &apos;%1&apos; hat keine Nummern des Systems &apos;%2&apos;</translation>
     </message>
     <message>
         <source>schrijft verzameling NAAM als CSV-bestand, met een kolom per
 catalogussysteem van de nummers in andere catalogi</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt die Sammlung NAAM als CSV-Datei, mit einer Spalte je
+Katalogsystem der Nummern in anderen Katalogen</translation>
     </message>
     <message>
         <source>de records die TEKST bevatten (hoofdletters tellen
 niet mee) of een nummer in een andere catalogus
 (&quot;mi535&quot;): een regel per record, de positie TAB het
 record zoals show het toont</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datensätze, die TEKST enthalten (Groß- und Kleinschreibung
+zählt nicht) oder eine Nummer in einem anderen Katalog
+(&quot;mi535&quot;): eine Zeile je Datensatz, die Position TAB der
+Datensatz, wie show ihn zeigt</translation>
     </message>
     <message>
         <source>de tekst die wordt gezocht</source>
-        <translation type="unfinished"></translation>
+        <translation>der gesuchte Text</translation>
     </message>
     <message>
         <source>find verwacht een naam en een tekst</source>
-        <translation type="unfinished"></translation>
+        <translation>find erwartet einen Namen und einen Text</translation>
     </message>
     <message>
         <source>mancolijst: per reeks (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
@@ -695,47 +705,55 @@ record zoals show het toont</source>
 een reeks van een ander catalogussysteem (&quot;Mi 570-592&quot;)
 telt de nummers in dat systeem als geen eigen Cat.nr.
 dat voorvoegsel heeft</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlliste: je Bereich (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
+&quot;NVPH 123a&quot;) die fehlenden Nummern und ihre Anzahl;
+ein Bereich eines anderen Katalogsystems (&quot;Mi 570-592&quot;)
+zählt die Nummern in diesem System, wenn keine eigene Kat.-Nr.
+dieses Präfix hat</translation>
     </message>
     <message>
         <source>schrijft verzameling NAAM (--per-country: een per land)
 uit een lijst die uit Colnect is geëxporteerd (CSV);
 --update werkt bestaande verzamelingen bij,
 --dry-run toont het verslag en schrijft niets</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt die Sammlung NAAM (--per-country: eine je Land)
+aus einer aus Colnect exportierten Liste (CSV);
+--update aktualisiert vorhandene Sammlungen,
+--dry-run zeigt den Bericht und schreibt nichts</translation>
     </message>
     <message>
         <source>de lijst uit Colnect (.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste aus Colnect (.csv)</translation>
     </message>
     <message>
         <source>de catalogus van Cat.nr.: Mi (standaard), Sn, Yt, Sg, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>der Katalog der Kat.-Nr.: Mi (Standard), Sn, Yt, Sg, ...</translation>
     </message>
     <message>
         <source>--catalogue verwacht een catalogus, zoals Mi of Yt</source>
-        <translation type="unfinished"></translation>
+        <translation>--catalogue erwartet einen Katalog, etwa Mi oder Yt</translation>
     </message>
     <message>
         <source>werkt bestaande verzamelingen bij op hun Colnect-nummers</source>
-        <translation type="unfinished"></translation>
+        <translation>aktualisiert vorhandene Sammlungen anhand ihrer Colnect-Nummern</translation>
     </message>
     <message>
         <source>import-colnect verwacht een bestand en een naam</source>
-        <translation type="unfinished"></translation>
+        <translation>import-colnect erwartet eine Datei und einen Namen</translation>
     </message>
     <message>
         <source>Colnect-bestand &apos;%1&apos; bestaat niet</source>
-        <translation type="unfinished"></translation>
+        <translation>Colnect-Datei &apos;%1&apos; existiert nicht</translation>
     </message>
     <message>
         <source>Colnect-bestand &apos;%1&apos; kan niet worden geïmporteerd: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Colnect-Datei &apos;%1&apos; kann nicht importiert werden: %2</translation>
     </message>
     <message>
         <source>schrijft verzameling NAAM uit een CSV-bestand; kolommen met de naam
 van een catalogussysteem (&quot;Mi&quot;) worden nummers in andere catalogi</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt die Sammlung NAAM aus einer CSV-Datei; Spalten mit dem Namen
+eines Katalogsystems (&quot;Mi&quot;) werden zu Nummern in anderen Katalogen</translation>
     </message>
 </context>
 <context>
@@ -971,15 +989,15 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     </message>
     <message>
         <source>Dubbelklik om de catalogusnummers te bewerken</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken, um die Katalognummern zu bearbeiten</translation>
     </message>
     <message>
         <source>Catalogusnummers: geen</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalognummern: keine</translation>
     </message>
     <message>
         <source>Catalogusnummers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalognummern: %1</translation>
     </message>
 </context>
 <context>
@@ -1217,59 +1235,59 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     </message>
     <message>
         <source>geen lijst uit Colnect: de kopregel met Name, Country, Catalog Codes en Link ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Liste aus Colnect: die Kopfzeile mit Name, Country, Catalog Codes und Link fehlt</translation>
     </message>
     <message>
         <source>het bestand is geen tekst</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein Text</translation>
     </message>
     <message>
         <source>regel %1 is geen UTF-8-tekst</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist kein UTF-8-Text</translation>
     </message>
     <message>
         <source>geen lijst uit Colnect: de kolommen %1 ontbreken</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Liste aus Colnect: die Spalten %1 fehlen</translation>
     </message>
     <message>
         <source>regel %1 heeft %2 velden in plaats van %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 hat %2 Felder statt %3</translation>
     </message>
     <message>
         <source>het bestand houdt op midden in een veld (vanaf regel %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet mitten in einem Feld (ab Zeile %1)</translation>
     </message>
     <message>
         <source>het bestand is niet compleet: de regel &quot;END of Colnect list&quot; ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist nicht vollständig: die Zeile &quot;END of Colnect list&quot; fehlt</translation>
     </message>
     <message>
         <source>de lijst bevat geen postzegels</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste enthält keine Briefmarken</translation>
     </message>
     <message>
         <source>%1 postzegels hebben geen nummer van %2; hun Cat.nr. is het nummer van hun eerste code.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Briefmarken haben keine Nummer von %2; ihre Kat.-Nr. ist die Nummer ihres ersten Codes.</translation>
     </message>
     <message>
         <source>%1 postzegels hebben geen enkele catalogus-code.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Briefmarken haben überhaupt keinen Katalogcode.</translation>
     </message>
     <message>
         <source>%1 postzegels staan alleen in weggelaten lijsten en worden niet geïmporteerd.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Briefmarken stehen nur in ausgelassenen Listen und werden nicht importiert.</translation>
     </message>
     <message>
         <source>%1: %2 records zonder Colnect-nummer en %3 records die het bestand niet (meer) noemt zijn ongemoeid gelaten.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Datensätze ohne Colnect-Nummer und %3 Datensätze, die die Datei nicht (mehr) nennt, blieben unverändert.</translation>
     </message>
     <message>
         <source>%1: %2 postzegels zonder Colnect-nummer zijn niet toegevoegd, want ze zijn niet terug te vinden.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Briefmarken ohne Colnect-Nummer wurden nicht hinzugefügt, da sie sich nicht wiederfinden lassen.</translation>
     </message>
     <message>
         <source>Verzameling &apos;%1&apos; kan niet worden gelezen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammlung &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1431,7 +1449,8 @@ möchten Sie das Programm trotzdem beenden?</translation>
     <message>
         <source>Catalogusnummers van &apos;%1&apos; waren beschadigd: %2 regel(s) konden niet worden gelezen.<byte value="xd"/>
 Het oorspronkelijke bestand is bewaard als %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalognummern von &apos;%1&apos; waren beschädigt: %2 Zeile(n) konnten nicht gelesen werden.<byte value="xd"/>
+Die ursprüngliche Datei wurde als %3 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -1544,15 +1563,15 @@ Die Hilfe befindet sich in: %1</translation>
     </message>
     <message>
         <source>Catalogusnummers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalognummern...</translation>
     </message>
     <message>
         <source>Kies eerst een record in de lijst.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst einen Datensatz in der Liste.</translation>
     </message>
     <message>
         <source>Catalogusnummers</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalognummern</translation>
     </message>
 </context>
 <context>
@@ -2310,11 +2329,11 @@ Trotzdem ohne frühere Version speichern?</translation>
     </message>
     <message>
         <source>Catalogus</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog</translation>
     </message>
     <message>
         <source>(geen)</source>
-        <translation type="unfinished">(keine)</translation>
+        <translation>(keine)</translation>
     </message>
 </context>
 <context>
@@ -2810,11 +2829,11 @@ Wortlisten, der Hilfe und der Demosammlung gefüllt wird.
     </message>
     <message>
         <source>Tellen op</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählen nach</translation>
     </message>
     <message>
         <source>Cat.nr.</source>
-        <translation type="unfinished">Kat.-Nr.</translation>
+        <translation>Kat.-Nr.</translation>
     </message>
 </context>
 <context>

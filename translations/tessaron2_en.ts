@@ -91,105 +91,106 @@
     <name>CatalogueEntriesDialog</name>
     <message>
         <source>Catalogusnummers %1</source>
-        <translation type="unfinished">Catalogue numbers %1</translation>
+        <translation>Catalogue numbers %1</translation>
     </message>
     <message>
         <source>Zegel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stamp %1</translation>
     </message>
     <message>
         <source>Zegel %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stamp %1 - %2</translation>
     </message>
     <message>
         <source>Systeem</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>Waarde</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>Editie</source>
-        <translation type="unfinished"></translation>
+        <translation>Edition</translation>
     </message>
     <message>
         <source>Catalogusnummers</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue numbers</translation>
     </message>
     <message>
         <source>Toevoegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Wijzigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Change</translation>
     </message>
     <message>
         <source>Verwijderen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source> Nummer toevoegen; dezelfde editie van een systeem wordt vervangen </source>
-        <translation type="unfinished"></translation>
+        <translation> Add a number; the same edition of a system is replaced </translation>
     </message>
     <message>
         <source> Gekozen nummer wijzigen </source>
-        <translation type="unfinished"></translation>
+        <translation> Change the selected number </translation>
     </message>
     <message>
         <source> Gekozen nummer verwijderen </source>
-        <translation type="unfinished"></translation>
+        <translation> Remove the selected number </translation>
     </message>
     <message>
         <source>Een systeem kan een nummer hebben per editie van zijn catalogus. Toevoegen met een systeem en editie die er al zijn, vervangt dat nummer.</source>
-        <translation type="unfinished"></translation>
+        <translation>A system can have one number per edition of its catalogue. Adding with a system and edition that are already there replaces that number.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">Ok</translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Verloop van de waarde</source>
-        <translation type="unfinished"></translation>
+        <translation>Value history</translation>
     </message>
     <message>
         <source>Verloop van de waarde in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Value history in %1</translation>
     </message>
     <message>
         <source>Vul een systeem en een nummer in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill in a system and a number.</translation>
     </message>
     <message>
         <source>Het nummer in de velden is nog niet toegevoegd.<byte value="xd"/>
 Wilt u het toevoegen?</source>
-        <translation type="unfinished"></translation>
+        <translation>The number in the fields has not been added yet.<byte value="xd"/>
+Do you want to add it?</translation>
     </message>
     <message>
         <source>Lijst kon niet worden opgeslagen!<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">List could not be saved!<byte value="xd"/>
+        <translation>List could not be saved!<byte value="xd"/>
 %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
     <name>CatalogueValueChart</name>
     <message>
         <source>Een verloop toont zich bij waarden uit twee of meer edities van dit systeem.</source>
-        <translation type="unfinished"></translation>
+        <translation>A history is shown when there are values from two or more editions of this system.</translation>
     </message>
 </context>
 <context>
@@ -586,108 +587,117 @@ with the pictures from a Tellico file (.tc or .xml);
     </message>
     <message>
         <source>--set verwacht een systeem en een nummer (&quot;Mi 535&quot;), niet &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--set expects a system and a number (&quot;Mi 535&quot;), not &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; kan niet worden bewaard (geen TAB, regeleinde of teken buiten Windows-1252)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; cannot be stored (no TAB, line break or character outside Windows-1252)</translation>
     </message>
     <message>
         <source>de nummers van record POS in andere catalogi, een regel
 per nummer: systeem TAB nummer TAB waarde TAB uitgave;
 met --set of --remove gezet of verwijderd</source>
-        <translation type="unfinished"></translation>
+        <translation>the numbers of record POS in other catalogues, one line
+per number: system TAB number TAB value TAB edition;
+set or removed with --set or --remove</translation>
     </message>
     <message>
         <source>zet nummer NR in systeem SYS (&quot;Mi 535&quot;); een regel
 van hetzelfde systeem en dezelfde uitgave wordt
 vervangen</source>
-        <translation type="unfinished"></translation>
+        <translation>sets number NR in system SYS (&quot;Mi 535&quot;); a line
+of the same system and the same edition is
+replaced</translation>
     </message>
     <message>
         <source>--set verwacht één systeem met nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>--set expects one system with a number</translation>
     </message>
     <message>
         <source>de waarde in die catalogus, zoals getypt (met --set)</source>
-        <translation type="unfinished"></translation>
+        <translation>the value in that catalogue, as typed (with --set)</translation>
     </message>
     <message>
         <source>--value verwacht één waarde</source>
-        <translation type="unfinished"></translation>
+        <translation>--value expects one value</translation>
     </message>
     <message>
         <source>het jaar van de uitgave van die catalogus (met --set)</source>
-        <translation type="unfinished"></translation>
+        <translation>the year of the edition of that catalogue (with --set)</translation>
     </message>
     <message>
         <source>--edition verwacht één jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>--edition expects one year</translation>
     </message>
     <message>
         <source>verwijdert alle regels van systeem SYS</source>
-        <translation type="unfinished"></translation>
+        <translation>removes all lines of system SYS</translation>
     </message>
     <message>
         <source>--remove verwacht één systeem</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove expects one system</translation>
     </message>
     <message>
         <source>catalogue verwacht een naam en een positie</source>
-        <translation type="unfinished"></translation>
+        <translation>catalogue expects a name and a position</translation>
     </message>
     <message>
         <source>--set en --remove gaan niet samen</source>
-        <translation type="unfinished"></translation>
+        <translation>--set and --remove cannot be used together</translation>
     </message>
     <message>
         <source>--value en --edition horen bij --set</source>
-        <translation type="unfinished"></translation>
+        <translation>--value and --edition belong with --set</translation>
     </message>
     <message>
         <source>record %1 heeft geen nummer van systeem &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>record %1 has no number of system &apos;%2&apos;</translation>
     </message>
     <message>
         <source>Catalogusnummers van &apos;%1&apos; konden niet worden opgeslagen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue numbers of &apos;%1&apos; could not be saved: %2</translation>
     </message>
     <message>
         <source>Catalogusnummers van &apos;%1&apos; konden niet worden gelezen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue numbers of &apos;%1&apos; could not be read: %2</translation>
     </message>
     <message>
         <source>telt per nummer in catalogus SYS (&quot;Mi&quot;) in plaats
 van per Cat.nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>counts per number in catalogue SYS (&quot;Mi&quot;) instead
+of per Cat.no.</translation>
     </message>
     <message>
         <source>--system verwacht één systeem</source>
-        <translation type="unfinished"></translation>
+        <translation>--system expects one system</translation>
     </message>
     <message>
         <source>Verzameling &apos;%1&apos; heeft geen nummers van systeem &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Collection &apos;%1&apos; has no numbers of system &apos;%2&apos;</translation>
     </message>
     <message>
         <source>schrijft verzameling NAAM als CSV-bestand, met een kolom per
 catalogussysteem van de nummers in andere catalogi</source>
-        <translation type="unfinished"></translation>
+        <translation>writes collection NAAM as a CSV file, with a column per
+catalogue system of the numbers in other catalogues</translation>
     </message>
     <message>
         <source>de records die TEKST bevatten (hoofdletters tellen
 niet mee) of een nummer in een andere catalogus
 (&quot;mi535&quot;): een regel per record, de positie TAB het
 record zoals show het toont</source>
-        <translation type="unfinished"></translation>
+        <translation>the records that contain TEKST (capitals do not
+count) or a number in another catalogue
+(&quot;mi535&quot;): one line per record, the position TAB the
+record as show shows it</translation>
     </message>
     <message>
         <source>de tekst die wordt gezocht</source>
-        <translation type="unfinished"></translation>
+        <translation>the text that is searched for</translation>
     </message>
     <message>
         <source>find verwacht een naam en een tekst</source>
-        <translation type="unfinished"></translation>
+        <translation>find expects a name and a text</translation>
     </message>
     <message>
         <source>mancolijst: per reeks (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
@@ -695,47 +705,55 @@ record zoals show het toont</source>
 een reeks van een ander catalogussysteem (&quot;Mi 570-592&quot;)
 telt de nummers in dat systeem als geen eigen Cat.nr.
 dat voorvoegsel heeft</source>
-        <translation type="unfinished"></translation>
+        <translation>want list: per range (&quot;MBund 1-20&quot;, &quot;LP1-LP15&quot;,
+&quot;NVPH 123a&quot;) the missing numbers and their count;
+a range of another catalogue system (&quot;Mi 570-592&quot;)
+counts the numbers in that system when no Cat.no. of its own
+has that prefix</translation>
     </message>
     <message>
         <source>schrijft verzameling NAAM (--per-country: een per land)
 uit een lijst die uit Colnect is geëxporteerd (CSV);
 --update werkt bestaande verzamelingen bij,
 --dry-run toont het verslag en schrijft niets</source>
-        <translation type="unfinished"></translation>
+        <translation>writes collection NAAM (--per-country: one per country)
+from a list exported from Colnect (CSV);
+--update updates existing collections,
+--dry-run shows the report and writes nothing</translation>
     </message>
     <message>
         <source>de lijst uit Colnect (.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>the list from Colnect (.csv)</translation>
     </message>
     <message>
         <source>de catalogus van Cat.nr.: Mi (standaard), Sn, Yt, Sg, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>the catalogue of the Cat.no.: Mi (default), Sn, Yt, Sg, ...</translation>
     </message>
     <message>
         <source>--catalogue verwacht een catalogus, zoals Mi of Yt</source>
-        <translation type="unfinished"></translation>
+        <translation>--catalogue expects a catalogue, such as Mi or Yt</translation>
     </message>
     <message>
         <source>werkt bestaande verzamelingen bij op hun Colnect-nummers</source>
-        <translation type="unfinished"></translation>
+        <translation>updates existing collections by their Colnect numbers</translation>
     </message>
     <message>
         <source>import-colnect verwacht een bestand en een naam</source>
-        <translation type="unfinished"></translation>
+        <translation>import-colnect expects a file and a name</translation>
     </message>
     <message>
         <source>Colnect-bestand &apos;%1&apos; bestaat niet</source>
-        <translation type="unfinished"></translation>
+        <translation>Colnect file &apos;%1&apos; does not exist</translation>
     </message>
     <message>
         <source>Colnect-bestand &apos;%1&apos; kan niet worden geïmporteerd: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Colnect file &apos;%1&apos; cannot be imported: %2</translation>
     </message>
     <message>
         <source>schrijft verzameling NAAM uit een CSV-bestand; kolommen met de naam
 van een catalogussysteem (&quot;Mi&quot;) worden nummers in andere catalogi</source>
-        <translation type="unfinished"></translation>
+        <translation>writes collection NAAM from a CSV file; columns with the name
+of a catalogue system (&quot;Mi&quot;) become numbers in other catalogues</translation>
     </message>
 </context>
 <context>
@@ -971,15 +989,15 @@ close the current collection anyway?</translation>
     </message>
     <message>
         <source>Dubbelklik om de catalogusnummers te bewerken</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-click to edit the catalogue numbers</translation>
     </message>
     <message>
         <source>Catalogusnummers: geen</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue numbers: none</translation>
     </message>
     <message>
         <source>Catalogusnummers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue numbers: %1</translation>
     </message>
 </context>
 <context>
@@ -1217,59 +1235,59 @@ close the current collection anyway?</translation>
     </message>
     <message>
         <source>geen lijst uit Colnect: de kopregel met Name, Country, Catalog Codes en Link ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>not a list from Colnect: the header line with Name, Country, Catalog Codes and Link is missing</translation>
     </message>
     <message>
         <source>het bestand is geen tekst</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is not text</translation>
     </message>
     <message>
         <source>regel %1 is geen UTF-8-tekst</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1 is not UTF-8 text</translation>
     </message>
     <message>
         <source>geen lijst uit Colnect: de kolommen %1 ontbreken</source>
-        <translation type="unfinished"></translation>
+        <translation>not a list from Colnect: the columns %1 are missing</translation>
     </message>
     <message>
         <source>regel %1 heeft %2 velden in plaats van %3</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1 has %2 fields instead of %3</translation>
     </message>
     <message>
         <source>het bestand houdt op midden in een veld (vanaf regel %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>the file ends in the middle of a field (from line %1)</translation>
     </message>
     <message>
         <source>het bestand is niet compleet: de regel &quot;END of Colnect list&quot; ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is not complete: the line &quot;END of Colnect list&quot; is missing</translation>
     </message>
     <message>
         <source>de lijst bevat geen postzegels</source>
-        <translation type="unfinished"></translation>
+        <translation>the list holds no stamps</translation>
     </message>
     <message>
         <source>%1 postzegels hebben geen nummer van %2; hun Cat.nr. is het nummer van hun eerste code.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stamps have no number of %2; their Cat.no. is the number of their first code.</translation>
     </message>
     <message>
         <source>%1 postzegels hebben geen enkele catalogus-code.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stamps have no catalogue code at all.</translation>
     </message>
     <message>
         <source>%1 postzegels staan alleen in weggelaten lijsten en worden niet geïmporteerd.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stamps are only in omitted lists and are not imported.</translation>
     </message>
     <message>
         <source>%1: %2 records zonder Colnect-nummer en %3 records die het bestand niet (meer) noemt zijn ongemoeid gelaten.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 records without a Colnect number and %3 records that the file does not name (any more) were left untouched.</translation>
     </message>
     <message>
         <source>%1: %2 postzegels zonder Colnect-nummer zijn niet toegevoegd, want ze zijn niet terug te vinden.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 stamps without a Colnect number were not added, because they cannot be found again.</translation>
     </message>
     <message>
         <source>Verzameling &apos;%1&apos; kan niet worden gelezen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Collection &apos;%1&apos; cannot be read: %2</translation>
     </message>
 </context>
 <context>
@@ -1431,7 +1449,8 @@ exit the program anyway?</translation>
     <message>
         <source>Catalogusnummers van &apos;%1&apos; waren beschadigd: %2 regel(s) konden niet worden gelezen.<byte value="xd"/>
 Het oorspronkelijke bestand is bewaard als %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue numbers of &apos;%1&apos; were damaged: %2 line(s) could not be read.<byte value="xd"/>
+The original file has been kept as %3.</translation>
     </message>
 </context>
 <context>
@@ -1544,15 +1563,15 @@ The help is in: %1</translation>
     </message>
     <message>
         <source>Catalogusnummers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue numbers...</translation>
     </message>
     <message>
         <source>Kies eerst een record in de lijst.</source>
-        <translation type="unfinished"></translation>
+        <translation>First select a record in the list.</translation>
     </message>
     <message>
         <source>Catalogusnummers</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue numbers</translation>
     </message>
 </context>
 <context>
@@ -2310,11 +2329,11 @@ Save anyway without a previous version?</translation>
     </message>
     <message>
         <source>Catalogus</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue</translation>
     </message>
     <message>
         <source>(geen)</source>
-        <translation type="unfinished">(none)</translation>
+        <translation>(none)</translation>
     </message>
 </context>
 <context>
@@ -2810,11 +2829,11 @@ collection at the first start.
     </message>
     <message>
         <source>Tellen op</source>
-        <translation type="unfinished"></translation>
+        <translation>Count by</translation>
     </message>
     <message>
         <source>Cat.nr.</source>
-        <translation type="unfinished">Cat.no.</translation>
+        <translation>Cat.no.</translation>
     </message>
 </context>
 <context>
