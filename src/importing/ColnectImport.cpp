@@ -1,6 +1,7 @@
 #include "importing/ColnectImport.h"
 
 #include "importing/ColnectFile.h"
+#include "importing/ImportPlan.h"
 #include "importing/ImportText.h"
 #include "importing/TellicoMapping.h"
 #include "storage/folder/CollectionName.h"
@@ -85,19 +86,8 @@ StorageResult ColnectImport::read(const QString &path, const Progress &progress)
 
 std::vector<ColnectImport::Count> ColnectImport::countries() const
 {
-    std::vector<Count> counts(static_cast<size_t>(m_countries.size()) + 1);
-    std::vector<int> order;
-    for (const Row &row : m_rows) {
-        if (counts[static_cast<size_t>(row.country + 1)].records++ == 0)
-            order.push_back(row.country);
-    }
-    std::vector<Count> result;
-    for (const int country : order) {
-        Count count = counts[static_cast<size_t>(country + 1)];
-        count.name = country < 0 ? QString() : m_countries.at(country);
-        result.push_back(count);
-    }
-    return result;
+    return ImportPlan::countriesInOrder<Count>(
+        m_rows, [](const Row &row) { return row.country; }, m_countries);
 }
 
 std::vector<ColnectImport::Count> ColnectImport::systems() const
@@ -243,18 +233,12 @@ ColnectImport::Report ColnectImport::plan(const Options &options) const
         for (const Count &country : countries()) {
             if (!country.name.isEmpty() &&
                 !countryIsCollection(static_cast<int>(m_countries.indexOf(country.name)), options))
-                report.notes.append(ImportText::tr("Het land '%1' kan geen naam van een verzameling zijn; "
-                                                   "de %2 records ervan gaan naar '%3'.")
-                                        .arg(country.name)
-                                        .arg(country.records)
-                                        .arg(options.name));
+                report.notes.append(
+                    ImportPlan::countryNotACollection(country.name, country.records, options.name));
         }
     }
     if (m_replacedCharacters > 0)
-        report.notes.append(
-            ImportText::tr("%1 tekens die een verzameling niet kan bewaren zijn vervangen door "
-                           "de letter die er het meest op lijkt of door '?'.")
-                .arg(m_replacedCharacters));
+        report.notes.append(ImportPlan::charactersReplaced(m_replacedCharacters));
     return report;
 }
 
@@ -271,12 +255,7 @@ std::vector<StampRecord> ColnectImport::firstRecords(int count, const Options &o
 
 QStringList ColnectImport::existingCollections(const ProgramFolder &folder, const Options &options) const
 {
-    QStringList names;
-    for (const Count &collection : plan(options).collections) {
-        if (const CollectionFiles files(folder, collection.name); files.exists())
-            names.append(files.name());
-    }
-    return names;
+    return ImportPlan::existingCollections(folder, plan(options).collections);
 }
 
 std::vector<int> ColnectImport::positions(const Report &report, const Options &options) const

@@ -1,6 +1,7 @@
 #include "importing/TellicoImport.h"
 
 #include "importing/ImportPictureFiler.h"
+#include "importing/ImportPlan.h"
 #include "importing/ImportText.h"
 
 #include "importing/TellicoMapping.h"
@@ -96,20 +97,8 @@ StorageResult TellicoImport::read(const QString &path, const Progress &progress)
 
 std::vector<TellicoImport::Count> TellicoImport::countries() const
 {
-    std::vector<Count> counts(static_cast<size_t>(m_countries.size()) + 1);
-    std::vector<int> order;
-    for (const Extra &extra : m_extras) {
-        const auto slot = static_cast<size_t>(extra.country + 1);
-        if (counts[slot].records++ == 0)
-            order.push_back(extra.country);
-    }
-    std::vector<Count> result;
-    for (const int country : order) {
-        Count count = counts[static_cast<size_t>(country + 1)];
-        count.name = country < 0 ? QString() : m_countries.at(country);
-        result.push_back(count);
-    }
-    return result;
+    return ImportPlan::countriesInOrder<Count>(
+        m_extras, [](const Extra &extra) { return extra.country; }, m_countries);
 }
 
 bool TellicoImport::countryIsCollection(int country, const Options &options) const
@@ -149,18 +138,12 @@ TellicoImport::Report TellicoImport::plan(const Options &options) const
     if (options.perCountry) {
         for (const Count &country : countries()) {
             if (!country.name.isEmpty() && !canBeCollection(country.name))
-                report.notes.append(ImportText::tr("Het land '%1' kan geen naam van een verzameling zijn; "
-                                                   "de %2 records ervan gaan naar '%3'.")
-                                        .arg(country.name)
-                                        .arg(country.records)
-                                        .arg(options.name));
+                report.notes.append(
+                    ImportPlan::countryNotACollection(country.name, country.records, options.name));
         }
     }
     if (m_replacedCharacters > 0)
-        report.notes.append(
-            ImportText::tr("%1 tekens die een verzameling niet kan bewaren zijn vervangen door "
-                           "de letter die er het meest op lijkt of door '?'.")
-                .arg(m_replacedCharacters));
+        report.notes.append(ImportPlan::charactersReplaced(m_replacedCharacters));
     return report;
 }
 
@@ -186,12 +169,7 @@ std::vector<StampRecord> TellicoImport::firstRecords(int count, const Options &o
 
 QStringList TellicoImport::existingCollections(const ProgramFolder &folder, const Options &options) const
 {
-    QStringList names;
-    for (const Count &collection : plan(options).collections) {
-        if (const CollectionFiles files(folder, collection.name); files.exists())
-            names.append(files.name());
-    }
-    return names;
+    return ImportPlan::existingCollections(folder, plan(options).collections);
 }
 
 QString TellicoImport::describe(const QString &collection, const StampRecord &record) const

@@ -1,0 +1,24 @@
+#include "importing/ImportPlan.h"
+
+#include "importing/ImportText.h"
+
+namespace ImportPlan {
+
+QString countryNotACollection(const QString &country, int records, const QString &target)
+{
+    return ImportText::tr(
+               "Het land '%1' kan geen naam van een verzameling zijn; de %2 records ervan gaan naar '%3'.")
+        .arg(country)
+        .arg(records)
+        .arg(target);
+}
+
+QString charactersReplaced(int count)
+{
+    return ImportText::tr(
+               "%1 tekens die een verzameling niet kan bewaren zijn vervangen door de letter die er het "
+               "meest op lijkt of door '?'.")
+        .arg(count);
+}
+
+} // namespace ImportPlan
