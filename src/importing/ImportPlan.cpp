@@ -1,8 +1,16 @@
 #include "importing/ImportPlan.h"
 
 #include "importing/ImportText.h"
+#include "storage/folder/CollectionName.h"
 
 namespace ImportPlan {
+
+StorageResult checkMainName(const QString &name)
+{
+    if (!CollectionName::isValid(name))
+        return StorageResult::failure(ImportText::tr("Ongeldige naam voor een verzameling: '%1'").arg(name));
+    return StorageResult::success();
+}
 
 QString countryNotACollection(const QString &country, int records, const QString &target)
 {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "storage/StorageResult.h"
 #include "storage/folder/ProgramFolder.h"
 #include "storage/keeping/CollectionFiles.h"
+#include "storage/keeping/ImportedCollections.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,6 +33,22 @@ std::vector<Count> countriesInOrder(const Rows &rows, CountryOf countryOf, const
         result.push_back(count);
     }
     return result;
+}
+
+// The name every collection without its own goes to is refused when it
+// cannot be a collection's.
+StorageResult checkMainName(const QString &name);
+
+// Every collection planned is looked at before the first is written, so that
+// a dry run refuses what writing would refuse.
+template <typename Count>
+StorageResult checkPlanned(const ProgramFolder &folder, const std::vector<Count> &planned)
+{
+    for (const Count &count : planned) {
+        if (const StorageResult ready = ImportedCollections::check(folder, count.name); !ready)
+            return ready;
+    }
+    return StorageResult::success();
 }
 
 // The collections planned whose file exists already, as their files spell them.

@@ -227,16 +227,11 @@ TellicoImport::Sorted TellicoImport::sortOut(const Options &options, const Repor
 StorageResult TellicoImport::write(const ProgramFolder &folder, const Options &options, bool dryRun,
                                    Report &report, const std::function<void(double done)> &progress)
 {
-    if (!CollectionName::isValid(options.name))
-        return StorageResult::failure(
-            ImportText::tr("Ongeldige naam voor een verzameling: '%1'").arg(options.name));
+    if (const StorageResult named = ImportPlan::checkMainName(options.name); !named)
+        return named;
     report = plan(options);
-    // Every collection is looked at before the first is written, so that a
-    // dry run refuses what writing would refuse.
-    for (const Count &count : report.collections) {
-        if (const StorageResult ready = ImportedCollections::check(folder, count.name); !ready)
-            return ready;
-    }
+    if (const StorageResult ready = ImportPlan::checkPlanned(folder, report.collections); !ready)
+        return ready;
     Sorted sorted = sortOut(options, report);
     // Reported under the spelling of a collection that exists.
     for (Count &count : report.collections)
