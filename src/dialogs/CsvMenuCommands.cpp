@@ -29,7 +29,7 @@ void exportList(const OpenCollection &collection, QWidget *parent)
 {
     QFileDialog dialog(parent, QCoreApplication::translate("CsvMenuCommands", "Exporteren naar CSV"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(CsvFilter);
+    dialog.setNameFilter(QCoreApplication::translate("CsvMenuCommands", CsvFilter));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     const QString name = collection.name().isEmpty() ? QStringLiteral("Verzameling") : collection.name();
     dialog.setDirectory(QDir::home());

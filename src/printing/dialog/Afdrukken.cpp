@@ -228,7 +228,8 @@ void Afdrukken::buildControls()
 
 void Afdrukken::updateCaption()
 {
-    setWindowTitle(QStringLiteral("Afdrukken (") + m_printers->currentPrinterName() + QLatin1Char(')'));
+    setWindowTitle(tr("Afdrukken") + QStringLiteral(" (") + m_printers->currentPrinterName() +
+                   QLatin1Char(')'));
 }
 
 void Afdrukken::SelectPrinter(int position)
