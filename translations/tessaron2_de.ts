@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Licentie : alle rechten voorbehouden door de ontwikkelaars van Tessaron2. De verspreider van dit pakket vermeldt de voorwaarden waaronder het wordt verspreid.</source>
-        <translation>Lizenz: alle Rechte vorbehalten durch die Entwickler von Tessaron2. Der Verteiler dieses Pakets nennt die Bedingungen, unter denen es verteilt wird.</translation>
+        <translation>Lizenz: alle Rechte bei den Entwicklern von Tessaron2. Der Anbieter dieses Pakets nennt die Bedingungen, unter denen es weitergegeben wird.</translation>
     </message>
     <message>
         <source>Programmamap</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Editie</source>
-        <translation>Katalogausgabe</translation>
+        <translation>Auflage</translation>
     </message>
     <message>
         <source>Catalogusnummers</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source> Nummer toevoegen; dezelfde editie van een systeem wordt vervangen </source>
-        <translation> Nummer hinzufügen; dieselbe Katalogausgabe eines Systems wird ersetzt </translation>
+        <translation> Nummer hinzufügen; dieselbe Auflage eines Systems wird ersetzt </translation>
     </message>
     <message>
         <source> Gekozen nummer wijzigen </source>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>Een systeem kan een nummer hebben per editie van zijn catalogus. Toevoegen met een systeem en editie die er al zijn, vervangt dat nummer.</source>
-        <translation>Ein System kann je Katalogausgabe eine Nummer haben. Hinzufügen mit einem System und einer Katalogausgabe, die schon vorhanden sind, ersetzt diese Nummer.</translation>
+        <translation>Ein System kann je Auflage seines Katalogs eine Nummer haben. Hinzufügen mit einem System und einer Auflage, die schon vorhanden sind, ersetzt diese Nummer.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -190,7 +190,7 @@ Möchten Sie sie hinzufügen?</translation>
     <name>CatalogueValueChart</name>
     <message>
         <source>Een verloop toont zich bij waarden uit twee of meer edities van dit systeem.</source>
-        <translation>Eine Wertentwicklung wird bei Werten aus zwei oder mehr Katalogausgaben dieses Systems angezeigt.</translation>
+        <translation>Eine Wertentwicklung wird bei Werten aus zwei oder mehr Auflagen dieses Systems angezeigt.</translation>
     </message>
 </context>
 <context>
@@ -1713,7 +1713,7 @@ einschließlich etwaiger Unterordner und Bilder?</translation>
     </message>
     <message>
         <source>Een afbeelding hoort bij een record als ze in de map van het jaartal staat en het catalogusnummer met .jpg als naam heeft (hoofdletters tellen niet). Andere bestanden, ook die geen .jpg zijn, tellen als niet gebruikt. Dubbelklik op een regel om het record in de lijst te kiezen.</source>
-        <translation>Ein Bild gehört zu einem Datensatz, wenn es im Ordner des Jahres liegt und die Katalognummer mit .jpg als Namen hat (Groß- und Kleinschreibung zählt nicht). Andere Dateien, auch solche, die keine .jpg sind, gelten als nicht verwendet. Doppelklicken Sie auf eine Zeile, um den Datensatz in der Liste auszuwählen.</translation>
+        <translation>Ein Bild gehört zu einem Datensatz, wenn es im Ordner des Jahres liegt und die Katalognummer mit .jpg als Namen hat (Groß-/Kleinschreibung egal). Andere Dateien, auch solche ohne .jpg, gelten als nicht verwendet. Ein Doppelklick auf eine Zeile wählt den Datensatz in der Liste aus.</translation>
     </message>
     <message>
         <source>Afbeelding toevoegen...</source>
@@ -1994,7 +1994,7 @@ Nicht hinzugefügt:<byte value="xd"/>
     </message>
     <message>
         <source>Huidige record afdrukken met eventuele afbeelding van de zegels en velletjes.</source>
-        <translation>Aktuellen Datensatz mit etwaigem Bild der Marken und Blocks drucken.</translation>
+        <translation>Aktuellen Datensatz mit dem Bild der Marken und Blocks drucken, sofern vorhanden.</translation>
     </message>
     <message>
         <source>Sluitzegelvel afdrukken met eigen foto. Klik op de button voor uw foto.</source>
@@ -2305,15 +2305,15 @@ Trotzdem ohne frühere Version speichern?</translation>
     </message>
     <message>
         <source>Per</source>
-        <translation>Nach</translation>
+        <translation>Pro</translation>
     </message>
     <message>
         <source>Grafiek van</source>
-        <translation>Diagramm von</translation>
+        <translation>Grafik von</translation>
     </message>
     <message>
         <source>Grafiek</source>
-        <translation>Diagramm</translation>
+        <translation>Grafik</translation>
     </message>
     <message>
         <source>Afdrukken</source>
@@ -2694,7 +2694,7 @@ Trotzdem ohne frühere Version speichern?</translation>
     </message>
     <message>
         <source>Naam verzameling</source>
-        <translation>Name der Sammlung</translation>
+        <translation>Sammlungsname</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2829,7 +2829,7 @@ Wortlisten, der Hilfe und der Demosammlung gefüllt wird.
     </message>
     <message>
         <source>Tellen op</source>
-        <translation>Zählen nach</translation>
+        <translation>Zählen je</translation>
     </message>
     <message>
         <source>Cat.nr.</source>

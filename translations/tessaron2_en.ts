@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Verloop van de waarde</source>
@@ -864,7 +864,7 @@ close the current collection anyway?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Voorbeeld</source>
@@ -1044,7 +1044,7 @@ close the current collection anyway?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Eerst een tekst selecteren!</source>
@@ -1609,7 +1609,7 @@ The help is in: %1</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1675,7 +1675,7 @@ Do you want to fill it with the word lists, the help and the demo collection?</t
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Wilt u de verzameling &apos;%1&apos; verwijderen<byte value="xd"/>
@@ -1721,7 +1721,7 @@ including any sub-folders and pictures?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Ontbrekende afbeeldingen : %1        Niet gebruikte bestanden : %2</source>
@@ -2321,7 +2321,7 @@ Save anyway without a previous version?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Totaal</source>
@@ -2702,7 +2702,7 @@ Save anyway without a previous version?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Tellico-bestand kon niet worden gelezen!<byte value="xd"/>
@@ -2868,7 +2868,7 @@ collection at the first start.
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>%1 (inhoud van &apos;%2&apos;)</source>
