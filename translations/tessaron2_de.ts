@@ -1089,11 +1089,11 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     </message>
     <message>
         <source>Verder vanaf het begin</source>
-        <translation>Weiter am Anfang</translation>
+        <translation>Vom Anfang fortgesetzt</translation>
     </message>
     <message>
         <source>Verder vanaf het einde</source>
-        <translation>Weiter am Ende</translation>
+        <translation>Vom Ende fortgesetzt</translation>
     </message>
 </context>
 <context>
