@@ -143,7 +143,7 @@ run:
 	@if [ ! -e "$(HOME_DIR)" ]; then cp -r $(BUILD)/data "$(HOME_DIR)"; \
 	elif [ -f "$(HOME_DIR)/Data/help.pdf" ]; then \
 	  for help in help.pdf help.en.pdf; do \
-	    if [ $(BUILD)/data/Data/$$help -nt "$(HOME_DIR)/Data/$$help" ]; then \
+	    if [ ! -e "$(HOME_DIR)/Data/$$help" ] || [ $(BUILD)/data/Data/$$help -nt "$(HOME_DIR)/Data/$$help" ]; then \
 	      cp $(BUILD)/data/Data/$$help "$(HOME_DIR)/Data/$$help"; fi; \
 	  done; fi
 	$(BUILD)/src/app/tessaron2 --home "$(HOME_DIR)"
