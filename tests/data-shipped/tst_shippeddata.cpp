@@ -108,7 +108,7 @@ private slots:
 void ShippedDataTest::folderHoldsEveryShippedFile()
 {
     QStringList expected = WordLists;
-    expected << QStringLiteral("help.pdf") << QStringLiteral("help.en.pdf")
+    expected << QStringLiteral("help.pdf") << QStringLiteral("help.en.pdf") << QStringLiteral("help.de.pdf")
              << QStringLiteral("sluitzegels.fra");
     for (const QString &name : expected)
         QVERIFY2(QFile::exists(QDir(ShippedRoot).filePath(QStringLiteral("Data/") + name)), qPrintable(name));
@@ -292,7 +292,8 @@ void ShippedDataTest::oldFormatFileImports()
 
 void ShippedDataTest::helpDocumentsArePdfs()
 {
-    for (const QString &document : {QStringLiteral("help.pdf"), QStringLiteral("help.en.pdf")}) {
+    for (const QString &document :
+         {QStringLiteral("help.pdf"), QStringLiteral("help.en.pdf"), QStringLiteral("help.de.pdf")}) {
         const QByteArray pdf = readShipped(QStringLiteral("Data/") + document);
         QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(document));
         QVERIFY(pdf.trimmed().endsWith("%%EOF"));
