@@ -130,8 +130,9 @@ fuzz: fuzz-build
 	done
 
 # Fills the program folder from the shipped data only when it does not exist yet
-# (what the collector deleted stays deleted); only the help document is
-# refreshed when the build's is newer.
+# (what the collector deleted stays deleted); only the help documents are
+# refreshed when the build's are newer (the English and German ones added when
+# missing).
 run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display: set DISPLAY to start Tessaron2, or install xvfb (sudo apt-get install xvfb)"; \
@@ -141,8 +142,11 @@ run:
 	@$(MAKE) --no-print-directory $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target tessaron2 tessaron2-cli shipped-data
 	@if [ ! -e "$(HOME_DIR)" ]; then cp -r $(BUILD)/data "$(HOME_DIR)"; \
-	elif [ -f "$(HOME_DIR)/Data/help.pdf" ] && [ $(BUILD)/data/Data/help.pdf -nt "$(HOME_DIR)/Data/help.pdf" ]; then \
-	  cp $(BUILD)/data/Data/help.pdf "$(HOME_DIR)/Data/help.pdf"; fi
+	elif [ -f "$(HOME_DIR)/Data/help.pdf" ]; then \
+	  for help in help.pdf help.en.pdf help.de.pdf; do \
+	    if [ ! -e "$(HOME_DIR)/Data/$$help" ] || [ $(BUILD)/data/Data/$$help -nt "$(HOME_DIR)/Data/$$help" ]; then \
+	      cp $(BUILD)/data/Data/$$help "$(HOME_DIR)/Data/$$help"; fi; \
+	  done; fi
 	$(BUILD)/src/app/tessaron2 --home "$(HOME_DIR)"
 
 # The Debian package, built by CPack from the install rules and placed here.

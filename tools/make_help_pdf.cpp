@@ -1,6 +1,7 @@
-// Renders the help document from its HTML source to an A4 PDF with page numbers.
+// Renders a help document from its HTML source to an A4 PDF with page numbers.
+// The documents of every language share one stylesheet.
 //
-//   t2-make-help-pdf HELP.html OUTPUT.pdf
+//   t2-make-help-pdf STYLE.css HELP.html OUTPUT.pdf
 
 #include <QFile>
 #include <QFont>
@@ -16,18 +17,21 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 3) {
-        std::fprintf(stderr, "usage: t2-make-help-pdf HELP.html OUTPUT.pdf\n");
+    if (arguments.size() != 4) {
+        std::fprintf(stderr, "usage: t2-make-help-pdf STYLE.css HELP.html OUTPUT.pdf\n");
         return 1;
     }
-    QFile source(arguments.at(1));
-    if (!source.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "t2-make-help-pdf: %s: %s\n", qPrintable(arguments.at(1)),
-                     qPrintable(source.errorString()));
-        return 1;
+    QFile style(arguments.at(1));
+    QFile source(arguments.at(2));
+    for (QFile *input : {&style, &source}) {
+        if (!input->open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "t2-make-help-pdf: %s: %s\n", qPrintable(input->fileName()),
+                         qPrintable(input->errorString()));
+            return 1;
+        }
     }
 
-    const QString output = arguments.at(2);
+    const QString output = arguments.at(3);
     QFile::remove(output);
     QPdfWriter writer(output);
     writer.setPageSize(QPageSize(QPageSize::A4));
@@ -42,6 +46,7 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(10);
     document.setDefaultFont(font);
+    document.setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     document.setHtml(QString::fromUtf8(source.readAll()));
     document.print(&writer);
     if (QFile(output).size() == 0) {

@@ -755,6 +755,12 @@ van een catalogussysteem (&quot;Mi&quot;) worden nummers in andere catalogi</sou
         <translation>schreibt die Sammlung NAAM aus einer CSV-Datei; Spalten mit dem Namen
 eines Katalogsystems (&quot;Mi&quot;) werden zu Nummern in anderen Katalogen</translation>
     </message>
+    <message>
+        <source>spreekt Nederlands, Engels of Duits (meldingen, hulp
+en afdrukken), boven de gekozen taal en het systeem</source>
+        <translation>spricht Niederländisch, Englisch oder Deutsch (Meldungen,
+Hilfe und Druck), statt der gewählten und der Systemsprache</translation>
+    </message>
 </context>
 <context>
     <name>CollectionStatistics</name>
@@ -2783,24 +2789,28 @@ Hinweis:<byte value="xd"/>
 <context>
     <name>Tessaron2Main</name>
     <message>
-        <source>gebruik: tessaron2 [--home MAP]
+        <source>gebruik: tessaron2 [--home MAP] [--language nl|en|de]
 Tessaron2 Zegelarchief: een eigen postzegelverzameling bijhouden.
 
-  --home MAP   MAP is de programmamap
-  --help       toont deze tekst
-  --version    toont de versie
+  --home MAP            MAP is de programmamap
+  --language nl|en|de   spreekt Nederlands, Engels of Duits, voor deze keer
+                        boven de keuze onder Help &gt; Taal en de taal van het systeem
+  --help                toont deze tekst
+  --version             toont de versie
 
 De programmamap (Tessaron2.ini, Data/, Verzameling/) is MAP van --home, anders
 $TESSARON2_HOME, anders de map van het programma als die een map Verzameling
 bevat, anders ~/Tessaron2, die bij de eerste start wordt gevuld met de
 woordenlijsten, de help en de demoverzameling.
 </source>
-        <translation>Aufruf: tessaron2 [--home ORDNER]
+        <translation>Aufruf: tessaron2 [--home ORDNER] [--language nl|en|de]
 Tessaron2 Briefmarkenarchiv: die eigene Briefmarkensammlung verwalten.
 
-  --home ORDNER   ORDNER ist der Programmordner
-  --help          zeigt diesen Text an
-  --version       zeigt die Version an
+  --home ORDNER         ORDNER ist der Programmordner
+  --language nl|en|de   spricht diesmal Niederländisch, Englisch oder Deutsch, statt
+                        der Wahl unter Hilfe &gt; Sprache und der Sprache des Systems
+  --help                zeigt diesen Text an
+  --version             zeigt die Version an
 
 Der Programmordner (Tessaron2.ini, Data/, Verzameling/) ist ORDNER von --home,
 sonst $TESSARON2_HOME, sonst der Ordner des Programms, wenn er einen Ordner

@@ -755,6 +755,12 @@ van een catalogussysteem (&quot;Mi&quot;) worden nummers in andere catalogi</sou
         <translation>writes collection NAAM from a CSV file; columns with the name
 of a catalogue system (&quot;Mi&quot;) become numbers in other catalogues</translation>
     </message>
+    <message>
+        <source>spreekt Nederlands, Engels of Duits (meldingen, hulp
+en afdrukken), boven de gekozen taal en het systeem</source>
+        <translation>speaks Dutch, English or German (messages, help and
+printing), overriding the kept choice and the locale</translation>
+    </message>
 </context>
 <context>
     <name>CollectionStatistics</name>
@@ -2783,24 +2789,28 @@ Note:<byte value="xd"/>
 <context>
     <name>Tessaron2Main</name>
     <message>
-        <source>gebruik: tessaron2 [--home MAP]
+        <source>gebruik: tessaron2 [--home MAP] [--language nl|en|de]
 Tessaron2 Zegelarchief: een eigen postzegelverzameling bijhouden.
 
-  --home MAP   MAP is de programmamap
-  --help       toont deze tekst
-  --version    toont de versie
+  --home MAP            MAP is de programmamap
+  --language nl|en|de   spreekt Nederlands, Engels of Duits, voor deze keer
+                        boven de keuze onder Help &gt; Taal en de taal van het systeem
+  --help                toont deze tekst
+  --version             toont de versie
 
 De programmamap (Tessaron2.ini, Data/, Verzameling/) is MAP van --home, anders
 $TESSARON2_HOME, anders de map van het programma als die een map Verzameling
 bevat, anders ~/Tessaron2, die bij de eerste start wordt gevuld met de
 woordenlijsten, de help en de demoverzameling.
 </source>
-        <translation>usage: tessaron2 [--home DIR]
+        <translation>usage: tessaron2 [--home DIR] [--language nl|en|de]
 Tessaron2 Stamp Archive: keep track of your own stamp collection.
 
-  --home DIR   DIR is the program folder
-  --help       shows this text
-  --version    shows the version
+  --home DIR            DIR is the program folder
+  --language nl|en|de   speaks Dutch, English or German this time, overriding
+                        the choice under Help &gt; Language and the system&apos;s language
+  --help                shows this text
+  --version             shows the version
 
 The program folder (Tessaron2.ini, Data/, Verzameling/) is DIR of --home, else
 $TESSARON2_HOME, else the folder of the program if it holds a folder Verzameling,

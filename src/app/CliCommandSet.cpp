@@ -61,6 +61,9 @@ QString CliCommandSet::help() const
         text += CliCommand::helpEntry(command->synopsis(), command->summary());
     text +=
         CliCommand::helpEntry(CliText::tr("COMMANDO --help"), CliText::tr("toont de hulp bij dat commando"));
+    text += CliCommand::helpEntry(QStringLiteral("--language nl|en|de"),
+                                  CliText::tr("spreekt Nederlands, Engels of Duits (meldingen, hulp\n"
+                                              "en afdrukken), boven de gekozen taal en het systeem"));
     text +=
         CliCommand::helpEntry(QStringLiteral("--help"), CliArguments::helpOption().definition.description());
     text += CliCommand::helpEntry(QStringLiteral("--version"), CliText::tr("toont de versie"));

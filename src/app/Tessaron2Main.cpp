@@ -14,12 +14,14 @@
 namespace {
 
 const char *const Help = QT_TRANSLATE_NOOP(
-    "Tessaron2Main", "gebruik: tessaron2 [--home MAP]\n"
+    "Tessaron2Main", "gebruik: tessaron2 [--home MAP] [--language nl|en|de]\n"
                      "Tessaron2 Zegelarchief: een eigen postzegelverzameling bijhouden.\n"
                      "\n"
-                     "  --home MAP   MAP is de programmamap\n"
-                     "  --help       toont deze tekst\n"
-                     "  --version    toont de versie\n"
+                     "  --home MAP            MAP is de programmamap\n"
+                     "  --language nl|en|de   spreekt Nederlands, Engels of Duits, voor deze keer\n"
+                     "                        boven de keuze onder Help > Taal en de taal van het systeem\n"
+                     "  --help                toont deze tekst\n"
+                     "  --version             toont de versie\n"
                      "\n"
                      "De programmamap (Tessaron2.ini, Data/, Verzameling/) is MAP van --home, anders\n"
                      "$TESSARON2_HOME, anders de map van het programma als die een map Verzameling\n"

@@ -22,7 +22,7 @@ QString line(const QString &caption, const QString &path)
 
 } // namespace
 
-AboutForm::AboutForm(const ProgramFolder &folder, QWidget *parent)
+AboutForm::AboutForm(const ProgramFolder &folder, const QString &language, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutForm"));
@@ -43,7 +43,7 @@ AboutForm::AboutForm(const ProgramFolder &folder, QWidget *parent)
                                                 line(tr("Verzamelingen"), folder.collectionFolder()),
                                                 line(tr("Woordenlijsten"), folder.dataFolder()),
                                                 line(tr("Instellingen"), folder.settingsFile()),
-                                                line(tr("Help"), folder.dataFile(QStringLiteral("help.pdf")))}
+                                                line(tr("Help"), folder.helpFile(language))}
                                         .join(u'\n'),
                                     180, 1290, 6600, 1500);
     // The paths can be copied into a file manager or a message.

@@ -13,7 +13,8 @@ class AboutForm : public QDialog {
     Q_OBJECT
 
 public:
-    AboutForm(const ProgramFolder &folder, QWidget *parent);
+    // language: the language this run speaks, whose help document is named.
+    AboutForm(const ProgramFolder &folder, const QString &language, QWidget *parent);
 
 protected:
     void showEvent(QShowEvent *event) override;

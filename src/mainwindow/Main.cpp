@@ -118,7 +118,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
     auto *pictures = new PictureCommands(this, m_collection, ListView1, Image1);
     connect(pictures, &PictureCommands::pictureFiled, this, &Main::showFiledPicture);
     auto *commands = new MainCommands(
-        {this, m_collection, m_settings, *pictures, ListView1, [this] { return printSource(); }});
+        {this, m_collection, m_settings, *pictures, ListView1, [this] { return printSource(); }, m_language});
     connect(commands, &MainCommands::recordPicked, this, &Main::selectRecord);
     connect(commands, &MainCommands::findWanted, this, &Main::openFindBar);
     connect(Frame1, &DetailPanel::catalogueLineActivated, commands->action("ToolsCatalogue"),
@@ -150,6 +150,7 @@ Main::Main(const ProgramFolder &folder, QWidget *parent)
 
 void Main::showInterfaceLanguage(const QString &code)
 {
+    m_language = code;
     m_languages->tick(code);
 }
 

@@ -2,6 +2,7 @@
 
 #include "printing/PrintSource.h"
 #include "storage/document/OpenCollection.h"
+#include "storage/folder/InterfaceLanguage.h"
 #include "storage/formats/SettingsFile.h"
 
 #include <QImage>
@@ -59,7 +60,8 @@ public:
     QImage viewerPicture() const;
     // What the print jobs read of the window and the collection, as they stand now.
     PrintSource printSource() const;
-    // Ticks the language this run speaks in Help > "Taal" (Dutch until told).
+    // The language this run speaks (Dutch until told): ticked in Help > "Taal",
+    // and Help and the About window take the help document of that language.
     void showInterfaceLanguage(const QString &code);
 
     // The source of the thumbnail: the selected record's picture as loaded, kept
@@ -142,4 +144,5 @@ private:
     Clock *m_clock = nullptr;
     RecoveryGuard *m_recovery = nullptr;
     LanguageMenu *m_languages = nullptr;
+    QString m_language = InterfaceLanguage::dutch();
 };

@@ -162,7 +162,7 @@ void MainCommands::ToolsDataEdit_Click()
 
 void MainCommands::HelpHelp_Click()
 {
-    const QString helpFile = m_window.collection.programFolder().dataFile(QStringLiteral("help.pdf"));
+    const QString helpFile = m_window.collection.programFolder().helpFile(m_window.language);
     if (!FileExists(helpFile))
         return;
     // Without a program for PDF files the desktop's opener fails without a
@@ -187,7 +187,7 @@ void MainCommands::HelpDownloads_Click()
 
 void MainCommands::HelpAbout_Click()
 {
-    AboutForm(m_window.collection.programFolder(), m_window.widget).exec();
+    AboutForm(m_window.collection.programFolder(), m_window.language, m_window.widget).exec();
 }
 
 void MainCommands::ToolsPictureCheck_Click()

@@ -32,6 +32,8 @@ public:
         PictureCommands &pictures;
         QTreeView *list;
         std::function<PrintSource()> printSource;
+        // The language this run speaks ("nl", "en", "de"): Help opens its help.
+        const QString &language;
     };
 
     explicit MainCommands(const Window &window);

@@ -1063,6 +1063,7 @@ void TestCli::everyCommandAnswersHelpFromItsDeclarations()
     const ProgramRun general = run(folder, {"--help"});
     QCOMPARE(general.exitCode, 0);
     QVERIFY(general.out.contains("\n  COMMANDO --help "));
+    QVERIFY(general.out.contains("\n  --language nl|en|de "));
 
     // Each command's help opens with its part of the usage line and lists
     // every option that part names; the general help lists that part too.

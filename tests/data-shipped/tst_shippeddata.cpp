@@ -1,5 +1,5 @@
 // Checks what the build places beside the program: the word lists, the help
-// document, the seal-sheet frame, the demo collection with its pictures and the
+// documents, the seal-sheet frame, the demo collection with its pictures and the
 // old-format demo file, read from the assembled folder as the program reads them.
 
 #include "storage/folder/ProgramFolder.h"
@@ -101,14 +101,15 @@ private slots:
     void demoCollectionsUseTheWordLists();
     void demoPicturesMatchTheRecords();
     void oldFormatFileImports();
-    void helpDocumentIsAPdf();
+    void helpDocumentsArePdfs();
     void sealFrameIsAPicture();
 };
 
 void ShippedDataTest::folderHoldsEveryShippedFile()
 {
     QStringList expected = WordLists;
-    expected << QStringLiteral("help.pdf") << QStringLiteral("sluitzegels.fra");
+    expected << QStringLiteral("help.pdf") << QStringLiteral("help.en.pdf") << QStringLiteral("help.de.pdf")
+             << QStringLiteral("sluitzegels.fra");
     for (const QString &name : expected)
         QVERIFY2(QFile::exists(QDir(ShippedRoot).filePath(QStringLiteral("Data/") + name)), qPrintable(name));
     QVERIFY(!shippedFiles(QStringLiteral("Verzameling"), QStringLiteral("*.col")).isEmpty());
@@ -289,14 +290,17 @@ void ShippedDataTest::oldFormatFileImports()
     }
 }
 
-void ShippedDataTest::helpDocumentIsAPdf()
+void ShippedDataTest::helpDocumentsArePdfs()
 {
-    const QByteArray pdf = readShipped(QStringLiteral("Data/help.pdf"));
-    QVERIFY(pdf.startsWith("%PDF-"));
-    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
-    // A document that explains every window runs to many pages.
-    QVERIFY2(pdf.size() > 40 * 1024, qPrintable(QString::number(pdf.size())));
-    QVERIFY(pdf.count("/Type /Page\n") >= 8);
+    for (const QString &document :
+         {QStringLiteral("help.pdf"), QStringLiteral("help.en.pdf"), QStringLiteral("help.de.pdf")}) {
+        const QByteArray pdf = readShipped(QStringLiteral("Data/") + document);
+        QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(document));
+        QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+        // A document that explains every window runs to many pages.
+        QVERIFY2(pdf.size() > 40 * 1024, qPrintable(QString::number(pdf.size())));
+        QVERIFY(pdf.count("/Type /Page\n") >= 8);
+    }
 }
 
 void ShippedDataTest::sealFrameIsAPicture()

@@ -150,6 +150,7 @@ void InstallTest::windowProgramUsesTheHomeFolderOrAPortableFolderBesideIt()
     run = ProgramRun::of(program, {QStringLiteral("--help")}, noDisplay);
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith("gebruik: tessaron2"));
+    QVERIFY(run.out.contains("\n  --language nl|en|de "));
     QVERIFY(QDir(otherHome.path()).isEmpty());
 }
 

@@ -63,7 +63,7 @@ void PackageTest::packageHoldsTheInstallationAndItsControlFields()
         expected << QStringLiteral("./usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
     for (const QString &path : expected)
         QVERIFY2(paths.contains(path), qPrintable(path));
-    // The shared data is exactly what ships: word lists, help, seal frame, the
+    // The shared data is exactly what ships: word lists, the help documents, seal frame, the
     // demo collection with its pictures and the old-format file.
     const QString shared = QStringLiteral("./usr/share/tessaron2/");
     QStringList sharedFiles;
@@ -76,7 +76,8 @@ void PackageTest::packageHoldsTheInstallationAndItsControlFields()
     for (const QString &file :
          QDir(source.filePath(QStringLiteral("Data"))).entryList({QStringLiteral("*.txt")}))
         shipped << QStringLiteral("Data/") + file;
-    shipped << QStringLiteral("Data/help.pdf") << QStringLiteral("Data/sluitzegels.fra");
+    shipped << QStringLiteral("Data/help.pdf") << QStringLiteral("Data/help.en.pdf")
+            << QStringLiteral("Data/help.de.pdf") << QStringLiteral("Data/sluitzegels.fra");
     for (const QString &file : QDir(source.filePath(QStringLiteral("Verzameling")))
                                    .entryList({QStringLiteral("*.col"), QStringLiteral("*.cat")}))
         shipped << QStringLiteral("Verzameling/") + file;

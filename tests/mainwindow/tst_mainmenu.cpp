@@ -270,6 +270,27 @@ void MainMenuTest::helpAndWebPagesAreHandedToTheDesktop()
         QCOMPARE(page.host(), QStringLiteral("example.org"));
     }
     QVERIFY(m_desktop.opened[3] != m_desktop.opened[4]);
+
+    // Each language takes its own help; a missing one gives way to the
+    // English help, and that to the Dutch.
+    const QString english = folder.path(QStringLiteral("Data/help.en.pdf"));
+    const QString german = folder.path(QStringLiteral("Data/help.de.pdf"));
+    const auto helpOpened = [&](const char *language) {
+        main->showInterfaceLanguage(QString::fromLatin1(language));
+        menuItem(*main, "HelpHelp")->trigger();
+        return m_desktop.opened.last().toLocalFile();
+    };
+    QCOMPARE(helpOpened("de"), folder.path(QStringLiteral("Data/Help.PDF")));
+    folder.write(QStringLiteral("Data/help.en.pdf"), "%PDF-1.4");
+    QCOMPARE(helpOpened("de"), english);
+    folder.write(QStringLiteral("Data/help.de.pdf"), "%PDF-1.4");
+    QCOMPARE(helpOpened("de"), german);
+    QVERIFY(withModalDialog(menuItem(*main, "HelpAbout"), [&](QWidget *dialog) {
+        QVERIFY(control<QLabel>(*dialog, "Label3")->text().endsWith(QStringLiteral("Help : ") + german));
+        dialog->close();
+    }));
+    QCOMPARE(helpOpened("en"), english);
+    QCOMPARE(helpOpened("nl"), folder.path(QStringLiteral("Data/Help.PDF")));
     QCOMPARE(boxes.requests.size(), 1);
 }
 

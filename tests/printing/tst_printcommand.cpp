@@ -4,8 +4,11 @@
 #include "common/TestFolder.h"
 #include "printing/PrintCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -28,6 +31,7 @@ private slots:
     void sourceAsAfterAClick();
     void printsEveryJob();
     void refusesWhatItCannotPrint();
+    void headingsSpeakEnglishDataStaysAsItIs();
 };
 
 void TestPrintCommand::sourceAsAfterAClick()
@@ -116,6 +120,30 @@ void TestPrintCommand::refusesWhatItCannotPrint()
     }
     QVERIFY(
         command.run({"--job", "3", "--pdf", pdf}).reason.contains(QLatin1String("Item selecteren a.u.b.")));
+}
+
+void TestPrintCommand::headingsSpeakEnglishDataStaysAsItIs()
+{
+    // The programs' own English, as installing the language puts it in place.
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/translations/tessaron2_en.qm")));
+    QVERIFY(QCoreApplication::installTranslator(&english));
+    const auto dutchAgain = qScopeGuard([&] { QCoreApplication::removeTranslator(&english); });
+
+    TestFolder folder;
+    std::vector<StampRecord> rows = {stamp("1852", "3a")};
+    rows[0][StampRecord::Condition] = QStringLiteral("Gestempeld");
+    PrintCommand command(folder.folder(), QStringLiteral("België"), rows);
+    const QString pdf = folder.path(QStringLiteral("list.pdf"));
+    const StorageResult result = command.run({"--job", "1", "--pdf", pdf});
+    QVERIFY2(result.ok, qPrintable(result.reason));
+    const PdfReadback list(pdf);
+    QVERIFY2(list.ok(), qPrintable(list.error()));
+    for (const char *word : {"Collection", "Year", "Cat.Number", "Category", "Kind", "Type", "Condition",
+                             "België", "1852", "3a", "Frankeerzegel", "Gestempeld"})
+        QVERIFY2(list.find(0, QString::fromUtf8(word)).size() == 1, word);
+    for (const char *dutch : {"Verzameling", "Jaar", "Categorie", "Soort", "Conditie"})
+        QVERIFY2(list.find(0, QString::fromLatin1(dutch)).empty(), dutch);
 }
 
 QTEST_MAIN(TestPrintCommand)

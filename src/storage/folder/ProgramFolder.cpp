@@ -2,6 +2,8 @@
 
 #include "storage/StorageText.h"
 #include "storage/folder/CollectionName.h"
+#include "storage/folder/FileHelpers.h"
+#include "storage/folder/InterfaceLanguage.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,6 +171,21 @@ QString ProgramFolder::dataFolder() const
 QString ProgramFolder::dataFile(const QString &fileName) const
 {
     return path({QStringLiteral("Data"), fileName});
+}
+
+QString ProgramFolder::helpFile(const QString &language) const
+{
+    // Whoever does not read Dutch is better served by the English help than
+    // by the Dutch one when the help of their own language is missing.
+    if (language != InterfaceLanguage::dutch()) {
+        for (const QString &name :
+             {QStringLiteral("help.%1.pdf").arg(language), QStringLiteral("help.en.pdf")}) {
+            const QString document = dataFile(name);
+            if (FileExists(document))
+                return document;
+        }
+    }
+    return dataFile(QStringLiteral("help.pdf"));
 }
 
 QString ProgramFolder::collectionFile(const QString &name) const

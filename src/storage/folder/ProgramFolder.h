@@ -54,6 +54,10 @@ public:
     QString oldDataFile(const QString &name) const;    // Verzameling/<name>.cat
     QString pictureFolder(const QString &name) const;  // Verzameling/<name>
     QString yearFolder(const QString &name, const QString &year) const;
+    // The help document for a run in that language ("nl", "en", "de"):
+    // Data/help.<language>.pdf, else Data/help.en.pdf, else Data/help.pdf, the
+    // Dutch one, which is also Dutch's own.
+    QString helpFile(const QString &language) const;
     // Verzameling/<name>/<year>/<catalogueNumber>.jpg, texts used untrimmed.
     // Empty when the texts would lead out of the picture folder (a name, year
     // or number holding "/" or being "." or "..", an empty name), as they may
