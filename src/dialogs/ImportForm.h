@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 class OpenCollection;
@@ -49,7 +50,7 @@ protected:
     // The message of a file that cannot be read, with its reason.
     virtual QString readFailure(const QString &reason) const = 0;
 
-    // Each count's name and records, as the lists below show them.
+    // Each count as a name with its records.
     template <typename Count>
     static std::vector<std::pair<QString, int>> countsOf(const std::vector<Count> &counts)
     {
@@ -72,7 +73,7 @@ protected:
     // Asks before each existing collection is replaced, then (when the open
     // collection gives way to the first imported) about its unsaved changes.
     bool confirmReplacing(const QStringList &existing, bool replacesOpen);
-    // The name refused, with the reason; true when it can be written.
+    // True when the name can be written; otherwise says why not.
     bool checkName(const QString &name);
     // Writes behind the bar; the window ignores the collector meanwhile.
     StorageResult writeBusy(const std::function<StorageResult(const std::function<void(double)> &)> &write);
