@@ -770,6 +770,73 @@ Hilfe und Druck), statt der gewählten und der Systemsprache</translation>
     </message>
 </context>
 <context>
+    <name>ColnectImportForm</name>
+    <message>
+        <source>Importeren uit Colnect</source>
+        <translation>Aus Colnect importieren</translation>
+    </message>
+    <message>
+        <source>Lijsten</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>Cat.nr. uit</source>
+        <translation>Kat.-Nr. aus</translation>
+    </message>
+    <message>
+        <source>Nieuw (bestaande vervangen)</source>
+        <translation>Neu (bestehende ersetzen)</translation>
+    </message>
+    <message>
+        <source>Bestaande bijwerken</source>
+        <translation>Bestehende aktualisieren</translation>
+    </message>
+    <message>
+        <source>Colnect-bestand kon niet worden gelezen!<byte value="xd"/>
+%1</source>
+        <translation>Colnect-Datei konnte nicht gelesen werden!<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>en nog %1</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Postzegels : %1    Catalogi : %2</source>
+        <translation>Marken : %1    Kataloge : %2</translation>
+    </message>
+    <message>
+        <source>geen</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Wordt bijgewerkt of geschreven : %1</source>
+        <translation>Wird aktualisiert oder geschrieben : %1</translation>
+    </message>
+    <message>
+        <source>Wordt geschreven : %1</source>
+        <translation>Wird geschrieben : %1</translation>
+    </message>
+    <message>
+        <source>Colnect-bestand kon niet worden geïmporteerd!<byte value="xd"/>
+%1</source>
+        <translation>Colnect-Datei konnte nicht importiert werden!<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>bijwerken uit Colnect</source>
+        <translation>aus Colnect aktualisieren</translation>
+    </message>
+    <message>
+        <source>%1 records in %2 verzameling(en): %3 gewijzigd, %4 ongewijzigd, %5 nieuw.</source>
+        <translation>%1 Datensätze in %2 Sammlung(en): %3 geändert, %4 unverändert, %5 neu.</translation>
+    </message>
+    <message>
+        <source>%1 records geïmporteerd in %2 verzameling(en).</source>
+        <translation>%1 Datensätze in %2 Sammlung(en) importiert.</translation>
+    </message>
+</context>
+<context>
     <name>ColumnClickHandler</name>
     <message>
         <source>Gesorteerd op : Jaartal</source>
@@ -1115,6 +1182,96 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportForm</name>
+    <message>
+        <source>Bestand : %1</source>
+        <translation>Datei : %1</translation>
+    </message>
+    <message>
+        <source>Bestand wordt gelezen...</source>
+        <translation>Datei wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Landen</source>
+        <translation>Länder</translation>
+    </message>
+    <message>
+        <source>Eén verzameling per land</source>
+        <translation>Eine Sammlung je Land</translation>
+    </message>
+    <message>
+        <source>Naam verzameling</source>
+        <translation>Name der Sammlung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbruch</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>(geen land)</source>
+        <translation>(kein Land)</translation>
+    </message>
+    <message>
+        <source>Verzameling &apos;%1&apos; bestaat reeds!<byte value="xd"/>
+Wilt u deze overschrijven?</source>
+        <translation>Sammlung &apos;%1&apos; existiert bereits!<byte value="xd"/>
+Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Let op:<byte value="xd"/>
+%1</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Hinweis:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+... en nog %1.</source>
+        <translation><byte value="xd"/>
+... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Verzameling kon niet worden geopend!<byte value="xd"/>
+%1</source>
+        <translation>Sammlung konnte nicht geöffnet werden!<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportMenuCommands</name>
+    <message>
+        <source>Alle bestanden (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Importeren uit Tellico</source>
+        <translation>Aus Tellico importieren</translation>
+    </message>
+    <message>
+        <source>Tellico-bestanden (*.tc *.xml)</source>
+        <translation>Tellico-Dateien (*.tc *.xml)</translation>
+    </message>
+    <message>
+        <source>Importeren uit Colnect</source>
+        <translation>Aus Colnect importieren</translation>
+    </message>
+    <message>
+        <source>Colnect-bestanden (*.csv)</source>
+        <translation>Colnect-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1735,10 @@ Die Hilfe befindet sich in: %1</translation>
     <message>
         <source>Catalogusnummers</source>
         <translation>Katalognummern</translation>
+    </message>
+    <message>
+        <source>Importeren uit Colnect...</source>
+        <translation>Aus Colnect importieren...</translation>
     </message>
 </context>
 <context>
@@ -2683,60 +2844,18 @@ Trotzdem ohne frühere Version speichern?</translation>
         <translation>Aus Tellico importieren</translation>
     </message>
     <message>
-        <source>Bestand : %1</source>
-        <translation>Datei : %1</translation>
-    </message>
-    <message>
-        <source>Bestand wordt gelezen...</source>
-        <translation>Datei wird gelesen...</translation>
-    </message>
-    <message>
-        <source>Landen</source>
-        <translation>Länder</translation>
-    </message>
-    <message>
-        <source>Eén verzameling per land</source>
-        <translation>Eine Sammlung je Land</translation>
-    </message>
-    <message>
-        <source>Naam verzameling</source>
-        <translation>Sammlungsname</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbruch</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Tellico-bestand kon niet worden gelezen!<byte value="xd"/>
 %1</source>
         <translation>Tellico-Datei konnte nicht gelesen werden!<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
         <source>Postzegels : %1    Afbeeldingen : %2 gevonden, %3 ontbreken</source>
         <translation>Marken : %1    Bilder : %2 gefunden, %3 fehlen</translation>
     </message>
     <message>
-        <source>(geen land)</source>
-        <translation>(kein Land)</translation>
-    </message>
-    <message>
         <source>Wordt geschreven : %1</source>
         <translation>Wird geschrieben : %1</translation>
-    </message>
-    <message>
-        <source>Verzameling &apos;%1&apos; bestaat reeds!<byte value="xd"/>
-Wilt u deze overschrijven?</source>
-        <translation>Sammlung &apos;%1&apos; existiert bereits!<byte value="xd"/>
-Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Tellico-bestand kon niet worden geïmporteerd!<byte value="xd"/>
@@ -2747,43 +2866,6 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>%1 records en %2 afbeeldingen geïmporteerd in %3 verzameling(en).</source>
         <translation>%1 Datensätze und %2 Bilder in %3 Sammlung(en) importiert.</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-<byte value="xd"/>
-Let op:<byte value="xd"/>
-%1</source>
-        <translation><byte value="xd"/>
-<byte value="xd"/>
-Hinweis:<byte value="xd"/>
-%1</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-... en nog %1.</source>
-        <translation><byte value="xd"/>
-... und %1 weitere.</translation>
-    </message>
-    <message>
-        <source>Verzameling kon niet worden geopend!<byte value="xd"/>
-%1</source>
-        <translation>Sammlung konnte nicht geöffnet werden!<byte value="xd"/>
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TellicoMenuCommand</name>
-    <message>
-        <source>Importeren uit Tellico</source>
-        <translation>Aus Tellico importieren</translation>
-    </message>
-    <message>
-        <source>Tellico-bestanden (*.tc *.xml)</source>
-        <translation>Tellico-Dateien (*.tc *.xml)</translation>
-    </message>
-    <message>
-        <source>Alle bestanden (*)</source>
-        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

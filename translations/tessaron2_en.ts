@@ -770,6 +770,73 @@ printing), overriding the kept choice and the locale</translation>
     </message>
 </context>
 <context>
+    <name>ColnectImportForm</name>
+    <message>
+        <source>Importeren uit Colnect</source>
+        <translation>Import from Colnect</translation>
+    </message>
+    <message>
+        <source>Lijsten</source>
+        <translation>Lists</translation>
+    </message>
+    <message>
+        <source>Cat.nr. uit</source>
+        <translation>Cat.no. from</translation>
+    </message>
+    <message>
+        <source>Nieuw (bestaande vervangen)</source>
+        <translation>New (replace existing)</translation>
+    </message>
+    <message>
+        <source>Bestaande bijwerken</source>
+        <translation>Update existing</translation>
+    </message>
+    <message>
+        <source>Colnect-bestand kon niet worden gelezen!<byte value="xd"/>
+%1</source>
+        <translation>Colnect file could not be read!<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>en nog %1</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Postzegels : %1    Catalogi : %2</source>
+        <translation>Stamps : %1    Catalogues : %2</translation>
+    </message>
+    <message>
+        <source>geen</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Wordt bijgewerkt of geschreven : %1</source>
+        <translation>Will be updated or written : %1</translation>
+    </message>
+    <message>
+        <source>Wordt geschreven : %1</source>
+        <translation>Will be written : %1</translation>
+    </message>
+    <message>
+        <source>Colnect-bestand kon niet worden geïmporteerd!<byte value="xd"/>
+%1</source>
+        <translation>Colnect file could not be imported!<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>bijwerken uit Colnect</source>
+        <translation>update from Colnect</translation>
+    </message>
+    <message>
+        <source>%1 records in %2 verzameling(en): %3 gewijzigd, %4 ongewijzigd, %5 nieuw.</source>
+        <translation>%1 records in %2 collection(s): %3 changed, %4 unchanged, %5 new.</translation>
+    </message>
+    <message>
+        <source>%1 records geïmporteerd in %2 verzameling(en).</source>
+        <translation>%1 records imported into %2 collection(s).</translation>
+    </message>
+</context>
+<context>
     <name>ColumnClickHandler</name>
     <message>
         <source>Gesorteerd op : Jaartal</source>
@@ -1115,6 +1182,96 @@ close the current collection anyway?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportForm</name>
+    <message>
+        <source>Bestand : %1</source>
+        <translation>File : %1</translation>
+    </message>
+    <message>
+        <source>Bestand wordt gelezen...</source>
+        <translation>Reading file...</translation>
+    </message>
+    <message>
+        <source>Landen</source>
+        <translation>Countries</translation>
+    </message>
+    <message>
+        <source>Eén verzameling per land</source>
+        <translation>One collection per country</translation>
+    </message>
+    <message>
+        <source>Naam verzameling</source>
+        <translation>Collection name</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>(geen land)</source>
+        <translation>(no country)</translation>
+    </message>
+    <message>
+        <source>Verzameling &apos;%1&apos; bestaat reeds!<byte value="xd"/>
+Wilt u deze overschrijven?</source>
+        <translation>Collection &apos;%1&apos; already exists!<byte value="xd"/>
+Do you want to overwrite it?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Let op:<byte value="xd"/>
+%1</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Note:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+... en nog %1.</source>
+        <translation><byte value="xd"/>
+... and %1 more.</translation>
+    </message>
+    <message>
+        <source>Verzameling kon niet worden geopend!<byte value="xd"/>
+%1</source>
+        <translation>Collection could not be opened!<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportMenuCommands</name>
+    <message>
+        <source>Alle bestanden (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Importeren uit Tellico</source>
+        <translation>Import from Tellico</translation>
+    </message>
+    <message>
+        <source>Tellico-bestanden (*.tc *.xml)</source>
+        <translation>Tellico files (*.tc *.xml)</translation>
+    </message>
+    <message>
+        <source>Importeren uit Colnect</source>
+        <translation>Import from Colnect</translation>
+    </message>
+    <message>
+        <source>Colnect-bestanden (*.csv)</source>
+        <translation>Colnect files (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1735,10 @@ The help is in: %1</translation>
     <message>
         <source>Catalogusnummers</source>
         <translation>Catalogue numbers</translation>
+    </message>
+    <message>
+        <source>Importeren uit Colnect...</source>
+        <translation>Import from Colnect...</translation>
     </message>
 </context>
 <context>
@@ -2683,60 +2844,18 @@ Save anyway without a previous version?</translation>
         <translation>Import from Tellico</translation>
     </message>
     <message>
-        <source>Bestand : %1</source>
-        <translation>File : %1</translation>
-    </message>
-    <message>
-        <source>Bestand wordt gelezen...</source>
-        <translation>Reading file...</translation>
-    </message>
-    <message>
-        <source>Landen</source>
-        <translation>Countries</translation>
-    </message>
-    <message>
-        <source>Eén verzameling per land</source>
-        <translation>One collection per country</translation>
-    </message>
-    <message>
-        <source>Naam verzameling</source>
-        <translation>Collection name</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Tellico-bestand kon niet worden gelezen!<byte value="xd"/>
 %1</source>
         <translation>Tellico file could not be read!<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
         <source>Postzegels : %1    Afbeeldingen : %2 gevonden, %3 ontbreken</source>
         <translation>Stamps : %1    Pictures : %2 found, %3 missing</translation>
     </message>
     <message>
-        <source>(geen land)</source>
-        <translation>(no country)</translation>
-    </message>
-    <message>
         <source>Wordt geschreven : %1</source>
         <translation>Will be written : %1</translation>
-    </message>
-    <message>
-        <source>Verzameling &apos;%1&apos; bestaat reeds!<byte value="xd"/>
-Wilt u deze overschrijven?</source>
-        <translation>Collection &apos;%1&apos; already exists!<byte value="xd"/>
-Do you want to overwrite it?</translation>
     </message>
     <message>
         <source>Tellico-bestand kon niet worden geïmporteerd!<byte value="xd"/>
@@ -2747,43 +2866,6 @@ Do you want to overwrite it?</translation>
     <message>
         <source>%1 records en %2 afbeeldingen geïmporteerd in %3 verzameling(en).</source>
         <translation>%1 records and %2 pictures imported into %3 collection(s).</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-<byte value="xd"/>
-Let op:<byte value="xd"/>
-%1</source>
-        <translation><byte value="xd"/>
-<byte value="xd"/>
-Note:<byte value="xd"/>
-%1</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-... en nog %1.</source>
-        <translation><byte value="xd"/>
-... and %1 more.</translation>
-    </message>
-    <message>
-        <source>Verzameling kon niet worden geopend!<byte value="xd"/>
-%1</source>
-        <translation>Collection could not be opened!<byte value="xd"/>
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TellicoMenuCommand</name>
-    <message>
-        <source>Importeren uit Tellico</source>
-        <translation>Import from Tellico</translation>
-    </message>
-    <message>
-        <source>Tellico-bestanden (*.tc *.xml)</source>
-        <translation>Tellico files (*.tc *.xml)</translation>
-    </message>
-    <message>
-        <source>Alle bestanden (*)</source>
-        <translation>All files (*)</translation>
     </message>
 </context>
 <context>

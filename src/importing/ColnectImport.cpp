@@ -6,6 +6,7 @@
 #include "importing/TellicoMapping.h"
 #include "storage/folder/CollectionName.h"
 #include "storage/folder/ProgramFolder.h"
+#include "storage/formats/CatalogueEntriesFile.h"
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/ImportedCollections.h"
@@ -400,7 +401,8 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
 }
 
 StorageResult ColnectImport::write(const ProgramFolder &folder, const Options &options, bool dryRun,
-                                   Report &report, const std::function<void(double done)> &progress) const
+                                   Report &report, const std::function<void(double done)> &progress,
+                                   Open *open) const
 {
     if (const StorageResult named = ImportPlan::checkMainName(options.name); !named)
         return named;
@@ -417,20 +419,30 @@ StorageResult ColnectImport::write(const ProgramFolder &folder, const Options &o
     for (size_t at = 0; at < report.collections.size(); ++at) {
         Count &count = report.collections[at];
         const CollectionFiles files(folder, count.name);
+        const bool inWindow =
+            open && options.update && CollectionName::sameCollection(count.name, open->name);
         Made there;
-        if (options.update && files.exists()) {
+        if (options.update && files.exists() && !inWindow) {
             if (const StorageResult loaded = CollectionFile::readRecords(files.file(), there.records);
                 !loaded)
                 return StorageResult::failure(ImportText::tr("Verzameling '%1' kan niet worden gelezen: %2")
                                                   .arg(count.name, loaded.reason));
-            if (const CollectionFiles::CatalogueRead read = files.readCatalogue(there.entries); !read.result)
+            // A dry run leaves a damaged catalogue file as it is; reading it for
+            // writing keeps it aside and writes what could be read.
+            const StorageResult read =
+                dryRun ? CatalogueEntriesFile::read(files.catalogueFile(), there.entries).result
+                       : files.readCatalogue(there.entries).result;
+            if (!read)
                 return StorageResult::failure(ImportText::tr("Verzameling '%1' kan niet worden gelezen: %2")
-                                                  .arg(count.name, read.result.reason));
+                                                  .arg(count.name, read.reason));
         }
         const QString name = count.name;
-        const Made made = make(planned, at, options, there, count, report.notes);
+        Made made = make(planned, at, options, inWindow ? open->there : there, count, report.notes);
         count.name = name;
-        if (!dryRun) {
+        if (inWindow) {
+            open->made = std::move(made);
+            open->updated = true;
+        } else if (!dryRun) {
             const StorageResult saved = written.save(name, made.records, &made.entries);
             if (!saved)
                 return StorageResult::failure(

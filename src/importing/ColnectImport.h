@@ -70,17 +70,27 @@ public:
     // The collections of the plan whose file exists already.
     QStringList existingCollections(const ProgramFolder &folder, const Options &options) const;
 
-    // Writes (or with dryRun only reports) the collections, all or nothing:
-    // every collection is checked first, and a failure part-way takes back
-    // what was written. The report is what writing gives.
-    StorageResult write(const ProgramFolder &folder, const Options &options, bool dryRun, Report &report,
-                        const std::function<void(double done)> &progress = {}) const;
-
     // One collection as the import makes it: its records and catalogue entries.
     struct Made {
         std::vector<StampRecord> records;
         CatalogueEntries entries;
     };
+    // The collection open in a window, which an update brings up to date as
+    // it stands there (with its unsaved edits) instead of from its file: the
+    // window takes what is made as one step of its own.
+    struct Open {
+        QString name;
+        Made there;
+        Made made;
+        bool updated = false;
+    };
+
+    // Writes (or with dryRun only reports) the collections, all or nothing:
+    // every collection is checked first, and a failure part-way takes back
+    // what was written. The report is what writing gives. With an update the
+    // collection of open is made into open->made and not written.
+    StorageResult write(const ProgramFolder &folder, const Options &options, bool dryRun, Report &report,
+                        const std::function<void(double done)> &progress = {}, Open *open = nullptr) const;
     // The collection made from the stamps of the plan's collection at, onto
     // the records and entries of the collection there (with an update) and
     // the counts of the update; notes tell of records left alone.

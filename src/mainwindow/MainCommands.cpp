@@ -6,9 +6,9 @@
 #include "catalogue/WantListDialog.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/CsvMenuCommands.h"
+#include "dialogs/ImportMenuCommands.h"
 #include "dialogs/NieuwForm.h"
 #include "dialogs/SaveForm.h"
-#include "dialogs/TellicoMenuCommand.h"
 #include "dialogs/VersionsForm.h"
 #include "listeditor/EditData.h"
 #include "mainwindow/MakerPages.h"
@@ -43,6 +43,7 @@ MainCommands::MainCommands(const Window &window)
     addCommand("FileExportCsv", tr("Exporteren naar CSV"), &MainCommands::FileExportCsv_Click);
     addCommand("FileImportCsv", tr("Importeren uit CSV"), &MainCommands::FileImportCsv_Click);
     addCommand("FileImportTellico", tr("Importeren uit Tellico..."), &MainCommands::FileImportTellico_Click);
+    addCommand("FileImportColnect", tr("Importeren uit Colnect..."), &MainCommands::FileImportColnect_Click);
     addCommand("FileVersions", tr("Vorige versies..."), &MainCommands::FileVersions_Click);
     addCommand("FileExit", tr("Exit"), &MainCommands::FileExit_Click);
 
@@ -136,8 +137,14 @@ void MainCommands::FileImportCsv_Click()
 
 void MainCommands::FileImportTellico_Click()
 {
-    TellicoMenuCommand(m_window.collection, m_window.settings.panelColour, m_window.settings.fieldColour,
-                       m_window.widget);
+    ImportMenuCommands::tellico(m_window.collection, m_window.settings.panelColour,
+                                m_window.settings.fieldColour, m_window.widget);
+}
+
+void MainCommands::FileImportColnect_Click()
+{
+    ImportMenuCommands::colnect(m_window.collection, m_window.settings.panelColour,
+                                m_window.settings.fieldColour, m_window.widget);
 }
 
 void MainCommands::FileVersions_Click()

@@ -59,6 +59,7 @@ private:
     void FileExportCsv_Click();
     void FileImportCsv_Click();
     void FileImportTellico_Click();
+    void FileImportColnect_Click();
     void FileVersions_Click();
     void TooleWebpage_Click();
     void ToolsDataEdit_Click();

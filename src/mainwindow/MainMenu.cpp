@@ -26,7 +26,8 @@ MainMenu::MainMenu(QMenuBar *bar, const MainCommands &commands, const HistoryCom
     // Commands added to File stand in a group of their own above the separator
     // before "Exit", which stays the last item.
     addSeparator(file, "FileStreep4");
-    addItems(file, {"FileExportCsv", "FileImportCsv", "FileImportTellico", "FileVersions"});
+    addItems(file,
+             {"FileExportCsv", "FileImportCsv", "FileImportTellico", "FileImportColnect", "FileVersions"});
     addSeparator(file, "FileStreep3");
     addItems(file, {"FileExit"});
 

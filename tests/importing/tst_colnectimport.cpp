@@ -325,7 +325,13 @@ void ColnectImportTest::updateChangesWhatChangedAndNeverDoubles()
     rows[2][rows[2].indexOf(QPair<QString, QString>("FaceValue", "20"))].second = QStringLiteral("25");
     rows.append(
         {{"Name", "Nieuw"}, {"Catalog Codes", "Mi:NL 2000"}, {"Issued on", "2001"}, {"Link", link(1006)}});
+    // A dry run leaves even a damaged catalogue file as it is, and keeps nothing aside.
+    const QString catalogue = QStringLiteral("Verzameling/.catalogi/Wereld.txt");
+    folder.write(catalogue, folder.read(catalogue) + "kapot\r\n");
+    const QByteArray damaged = folder.read(catalogue);
     const ColnectImport::Report dryReport = import(folder, ColnectSample::list(rows), options, true);
+    QCOMPARE(folder.read(catalogue), damaged);
+    QCOMPARE(QDir(folder.path(QStringLiteral("Verzameling/.catalogi"))).entryList(QDir::Files).size(), 1);
     report = import(folder, ColnectSample::list(rows), options);
     QCOMPARE(reportText(report, true), QStringLiteral("Wereld\t7\t2\t4\ntotaal\t7\t2\t4"));
     QCOMPARE(reportText(dryReport, true), reportText(report, true));

@@ -136,21 +136,40 @@ void OpenCollection::clearSortMark()
 void OpenCollection::addImportedRecords(std::vector<StampRecord> records, bool replace,
                                         const CatalogueEntries &entries)
 {
-    auto swaps = std::make_shared<EntrySwaps>();
     if (replace) {
+        replaceContents(std::move(records), entries, StorageText::tr("vervangen door CSV"));
+        return;
+    }
+    keepStep(StorageText::tr("importeren uit CSV"),
+             RowsStep::insertion(m_records.count(), std::move(records)), m_sortState,
+             entriesBecoming(entries, false));
+}
+
+void OpenCollection::replaceContents(std::vector<StampRecord> records, const CatalogueEntries &entries,
+                                     const QString &text)
+{
+    std::shared_ptr<EntrySwaps> swaps = entriesBecoming(entries, true);
+    const RecordSpan now = m_records.records();
+    if (!swaps && std::equal(records.begin(), records.end(), now.begin(), now.end()))
+        return;
+    auto edit = std::make_unique<ListSwapStep>(std::move(records), now.size());
+    keepStep(text, std::move(edit), m_sortState, std::move(swaps));
+}
+
+std::shared_ptr<EntrySwaps> OpenCollection::entriesBecoming(const CatalogueEntries &entries, bool all) const
+{
+    auto swaps = std::make_shared<EntrySwaps>();
+    if (all) {
         m_entries.forEachPacked([&](const QString &key, const QString &) {
             if (!entries.has(key))
                 swaps->add(key, QString());
         });
     }
-    entries.forEachPacked([&](const QString &key, const QString &packed) { swaps->add(key, packed); });
-    std::unique_ptr<EditStep> edit;
-    if (replace)
-        edit = std::make_unique<ListSwapStep>(std::move(records), m_records.records().size());
-    else
-        edit = RowsStep::insertion(m_records.count(), std::move(records));
-    keepStep(replace ? StorageText::tr("vervangen door CSV") : StorageText::tr("importeren uit CSV"),
-             std::move(edit), m_sortState, swaps->isEmpty() ? nullptr : std::move(swaps));
+    entries.forEachPacked([&](const QString &key, const QString &packed) {
+        if (m_entries.packedOf(key) != packed)
+            swaps->add(key, packed);
+    });
+    return swaps->isEmpty() ? nullptr : swaps;
 }
 
 void OpenCollection::markChangedWithoutEdit()

@@ -86,6 +86,11 @@ public:
     // replacing the records replaces every entry.
     void addImportedRecords(std::vector<StampRecord> records, bool replace,
                             const CatalogueEntries &entries = {});
+    // The whole list and every catalogue entry become those given, as one
+    // step named text (a collection brought up to date by an import); the
+    // collection keeps its name. Nothing changed is no step.
+    void replaceContents(std::vector<StampRecord> records, const CatalogueEntries &entries,
+                         const QString &text);
     // Marks a change without an edit: it stays marked until the next save,
     // whatever is undone.
     void markChangedWithoutEdit();
@@ -174,6 +179,9 @@ private:
     // null when the stamp stays or has none.
     std::shared_ptr<EntrySwaps> entriesFollowing(int row, const StampRecord &from,
                                                  const StampRecord &to) const;
+    // The swaps that give the stamps of entries those entries; with all, the
+    // other stamps lose theirs. Null when nothing changes.
+    std::shared_ptr<EntrySwaps> entriesBecoming(const CatalogueEntries &entries, bool all) const;
     // Drops the oldest steps while the history holds more than the list again.
     void trimHistory();
     // Called by a step done (applied; first: the edit was just made) or undone.
