@@ -1204,7 +1204,7 @@ möchten Sie die aktuelle Sammlung trotzdem schließen?</translation>
     </message>
     <message>
         <source>Naam verzameling</source>
-        <translation>Name der Sammlung</translation>
+        <translation>Sammlungsname</translation>
     </message>
     <message>
         <source>Cancel</source>
