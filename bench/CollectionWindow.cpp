@@ -1,7 +1,8 @@
 #include "CollectionWindow.h"
 
+#include "widgets/RecordListView.h"
+
 #include <QCoreApplication>
-#include <QTreeView>
 
 namespace {
 
@@ -23,7 +24,7 @@ protected:
 
 CollectionWindow::CollectionWindow(const ProgramFolder &folder)
     : m_main(folder)
-    , m_list(m_main.findChild<QTreeView *>(QStringLiteral("ListView1")))
+    , m_list(m_main.findChild<RecordListView *>(QStringLiteral("ListView1")))
 {}
 
 void CollectionWindow::showEmpty()

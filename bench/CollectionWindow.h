@@ -5,7 +5,7 @@
 #include <QString>
 
 class ProgramFolder;
-class QTreeView;
+class RecordListView;
 
 // The main window as a collector uses it, for the window figures: shown,
 // with a collection opened the way the open dialog opens one, and its list
@@ -15,7 +15,7 @@ public:
     explicit CollectionWindow(const ProgramFolder &folder);
 
     Main &main() { return m_main; }
-    QTreeView &list() { return *m_list; }
+    RecordListView &list() { return *m_list; }
     const RecordList &records() { return m_main.collection().records(); }
 
     // Shows the empty window and waits until it is on screen.
@@ -27,5 +27,5 @@ public:
 
 private:
     Main m_main;
-    QTreeView *m_list;
+    RecordListView *m_list;
 };

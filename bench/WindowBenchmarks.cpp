@@ -5,6 +5,7 @@
 #include "mainwindow/RecordSelection.h"
 #include "storage/formats/CollectionFile.h"
 #include "widgets/MessageBox.h"
+#include "widgets/RecordListView.h"
 #include "widgets/VistaButton.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QTreeView>
 
 namespace {
 
@@ -59,7 +59,7 @@ void ShowSelectedRecord(benchmark::State &state)
         sample.folder().picturePath(name, record[StampRecord::Year], record[StampRecord::CatalogueNumber]);
     writeScan(picture);
     window.show();
-    window.findChild<QTreeView *>(QStringLiteral("ListView1"))
+    window.findChild<RecordListView *>(QStringLiteral("ListView1"))
         ->setCurrentIndex(window.collection().records().index(row, 0));
     auto *selection = window.findChild<RecordSelection *>();
     for (auto _ : state) {

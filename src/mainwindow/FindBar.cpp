@@ -6,11 +6,11 @@
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
-#include <QTreeView>
 
 namespace {
 
@@ -24,7 +24,8 @@ VistaButton *newButton(QWidget *parent, const char *name, const QString &caption
 
 } // namespace
 
-FindBar::FindBar(QTreeView *list, const RecordList &records, const CatalogueEntries &entries, QWidget *parent)
+FindBar::FindBar(QAbstractItemView *list, const RecordList &records, const CatalogueEntries &entries,
+                 QWidget *parent)
     : QFrame(parent)
     , m_list(list)
     , m_records(records)

@@ -4,10 +4,10 @@
 
 #include <QFrame>
 
+class CatalogueEntries;
+class QAbstractItemView;
 class QLabel;
 class QLineEdit;
-class QTreeView;
-class CatalogueEntries;
 class RecordList;
 class VistaButton;
 
@@ -24,7 +24,8 @@ public:
     static constexpr int ReservedTwips = 450;
 
     // Stands in the list's parent, above the list.
-    FindBar(QTreeView *list, const RecordList &records, const CatalogueEntries &entries, QWidget *parent);
+    FindBar(QAbstractItemView *list, const RecordList &records, const CatalogueEntries &entries,
+            QWidget *parent);
 
     // Shows the bar (unless the list is out of sight) with its text selected for typing.
     void open();
@@ -54,7 +55,7 @@ private:
     VistaButton *SluitKnop = nullptr;
 
     // The list whose size the bar follows.
-    QTreeView *m_list;
+    QAbstractItemView *m_list;
     const RecordList &m_records;
     const CatalogueEntries &m_entries;
 };

@@ -18,6 +18,7 @@
 #include "widgets/MainLook.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ReaderNames.h"
+#include "widgets/RecordListView.h"
 #include "widgets/ResizeRule.h"
 #include "widgets/SelectedRow.h"
 #include "widgets/Twips.h"
@@ -32,7 +33,6 @@
 #include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTreeView>
 
 namespace {
 
@@ -336,17 +336,11 @@ void Main::buildListFrame(QWidget *area)
     Frame2 = newFrame(area, "Frame2");
     Frame2->move(Twips::toPixels(5010), Twips::toPixels(600));
 
-    ListView1 = new QTreeView(Frame2);
+    ListView1 = new RecordListView(Frame2);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->move(Twips::toPixels(120), Twips::toPixels(240));
     ListView1->setFont(MainLook::normalFont());
     MainLook::setBackground(ListView1, QPalette::Base, ListColour);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setItemsExpandable(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setAllColumnsShowFocus(true);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setModel(m_collection.listModel());
     ReaderNames::name(ListView1, tr("Records"));

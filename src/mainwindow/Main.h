@@ -19,8 +19,8 @@ class LanguageMenu;
 class PictureViewer;
 class QFrame;
 class QLabel;
-class QTreeView;
 class RecordEditing;
+class RecordListView;
 class RecordSelection;
 class RecoveryGuard;
 class VistaButton;
@@ -120,7 +120,7 @@ private:
     VistaButton *WijzigKnop = nullptr;
     VistaButton *DelKnop = nullptr;
     QFrame *Frame2 = nullptr;
-    QTreeView *ListView1 = nullptr;
+    RecordListView *ListView1 = nullptr;
     QFrame *Frame3 = nullptr;
     QLabel *Image1 = nullptr; // thumbnail
     VistaButton *ShowKnop = nullptr;

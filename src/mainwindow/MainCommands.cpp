@@ -24,10 +24,10 @@
 #include "widgets/MessageBox.h"
 #include "widgets/SelectedRow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDir>
 #include <QKeySequence>
-#include <QTreeView>
 
 MainCommands::MainCommands(const Window &window)
     : QObject(window.widget)

@@ -9,8 +9,8 @@
 
 class OpenCollection;
 class PictureCommands;
+class QAbstractItemView;
 class QAction;
-class QTreeView;
 class QWidget;
 class SettingsFile;
 
@@ -30,7 +30,7 @@ public:
         // Its colours are read when a dialog opens.
         const SettingsFile &settings;
         PictureCommands &pictures;
-        QTreeView *list;
+        QAbstractItemView *list;
         std::function<PrintSource()> printSource;
         // The language this run speaks ("nl", "en", "de"): Help opens its help.
         const QString &language;

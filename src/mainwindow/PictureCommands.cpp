@@ -6,6 +6,7 @@
 #include "widgets/MessageBox.h"
 #include "widgets/SelectedRow.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QTimer>
-#include <QTreeView>
 #include <QUrl>
 
 namespace {
@@ -48,7 +48,7 @@ void refuse(QWidget *parent, const QString &reason)
 
 } // namespace
 
-PictureCommands::PictureCommands(QWidget *window, OpenCollection &collection, QTreeView *list,
+PictureCommands::PictureCommands(QWidget *window, OpenCollection &collection, QAbstractItemView *list,
                                  QLabel *thumbnail)
     : QObject(window)
     , m_window(window)

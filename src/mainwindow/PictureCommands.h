@@ -8,9 +8,9 @@
 #include <functional>
 
 class OpenCollection;
+class QAbstractItemView;
 class QDropEvent;
 class QLabel;
-class QTreeView;
 class QWidget;
 
 // Puts pictures in place for the records of the main window: from a file
@@ -20,7 +20,7 @@ class PictureCommands : public QObject {
     Q_OBJECT
 
 public:
-    PictureCommands(QWidget *window, OpenCollection &collection, QTreeView *list, QLabel *thumbnail);
+    PictureCommands(QWidget *window, OpenCollection &collection, QAbstractItemView *list, QLabel *thumbnail);
 
     // "Afbeelding toevoegen...": a file chosen for the record of the row.
     bool addFromFile(int row);
@@ -49,6 +49,6 @@ private:
 
     QWidget *m_window;
     OpenCollection &m_collection;
-    QTreeView *m_list;
+    QAbstractItemView *m_list;
     QLabel *m_thumbnail;
 };

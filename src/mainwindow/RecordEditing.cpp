@@ -7,11 +7,12 @@
 #include "widgets/SelectedRow.h"
 #include "widgets/VistaButton.h"
 
+#include <QAbstractItemView>
 #include <QItemSelectionModel>
-#include <QTreeView>
 
-RecordEditing::RecordEditing(DetailPanel *panel, QTreeView *list, VistaButton *add, VistaButton *change,
-                             VistaButton *remove, OpenCollection &collection, QWidget *window)
+RecordEditing::RecordEditing(DetailPanel *panel, QAbstractItemView *list, VistaButton *add,
+                             VistaButton *change, VistaButton *remove, OpenCollection &collection,
+                             QWidget *window)
     : QObject(window)
     , Frame1(panel)
     , ListView1(list)

@@ -4,7 +4,7 @@
 
 class DetailPanel;
 class OpenCollection;
-class QTreeView;
+class QAbstractItemView;
 class QWidget;
 class VistaButton;
 
@@ -16,7 +16,7 @@ class RecordEditing : public QObject {
 
 public:
     // Hangs the commands on AddKnop, WijzigKnop and DelKnop.
-    RecordEditing(DetailPanel *panel, QTreeView *list, VistaButton *add, VistaButton *change,
+    RecordEditing(DetailPanel *panel, QAbstractItemView *list, VistaButton *add, VistaButton *change,
                   VistaButton *remove, OpenCollection &collection, QWidget *window);
 
     void AddKnop_Click();
@@ -28,7 +28,7 @@ private:
     bool catalogueNumberGiven();
 
     DetailPanel *Frame1;
-    QTreeView *ListView1;
+    QAbstractItemView *ListView1;
     OpenCollection &m_collection;
     QWidget *m_window; // asks the questions
 };

@@ -9,13 +9,13 @@
 #include "widgets/SelectedRow.h"
 #include "widgets/VistaButton.h"
 
+#include <QAbstractItemView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QTreeView>
 
-RecordSelection::RecordSelection(QTreeView *list, DetailPanel *panel, QLabel *thumbnail,
+RecordSelection::RecordSelection(QAbstractItemView *list, DetailPanel *panel, QLabel *thumbnail,
                                  VistaButton *showButton, PictureViewer *viewer,
                                  const OpenCollection &collection, QObject *parent)
     : QObject(parent)

@@ -6,8 +6,8 @@
 class DetailPanel;
 class OpenCollection;
 class PictureViewer;
+class QAbstractItemView;
 class QLabel;
-class QTreeView;
 class VistaButton;
 
 // Selecting a row of the main window's list, by mouse or keyboard, shows its
@@ -19,7 +19,7 @@ class RecordSelection : public QObject {
 
 public:
     // Shows the placeholder in the thumbnail and starts following the list.
-    RecordSelection(QTreeView *list, DetailPanel *panel, QLabel *thumbnail, VistaButton *showButton,
+    RecordSelection(QAbstractItemView *list, DetailPanel *panel, QLabel *thumbnail, VistaButton *showButton,
                     PictureViewer *viewer, const OpenCollection &collection, QObject *parent);
 
     // Works on the list's selected row; without one it does nothing.
@@ -44,7 +44,7 @@ private:
     // What a screen reader says of the thumbnail and the viewer's picture.
     void namePictures(const QString &name);
 
-    QTreeView *ListView1;
+    QAbstractItemView *ListView1;
     DetailPanel *Frame1;
     QLabel *Image1;
     VistaButton *ShowKnop;

@@ -3,10 +3,10 @@
 #include "resources/SortDirectionImage.h"
 #include "sorting/ColumnSort.h"
 #include "storage/document/OpenCollection.h"
+#include "widgets/RecordListView.h"
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QTreeView>
 
 namespace {
 
@@ -21,7 +21,7 @@ const char *const SortStatus[SortState::SortableColumns] = {
 
 } // namespace
 
-ColumnClickHandler::ColumnClickHandler(QTreeView *list, QLabel *sortStatus, OpenCollection &collection,
+ColumnClickHandler::ColumnClickHandler(RecordListView *list, QLabel *sortStatus, OpenCollection &collection,
                                        QObject *parent)
     : QObject(parent)
     , m_sortStatus(sortStatus)

@@ -4,7 +4,7 @@
 
 class OpenCollection;
 class QLabel;
-class QTreeView;
+class RecordListView;
 struct SortState;
 
 // A click on a header of the main window's list: the first six columns sort,
@@ -16,8 +16,8 @@ class ColumnClickHandler : public QObject {
     Q_OBJECT
 
 public:
-    // Takes over the clicks of the list's header; QTreeView's own sorting stays off.
-    ColumnClickHandler(QTreeView *list, QLabel *sortStatus, OpenCollection &collection, QObject *parent);
+    // Takes over the clicks of the list's header; the list's own sorting stays off.
+    ColumnClickHandler(RecordListView *list, QLabel *sortStatus, OpenCollection &collection, QObject *parent);
 
     // index: the 1-based column.
     void ListView1_ColumnClick(int index);

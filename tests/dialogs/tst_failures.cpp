@@ -12,6 +12,7 @@
 #include "storage/formats/CollectionFile.h"
 #include "storage/formats/SettingsFile.h"
 #include "storage/keeping/CollectionVersions.h"
+#include "widgets/RecordListView.h"
 #include "widgets/VistaButton.h"
 
 #include <QDir>
@@ -23,7 +24,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
 
 #include <unistd.h>
 
@@ -101,8 +101,9 @@ void verifyFailureBox(const MessageBox::Request &box, const QString &firstLine)
 void selectRow(Main &main, int row)
 {
     const QRect cell =
-        control<QTreeView>(main, "ListView1")->visualRect(main.collection().records().index(row, 0));
-    QTest::mouseClick(control<QTreeView>(main, "ListView1")->viewport(), Qt::LeftButton, {}, cell.center());
+        control<RecordListView>(main, "ListView1")->visualRect(main.collection().records().index(row, 0));
+    QTest::mouseClick(control<RecordListView>(main, "ListView1")->viewport(), Qt::LeftButton, {},
+                      cell.center());
 }
 
 void select(OpenFile &dialog, const QString &name)

@@ -8,6 +8,7 @@
 #include "widgets/VistaButton.h"
 
 #include "common/Control.h"
+#include "widgets/RecordListView.h"
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <QTreeView>
 
 StampRecord makeRecord(const QStringList &fields)
 {
@@ -60,7 +60,7 @@ QImage twoColourPicture(QSize size, const QColor &left, const QColor &right)
 
 void clickRow(Main &window, int row)
 {
-    QTreeView *list = control<QTreeView>(window, "ListView1");
+    RecordListView *list = control<RecordListView>(window, "ListView1");
     const QModelIndex index = window.collection().records().index(row, 0);
     list->scrollTo(index);
     const QRect cell = list->visualRect(index);
@@ -70,11 +70,11 @@ void clickRow(Main &window, int row)
 
 void clickHeader(Main &window, int index)
 {
-    QHeaderView *header = control<QTreeView>(window, "ListView1")->header();
+    QHeaderView *header = control<RecordListView>(window, "ListView1")->header();
     const int section = index - 1;
     // Scrolled into view as the user would, when it lies beyond the right edge.
     if (header->sectionViewportPosition(section) + header->sectionSize(section) > header->viewport()->width())
-        control<QTreeView>(window, "ListView1")
+        control<RecordListView>(window, "ListView1")
             ->horizontalScrollBar()
             ->setValue(header->sectionPosition(section));
     const QPoint middle(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
@@ -130,7 +130,7 @@ BoxRecorder::~BoxRecorder()
 
 QString headerPicture(const Main &window, int column)
 {
-    const QTreeView *list = control<QTreeView>(window, "ListView1");
+    const RecordListView *list = control<RecordListView>(window, "ListView1");
     const QVariant decoration = list->model()->headerData(column, Qt::Horizontal, Qt::DecorationRole);
     if (decoration.isNull())
         return {};

@@ -6,6 +6,7 @@
 #include "mainwindow/Main.h"
 #include "storage/formats/CsvFile.h"
 #include "storage/pictures/PictureFiler.h"
+#include "widgets/RecordListView.h"
 #include "widgets/VistaButton.h"
 
 #include <QAccessible>
@@ -20,7 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <QTreeView>
 
 #include <functional>
 
@@ -169,7 +169,7 @@ void AccessibilityTest::picturesSayWhatTheyShow()
     QVERIFY(main->collection().open(QStringLiteral("Proef")));
     auto *thumbnail = main->findChild<QLabel *>(QStringLiteral("Image1"));
     auto *viewerPicture = main->findChild<QLabel *>(QStringLiteral("SlidePic"));
-    auto *list = main->findChild<QTreeView *>(QStringLiteral("ListView1"));
+    auto *list = main->findChild<RecordListView *>(QStringLiteral("ListView1"));
     const auto nameOf = [](QWidget *widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     };

@@ -8,11 +8,11 @@
 #include "widgets/VistaButton.h"
 
 #include "common/Control.h"
+#include "widgets/RecordListView.h"
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTreeView>
 
 using Direction = RecordSearch::Direction;
 
@@ -109,7 +109,7 @@ void FindBarTest::barOpensAboveTheListAndGivesItsRoomBack()
 {
     SearchFixture fixture;
     Main &window = *fixture.window;
-    const QRect listBefore = control<QTreeView>(window, "ListView1")->geometry();
+    const QRect listBefore = control<RecordListView>(window, "ListView1")->geometry();
     QVERIFY(!fixture.bar());
 
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
@@ -121,28 +121,28 @@ void FindBarTest::barOpensAboveTheListAndGivesItsRoomBack()
     QVERIFY(ZoekText->hasFocus());
     // The list starts below the bar and still ends where the resize rules end it.
     const int reserve = Twips::toPixels(FindBar::ReservedTwips);
-    QCOMPARE(control<QTreeView>(window, "ListView1")->geometry(), listBefore.adjusted(0, reserve, 0, 0));
-    QVERIFY(bar->geometry().bottom() < control<QTreeView>(window, "ListView1")->y());
-    QCOMPARE(bar->width(), control<QTreeView>(window, "ListView1")->width());
+    QCOMPARE(control<RecordListView>(window, "ListView1")->geometry(), listBefore.adjusted(0, reserve, 0, 0));
+    QVERIFY(bar->geometry().bottom() < control<RecordListView>(window, "ListView1")->y());
+    QCOMPARE(bar->width(), control<RecordListView>(window, "ListView1")->width());
 
     // The resize rules keep working while the bar shows.
     setOuterSize(&window, window.frameGeometry().size() + QSize(150, 90));
-    QCOMPARE(control<QTreeView>(window, "ListView1")->y(), listBefore.y() + reserve);
-    QCOMPARE(control<QTreeView>(window, "ListView1")->height(), listBefore.height() + 90 - reserve);
-    QCOMPARE(bar->width(), control<QTreeView>(window, "ListView1")->width());
+    QCOMPARE(control<RecordListView>(window, "ListView1")->y(), listBefore.y() + reserve);
+    QCOMPARE(control<RecordListView>(window, "ListView1")->height(), listBefore.height() + 90 - reserve);
+    QCOMPARE(bar->width(), control<RecordListView>(window, "ListView1")->width());
     QCOMPARE(SluitKnop->geometry().right(), bar->width() - 1);
 
     QTest::keyClick(ZoekText, Qt::Key_Escape);
     QVERIFY(bar->isHidden());
-    QCOMPARE(control<QTreeView>(window, "ListView1")->y(), listBefore.y());
-    QCOMPARE(control<QTreeView>(window, "ListView1")->height(), listBefore.height() + 90);
+    QCOMPARE(control<RecordListView>(window, "ListView1")->y(), listBefore.y());
+    QCOMPARE(control<RecordListView>(window, "ListView1")->height(), listBefore.height() + 90);
 
     // The close button does the same; the menu item opens the bar again.
     window.findChild<QAction *>(QStringLiteral("ToolsSearch"))->trigger();
     QVERIFY(bar->isVisible());
     clickButton(SluitKnop);
     QVERIFY(bar->isHidden());
-    QCOMPARE(control<QTreeView>(window, "ListView1")->y(), listBefore.y());
+    QCOMPARE(control<RecordListView>(window, "ListView1")->y(), listBefore.y());
 }
 
 void FindBarTest::buttonsSelectAndShowTheMatches()

@@ -7,6 +7,7 @@
 #include "storage/keeping/CollectionVersions.h"
 #include "storage/keeping/RecoveryFile.h"
 #include "widgets/MessageBox.h"
+#include "widgets/RecordListView.h"
 #include "widgets/Twips.h"
 #include "widgets/VistaButton.h"
 
@@ -20,7 +21,6 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTreeView>
 
 #include "common/Control.h"
 #include <QFrame>
@@ -123,7 +123,7 @@ void MainTest::firstStartShowsDefaultsAndWritesSettings()
                      QPoint(control<QFrame>(*window, "MenuPic")->width() / 2,
                             control<QFrame>(*window, "MenuPic")->height() - 5)),
              QColor(200, 190, 190));
-    QCOMPARE(pixelOf(control<QTreeView>(*window, "ListView1")->viewport(), QPoint(50, 50)),
+    QCOMPARE(pixelOf(control<RecordListView>(*window, "ListView1")->viewport(), QPoint(50, 50)),
              QColor(190, 220, 220));
     auto *text1 = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
     QVERIFY(text1);
@@ -132,7 +132,7 @@ void MainTest::firstStartShowsDefaultsAndWritesSettings()
 
     // Column widths and the start-up captions.
     for (int column = 0; column < 12; ++column)
-        QCOMPARE(control<QTreeView>(*window, "ListView1")->header()->sectionSize(column),
+        QCOMPARE(control<RecordListView>(*window, "ListView1")->header()->sectionSize(column),
                  DefaultWidths[column] / 15);
     QCOMPARE(window->columnWidths()[8], 3000);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label10"))->text(),
@@ -151,7 +151,7 @@ void MainTest::firstStartShowsDefaultsAndWritesSettings()
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("Frame2"))->isVisible());
 
     // Only the header of column 2 shows a direction image, "down".
-    const QAbstractItemModel *model = control<QTreeView>(*window, "ListView1")->model();
+    const QAbstractItemModel *model = control<RecordListView>(*window, "ListView1")->model();
     QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Cat.nr."));
     QCOMPARE(headerPicture(*window, 1), QStringLiteral("down"));
     for (const int column : {0, 2, 11})
@@ -200,9 +200,9 @@ void MainTest::widenedColumnsComeBackNextStart()
     folder.write(IniName, crlf(lines));
     {
         auto window = startWindow(folder);
-        QCOMPARE(control<QTreeView>(*window, "ListView1")->header()->sectionSize(6), 82);
-        control<QTreeView>(*window, "ListView1")->header()->resizeSection(0, 123);
-        control<QTreeView>(*window, "ListView1")->header()->resizeSection(3, 77);
+        QCOMPARE(control<RecordListView>(*window, "ListView1")->header()->sectionSize(6), 82);
+        control<RecordListView>(*window, "ListView1")->header()->resizeSection(0, 123);
+        control<RecordListView>(*window, "ListView1")->header()->resizeSection(3, 77);
         QVERIFY(window->close());
     }
     QStringList expected = lines;
@@ -212,9 +212,9 @@ void MainTest::widenedColumnsComeBackNextStart()
     QCOMPARE(folder.read(IniName), crlf(expected));
 
     auto again = startWindow(folder);
-    QCOMPARE(control<QTreeView>(*again, "ListView1")->header()->sectionSize(0), 123);
-    QCOMPARE(control<QTreeView>(*again, "ListView1")->header()->sectionSize(3), 77);
-    QCOMPARE(control<QTreeView>(*again, "ListView1")->header()->sectionSize(1), 100);
+    QCOMPARE(control<RecordListView>(*again, "ListView1")->header()->sectionSize(0), 123);
+    QCOMPARE(control<RecordListView>(*again, "ListView1")->header()->sectionSize(3), 77);
+    QCOMPARE(control<RecordListView>(*again, "ListView1")->header()->sectionSize(1), 100);
     QCOMPARE(again->columnWidths()[0], 1845);
 }
 
@@ -230,7 +230,7 @@ void MainTest::unreadableSettingsAreRewritten()
         auto window = startWindow(folder);
         // Colours read before the failure are painted; widths wait for the next start.
         QCOMPARE(pixelOf(window.get(), QPoint(2, 300)), QColor(10, 20, 30));
-        QCOMPARE(control<QTreeView>(*window, "ListView1")->header()->sectionSize(0), 60);
+        QCOMPARE(control<RecordListView>(*window, "ListView1")->header()->sectionSize(0), 60);
         QStringList rewritten = defaultIniLines();
         rewritten[2] = QStringLiteral("10,20,30");
         rewritten[5] = QStringLiteral("3000");
@@ -240,7 +240,7 @@ void MainTest::unreadableSettingsAreRewritten()
         QCOMPARE(folder.read(IniName), crlf(rewritten));
     }
     auto again = startWindow(folder);
-    QCOMPARE(control<QTreeView>(*again, "ListView1")->header()->sectionSize(0), 200);
+    QCOMPARE(control<RecordListView>(*again, "ListView1")->header()->sectionSize(0), 200);
 }
 
 void MainTest::closingWithUnsavedChangesAsks()
@@ -251,7 +251,7 @@ void MainTest::closingWithUnsavedChangesAsks()
     const QByteArray before = crlf(lines) + "extra\r\n";
     folder.write(IniName, before);
     auto window = startWindow(folder);
-    control<QTreeView>(*window, "ListView1")->header()->resizeSection(2, 200);
+    control<RecordListView>(*window, "ListView1")->header()->resizeSection(2, 200);
     window->collection().markChangedWithoutEdit();
 
     {
@@ -311,7 +311,7 @@ void MainTest::narrowWindowKeepsListWidth()
     // At the start size: W = 15000, H = 9450.
     QCOMPARE(control<QFrame>(*window, "MenuPic")->width(), (15000 - 420) / 15);
     QCOMPARE(frame2->size(), QSize((15000 - 5340) / 15, (9450 - 2400) / 15));
-    QCOMPARE(control<QTreeView>(*window, "ListView1")->size(),
+    QCOMPARE(control<RecordListView>(*window, "ListView1")->size(),
              QSize((15000 - 5580) / 15, (9450 - 2760) / 15));
     QCOMPARE(frame4->y(), (9450 - 1785) / 15);
     QCOMPARE(label8->x(), frame4->width() - 2640 / 15);
@@ -320,15 +320,15 @@ void MainTest::narrowWindowKeepsListWidth()
     // W = 8100, H = 6000: everything follows.
     setOuterSize(window.get(), QSize(540, 400));
     QCOMPARE(window->frameGeometry().size(), QSize(540, 400));
-    QCOMPARE(control<QTreeView>(*window, "ListView1")->width(), (8100 - 5580) / 15);
+    QCOMPARE(control<RecordListView>(*window, "ListView1")->width(), (8100 - 5580) / 15);
     QCOMPARE(frame5->height(), (6000 - 2400) / 15);
-    const int listHeight = control<QTreeView>(*window, "ListView1")->height();
+    const int listHeight = control<RecordListView>(*window, "ListView1")->height();
     QCOMPARE(listHeight, (6000 - 2760) / 15);
 
     // W = 5400: the list cannot get a negative width and keeps its last one,
     // while the frames, still at least zero wide, follow.
     setOuterSize(window.get(), QSize(360, 400));
-    QCOMPARE(control<QTreeView>(*window, "ListView1")->width(), (8100 - 5580) / 15);
+    QCOMPARE(control<RecordListView>(*window, "ListView1")->width(), (8100 - 5580) / 15);
     QCOMPARE(frame2->width(), (5400 - 5340) / 15);
     QCOMPARE(frame4->width(), (5400 - 5340) / 15);
     QCOMPARE(control<QFrame>(*window, "MenuPic")->width(), (5400 - 420) / 15);
@@ -338,7 +338,7 @@ void MainTest::narrowWindowKeepsListWidth()
     setOuterSize(window.get(), QSize(300, 150));
     QCOMPARE(frame2->width(), (5400 - 5340) / 15);
     QCOMPARE(frame2->height(), (6000 - 2400) / 15);
-    QCOMPARE(control<QTreeView>(*window, "ListView1")->height(), listHeight);
+    QCOMPARE(control<RecordListView>(*window, "ListView1")->height(), listHeight);
     QCOMPARE(frame4->y(), (2250 - 1785) / 15);
     QCOMPARE(control<QFrame>(*window, "MenuPic")->width(), (4500 - 420) / 15);
 }

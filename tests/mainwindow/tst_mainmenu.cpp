@@ -15,6 +15,7 @@
 #include "widgets/VistaButton.h"
 
 #include "common/Control.h"
+#include "widgets/RecordListView.h"
 #include <QAction>
 #include <QDesktopServices>
 #include <QFile>
@@ -26,7 +27,6 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
-#include <QTreeView>
 #include <QUrl>
 
 // Takes the place of the desktop's programs: notes what it was asked to open
@@ -370,7 +370,7 @@ void MainMenuTest::typicalRun()
     QVERIFY(!main->collection().unsavedChanges());
 
     // Pick the second row, change its subject in the panel and apply it.
-    QTreeView *list = control<QTreeView>(*main, "ListView1");
+    RecordListView *list = control<RecordListView>(*main, "ListView1");
     const QModelIndex second = main->collection().records().index(1, 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(second).center());
     QCOMPARE(list->currentIndex().row(), 1);

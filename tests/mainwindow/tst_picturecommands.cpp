@@ -4,6 +4,7 @@
 #include "dialogs/PictureImportForm.h"
 #include "mainwindow/Main.h"
 #include "reports/PictureCheckDialog.h"
+#include "widgets/RecordListView.h"
 #include "widgets/VistaButton.h"
 
 #include <QAction>
@@ -19,7 +20,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QTreeView>
 #include <QUrl>
 
 #include <functional>
@@ -67,7 +67,7 @@ struct PictureFixture {
         openCollection(*window, QStringLiteral("Nederland"));
     }
 
-    QTreeView *list() const { return control<QTreeView>(*window, "ListView1"); }
+    RecordListView *list() const { return control<RecordListView>(*window, "ListView1"); }
     QPoint rowCentre(int row) const { return list()->visualRect(list()->model()->index(row, 0)).center(); }
 
     TestFolder folder;
@@ -218,8 +218,8 @@ void PictureCommandsTest::pastedImageIsFiledUnlessRefused()
 
     // Ctrl+V over the list pastes the clipboard's image for the selected record.
     QGuiApplication::clipboard()->setImage(twoColourPicture({40, 20}, Qt::yellow, Qt::blue));
-    control<QTreeView>(*window, "ListView1")->setFocus();
-    QTest::keyClick(control<QTreeView>(*window, "ListView1"), Qt::Key_V, Qt::ControlModifier);
+    control<RecordListView>(*window, "ListView1")->setFocus();
+    QTest::keyClick(control<RecordListView>(*window, "ListView1"), Qt::Key_V, Qt::ControlModifier);
     const QImage pasted(folder.path(PictureFolder + QStringLiteral("1860/5.jpg")));
     QCOMPARE(pasted.size(), QSize(40, 20));
     QVERIFY(nearColour(pasted.pixelColor(35, 10), Qt::blue));

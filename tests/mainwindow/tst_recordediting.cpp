@@ -6,6 +6,7 @@
 #include "widgets/VistaButton.h"
 
 #include "common/Control.h"
+#include "widgets/RecordListView.h"
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -13,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTreeView>
 
 namespace {
 
@@ -282,7 +282,7 @@ void RecordEditingTest::largeListTakesEditsWithoutReset()
     QCOMPARE(layout.size(), 0);
     QCOMPARE(window->selectedRow(), 5);
     // The list shows the rows without a widget of their own.
-    QVERIFY(control<QTreeView>(*window, "ListView1")->findChildren<QWidget *>().size() < 20);
+    QVERIFY(control<RecordListView>(*window, "ListView1")->findChildren<QWidget *>().size() < 20);
 }
 
 // No completion while typing and no list entry's spelling on leaving the box.

@@ -3,6 +3,7 @@
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/Main.h"
 #include "resources/PlaceholderPicture.h"
+#include "widgets/RecordListView.h"
 #include "widgets/VistaButton.h"
 
 #include "common/Control.h"
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTreeView>
 
 namespace {
 
@@ -86,8 +86,8 @@ void RecordSelectionTest::startShowsPlaceholder()
     QVERIFY(showsPlaceholder(*window));
     // The rest of the box is its black background.
     QCOMPARE(thumbnail(*window).pixelColor(149, 86), QColor(Qt::black));
-    QCOMPARE(control<QTreeView>(*window, "ListView1")->selectionMode(), QAbstractItemView::SingleSelection);
-    QVERIFY(control<QTreeView>(*window, "ListView1")->uniformRowHeights());
+    QCOMPARE(control<RecordListView>(*window, "ListView1")->selectionMode(),
+             QAbstractItemView::SingleSelection);
 }
 
 void RecordSelectionTest::rowWithPictureFillsPanelAndThumbnail()
@@ -182,12 +182,12 @@ void RecordSelectionTest::keyboardSelectsToo()
     SelectionFixture fixture;
     Main &window = *fixture.window;
     clickRow(window, 0);
-    QTest::keyClick(control<QTreeView>(window, "ListView1"), Qt::Key_Down);
+    QTest::keyClick(control<RecordListView>(window, "ListView1"), Qt::Key_Down);
     QCOMPARE(window.selectedRow(), 1);
     QCOMPARE(control<QLineEdit>(window, "Text1")->text(), QStringLiteral("7 "));
     QVERIFY(nearColour(thumbnail(window).pixelColor(20, 40), Green));
 
-    QTest::keyClick(control<QTreeView>(window, "ListView1"), Qt::Key_End);
+    QTest::keyClick(control<RecordListView>(window, "ListView1"), Qt::Key_End);
     QCOMPARE(window.selectedRow(), 3);
     QCOMPARE(control<QComboBox>(window, "Combo2")->currentText(), QStringLiteral("Kinderzegels"));
     QCOMPARE(control<QLabel>(window, "Label6")->text(), QStringLiteral("Aantal Gegevens : 4"));

@@ -6,6 +6,7 @@
 #include "widgets/VistaButton.h"
 
 #include "common/Control.h"
+#include "widgets/RecordListView.h"
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
-#include <QTreeView>
 
 namespace {
 
@@ -30,7 +30,7 @@ struct UndoFixture {
         writeCollection(folder, QStringLiteral("Nederland"), stamps());
         window = startWindow(folder);
         tester = std::make_unique<QAbstractItemModelTester>(
-            control<QTreeView>(*window, "ListView1")->model(),
+            control<RecordListView>(*window, "ListView1")->model(),
             QAbstractItemModelTester::FailureReportingMode::QtTest);
         openCollection(*window, QStringLiteral("Nederland"));
     }

@@ -4,6 +4,7 @@
 #include "mainwindow/Main.h"
 #include "mainwindow/WindowFixture.h"
 #include "sorting/ColumnSort.h"
+#include "widgets/RecordListView.h"
 #include "widgets/VistaButton.h"
 
 #include <QComboBox>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTreeView>
 
 #include "common/Control.h"
 #include <stdexcept>
@@ -65,14 +65,14 @@ void ColumnSortTest::columnOneCyclesUpAndDown()
 {
     SortFixture fixture;
     Main &window = *fixture.window;
-    QVERIFY(!control<QTreeView>(window, "ListView1")->isSortingEnabled());
+    QVERIFY(!control<RecordListView>(window, "ListView1")->isSortingEnabled());
 
     clickHeader(window, 1);
     QCOMPARE(columnTexts(window, StampRecord::Year), QStringList({"1852", "1999", "2001"}));
     QCOMPARE(fixture.headerImages(), QStringList({"1:down"}));
     QCOMPARE(control<QLabel>(window, "Label10")->text(), QStringLiteral("Gesorteerd op : Jaartal"));
     QVERIFY(window.collection().unsavedChanges());
-    QVERIFY(!control<QTreeView>(window, "ListView1")
+    QVERIFY(!control<RecordListView>(window, "ListView1")
                  ->model()
                  ->headerData(0, Qt::Horizontal, Qt::DecorationRole)
                  .isNull());
