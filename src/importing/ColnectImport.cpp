@@ -53,11 +53,16 @@ StorageResult ColnectImport::read(const QString &path, const Progress &progress)
     handler.header = [this](const QStringList &columns) {
         m_mapping = std::make_unique<ColnectMapping>(columns);
     };
-    handler.row = [&](const std::vector<QString> &fields) {
+    // Rows of one country mostly follow each other: the last one found is tried first.
+    int lastCountry = -1;
+    QString lastCountryName;
+    handler.row = [&](const std::vector<QStringView> &fields) {
         m_mapping->map(fields, mapped);
         Row row{std::move(mapped.record), std::move(mapped.codes), std::move(mapped.itemNumber), -1,
                 std::move(mapped.lists)};
-        if (!mapped.country.isEmpty()) {
+        if (!mapped.country.isEmpty() && lastCountry >= 0 && mapped.country == lastCountryName) {
+            row.country = lastCountry;
+        } else if (!mapped.country.isEmpty()) {
             const QString key = mapped.country.toLower();
             auto found = m_countryIndex.constFind(key);
             if (found == m_countryIndex.cend()) {
@@ -65,6 +70,8 @@ StorageResult ColnectImport::read(const QString &path, const Progress &progress)
                 m_countries.append(mapped.country);
             }
             row.country = *found;
+            lastCountry = row.country;
+            lastCountryName = mapped.country;
         }
         m_rows.push_back(std::move(row));
         m_replacedCharacters += mapped.replacedCharacters;
