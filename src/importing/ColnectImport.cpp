@@ -43,6 +43,16 @@ StampRecord updated(StampRecord record, const StampRecord &fresh)
     return record;
 }
 
+// The entries with those added that are not among them yet.
+QList<CatalogueEntry> withoutDoubles(QList<CatalogueEntry> entries, const QList<CatalogueEntry> &added)
+{
+    for (const CatalogueEntry &entry : added) {
+        if (!entries.contains(entry))
+            entries.append(entry);
+    }
+    return entries;
+}
+
 } // namespace
 
 StorageResult ColnectImport::read(const QString &path, const Progress &progress)
@@ -185,6 +195,8 @@ ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options
         appendPart(info, QStringLiteral("Lijsten: ") + lists.lists.join(QStringLiteral(", ")));
     if (row.country >= 0 && !countryIsCollection(row.country, options))
         appendPart(info, QStringLiteral("Land: ") + m_countries.at(row.country));
+    // Kept at its size: appending left room to grow, a hundred thousand times.
+    info.squeeze();
     for (const int field :
          {StampRecord::Category, StampRecord::Kind, StampRecord::Type, StampRecord::Condition}) {
         if (record[field].isEmpty())
@@ -308,13 +320,14 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
         }
     }
 
-    // The entries of each stamp as the file gives them, and the keys its
-    // records had before an update moved them.
-    QHash<QString, QList<CatalogueEntry>> fresh;
-    QStringList freshOrder;
+    // The entries of each stamp as the file gives them (packed, in the order
+    // first met), and the keys its records had before an update moved them.
+    std::vector<CatalogueEntries::Stamp> fresh;
+    QHash<QString, size_t> freshAt;
     QHash<QString, QStringList> movedFrom;
     int skipped = 0;
     count = report.collections[at];
+    made.records.reserve(made.records.size() + static_cast<size_t>(count.records));
     count.records = 0;
     for (const Row &row : m_rows) {
         if (position[static_cast<size_t>(collectionOf(row, options))] != static_cast<int>(at))
@@ -328,14 +341,13 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
             continue;
         }
         const QString key = CatalogueEntries::keyOf(fromFile.record);
-        auto entries = fresh.find(key);
-        if (entries == fresh.end()) {
-            entries = fresh.insert(key, {});
-            freshOrder.append(key);
-        }
-        for (const CatalogueEntry &entry : fromFile.entries) {
-            if (!entries->contains(entry))
-                entries->append(entry);
+        if (const auto found = freshAt.constFind(key); found == freshAt.cend()) {
+            freshAt.insert(key, fresh.size());
+            fresh.push_back({key, CatalogueEntries::pack(withoutDoubles({}, fromFile.entries))});
+        } else {
+            QString &packed = fresh[*found].packed;
+            packed =
+                CatalogueEntries::pack(withoutDoubles(CatalogueEntries::unpack(packed), fromFile.entries));
         }
         count.records += fromFile.copies;
         int matched = 0;
@@ -360,8 +372,11 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
     // Each stamp's entries: those of the file, then those it had of systems
     // the file does not give (the collector's own); an entry of the file that
     // was there already keeps its value and edition.
-    for (const QString &key : freshOrder) {
-        QList<CatalogueEntry> entries = fresh.value(key);
+    for (CatalogueEntries::Stamp &stamp : fresh) {
+        if (there.entries.isEmpty())
+            break;
+        const QString &key = stamp.key;
+        QList<CatalogueEntry> entries = CatalogueEntries::unpack(stamp.packed);
         QSet<QString> systems;
         for (const CatalogueEntry &entry : entries)
             systems.insert(entry.system.toLower());
@@ -379,7 +394,13 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
                 }
             }
         }
-        made.entries.set(key, entries);
+        stamp.packed = CatalogueEntries::pack(entries);
+    }
+    if (made.entries.isEmpty()) {
+        made.entries = CatalogueEntries::fromStamps(fresh);
+    } else {
+        for (const CatalogueEntries::Stamp &stamp : fresh)
+            made.entries.setPacked(stamp.key, stamp.packed);
     }
 
     if (updating) {
