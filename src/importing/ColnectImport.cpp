@@ -9,6 +9,7 @@
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/ImportedCollections.h"
+#include "storage/text/Windows1252.h"
 
 #include <QSet>
 
@@ -68,8 +69,7 @@ StorageResult ColnectImport::read(const QString &path, const Progress &progress)
     QString lastCountryName;
     handler.row = [&](const std::vector<QStringView> &fields) {
         m_mapping->map(fields, mapped);
-        Row row{std::move(mapped.record), std::move(mapped.codes), std::move(mapped.itemNumber), -1,
-                std::move(mapped.lists)};
+        Row row{rowBytes(mapped), -1, std::move(mapped.lists)};
         if (!mapped.country.isEmpty() && lastCountry >= 0 && mapped.country == lastCountryName) {
             row.country = lastCountry;
         } else if (!mapped.country.isEmpty()) {
@@ -101,6 +101,46 @@ StorageResult ColnectImport::read(const QString &path, const Progress &progress)
     return StorageResult::success();
 }
 
+QByteArray ColnectImport::rowBytes(const ColnectMapping::Mapped &mapped)
+{
+    const StampRecord &record = mapped.record;
+    QVarLengthArray<QStringView, 24> texts = {record[StampRecord::Year],
+                                              record[StampRecord::Subject],
+                                              record[StampRecord::FaceValue],
+                                              record[StampRecord::Category],
+                                              record[StampRecord::Type],
+                                              record[StampRecord::Info],
+                                              mapped.itemNumber};
+    for (const CatalogueEntry &code : mapped.codes) {
+        texts.append(code.system);
+        texts.append(code.number);
+    }
+    qsizetype size = 0;
+    for (const QStringView text : texts)
+        size += text.size() + 1;
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QStringView text : texts) {
+        out = Windows1252::encodeInto(out, text);
+        *out++ = '\0';
+    }
+    return bytes;
+}
+
+ColnectImport::RowTexts::RowTexts(const Row &row)
+{
+    QByteArrayView rest(row.texts);
+    const auto next = [&rest] {
+        const QByteArrayView text = rest.first(rest.indexOf('\0'));
+        rest = rest.sliced(text.size() + 1);
+        return text;
+    };
+    for (QByteArrayView *text : {&year, &subject, &faceValue, &category, &type, &info, &itemNumber})
+        *text = next();
+    while (!rest.isEmpty())
+        codes.append(next());
+}
+
 std::vector<ColnectImport::Count> ColnectImport::countries() const
 {
     return ImportPlan::countriesInOrder<Count>(
@@ -112,14 +152,16 @@ std::vector<ColnectImport::Count> ColnectImport::systems() const
     std::vector<Count> result;
     for (const Row &row : m_rows) {
         QSet<QString> seen;
-        for (const CatalogueEntry &code : row.codes) {
-            if (seen.contains(code.system))
+        const RowTexts texts(row);
+        for (qsizetype code = 0; code < texts.codeCount(); ++code) {
+            const QString system = Windows1252::decode(texts.codes[2 * code]);
+            if (seen.contains(system))
                 continue;
-            seen.insert(code.system);
+            seen.insert(system);
             auto found = std::find_if(result.begin(), result.end(),
-                                      [&code](const Count &count) { return count.name == code.system; });
+                                      [&system](const Count &count) { return count.name == system; });
             if (found == result.end())
-                found = result.insert(result.end(), Count{code.system, 0, 0, 0});
+                found = result.insert(result.end(), Count{system, 0, 0, 0});
             ++found->records;
         }
     }
@@ -164,14 +206,21 @@ ColnectImport::Listed ColnectImport::listed(const Row &row, const Options &optio
     return listed;
 }
 
-const CatalogueEntry *ColnectImport::mainCode(const Row &row, const Options &options)
+qsizetype ColnectImport::mainCode(const RowTexts &texts, const Options &options)
 {
     const QString system = ColnectMapping::systemName(options.system);
-    const auto chosen =
-        std::find_if(row.codes.begin(), row.codes.end(), [&system](const CatalogueEntry &code) {
-            return CatalogueEntries::sameSystem(code.system, system);
-        });
-    return chosen == row.codes.end() ? nullptr : &*chosen;
+    // Compared as the bytes' characters: a code page byte is one character.
+    QVarLengthArray<char16_t, 64> characters;
+    for (qsizetype code = 0; code < texts.codeCount(); ++code) {
+        const QByteArrayView bytes = texts.codes[2 * code];
+        if (bytes.size() != system.size())
+            continue;
+        characters.resize(bytes.size());
+        Windows1252::decodeInto(characters.data(), bytes);
+        if (CatalogueEntries::sameSystem(QStringView(characters.data(), characters.size()), system))
+            return code;
+    }
+    return -1;
 }
 
 ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options) const
@@ -182,11 +231,17 @@ ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options
         return stamp;
     stamp.copies = lists.copies;
     StampRecord &record = stamp.record;
-    record = row.record;
-    if (const CatalogueEntry *chosen = mainCode(row, options))
-        record[StampRecord::CatalogueNumber] = chosen->number;
-    else if (!row.codes.isEmpty())
-        record[StampRecord::CatalogueNumber] = row.codes.front().number;
+    const RowTexts texts(row);
+    record[StampRecord::Year] = Windows1252::decode(texts.year);
+    record[StampRecord::Subject] = Windows1252::decode(texts.subject);
+    record[StampRecord::FaceValue] = Windows1252::decode(texts.faceValue);
+    record[StampRecord::Category] = Windows1252::decode(texts.category);
+    record[StampRecord::Type] = Windows1252::decode(texts.type);
+    record[StampRecord::Info] = Windows1252::decode(texts.info);
+    if (const qsizetype chosen = mainCode(texts, options); chosen >= 0)
+        record[StampRecord::CatalogueNumber] = Windows1252::decode(texts.codes[2 * chosen + 1]);
+    else if (texts.codeCount() > 0)
+        record[StampRecord::CatalogueNumber] = Windows1252::decode(texts.codes[1]);
     record[StampRecord::Condition] = lists.condition;
     QString &info = record[StampRecord::Info];
     if (lists.cto)
@@ -204,9 +259,13 @@ ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options
     }
     TellicoMapping::finish(record);
 
-    stamp.entries = row.codes;
-    if (!row.itemNumber.isEmpty())
-        stamp.entries.append({Colnect, row.itemNumber, {}, {}});
+    for (qsizetype code = 0; code < texts.codeCount(); ++code)
+        stamp.entries.append({Windows1252::decode(texts.codes[2 * code]),
+                              Windows1252::decode(texts.codes[2 * code + 1]),
+                              {},
+                              {}});
+    if (!texts.itemNumber.isEmpty())
+        stamp.entries.append({Colnect, Windows1252::decode(texts.itemNumber), {}, {}});
     return stamp;
 }
 
@@ -223,8 +282,9 @@ ColnectImport::Report ColnectImport::plan(const Options &options) const
             ++leftOut;
             continue;
         }
-        otherSystem += !row.codes.isEmpty() && !mainCode(row, options) ? 1 : 0;
-        noNumber += row.codes.isEmpty() ? 1 : 0;
+        const RowTexts texts(row);
+        otherSystem += texts.codeCount() > 0 && mainCode(texts, options) < 0 ? 1 : 0;
+        noNumber += texts.codeCount() == 0 ? 1 : 0;
         const int collection = collectionOf(row, options);
         int &at = position[static_cast<size_t>(collection)];
         if (at < 0) {
@@ -336,7 +396,8 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
         if (fromFile.copies == 0)
             continue;
         // Without its number a row cannot be found again: an update would double it.
-        if (updating && row.itemNumber.isEmpty()) {
+        const QString itemNumber = updating ? Windows1252::decode(RowTexts(row).itemNumber) : QString();
+        if (updating && itemNumber.isEmpty()) {
             ++skipped;
             continue;
         }
@@ -351,7 +412,7 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
         }
         count.records += fromFile.copies;
         int matched = 0;
-        for (const size_t i : byItem.value(row.itemNumber)) {
+        for (const size_t i : byItem.value(itemNumber)) {
             if (matched == fromFile.copies)
                 break;
             if (taken[i])
