@@ -223,7 +223,7 @@ qsizetype ColnectImport::mainCode(const RowTexts &texts, const Options &options)
     return -1;
 }
 
-ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options) const
+ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options, RecordTexts &made) const
 {
     Stamp stamp;
     const Listed lists = listed(row, options);
@@ -232,26 +232,35 @@ ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options
     stamp.copies = lists.copies;
     StampRecord &record = stamp.record;
     const RowTexts texts(row);
-    record[StampRecord::Year] = Windows1252::decode(texts.year);
-    record[StampRecord::Subject] = Windows1252::decode(texts.subject);
-    record[StampRecord::FaceValue] = Windows1252::decode(texts.faceValue);
-    record[StampRecord::Category] = Windows1252::decode(texts.category);
-    record[StampRecord::Type] = Windows1252::decode(texts.type);
-    record[StampRecord::Info] = Windows1252::decode(texts.info);
+    const auto fill = [&](int field, QByteArrayView bytes) {
+        record[field] = made.fields[static_cast<size_t>(field)].text(bytes);
+    };
+    fill(StampRecord::Year, texts.year);
+    fill(StampRecord::Subject, texts.subject);
+    fill(StampRecord::FaceValue, texts.faceValue);
+    fill(StampRecord::Category, texts.category);
+    fill(StampRecord::Type, texts.type);
     if (const qsizetype chosen = mainCode(texts, options); chosen >= 0)
-        record[StampRecord::CatalogueNumber] = Windows1252::decode(texts.codes[2 * chosen + 1]);
+        fill(StampRecord::CatalogueNumber, texts.codes[2 * chosen + 1]);
     else if (texts.codeCount() > 0)
-        record[StampRecord::CatalogueNumber] = Windows1252::decode(texts.codes[1]);
+        fill(StampRecord::CatalogueNumber, texts.codes[1]);
     record[StampRecord::Condition] = lists.condition;
-    QString &info = record[StampRecord::Info];
+    QString info;
     if (lists.cto)
         appendPart(info, QStringLiteral("CTO"));
     if (!lists.lists.isEmpty())
         appendPart(info, QStringLiteral("Lijsten: ") + lists.lists.join(QStringLiteral(", ")));
     if (row.country >= 0 && !countryIsCollection(row.country, options))
         appendPart(info, QStringLiteral("Land: ") + m_countries.at(row.country));
-    // Kept at its size: appending left room to grow, a hundred thousand times.
-    info.squeeze();
+    if (info.isEmpty()) {
+        fill(StampRecord::Info, texts.info);
+    } else {
+        made.infoBytes = texts.info.toByteArray();
+        if (!made.infoBytes.isEmpty())
+            made.infoBytes += Windows1252::encode(PartSeparator);
+        made.infoBytes += Windows1252::encode(info);
+        record[StampRecord::Info] = made.info.text(made.infoBytes);
+    }
     for (const int field :
          {StampRecord::Category, StampRecord::Kind, StampRecord::Type, StampRecord::Condition}) {
         if (record[field].isEmpty())
@@ -324,8 +333,9 @@ ColnectImport::Report ColnectImport::plan(const Options &options) const
 std::vector<StampRecord> ColnectImport::firstRecords(int count, const Options &options) const
 {
     std::vector<StampRecord> records;
+    const auto texts = std::make_unique<RecordTexts>();
     for (size_t i = 0; i < m_rows.size() && records.size() < static_cast<size_t>(count); ++i) {
-        const Stamp made = stamp(m_rows[i], options);
+        const Stamp made = stamp(m_rows[i], options, *texts);
         for (int copy = 0; copy < made.copies && records.size() < static_cast<size_t>(count); ++copy)
             records.push_back(made.record);
     }
@@ -386,13 +396,14 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
     QHash<QString, size_t> freshAt;
     QHash<QString, QStringList> movedFrom;
     int skipped = 0;
+    const auto texts = std::make_unique<RecordTexts>();
     count = report.collections[at];
     made.records.reserve(made.records.size() + static_cast<size_t>(count.records));
     count.records = 0;
     for (const Row &row : m_rows) {
         if (position[static_cast<size_t>(collectionOf(row, options))] != static_cast<int>(at))
             continue;
-        const Stamp fromFile = stamp(row, options);
+        const Stamp fromFile = stamp(row, options, *texts);
         if (fromFile.copies == 0)
             continue;
         // Without its number a row cannot be found again: an update would double it.

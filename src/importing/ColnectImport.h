@@ -4,6 +4,8 @@
 #include "storage/StampRecord.h"
 #include "storage/StorageResult.h"
 #include "storage/catalogue/CatalogueEntries.h"
+#include "storage/text/PackedTexts.h"
+#include "storage/text/SharedTexts.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -12,6 +14,7 @@
 #include <QStringList>
 #include <QVarLengthArray>
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -130,7 +133,15 @@ private:
     Listed listed(const Row &row, const Options &options) const;
     // The code of the system chosen for Cat.nr., -1 for none.
     static qsizetype mainCode(const RowTexts &texts, const Options &options);
-    Stamp stamp(const Row &row, const Options &options) const;
+    // Where the records made take their texts from: recurring ones are shared,
+    // the others packed into large blocks, as a collection read from its file
+    // keeps them.
+    struct RecordTexts {
+        std::array<SharedTexts, StampRecord::FieldCount> fields;
+        PackedTexts info;     // Info with the parts added to what the row has
+        QByteArray infoBytes; // room in which such an Info is encoded
+    };
+    Stamp stamp(const Row &row, const Options &options, RecordTexts &texts) const;
     bool countryIsCollection(int country, const Options &options) const;
     // 0 for the main name, else 1 + the country.
     int collectionOf(const Row &row, const Options &options) const;
