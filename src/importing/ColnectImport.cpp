@@ -44,13 +44,106 @@ StampRecord updated(StampRecord record, const StampRecord &fresh)
     return record;
 }
 
-// The entries with those added that are not among them yet.
-QList<CatalogueEntry> withoutDoubles(QList<CatalogueEntry> entries, const QList<CatalogueEntry> &added)
+using ReadStamp = CatalogueEntries::ReadStamp;
+
+QByteArrayView keyOf(const QByteArray &lines, const ReadStamp &stamp)
 {
-    for (const CatalogueEntry &entry : added) {
-        if (!entries.contains(entry))
-            entries.append(entry);
+    return QByteArrayView(lines).sliced(stamp.at, stamp.keyLength);
+}
+
+// Each line of a stamp's lines, its line end left out.
+template <typename Each> void forEachLine(QByteArrayView lines, Each each)
+{
+    for (qsizetype start = 0; start < lines.size();) {
+        const qsizetype end = lines.indexOf('\n', start);
+        each(lines.sliced(start, end - start));
+        start = end + 1;
     }
+}
+
+// Appends a stamp's entries as the lines of a catalogue file ("key TAB
+// system TAB number TAB value TAB edition", LF), each once; a stamp without
+// entries leaves only its key, and a length of 0.
+ReadStamp appendLines(QByteArray &lines, const QString &key, const QList<CatalogueEntry> &entries)
+{
+    const QByteArray keyBytes = Windows1252::encode(key);
+    const ReadStamp stamp{lines.size(), keyBytes.size(), 0};
+    if (entries.isEmpty()) {
+        lines += keyBytes;
+        return stamp;
+    }
+    QByteArray line;
+    for (const CatalogueEntry &entry : entries) {
+        line = keyBytes;
+        for (const QString *field : {&entry.system, &entry.number, &entry.value, &entry.edition})
+            line.append('\t').append(Windows1252::encode(*field));
+        line.append('\n');
+        bool met = false;
+        forEachLine(QByteArrayView(lines).sliced(stamp.at),
+                    [&](QByteArrayView earlier) { met = met || earlier == QByteArrayView(line).chopped(1); });
+        if (!met)
+            lines += line;
+    }
+    return {stamp.at, stamp.keyLength, lines.size() - stamp.at};
+}
+
+// One stamp for each key, ordered by key: the lines of a key met again follow
+// those met before, each line once.
+void joinSameKeys(QByteArray &lines, std::vector<ReadStamp> &stamps)
+{
+    std::stable_sort(stamps.begin(), stamps.end(), [&lines](const ReadStamp &left, const ReadStamp &right) {
+        return keyOf(lines, left).compare(keyOf(lines, right)) < 0;
+    });
+    std::vector<ReadStamp> joined;
+    QByteArray added;
+    std::vector<std::pair<size_t, qsizetype>> moved; // joined stamp, where its lines lie in added
+    for (size_t first = 0; first < stamps.size();) {
+        size_t end = first + 1;
+        while (end < stamps.size() && keyOf(lines, stamps[end]) == keyOf(lines, stamps[first]))
+            ++end;
+        joined.push_back(stamps[first]);
+        if (end - first > 1) {
+            std::vector<QByteArrayView> met;
+            const qsizetype from = added.size();
+            for (size_t part = first; part < end; ++part) {
+                forEachLine(QByteArrayView(lines).sliced(stamps[part].at, stamps[part].length),
+                            [&](QByteArrayView line) {
+                                if (std::find(met.begin(), met.end(), line) != met.end())
+                                    return;
+                                met.push_back(line);
+                                added.append(line).append('\n');
+                            });
+            }
+            if (added.size() > from) {
+                moved.emplace_back(joined.size() - 1, from);
+                joined.back().length = added.size() - from;
+            }
+        }
+        first = end;
+    }
+    const qsizetype base = lines.size();
+    lines += added;
+    for (const auto &[stamp, from] : moved)
+        joined[stamp].at = base + from;
+    stamps = std::move(joined);
+}
+
+// The entries of a stamp's lines.
+QList<CatalogueEntry> entriesOf(QByteArrayView lines, qsizetype keyLength)
+{
+    QList<CatalogueEntry> entries;
+    forEachLine(lines, [&](QByteArrayView line) {
+        CatalogueEntry entry;
+        QString *fields[] = {&entry.system, &entry.number, &entry.value, &entry.edition};
+        qsizetype start = keyLength + 1;
+        for (QString *field : fields) {
+            const qsizetype tab = line.indexOf('\t', start);
+            const qsizetype end = tab < 0 ? line.size() : tab;
+            *field = Windows1252::decode(line.sliced(start, end - start));
+            start = std::min(end + 1, line.size());
+        }
+        entries.append(std::move(entry));
+    });
     return entries;
 }
 
@@ -390,10 +483,10 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
         }
     }
 
-    // The entries of each stamp as the file gives them (packed, in the order
-    // first met), and the keys its records had before an update moved them.
-    std::vector<CatalogueEntries::Stamp> fresh;
-    QHash<QString, size_t> freshAt;
+    // The entries of each stamp as the file gives them, as the lines of a
+    // catalogue file, and the keys its records had before an update moved them.
+    QByteArray lines;
+    std::vector<ReadStamp> fresh;
     QHash<QString, QStringList> movedFrom;
     int skipped = 0;
     const auto texts = std::make_unique<RecordTexts>();
@@ -413,14 +506,7 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
             continue;
         }
         const QString key = CatalogueEntries::keyOf(fromFile.record);
-        if (const auto found = freshAt.constFind(key); found == freshAt.cend()) {
-            freshAt.insert(key, fresh.size());
-            fresh.push_back({key, CatalogueEntries::pack(withoutDoubles({}, fromFile.entries))});
-        } else {
-            QString &packed = fresh[*found].packed;
-            packed =
-                CatalogueEntries::pack(withoutDoubles(CatalogueEntries::unpack(packed), fromFile.entries));
-        }
+        fresh.push_back(appendLines(lines, key, fromFile.entries));
         count.records += fromFile.copies;
         int matched = 0;
         for (const size_t i : byItem.value(itemNumber)) {
@@ -444,11 +530,16 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
     // Each stamp's entries: those of the file, then those it had of systems
     // the file does not give (the collector's own); an entry of the file that
     // was there already keeps its value and edition.
-    for (CatalogueEntries::Stamp &stamp : fresh) {
-        if (there.entries.isEmpty())
-            break;
-        const QString &key = stamp.key;
-        QList<CatalogueEntry> entries = CatalogueEntries::unpack(stamp.packed);
+    joinSameKeys(lines, fresh);
+    if (there.entries.isEmpty()) {
+        std::erase_if(fresh, [](const ReadStamp &stamp) { return stamp.length == 0; });
+        made.entries = CatalogueEntries::fromFile(std::move(lines), std::move(fresh), {});
+        fresh.clear();
+    }
+    for (const ReadStamp &stamp : fresh) {
+        const QString key = Windows1252::decode(keyOf(lines, stamp));
+        QList<CatalogueEntry> entries =
+            entriesOf(QByteArrayView(lines).sliced(stamp.at, stamp.length), stamp.keyLength);
         QSet<QString> systems;
         for (const CatalogueEntry &entry : entries)
             systems.insert(entry.system.toLower());
@@ -466,13 +557,7 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
                 }
             }
         }
-        stamp.packed = CatalogueEntries::pack(entries);
-    }
-    if (made.entries.isEmpty()) {
-        made.entries = CatalogueEntries::fromStamps(fresh);
-    } else {
-        for (const CatalogueEntries::Stamp &stamp : fresh)
-            made.entries.setPacked(stamp.key, stamp.packed);
+        made.entries.set(key, entries);
     }
 
     if (updating) {

@@ -114,24 +114,6 @@ CatalogueEntries CatalogueEntries::fromFile(QByteArray bytes, std::vector<ReadSt
     return entries;
 }
 
-CatalogueEntries CatalogueEntries::fromStamps(const std::vector<Stamp> &stamps)
-{
-    QByteArray bytes;
-    std::vector<ReadStamp> read;
-    read.reserve(stamps.size());
-    for (const Stamp &stamp : stamps) {
-        if (stamp.packed.isEmpty())
-            continue;
-        const QByteArray key = Windows1252::encode(stamp.key);
-        const qsizetype at = bytes.size();
-        for (const QStringView line : QStringView(stamp.packed).tokenize(EntrySeparator))
-            bytes.append(key).append('\t').append(Windows1252::encode(line)).append('\n');
-        read.push_back({at, key.size(), bytes.size() - at});
-    }
-    bytes.squeeze();
-    return fromFile(std::move(bytes), std::move(read), {});
-}
-
 QString CatalogueEntries::Read::packedOf(const ReadStamp &stamp) const
 {
     QString packed;

@@ -51,10 +51,6 @@ public:
     static CatalogueEntries fromFile(QByteArray bytes, std::vector<ReadStamp> read,
                                      std::vector<Stamp> others);
 
-    // Many stamps at once, each key once (an empty packed form is no stamp),
-    // kept as a file read is: an import brings a hundred thousand.
-    static CatalogueEntries fromStamps(const std::vector<Stamp> &stamps);
-
     // The key of a record's stamp: trimmed year, TAB, Cat.nr.
     static QString keyOf(const StampRecord &record);
     static QString keyOf(QStringView year, const QString &catalogueNumber);
