@@ -1,7 +1,7 @@
 #include "ImportResident.h"
-#include "RequireSuccess.h"
 #include "SampleCollection.h"
 #include "SampleFolder.h"
+#include "SampleImport.h"
 
 #include "common/ColnectSample.h"
 #include "importing/ColnectImport.h"
@@ -57,16 +57,6 @@ QString sampleList(int count)
     return path;
 }
 
-void import(const QString &file, const ProgramFolder &folder)
-{
-    ColnectImport colnect;
-    requireSuccess(colnect.read(file));
-    ColnectImport::Options options;
-    options.name = SampleFolder::Name;
-    ColnectImport::Report report;
-    requireSuccess(colnect.write(folder, options, false, report));
-}
-
 // 100,000 rows of a Colnect list read and written as a collection with its
 // catalogue numbers. The memory figures come from fresh processes: the peak
 // of the import above the empty process, and what the collection it wrote
@@ -78,7 +68,7 @@ void ColnectImportList(benchmark::State &state)
     for (auto _ : state) {
         QTemporaryDir target;
         QDir(target.path()).mkpath(QStringLiteral("Verzameling"));
-        import(file, ProgramFolder(target.path()));
+        importSample<ColnectImport>(file, ProgramFolder(target.path()));
         state.PauseTiming();
         malloc_trim(0);
         state.ResumeTiming();
@@ -89,7 +79,7 @@ void ColnectImportList(benchmark::State &state)
 
 int measureColnectResident(const QString &file, const QString &home)
 {
-    return ImportResident::measure([&] { import(file, ProgramFolder(home)); });
+    return ImportResident::measure([&] { importSample<ColnectImport>(file, ProgramFolder(home)); });
 }
 
 BENCHMARK(ColnectImportList)->Arg(100000)->Unit(benchmark::kMillisecond);

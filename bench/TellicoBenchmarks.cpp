@@ -1,7 +1,7 @@
 #include "ImportResident.h"
-#include "RequireSuccess.h"
 #include "SampleCollection.h"
 #include "SampleFolder.h"
+#include "SampleImport.h"
 
 #include "common/TellicoSample.h"
 #include "importing/TellicoImport.h"
@@ -59,16 +59,6 @@ QString sampleArchive(int count)
     return path;
 }
 
-void import(const QString &file, const ProgramFolder &folder)
-{
-    TellicoImport tellico;
-    requireSuccess(tellico.read(file));
-    TellicoImport::Options options;
-    options.name = SampleFolder::Name;
-    TellicoImport::Report report;
-    requireSuccess(tellico.write(folder, options, false, report));
-}
-
 // 100,000 entries read from a .tc and written as a collection file. The
 // memory figures come from fresh processes: the peak of the import above the
 // empty process, and what the collection it wrote takes when loaded.
@@ -80,7 +70,7 @@ void TellicoImportArchive(benchmark::State &state)
     for (auto _ : state) {
         QTemporaryDir target;
         QDir(target.path()).mkpath(QStringLiteral("Verzameling"));
-        import(file, ProgramFolder(target.path()));
+        importSample<TellicoImport>(file, ProgramFolder(target.path()));
         state.PauseTiming();
         malloc_trim(0);
         state.ResumeTiming();
@@ -91,7 +81,7 @@ void TellicoImportArchive(benchmark::State &state)
 
 int measureTellicoResident(const QString &file, const QString &home)
 {
-    return ImportResident::measure([&] { import(file, ProgramFolder(home)); });
+    return ImportResident::measure([&] { importSample<TellicoImport>(file, ProgramFolder(home)); });
 }
 
 BENCHMARK(TellicoImportArchive)->Arg(100000)->Unit(benchmark::kMillisecond);
