@@ -115,6 +115,7 @@ private:
         QVarLengthArray<QByteArrayView, 16> codes; // system, number, system, number...
         qsizetype codeCount() const { return codes.size() / 2; }
     };
+    // A mapped row's texts as its Row keeps them.
     static QByteArray rowBytes(const ColnectMapping::Mapped &mapped);
     // A row as it will be stored.
     struct Stamp {
