@@ -2,8 +2,8 @@
 #include "RequireSuccess.h"
 
 #include "CollectionWindow.h"
+#include "ImportResident.h"
 #include "SampleFolder.h"
-#include "TellicoResident.h"
 
 #include "mainwindow/Main.h"
 #include "storage/document/RecordList.h"
@@ -29,20 +29,6 @@
 
 namespace {
 
-// A line of /proc/self/status in kB: VmRSS (resident now), VmHWM (the peak).
-long statusKilobytes(const char *key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray prefix = QByteArray(key) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
 // Prints "empty loaded peak" in kB: resident before the load, resident after
 // it, and the peak of the whole process.
 int measureResident(const QString &home, const QString &name)
@@ -50,9 +36,10 @@ int measureResident(const QString &home, const QString &name)
     const ProgramFolder folder(home);
     RecordList list;
     QString collectionName;
-    const long empty = statusKilobytes("VmRSS");
+    const long empty = ChildMeasurements::statusKilobytes("VmRSS");
     requireSuccess(LoadCollection(folder, name, list, collectionName));
-    std::printf("%ld %ld %ld\n", empty, statusKilobytes("VmRSS"), statusKilobytes("VmHWM"));
+    std::printf("%ld %ld %ld\n", empty, ChildMeasurements::statusKilobytes("VmRSS"),
+                ChildMeasurements::statusKilobytes("VmHWM"));
     return list.count() > 0 ? 0 : 1;
 }
 
@@ -63,10 +50,11 @@ int measureWindowResident(int argc, char **argv, const QString &home, const QStr
     QApplication application(argc, argv);
     CollectionWindow window{ProgramFolder(home)};
     window.showEmpty();
-    const long empty = statusKilobytes("VmRSS");
+    const long empty = ChildMeasurements::statusKilobytes("VmRSS");
     window.open(name);
     window.waitForListPaint();
-    std::printf("%ld %ld %ld\n", empty, statusKilobytes("VmRSS"), statusKilobytes("VmHWM"));
+    std::printf("%ld %ld %ld\n", empty, ChildMeasurements::statusKilobytes("VmRSS"),
+                ChildMeasurements::statusKilobytes("VmHWM"));
     return window.records().count() > 0 ? 0 : 1;
 }
 
@@ -189,6 +177,19 @@ void reportCliTotals()
 
 namespace ChildMeasurements {
 
+long statusKilobytes(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray prefix = QByteArray(key) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
 int runChild(int argc, char **argv)
 {
     if (argc == 4 && std::strcmp(argv[1], "--resident") == 0) {
@@ -201,6 +202,10 @@ int runChild(int argc, char **argv)
     if (argc == 4 && std::strcmp(argv[1], "--tellico-resident") == 0) {
         QCoreApplication application(argc, argv);
         return measureTellicoResident(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--colnect-resident") == 0) {
+        QCoreApplication application(argc, argv);
+        return measureColnectResident(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }
     if (argc == 3 && std::strcmp(argv[1], "--startup") == 0)
         return measureStartup(argc, argv, QString::fromLocal8Bit(argv[2]));

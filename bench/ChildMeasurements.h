@@ -6,6 +6,9 @@
 // benchmarks left behind (heap, caches, fonts already loaded) counts.
 namespace ChildMeasurements {
 
+// A line of /proc/self/status in kB: VmRSS (resident now), VmHWM (the peak).
+long statusKilobytes(const char *key);
+
 // The child side: handles "--resident HOME NAME" and "--startup HOME". Returns
 // -1 when the arguments ask for neither, else the exit status.
 int runChild(int argc, char **argv);

@@ -1,7 +1,7 @@
-#include "RequireSuccess.h"
+#include "ImportResident.h"
 #include "SampleCollection.h"
 #include "SampleFolder.h"
-#include "TellicoResident.h"
+#include "SampleImport.h"
 
 #include "common/TellicoSample.h"
 #include "importing/TellicoImport.h"
@@ -9,14 +9,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
-
-#include <cstdio>
-#include <cstring>
 
 #include <malloc.h>
 
@@ -64,24 +59,6 @@ QString sampleArchive(int count)
     return path;
 }
 
-void import(const QString &file, const ProgramFolder &folder)
-{
-    TellicoImport tellico;
-    requireSuccess(tellico.read(file));
-    TellicoImport::Options options;
-    options.name = SampleFolder::Name;
-    TellicoImport::Report report;
-    requireSuccess(tellico.write(folder, options, false, report));
-}
-
-QList<QByteArray> childFigures(const QStringList &arguments)
-{
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-    child.waitForFinished(-1);
-    return child.readAllStandardOutput().trimmed().split(' ');
-}
-
 // 100,000 entries read from a .tc and written as a collection file. The
 // memory figures come from fresh processes: the peak of the import above the
 // empty process, and what the collection it wrote takes when loaded.
@@ -89,23 +66,11 @@ void TellicoImportArchive(benchmark::State &state)
 {
     const int count = static_cast<int>(state.range(0));
     const QString file = sampleArchive(count);
-    QTemporaryDir home;
-    QDir(home.path()).mkpath(QStringLiteral("Verzameling"));
-    const QList<QByteArray> imported =
-        childFigures({QStringLiteral("--tellico-resident"), file, home.path()});
-    const QList<QByteArray> loaded =
-        childFigures({QStringLiteral("--resident"), home.path(), SampleFolder::Name});
-    if (imported.size() == 2 && loaded.size() == 3) {
-        const double peak = (imported[1].toDouble() - imported[0].toDouble()) / 1024;
-        const double collection = (loaded[1].toDouble() - loaded[0].toDouble()) / 1024;
-        state.counters["import_peak_MB"] = peak;
-        state.counters["collection_MB"] = collection;
-        state.counters["peak_x_collection"] = peak / collection;
-    }
+    ImportResident::count(state, QStringLiteral("--tellico-resident"), file);
     for (auto _ : state) {
         QTemporaryDir target;
         QDir(target.path()).mkpath(QStringLiteral("Verzameling"));
-        import(file, ProgramFolder(target.path()));
+        importSample<TellicoImport>(file, ProgramFolder(target.path()));
         state.PauseTiming();
         malloc_trim(0);
         state.ResumeTiming();
@@ -116,24 +81,7 @@ void TellicoImportArchive(benchmark::State &state)
 
 int measureTellicoResident(const QString &file, const QString &home)
 {
-    const auto kilobytes = [](const char *key) {
-        QFile status(QStringLiteral("/proc/self/status"));
-        if (!status.open(QIODevice::ReadOnly))
-            return -1L;
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith(QByteArray(key) + ':'))
-                return line.mid(static_cast<qsizetype>(std::strlen(key)) + 1)
-                    .trimmed()
-                    .split(' ')
-                    .value(0)
-                    .toLong();
-        }
-        return -1L;
-    };
-    const long empty = kilobytes("VmRSS");
-    import(file, ProgramFolder(home));
-    std::printf("%ld %ld\n", empty, kilobytes("VmHWM"));
-    return 0;
+    return ImportResident::measure([&] { importSample<TellicoImport>(file, ProgramFolder(home)); });
 }
 
 BENCHMARK(TellicoImportArchive)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         columns = header.size();
         mapping.emplace(header);
     };
-    handler.row = [&](const std::vector<QString> &fields) {
+    handler.row = [&](const std::vector<QStringView> &fields) {
         FUZZ_CHECK(mapping.has_value() && static_cast<qsizetype>(fields.size()) == columns);
         mapping->map(fields, mapped);
         TellicoMapping::finish(mapped.record);

@@ -17,48 +17,56 @@ constexpr QLatin1String EndLine{"END of Colnect list"};
 // among the first lines is no Colnect list, however long it is.
 constexpr int MaxLinesBeforeHeader = 12;
 
-// Splits one record (quotes balanced, line end removed) into its fields.
-// A doubled quote inside a quoted field is one quote. The record is decoded
+// The file is read in pieces of this size into one buffer that holds the
+// record being read and what follows it.
+constexpr qint64 ChunkSize = 1 << 20;
+
+// Splits one record (quotes balanced, line end removed) into its fields, which
+// view text. A doubled quote inside a quoted field is one quote; unquoting
+// never lengthens a field, so it is done in place. The record is decoded
 // whole: quotes and commas are the same in UTF-8 and in the text. False when
 // the record is not UTF-8.
-bool splitRecord(QByteArrayView record, std::vector<QString> &fields)
+bool splitRecord(QByteArrayView record, QString &text, std::vector<QStringView> &fields)
 {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8(record);
+    text.resize(utf8.requiredSpace(record.size()));
+    QChar *const chars = text.data();
+    const qsizetype size = utf8.appendToBuffer(chars, record) - chars;
     if (utf8.hasError())
         return false;
     fields.clear();
-    QString field;
     bool quoted = false;
-    const qsizetype size = text.size();
-    qsizetype from = 0; // the unquoted run that begins at from goes in as one piece
+    qsizetype written = 0;
+    qsizetype fieldStart = 0;
     for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
+        const QChar c = chars[i];
         if (quoted) {
-            if (c != u'"')
-                continue;
-            field += QStringView(text).sliced(from, i - from);
-            if (i + 1 < size && text[i + 1] == u'"') {
-                field += u'"';
-                from = ++i + 1;
+            if (c != u'"') {
+                chars[written++] = c;
+            } else if (i + 1 < size && chars[i + 1] == u'"') {
+                chars[written++] = c;
+                ++i;
             } else {
                 quoted = false;
-                from = i + 1;
             }
-        } else if (c == u'"' || c == u',') {
-            field += QStringView(text).sliced(from, i - from);
-            from = i + 1;
-            if (c == u'"') {
-                quoted = true;
-            } else {
-                fields.push_back(std::move(field));
-                field = QString();
-            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            fields.emplace_back(chars + fieldStart, written - fieldStart);
+            fieldStart = written;
+        } else {
+            chars[written++] = c;
         }
     }
-    field += QStringView(text).sliced(from, size - from);
-    fields.push_back(std::move(field));
+    fields.emplace_back(chars + fieldStart, written - fieldStart);
     return true;
+}
+
+bool isBlank(QByteArrayView record)
+{
+    return std::all_of(record.begin(), record.end(), [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    });
 }
 
 // Quotes outside of doubled ones toggle; an odd count leaves a field open.
@@ -106,8 +114,38 @@ StorageResult ColnectFile::read(QIODevice &device, const Handler &handler)
 {
     const auto refused = [](const QString &reason) { return StorageResult::failure(reason); };
     const qint64 size = std::max<qint64>(device.size(), 1);
-    QByteArray record;
-    std::vector<QString> fields;
+    // The part of the file not yet handled: it begins with the record being read.
+    QByteArray buffer;
+    qsizetype recordAt = 0;
+    qsizetype lineAt = 0;  // where the next line begins
+    qsizetype scanned = 0; // no line end lies between lineAt and here
+    qint64 dropped = 0;    // the bytes of the file before the buffer
+    bool allRead = false;
+    // The next line with its line end; empty at the end of the file.
+    const auto nextLine = [&]() -> QByteArrayView {
+        for (;;) {
+            const qsizetype end = buffer.indexOf('\n', std::max(lineAt, scanned));
+            if (end >= 0 || allRead) {
+                const qsizetype from = lineAt;
+                lineAt = end >= 0 ? end + 1 : buffer.size();
+                scanned = lineAt;
+                return QByteArrayView(buffer).sliced(from, lineAt - from);
+            }
+            scanned = buffer.size();
+            buffer.remove(0, recordAt);
+            dropped += recordAt;
+            lineAt -= recordAt;
+            scanned -= recordAt;
+            recordAt = 0;
+            const qsizetype kept = buffer.size();
+            buffer.resize(kept + ChunkSize);
+            const qint64 got = device.read(buffer.data() + kept, ChunkSize);
+            buffer.resize(kept + std::max<qint64>(got, 0));
+            allRead = got <= 0;
+        }
+    };
+    QString text;
+    std::vector<QStringView> fields;
     qsizetype columns = 0; // 0: before the header
     qint64 line = 0;
     qint64 recordLine = 0;
@@ -117,27 +155,30 @@ StorageResult ColnectFile::read(QIODevice &device, const Handler &handler)
     // A binary file says so in its first bytes, before any line of it is read.
     if (device.peek(4096).contains('\0'))
         return refused(ImportText::tr("het bestand is geen tekst"));
-    while (!ended && !device.atEnd()) {
-        QByteArray physical = device.readLine();
+    while (!ended) {
+        QByteArrayView physical = nextLine();
+        if (physical.isEmpty())
+            break;
         ++line;
         if (physical.contains('\0'))
             return refused(ImportText::tr("het bestand is geen tekst"));
-        if (line == 1 && physical.startsWith(Utf8Mark))
-            physical.remove(0, Utf8Mark.size());
+        if (line == 1 && physical.startsWith(Utf8Mark)) {
+            physical = physical.sliced(Utf8Mark.size());
+            recordAt += Utf8Mark.size();
+        }
         if (!open)
             recordLine = line;
         open = opensField(physical, open);
-        record += physical;
         if (open)
             continue;
+        QByteArrayView record = QByteArrayView(buffer).sliced(recordAt, lineAt - recordAt);
+        recordAt = lineAt;
         while (record.endsWith('\n') || record.endsWith('\r'))
             record.chop(1);
-        const bool blank = record.trimmed().isEmpty();
-        if (!blank && !splitRecord(record, fields))
-            return refused(ImportText::tr("regel %1 is geen UTF-8-tekst").arg(recordLine));
-        record.clear();
-        if (blank)
+        if (isBlank(record))
             continue;
+        if (!splitRecord(record, text, fields))
+            return refused(ImportText::tr("regel %1 is geen UTF-8-tekst").arg(recordLine));
         if (columns == 0) {
             // The header is the first line that names the column Name.
             if (std::find(fields.begin(), fields.end(), QLatin1String("Name")) == fields.end()) {
@@ -145,7 +186,9 @@ StorageResult ColnectFile::read(QIODevice &device, const Handler &handler)
                     return refused(noHeader());
                 continue;
             }
-            const QStringList header(fields.begin(), fields.end());
+            QStringList header;
+            for (const QStringView field : fields)
+                header.append(field.toString());
             QStringList missing;
             for (const QString &column : requiredColumns()) {
                 if (!header.contains(column))
@@ -172,7 +215,7 @@ StorageResult ColnectFile::read(QIODevice &device, const Handler &handler)
             return StorageResult::success();
         if (++rowsSinceProgress == 1000) {
             rowsSinceProgress = 0;
-            if (handler.progress && !handler.progress(static_cast<double>(device.pos()) / size))
+            if (handler.progress && !handler.progress(static_cast<double>(dropped + lineAt) / size))
                 return StorageResult::success();
         }
     }

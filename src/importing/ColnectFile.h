@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <functional>
 #include <vector>
@@ -14,7 +15,8 @@ class QIODevice;
 // A stamp list exported from Colnect: UTF-8 (with a byte-order mark), comma
 // separated, quoted where needed; a few lines about the list, a blank line,
 // the header, the rows, then blank lines and a line "END of Colnect list...".
-// Read as a stream, row by row, so memory does not grow with the file.
+// Read as a stream, row by row, so memory does not grow with the file; a
+// row's fields are views into one buffer that the next row reuses.
 // Columns are found by their header name: other categories and later exports
 // order them differently.
 class ColnectFile {
@@ -25,8 +27,9 @@ public:
     struct Handler {
         // Once, before the first row: the header's column names.
         std::function<void(const QStringList &columns)> header;
-        // Each row, a text per column of the header; false stops reading.
-        std::function<bool(const std::vector<QString> &fields)> row;
+        // Each row, a text per column of the header, valid during the call;
+        // false stops reading.
+        std::function<bool(const std::vector<QStringView> &fields)> row;
         // Now and then, the part of the file read (0 to 1); false stops reading.
         std::function<bool(double done)> progress;
     };

@@ -10,6 +10,7 @@
 #include "storage/formats/CollectionFile.h"
 #include "storage/keeping/CollectionFiles.h"
 #include "storage/keeping/ImportedCollections.h"
+#include "storage/text/Windows1252.h"
 
 #include <QSet>
 
@@ -44,6 +45,109 @@ StampRecord updated(StampRecord record, const StampRecord &fresh)
     return record;
 }
 
+using ReadStamp = CatalogueEntries::ReadStamp;
+
+QByteArrayView keyOf(const QByteArray &lines, const ReadStamp &stamp)
+{
+    return QByteArrayView(lines).sliced(stamp.at, stamp.keyLength);
+}
+
+// Each line of a stamp's lines, its line end left out.
+template <typename Each> void forEachLine(QByteArrayView lines, Each each)
+{
+    for (qsizetype start = 0; start < lines.size();) {
+        const qsizetype end = lines.indexOf('\n', start);
+        each(lines.sliced(start, end - start));
+        start = end + 1;
+    }
+}
+
+// Appends a stamp's entries as the lines of a catalogue file ("key TAB
+// system TAB number TAB value TAB edition", LF), each once; a stamp without
+// entries leaves only its key, and a length of 0.
+ReadStamp appendLines(QByteArray &lines, const QString &key, const QList<CatalogueEntry> &entries)
+{
+    const QByteArray keyBytes = Windows1252::encode(key);
+    const ReadStamp stamp{lines.size(), keyBytes.size(), 0};
+    if (entries.isEmpty()) {
+        lines += keyBytes;
+        return stamp;
+    }
+    QByteArray line;
+    for (const CatalogueEntry &entry : entries) {
+        line = keyBytes;
+        for (const QString *field : {&entry.system, &entry.number, &entry.value, &entry.edition})
+            line.append('\t').append(Windows1252::encode(*field));
+        line.append('\n');
+        bool met = false;
+        forEachLine(QByteArrayView(lines).sliced(stamp.at),
+                    [&](QByteArrayView earlier) { met = met || earlier == QByteArrayView(line).chopped(1); });
+        if (!met)
+            lines += line;
+    }
+    return {stamp.at, stamp.keyLength, lines.size() - stamp.at};
+}
+
+// One stamp for each key, ordered by key: the lines of a key met again follow
+// those met before, each line once.
+void joinSameKeys(QByteArray &lines, std::vector<ReadStamp> &stamps)
+{
+    std::stable_sort(stamps.begin(), stamps.end(), [&lines](const ReadStamp &left, const ReadStamp &right) {
+        return keyOf(lines, left).compare(keyOf(lines, right)) < 0;
+    });
+    std::vector<ReadStamp> joined;
+    QByteArray added;
+    std::vector<std::pair<size_t, qsizetype>> moved; // joined stamp, where its lines lie in added
+    for (size_t first = 0; first < stamps.size();) {
+        size_t end = first + 1;
+        while (end < stamps.size() && keyOf(lines, stamps[end]) == keyOf(lines, stamps[first]))
+            ++end;
+        joined.push_back(stamps[first]);
+        if (end - first > 1) {
+            std::vector<QByteArrayView> met;
+            const qsizetype from = added.size();
+            for (size_t part = first; part < end; ++part) {
+                forEachLine(QByteArrayView(lines).sliced(stamps[part].at, stamps[part].length),
+                            [&](QByteArrayView line) {
+                                if (std::find(met.begin(), met.end(), line) != met.end())
+                                    return;
+                                met.push_back(line);
+                                added.append(line).append('\n');
+                            });
+            }
+            if (added.size() > from) {
+                moved.emplace_back(joined.size() - 1, from);
+                joined.back().length = added.size() - from;
+            }
+        }
+        first = end;
+    }
+    const qsizetype base = lines.size();
+    lines += added;
+    for (const auto &[stamp, from] : moved)
+        joined[stamp].at = base + from;
+    stamps = std::move(joined);
+}
+
+// The entries of a stamp's lines.
+QList<CatalogueEntry> entriesOf(QByteArrayView lines, qsizetype keyLength)
+{
+    QList<CatalogueEntry> entries;
+    forEachLine(lines, [&](QByteArrayView line) {
+        CatalogueEntry entry;
+        QString *fields[] = {&entry.system, &entry.number, &entry.value, &entry.edition};
+        qsizetype start = keyLength + 1;
+        for (QString *field : fields) {
+            const qsizetype tab = line.indexOf('\t', start);
+            const qsizetype end = tab < 0 ? line.size() : tab;
+            *field = Windows1252::decode(line.sliced(start, end - start));
+            start = std::min(end + 1, line.size());
+        }
+        entries.append(std::move(entry));
+    });
+    return entries;
+}
+
 } // namespace
 
 StorageResult ColnectImport::read(const QString &path, const Progress &progress)
@@ -54,11 +158,15 @@ StorageResult ColnectImport::read(const QString &path, const Progress &progress)
     handler.header = [this](const QStringList &columns) {
         m_mapping = std::make_unique<ColnectMapping>(columns);
     };
-    handler.row = [&](const std::vector<QString> &fields) {
+    // Rows of one country mostly follow each other: the last one found is tried first.
+    int lastCountry = -1;
+    QString lastCountryName;
+    handler.row = [&](const std::vector<QStringView> &fields) {
         m_mapping->map(fields, mapped);
-        Row row{std::move(mapped.record), std::move(mapped.codes), std::move(mapped.itemNumber), -1,
-                std::move(mapped.lists)};
-        if (!mapped.country.isEmpty()) {
+        Row row{rowBytes(mapped), -1, std::move(mapped.lists)};
+        if (!mapped.country.isEmpty() && lastCountry >= 0 && mapped.country == lastCountryName) {
+            row.country = lastCountry;
+        } else if (!mapped.country.isEmpty()) {
             const QString key = mapped.country.toLower();
             auto found = m_countryIndex.constFind(key);
             if (found == m_countryIndex.cend()) {
@@ -66,6 +174,8 @@ StorageResult ColnectImport::read(const QString &path, const Progress &progress)
                 m_countries.append(mapped.country);
             }
             row.country = *found;
+            lastCountry = row.country;
+            lastCountryName = mapped.country;
         }
         m_rows.push_back(std::move(row));
         m_replacedCharacters += mapped.replacedCharacters;
@@ -85,6 +195,46 @@ StorageResult ColnectImport::read(const QString &path, const Progress &progress)
     return StorageResult::success();
 }
 
+QByteArray ColnectImport::rowBytes(const ColnectMapping::Mapped &mapped)
+{
+    const StampRecord &record = mapped.record;
+    QVarLengthArray<QStringView, 24> texts = {record[StampRecord::Year],
+                                              record[StampRecord::Subject],
+                                              record[StampRecord::FaceValue],
+                                              record[StampRecord::Category],
+                                              record[StampRecord::Type],
+                                              record[StampRecord::Info],
+                                              mapped.itemNumber};
+    for (const CatalogueEntry &code : mapped.codes) {
+        texts.append(code.system);
+        texts.append(code.number);
+    }
+    qsizetype size = 0;
+    for (const QStringView text : texts)
+        size += text.size() + 1;
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QStringView text : texts) {
+        out = Windows1252::encodeInto(out, text);
+        *out++ = '\0';
+    }
+    return bytes;
+}
+
+ColnectImport::RowTexts::RowTexts(const Row &row)
+{
+    QByteArrayView rest(row.texts);
+    const auto next = [&rest] {
+        const QByteArrayView text = rest.first(rest.indexOf('\0'));
+        rest = rest.sliced(text.size() + 1);
+        return text;
+    };
+    for (QByteArrayView *text : {&year, &subject, &faceValue, &category, &type, &info, &itemNumber})
+        *text = next();
+    while (!rest.isEmpty())
+        codes.append(next());
+}
+
 std::vector<ColnectImport::Count> ColnectImport::countries() const
 {
     return ImportPlan::countriesInOrder<Count>(
@@ -96,14 +246,16 @@ std::vector<ColnectImport::Count> ColnectImport::systems() const
     std::vector<Count> result;
     for (const Row &row : m_rows) {
         QSet<QString> seen;
-        for (const CatalogueEntry &code : row.codes) {
-            if (seen.contains(code.system))
+        const RowTexts texts(row);
+        for (qsizetype code = 0; code < texts.codeCount(); ++code) {
+            const QString system = Windows1252::decode(texts.codes[2 * code]);
+            if (seen.contains(system))
                 continue;
-            seen.insert(code.system);
+            seen.insert(system);
             auto found = std::find_if(result.begin(), result.end(),
-                                      [&code](const Count &count) { return count.name == code.system; });
+                                      [&system](const Count &count) { return count.name == system; });
             if (found == result.end())
-                found = result.insert(result.end(), Count{code.system, 0, 0, 0});
+                found = result.insert(result.end(), Count{system, 0, 0, 0});
             ++found->records;
         }
     }
@@ -148,17 +300,24 @@ ColnectImport::Listed ColnectImport::listed(const Row &row, const Options &optio
     return listed;
 }
 
-const CatalogueEntry *ColnectImport::mainCode(const Row &row, const Options &options)
+qsizetype ColnectImport::mainCode(const RowTexts &texts, const Options &options)
 {
     const QString system = ColnectMapping::systemName(options.system);
-    const auto chosen =
-        std::find_if(row.codes.begin(), row.codes.end(), [&system](const CatalogueEntry &code) {
-            return CatalogueEntries::sameSystem(code.system, system);
-        });
-    return chosen == row.codes.end() ? nullptr : &*chosen;
+    // Compared as the bytes' characters: a code page byte is one character.
+    QVarLengthArray<char16_t, 64> characters;
+    for (qsizetype code = 0; code < texts.codeCount(); ++code) {
+        const QByteArrayView bytes = texts.codes[2 * code];
+        if (bytes.size() != system.size())
+            continue;
+        characters.resize(bytes.size());
+        Windows1252::decodeInto(characters.data(), bytes);
+        if (CatalogueEntries::sameSystem(QStringView(characters.data(), characters.size()), system))
+            return code;
+    }
+    return -1;
 }
 
-ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options) const
+ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options, RecordTexts &made) const
 {
     Stamp stamp;
     const Listed lists = listed(row, options);
@@ -166,19 +325,36 @@ ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options
         return stamp;
     stamp.copies = lists.copies;
     StampRecord &record = stamp.record;
-    record = row.record;
-    if (const CatalogueEntry *chosen = mainCode(row, options))
-        record[StampRecord::CatalogueNumber] = chosen->number;
-    else if (!row.codes.isEmpty())
-        record[StampRecord::CatalogueNumber] = row.codes.front().number;
+    const RowTexts texts(row);
+    const auto fill = [&](int field, QByteArrayView bytes) {
+        record[field] = made.fields[static_cast<size_t>(field)].text(bytes);
+    };
+    fill(StampRecord::Year, texts.year);
+    fill(StampRecord::Subject, texts.subject);
+    fill(StampRecord::FaceValue, texts.faceValue);
+    fill(StampRecord::Category, texts.category);
+    fill(StampRecord::Type, texts.type);
+    if (const qsizetype chosen = mainCode(texts, options); chosen >= 0)
+        fill(StampRecord::CatalogueNumber, texts.codes[2 * chosen + 1]);
+    else if (texts.codeCount() > 0)
+        fill(StampRecord::CatalogueNumber, texts.codes[1]);
     record[StampRecord::Condition] = lists.condition;
-    QString &info = record[StampRecord::Info];
+    QString info;
     if (lists.cto)
         appendPart(info, QStringLiteral("CTO"));
     if (!lists.lists.isEmpty())
         appendPart(info, QStringLiteral("Lijsten: ") + lists.lists.join(QStringLiteral(", ")));
     if (row.country >= 0 && !countryIsCollection(row.country, options))
         appendPart(info, QStringLiteral("Land: ") + m_countries.at(row.country));
+    if (info.isEmpty()) {
+        fill(StampRecord::Info, texts.info);
+    } else {
+        made.infoBytes = texts.info.toByteArray();
+        if (!made.infoBytes.isEmpty())
+            made.infoBytes += Windows1252::encode(PartSeparator);
+        made.infoBytes += Windows1252::encode(info);
+        record[StampRecord::Info] = made.info.text(made.infoBytes);
+    }
     for (const int field :
          {StampRecord::Category, StampRecord::Kind, StampRecord::Type, StampRecord::Condition}) {
         if (record[field].isEmpty())
@@ -186,9 +362,13 @@ ColnectImport::Stamp ColnectImport::stamp(const Row &row, const Options &options
     }
     TellicoMapping::finish(record);
 
-    stamp.entries = row.codes;
-    if (!row.itemNumber.isEmpty())
-        stamp.entries.append({Colnect, row.itemNumber, {}, {}});
+    for (qsizetype code = 0; code < texts.codeCount(); ++code)
+        stamp.entries.append({Windows1252::decode(texts.codes[2 * code]),
+                              Windows1252::decode(texts.codes[2 * code + 1]),
+                              {},
+                              {}});
+    if (!texts.itemNumber.isEmpty())
+        stamp.entries.append({Colnect, Windows1252::decode(texts.itemNumber), {}, {}});
     return stamp;
 }
 
@@ -205,8 +385,9 @@ ColnectImport::Report ColnectImport::plan(const Options &options) const
             ++leftOut;
             continue;
         }
-        otherSystem += !row.codes.isEmpty() && !mainCode(row, options) ? 1 : 0;
-        noNumber += row.codes.isEmpty() ? 1 : 0;
+        const RowTexts texts(row);
+        otherSystem += texts.codeCount() > 0 && mainCode(texts, options) < 0 ? 1 : 0;
+        noNumber += texts.codeCount() == 0 ? 1 : 0;
         const int collection = collectionOf(row, options);
         int &at = position[static_cast<size_t>(collection)];
         if (at < 0) {
@@ -246,8 +427,9 @@ ColnectImport::Report ColnectImport::plan(const Options &options) const
 std::vector<StampRecord> ColnectImport::firstRecords(int count, const Options &options) const
 {
     std::vector<StampRecord> records;
+    const auto texts = std::make_unique<RecordTexts>();
     for (size_t i = 0; i < m_rows.size() && records.size() < static_cast<size_t>(count); ++i) {
-        const Stamp made = stamp(m_rows[i], options);
+        const Stamp made = stamp(m_rows[i], options, *texts);
         for (int copy = 0; copy < made.copies && records.size() < static_cast<size_t>(count); ++copy)
             records.push_back(made.record);
     }
@@ -302,38 +484,33 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
         }
     }
 
-    // The entries of each stamp as the file gives them, and the keys its
-    // records had before an update moved them.
-    QHash<QString, QList<CatalogueEntry>> fresh;
-    QStringList freshOrder;
+    // The entries of each stamp as the file gives them, as the lines of a
+    // catalogue file, and the keys its records had before an update moved them.
+    QByteArray lines;
+    std::vector<ReadStamp> fresh;
     QHash<QString, QStringList> movedFrom;
     int skipped = 0;
+    const auto texts = std::make_unique<RecordTexts>();
     count = report.collections[at];
+    made.records.reserve(made.records.size() + static_cast<size_t>(count.records));
     count.records = 0;
     for (const Row &row : m_rows) {
         if (position[static_cast<size_t>(collectionOf(row, options))] != static_cast<int>(at))
             continue;
-        const Stamp fromFile = stamp(row, options);
+        const Stamp fromFile = stamp(row, options, *texts);
         if (fromFile.copies == 0)
             continue;
         // Without its number a row cannot be found again: an update would double it.
-        if (updating && row.itemNumber.isEmpty()) {
+        const QString itemNumber = updating ? Windows1252::decode(RowTexts(row).itemNumber) : QString();
+        if (updating && itemNumber.isEmpty()) {
             ++skipped;
             continue;
         }
         const QString key = CatalogueEntries::keyOf(fromFile.record);
-        auto entries = fresh.find(key);
-        if (entries == fresh.end()) {
-            entries = fresh.insert(key, {});
-            freshOrder.append(key);
-        }
-        for (const CatalogueEntry &entry : fromFile.entries) {
-            if (!entries->contains(entry))
-                entries->append(entry);
-        }
+        fresh.push_back(appendLines(lines, key, fromFile.entries));
         count.records += fromFile.copies;
         int matched = 0;
-        for (const size_t i : byItem.value(row.itemNumber)) {
+        for (const size_t i : byItem.value(itemNumber)) {
             if (matched == fromFile.copies)
                 break;
             if (taken[i])
@@ -354,8 +531,16 @@ ColnectImport::Made ColnectImport::make(const Report &report, size_t at, const O
     // Each stamp's entries: those of the file, then those it had of systems
     // the file does not give (the collector's own); an entry of the file that
     // was there already keeps its value and edition.
-    for (const QString &key : freshOrder) {
-        QList<CatalogueEntry> entries = fresh.value(key);
+    joinSameKeys(lines, fresh);
+    if (there.entries.isEmpty()) {
+        std::erase_if(fresh, [](const ReadStamp &stamp) { return stamp.length == 0; });
+        made.entries = CatalogueEntries::fromFile(std::move(lines), std::move(fresh), {});
+        fresh.clear();
+    }
+    for (const ReadStamp &stamp : fresh) {
+        const QString key = Windows1252::decode(keyOf(lines, stamp));
+        QList<CatalogueEntry> entries =
+            entriesOf(QByteArrayView(lines).sliced(stamp.at, stamp.length), stamp.keyLength);
         QSet<QString> systems;
         for (const CatalogueEntry &entry : entries)
             systems.insert(entry.system.toLower());

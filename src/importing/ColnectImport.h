@@ -4,11 +4,17 @@
 #include "storage/StampRecord.h"
 #include "storage/StorageResult.h"
 #include "storage/catalogue/CatalogueEntries.h"
+#include "storage/text/PackedTexts.h"
+#include "storage/text/SharedTexts.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -98,13 +104,29 @@ public:
               QStringList &notes) const;
 
 private:
+    // A row as read, kept small, as a list may have a million: its texts as
+    // Windows-1252 bytes, each followed by a zero byte (no text holds one):
+    // those of RowTexts in their order, then system and number of each code.
     struct Row {
-        StampRecord record;
-        QList<CatalogueEntry> codes;
-        QString itemNumber;
+        QByteArray texts;
         int country = -1; // index into m_countries, -1: none
         std::vector<ColnectMapping::InList> lists;
     };
+    // The texts of a row, viewed in its bytes.
+    struct RowTexts {
+        explicit RowTexts(const Row &row);
+        QByteArrayView year;
+        QByteArrayView subject;
+        QByteArrayView faceValue;
+        QByteArrayView category;
+        QByteArrayView type;
+        QByteArrayView info;
+        QByteArrayView itemNumber;
+        QVarLengthArray<QByteArrayView, 16> codes; // system, number, system, number...
+        qsizetype codeCount() const { return codes.size() / 2; }
+    };
+    // A mapped row's texts as its Row keeps them.
+    static QByteArray rowBytes(const ColnectMapping::Mapped &mapped);
     // A row as it will be stored.
     struct Stamp {
         StampRecord record;
@@ -120,9 +142,17 @@ private:
         bool cto = false;
     };
     Listed listed(const Row &row, const Options &options) const;
-    // The code of the system chosen for Cat.nr., or null.
-    static const CatalogueEntry *mainCode(const Row &row, const Options &options);
-    Stamp stamp(const Row &row, const Options &options) const;
+    // The code of the system chosen for Cat.nr., -1 for none.
+    static qsizetype mainCode(const RowTexts &texts, const Options &options);
+    // Where the records made take their texts from: recurring ones are shared,
+    // the others packed into large blocks, as a collection read from its file
+    // keeps them.
+    struct RecordTexts {
+        std::array<SharedTexts, StampRecord::FieldCount> fields;
+        PackedTexts info;     // Info with the parts added to what the row has
+        QByteArray infoBytes; // room in which such an Info is encoded
+    };
+    Stamp stamp(const Row &row, const Options &options, RecordTexts &texts) const;
     bool countryIsCollection(int country, const Options &options) const;
     // 0 for the main name, else 1 + the country.
     int collectionOf(const Row &row, const Options &options) const;

@@ -6,7 +6,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
+#include <utility>
 #include <vector>
 
 // How a row of a Colnect stamp list fills the twelve fields. Jaartal: the
@@ -43,7 +45,7 @@ public:
     // The header's column names, as the file gives them.
     explicit ColnectMapping(const QStringList &columns);
 
-    void map(const std::vector<QString> &fields, Mapped &mapped);
+    void map(const std::vector<QStringView> &fields, Mapped &mapped);
 
     // The list names met so far, in the order met.
     const QStringList &listNames() const { return m_listNames; }
@@ -88,8 +90,19 @@ private:
         PrivateNote,
         ColumnCount
     };
-    QString field(const std::vector<QString> &fields, Column column) const;
+    QStringView field(const std::vector<QStringView> &fields, Column column) const;
+    // The field as the record keeps it: plain text that a collection can hold.
+    // Most fields are so already and come back as they are; others are made
+    // so in scratch.
+    QStringView value(const std::vector<QStringView> &fields, Column column, QString &scratch,
+                      int &replaced) const;
+    // Each system and condition is kept once, shared by every row that has it.
+    QString system(QStringView colnect);
+    QString sharedCondition(QStringView text);
 
     std::vector<int> m_index; // per Column: its position in a row, -1: absent
     QStringList m_listNames;
+    std::vector<std::pair<QString, QString>> m_systems; // as Colnect writes it, as kept
+    QStringList m_conditions;
+    QString m_info; // room in which Info is put together
 };
