@@ -90,7 +90,8 @@ bool isPlain(QStringView text)
 
 // Calls each(system, number) for every code of "Mi:DE 1234, Gz :AR 758". A
 // code is "SYS:CC NUMBER" or "SYS:NUMBER", spaces around each part allowed;
-// a system of spaces alone is its last space. What is no code is passed over.
+// what is no code, a system of spaces alone included (no catalogue line can
+// hold a blank system), is passed over.
 template <typename Each> void forEachCode(QStringView text, Each each)
 {
     const auto isSpace = [](QChar c) { return c.isSpace(); };
@@ -101,9 +102,8 @@ template <typename Each> void forEachCode(QStringView text, Each each)
         QStringView system = part.first(colon);
         const auto systemEnd = std::find_if_not(system.rbegin(), system.rend(), isSpace).base();
         if (systemEnd == system.begin())
-            system = system.last(1);
-        else
-            system = QStringView(std::find_if_not(system.begin(), systemEnd, isSpace), systemEnd);
+            continue;
+        system = QStringView(std::find_if_not(system.begin(), systemEnd, isSpace), systemEnd);
         QStringView rest = part.sliced(colon + 1);
         const auto restEnd = std::find_if_not(rest.rbegin(), rest.rend(), isSpace).base();
         rest = QStringView(std::find_if_not(rest.begin(), restEnd, isSpace), restEnd);
