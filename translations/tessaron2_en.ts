@@ -1212,7 +1212,7 @@ close the current collection anyway?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Error</source>
