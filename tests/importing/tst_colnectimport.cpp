@@ -233,7 +233,8 @@ void ColnectImportTest::readsCodesListsAndCellsWithTheirQuirks()
                                     {"ANK", "1a", {}, {}},
                                     {"Un", "1144x", {}, {}}}));
     // Without a country code the number stands alone; nothing that is no code, nor a blank system.
-    QCOMPARE(ColnectMapping::codes(u"Mi:77, , nonsense,  :DE 5"), (QList<CatalogueEntry>{{"Mi", "77", {}, {}}}));
+    QCOMPARE(ColnectMapping::codes(u"Mi:77, , nonsense,  :DE 5"),
+             (QList<CatalogueEntry>{{"Mi", "77", {}, {}}}));
     QCOMPARE(ColnectMapping::cells(u"[2],[]"), (QStringList{"2", ""}));
     QCOMPARE(ColnectMapping::cells(u"[MNH]"), (QStringList{"MNH"}));
     QCOMPARE(ColnectMapping::plainText(u"comb<i> 13 x 12\u00bd</i>  &lt;b&gt;"),
